@@ -1,0 +1,3 @@
+#include "platform/core/exceptions.h"
+
+void Abort() { throw EAbort("Operation aborted"); }

@@ -1,0 +1,3 @@
+#include "platform/core/format_settings.h"
+
+TFormatSettings FormatSettings;
