@@ -1,0 +1,29 @@
+#include "suite/text_routines.h"
+
+#include <algorithm>
+
+#include "platform/core/cp874.h"
+
+std::string CommandLineText;
+
+std::string UpCaseAscii(std::string_view text) {
+  std::string result(text);
+  for (char& c : result)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return result;
+}
+
+std::string RepeatChar(char c, Integer count) { return std::string(static_cast<size_t>(std::max(count, 0)), c); }
+
+std::string PadOrCut(std::string_view text, Integer width) {
+  const auto w = static_cast<size_t>(std::max(width, 0));
+  std::string result(text.substr(0, w));
+  result.resize(w, ' ');
+  return result;
+}
+
+void InitCommandLineText(int argc, const char* const* argv) {
+  CommandLineText.clear();
+  for (int i = 1; i < argc; ++i) CommandLineText += Utf8ToCp874(argv[i]);
+  CommandLineText = UpCaseAscii(CommandLineText);
+}

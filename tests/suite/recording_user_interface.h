@@ -1,0 +1,46 @@
+// A user interface for tests: keeps a transcript of everything the suite asked and answers
+// questions from a script (No when the script has run out).
+#pragma once
+
+#include <deque>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "suite/user_interface.h"
+
+class RecordingUserInterface final : public SuiteUserInterface {
+ public:
+  struct Entry {
+    std::string call;   // "message", "question", "wait", "close wait", "beep", "plain"
+    Integer kind = 0;
+    std::string text;
+    bool operator==(const Entry&) const = default;
+  };
+
+  RecordingUserInterface() : previous_(SetSuiteUserInterface(this)) {}
+  ~RecordingUserInterface() override { SetSuiteUserInterface(previous_); }
+
+  void ShowMessageKind(Integer kind, const std::string& text) override { transcript.push_back({"message", kind, text}); }
+  bool AskYesNo(Integer kind, const std::string& question) override {
+    transcript.push_back({"question", kind, question});
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void ShowWait() override { transcript.push_back({"wait", 0, {}}); }
+  void CloseWait() override { transcript.push_back({"close wait", 0, {}}); }
+  void Beep() override { transcript.push_back({"beep", 0, {}}); }
+  void ShowPlainMessage(const std::string& text) override { transcript.push_back({"plain", 0, text}); }
+
+  std::vector<Entry> transcript;
+  std::deque<bool> answers;
+
+ private:
+  SuiteUserInterface* previous_;
+};
+
+inline void PrintTo(const RecordingUserInterface::Entry& e, std::ostream* os) {
+  *os << "{" << e.call << ", " << e.kind << ", \"" << e.text << "\"}";
+}
