@@ -3,8 +3,9 @@
 #include <variant>
 
 #include "suite/color_scheme.h"
+#include "platform/core/ansi_strings.h"
+#include "platform/core/int_text.h"
 #include "suite/settings_line.h"
-#include "suite/text_routines.h"
 
 TCfgSettings CfgSettings;
 
@@ -93,9 +94,11 @@ const CfgKey kKeys[] = {
 void ReadValue(const CfgKey& key, std::string_view value) {
   Integer number = 0;
   switch (key.kind) {
-    case CfgKind::Int: ReadDecimalSetting(value, *std::get<Integer*>(key.target)); break;
+    case CfgKind::Int:
+      if (TryStrToInt(value, number)) *std::get<Integer*>(key.target) = number;
+      break;
     case CfgKind::ByteInt:
-      if (ReadDecimalSetting(value, number)) *std::get<Byte*>(key.target) = static_cast<Byte>(number);
+      if (TryStrToInt(value, number)) *std::get<Byte*>(key.target) = static_cast<Byte>(number);
       break;
     case CfgKind::TrueFlag: *std::get<bool*>(key.target) = value == "TRUE"; break;
     case CfgKind::OneFlag: *std::get<bool*>(key.target) = value == "1"; break;
@@ -111,7 +114,7 @@ void ReadValue(const CfgKey& key, std::string_view value) {
       }
       break;
     case CfgKind::MainColor:
-      *std::get<Integer*>(key.target) = ReadDecimalSetting(value, number) && number >= 1 && number <= 5 ? number : 2;
+      *std::get<Integer*>(key.target) = TryStrToInt(value, number) && number >= 1 && number <= 5 ? number : 2;
       break;
   }
 }
@@ -119,7 +122,7 @@ void ReadValue(const CfgKey& key, std::string_view value) {
 // Written keys hold integers, flags and texts; a flag is written the way it is read.
 std::string ValueText(const CfgKey& key) {
   if (const auto* text = std::get_if<std::string*>(&key.target)) return **text;
-  if (const auto* number = std::get_if<Integer*>(&key.target)) return std::to_string(**number);
+  if (const auto* number = std::get_if<Integer*>(&key.target)) return IntToStr(**number);
   const bool flag = *std::get<bool*>(key.target);
   if (key.kind == CfgKind::OneFlag) return flag ? "1" : "0";
   return flag ? "TRUE" : "FALSE";
@@ -144,11 +147,10 @@ void ReadCfgLine(std::string_view line) {
 }
 
 void SetCfgLine(std::vector<std::string>& lines, std::string_view key, std::string_view value) {
-  const std::string wanted = UpCaseAscii(key);
   std::string line = std::string(key) + "=" + std::string(value);
   for (std::string& existing : lines) {
     const size_t equals = existing.find('=');
-    if (equals != std::string::npos && UpCaseAscii(std::string_view(existing).substr(0, equals)) == wanted) {
+    if (equals != std::string::npos && SameText(std::string_view(existing).substr(0, equals), key)) {
       existing = std::move(line);
       return;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "platform/core/int_text.h"
 #include "suite/settings_line.h"
 #include "suite/text_routines.h"
 
@@ -72,9 +73,11 @@ const IniKey kKeys[] = {
 void ReadValue(const IniKey& key, std::string_view value) {
   Integer number = 0;
   switch (key.kind) {
-    case IniKind::Int: ReadDecimalSetting(value, *std::get<Integer*>(key.target)); break;
+    case IniKind::Int:
+      if (TryStrToInt(value, number)) *std::get<Integer*>(key.target) = number;
+      break;
     case IniKind::ByteInt:
-      if (ReadDecimalSetting(value, number)) *std::get<Byte*>(key.target) = static_cast<Byte>(number);
+      if (TryStrToInt(value, number)) *std::get<Byte*>(key.target) = static_cast<Byte>(number);
       break;
     case IniKind::SetWhen:
       if (value == key.match) *std::get<Integer*>(key.target) = key.mark;
@@ -84,7 +87,7 @@ void ReadValue(const IniKey& key, std::string_view value) {
     case IniKind::FalseOrZero: *std::get<bool*>(key.target) = value == "FALSE" || value == "0"; break;
     case IniKind::Text: *std::get<std::string*>(key.target) = value; break;
     case IniKind::Branch:
-      if (ReadDecimalSetting(value, number)) {
+      if (TryStrToInt(value, number)) {
         if (number == -1) S.BranchNoFill = true;
         *std::get<Integer*>(key.target) = number >= 0 && number <= 9 ? number : 0;
       }

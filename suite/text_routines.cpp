@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/core/ansi_strings.h"
 #include "platform/core/cp874.h"
 
 std::string CommandLineText;
 
-std::string UpCaseAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return result;
-}
+std::string UpCaseAscii(std::string_view text) { return UpperCase(text); }
 
-std::string RepeatChar(char c, Integer count) { return std::string(static_cast<size_t>(std::max(count, 0)), c); }
+std::string RepeatChar(char c, Integer count) { return StringOfChar(c, count); }
 
 std::string PadOrCut(std::string_view text, Integer width) {
   const auto w = static_cast<size_t>(std::max(width, 0));

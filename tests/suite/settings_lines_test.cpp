@@ -6,7 +6,6 @@
 #include "suite/cfg_settings.h"
 #include "suite/color_scheme.h"
 #include "suite/ini_settings.h"
-#include "suite/settings_line.h"
 
 namespace {
 
@@ -30,7 +29,9 @@ TEST(CfgSettings, ReadCfgLineTable) {
       {"LOOKANDFEEL=", CFG(LookAndFeel), "-1"},                 // empty value: unchanged
       {"lookandfeel=2", CFG(LookAndFeel), "-1"},                // keys are case-sensitive here
       {"LOOKANDFEEL =2", CFG(LookAndFeel), "-1"},
-      {"LOOKANDFEEL=2x", CFG(LookAndFeel), "-1"},               // not a decimal number: unchanged
+      {"LOOKANDFEEL=2x", CFG(LookAndFeel), "-1"},               // not a number: unchanged
+      {"LOOKANDFEEL= 2", CFG(LookAndFeel), "2"},
+      {"LOOKANDFEEL=2147483648", CFG(LookAndFeel), "-1"},
       {";LOOKANDFEEL=2", CFG(LookAndFeel), "-1"},
       {"LOOKANDFEEL_MENU=5", CFG(LookAndFeel), "-1"},
       {"LOOKANDFEEL_MENU=5", CFG(LookAndFeelMenu), "5"},
@@ -92,19 +93,6 @@ TEST(IniSettings, ReadIniLineTable) {
     ResetIniSettings();
     ReadIniLine(c.line);
     EXPECT_EQ(c.read(), c.expected) << c.line;
-  }
-}
-
-TEST(SettingsLine, DecimalSettings) {
-  struct Case { std::string_view text; bool ok; Integer value; };
-  const Case cases[] = {{"12", true, 12},          {"  -7", true, -7},        {"+3", true, 3},
-                        {"2147483647", true, 2147483647}, {"-2147483648", true, INT32_MIN},
-                        {"2147483648", false, 99}, {"1 ", false, 99},        {"$1F", false, 99},
-                        {"+-1", false, 99},        {"-", false, 99},         {"", false, 99}};
-  for (const Case& c : cases) {
-    Integer value = 99;
-    EXPECT_EQ(ReadDecimalSetting(c.text, value), c.ok) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
   }
 }
 
