@@ -9,8 +9,10 @@
 #include <string>
 
 #include "platform/core/cp874.h"
+#include "platform/core/win_errors.h"
 #include "platform/os/locale.h"
 #include "platform/os/locale_tables.h"
+#include "platform/os/os_error.h"
 
 namespace {
 
@@ -82,11 +84,22 @@ bool ResolveLength(const Char* text, Integer& length) {
   return length >= 0;
 }
 
-// The collator for a call, or null when the locale or the flags are not supported.
-UCollator* CollatorForCall(LCID locale, DWORD flags) {
-  if (flags & ~(kStrengthFlags | kNeutralFlags)) return nullptr;
+// The collator for a call, or null (and the last error set) when the locale, the flags or a
+// length are not supported.
+template <typename Char>
+UCollator* CollatorForCall(LCID locale, DWORD flags, const Char* s1, Integer& length1, const Char* s2,
+                           Integer& length2) {
+  if (flags & ~(kStrengthFlags | kNeutralFlags)) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return nullptr;
+  }
   const LocaleTable* table = LocaleTableOf(locale);
-  return table ? CollatorFor(*table, flags & kStrengthFlags) : nullptr;
+  UCollator* collator = table ? CollatorFor(*table, flags & kStrengthFlags) : nullptr;
+  if (!collator || !ResolveLength(s1, length1) || !ResolveLength(s2, length2)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return collator;
 }
 
 Integer Collate(UCollator* collator, const char16_t* s1, int32_t n1, const char16_t* s2, int32_t n2) {
@@ -107,8 +120,8 @@ Integer WideCompare(DWORD flags, std::u16string_view s1, std::u16string_view s2)
 
 Integer CompareStringA(LCID locale, DWORD flags, const char* s1, Integer length1, const char* s2,
                        Integer length2) {
-  UCollator* collator = CollatorForCall(locale, flags);
-  if (!collator || !ResolveLength(s1, length1) || !ResolveLength(s2, length2)) return 0;
+  UCollator* collator = CollatorForCall(locale, flags, s1, length1, s2, length2);
+  if (!collator) return 0;
   if (length1 == length2 && std::memcmp(s1, s2, static_cast<std::size_t>(length1)) == 0)
     return CSTR_EQUAL;
   const Utf16Of u1(s1, length1), u2(s2, length2);
@@ -117,8 +130,8 @@ Integer CompareStringA(LCID locale, DWORD flags, const char* s1, Integer length1
 
 Integer CompareStringW(LCID locale, DWORD flags, const char16_t* s1, Integer length1,
                        const char16_t* s2, Integer length2) {
-  UCollator* collator = CollatorForCall(locale, flags);
-  if (!collator || !ResolveLength(s1, length1) || !ResolveLength(s2, length2)) return 0;
+  UCollator* collator = CollatorForCall(locale, flags, s1, length1, s2, length2);
+  if (!collator) return 0;
   return Collate(collator, s1, length1, s2, length2);
 }
 

@@ -7,7 +7,9 @@
 #include <shared_mutex>
 #include <stdexcept>
 
+#include "platform/core/win_errors.h"
 #include "platform/os/locale_tables.h"
+#include "platform/os/os_error.h"
 
 namespace {
 
@@ -112,6 +114,11 @@ void Fill(const ItemReader& items, TFormatSettings& fs) {
   fs.EraYearOffset = items.Number(LOCALE_ICALENDARTYPE, CAL_GREGORIAN) == CAL_THAI ? 543 : 0;
 }
 
+Integer Fail(DWORD error) {
+  SetLastError(error);
+  return 0;
+}
+
 }  // namespace
 
 bool SetLocale(std::string_view name) {
@@ -156,10 +163,11 @@ std::optional<std::string> GetLocaleInfo(LCID locale, LCTYPE type) {
 
 Integer GetLocaleInfoA(LCID locale, LCTYPE type, char* data, Integer size) {
   const auto value = GetLocaleInfo(locale, type);
-  if (!value || size < 0) return 0;
+  if (!value || size < 0)
+    return Fail(LocaleTableOf(locale) ? ERROR_INVALID_FLAGS : ERROR_INVALID_PARAMETER);
   const auto needed = static_cast<Integer>(value->size() + 1);
   if (size == 0) return needed;
-  if (size < needed) return 0;
+  if (size < needed) return Fail(ERROR_INSUFFICIENT_BUFFER);
   std::memcpy(data, value->c_str(), value->size() + 1);
   return needed;
 }

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/core/cp874.h"
+#include "platform/core/win_errors.h"
 #include "platform/os/locale.h"
+#include "platform/os/os_error.h"
 
 namespace {
 
@@ -66,7 +68,10 @@ TEST(Collation, SortsThaiNamesInDictionaryOrder) {
 TEST(Collation, CompareStringFlagsLengthsAndFailures) {
   ScopedLocale thai("th-TH");
   const std::string toned("ก่า"_cp874), plain("กา"_cp874);
-  struct Call { LCID locale; DWORD flags; const char* s1; Integer n1; const char* s2; Integer n2; Integer result; };
+  struct Call {
+    LCID locale; DWORD flags; const char* s1; Integer n1; const char* s2; Integer n2;
+    Integer result; DWORD error = ERROR_SUCCESS;
+  };
   const Call calls[] = {
       {LOCALE_USER_DEFAULT, 0, "apple", -1, "APPLE", -1, CSTR_LESS_THAN},
       {LOCALE_USER_DEFAULT, NORM_IGNORECASE, "apple", -1, "APPLE", -1, CSTR_EQUAL},
@@ -77,13 +82,15 @@ TEST(Collation, CompareStringFlagsLengthsAndFailures) {
       {LOCALE_USER_DEFAULT, 0, "abcX", 3, "abcY", 3, CSTR_EQUAL},                 // lengths cut
       {LOCALE_USER_DEFAULT, 0, "ab\0c", 4, "ab\0d", 4, CSTR_LESS_THAN},            // past a null
       {LOCALE_EN_US, 0, "a", -1, "b", -1, CSTR_LESS_THAN},
-      {0x0411, 0, "a", -1, "b", -1, 0},                 // no such locale table
-      {LOCALE_USER_DEFAULT, 0x40000000, "a", -1, "b", -1, 0},   // unknown flag
-      {LOCALE_USER_DEFAULT, 0, "a", -2, "b", -1, 0},    // bad length
+      {0x0411, 0, "a", -1, "b", -1, 0, ERROR_INVALID_PARAMETER},   // no such locale table
+      {LOCALE_USER_DEFAULT, 0x40000000, "a", -1, "b", -1, 0, ERROR_INVALID_FLAGS},
+      {LOCALE_USER_DEFAULT, 0, "a", -2, "b", -1, 0, ERROR_INVALID_PARAMETER},   // bad length
   };
   for (const Call& c : calls) {
+    SetLastError(ERROR_SUCCESS);
     EXPECT_EQ(CompareStringA(c.locale, c.flags, c.s1, c.n1, c.s2, c.n2), c.result)
         << c.s1 << " / " << c.s2 << " flags " << c.flags;
+    EXPECT_EQ(GetLastError(), c.error) << c.s1 << " / " << c.s2 << " flags " << c.flags;
   }
   const std::u16string longA(300, u'a'), longB = longA + u"b";   // beyond any small buffer
   EXPECT_EQ(CompareStringW(LOCALE_USER_DEFAULT, 0, longA.c_str(), -1, longB.c_str(), -1), CSTR_LESS_THAN);

@@ -5,6 +5,8 @@
 #include <stdexcept>
 
 #include "platform/core/cp874.h"
+#include "platform/core/win_errors.h"
+#include "platform/os/os_error.h"
 
 namespace {
 
@@ -42,11 +44,14 @@ TEST(Locale, BufferFormAnswersSizesAndRefusesShortBuffers) {
   std::fill(std::begin(buffer), std::end(buffer), 'x');
   EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, nullptr, 0), 9);
   EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer, 8), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
   EXPECT_EQ(buffer[0], 'x');
   EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer, 9), 9);
   EXPECT_STREQ(buffer, "d/M/yyyy");
   EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, 0x7777, buffer, 16), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
   EXPECT_EQ(GetLocaleInfoA(0x0411, LOCALE_SDATE, buffer, 16), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
 TEST(Locale, FormatSettingsFollowTheTable) {
