@@ -1,6 +1,7 @@
 #include "platform/core/binary_rounding.h"
 
 #include <bit>
+#include <cassert>
 
 namespace {
 
@@ -26,8 +27,10 @@ UInt128 ShiftRightRoundingToEven(UInt128 w, int shift) {
   return kept + (up ? 1 : 0);
 }
 
-UInt128 NormalizeSignificand(UInt128 significand, bool inexact, int& exponent) {
-  const int lead = 128 - BitLength(significand);
+UInt128 NormalizeSignificand(UInt128 significand, bool inexact, int keptBits, int& exponent) {
+  const int length = BitLength(significand);
+  assert(length > 0 && (!inexact || length >= keptBits + 2));
+  const int lead = 128 - length;
   exponent -= lead;
   return (significand << lead) | (inexact ? 1 : 0);
 }
@@ -35,7 +38,7 @@ UInt128 NormalizeSignificand(UInt128 significand, bool inexact, int& exponent) {
 double ComposeDouble(bool negative, UInt128 significand, bool inexact, int exponent) {
   const UInt64 sign = negative ? UInt64{1} << 63 : 0;
   if (significand == 0) return std::bit_cast<double>(sign);
-  const UInt128 w = NormalizeSignificand(significand, inexact, exponent);
+  const UInt128 w = NormalizeSignificand(significand, inexact, 53, exponent);
   const int biased = exponent + 127 + kDoubleBias;   // biased exponent of the leading bit
   if (biased >= kDoubleMaxBiased) return std::bit_cast<double>(sign | UInt64{kDoubleMaxBiased} << 52);
   // A rounded significand of 2^53 (or 2^52 below the normal range) carries into the exponent field

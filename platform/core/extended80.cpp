@@ -74,7 +74,7 @@ double Extended80ToDouble(const Extended80& value) {
 
 Extended80 ComposeExtended80(bool negative, UInt128 significand, bool inexact, int exponent) {
   if (significand == 0) return Extended80::FromParts(negative, 0, 0);
-  const UInt128 w = NormalizeSignificand(significand, inexact, exponent);
+  const UInt128 w = NormalizeSignificand(significand, inexact, 64, exponent);
   int biased = exponent + 127 + Extended80::kBias;   // biased exponent of the leading bit
   if (biased >= Extended80::kMaxExponent) return InfinityOf(negative);
   if (biased >= 1) {

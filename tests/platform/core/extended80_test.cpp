@@ -139,7 +139,7 @@ TEST(Extended80, ComposeRoundsOnceAtTheDenormalBoundary) {
   EXPECT_EQ(ComposeExtended80(false, ~UInt64{0}, false, -16446), X(false, 1, kJ));
   EXPECT_EQ(ComposeExtended80(false, ~UInt64{0}, false, -16447), X(false, 0, kJ >> 1));
   EXPECT_EQ(ComposeExtended80(false, 1, false, -16446), X(false, 0, 0));   // a tie: rounds to even zero
-  EXPECT_EQ(ComposeExtended80(false, 1, true, -16446), X(false, 0, 1));    // just above the tie
+  EXPECT_EQ(ComposeExtended80(false, UInt128{1} << 65, true, -16446 - 65), X(false, 0, 1));   // above it
   EXPECT_EQ(ComposeExtended80(true, (UInt128{1} << 65) - 1, false, 16384 - 65), X(true, 0x7FFF, kJ));
 }
 
