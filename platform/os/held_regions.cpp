@@ -26,7 +26,7 @@ bool HeldRegions::Contains(Int64 offset, Int64 length) const {
   return it != regions_.end() && it->offset == offset && it->length == length;
 }
 
-void HeldRegions::Remove(Int64 offset, Int64 length) {
+void HeldRegions::Remove(Int64 offset, [[maybe_unused]] Int64 length) {
   const auto it = FirstEndingAfter(offset);
   assert(it != regions_.end() && it->offset == offset && it->length == length);
   regions_.erase(regions_.begin() + (it - regions_.begin()));
