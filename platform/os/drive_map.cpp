@@ -9,17 +9,19 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/core/ansi_strings.h"
 #include "platform/core/cp874.h"
 
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char DriveKey(char letter) { return UpperCase(std::string_view(&letter, 1))[0]; }
 
 bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 std::string UpperKey(std::string_view text) {
-  std::string key(text);
-  for (char& c : key) c = c == '/' ? '\\' : AsciiUpper(c);
+  std::string key = UpperCase(text);
+  for (char& c : key)
+    if (c == '/') c = '\\';
   return key;
 }
 
@@ -70,7 +72,7 @@ bool ParseEntries(std::string_view spec, std::vector<Entry>& entries) {
     const std::string_view name = item.substr(0, eq);
     std::string key;
     if ((name.size() == 1 || (name.size() == 2 && name[1] == ':')) && IsDriveLetter(name[0]))
-      key = std::string(1, AsciiUpper(name[0]));
+      key = std::string(1, DriveKey(name[0]));
     else
       key = ShareKey(name);
     if (key.empty()) return false;
@@ -102,7 +104,7 @@ void SetDriveMapping(char drive, std::string_view root) {
   Mappings& map = Map();
   std::lock_guard lock(map.mutex);
   ReadEnvironmentOnce(map);
-  map.drives[AsciiUpper(drive)] = NativeRoot(root);
+  map.drives[DriveKey(drive)] = NativeRoot(root);
 }
 
 void SetUncMapping(std::string_view uncShare, std::string_view root) {
@@ -136,7 +138,7 @@ std::string DriveRoot(char drive) {
   Mappings& map = Map();
   std::lock_guard lock(map.mutex);
   ReadEnvironmentOnce(map);
-  const auto it = map.drives.find(AsciiUpper(drive));
+  const auto it = map.drives.find(DriveKey(drive));
   return it == map.drives.end() ? "/" : it->second;
 }
 

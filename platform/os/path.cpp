@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 
+#include "platform/core/ansi_strings.h"
 #include "platform/core/cp874.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/drive_map.h"
@@ -14,15 +15,6 @@ namespace {
 bool IsSep(char c) { return c == '/' || c == '\\'; }
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
 
 bool Exists(const std::string& path) {
   struct stat st;
@@ -36,7 +28,7 @@ std::string FindWithoutCase(const std::string& folder, std::string_view name) {
   std::string best;
   while (const dirent* entry = readdir(dir)) {
     const std::string_view candidate(entry->d_name);
-    if (EqualIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
+    if (SameText(candidate, name) && (best.empty() || candidate < best)) best = candidate;
   }
   closedir(dir);
   return best;
