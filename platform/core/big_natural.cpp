@@ -119,5 +119,3 @@ std::strong_ordering operator<=>(const BigNatural& a, const BigNatural& b) {
 void BigNatural::Trim() {
   while (!limbs_.empty() && limbs_.back() == 0) limbs_.pop_back();
 }
-
-BigNatural operator+(BigNatural a, const BigNatural& b) { return a += b; }

@@ -37,5 +37,3 @@ class BigNatural {
 
   std::vector<Cardinal> limbs_;
 };
-
-BigNatural operator+(BigNatural a, const BigNatural& b);

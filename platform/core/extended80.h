@@ -36,6 +36,7 @@ struct Extended80 {
   // Binary exponent of mantissa bit 0 for a finite encoding (exponent 0 scales like exponent 1).
   int MantissaScale() const { return (BiasedExponent() == 0 ? 1 : BiasedExponent()) - (kBias + 63); }
 
+  // Equality of the stored bytes: +0 and -0 differ, a NaN equals its own bytes.
   bool operator==(const Extended80&) const = default;
 };
 
