@@ -27,7 +27,7 @@ UInt128 ShiftRightRoundingToEven(UInt128 w, int shift) {
   return kept + (up ? 1 : 0);
 }
 
-UInt128 NormalizeSignificand(UInt128 significand, bool inexact, int keptBits, int& exponent) {
+UInt128 NormalizeSignificand(UInt128 significand, bool inexact, [[maybe_unused]] int keptBits, int& exponent) {
   const int length = BitLength(significand);
   assert(length > 0 && (!inexact || length >= keptBits + 2));
   const int lead = 128 - length;
