@@ -7,6 +7,8 @@
 #include <ctime>
 #include <thread>
 
+#include "platform/core/current_date.h"
+
 namespace {
 
 constexpr double kMsPerDay = 86'400'000.0;
@@ -85,6 +87,10 @@ Clock* SetClock(Clock* clock) {
 
 TDateTime Now() { return CurrentClock().Now(); }
 TDateTime Date() { return std::trunc(Now()); }
+
+// platform/core's date texts (a date typed without its year) read today from this clock, so a fake
+// clock also fixes the year they assume.
+[[maybe_unused]] const TCurrentDateHook kCoreDateHookBefore = SetCurrentDateHook(&Date);
 
 TDateTime Time() {
   const TDateTime now = Now();

@@ -1,5 +1,8 @@
 #include "platform/os/clock.h"
 
+#include "platform/core/current_date.h"
+#include "platform/core/date_time.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,6 +16,13 @@ namespace {
 
 constexpr double kMsPerDay = 86'400'000.0;
 constexpr TDateTime kSomeDay = 46'364.0;   // an arbitrary midnight
+
+TEST(FakeClock, SetsTheCurrentDateOfTheCoreDateTexts) {
+  FakeClock clock(EncodeDate(1999, 6, 1) + 0.75);
+  ScopedClock scoped(clock);
+  EXPECT_EQ(CurrentDate(), EncodeDate(1999, 6, 1));
+  EXPECT_EQ(CurrentYear(), 1999);
+}
 
 TEST(FakeClock, AdvanceMovesWallTimeAndTicksTogether) {
   FakeClock clock(kSomeDay + 0.25, 1'000);
