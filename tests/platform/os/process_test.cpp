@@ -1,5 +1,7 @@
 // Locks and share modes between real processes (fork), sequenced through pipes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "child_process.h"
 #include "platform/core/win_errors.h"
@@ -106,6 +108,32 @@ TEST_F(ProcessTest, ShareModeOpensAndStationLocksCoexistAcrossProcesses) {
   EXPECT_EQ(exclusive.Open(path, kRW, 0, OPEN_EXISTING), ERROR_SUCCESS);
   child.Send(kGo);
   EXPECT_EQ(child.Wait(), 0);
+}
+
+TEST_F(ProcessTest, AHandleOnAFileItMayOnlyReadStillTakesPartInLocksAndShareModes) {
+  ASSERT_EQ(chmod(tmp.Path().c_str(), 0755), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  ChildProcess reader([this](Channel& ch) {
+    // Root may write any file: the child gives that up to see the file as read-only.
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 10;
+    File denied, f;
+    if (denied.Open(path, GENERIC_WRITE, kShareRW, OPEN_EXISTING) != ERROR_ACCESS_DENIED) return 11;
+    ch.Send(f.Open(path, GENERIC_READ, kShareRW, OPEN_EXISTING));
+    ch.Send(f.Lock(10, 4));
+    ch.Receive();
+    return 0;
+  });
+  ASSERT_EQ(reader.Receive(), ERROR_SUCCESS);
+  ASSERT_EQ(reader.Receive(), ERROR_SUCCESS);
+  File mine, exclusive;
+  ASSERT_EQ(mine.Open(path, kRW, kShareRW, OPEN_EXISTING), ERROR_SUCCESS);
+  DWORD done = 0;
+  EXPECT_EQ(mine.WriteAt(11, "x", 1, done), ERROR_LOCK_VIOLATION);
+  EXPECT_EQ(mine.Lock(13, 2), ERROR_LOCK_VIOLATION);
+  EXPECT_EQ(mine.Lock(14, 2), ERROR_SUCCESS);
+  EXPECT_EQ(exclusive.Open(path, GENERIC_READ, 0, OPEN_EXISTING), ERROR_SHARING_VIOLATION);
+  reader.Send(kGo);
+  EXPECT_EQ(reader.Wait(), 0);
 }
 
 }  // namespace
