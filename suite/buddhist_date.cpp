@@ -1,0 +1,45 @@
+#include "suite/buddhist_date.h"
+
+#include <cstdio>
+
+#include "platform/core/date_time.h"
+#include "platform/os/clock.h"
+
+namespace {
+
+constexpr Word kBuddhistEraOffset = 543;
+
+}  // namespace
+
+TTodayParts TodayParts() {
+  TTodayParts parts;
+  const TDateTime today = Date();
+  DecodeDate(today, parts.Year, parts.Month, parts.Day);
+  parts.DayOfWeek = static_cast<Word>((DayOfWeek(today) + 5) % 7 + 1);   // from Sunday 1 .. Saturday 7
+  return parts;
+}
+
+std::string BuddhistToday() {
+  const TTodayParts today = TodayParts();
+  char text[16];
+  std::snprintf(text, sizeof text, "%02u/%02u/%02u", unsigned{today.Day}, unsigned{today.Month},
+                (today.Year + kBuddhistEraOffset) % 100u);
+  return text;
+}
+
+std::optional<std::string> PackDateText(std::string_view text) {
+  text = text.substr(0, 8);
+  std::string packed;
+  switch (text.size()) {
+    case 0: break;
+    case 5: packed.append(text.substr(3, 2)).append(text.substr(0, 2)); break;
+    case 8:
+      if (text[2] == ':')
+        packed.append(text.substr(0, 2)).append(text.substr(3, 2)).append(text.substr(6, 2));
+      else
+        packed.append(text.substr(6, 2)).append(text.substr(3, 2)).append(text.substr(0, 2));
+      break;
+    default: return std::nullopt;
+  }
+  return packed;
+}
