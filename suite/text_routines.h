@@ -10,10 +10,11 @@
 #include <string_view>
 
 #include "platform/core/types.h"
+#include "platform/os/classic_io.h"
 
-// The open result of a typed or text file that another program holds; the opens that retry compare
-// against it.
-inline constexpr Byte FileLockedIOResult = 255;
+// The open result (255) of a typed or text file that another program holds; the opens that retry
+// compare against it.
+inline constexpr Byte FileLockedIOResult = FileHeldIOResult;
 
 std::string UpCaseAscii(std::string_view text);
 // `count` copies of `c`; empty for a count of 0 or less.

@@ -53,3 +53,4 @@ bool AskYesNo(Integer kind, std::string question) {
 bool AskYesNoDefaultYes(const std::string& question) { return AskYesNo(QuestionDefaultYes, question); }
 void ShowWait() { installed->ShowWait(); }
 void CloseWait() { installed->CloseWait(); }
+void ShowPlainMessage(const std::string& text) { installed->ShowPlainMessage(text); }

@@ -53,3 +53,5 @@ bool AskYesNo(Integer kind, std::string question);
 bool AskYesNoDefaultYes(const std::string& question);
 void ShowWait();
 void CloseWait();
+// The class library's plain message box (no kind, no picture).
+void ShowPlainMessage(const std::string& text);
