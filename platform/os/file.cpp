@@ -64,6 +64,34 @@ int SetRangeLock(int fd, short type, Int64 offset, Int64 length) {
   return rc == 0 ? 0 : errno;
 }
 
+DWORD CheckOpenArguments(DWORD access, DWORD share, DWORD disposition) {
+  if ((access & kAllAccess) == 0) return ERROR_INVALID_ACCESS;
+  if ((access & ~kAllAccess) != 0 || (share & ~kAllShares) != 0) return ERROR_INVALID_PARAMETER;
+  return disposition >= CREATE_NEW && disposition <= TRUNCATE_EXISTING ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
+}
+
+// Opens the descriptor read/write, or read-only when that is all the file allows and all the
+// handle needs.
+DWORD OpenDescriptor(const std::string& native, DWORD access, DWORD disposition, int& fd, bool& writable) {
+  const int create = CreationFlags(disposition);
+  fd = RetryOpen(native, O_RDWR | create);
+  writable = fd >= 0;
+  if (fd < 0 && !(access & GENERIC_WRITE) && ReadOnlyFallbackAllowed(errno)) fd = RetryOpen(native, O_RDONLY | create);
+  if (fd >= 0) return ERROR_SUCCESS;
+  return errno == EEXIST ? ERROR_FILE_EXISTS : WinErrorForPath(errno, native);
+}
+
+// Refuses folders and opens that the share modes of other opens forbid; then empties the file
+// when the disposition asks for it, so a refused open never touches the contents.
+DWORD AdmitDescriptor(int fd, bool writable, DWORD access, DWORD share, DWORD disposition) {
+  struct stat st;
+  if (fstat(fd, &st) != 0) return WinErrorFromErrno(errno);
+  if (S_ISDIR(st.st_mode)) return ERROR_ACCESS_DENIED;
+  if (const DWORD err = AcquireShareMarks(fd, writable, access, share)) return err;
+  const bool empty = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
+  return empty && st.st_size != 0 && ftruncate(fd, 0) != 0 ? WinErrorFromErrno(errno) : ERROR_SUCCESS;
+}
+
 }  // namespace
 
 File::File(File&& other) noexcept { *this = std::move(other); }
@@ -97,29 +125,14 @@ void File::Reset() {
 
 DWORD File::Open(std::string_view path, DWORD access, DWORD share, DWORD disposition) {
   Close();
-  if ((access & kAllAccess) == 0) return ERROR_INVALID_ACCESS;
-  if ((access & ~kAllAccess) != 0 || (share & ~kAllShares) != 0 || disposition < CREATE_NEW ||
-      disposition > TRUNCATE_EXISTING)
-    return ERROR_INVALID_PARAMETER;
+  if (const DWORD err = CheckOpenArguments(access, share, disposition)) return err;
   std::string native;
   if (const DWORD err = ResolvePath(path, native)) return err;
   if (native.empty()) return ERROR_PATH_NOT_FOUND;
-
-  const int create = CreationFlags(disposition);
-  int fd = RetryOpen(native, O_RDWR | create);
-  bool writable = fd >= 0;
-  if (fd < 0 && !(access & GENERIC_WRITE) && ReadOnlyFallbackAllowed(errno)) fd = RetryOpen(native, O_RDONLY | create);
-  if (fd < 0) {
-    if (errno == EEXIST) return ERROR_FILE_EXISTS;
-    return WinErrorForPath(errno, native);
-  }
-  struct stat st;
-  DWORD err = fstat(fd, &st) != 0 ? WinErrorFromErrno(errno) : S_ISDIR(st.st_mode) ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
-  if (err == ERROR_SUCCESS) err = AcquireShareMarks(fd, writable, access, share);
-  if (err == ERROR_SUCCESS && (disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING) && st.st_size != 0 &&
-      ftruncate(fd, 0) != 0)
-    err = WinErrorFromErrno(errno);
-  if (err != ERROR_SUCCESS) {
+  int fd = -1;
+  bool writable = false;
+  if (const DWORD err = OpenDescriptor(native, access, disposition, fd, writable)) return err;
+  if (const DWORD err = AdmitDescriptor(fd, writable, access, share, disposition)) {
     close(fd);
     return err;
   }

@@ -56,6 +56,10 @@ TEST_F(PathTest, ResolvesEveryFormToTheExistingEntries) {
 }
 
 TEST_F(PathTest, UnmappedDriveGoesToTheRootAndUnmappedShareIsABadNetPath) {
+  std::string windowsForm = "C:" + Root() + "\\payroll\\PRINFO.DAT";
+  for (char& c : windowsForm)
+    if (c == '/') c = '\\';
+  EXPECT_EQ(ResolvePath(windowsForm), tmp / "PayRoll/prinfo.dat");
   EXPECT_EQ(ResolvePath("C:\\"), "/");
   EXPECT_EQ(ResolvePath("d:\\tmp"), "/tmp");
   std::string native = "stale";

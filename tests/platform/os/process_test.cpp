@@ -1,5 +1,6 @@
 // Locks and share modes between real processes (fork), sequenced through pipes.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,6 +135,21 @@ TEST_F(ProcessTest, AHandleOnAFileItMayOnlyReadStillTakesPartInLocksAndShareMode
   EXPECT_EQ(exclusive.Open(path, GENERIC_READ, 0, OPEN_EXISTING), ERROR_SHARING_VIOLATION);
   reader.Send(kGo);
   EXPECT_EQ(reader.Wait(), 0);
+}
+
+TEST_F(ProcessTest, RunningOutOfDescriptorsIsTooManyOpenFiles) {
+  ChildProcess child([this](Channel& ch) {
+    const struct rlimit few = {32, 32};
+    if (setrlimit(RLIMIT_NOFILE, &few) != 0) return 10;
+    File files[40];
+    DWORD err = ERROR_SUCCESS;
+    for (File& f : files)
+      if ((err = f.Open(path, GENERIC_READ, kShareRW, OPEN_EXISTING)) != ERROR_SUCCESS) break;
+    ch.Send(err);
+    return 0;
+  });
+  EXPECT_EQ(child.Receive(), ERROR_TOO_MANY_OPEN_FILES);
+  EXPECT_EQ(child.Wait(), 0);
 }
 
 }  // namespace
