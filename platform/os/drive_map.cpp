@@ -61,11 +61,11 @@ std::string ShareKey(std::string_view text) {
   return body;
 }
 
-bool ParseEntries(std::string_view spec, std::vector<Entry>& entries) {
-  while (!spec.empty()) {
-    const std::string_view::size_type end = spec.find(';');
-    const std::string_view item = spec.substr(0, end);
-    spec = end == std::string_view::npos ? std::string_view() : spec.substr(end + 1);
+bool ParseEntries(std::string_view mapText, std::vector<Entry>& entries) {
+  while (!mapText.empty()) {
+    const std::string_view::size_type end = mapText.find(';');
+    const std::string_view item = mapText.substr(0, end);
+    mapText = end == std::string_view::npos ? std::string_view() : mapText.substr(end + 1);
     if (item.empty()) continue;
     const std::string_view::size_type eq = item.find('=');
     if (eq == std::string_view::npos || eq + 1 == item.size()) return false;
@@ -92,9 +92,9 @@ void Apply(Mappings& map, const std::vector<Entry>& entries) {
 void ReadEnvironmentOnce(Mappings& map) {
   if (map.environmentRead) return;
   map.environmentRead = true;
-  const char* spec = std::getenv("PR_DRIVE_MAP");
+  const char* mapText = std::getenv("PR_DRIVE_MAP");
   std::vector<Entry> entries;
-  if (spec != nullptr && ParseEntries(Utf8ToCp874(spec), entries)) Apply(map, entries);
+  if (mapText != nullptr && ParseEntries(Utf8ToCp874(mapText), entries)) Apply(map, entries);
 }
 
 }  // namespace
@@ -124,9 +124,9 @@ void ResetPathMappings() {
   map.shares.clear();
 }
 
-bool LoadPathMappings(std::string_view spec) {
+bool LoadPathMappings(std::string_view mapText) {
   std::vector<Entry> entries;
-  if (!ParseEntries(spec, entries)) return false;
+  if (!ParseEntries(mapText, entries)) return false;
   Mappings& map = Map();
   std::lock_guard lock(map.mutex);
   ReadEnvironmentOnce(map);

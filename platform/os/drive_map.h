@@ -27,7 +27,7 @@ void SetUncMapping(std::string_view uncShare, std::string_view root);
 void ResetPathMappings();
 
 // Adds the entries of a map in the text form above; false (changing nothing) when it is malformed.
-bool LoadPathMappings(std::string_view spec);
+bool LoadPathMappings(std::string_view mapText);
 
 // The native folder (UTF-8) of a drive letter.
 std::string DriveRoot(char drive);

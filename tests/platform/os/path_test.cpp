@@ -86,7 +86,7 @@ TEST_F(PathTest, RelativePathsResolveAgainstTheCurrentFolder) {
 
 TEST(DriveMap, ParsesTheTextForm) {
   struct Case {
-    const char* spec;
+    const char* mapText;
     bool ok;
   };
   const Case cases[] = {{"C=/srv/c;D:=/mnt/d/", true}, {"\\\\srv\\share=/mnt/s;;", true}, {"", true},
@@ -94,7 +94,7 @@ TEST(DriveMap, ParsesTheTextForm) {
                         {"\\\\srv=/x", false}, {"\\\\srv\\a\\b=/x", false}, {"C=", false}};
   for (const Case& c : cases) {
     ResetPathMappings();
-    EXPECT_EQ(LoadPathMappings(c.spec), c.ok) << c.spec;
+    EXPECT_EQ(LoadPathMappings(c.mapText), c.ok) << c.mapText;
   }
   ResetPathMappings();
   ASSERT_TRUE(LoadPathMappings("c=/srv/c;D:=/mnt/d/;\\\\Srv\\Share=/mnt/s"));
