@@ -48,8 +48,9 @@ Integer DefaultLookAndFeel() {
 
 void LoadConfiguration() {
   if (ForEachLine(CfgFilePath(), kCfgLockedRetries, 0, ReadCfgLine)) {
-    if (CfgSettings.Network.empty()) CfgSettings.Network = "M";
-    CfgSettings.Network[0] = 'M';
+    std::string& network = CfgSettings.Network;
+    if (network.empty()) network.push_back('M');
+    else network[0] = 'M';
     if (CfgSettings.LookAndFeel == kLookAndFeelUnset) {
       CfgSettings.LookAndFeel = DefaultLookAndFeel();
       WriteCfgFile();
