@@ -1,7 +1,7 @@
 // A fresh set of folders for one test: a program folder (the current folder while the test runs),
 // a config home (XDG_CONFIG_HOME, the platform's APPDATA) and a temporary folder (TMPDIR, the
 // platform's TEMP), all under a new folder in the system's temporary folder, removed afterwards.
-// The suite's folders and settings start from their defaults.
+// The suite's folders, settings and colour sets start from their defaults.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include <string>
 
 #include "suite/cfg_settings.h"
+#include "suite/color_scheme.h"
 #include "suite/ini_settings.h"
 #include "suite/suite_folders.h"
 
@@ -47,6 +48,7 @@ class SuiteFolderFixture : public testing::Test {
     InitSuiteFolders();
     ResetCfgSettings(ProgramFolder);
     ResetIniSettings();
+    ColorSets = {};
   }
 
   static void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
