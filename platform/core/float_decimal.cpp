@@ -27,6 +27,29 @@ void SetZero(TFloatRec& r) {
   r.Digits[0] = '\0';
 }
 
+// Rounds digits[0..count) (the value 0.digits x 10^exponent) half away from zero to `keep` digits
+// and stores the result without trailing zeros.
+void RoundInto(TFloatRec& r, char* digits, int count, int exponent, Int64 keep) {
+  if (keep < 0) return SetZero(r);
+  int kept = static_cast<int>(std::min<Int64>(keep, count));
+  if (kept < count && digits[kept] >= '5') {
+    int i = kept - 1;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {   // all nines (or nothing kept): the carry makes a new leading 1
+      digits[0] = '1';
+      kept = 1;
+      ++exponent;
+    }
+  }
+  while (kept > 0 && digits[kept - 1] == '0') --kept;
+  if (kept == 0) return SetZero(r);
+  std::memcpy(r.Digits, digits, static_cast<std::size_t>(kept));
+  r.Digits[kept] = '\0';
+  r.Exponent = static_cast<SmallInt>(exponent);
+}
+
 }  // namespace
 
 void FloatToDecimal(TFloatRec& result, double value, Integer precision, Integer decimals) {
@@ -42,26 +65,20 @@ void FloatToDecimal(TFloatRec& result, double value, Integer precision, Integer 
     return;
   }
   if (value == 0) return SetZero(result);
-
   char digits[kMaxFloatDigits];
-  int exponent = EighteenDigits(value, digits);
-  const Int64 keep = std::min<Int64>(std::clamp(precision, 1, kMaxFloatDigits), Int64{exponent} + decimals);
-  if (keep < 0) return SetZero(result);
-  int count = static_cast<int>(std::min<Int64>(keep, kMaxFloatDigits));
-  if (count < kMaxFloatDigits && digits[count] >= '5') {   // round the 18 digits half away from zero
-    int i = count - 1;
-    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-    if (i >= 0) {
-      ++digits[i];
-    } else {   // all nines (or nothing kept): the carry makes a new leading 1
-      digits[0] = '1';
-      count = 1;
-      ++exponent;
-    }
-  }
-  while (count > 0 && digits[count - 1] == '0') --count;
-  if (count == 0) return SetZero(result);
-  std::memcpy(result.Digits, digits, static_cast<std::size_t>(count));
-  result.Digits[count] = '\0';
-  result.Exponent = static_cast<SmallInt>(exponent);
+  const int exponent = EighteenDigits(value, digits);
+  RoundInto(result, digits, kMaxFloatDigits, exponent,
+            std::min<Int64>(std::clamp(precision, 1, kMaxFloatDigits), Int64{exponent} + decimals));
+}
+
+void CurrToDecimal(TFloatRec& result, Currency value, Integer precision, Integer decimals) {
+  const Int64 raw = value.Raw();
+  result.Negative = raw < 0;
+  const UInt64 magnitude = raw < 0 ? UInt64{0} - static_cast<UInt64>(raw) : static_cast<UInt64>(raw);
+  if (magnitude == 0) return SetZero(result);
+  char digits[kMaxCurrencyDigits + 1];
+  const int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+  const int exponent = count - 4;   // four decimals
+  RoundInto(result, digits, count, exponent,
+            std::min<Int64>(std::clamp(precision, 1, kMaxCurrencyDigits), Int64{exponent} + decimals));
 }

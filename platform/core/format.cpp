@@ -4,13 +4,13 @@
 #include <cstdint>
 
 #include "platform/core/exceptions.h"
-#include "platform/core/float_text.h"
 #include "platform/core/int_text.h"
+#include "platform/core/number_layout.h"
 
 namespace {
 
 constexpr Integer kGeneralDigits = 15;   // default significant digits of e and g
-constexpr Integer kFixedPrecision = 18;  // significant digits allowed to f, n and m
+constexpr Integer kFixedPrecision = 19;  // f, n and m show every digit a value has (double 18, Currency 19)
 constexpr Integer kFixedDecimals = 2;    // default decimals of f and n
 
 // One "%..." specifier being read and written.
@@ -146,8 +146,10 @@ class Formatter {
   }
 
   std::string FloatText(const TVarRec& arg, TFloatFormat format, Integer precision, Integer digits) const {
-    if (arg.VType() != TVarRec::vtExtended) Invalid();
-    return FloatToStrF(arg.VExtended(), format, precision, digits, fs_);
+    const bool currency = arg.VType() == TVarRec::vtCurrency;
+    if (!currency && arg.VType() != TVarRec::vtExtended) Invalid();
+    const NumberDigits number = currency ? NumberDigits(arg.VCurrency()) : NumberDigits(arg.VExtended());
+    return NumberToStrF(number, format, precision, digits, fs_);
   }
 
   std::string StringText(const Spec& spec, const TVarRec& arg) const {

@@ -7,8 +7,8 @@
 //   d  integer, decimal; precision = minimum digits (zero-padded after the sign)
 //   u  integer as unsigned (an Integer as 32 bits, an Int64 as 64)
 //   x  integer, upper-case hexadecimal of its two's complement; precision = minimum digits
-//   e  float, "-d.ddd...E+ddd" with precision significant digits (default 15)
-//   f  float, fixed with precision decimals (default 2)
+//   e  float or Currency, "-d.ddd...E+ddd" with precision significant digits (default 15)
+//   f  float or Currency (so are g n m), fixed with precision decimals (default 2)
 //   g  float, the shorter of fixed and scientific, precision significant digits (default 15)
 //   n  float, fixed with thousand separators, precision decimals (default 2)
 //   m  float, money in the settings' currency layout, precision decimals (default CurrencyDecimals)

@@ -2,7 +2,8 @@
 //
 // A TVarRec is built implicitly from the value it carries, so that argument lists read
 // `Format("%d of %s", {3, name})`: int -> vtInteger; Cardinal, long and long long -> vtInt64 (as the
-// class library widens Cardinal); double and float -> vtExtended; char -> vtChar; texts -> vtString;
+// class library widens Cardinal); double and float -> vtExtended; Currency -> vtCurrency;
+// char -> vtChar; texts -> vtString;
 // other pointers -> vtPointer.  bool is refused at compile time (no format specifier takes it).
 // A vtString holds a view: the text must outlive the TVarRec, which it does for the temporaries of
 // a Format call's argument list (they live until the end of the full expression).
@@ -11,11 +12,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/currency.h"
 #include "platform/core/types.h"
 
 class TVarRec {
  public:
-  enum Kind : Byte { vtInteger, vtInt64, vtExtended, vtString, vtChar, vtPointer };
+  enum Kind : Byte { vtInteger, vtInt64, vtExtended, vtCurrency, vtString, vtChar, vtPointer };
 
   TVarRec(int value) : kind_(vtInteger), integer_(value) {}
   TVarRec(unsigned value) : kind_(vtInt64), integer_(value) {}
@@ -24,6 +26,7 @@ class TVarRec {
   TVarRec(long long value) : kind_(vtInt64), integer_(value) {}
   TVarRec(unsigned long long value) : kind_(vtInt64), integer_(static_cast<Int64>(value)) {}
   TVarRec(double value) : kind_(vtExtended), float_(value) {}
+  TVarRec(Currency value) : kind_(vtCurrency), integer_(value.Raw()) {}
   TVarRec(char value) : kind_(vtChar), integer_(static_cast<unsigned char>(value)) {}
   TVarRec(const char* text) : kind_(vtString), text_(text ? text : "") {}
   TVarRec(std::string_view text) : kind_(vtString), text_(text) {}
@@ -35,13 +38,14 @@ class TVarRec {
   bool IsInteger() const { return kind_ == vtInteger || kind_ == vtInt64; }
   Int64 VInteger() const { return integer_; }   // vtInteger, vtInt64; the byte of a vtChar
   double VExtended() const { return float_; }
+  Currency VCurrency() const { return Currency::FromRaw(integer_); }
   std::string_view VString() const { return text_; }
   char VChar() const { return static_cast<char>(integer_); }
   const void* VPointer() const { return pointer_; }
 
  private:
   Kind kind_;
-  Int64 integer_ = 0;
+  Int64 integer_ = 0;   // vtInteger, vtInt64, vtChar; a vtCurrency's raw count
   double float_ = 0;
   std::string_view text_;
   const void* pointer_ = nullptr;

@@ -1,4 +1,4 @@
-// FormatFloat: numbers laid out by picture formats ("#,##0.00;(#,##0.00);Nil", "0.000E+00").
+// FormatNumber (FormatFloat, FormatCurr): numbers laid out by picture formats ("#,##0.00;(#,##0.00);Nil", "0.000E+00").
 //
 // A section is parsed once into tokens (digit placeholders, the decimal point, the exponent,
 // literal text); the value is rounded to what the section can show, then the tokens are written
@@ -8,13 +8,11 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-#include "platform/core/float_decimal.h"
-#include "platform/core/float_text.h"
+#include "platform/core/number_layout.h"
 
 namespace {
 
@@ -111,11 +109,9 @@ Section ParseSection(std::string_view s) {
 
 // `value` rounded to what the section shows: its placeholders' significant digits in scientific
 // layout, its decimal placeholders (and at most 18 digits) in fixed layout.
-TFloatRec Round(const Section& sec, double value) {
-  TFloatRec r;
-  if (sec.scientific) FloatToDecimal(r, value, std::clamp(sec.placeholders, 1, kMaxFloatDigits), 9999);
-  else FloatToDecimal(r, value, kMaxFloatDigits, sec.placeholders - sec.decimalIndex);
-  return r;
+TFloatRec Round(const Section& sec, const NumberDigits& number) {
+  if (sec.scientific) return number.Round(sec.placeholders, 9999);
+  return number.Round(number.MaxPrecision(), sec.placeholders - sec.decimalIndex);
 }
 
 // Writes a rounded value through a parsed section.  The digit string is read as an integer part of
@@ -201,25 +197,24 @@ class PatternWriter {
 
 }  // namespace
 
-std::string FormatFloat(std::string_view format, double value) {
-  return FormatFloat(format, value, FormatSettings);
-}
-
-std::string FormatFloat(std::string_view format, double value, const TFormatSettings& settings) {
+std::string FormatNumber(std::string_view format, const NumberDigits& number, const TFormatSettings& settings) {
   std::array<std::string_view, 3> sections;
   const int count = SplitSections(format, sections);
   const auto present = [&](int i) { return i < count && !sections[static_cast<std::size_t>(i)].empty(); };
-  int chosen = value < 0 && present(1) ? 1 : value == 0 && present(2) ? 2 : 0;
-  if (!std::isfinite(value) || !present(chosen)) return FloatToStr(value, settings);
+  const auto general = [&](const NumberDigits& n) {
+    return NumberToStrF(n, ffGeneral, n.GeneralPrecision(), 0, settings);
+  };
+  int chosen = number.IsNegative() && present(1) ? 1 : number.IsZero() && present(2) ? 2 : 0;
+  if (!number.IsFinite() || !present(chosen)) return general(number);
   Section sec = ParseSection(sections[static_cast<std::size_t>(chosen)]);
-  TFloatRec r = Round(sec, value);
+  TFloatRec r = Round(sec, number);
   if (r.Digits[0] == '\0' && chosen != 2) {   // rounds to zero: the zero (else positive) section shows 0
     chosen = present(2) ? 2 : 0;
-    if (!present(chosen)) return FloatToStr(0.0, settings);
+    if (!present(chosen)) return general(number.Zero());
     sec = ParseSection(sections[static_cast<std::size_t>(chosen)]);
-    r = Round(sec, 0.0);
+    r = Round(sec, number.Zero());
   }
-  if (!sec.scientific && r.Exponent > kMaxFloatDigits) return FloatToStr(value, settings);
+  if (!sec.scientific && r.Exponent > kMaxFloatDigits) return general(number);
   const std::string text = PatternWriter(sec, r, settings).Write();
   return r.Negative && chosen == 0 ? "-" + text : text;
 }
