@@ -175,8 +175,8 @@ const RegistryValue* RegistryKey::FindValue(std::string_view valueName) const {
 }
 
 RegistryKey& RegistryKey::ObtainSubkey(std::string_view subkeyName, bool& created) {
-  const auto at = std::lower_bound(subkeys.begin(), subkeys.end(), subkeyName,
-                                   [](const RegistryKey& k, std::string_view n) { return CompareText(k.name, n) < 0; });
+  const auto before = [](const RegistryKey& k, std::string_view n) { return CompareText(k.name, n) < 0; };
+  const auto at = std::lower_bound(subkeys.begin(), subkeys.end(), subkeyName, before);
   created = at == subkeys.end() || !SameText(at->name, subkeyName);
   if (!created) return *at;
   RegistryKey key;

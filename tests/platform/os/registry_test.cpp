@@ -114,7 +114,8 @@ TEST_F(Registry, ValuesOfEveryKindAndTheDefaultValue) {
 
 TEST_F(Registry, EnumerationAndKeyInfo) {
   HKEY key = Create("Software\\Quendry");
-  for (const char* name : {"gamma", "Alpha", "beta"}) RegCloseKey(Create(std::string("Software\\Quendry\\") + name));
+  for (const char* name : {"gamma", "Alpha", "beta"})
+    RegCloseKey(Create(std::string("Software\\Quendry\\") + name));
   SetText(key, "Zed", "1");
   SetText(key, "LongerName", "12345");
   SetNumber(key, "abc", 1);
@@ -160,7 +161,8 @@ TEST_F(Registry, DeletingValuesAndKeys) {
 TEST_F(Registry, HandlesAndAccessRights) {
   RegCloseKey(Create("Control Panel\\Desktop"));
   HKEY readOnly = nullptr;
-  ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop", KEY_QUERY_VALUE, readOnly), ERROR_SUCCESS);
+  ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop", KEY_QUERY_VALUE, readOnly),
+            ERROR_SUCCESS);
   EXPECT_EQ(SetText(readOnly, "MenuShowDelay", "400"), ERROR_ACCESS_DENIED);
   std::string name;
   EXPECT_EQ(RegEnumKeyEx(readOnly, 0, name), ERROR_ACCESS_DENIED);
@@ -252,7 +254,7 @@ TEST_F(Registry, ProcessesShareTheStoreWithoutLosingWrites) {
       RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Quendry", KEY_ALL_ACCESS, k);
       int failures = 0;
       for (int i = 0; i < kEach; ++i)
-        failures += SetNumber(k, "c" + std::to_string(c) + "-" + std::to_string(i), DWORD(i)) != ERROR_SUCCESS;
+        failures += SetNumber(k, "c" + std::to_string(c) + "-" + std::to_string(i), i) != ERROR_SUCCESS;
       return failures;
     }));
   for (auto& child : children) child->Send(1);
