@@ -167,6 +167,7 @@ Integer GetLocaleInfoA(LCID locale, LCTYPE type, char* data, Integer size) {
     return Fail(LocaleTableOf(locale) ? ERROR_INVALID_FLAGS : ERROR_INVALID_PARAMETER);
   const auto needed = static_cast<Integer>(value->size() + 1);
   if (size == 0) return needed;
+  if (!data) return Fail(ERROR_INVALID_PARAMETER);
   if (size < needed) return Fail(ERROR_INSUFFICIENT_BUFFER);
   std::memcpy(data, value->c_str(), value->size() + 1);
   return needed;

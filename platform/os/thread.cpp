@@ -36,8 +36,8 @@ Thread::~Thread() { WaitFor(); }
 
 void Thread::Start() {
   assert(!handle_ && "a Thread starts once");
-  handle_ = std::make_unique<Handle>();
-  handle_->thread = std::thread([state = state_] {
+  auto handle = std::make_unique<Handle>();
+  handle->thread = std::thread([state = state_] {   // may throw: then nothing has started
     state->id.store(GetCurrentThreadId());
     state->id.notify_all();
     try {
@@ -48,6 +48,7 @@ void Thread::Start() {
     state->body = nullptr;   // what the body captured is released on its own thread
     state->finished.store(true, std::memory_order_release);
   });
+  handle_ = std::move(handle);
   state_->id.wait(0);
 }
 

@@ -50,6 +50,8 @@ TEST(Locale, BufferFormAnswersSizesAndRefusesShortBuffers) {
   EXPECT_STREQ(buffer, "d/M/yyyy");
   EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, 0x7777, buffer, 16), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, nullptr, 16), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
   EXPECT_EQ(GetLocaleInfoA(0x0411, LOCALE_SDATE, buffer, 16), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
