@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # locale-aware collation
   libicu-dev
+  # drawing surfaces
+  libcairo2-dev
 )
 
 missing=()

@@ -1,0 +1,72 @@
+// The table behind every drawing-layer handle.
+//
+// A handle's value is (generation << 25) | (kind << 20) | slot, never 0 and below 2^31: slot is the
+// index into the table (20 bits), kind the ObjectKind (5 bits) and generation (6 bits) changes each
+// time a slot is reused, so a stale handle is refused instead of reaching a newer object.
+//
+// Thread safety: every operation takes the table's mutex, so objects may be created, looked up,
+// selected and deleted from any thread (the report library draws on a background thread).  An
+// object itself is not locked: one device context, bitmap or region must be used by one thread at
+// a time, as on the platform.  Pens, brushes and palettes never change after creation.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "platform/gdi/gdi_object.h"
+
+namespace gdi {
+
+class HandleTable {
+ public:
+  static HandleTable& Instance();
+
+  // Takes ownership; returns the new handle value (0 when the table is full).
+  std::uint32_t Add(std::unique_ptr<GdiObject> object);
+  // The object behind a handle, or nullptr for 0, stale or foreign values.
+  GdiObject* Find(const void* handle) const;
+  // DeleteObject: frees the object, or marks it when it is still selected.  False for invalid
+  // handles; true for stock objects (which stay).
+  bool Delete(const void* handle);
+  // Selection counting (see gdi_object.h).  Release frees an object marked for deletion once its
+  // last selection ends.
+  void Retain(GdiObject* object);
+  // Retain for objects that only one device context may hold at a time (bitmaps): fails when
+  // another owner holds it.  Stock objects are shared freely.
+  bool RetainExclusive(GdiObject* object, const void* owner);
+  void Release(GdiObject* object);
+  bool IsSelected(const GdiObject* object) const;
+
+  static void* HandleOf(const GdiObject* object) {
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(object->handle_));
+  }
+
+ private:
+  struct Slot {
+    std::unique_ptr<GdiObject> object;
+    std::uint8_t generation = 1;
+  };
+  GdiObject* FindLocked(std::uintptr_t value) const;
+  void FreeLocked(GdiObject* object);
+
+  mutable std::mutex mutex_;
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> freeSlots_;
+};
+
+// Looks up a handle and checks its kind; nullptr on mismatch.
+template <class T>
+T* FindObject(const void* handle) {
+  GdiObject* object = HandleTable::Instance().Find(handle);
+  return object && object->Kind() == T::kKind ? static_cast<T*>(object) : nullptr;
+}
+
+// Registers a new object and returns its handle typed as H.
+template <class H>
+H AddObject(std::unique_ptr<GdiObject> object) {
+  return reinterpret_cast<H>(static_cast<std::uintptr_t>(HandleTable::Instance().Add(std::move(object))));
+}
+
+}  // namespace gdi
