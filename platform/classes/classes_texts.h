@@ -16,6 +16,7 @@ inline constexpr const char* kInvalidTypecast = "Invalid class typecast";
 inline constexpr const char* kListIndexError = "List index out of bounds (%d)";
 inline constexpr const char* kListCapacityError = "List capacity out of bounds (%d)";
 inline constexpr const char* kListCountError = "List count out of bounds (%d)";
+inline constexpr const char* kDuplicateItem = "List does not allow duplicates ($0%x)";
 inline constexpr const char* kDuplicateString = "String list does not allow duplicates";
 inline constexpr const char* kSortedListError = "Operation not allowed on sorted list";
 

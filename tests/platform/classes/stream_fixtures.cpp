@@ -37,6 +37,7 @@ std::unique_ptr<TTestForm> BuildTestTree() {
   item = static_cast<TTestItem*>(w1->Items()->Add());
   item->Caption = "Second";
   item->Width = 120;
+  w1->Lines()->SetText("one\r\ntwo, three\r\n");
   w1->SetBuddy(w2);
   w1->OnClick.Bind(form.get(), &TTestForm::WidgetClick);
   for (int i = 0; i < 40; ++i) w1->Data.push_back(static_cast<Byte>(i * 7));
@@ -75,6 +76,7 @@ void ExpectSameTree(TTestForm& expected, TTestForm& actual) {
     EXPECT_EQ(a->Font()->Name(), e->Font()->Name());
     EXPECT_EQ(a->Font()->Size(), e->Font()->Size());
     EXPECT_EQ(a->Font()->Style(), e->Font()->Style());
+    EXPECT_EQ(a->Lines()->Text(), e->Lines()->Text());
     ASSERT_EQ(a->Items()->Count(), e->Items()->Count());
     for (Integer k = 0; k < e->Items()->Count(); ++k) {
       EXPECT_EQ(static_cast<TTestItem*>(a->Items()->Items(k))->Caption,

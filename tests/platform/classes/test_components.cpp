@@ -52,14 +52,19 @@ PR_PUBLISH(TTestWidget) {
   p.Property("WideCaption", &TTestWidget::WideCaption);
   p.Property("Font", &TTestWidget::Font, &TTestWidget::SetFont);
   p.Property("Items", &TTestWidget::Items, &TTestWidget::SetItems);
+  p.Property("Lines", &TTestWidget::Lines, &TTestWidget::SetLines);
   p.Property("Buddy", &TTestWidget::Buddy, &TTestWidget::SetBuddy);
   p.Property("OnClick", &TTestWidget::OnClick);
 }
 
 TTestWidget::TTestWidget(TComponent* AOwner)
-    : TComponent(AOwner), font_(new TTestFont), items_(new TCollection(TTestItem::StaticClass())) {}
+    : TComponent(AOwner),
+      font_(new TTestFont),
+      items_(new TCollection(TTestItem::StaticClass())),
+      lines_(new TStringList) {}
 
 TTestWidget::~TTestWidget() {
+  delete lines_;
   delete items_;
   delete font_;
 }

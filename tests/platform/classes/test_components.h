@@ -10,6 +10,7 @@
 #include "platform/classes/component.h"
 #include "platform/classes/enum_set.h"
 #include "platform/classes/event.h"
+#include "platform/classes/string_list.h"
 #include "platform/core/currency.h"
 
 PR_ENUM(TTestColor, tcRed, tcGreen, tcBlue)
@@ -73,6 +74,8 @@ class TTestWidget : public TComponent {
   void SetFont(TTestFont* Value) { font_->Assign(Value); }
   TCollection* Items() const { return items_; }
   void SetItems(TCollection* Value) { items_->Assign(Value); }
+  TStrings* Lines() const { return lines_; }
+  void SetLines(TStrings* Value) { lines_->Assign(Value); }
   TTestWidget* Buddy() const { return buddy_; }
   void SetBuddy(TTestWidget* Value);
   int LoadedCount = 0;
@@ -85,6 +88,7 @@ class TTestWidget : public TComponent {
  private:
   TTestFont* font_;
   TCollection* items_;
+  TStringList* lines_;
   TTestWidget* buddy_ = nullptr;
 };
 
