@@ -6,8 +6,6 @@ namespace {
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 template <char (*Map)(char)>
 std::string MapBytes(std::string_view s) {
@@ -68,8 +66,8 @@ std::string TrimRight(std::string_view s) {
   return std::string(s.begin(), last.base());
 }
 
-std::string UpperCase(std::string_view s) { return MapBytes<UpperAscii>(s); }
-std::string LowerCase(std::string_view s) { return MapBytes<LowerAscii>(s); }
+std::string UpperCase(std::string_view s) { return MapBytes<UpCase>(s); }
+std::string LowerCase(std::string_view s) { return MapBytes<LoCase>(s); }
 
 // Code page 874 has no cased letters besides A-Z and a-z (its upper half is Thai, punctuation and
 // the no-break space), so the code page's case mapping is the ASCII one.
@@ -77,7 +75,7 @@ std::string AnsiUpperCase(std::string_view s) { return UpperCase(s); }
 std::string AnsiLowerCase(std::string_view s) { return LowerCase(s); }
 
 Integer CompareStr(std::string_view s1, std::string_view s2) { return CompareMapped<Same>(s1, s2); }
-Integer CompareText(std::string_view s1, std::string_view s2) { return CompareMapped<UpperAscii>(s1, s2); }
+Integer CompareText(std::string_view s1, std::string_view s2) { return CompareMapped<UpCase>(s1, s2); }
 bool SameText(std::string_view s1, std::string_view s2) {
   return s1.size() == s2.size() && CompareText(s1, s2) == 0;
 }

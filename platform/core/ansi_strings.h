@@ -30,6 +30,11 @@ std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 
+// One character's case: only A-Z and a-z change.
+constexpr char UpCase(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+constexpr char LoCase(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
+constexpr bool IsDecimalDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 std::string AnsiUpperCase(std::string_view s);

@@ -14,8 +14,7 @@ namespace {
 
 constexpr int kMaxNesting = 2;
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsAsciiLetter(char c) { return UpperAscii(c) >= 'A' && UpperAscii(c) <= 'Z'; }
+bool IsAsciiLetter(char c) { return UpCase(c) >= 'A' && UpCase(c) <= 'Z'; }
 bool StartsWithText(std::string_view s, std::size_t at, std::string_view word) {
   return SameText(s.substr(at, word.size()), word);
 }
@@ -41,7 +40,7 @@ class DateFormatter {
     std::size_t i = 0;
     while (i < f.size()) {
       const char starter = f[i++];
-      char token = UpperAscii(starter);
+      char token = UpCase(starter);
       if (IsAsciiLetter(token)) {
         if (token == 'M' && lastLetter == 'H') token = 'N';
         lastLetter = token;

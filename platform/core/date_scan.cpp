@@ -44,7 +44,7 @@ class Scanner {
     SkipBlanks();
     const std::size_t start = pos_;
     value = 0;
-    while (pos_ < s_.size() && IsDigit(s_[pos_]) && value < 1000) value = value * 10 + (s_[pos_++] - '0');
+    while (pos_ < s_.size() && IsDecimalDigit(s_[pos_]) && value < 1000) value = value * 10 + (s_[pos_++] - '0');
     length = static_cast<Integer>(pos_ - start);
     return length > 0;
   }
@@ -54,7 +54,7 @@ class Scanner {
     const std::size_t start = pos_;
     msec = 0;
     Integer scale = 100;
-    for (; pos_ < s_.size() && IsDigit(s_[pos_]); ++pos_, scale /= 10) msec += (s_[pos_] - '0') * scale;
+    for (; pos_ < s_.size() && IsDecimalDigit(s_[pos_]); ++pos_, scale /= 10) msec += (s_[pos_] - '0') * scale;
     return pos_ > start;
   }
 
@@ -74,8 +74,6 @@ class Scanner {
   }
 
  private:
-  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
   std::string_view s_;
   std::size_t pos_ = 0;
 };

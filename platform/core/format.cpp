@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "platform/core/ansi_strings.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/int_text.h"
 #include "platform/core/number_layout.h"
@@ -62,9 +63,9 @@ class Formatter {
       if (!arg.IsInteger() || arg.VInteger() < INT_MIN || arg.VInteger() > INT_MAX) Invalid();
       return static_cast<Integer>(arg.VInteger());
     }
-    if (Peek() < '0' || Peek() > '9') return -1;
+    if (!IsDecimalDigit(Peek())) return -1;
     Int64 n = 0;
-    while (Peek() >= '0' && Peek() <= '9') {
+    while (IsDecimalDigit(Peek())) {
       n = n * 10 + (format_[pos_++] - '0');
       if (n > INT_MAX) Invalid();
     }
@@ -95,7 +96,7 @@ class Formatter {
     const char type = Peek();
     if (type == '\0') Invalid();
     ++pos_;
-    spec.type = type >= 'A' && type <= 'Z' ? static_cast<char>(type - 'A' + 'a') : type;
+    spec.type = LoCase(type);
     return spec;
   }
 

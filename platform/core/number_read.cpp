@@ -7,6 +7,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "platform/core/ansi_strings.h"
 #include "platform/core/curr_text.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/float_text.h"
@@ -19,12 +20,10 @@ struct FloatScan {
   bool complete = false; // the number's syntax is whole (digits present, exponent has digits)
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Appends the digits at s[i...] to `out`; returns how many there were.
 std::size_t TakeDigits(std::string_view s, std::size_t& i, std::string& out) {
   const std::size_t start = i;
-  while (i < s.size() && IsDigit(s[i])) out += s[i++];
+  while (i < s.size() && IsDecimalDigit(s[i])) out += s[i++];
   return i - start;
 }
 

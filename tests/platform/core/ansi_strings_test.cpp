@@ -74,6 +74,8 @@ TEST(AnsiStrings, CaseMappingChangesOnlyLatinLetters) {
   EXPECT_EQ(LowerCase(mixed), "az@[`{ " + thai + " \xe0\xff\x80");
   EXPECT_EQ(AnsiUpperCase(mixed), UpperCase(mixed));
   EXPECT_EQ(AnsiLowerCase(mixed), LowerCase(mixed));
+  static_assert(UpCase('q') == 'Q' && UpCase('Q') == 'Q' && UpCase('{') == '{' && UpCase('\xa1') == '\xa1');
+  static_assert(LoCase('Q') == 'q' && LoCase('@') == '@' && LoCase('\xc3') == '\xc3');
 }
 
 TEST(AnsiStrings, ComparisonsAreOrdinalOnUnsignedBytes) {
