@@ -16,7 +16,9 @@ std::string CurrToStrF(Currency value, TFloatFormat format, Integer digits, cons
   return NumberToStrF(NumberDigits(value), format, kMaxCurrencyDigits, digits, settings);
 }
 
-std::string FormatCurr(std::string_view format, Currency value) { return FormatCurr(format, value, FormatSettings); }
+std::string FormatCurr(std::string_view format, Currency value) {
+  return FormatCurr(format, value, FormatSettings);
+}
 
 std::string FormatCurr(std::string_view format, Currency value, const TFormatSettings& settings) {
   return FormatNumber(format, NumberDigits(value), settings);

@@ -9,6 +9,7 @@
 #include "platform/core/ansi_strings.h"
 #include "platform/core/date_text.h"
 #include "platform/core/date_time.h"
+#include "platform/core/int_text.h"
 
 namespace {
 
@@ -65,7 +66,9 @@ class DateFormatter {
         return Name(count == 3 ? fs_.ShortMonthNames.data() : fs_.LongMonthNames.data(), 12, month_);
       case 'D':
         if (count <= 2) return Number(day_, count);
-        if (count <= 4) return Name(count == 3 ? fs_.ShortDayNames.data() : fs_.LongDayNames.data(), 7, dayOfWeek_);
+        if (count <= 4) {
+          return Name(count == 3 ? fs_.ShortDayNames.data() : fs_.LongDayNames.data(), 7, dayOfWeek_);
+        }
         return Append(count == 5 ? fs_.ShortDateFormat : fs_.LongDateFormat);
       case 'H': return Number(TwelveHourFollows(f, i) ? TwelveHour() : hour_, std::min<std::size_t>(count, 2));
       case 'N': return Number(min_, std::min<std::size_t>(count, 2));
@@ -143,9 +146,7 @@ class DateFormatter {
   Word TwelveHour() const { return hour_ % 12 == 0 ? 12 : hour_ % 12; }
 
   void Number(Integer value, std::size_t minDigits) {
-    const std::string digits = std::to_string(value);
-    if (digits.size() < minDigits) out_.append(minDigits - digits.size(), '0');
-    out_ += digits;
+    out_ += ZeroPaddedDigits(static_cast<UInt64>(std::max(value, 0)), static_cast<Integer>(minDigits));
   }
 
   // names[index - 1], nothing for an index out of 1..count (a value outside the valid dates).

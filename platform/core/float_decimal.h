@@ -11,8 +11,8 @@
 //   2. that 18-digit string is rounded half away from zero to `precision` significant digits and
 //      `decimals` digits after the point, whichever leaves fewer.
 // So 0.125 with 2 decimals gives 0.13 and 2.675 (really 2.67499999999999982...) gives 2.67.
-// Invariants of the result: `Digits` holds 0..18 (Currency: 0..19) ASCII digits with no trailing zero, NUL-terminated;
-// the value is 0.Digits x 10^Exponent; an empty `Digits` is zero, and zero is never `Negative`
+// Invariants of the result: `Digits` holds 0..18 (Currency: 0..19) ASCII digits with no trailing
+// zero, NUL-terminated; the value is 0.Digits x 10^Exponent; an empty `Digits` is zero, and zero is never `Negative`
 // (a value that rounds to zero carries no sign).
 #pragma once
 

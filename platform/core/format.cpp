@@ -131,19 +131,13 @@ class Formatter {
     if (!arg.IsInteger()) Invalid();
     const bool narrow = arg.VType() == TVarRec::vtInteger;
     const Int64 value = arg.VInteger();
-    std::string digits;
-    bool negative = false;
-    if (spec.type == 'x') {
-      digits = narrow ? IntToHex(static_cast<Integer>(value), 0) : IntToHex(value, 0);
-    } else if (spec.type == 'u') {
-      const UInt64 bits = narrow ? static_cast<std::uint32_t>(value) : static_cast<UInt64>(value);
-      digits = std::to_string(bits);
-    } else {
-      negative = value < 0;
-      digits = std::to_string(negative ? UInt64{0} - static_cast<UInt64>(value) : static_cast<UInt64>(value));
+    const Integer minDigits = std::max(spec.precision, 0);
+    if (spec.type == 'x') return narrow ? IntToHex(static_cast<Integer>(value), minDigits) : IntToHex(value, minDigits);
+    if (spec.type == 'u') {
+      return ZeroPaddedDigits(narrow ? static_cast<std::uint32_t>(value) : static_cast<UInt64>(value), minDigits);
     }
-    if (spec.precision > static_cast<Integer>(digits.size())) digits.insert(0, spec.precision - digits.size(), '0');
-    return negative ? "-" + digits : digits;
+    const UInt64 magnitude = value < 0 ? UInt64{0} - static_cast<UInt64>(value) : static_cast<UInt64>(value);
+    return (value < 0 ? "-" : "") + ZeroPaddedDigits(magnitude, minDigits);
   }
 
   std::string FloatText(const TVarRec& arg, TFloatFormat format, Integer precision, Integer digits) const {

@@ -1,5 +1,6 @@
 #include "platform/core/int_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <type_traits>
@@ -86,6 +87,14 @@ std::string Hex(UInt64 bits, Integer digits) {
 std::string IntToStr(Int64 value) {
   char buffer[24];
   return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::string ZeroPaddedDigits(UInt64 value, Integer minDigits) {
+  char buffer[24];
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  const auto length = static_cast<Integer>(end - buffer);
+  std::string out(static_cast<std::size_t>(std::max(minDigits - length, 0)), '0');
+  return out.append(buffer, static_cast<std::size_t>(length));
 }
 
 std::string IntToHex(Integer value, Integer digits) { return Hex(static_cast<std::uint32_t>(value), digits); }

@@ -15,6 +15,8 @@
 
 // Decimal text; a minus sign for negative values, no separators.  Serves Integer and Int64 alike.
 std::string IntToStr(Int64 value);
+// Decimal digits of `value`, padded with zeros to at least `minDigits` digits.
+std::string ZeroPaddedDigits(UInt64 value, Integer minDigits);
 // Upper-case hexadecimal of the value's two's complement (8 digits at most for an Integer, 16 for
 // an Int64), padded with zeros to at least `digits` digits.
 std::string IntToHex(Integer value, Integer digits);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/core/int_text.h"
+
 namespace {
 
 bool IsSpecial(const TFloatRec& r) { return r.Exponent == kFloatRecNaN || r.Exponent == kFloatRecInfinity; }
@@ -12,17 +14,8 @@ std::string SpecialText(const TFloatRec& r) {
   return r.Negative ? "-INF" : "INF";
 }
 
-// "E", the sign ('-' always, '+' when asked) and |exponent| with at least `minDigits` digits.
-std::string ExponentText(int exponent, Integer minDigits, bool plusSign) {
-  std::string out = "E";
-  if (exponent < 0) out += '-';
-  else if (plusSign) out += '+';
-  const std::string magnitude = std::to_string(std::abs(exponent));
-  out.append(static_cast<std::size_t>(std::max<Integer>(0, minDigits - static_cast<Integer>(magnitude.size()))), '0');
-  return out + magnitude;
-}
-
-std::string GeneralText(const NumberDigits& number, Integer precision, Integer expDigits, const TFormatSettings& fs) {
+std::string GeneralText(const NumberDigits& number, Integer precision, Integer expDigits,
+                        const TFormatSettings& fs) {
   const TFloatRec r = number.Round(precision, 9999);
   if (IsSpecial(r)) return SpecialText(r);
   const std::string_view digits = r.Digits;
@@ -32,7 +25,7 @@ std::string GeneralText(const NumberDigits& number, Integer precision, Integer e
   if (e > precision || e < -3) {
     out += digits[0];
     if (digits.size() > 1) (out += fs.DecimalSeparator).append(digits.substr(1));
-    return out + ExponentText(e - 1, expDigits, false);
+    return out + ExponentText('E', e - 1, expDigits, false);
   }
   if (e <= 0) {
     (out += '0') += fs.DecimalSeparator;
@@ -44,7 +37,8 @@ std::string GeneralText(const NumberDigits& number, Integer precision, Integer e
   return out;
 }
 
-std::string ExponentLayout(const NumberDigits& number, Integer precision, Integer expDigits, const TFormatSettings& fs) {
+std::string ExponentLayout(const NumberDigits& number, Integer precision, Integer expDigits,
+                           const TFormatSettings& fs) {
   const TFloatRec r = number.Round(precision, 9999);
   if (IsSpecial(r)) return SpecialText(r);
   std::string digits = r.Digits;
@@ -53,7 +47,7 @@ std::string ExponentLayout(const NumberDigits& number, Integer precision, Intege
   std::string out = r.Negative ? "-" : "";
   out += digits[0];
   if (precision > 1) (out += fs.DecimalSeparator).append(digits, 1);
-  return out + ExponentText(exponent, expDigits, true);
+  return out + ExponentText('E', exponent, expDigits, true);
 }
 
 // The unsigned fixed-point text of `r` with `decimals` decimals; the integer digits are grouped by
@@ -92,6 +86,13 @@ std::string CurrencyText(const std::string& amount, bool negative, const TFormat
 }
 
 }  // namespace
+
+std::string ExponentText(char letter, int exponent, Integer minDigits, bool plusSign) {
+  std::string out(1, letter);
+  if (exponent < 0) out += '-';
+  else if (plusSign) out += '+';
+  return out + ZeroPaddedDigits(static_cast<UInt64>(std::abs(exponent)), minDigits);
+}
 
 std::string NumberToStrF(const NumberDigits& number, TFloatFormat format, Integer precision, Integer digits,
                          const TFormatSettings& settings) {

@@ -40,6 +40,10 @@ class NumberDigits {
   bool isCurrency_ = false;
 };
 
+// `letter` ("E" or "e"), the sign ('-' always, '+' when asked) and |exponent| with at least
+// `minDigits` digits.
+std::string ExponentText(char letter, int exponent, Integer minDigits, bool plusSign);
+
 std::string NumberToStrF(const NumberDigits& number, TFloatFormat format, Integer precision, Integer digits,
                          const TFormatSettings& settings);
 std::string FormatNumber(std::string_view format, const NumberDigits& number, const TFormatSettings& settings);

@@ -1,4 +1,5 @@
-// FormatNumber (FormatFloat, FormatCurr): numbers laid out by picture formats ("#,##0.00;(#,##0.00);Nil", "0.000E+00").
+// FormatNumber (FormatFloat, FormatCurr): numbers laid out by picture formats such as
+// "#,##0.00;(#,##0.00);Nil" and "0.000E+00".
 //
 // A section is parsed once into tokens (digit placeholders, the decimal point, the exponent,
 // literal text); the value is rounded to what the section can show, then the tokens are written
@@ -8,8 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "platform/core/number_layout.h"
@@ -176,14 +175,7 @@ class PatternWriter {
     if (zeroBeforeDigits || (digit >= 0 && digit < n) || index < sec_.lastZero) out_ += DigitAt(digit);
   }
 
-  void WriteExponent(const Token& t) {
-    out_ += t.text;
-    if (exponent_ < 0) out_ += '-';
-    else if (t.plus) out_ += '+';
-    const std::string magnitude = std::to_string(std::abs(exponent_));
-    out_.append(static_cast<std::size_t>(std::max(0, t.minDigits - static_cast<int>(magnitude.size()))), '0');
-    out_ += magnitude;
-  }
+  void WriteExponent(const Token& t) { out_ += ExponentText(t.text[0], exponent_, t.minDigits, t.plus); }
 
   const Section& sec_;
   std::string_view digits_;

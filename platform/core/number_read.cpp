@@ -120,8 +120,8 @@ bool ToCurrency(std::string_view plain, Currency& value) {
   }
   if (wholeDigits >= 0) {
     const int next = digitAt(wholeDigits);
-    const bool sticky = static_cast<long long>(digits.size()) > wholeDigits + 1 &&
-                        digits.find_first_not_of('0', static_cast<std::size_t>(wholeDigits + 1)) != std::string::npos;
+    const auto rest = static_cast<std::size_t>(wholeDigits + 1);
+    const bool sticky = digits.size() > rest && digits.find_first_not_of('0', rest) != std::string::npos;
     if (next > 5 || (next == 5 && (sticky || raw % 2 == 1))) {
       if (raw == limit) return false;
       ++raw;

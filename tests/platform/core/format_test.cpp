@@ -63,7 +63,9 @@ TEST(Format, InitializerListCallsReadLikeTheClassLibrary) {
 
 TEST(Format, MismatchedOrMalformedSpecifiersRaiseConvertError) {
   struct Bad { std::string format; std::vector<TVarRec> args; std::string message; };
-  const auto invalid = [](const std::string& f) { return "Format '" + f + "' invalid or incompatible with argument"; };
+  const auto invalid = [](const std::string& f) {
+    return "Format '" + f + "' invalid or incompatible with argument";
+  };
   const auto missing = [](const std::string& f) { return "No argument for format '" + f + "'"; };
   const Bad cases[] = {
       {"%d", {1.5}, invalid("%d")},           {"%f", {1}, invalid("%f")},

@@ -14,6 +14,10 @@ TEST(IntText, IntToStrCoversBothWidths) {
   EXPECT_EQ(IntToStr(std::numeric_limits<Integer>::min()), "-2147483648");
   EXPECT_EQ(IntToStr(std::numeric_limits<Int64>::min()), "-9223372036854775808");
   EXPECT_EQ(IntToStr(std::numeric_limits<Int64>::max()), "9223372036854775807");
+  EXPECT_EQ(ZeroPaddedDigits(7, 3), "007");
+  EXPECT_EQ(ZeroPaddedDigits(12345, 2), "12345");
+  EXPECT_EQ(ZeroPaddedDigits(0, -1), "0");
+  EXPECT_EQ(ZeroPaddedDigits(std::numeric_limits<UInt64>::max(), 21), "018446744073709551615");
 }
 
 TEST(IntText, IntToHexPadsAndShowsTwosComplementOfTheArgumentWidth) {
