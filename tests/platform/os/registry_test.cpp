@@ -254,7 +254,7 @@ TEST_F(Registry, ProcessesShareTheStoreWithoutLosingWrites) {
       RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Quendry", KEY_ALL_ACCESS, k);
       int failures = 0;
       for (int i = 0; i < kEach; ++i)
-        failures += SetNumber(k, "c" + std::to_string(c) + "-" + std::to_string(i), i) != ERROR_SUCCESS;
+        failures += SetNumber(k, std::to_string(c) + "-" + std::to_string(i), i) != ERROR_SUCCESS;
       return failures;
     }));
   for (auto& child : children) child->Send(1);
