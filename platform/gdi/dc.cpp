@@ -12,6 +12,7 @@
 #include "platform/gdi/palette_object.h"
 #include "platform/gdi/pen_object.h"
 #include "platform/gdi/paint.h"
+#include "platform/gdi/path_recorder.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/gdi/region_object.h"
 
@@ -190,7 +191,11 @@ BOOL GetDCOrgEx(HDC dc, TPoint* org) {
   return 1;
 }
 
-BOOL MoveToEx(HDC dc, int x, int y, TPoint* old) { return SetOrigin(dc, &DcState::position, x, y, old, false); }
+BOOL MoveToEx(HDC dc, int x, int y, TPoint* old) {
+  DeviceContext* c = FindDC(dc);
+  if (c && c->Path() && c->Path()->IsOpen()) c->Path()->MoveTo(ToFix(c->ToDevice({x, y})));
+  return SetOrigin(dc, &DcState::position, x, y, old, false);
+}
 BOOL GetCurrentPositionEx(HDC dc, TPoint* position) { return GetOrigin(dc, &DcState::position, position); }
 
 int GetDeviceCaps(HDC dc, int index) {

@@ -228,7 +228,7 @@ BOOL DrawArcShape(HDC dc, ArcKind kind, int left, int top, int right, int bottom
     for (std::size_t i = 0; i < figure.size(); ++i) {
       const FixPoint d{figure[i].x - offset.X * kFix, figure[i].y - offset.Y * kFix};
       if (i == 0 && !moveTo) path->MoveTo(d);
-      else path->LineTo(d);
+      else path->LineTo(DeviceFix(*c, c->State().position), d);
     }
     if (kind != ArcKind::Arc) path->CloseFigure();
   } else if (kind == ArcKind::Arc) {
@@ -284,7 +284,7 @@ BOOL LineTo(HDC dc, int x, int y) {
   const TPoint from = c->State().position;
   c->State().position = {x, y};
   if (Recording(*c)) {
-    c->Path()->LineTo(DeviceFix(*c, {x, y}));
+    c->Path()->LineTo(DeviceFix(*c, from), DeviceFix(*c, {x, y}));
     return 1;
   }
   StrokePolyline(*c, {c->ToSurface(from), c->ToSurface({x, y})}, false);
@@ -296,7 +296,7 @@ BOOL Polyline(HDC dc, const TPoint* points, int count) {
   if (!c || !points || count < 2) return 0;
   if (Recording(*c)) {
     c->Path()->MoveTo(DeviceFix(*c, points[0]));
-    for (int i = 1; i < count; ++i) c->Path()->LineTo(DeviceFix(*c, points[i]));
+    for (int i = 1; i < count; ++i) c->Path()->LineTo(DeviceFix(*c, points[i - 1]), DeviceFix(*c, points[i]));
     return 1;
   }
   StrokePolyline(*c, ToSurface(*c, points, count), false);
@@ -307,7 +307,8 @@ BOOL PolylineTo(HDC dc, const TPoint* points, int count) {
   DeviceContext* c = FindDC(dc);
   if (!c || !points || count < 1) return 0;
   if (Recording(*c)) {
-    for (int i = 0; i < count; ++i) c->Path()->LineTo(DeviceFix(*c, points[i]));
+    for (int i = 0; i < count; ++i)
+      c->Path()->LineTo(DeviceFix(*c, i ? points[i - 1] : c->State().position), DeviceFix(*c, points[i]));
   } else {
     std::vector<TPoint> pts{c->ToSurface(c->State().position)};
     for (int i = 0; i < count; ++i) pts.push_back(c->ToSurface(points[i]));
@@ -331,7 +332,8 @@ BOOL PolyBezierTo(HDC dc, const TPoint* points, DWORD count) {
   if (!c || !points || count % 3 != 0) return 0;
   if (Recording(*c)) {
     for (DWORD i = 0; i < count; i += 3)
-      c->Path()->BezierTo(DeviceFix(*c, points[i]), DeviceFix(*c, points[i + 1]), DeviceFix(*c, points[i + 2]));
+      c->Path()->BezierTo(DeviceFix(*c, i ? points[i - 1] : c->State().position), DeviceFix(*c, points[i]),
+                          DeviceFix(*c, points[i + 1]), DeviceFix(*c, points[i + 2]));
   } else {
     std::vector<FixPoint> pts{ToFix(c->ToSurface(c->State().position))};
     for (DWORD i = 0; i < count; i += 3)

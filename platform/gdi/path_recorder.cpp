@@ -14,14 +14,14 @@ void PathRecorder::MoveTo(FixPoint p) {
   figureOpen_ = true;
 }
 
-void PathRecorder::LineTo(FixPoint p) {
-  if (!figureOpen_) MoveTo(points_.empty() ? p : points_.back());
+void PathRecorder::LineTo(FixPoint from, FixPoint p) {
+  if (!figureOpen_) MoveTo(from);
   points_.push_back(p);
   types_.push_back(PT_LINETO);
 }
 
-void PathRecorder::BezierTo(FixPoint c1, FixPoint c2, FixPoint p) {
-  if (!figureOpen_) MoveTo(points_.empty() ? c1 : points_.back());
+void PathRecorder::BezierTo(FixPoint from, FixPoint c1, FixPoint c2, FixPoint p) {
+  if (!figureOpen_) MoveTo(from);
   for (const FixPoint& q : {c1, c2, p}) {
     points_.push_back(q);
     types_.push_back(PT_BEZIERTO);
@@ -37,7 +37,7 @@ void PathRecorder::CloseFigure() {
 void PathRecorder::AddClosed(const std::vector<FixPoint>& points) {
   if (points.empty()) return;
   MoveTo(points[0]);
-  for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i]);
+  for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i - 1], points[i]);
   CloseFigure();
 }
 
@@ -67,7 +67,7 @@ void PathRecorder::FlattenInPlace() {
   for (const Figure& f : figures) {
     if (f.points.empty()) continue;
     MoveTo(f.points[0]);
-    for (std::size_t i = 1; i < f.points.size(); ++i) LineTo(f.points[i]);
+    for (std::size_t i = 1; i < f.points.size(); ++i) LineTo(f.points[i - 1], f.points[i]);
     if (f.closed) CloseFigure();
   }
 }

@@ -24,8 +24,9 @@ class PathRecorder {
   void End() { open_ = false; }
 
   void MoveTo(FixPoint p);
-  void LineTo(FixPoint p);
-  void BezierTo(FixPoint c1, FixPoint c2, FixPoint p);
+  // Lines and curves continue the open figure, or start one at `from` (the current position).
+  void LineTo(FixPoint from, FixPoint p);
+  void BezierTo(FixPoint from, FixPoint c1, FixPoint c2, FixPoint p);
   void CloseFigure();
   // A whole closed figure (polygons, rectangles, flattened ellipses).
   void AddClosed(const std::vector<FixPoint>& points);
