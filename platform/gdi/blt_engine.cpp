@@ -107,38 +107,33 @@ bool SourceValue(const AxisMap& ax, const AxisMap& ay, int i, int j, Combine cx,
   return true;
 }
 
-bool SameSurface(DeviceContext& a, DeviceContext& b) { return a.Target() && a.Target() == b.Target(); }
-
 }  // namespace
 
-std::optional<BltSource> SourceFromDC(DeviceContext& source, DeviceContext& destination) {
-  BitmapObject* bitmap = source.Target();
-  BitmapObject* target = destination.Target();
-  if (!bitmap || !target) return std::nullopt;
+BltSource SourceFromBitmap(BitmapObject& bitmap, DeviceContext& destination, COLORREF background) {
   BltSource s;
-  s.width = bitmap->Width();
-  s.height = bitmap->Height();
-  std::shared_ptr<PixelSurface> surface(std::shared_ptr<PixelSurface>(), &bitmap->Surface());
-  if (SameSurface(source, destination)) {
+  s.width = bitmap.Width();
+  s.height = bitmap.Height();
+  std::shared_ptr<PixelSurface> surface(std::shared_ptr<PixelSurface>(), &bitmap.Surface());
+  if (destination.Target() == &bitmap) {
     // Copy first, so a blit within one surface reads the pixels as they were before it.
-    const PixelSurface& from = bitmap->Surface();
+    const PixelSurface& from = bitmap.Surface();
     std::shared_ptr<PixelSurface> copy(PixelSurface::Create(from.Width(), from.Height(), from.BitsPerPixel(), true, from.Palette()).release());
-    if (!copy) return std::nullopt;
+    if (!copy) return {};
     for (int y = 0; y < from.Height(); ++y)
       std::memcpy(copy->Row(y), from.Row(y), std::size_t(std::min(from.Stride(), copy->Stride())));
     s.snapshot = copy;
     surface = copy;
   }
-  const PixelSurface& dstSurface = target->Surface();
+  const PixelSurface& dstSurface = destination.Target()->Surface();
   const bool monoTarget = dstSurface.BitsPerPixel() == 1;
   if (monoTarget && surface->BitsPerPixel() != 1) {
-    const Pixel key = ColorRefToPixel(ResolveColor(source, source.State().bkColor));
+    const Pixel key = ColorRefToPixel(background & 0xFFFFFF);
     const Pixel white = dstSurface.Representable(0xFFFFFF), black = dstSurface.Representable(0);
     s.read = [surface, key, white, black](int y, int x, int n, Pixel* out) {
       surface->ReadSpan(y, x, n, out);
       for (int i = 0; i < n; ++i) out[i] = (out[i] & 0xFFFFFF) == key ? white : black;
     };
-  } else if (!monoTarget && bitmap->IsMonochrome()) {
+  } else if (!monoTarget && bitmap.IsMonochrome()) {
     const Pixel fore = dstSurface.Representable(ColorRefToPixel(ResolveColor(destination, destination.State().textColor)));
     const Pixel back = dstSurface.Representable(ColorRefToPixel(ResolveColor(destination, destination.State().bkColor)));
     s.read = [surface, fore, back](int y, int x, int n, Pixel* out) {
@@ -148,6 +143,14 @@ std::optional<BltSource> SourceFromDC(DeviceContext& source, DeviceContext& dest
   } else {
     s.read = [surface](int y, int x, int n, Pixel* out) { surface->ReadSpan(y, x, n, out); };
   }
+  return s;
+}
+
+std::optional<BltSource> SourceFromDC(DeviceContext& source, DeviceContext& destination) {
+  BitmapObject* bitmap = source.Target();
+  if (!bitmap || !destination.Target()) return std::nullopt;
+  BltSource s = SourceFromBitmap(*bitmap, destination, ResolveColor(source, source.State().bkColor));
+  if (!s.read) return std::nullopt;
   return s;
 }
 

@@ -27,6 +27,7 @@
 
 namespace gdi {
 
+class BitmapObject;
 class DeviceContext;
 class DibFormat;
 
@@ -40,6 +41,9 @@ struct BltSource {
 
 // A source context's target as seen from the destination context; nullopt when it has no pixels.
 std::optional<BltSource> SourceFromDC(DeviceContext& source, DeviceContext& destination);
+// A bitmap as the source of a blit onto the destination context (the source context's background
+// colour, used for colour-to-monochrome blits, taken as `background`).
+BltSource SourceFromBitmap(BitmapObject& bitmap, DeviceContext& destination, COLORREF background);
 // DIB rows as a source (already in pixel values; a monochrome target still gets nearest colours).
 BltSource SourceFromDib(const DibFormat& format, const void* bits);
 

@@ -150,6 +150,7 @@ int PixelSurface::NearestIndex(Pixel value) const {
 }
 
 void PixelSurface::ReadSpan(int y, int x, int n, Pixel* out) const {
+  if (n <= 0) return;
   const std::uint8_t* row = Row(y);
   switch (bpp_) {
     case 32: std::memcpy(out, row + std::size_t(x) * 4, std::size_t(n) * 4); return;
@@ -165,6 +166,7 @@ void PixelSurface::ReadSpan(int y, int x, int n, Pixel* out) const {
 }
 
 void PixelSurface::WriteSpan(int y, int x, int n, const Pixel* in) {
+  if (n <= 0) return;
   std::uint8_t* row = Row(y);
   switch (bpp_) {
     case 32: std::memcpy(row + std::size_t(x) * 4, in, std::size_t(n) * 4); return;
