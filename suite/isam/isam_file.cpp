@@ -1,0 +1,118 @@
+// System-error mapping of the engine's file operations.
+#include "suite/isam/isam_file.h"
+
+#include <vector>
+
+#include "platform/core/win_errors.h"
+#include "suite/isam/isam_errors.h"
+#include "suite/isam/isam_status.h"
+#include "suite/isam/lock_table.h"
+
+namespace {
+// The mapping shared by close, position, read and write.
+Integer MapIoError(DWORD e) {
+  return e == ERROR_INVALID_HANDLE ? isam_error::InvalidHandle : isam_error::SystemFailure;
+}
+
+Integer MapPathError(DWORD e) {
+  switch (e) {
+    case ERROR_PATH_NOT_FOUND: case ERROR_BAD_NETPATH: return isam_error::PathNotFound;
+    case ERROR_TOO_MANY_OPEN_FILES: return isam_error::TooManyOpenFiles;
+    default: return isam_error::SystemFailure;
+  }
+}
+
+Integer MapOpenError(DWORD e) {
+  switch (e) {
+    case ERROR_FILE_NOT_FOUND: return isam_error::FileNotFound;
+    case ERROR_INVALID_ACCESS: return isam_error::InvalidAccess;
+    default: return MapPathError(e);
+  }
+}
+}  // namespace
+
+IsamFile::~IsamFile() {
+  if (handle_) Close();
+}
+
+bool IsamFile::OpenExisting(const std::string& name, bool readOnly, bool shared) {
+  const DWORD e = IsamCurrentEnv().Open(name, readOnly ? IsamAccess::Read : IsamAccess::ReadWrite,
+                                        shared, handle_);
+  if (e != ERROR_SUCCESS) {
+    handle_.reset();
+    return IsamFail(MapOpenError(e));
+  }
+  name_ = name;
+  exclusive_ = !shared;
+  readOnly_ = readOnly;
+  return true;
+}
+
+bool IsamFile::Create(const std::string& name) {
+  const DWORD e = IsamCurrentEnv().Create(name, handle_);
+  if (e != ERROR_SUCCESS) {
+    handle_.reset();
+    return IsamFail(MapPathError(e));
+  }
+  name_ = name;
+  exclusive_ = true;
+  readOnly_ = false;
+  return true;
+}
+
+bool IsamFile::Close() {
+  if (!handle_) return true;
+  IsamLockTable().UnlockAll(handle_.get());
+  const DWORD e = handle_->Close();
+  handle_.reset();
+  return e == ERROR_SUCCESS || IsamFail(MapIoError(e));
+}
+
+bool IsamFile::ReadAt(Int64 offset, void* buffer, DWORD n) {
+  if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  DWORD done = 0;
+  const DWORD e = handle_->ReadAt(offset, buffer, n, done);
+  if (e != ERROR_SUCCESS) return IsamFail(MapIoError(e));
+  return done == n || IsamFail(isam_error::ShortRead);
+}
+
+bool IsamFile::WriteAt(Int64 offset, const void* buffer, DWORD n) {
+  if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  DWORD done = 0;
+  const DWORD e = handle_->WriteAt(offset, buffer, n, done);
+  if (e != ERROR_SUCCESS) return IsamFail(MapIoError(e));
+  return done == n || IsamFail(isam_error::ShortWrite);
+}
+
+bool IsamFile::WriteZeros(Int64 offset, DWORD n) {
+  const std::vector<Byte> zeros(n);
+  return WriteAt(offset, zeros.data(), n);
+}
+
+bool IsamFile::TruncateAt(Int64 size) {
+  if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  const DWORD e = handle_->Truncate(size);
+  return e == ERROR_SUCCESS || IsamFail(MapIoError(e));
+}
+
+bool IsamFile::Size(Int64& size) {
+  if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  const DWORD e = handle_->Size(size);
+  return e == ERROR_SUCCESS || IsamFail(MapIoError(e));
+}
+
+bool IsamFile::Commit(bool networkFile) {
+  if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  const DWORD e = handle_->Flush();
+  if (e == ERROR_SUCCESS) return true;
+  if (e != ERROR_TOO_MANY_OPEN_FILES) return IsamFail(MapIoError(e));
+  if (networkFile) return IsamFail(isam_error::CommitNoHandles);
+  const std::string name = name_;
+  return Close() && OpenExisting(name, false, false);
+}
+
+bool IsamDeleteFile(const std::string& name) {
+  const DWORD e = IsamCurrentEnv().Delete(name);
+  return e == ERROR_SUCCESS || IsamFail(MapOpenError(e) == isam_error::InvalidAccess
+                                            ? isam_error::SystemFailure : MapOpenError(e));
+}

@@ -1,0 +1,38 @@
+// Page-level access for the B-tree of one key: fetching pages through the pool, recording changes
+// (dirty marks, and in save mode the before-images), and allocating and freeing pages on the key's
+// free-page chain.
+//
+// Invariants: a page is changed only after Modify() was called for it in the current operation, so
+// its before-image is journaled first in save mode; a freed page carries the next free page (or -1)
+// in its first four bytes on disk; the header's allocated count never shrinks.
+#pragma once
+
+#include "suite/isam/file_block.h"
+#include "suite/isam/page_pool.h"
+
+class KeyPages {
+ public:
+  KeyPages(IsamFileBlock& fb, Integer key) : fb_(fb), key_(key) {}
+
+  FileSectionInfo& Header() { return fb_.Key(key_); }
+  Integer Key() const { return key_; }
+  Integer EntriesPerPage() { return Header().entriesPerPage; }
+  Integer Half() { return Header().entriesPerPage / 2; }
+
+  // The page, or nullptr with the status set.  Valid until the next Fetch/New.
+  IsamPage* Fetch(Integer pageNo);
+  // The page, about to be changed: journaled first in save mode and marked dirty.  Valid until the
+  // next Fetch/Modify/New.
+  IsamPage* Modify(Integer pageNo);
+  // Declares that the key header is about to change.
+  bool ChangeHeader();
+  // Allocates a page (free-page chain first, else a new number, growing the file by a slot when
+  // needed) and returns it empty in a buffer; 0 with the status set on failure.
+  Integer New(IsamPage*& page);
+  // Puts a page on the free-page chain and forgets its buffer.
+  bool Free(Integer pageNo);
+
+ private:
+  IsamFileBlock& fb_;
+  Integer key_;
+};

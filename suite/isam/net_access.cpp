@@ -1,0 +1,300 @@
+// Station numbers, multi-station locks, and refreshing and publishing through the station area.
+#include "suite/isam/net_access.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/core/win_errors.h"
+#include "suite/isam/engine_state.h"
+#include "suite/isam/isam_errors.h"
+#include "suite/isam/isam_status.h"
+#include "suite/isam/le_bytes.h"
+#include "suite/isam/lock_table.h"
+#include "suite/isam/page_pool.h"
+#include "suite/isam/save_journal.h"
+#include "suite/isam/section_io.h"
+
+namespace {
+DWORD LockDia(IsamFileBlock& fb, Int64 offset, Int64 length, Integer limit) {
+  return IsamLockTable().Lock(fb.dialog.Handle(), offset, length, limit);
+}
+
+DWORD UnlockDia(IsamFileBlock& fb, Int64 offset, Int64 length) {
+  return IsamLockTable().Unlock(fb.dialog.Handle(), offset, length);
+}
+
+using Bits = std::vector<Byte>;
+
+bool BitSet(const Bits& bits, Integer i) { return (bits[static_cast<size_t>(i / 8)] >> (i % 8)) & 1; }
+void SetBit(Bits& bits, Integer i) { bits[static_cast<size_t>(i / 8)] |= static_cast<Byte>(1 << (i % 8)); }
+
+bool ReloadSection(IsamFileBlock& fb, Integer i) {
+  if (i == 0) {
+    DataHeader h;
+    if (!ReadDataHeader(fb, h)) return false;
+    const Integer r = fb.Data().length;
+    LoadDataSection(fb.Data(), h);
+    fb.Data().length = r;
+    return true;
+  }
+  KeyHeader h;
+  if (!ReadKeyHeader(fb, i, h)) return false;
+  FileSectionInfo& s = fb.Key(i);
+  const Integer pageSize = s.length;
+  LoadKeySection(s, h);
+  s.length = pageSize;
+  s.path.valid = false;
+  fb.slotsInUse = std::max(fb.slotsInUse, s.allocated);
+  IsamPagePool().DropAll(&fb, i);
+  return true;
+}
+
+// Applies a slot's bits: reloads the flagged sections and clears the own slot.
+bool ApplyBits(IsamFileBlock& fb, const Bits& bits) {
+  NetInfo& net = *fb.net;
+  if (!BitSet(bits, fb.keyCount + 1)) return true;
+  bool ok = true;
+  if (!fb.readOnly) {
+    const Bits zeros(net.slotSize);
+    ok = fb.dialog.WriteAt(net.SlotOffset(net.station), zeros.data(), net.slotSize);
+  }
+  for (Integer i = 0; ok && i <= fb.keyCount; ++i)
+    if (BitSet(bits, i)) ok = ReloadSection(fb, i);
+  if (!ok) net.refreshAll = true;
+  return ok;
+}
+
+Bits AllBits(const NetInfo& net) { return Bits(net.slotSize, 0xFF); }
+
+bool LockOtherSlots(IsamFileBlock& fb) {
+  const NetInfo& net = *fb.net;
+  const Int64 own = net.SlotOffset(net.station);
+  const Int64 end = NetInfo::AreaStart + net.areaLength;
+  if (own > NetInfo::AreaStart && LockDia(fb, NetInfo::AreaStart, own - NetInfo::AreaStart, 0) != ERROR_SUCCESS)
+    return false;
+  if (own + net.slotSize < end && LockDia(fb, own + net.slotSize, end - own - net.slotSize, 0) != ERROR_SUCCESS) {
+    if (own > NetInfo::AreaStart) UnlockDia(fb, NetInfo::AreaStart, own - NetInfo::AreaStart);
+    return false;
+  }
+  return true;
+}
+
+void UnlockOtherSlots(IsamFileBlock& fb) {
+  const NetInfo& net = *fb.net;
+  const Int64 own = net.SlotOffset(net.station);
+  const Int64 end = NetInfo::AreaStart + net.areaLength;
+  if (own > NetInfo::AreaStart) UnlockDia(fb, NetInfo::AreaStart, own - NetInfo::AreaStart);
+  if (own + net.slotSize < end) UnlockDia(fb, own + net.slotSize, end - own - net.slotSize);
+}
+
+bool UndoUnfinishedJournal(IsamFileBlock& fb) {
+  if (fb.journal) return fb.journal->Undo();
+  SaveJournal journal(fb);
+  return journal.Undo();
+}
+
+// ORs `bits` into every slot but the own (clearing the own) and marks the area valid.
+bool WriteArea(IsamFileBlock& fb, const Bits& bits, bool allBits) {
+  const NetInfo& net = *fb.net;
+  Byte word[2] = {static_cast<Byte>(NetInfo::ValidWord & 0xFF), static_cast<Byte>(NetInfo::ValidWord >> 8)};
+  if (!fb.dialog.WriteAt(1, word, 2)) return false;
+  const Integer slots = net.areaLength / net.slotSize;
+  const Integer perPiece = std::max(1, 513 / net.slotSize);
+  Bits piece;
+  for (Integer first = 0; first < slots; first += perPiece) {
+    const Integer count = std::min(perPiece, slots - first);
+    const auto bytes = static_cast<DWORD>(count * net.slotSize);
+    piece.assign(bytes, 0);
+    if (!allBits && !fb.dialog.ReadAt(net.SlotOffset(first), piece.data(), bytes)) return false;
+    for (Integer s = first; s < first + count; ++s) {
+      Byte* slot = piece.data() + static_cast<size_t>(s - first) * net.slotSize;
+      for (Integer b = 0; b < net.slotSize; ++b)
+        slot[b] = s == net.station ? 0 : static_cast<Byte>(slot[b] | bits[static_cast<size_t>(b)]);
+    }
+    if (!fb.dialog.WriteAt(net.SlotOffset(first), piece.data(), bytes)) return false;
+  }
+  return true;
+}
+
+// Brings the cached headers up to date from the own slot (under a read lock or the Fileblock lock).
+bool Refresh(IsamFileBlock& fb, bool readLock) {
+  NetInfo& net = *fb.net;
+  const Int64 own = net.SlotOffset(net.station);
+  if (readLock && LockDia(fb, own, net.slotSize, LockTable::RecordLimit) != ERROR_SUCCESS)
+    return IsamFail(isam_error::SystemFailure);
+  Byte head[3] = {};
+  Int64 size = 0;
+  bool ok = fb.dialog.Size(size) && (size < 3 || fb.dialog.ReadAt(0, head, 3));
+  const bool valid = size >= 3 && GetWordLE(head + 1) == NetInfo::ValidWord &&
+                     size >= NetInfo::AreaStart + net.areaLength;
+  if (ok && valid) {
+    Bits bits(net.slotSize);
+    ok = fb.dialog.ReadAt(own, bits.data(), net.slotSize);
+    if (ok && net.refreshAll) {
+      bits = AllBits(net);
+      net.refreshAll = false;
+    }
+    if (ok) ApplyBits(fb, bits);
+  } else if (ok) {
+    // The area is missing or cut short (a station died inside a save-mode operation, or the file
+    // was used without network mode): rebuild it while every other station is kept out.
+    if (readLock && !LockOtherSlots(fb)) {
+      UnlockDia(fb, own, net.slotSize);
+      return IsamFail(isam_error::FileBlockLockFailed);
+    }
+    ok = UndoUnfinishedJournal(fb) && ApplyBits(fb, AllBits(net));
+    if (ok && !(fb.saveMode && net.fileBlockLocked)) ok = WriteArea(fb, AllBits(net), true);
+    if (readLock) UnlockOtherSlots(fb);
+  }
+  if (!ok && readLock) UnlockDia(fb, own, net.slotSize);
+  return ok;
+}
+
+}  // namespace
+
+bool NetPublish(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  Bits bits(net.slotSize, 0);
+  if (fb.saveMode) {
+    bits = AllBits(net);
+  } else {
+    if (!fb.modified) return true;
+    SetBit(bits, fb.keyCount + 1);
+    for (Integer i = 0; i <= fb.keyCount; ++i)
+      if (fb.sections[static_cast<size_t>(i)].dirty || fb.sections[static_cast<size_t>(i)].changedSincePublish)
+        SetBit(bits, i);
+    if (!WriteDirtyPagesAndKeyHeaders(fb, false)) return false;
+    if (BitSet(bits, 0)) {
+      if (!WriteDataHeader(fb, 0)) return false;
+    } else {
+      const Byte zero = 0;
+      if (!fb.data.WriteAt(isam_format::OpenFlagOffset, &zero, 1)) return false;
+      fb.Data().openFlag = 0;
+    }
+  }
+  if (!WriteArea(fb, bits, fb.saveMode)) return false;
+  for (auto& s : fb.sections) s.changedSincePublish = false;
+  return IsamNetworkMode() || fb.dialog.Commit(false);
+}
+
+bool NetHoldsFileBlockLock(const IsamFileBlock& fb) { return fb.net && fb.net->fileBlockLocked; }
+
+bool NetBeginRead(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  if (net.stationLess || net.fileBlockLocked || net.readLocked) return true;
+  if (!Refresh(fb, true)) return false;
+  net.readLocked = true;
+  return true;
+}
+
+void NetEndRead(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  if (!net.readLocked) return;
+  net.readLocked = false;
+  if (UnlockDia(fb, net.SlotOffset(net.station), net.slotSize) != ERROR_SUCCESS)
+    IsamFail(isam_error::StationUnlockFailed);
+}
+
+bool NetTakeOpeningLock(IsamFileBlock& fb) {
+  return LockDia(fb, NetInfo::AreaStart, 1, LockTable::FileBlockLimit) == ERROR_SUCCESS ||
+         IsamFail(isam_error::OpeningLockFailed);
+}
+
+bool NetReleaseOpeningLock(IsamFileBlock& fb) {
+  return UnlockDia(fb, NetInfo::AreaStart, 1) == ERROR_SUCCESS || IsamFail(isam_error::OpeningUnlockFailed);
+}
+
+bool NetExclusive(IsamFileBlock& fb) {
+  if (LockDia(fb, NetInfo::ProbeOffset, NetInfo::ProbeLength, LockTable::ProbeLimit) != ERROR_SUCCESS)
+    return false;
+  UnlockDia(fb, NetInfo::ProbeOffset, NetInfo::ProbeLength);
+  return true;
+}
+
+bool NetDrawStation(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  const Integer count = net.stationCount;
+  Integer s = static_cast<Integer>(IsamCurrentEnv().RandomFrom1(static_cast<DWORD>(count)));
+  for (Integer tried = 0; tried < count; ++tried) {
+    if (LockDia(fb, NetInfo::PresenceBase - s, 1, LockTable::ProbeLimit) == ERROR_SUCCESS) {
+      net.station = static_cast<Word>(s);
+      return true;
+    }
+    s = s == 1 ? count : s - 1;
+  }
+  return IsamFail(isam_error::NoStationNumber);
+}
+
+bool NetReleaseStation(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  if (net.station == 0 || !IsamNetworkMode()) return true;
+  const DWORD e = UnlockDia(fb, NetInfo::PresenceBase - net.station, 1);
+  net.station = 0;
+  return e == ERROR_SUCCESS || IsamFail(isam_error::StationUnlockFailed);
+}
+
+bool NetWriteFreshArea(IsamFileBlock& fb) {
+  const NetInfo& net = *fb.net;
+  std::vector<Byte> area(static_cast<size_t>(NetInfo::AreaStart + net.areaLength), 0xFF);
+  area[0] = 0;
+  area[1] = static_cast<Byte>(NetInfo::ValidWord & 0xFF);
+  area[2] = static_cast<Byte>(NetInfo::ValidWord >> 8);
+  std::fill_n(area.begin() + net.SlotOffset(net.station), net.slotSize, 0);
+  return fb.dialog.WriteAt(0, area.data(), static_cast<DWORD>(area.size()));
+}
+
+bool NetLockFileBlock(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  if (net.stationLess || net.fileBlockLocked) return true;
+  if (LockDia(fb, NetInfo::AreaStart, net.areaLength, LockTable::FileBlockLimit) != ERROR_SUCCESS)
+    return IsamFail(isam_error::FileBlockLockFailed);
+  net.fileBlockLocked = true;
+  bool ok = Refresh(fb, false);
+  if (ok && fb.saveMode && !fb.readOnly) {
+    ok = fb.dialog.TruncateAt(1) && (IsamNetworkMode() || fb.dialog.Commit(false));
+  }
+  if (!ok) {
+    net.fileBlockLocked = false;
+    UnlockDia(fb, NetInfo::AreaStart, net.areaLength);
+    return false;
+  }
+  for (auto& s : fb.sections) s.changedSincePublish = false;
+  return true;
+}
+
+bool NetUnlockFileBlock(IsamFileBlock& fb) {
+  NetInfo& net = *fb.net;
+  if (net.stationLess || !net.fileBlockLocked) return true;
+  const bool published = fb.readOnly || NetPublish(fb);
+  const DWORD e = UnlockDia(fb, NetInfo::AreaStart, net.areaLength);
+  net.fileBlockLocked = false;
+  if (IsamNetworkMode()) fb.modified = false;
+  if (e != ERROR_SUCCESS) return IsamFail(isam_error::FileBlockUnlockFailed);
+  return published;
+}
+
+bool NetLockRecord(IsamFileBlock& fb, Integer ref) {
+  NetInfo& net = *fb.net;
+  if (std::find(net.lockedRecords.begin(), net.lockedRecords.end(), ref) != net.lockedRecords.end()) return true;
+  const Int64 offset = static_cast<Int64>(ref) * fb.Data().length;
+  if (IsamLockTable().Lock(fb.data.Handle(), offset, 4, LockTable::RecordLimit) != ERROR_SUCCESS)
+    return IsamFail(isam_error::RecordLockFailed);
+  net.lockedRecords.push_back(ref);
+  return true;
+}
+
+bool NetUnlockRecord(IsamFileBlock& fb, Integer ref) {
+  NetInfo& net = *fb.net;
+  auto it = std::find(net.lockedRecords.begin(), net.lockedRecords.end(), ref);
+  if (it == net.lockedRecords.end()) return true;
+  net.lockedRecords.erase(it);
+  const Int64 offset = static_cast<Int64>(ref) * fb.Data().length;
+  return IsamLockTable().Unlock(fb.data.Handle(), offset, 4) == ERROR_SUCCESS ||
+         IsamFail(isam_error::RecordUnlockFailed);
+}
+
+bool NetUnlockAllRecords(IsamFileBlock& fb) {
+  bool ok = true;
+  while (!fb.net->lockedRecords.empty()) ok = NetUnlockRecord(fb, fb.net->lockedRecords.back()) && ok;
+  return ok;
+}

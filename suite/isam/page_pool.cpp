@@ -1,0 +1,109 @@
+// Least-recently-used page buffers with a hash index from (Fileblock, key, page) to buffer.
+#include "suite/isam/page_pool.h"
+
+#include <cassert>
+#include <new>
+
+#include "suite/isam/isam_errors.h"
+#include "suite/isam/isam_status.h"
+
+PagePool& IsamPagePool() {
+  static PagePool pool;
+  return pool;
+}
+
+size_t PagePool::KeyHash::operator()(const std::tuple<IsamFileBlock*, Integer, Integer>& k) const {
+  const size_t a = std::hash<IsamFileBlock*>()(std::get<0>(k));
+  const auto b = static_cast<size_t>(static_cast<std::uint32_t>(std::get<1>(k)));
+  const auto c = static_cast<size_t>(static_cast<std::uint32_t>(std::get<2>(k)));
+  return a ^ (c * 0x9E3779B97F4A7C15ull) ^ (b << 48);
+}
+
+Integer PagePool::Allocate(Integer count) {
+  Release();
+  for (Integer i = 0; i < count; ++i) {
+    auto* b = new (std::nothrow) PageBuffer;
+    if (!b) break;
+    lru_.emplace_back(b);
+  }
+  return Size();
+}
+
+void PagePool::Release() {
+  index_.clear();
+  lru_.clear();
+}
+
+void PagePool::Forget(Ring::iterator it) {
+  PageBuffer& b = **it;
+  if (b.owner) index_.erase({b.owner, b.key, b.pageNo});
+  b.owner = nullptr;
+  b.dirty = false;
+  lru_.splice(lru_.begin(), lru_, it);
+}
+
+// The least recently used buffer, written back first when dirty and then without an owner.
+PageBuffer* PagePool::Victim() {
+  auto it = lru_.begin();
+  PageBuffer& b = **it;
+  if (b.owner && b.dirty && !IsamWriteBackPage(b)) return nullptr;
+  Forget(it);
+  return &b;
+}
+
+PageBuffer* PagePool::Take(IsamFileBlock* fb, Integer key, Integer pageNo) {
+  assert(index_.find({fb, key, pageNo}) == index_.end());
+  PageBuffer* b = Victim();
+  if (!b) return nullptr;
+  b->owner = fb;
+  b->key = key;
+  b->pageNo = pageNo;
+  auto it = lru_.begin();
+  lru_.splice(lru_.end(), lru_, it);
+  index_[{fb, key, pageNo}] = std::prev(lru_.end());
+  return b;
+}
+
+PageBuffer* PagePool::Fetch(IsamFileBlock* fb, Integer key, Integer pageNo) {
+  auto found = index_.find({fb, key, pageNo});
+  if (found != index_.end()) {
+    lru_.splice(lru_.end(), lru_, found->second);
+    return found->second->get();
+  }
+  PageBuffer* b = Victim();
+  if (!b) return nullptr;
+  if (!IsamReadPage(fb, key, pageNo, b->page)) return nullptr;
+  b->owner = fb;
+  b->key = key;
+  b->pageNo = pageNo;
+  auto it = lru_.begin();
+  lru_.splice(lru_.end(), lru_, it);
+  index_[{fb, key, pageNo}] = std::prev(lru_.end());
+  return b;
+}
+
+void PagePool::Drop(IsamFileBlock* fb, Integer key, Integer pageNo) {
+  auto found = index_.find({fb, key, pageNo});
+  if (found != index_.end()) Forget(found->second);
+}
+
+void PagePool::DropAll(IsamFileBlock* fb, Integer key) {
+  for (auto it = lru_.begin(); it != lru_.end();) {
+    auto next = std::next(it);
+    if ((*it)->owner == fb && (key == 0 || (*it)->key == key)) Forget(it);
+    it = next;
+  }
+}
+
+bool PagePool::WriteAll(IsamFileBlock* fb, bool release) {
+  for (auto it = lru_.begin(); it != lru_.end();) {
+    auto next = std::next(it);
+    PageBuffer& b = **it;
+    if (b.owner == fb) {
+      if (b.dirty && !IsamWriteBackPage(b)) return false;
+      if (release) Forget(it);
+    }
+    it = next;
+  }
+  return true;
+}

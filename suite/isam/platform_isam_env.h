@@ -1,0 +1,16 @@
+// The engine's default environment: files and byte-range locks of platform/os (share modes and
+// mandatory locks as on the desktop platform), the platform's injectable clock for lock waits and
+// its seedable random source for station numbers.
+#pragma once
+
+#include "suite/isam/isam_env.h"
+
+class PlatformIsamEnv final : public IsamEnv {
+ public:
+  DWORD Open(const std::string& name, IsamAccess access, bool shared,
+             std::unique_ptr<IsamIoFile>& file) override;
+  DWORD Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
+  DWORD Delete(const std::string& name) override;
+  void Sleep(DWORD ms) override;
+  DWORD RandomFrom1(DWORD n) override;
+};

@@ -1,0 +1,116 @@
+// Header, record and page transfers between the cache and the files of a Fileblock.
+#include "suite/isam/section_io.h"
+
+#include "suite/isam/isam_status.h"
+#include "suite/isam/page_pool.h"
+#include "suite/isam/write_ahead.h"
+
+bool ReadDataHeader(IsamFileBlock& fb, DataHeader& header) {
+  Byte bytes[isam_format::DataHeaderSize];
+  if (!fb.data.ReadAt(0, bytes, sizeof bytes)) return false;
+  header = DataHeader::Decode(bytes);
+  return true;
+}
+
+bool WriteDataHeader(IsamFileBlock& fb, Byte openFlag) {
+  Byte bytes[isam_format::DataHeaderSize];
+  DataSectionHeader(fb, openFlag).Encode(bytes);
+  if (!WriteDataBytes(fb, 0, bytes, sizeof bytes)) return false;
+  fb.Data().openFlag = openFlag;
+  fb.Data().dirty = false;
+  return true;
+}
+
+bool ReadKeyHeader(IsamFileBlock& fb, Integer key, KeyHeader& header) {
+  Byte bytes[isam_format::KeyHeaderSize];
+  if (!fb.index.ReadAt(fb.Key(key).areaOffset, bytes, sizeof bytes)) return false;
+  header = KeyHeader::Decode(bytes);
+  return true;
+}
+
+bool WriteKeyHeader(IsamFileBlock& fb, Integer key) {
+  Byte bytes[isam_format::KeyHeaderSize];
+  KeySectionHeader(fb.Key(key)).Encode(bytes);
+  if (!WriteAheadBeforeWrite(fb) || !fb.index.WriteAt(fb.Key(key).areaOffset, bytes, sizeof bytes))
+    return false;
+  fb.Key(key).dirty = false;
+  return true;
+}
+
+void LoadKeySection(FileSectionInfo& s, const KeyHeader& h) {
+  s.freeHead = h.freeHead;
+  s.freeCount = h.freeCount;
+  s.allocated = h.allocated;
+  s.length = h.pageSize;
+  s.root = h.root;
+  s.duplicates = h.duplicates;
+  s.entries = h.entries;
+  s.entriesPerPage = h.entriesPerPage;
+  s.dirty = false;
+}
+
+KeyHeader KeySectionHeader(const FileSectionInfo& s) {
+  KeyHeader h;
+  h.freeHead = s.freeHead;
+  h.freeCount = s.freeCount;
+  h.allocated = s.allocated;
+  h.pageSize = s.length;
+  h.root = s.root;
+  h.duplicates = s.duplicates;
+  h.entries = s.entries;
+  h.entriesPerPage = static_cast<Word>(s.entriesPerPage);
+  return h;
+}
+
+void LoadDataSection(FileSectionInfo& s, const DataHeader& h) {
+  s.freeHead = h.freeHead;
+  s.freeCount = h.freeCount;
+  s.allocated = h.allocated;
+  s.length = h.recordLength;
+  s.openFlag = h.openFlag;
+  s.dirty = false;
+}
+
+DataHeader DataSectionHeader(const IsamFileBlock& fb, Byte openFlag) {
+  const FileSectionInfo& s = fb.sections[0];
+  DataHeader h;
+  h.keyCount = fb.keyCount;
+  h.freeHead = s.freeHead;
+  h.freeCount = s.freeCount;
+  h.allocated = s.allocated;
+  h.recordLength = s.length;
+  h.openFlag = openFlag;
+  return h;
+}
+
+bool WriteDirtyPagesAndKeyHeaders(IsamFileBlock& fb, bool releasePages) {
+  if (!IsamPagePool().WriteAll(&fb, releasePages)) return false;
+  for (Integer k = 1; k <= fb.keyCount; ++k)
+    if (fb.Key(k).dirty && !WriteKeyHeader(fb, k)) return false;
+  return true;
+}
+
+bool WriteDataBytes(IsamFileBlock& fb, Int64 offset, const void* bytes, DWORD n) {
+  return WriteAheadBeforeWrite(fb) && fb.data.WriteAt(offset, bytes, n);
+}
+
+bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page) {
+  const FileSectionInfo& s = fb->Key(key);
+  static Byte bytes[isam_format::PageSize(isam_format::MaxKeyLength)];
+  if (!fb->index.ReadAt(fb->PageOffset(key, pageNo), bytes, static_cast<DWORD>(s.length))) return false;
+  page.Expand(bytes, s.maxKeyLength, s.entriesPerPage);
+  return true;
+}
+
+bool IsamWriteBackPage(PageBuffer& buffer) {
+  IsamFileBlock& fb = *buffer.owner;
+  const FileSectionInfo& s = fb.Key(buffer.key);
+  const Integer n = IsamPage::DiskSize(buffer.page.count, s.maxKeyLength);
+  static Byte bytes[isam_format::PageSize(isam_format::MaxKeyLength)];
+  buffer.page.Pack(bytes, s.maxKeyLength);
+  if (!WriteAheadBeforeWrite(fb) ||
+      !fb.index.WriteAt(fb.PageOffset(buffer.key, buffer.pageNo), bytes, static_cast<DWORD>(n)))
+    return false;
+  buffer.dirty = false;
+  return true;
+}
