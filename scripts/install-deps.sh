@@ -11,6 +11,8 @@ packages=(
   libicu-dev
   # drawing surfaces
   libcairo2-dev
+  # the record-file benchmark compares the engine with SQLite
+  libsqlite3-dev
 )
 
 missing=()
