@@ -121,7 +121,9 @@ TEST(BTreePages, FillFollowsTheSplitBalanceAndMergeRules) {
     EXPECT_EQ(img.keys[0].levelCounts, c.levels);
     EXPECT_EQ(img.keys[0].freeCount, c.freePages);
     EXPECT_EQ(static_cast<Integer>(img.keys[0].freePages.size()), c.freePages);
-    if (c.levels.empty()) EXPECT_EQ(img.keys[0].root, 0);
+    if (c.levels.empty()) {
+      EXPECT_EQ(img.keys[0].root, 0);
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "isam_test_support.h"
 #include "platform/os/file.h"
+#include "suite/isam/isam_error_text.h"
 #include "tests/platform/os/child_process.h"
 
 namespace {
@@ -202,5 +203,21 @@ TEST(EngineErrors, DeathBeforeWriteBackIsDetected) {
     EXPECT_EQ(IsamErrorCode, close ? 0 : 10010);
     if (fb) IsamCloseFileBlock(fb);
   }
+}
+}  // namespace
+
+namespace {
+TEST(EngineErrors, TextsOfTheNumbers) {
+  const struct {
+    Integer code;
+    const char* text;
+  } cases[] = {{9502, "DOS error code <2>"},
+               {9903, "File not found"},
+               {10004, "Serious I/O error occurred while in save mode"},
+               {10125, "Key too long"},
+               {10399, "A lock prevents the operation"},
+               {10451, ""},
+               {12345, ""}};
+  for (const auto& c : cases) EXPECT_EQ(IsamErrorText(c.code), c.text) << c.code;
 }
 }  // namespace

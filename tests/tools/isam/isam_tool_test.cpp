@@ -1,0 +1,81 @@
+// The isam tool as people and scripts use it: exit codes, printed results, and the messages of
+// refusals.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/platform/os/temp_folder.h"
+
+namespace {
+struct Output {
+  int code;
+  std::string text;   // standard output and error together
+};
+
+Output RunTool(const std::string& args) {
+  const std::string cmd = std::string(ISAM_TOOL) + " " + args + " 2>&1";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string text;
+  char buf[4096];
+  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) text.append(buf, n);
+  const int status = pclose(p);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+TEST(IsamTool, CommandsWorkTogether) {
+  TempFolder dir;
+  const std::string f = dir / "T";
+  struct Step {
+    std::string args;
+    int code;
+    std::string text;
+  } steps[] = {
+      {"create " + f + " 2567 9:0 11:0 26:1 40:1 20:1", 0, ""},
+      {"add " + f + " E002 ID2 'Somchai Jaidee' Clerk Sales", 0, "1\n"},
+      {"add " + f + " E001 ID1 'สมหญิง' Clerk Sales", 0, "2\n"},
+      {"add " + f + " E001 ID9", 1, "isam: add: key 1: error 10230: Cannot add duplicate key\n"},
+      {"find " + f + " 3 'สมหญิง'", 0, "2\n"},
+      {"find " + f + " 1 E009", 1, "isam: find: error 10200: No matching key found\n"},
+      {"list " + f + " 4", 0, "Clerk\t1\nClerk\t2\n"},
+      {"delete " + f + " 1", 0, ""},
+      {"list " + f + " 1", 0, "E001\t2\n"},
+      {"add " + f + " E003", 0, "1\n"},
+      {"--net add " + f + " E004 ID4", 0, "3\n"},
+      {"--net --save list " + f + " 2", 0, "ID1\t2\nID4\t3\n"},
+      {"check " + f, 0, "note: key 2: 1 records in use are not listed\n"
+                        "note: key 3: 2 records in use are not listed\n"
+                        "note: key 4: 2 records in use are not listed\n"
+                        "note: key 5: 2 records in use are not listed\n"
+                        "note: station area of 1001 slots\nok\n"},
+      {"create " + f + "S 21 9:0", 0, ""},
+      {"add " + f + "S 'far too long a text'", 1, "isam: add: the key texts do not fit in a record of 21 bytes\n"},
+      {"frobnicate " + f, 2, "usage: isam [--net] [--save] create|add|find|list|delete|dump|check FILE ...\n"},
+  };
+  for (const Step& s : steps) {
+    const Output out = RunTool(s.args);
+    EXPECT_EQ(out.code, s.code) << s.args << "\n" << out.text;
+    EXPECT_EQ(out.text, s.text) << s.args;
+  }
+}
+
+TEST(IsamTool, CheckReportsDamage) {
+  TempFolder dir;
+  const std::string f = dir / "T";
+  ASSERT_EQ(RunTool("create " + f + " 40 9:0").code, 0);
+  for (const char* code : {"A", "B", "C"}) ASSERT_EQ(RunTool("add " + f + " " + code).code, 0);
+  std::string ix = ReadRawFile(f + ".IX");
+  // Swap the texts of the first two entries of the root page (slot 1): keys out of order.
+  const size_t first = 1122 + 6 + 9, second = first + 18;
+  std::swap(ix[first], ix[second]);
+  WriteRawFile(f + ".IX", ix);
+  const Output out = RunTool("check " + f);
+  EXPECT_EQ(out.code, 1);
+  EXPECT_NE(out.text.find("problem: key 1: entries 1 and 2 out of order"), std::string::npos) << out.text;
+  const Output dump = RunTool("dump " + f);
+  EXPECT_EQ(dump.code, 0);
+  EXPECT_NE(dump.text.find("[1] \"B\" ref=1"), std::string::npos) << dump.text;
+}
+}  // namespace
