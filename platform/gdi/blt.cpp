@@ -97,7 +97,7 @@ BOOL TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int x
   BlitRows(*a.dst, a.d.X, a.d.Y, width, height, &*source, a.s.X, a.s.Y, srcWidth, srcHeight, COLORONCOLOR,
            [key](int, int, int n, const Pixel* s, const std::uint8_t* valid, Pixel* d) {
              for (int i = 0; i < n; ++i)
-               if (valid[i] && (s[i] & 0xFFFFFF) != key) d[i] = s[i];
+               if ((!valid || valid[i]) && (s[i] & 0xFFFFFF) != key) d[i] = s[i];
            });
   return 1;
 }
@@ -116,7 +116,7 @@ BOOL AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int xSrc,
   BlitRows(*a.dst, a.d.X, a.d.Y, width, height, &*source, a.s.X, a.s.Y, srcWidth, srcHeight, COLORONCOLOR,
            [&](int, int, int n, const Pixel* s, const std::uint8_t* valid, Pixel* d) {
              for (int i = 0; i < n; ++i)
-               if (valid[i]) d[i] = BlendPixel(s[i], d[i], blend.SourceConstantAlpha, perPixel);
+               if (!valid || valid[i]) d[i] = BlendPixel(s[i], d[i], blend.SourceConstantAlpha, perPixel);
            });
   return 1;
 }

@@ -173,9 +173,30 @@ void BlitRows(DeviceContext& dst, int dx, int dy, int dw, int dh, const BltSourc
   if (sw < 0) sx += sw, sw = -sw;
   if (sh < 0) sy += sh, sh = -sh;
 
-  const RegionData area = dst.EffectiveClip().Intersect(TRect{dx, dy, dx + dw, dy + dh});
-  if (area.IsEmpty()) return;
   PixelSurface& surface = target->Surface();
+  const bool unscaled = src && dw == sw && dh == sh && !mirrorX && !mirrorY;
+  TRect drawn{dx, dy, dx + dw, dy + dh};
+  if (unscaled) {
+    // One source pixel per destination pixel: only where the source image has pixels.
+    drawn = {std::max(dx, dx - sx), std::max(dy, dy - sy), std::min(dx + dw, dx - sx + src->width),
+             std::min(dy + dh, dy - sy + src->height)};
+  }
+  const RegionData area = dst.EffectiveClip().Intersect(drawn);
+  if (area.IsEmpty()) return;
+  std::vector<Pixel> d, s;
+  if (unscaled) {
+    for (const TRect& r : area.Rects())
+      for (int y = r.Top; y < r.Bottom; ++y) {
+        const int n = r.Right - r.Left;
+        s.resize(std::size_t(n));
+        d.resize(std::size_t(n));
+        src->read(sy + (y - dy), sx + (r.Left - dx), n, s.data());
+        surface.ReadSpan(y, r.Left, n, d.data());
+        op(y, r.Left, n, s.data(), nullptr, d.data());
+        surface.WriteSpan(y, r.Left, n, d.data());
+      }
+    return;
+  }
 
   AxisMap ax, ay;
   Combine cx = Combine::Nearest, cy = Combine::Nearest;
@@ -188,7 +209,6 @@ void BlitRows(DeviceContext& dst, int dx, int dy, int dw, int dh, const BltSourc
     if (ax.maxSource < ax.minSource || ay.maxSource < ay.minSource) return;
   }
 
-  std::vector<Pixel> d, s;
   std::vector<std::uint8_t> valid;
   std::map<int, std::vector<Pixel>> rows;   // the source rows feeding the current destination row
   for (const TRect& r : area.Rects()) {
@@ -209,8 +229,18 @@ void BlitRows(DeviceContext& dst, int dx, int dy, int dw, int dh, const BltSourc
         }
         s.resize(std::size_t(n));
         valid.assign(std::size_t(n), 0);
-        for (int x = 0; x < n; ++x)
-          valid[std::size_t(x)] = SourceValue(ax, ay, r.Left + x - dx, j, cx, cy, rows, ax.minSource, s[std::size_t(x)]);
+        if (cx == Combine::Nearest && cy == Combine::Nearest) {
+          const std::vector<Pixel>& source = rows[firstRow];
+          for (int x = 0; x < n; ++x) {
+            const std::size_t i = std::size_t(r.Left + x - dx);
+            if (ax.weights[i].empty()) continue;
+            s[std::size_t(x)] = source[std::size_t(ax.first[i] - ax.minSource)];
+            valid[std::size_t(x)] = 1;
+          }
+        } else {
+          for (int x = 0; x < n; ++x)
+            valid[std::size_t(x)] = SourceValue(ax, ay, r.Left + x - dx, j, cx, cy, rows, ax.minSource, s[std::size_t(x)]);
+        }
       }
       d.resize(std::size_t(n));
       surface.ReadSpan(y, r.Left, n, d.data());

@@ -54,7 +54,8 @@ void Blit(DeviceContext& dst, int dx, int dy, int dw, int dh, const BltSource* s
 
 // The mapping and clipping of Blit with a custom combination: `op` receives each clipped run of a
 // destination row (surface row y, columns x .. x + n - 1), the source values under it (nullptr
-// without a source), which of them exist (nonzero) and the destination pixels to change in place.
+// without a source), which of them exist (nonzero; nullptr when all do) and the destination pixels
+// to change in place.
 using RowOp = std::function<void(int y, int x, int n, const Pixel* s, const std::uint8_t* valid, Pixel* d)>;
 void BlitRows(DeviceContext& dst, int dx, int dy, int dw, int dh, const BltSource* src, int sx, int sy, int sw, int sh,
               int stretchMode, const RowOp& op);

@@ -120,7 +120,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT, HBRUSH f
     BlitRows(*c, p.X, p.Y, cx, cy, &s, 0, 0, size.cx, size.cy, mode,
              [](int, int, int n, const Pixel* src, const std::uint8_t* valid, Pixel* d) {
                for (int k = 0; k < n; ++k)
-                 if (valid[k]) d[k] = StraightOver(src[k], d[k]);
+                 if (!valid || valid[k]) d[k] = StraightOver(src[k], d[k]);
              });
     return 1;
   }
