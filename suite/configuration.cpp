@@ -60,13 +60,15 @@ void LoadConfiguration() {
   ApplyColorScheme();
 }
 
-void WriteCfgFile() {
+void WriteCfgFile() { RewriteCfgFile(StoreCfgSettings); }
+
+void RewriteCfgFile(const std::function<void(std::vector<std::string>&)>& store) {
   const std::string path = CfgFilePath();
   std::vector<std::string> lines;
   if (FileExists(path) &&
       !ForEachLine(path, kCfgLockedRetries, 0, [&](std::string_view line) { lines.emplace_back(line); }))
     return;   // unreadable: rewriting it would lose the other programs' lines
-  StoreCfgSettings(lines);
+  store(lines);
   TextFile file;
   AssignFile(file, path);
   Rewrite(file);

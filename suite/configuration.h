@@ -6,6 +6,10 @@
 // of times (QZACC.CFG 10 more times at once, QZACC.INI 30 more times 100 ms apart on the clock).
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "platform/core/types.h"
 
 inline constexpr Integer kCfgLockedRetries = 10;
@@ -17,6 +21,9 @@ inline constexpr DWORD kIniLockedPauseMs = 100;
 void LoadConfiguration();
 // Rewrites QZACC.CFG with the settings this program owns.
 void WriteCfgFile();
+// Reads QZACC.CFG's lines (none when it does not exist), lets `store` set the lines it owns and
+// writes the lines back without the empty ones; a file that exists but cannot be read is left alone.
+void RewriteCfgFile(const std::function<void(std::vector<std::string>&)>& store);
 // Reads QZACC.INI from the current folder; a file that cannot be opened is skipped.
 void ReadQzaccIni();
 // Computes the colour sets of DEFAULT_MAIN_COLOR; a scheme other than 2 whose wallpaper folder is

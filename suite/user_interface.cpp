@@ -18,6 +18,11 @@ class StandardErrorInterface final : public SuiteUserInterface {
   }
   void ShowWait() override {}
   void CloseWait() override {}
+  void ShowProgressText(const std::string&) override {}
+  bool AskRestoreCopy(const std::string& copyName, const std::string&, const std::string&) override {
+    Write("Attention!", copyName);
+    return false;
+  }
   void Beep() override {}
   void ShowPlainMessage(const std::string& text) override { Write("Message", text); }
 
@@ -53,4 +58,5 @@ bool AskYesNo(Integer kind, std::string question) {
 bool AskYesNoDefaultYes(const std::string& question) { return AskYesNo(QuestionDefaultYes, question); }
 void ShowWait() { installed->ShowWait(); }
 void CloseWait() { installed->CloseWait(); }
+void ShowProgressText(const std::string& text) { installed->ShowProgressText(text); }
 void ShowPlainMessage(const std::string& text) { installed->ShowPlainMessage(text); }

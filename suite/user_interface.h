@@ -1,5 +1,7 @@
 // How the suite's code reaches the user: message boxes of three kinds, the yes/no question, the wait
-// popup and the two steps of a fatal stop (beep, plain message box).
+// popup, the progress text naming each data file being opened, the question whether a saved copy
+// of a record file replaces the current file, and the two steps of a fatal stop (beep, plain
+// message box).
 //
 // The suite (record-file wrapper, settings, texts) never draws a window itself.  The application
 // derives from `SuiteUserInterface` with its dialogs and installs it at start-up; tests install a
@@ -33,6 +35,13 @@ class SuiteUserInterface {
   // The modeless "please wait" popup, shown during long work; one at a time.
   virtual void ShowWait() = 0;
   virtual void CloseWait() = 0;
+  // Announces the data file being opened ("กำลังเปิดแฟ้มข้อมูล PRFILE01.DAT").
+  virtual void ShowProgressText(const std::string& text) = 0;
+  // Shows a saved copy left by an interrupted repair: the copy's name ("X.SAV" or "X.IX~") and the
+  // sizes of the copy and of the current file, as texts; true when the user chose to put the copy
+  // in place of the current file.
+  virtual bool AskRestoreCopy(const std::string& copyName, const std::string& copySize,
+                              const std::string& currentSize) = 0;
   // The first two steps of a fatal stop; the suite ends the program itself afterwards.
   virtual void Beep() = 0;
   virtual void ShowPlainMessage(const std::string& text) = 0;
@@ -53,5 +62,6 @@ bool AskYesNo(Integer kind, std::string question);
 bool AskYesNoDefaultYes(const std::string& question);
 void ShowWait();
 void CloseWait();
+void ShowProgressText(const std::string& text);
 // The class library's plain message box (no kind, no picture).
 void ShowPlainMessage(const std::string& text);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,7 +13,8 @@
 class RecordingUserInterface final : public SuiteUserInterface {
  public:
   struct Entry {
-    std::string call;   // "message", "question", "wait", "close wait", "beep", "plain"
+    // "message", "question", "wait", "close wait", "progress", "restore", "beep", "plain"
+    std::string call;
     Integer kind = 0;
     std::string text;
     bool operator==(const Entry&) const = default;
@@ -24,20 +26,34 @@ class RecordingUserInterface final : public SuiteUserInterface {
   void ShowMessageKind(Integer kind, const std::string& text) override { transcript.push_back({"message", kind, text}); }
   bool AskYesNo(Integer kind, const std::string& question) override {
     transcript.push_back({"question", kind, question});
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return NextAnswer();
   }
   void ShowWait() override { transcript.push_back({"wait", 0, {}}); }
   void CloseWait() override { transcript.push_back({"close wait", 0, {}}); }
+  void ShowProgressText(const std::string& text) override { transcript.push_back({"progress", 0, text}); }
+  // Recorded as "name|copy size|current size"; answered from the same script as the questions.
+  bool AskRestoreCopy(const std::string& copyName, const std::string& copySize,
+                      const std::string& currentSize) override {
+    transcript.push_back({"restore", 0, copyName + "|" + copySize + "|" + currentSize});
+    return NextAnswer();
+  }
   void Beep() override { transcript.push_back({"beep", 0, {}}); }
   void ShowPlainMessage(const std::string& text) override { transcript.push_back({"plain", 0, text}); }
 
   std::vector<Entry> transcript;
   std::deque<bool> answers;
+  // Runs before each answer (a test may let another process move on first).
+  std::function<void()> beforeAnswer;
 
  private:
+  bool NextAnswer() {
+    if (beforeAnswer) beforeAnswer();
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
   SuiteUserInterface* previous_;
 };
 
