@@ -30,7 +30,10 @@ class RecordingUserInterface final : public SuiteUserInterface {
   }
   void ShowWait() override { transcript.push_back({"wait", 0, {}}); }
   void CloseWait() override { transcript.push_back({"close wait", 0, {}}); }
-  void ShowProgressText(const std::string& text) override { transcript.push_back({"progress", 0, text}); }
+  void ShowProgressText(const std::string& text) override {
+    transcript.push_back({"progress", 0, text});
+    if (onProgress) onProgress(text);
+  }
   // Recorded as "name|copy size|current size"; answered from the same script as the questions.
   bool AskRestoreCopy(const std::string& copyName, const std::string& copySize,
                       const std::string& currentSize) override {
@@ -44,6 +47,8 @@ class RecordingUserInterface final : public SuiteUserInterface {
   std::deque<bool> answers;
   // Runs before each answer (a test may let another process move on first).
   std::function<void()> beforeAnswer;
+  // Runs after each progress text (a test may act at a chosen step of a start-up).
+  std::function<void(const std::string&)> onProgress;
 
  private:
   bool NextAnswer() {
