@@ -2,21 +2,18 @@
 
 #include "platform/os/classic_io.h"
 #include "platform/os/typed_file.h"
+#include "suite/read_only_reset.h"
 
 namespace {
 
 constexpr Integer kProbeRecordSize = 128;
-constexpr Byte kReadOnlyMode = 0;
 
 }  // namespace
 
 bool FileCanBeOpened(const std::string& name) {
   TypedFile file;
   AssignFile(file, name);
-  const Byte savedMode = FileMode;
-  FileMode = kReadOnlyMode;
-  Reset(file, kProbeRecordSize);
-  FileMode = savedMode;
+  ResetReadOnly(file, kProbeRecordSize);
   if (IOResult() != 0) return false;
   CloseFile(file);
   IOResult();

@@ -1,5 +1,6 @@
 #include "app/payroll_settings.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/record_fields.h"

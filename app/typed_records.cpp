@@ -3,26 +3,18 @@
 #include "platform/os/classic_io.h"
 #include "platform/os/typed_file.h"
 #include "suite/locked_open.h"
-
-namespace {
-
-constexpr Byte kReadOnlyMode = 0;
-
-}  // namespace
+#include "suite/read_only_reset.h"
 
 Integer ReadTypedRecords(const std::string& path, Integer recordSize, Integer maxRecords, TypedRecords& out) {
   out = {};
   TypedFile file;
   AssignFile(file, path);
-  const Byte savedMode = FileMode;
-  FileMode = kReadOnlyMode;
   const Integer opened = OpenRetryingWhileLocked(
       [&] {
-        Reset(file, recordSize);
+        ResetReadOnly(file, recordSize);
         return IOResult();
       },
       kHeldFileRetries, kHeldFilePauseMs);
-  FileMode = savedMode;
   if (opened != 0) return opened;
   out.fileRecords = FileSize(file);
   const auto size = static_cast<size_t>(recordSize);

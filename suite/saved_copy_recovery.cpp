@@ -9,6 +9,7 @@
 #include "platform/os/typed_file.h"
 #include "suite/money_text.h"
 #include "suite/program_end.h"
+#include "suite/read_only_reset.h"
 #include "suite/user_interface.h"
 
 namespace {
@@ -17,12 +18,9 @@ constexpr Integer kBaseNameLength = 12;
 
 // The size in bytes of a file that opens for reading; nothing when it does not open.
 std::optional<Int64> ReadableSize(const std::string& path) {
-  const Byte savedMode = FileMode;
-  FileMode = 0;
   TypedFile file;
   AssignFile(file, path);
-  Reset(file, 1);
-  FileMode = savedMode;
+  ResetReadOnly(file, 1);
   if (IOResult() != 0) return std::nullopt;
   const Int64 size = FileSize(file);
   CloseFile(file);
