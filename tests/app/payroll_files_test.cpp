@@ -315,6 +315,7 @@ TEST_F(PayrollFiles, StartEndsAtOnceWithExitCodeOneWhenItCannotGoOn) {
     const char* what;
     std::function<void()> prepare;
     std::vector<const char*> absent;   // files start-up must not create
+    bool settingsWritten = false;      // the tax record was added before the failure
   };
   const Case cases[] = {
       {"no PRINFO.DAT", [] {}, {"PRINFO.DAT", "PRDEPT.DAT", "PRACCNO.DAT"}},
@@ -330,6 +331,14 @@ TEST_F(PayrollFiles, StartEndsAtOnceWithExitCodeOneWhenItCannotGoOn) {
          std::filesystem::create_directory(company_ / "PRFILE01.DAT");
        },
        {"PRFILE03.DAT", "PRFILE02.DAT"}},
+      {"GLFILE01 cannot be opened",
+       [this] {
+         NewCompany();
+         MakeLedger(driveC_ / "QZACC32" / "DATAFILE", true);
+         std::filesystem::remove(driveC_ / "QZACC32" / "DATAFILE" / "GLFILE01.IX");
+       },
+       {},
+       true},
       {"the saved copy is refused",
        [this] {
          NewCompany();
@@ -352,10 +361,12 @@ TEST_F(PayrollFiles, StartEndsAtOnceWithExitCodeOneWhenItCannotGoOn) {
     EXPECT_EQ(ProgramExitCode(), 1) << c.what;
     EXPECT_FALSE(Shown().empty()) << c.what;
     for (const char* file : c.absent) EXPECT_FALSE(std::filesystem::exists(company_ / file)) << c.what << ": " << file;
-    if (std::filesystem::exists(company_ / "PRINFO.DAT")) {
+    EXPECT_FALSE(LedgerOpen) << c.what;
+    if (std::filesystem::exists(company_ / "PRINFO.DAT") && !c.settingsWritten) {
       EXPECT_EQ(Size("PRINFO.DAT"), 0u) << c.what;
     }
   }
+  // The last case: the refused copies stay as they were.
   EXPECT_EQ(Company("PRFILE01.DAT"), "current");
   EXPECT_EQ(Company("PRFILE01.SAV"), "saved");
   EXPECT_EQ(Shown().size(), 1u) << "one question: the index copy is not asked about after No";
