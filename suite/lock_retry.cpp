@@ -20,8 +20,10 @@ constexpr Integer kLockConflictClass = 2;
 std::optional<UInt64> phaseStart;
 
 bool AskToRetry() {
-  const std::string question =
-      "(" + IntToText(IsamErrorCode) + ") " + std::string("มีการล็อคข้อมูลซ้อนกัน. โปรดลองใหม่อีกครั้ง"_cp874);
+  std::string question = "(";
+  question += IntToText(IsamErrorCode);
+  question += ") ";
+  question += "มีการล็อคข้อมูลซ้อนกัน. โปรดลองใหม่อีกครั้ง"_cp874;
   if (AskYesNoDefaultYes(question)) return true;
   RequestProgramEnd(1);
   return false;
