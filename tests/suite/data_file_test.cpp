@@ -198,6 +198,31 @@ TEST_F(DataFile, AnAddWhoseLaterKeyIsADuplicateLeavesTheFileAsBefore) {
   EXPECT_FALSE(ProgramEndRequested());
 }
 
+// A key builder that gives key 1 another text every time it is asked, so that the key inserted
+// first cannot be found again when an add is undone.
+int builds = 0;
+std::string DriftingKey(const void* record, SmallInt keyNo) {
+  return keyNo == 1 ? "d" + std::to_string(++builds) : RecordKey(record, keyNo);
+}
+
+TEST_F(DataFile, AKeyThatCannotBeRemovedWhenAnAddIsUndoneIsFatal) {
+  Start();
+  IsamFileBlock* fb = nullptr;
+  OpenTestFile(fb);
+  Integer ref = 0;
+  AddDataRecord(fb, RecordKey, kKeyCount, ref, MakeRecord("a1", "a2", "a3").data());
+  RecordingUserInterface ui;
+  testing::internal::CaptureStdout();
+  AddDataRecord(fb, DriftingKey, kKeyCount, ref, MakeRecord("", "a2", "b3").data());
+  testing::internal::GetCapturedStdout();
+  EXPECT_FALSE(DataFileCallOK);
+  EXPECT_EQ(IsamErrorCode, 10230) << "the cause of the failed add";
+  EXPECT_EQ(WithoutProgress(ui), (std::vector<Entry>{{"message", MessageKindError, "10220: Key to delete was not found"},
+                                                     {"message", MessageKindError, ""}}));
+  EXPECT_EQ(ProgramExitCode(), 1);
+  CloseDataFile(fb);
+}
+
 TEST_F(DataFile, PutRewritesALiveRecordAndASearchMissIsQuiet) {
   Start();
   RecordingUserInterface ui;
