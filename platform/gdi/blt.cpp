@@ -9,18 +9,13 @@
 #include "platform/gdi/blt_engine.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_constants.h"
+#include "platform/gdi/pixel_math.h"
 #include "platform/gdi/polygon_fill.h"
 #include "platform/gdi/raster_ops.h"
 
 using namespace gdi;
 
 namespace {
-
-// x * y / 255 rounded to nearest, for bytes.
-inline std::uint32_t Mul255(std::uint32_t x, std::uint32_t y) {
-  const std::uint32_t t = x * y + 128;
-  return (t + (t >> 8)) >> 8;
-}
 
 inline Pixel Channels(std::uint32_t b, std::uint32_t g, std::uint32_t r, std::uint32_t a) {
   return std::min(b, 255u) | std::min(g, 255u) << 8 | std::min(r, 255u) << 16 | std::min(a, 255u) << 24;

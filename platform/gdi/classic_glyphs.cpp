@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/bitmap.h"
 #include "platform/gdi/draw.h"
 #include "platform/gdi/ellipse_shape.h"
 #include "platform/gdi/gdi_objects.h"
@@ -112,6 +113,14 @@ GlyphGrid Bullet(int diameter) {
   diameter = std::max(1, diameter);
   const TRect box{0, 0, diameter, diameter};
   return FromRegion(EllipsePixels(box, box), diameter, diameter, 1);
+}
+
+HBRUSH CreateCheckerboardBrush() {
+  static const WORD rows[8] = {0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555};
+  HBITMAP pattern = CreateBitmap(8, 8, 1, 1, rows);
+  HBRUSH brush = CreatePatternBrush(pattern);
+  DeleteObject(pattern);   // the brush keeps its own copy
+  return brush;
 }
 
 void PaintGlyph(HDC dc, int x, int y, const GlyphGrid& grid, const COLORREF* colors, int count) {

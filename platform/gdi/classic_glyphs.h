@@ -49,6 +49,10 @@ GlyphGrid CaptionGlyph(CaptionSymbol symbol, int size);
 // A filled disc (role 1) of the given diameter.
 GlyphGrid Bullet(int diameter);
 
+// The 8 x 8 monochrome checkerboard pattern brush: bit 1 (the background colour) where x + y is
+// even, bit 0 (the text colour) elsewhere, from the brush origin.  The caller deletes it.
+HBRUSH CreateCheckerboardBrush();
+
 // Paints every cell with role r in colors[r] (roles beyond count, or CLR_INVALID, are skipped),
 // with the grid's top-left at logical (x, y).
 void PaintGlyph(HDC dc, int x, int y, const GlyphGrid& grid, const COLORREF* colors, int count);

@@ -93,7 +93,6 @@ class DeviceContext : public GdiObject {
 
   int Save();                 // SaveDC: the new level, counted from 1
   bool Restore(int level);    // RestoreDC: negative levels count back from the current one
-  int SavedLevels() const { return int(saved_.size()); }
 
   // The bitmap drawn into (nullptr for the display context).
   BitmapObject* Target() const;

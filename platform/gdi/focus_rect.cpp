@@ -1,22 +1,17 @@
 // DrawFocusRect; see focus_rect.h.
 #include "platform/gdi/focus_rect.h"
 
-#include "platform/gdi/bitmap.h"
 #include "platform/gdi/blt.h"
+#include "platform/gdi/classic_glyphs.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
-#include "platform/gdi/pens_brushes.h"
 #include "platform/gdi/raster_ops.h"
 
 BOOL DrawFocusRect(HDC dc, const TRect* rect) {
   if (!rect || GetObjectType(dc) == 0) return 0;
   const TRect& r = *rect;
   if (IsRectEmpty(&r)) return 1;
-  // Rows 0xAA, 0x55, ...: bit 1 (the background colour) where x + y is even.
-  static const WORD dots[8] = {0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555};
-  HBITMAP pattern = CreateBitmap(8, 8, 1, 1, dots);
-  HBRUSH brush = CreatePatternBrush(pattern);
-  DeleteObject(pattern);
+  HBRUSH brush = gdi::CreateCheckerboardBrush();
   HGDIOBJ old = SelectObject(dc, brush);
   const LONG w = r.Width(), h = r.Height();
   PatBlt(dc, r.Left, r.Top, w, 1, PATINVERT);

@@ -25,10 +25,7 @@ void Fill(HDC dc, const TRect& r, COLORREF color) {
 // The checkerboard of highlight and face that latched and indeterminate states show: highlight
 // where (x + y) is even, relative to the brush origin.
 void FillDither(HDC dc, const TRect& r) {
-  static const WORD dots[8] = {0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555};
-  HBITMAP pattern = CreateBitmap(8, 8, 1, 1, dots);
-  HBRUSH brush = CreatePatternBrush(pattern);
-  DeleteObject(pattern);
+  HBRUSH brush = CreateCheckerboardBrush();
   const COLORREF text = SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
   const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
   FillRect(dc, &r, brush);

@@ -27,7 +27,8 @@ BOOL DeleteObject(HGDIOBJ object) {
   HandleTable& table = HandleTable::Instance();
   const GdiObject* o = table.Find(object);
   if (!o) return 0;
-  if (o->Kind() == ObjectKind::DC || o->Kind() == ObjectKind::MemDC) return 0;   // DeleteDC frees those
+  // Contexts, icons and image lists have their own calls (DeleteDC, DestroyIcon, ImageList_Destroy).
+  if (GetObjectType(object) == 0 || o->Kind() == ObjectKind::DC || o->Kind() == ObjectKind::MemDC) return 0;
   if (o->Kind() == ObjectKind::Bitmap && !o->IsStock() && table.IsSelected(o)) return 0;
   return table.Delete(object) ? 1 : 0;
 }

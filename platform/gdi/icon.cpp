@@ -12,6 +12,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/handle_table.h"
 #include "platform/gdi/icon_object.h"
+#include "platform/gdi/pixel_math.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/gdi/sys_colors.h"
 
@@ -51,17 +52,6 @@ bool HasAlpha(const BitmapObject& b) {
     for (int x = 0; x < b.Width(); ++x)
       if (b.Surface().Row32(y)[x] >> 24) return true;
   return false;
-}
-
-// d = s * a + d * (1 - a) per colour channel, a = the source's alpha; alpha grows the same way.
-Pixel StraightOver(Pixel s, Pixel d) {
-  const std::uint32_t a = s >> 24;
-  Pixel out = 0;
-  for (int k = 0; k < 4; ++k) {
-    const std::uint32_t sv = k == 3 ? 255 : (s >> (8 * k)) & 0xFF, dv = (d >> (8 * k)) & 0xFF;
-    out |= Pixel((sv * a + dv * (255 - a) + 127) / 255) << (8 * k);
-  }
-  return out;
 }
 
 }  // namespace

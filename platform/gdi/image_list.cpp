@@ -15,6 +15,7 @@
 #include "platform/gdi/icon_object.h"
 #include "platform/gdi/image_list_object.h"
 #include "platform/gdi/paint.h"
+#include "platform/gdi/pixel_math.h"
 #include "platform/gdi/sys_colors.h"
 
 using namespace gdi;
@@ -67,16 +68,6 @@ Pixel Mix(Pixel image, Pixel color, int quarters) {
     const std::uint32_t a = (image >> (8 * k)) & 0xFF, b = (color >> (8 * k)) & 0xFF;
     const std::uint32_t v = quarters == 2 ? (a + b + 1) / 2 : (3 * a + b + 2) / 4;
     out |= v << (8 * k);
-  }
-  return out;
-}
-
-Pixel StraightOver(Pixel s, Pixel d) {
-  const std::uint32_t a = s >> 24;
-  Pixel out = 0;
-  for (int k = 0; k < 4; ++k) {
-    const std::uint32_t sv = k == 3 ? 255 : (s >> (8 * k)) & 0xFF, dv = (d >> (8 * k)) & 0xFF;
-    out |= Pixel((sv * a + dv * (255 - a) + 127) / 255) << (8 * k);
   }
   return out;
 }

@@ -60,8 +60,6 @@ void ResetSysColors() {
   ChangeSysColors(kSysColorCount, indexes, kClassic.data());
 }
 
-COLORREF ClassicSysColor(int index) { return InRange(index) ? kClassic[std::size_t(index)] : 0; }
-
 BrushObject* BrushOrSysColor(HBRUSH brush) {
   const auto value = reinterpret_cast<std::uintptr_t>(brush);
   if (value >= 1 && value <= std::uintptr_t(kSysColorCount)) return SysTable().brushes[value - 1];

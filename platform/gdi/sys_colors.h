@@ -34,7 +34,6 @@ class BrushObject;
 void ChangeSysColors(int count, const int* indexes, const COLORREF* values);
 // Back to the classic scheme (tests).
 void ResetSysColors();
-COLORREF ClassicSysColor(int index);
 
 // A brush handle, or a system colour index + 1 in its place (as FillRect and window classes
 // accept); nullptr when it is neither.

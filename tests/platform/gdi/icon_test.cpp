@@ -22,7 +22,8 @@ HICON MakeIcon(std::uint32_t alpha = 0) {
 TEST(Icons, MaskThenImage) {
   HICON icon = MakeIcon();
   ASSERT_NE(icon, nullptr);
-  EXPECT_EQ(GetObjectType(icon), 0u);   // not a drawing object
+  EXPECT_EQ(GetObjectType(icon), 0u);   // not a drawing object: DeleteObject refuses it
+  EXPECT_FALSE(DeleteObject(icon));
   struct Case {
     UINT flags;
     COLORREF topLeft, topRight;

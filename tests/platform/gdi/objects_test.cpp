@@ -2,6 +2,9 @@
 // DeleteObject and SelectObject.
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "platform/gdi/palette.h"
 #include "platform/gdi/region.h"
 #include "test_canvas.h"
@@ -176,6 +179,26 @@ TEST(Objects, PatternBrushesCopyTheirBitmap) {
   EXPECT_EQ(canvas.At(2, 1), kBlue);
   EXPECT_EQ(canvas.At(3, 3), kWhite);
   DeleteObject(brush);
+}
+
+TEST(Objects, ThreadsCreateDrawAndDeleteAtTheSameTime) {
+  // Each thread uses its own contexts and bitmaps; the handle table is shared.
+  auto work = [](COLORREF color, int* wrong) {
+    for (int i = 0; i < 300; ++i) {
+      TestCanvas canvas(8, 8);
+      HBRUSH brush = CreateSolidBrush(color);
+      HGDIOBJ old = SelectObject(canvas.dc(), brush);
+      PatBlt(canvas.dc(), 0, 0, 8, 8, PATCOPY);
+      SelectObject(canvas.dc(), old);
+      DeleteObject(brush);
+      if (canvas.At(7, 7) != color) ++*wrong;
+    }
+  };
+  int wrong[4] = {0, 0, 0, 0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) threads.emplace_back(work, RGB(t * 60, 10, 20), &wrong[t]);
+  for (std::thread& t : threads) t.join();
+  for (int w : wrong) EXPECT_EQ(w, 0);
 }
 
 }  // namespace
