@@ -1,0 +1,12 @@
+// Drawing a window's standard scroll bars in its non-client area: raised arrow buttons (sunken
+// while pressed), a COLOR_SCROLLBAR track with the pressed page part in COLOR_3DDKSHADOW, a
+// raised thumb, and the size box between two bars in COLOR_3DFACE.
+#pragma once
+
+#include "platform/user/non_client.h"
+
+namespace user {
+
+void PaintScrollBars(HWND hwnd, HDC dc, const FrameLayout& frame);
+
+}  // namespace user
