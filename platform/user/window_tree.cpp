@@ -13,6 +13,7 @@
 #include "platform/user/focus.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/message_queue.h"
 #include "platform/user/painting.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
@@ -135,6 +136,7 @@ HWND Create(CreateRequest r) {
   Window* owner = nullptr;
   if (!ResolveParent(r, parent, owner)) return nullptr;
   ApplyDefaults(r);
+  MessageQueue::Current();   // a thread that owns windows has a queue from then on
   r.style = AdjustedStyle(r.style);
   r.exStyle = AdjustedExStyle(r.exStyle, r.style);
 
