@@ -95,10 +95,13 @@ LRESULT SetCursorDefault(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   if (HWND parent = ParentOfChild(w); parent != nullptr && SendFrom(parent, WM_SETCURSOR, wParam, lParam, false))
     return TRUE;
   if ((w = W(hwnd)) == nullptr) return FALSE;
-  if (std::int16_t(LOWORD(lParam)) == HTCLIENT && w->windowClass && w->windowClass->cursor) {
-    SetCursor(w->windowClass->cursor);
-    return TRUE;
+  const int hit = std::int16_t(LOWORD(lParam));
+  if (hit == HTCLIENT) {
+    if (w->windowClass && w->windowClass->cursor) SetCursor(w->windowClass->cursor);
+    return w->windowClass && w->windowClass->cursor;
   }
+  if (hit == HTERROR) return FALSE;
+  SetCursor(CursorForHitCode((hit == HTSIZE && !(w->style & WS_THICKFRAME)) ? HTBORDER : hit));
   return FALSE;
 }
 

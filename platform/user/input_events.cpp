@@ -1,6 +1,7 @@
 #include "platform/user/input_events.h"
 
 #include "platform/os/clock.h"
+#include "platform/user/cursor.h"
 #include "platform/user/input_state.h"
 #include "platform/user/key_state.h"
 #include "platform/user/message_queue.h"
@@ -107,7 +108,7 @@ std::size_t InputQueue::Size() const {
 }
 
 void InjectMouseMove(int x, int y) {
-  MoveCursorPosition({x, y});
+  MoveCursorPosition(ClippedCursorPoint({x, y}));
   InputEvent e;
   e.kind = InputEvent::Kind::MouseMove;
   InputQueue::Instance().Push(Stamped(e));
