@@ -14,6 +14,7 @@
 #include "platform/user/move_size.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/non_client.h"
+#include "platform/user/non_client_paint.h"
 #include "platform/user/painting.h"
 #include "platform/user/post_message.h"
 #include "platform/user/send_message.h"
@@ -45,6 +46,7 @@ LRESULT SetText(HWND hwnd, LPARAM lParam, bool unicode) {
   else if (unicode) w->text = reinterpret_cast<const char16_t*>(lParam);
   else w->text = Cp874ToUtf16(reinterpret_cast<const char*>(lParam));
   if (w->IsTopLevel()) CurrentBackend().WindowChanged(hwnd);
+  if ((w->style & WS_CAPTION) == WS_CAPTION) RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
   return TRUE;
 }
 
@@ -222,7 +224,10 @@ LRESULT Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unic
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE)) SetFocus(hwnd);
       return 0;
-    case WM_NCACTIVATE: return TRUE;
+    case WM_NCACTIVATE:
+      // The caption shows the new state at once.
+      if (IsShownOnScreen(w)) PaintNonClient(hwnd, reinterpret_cast<HRGN>(1));
+      return TRUE;
     case WM_WINDOWPOSCHANGING: ClampToTrackSize(hwnd, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
     case WM_WINDOWPOSCHANGED: PositionChanged(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam)); return 0;
     case WM_CANCELMODE:

@@ -81,6 +81,11 @@ struct Window {
 
   ScrollBarState scroll[2];   // SB_HORZ, SB_VERT
 
+  // Layered windows (WS_EX_LAYERED): how the surface is composed over what lies behind.
+  COLORREF layeredKey = 0;
+  BYTE layeredAlpha = 255;
+  DWORD layeredFlags = 0;     // LWA_COLORKEY | LWA_ALPHA
+
   // Window region (SetWindowRgn), window coordinates; empty optional = none.
   std::unique_ptr<gdi::RegionData> windowRegion;
 

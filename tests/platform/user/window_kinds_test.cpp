@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/cp874.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pens_brushes.h"
@@ -10,6 +12,7 @@
 #include "platform/user/caret.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
+#include "platform/user/layered_window.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/painting.h"
@@ -135,6 +138,55 @@ TEST_F(WindowKindsTest, BroadcastsReachEveryTopLevelWindowWithoutOwner) {
     SendMessageA(HWND_BROADCAST, message, 0, 0);
   EXPECT_EQ(Take(), (Lines{"b WM_SYSCOLORCHANGE", "a WM_SYSCOLORCHANGE", "b WM_SETTINGCHANGE", "a WM_SETTINGCHANGE",
                            "b WM_THEMECHANGED", "a WM_THEMECHANGED", "b WM_DISPLAYCHANGE", "a WM_DISPLAYCHANGE"}));
+}
+
+TEST_F(WindowKindsTest, LayeredWindowsComposeWithColourKeyAndConstantAlpha) {
+  HWND plain = CreateLogWindow("plain", WS_POPUP, 0, 0, 10, 10, nullptr);
+  EXPECT_FALSE(SetLayeredWindowAttributes(plain, 0, 128, LWA_ALPHA));
+  HWND w = CreateLogWindow("w", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, WS_EX_LAYERED);
+  ASSERT_TRUE(SetLayeredWindowAttributes(w, kRed, 102, LWA_ALPHA | LWA_COLORKEY));
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(w, &key, &alpha, &flags));
+  EXPECT_EQ(key, kRed);
+  EXPECT_EQ(alpha, 102);
+  EXPECT_EQ(flags, LWA_ALPHA | LWA_COLORKEY);
+  struct Case {
+    COLORREF pixel, behind, expected;
+  } cases[] = {{kRed, 0x123456, 0x123456},                  // the key shows what is behind
+               {0xFFFFFF, 0x000000, 0x666666},               // 255 * 102 / 255 = 102
+               {0x000000, 0xFFFFFF, 0x999999},               // 255 * 153 / 255 = 153
+               {0x0A141E, 0x0A141E, 0x0A141E}};
+  for (const Case& c : cases) EXPECT_EQ(ComposePixel(w, c.pixel, c.behind), c.expected) << std::hex << c.pixel;
+  EXPECT_EQ(ComposePixel(plain, 0x010203, 0xFFFFFF), 0x010203u);
+}
+
+TEST_F(WindowKindsTest, UpdateLayeredWindowCopiesTheSourceAndPlacesTheWindow) {
+  HWND w = CreateLogWindow("w", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, WS_EX_LAYERED);
+  Pump();
+  HDC memory = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateBitmap(20, 20, 1, 32, nullptr);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  HBRUSH red = CreateSolidBrush(kRed);
+  const TRect right = Rect(10, 0, 20, 20);
+  FillRect(memory, &right, red);
+  const TPoint at{300, 200}, from{5, 0};
+  const TSize size{10, 10};
+  const BLENDFUNCTION blend{0, 0, 128, 0};
+  ASSERT_TRUE(UpdateLayeredWindow(w, nullptr, &at, &size, memory, &from, 0, &blend, ULW_ALPHA));
+  TRect r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r, Bounds(300, 200, 10, 10));
+  EXPECT_EQ(WindowPixel(w, 4, 4), 0x000000u);   // source x 9: outside the red half
+  EXPECT_EQ(WindowPixel(w, 5, 4), kRed);        // source x 10
+  BYTE alpha = 0;
+  GetLayeredWindowAttributes(w, nullptr, &alpha, nullptr);
+  EXPECT_EQ(alpha, 128);
+  SelectObject(memory, old);
+  DeleteObject(red);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
 }
 
 }  // namespace
