@@ -56,7 +56,8 @@ CodecResult<DecodedImage> DecodeBmp(std::span<const std::uint8_t> file, const De
   r.Skip(8);  // file size and reserved words
   const std::uint32_t offset = r.U32();
   if (!r.Ok()) return R::Failure(CodecStatus::Truncated, "BMP file header ends early");
-  if (offset != 0 && offset < kFileHeaderSize) return R::Failure(CodecStatus::Corrupt, "bitmap rows overlap the file header");
+  if (offset != 0 && offset < kFileHeaderSize)
+    return R::Failure(CodecStatus::Corrupt, "bitmap rows overlap the file header");
   std::optional<std::size_t> bitsOffset;
   if (offset != 0) bitsOffset = offset - kFileHeaderSize;
   return DecodeDib(file.subspan(kFileHeaderSize), bitsOffset, limits);

@@ -46,8 +46,10 @@ class ByteReader {
   void Skip(std::size_t n) { Bytes(n); }
   // Moves to an absolute offset; an offset beyond the end fails.
   void Seek(std::size_t offset) {
-    if (offset > data_.size()) Fail();
-    else offset_ = offset;
+    if (offset > data_.size())
+      Fail();
+    else
+      offset_ = offset;
   }
 
  private:

@@ -11,7 +11,13 @@ namespace gdi {
 namespace {
 
 enum Compression : std::uint32_t {
-  kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kJpeg = 4, kPng = 5, kAlphaBitfields = 6,
+  kRgb = 0,
+  kRle8 = 1,
+  kRle4 = 2,
+  kBitfields = 3,
+  kJpeg = 4,
+  kPng = 5,
+  kAlphaBitfields = 6,
 };
 
 constexpr std::uint32_t kCoreHeaderSize = 12;
@@ -105,8 +111,7 @@ std::uint32_t RgbQuad(std::uint8_t b, std::uint8_t g, std::uint8_t r) {
 // One colour channel of a masked pixel, scaled to 8 bits.
 class Channel {
  public:
-  explicit Channel(std::uint32_t mask)
-      : mask_(mask), shift_(mask ? std::countr_zero(mask) : 0), max_(mask >> shift_) {}
+  explicit Channel(std::uint32_t mask) : mask_(mask), shift_(mask ? std::countr_zero(mask) : 0), max_(mask >> shift_) {}
   std::uint32_t Raw(std::uint32_t v) const { return (v & mask_) >> shift_; }
   std::uint32_t Scaled(std::uint32_t v) const {
     if (max_ == 0) return 0;
@@ -185,7 +190,8 @@ DecodedImage NewImage(const DibHeader& h) {
 CodecResult<DibPixels> DecodePlainRows(const DibHeader& h, std::span<const std::uint8_t> bits) {
   const std::size_t stride = h.Stride();
   const std::size_t lastRowBytes = (std::size_t(h.width) * std::size_t(h.bitsPerPixel) + 7) / 8;
-  if (bits.size() / stride < std::size_t(h.height - 1) || bits.size() - stride * std::size_t(h.height - 1) < lastRowBytes)
+  if (bits.size() / stride < std::size_t(h.height - 1) ||
+      bits.size() - stride * std::size_t(h.height - 1) < lastRowBytes)
     return CodecResult<DibPixels>::Failure(CodecStatus::Truncated, "bitmap rows end early");
   DibPixels result;
   result.image = NewImage(h);
@@ -196,9 +202,12 @@ CodecResult<DibPixels> DecodePlainRows(const DibHeader& h, std::span<const std::
     const std::uint8_t* row = bits.data() + std::size_t(fileRow) * stride;
     const std::size_t at = ImageRow(h, fileRow) * std::size_t(h.width);
     std::uint32_t* out = image.pixels.data() + at;
-    if (h.bitsPerPixel <= 8) UnpackIndexedRow(h, row, out, image.indices.data() + at);
-    else if (h.bitsPerPixel == 24) UnpackRgbRow(h, row, out);
-    else result.anyAlpha |= UnpackMaskedRow(h, masked, row, out);
+    if (h.bitsPerPixel <= 8)
+      UnpackIndexedRow(h, row, out, image.indices.data() + at);
+    else if (h.bitsPerPixel == 24)
+      UnpackRgbRow(h, row, out);
+    else
+      result.anyAlpha |= UnpackMaskedRow(h, masked, row, out);
   }
   return CodecResult<DibPixels>::Success(std::move(result));
 }
@@ -254,7 +263,8 @@ CodecResult<DibHeader> ReadDibHeader(std::span<const std::uint8_t> dib, std::opt
   const std::uint32_t size = r.U32();
   if (!r.Ok()) return R::Failure(CodecStatus::Truncated, "bitmap header ends early");
   if (size != kCoreHeaderSize && !IsWindowsHeaderSize(size) && !IsOs2ExtendedHeaderSize(size))
-    return R::Failure(size < kCoreHeaderSize ? CodecStatus::Corrupt : CodecStatus::Unsupported, "unknown bitmap header size");
+    return R::Failure(size < kCoreHeaderSize ? CodecStatus::Corrupt : CodecStatus::Unsupported,
+                      "unknown bitmap header size");
   if (dib.size() < size) return R::Failure(CodecStatus::Truncated, "bitmap header ends early");
   const HeaderFields f = ReadFields(dib, size);
   R checked = CheckFormat(f);

@@ -84,8 +84,7 @@ LzwOutcome DecodeGifLzw(std::span<const std::uint8_t> data, int minCodeSize, std
       continue;
     }
     if (code == end) break;
-    if (code > next || (previous < 0 && code >= clear))
-      return {LzwOutcome::InvalidCode, produced};
+    if (code > next || (previous < 0 && code >= clear)) return {LzwOutcome::InvalidCode, produced};
     if (previous >= 0 && next < kTableSize) {
       // For the code not yet in the table (the KwKwK case) the new string is the previous one plus
       // its own first character.

@@ -138,7 +138,8 @@ CodecResult<DecodedImage> DecodeIcon(std::span<const std::uint8_t> file, int wid
 }
 
 EncodedBytes EncodeIcon(std::span<const DecodedImage> images, IconFileType type) {
-  if (images.empty() || images.size() > 0xFFFF) return EncodedBytes::Failure(CodecStatus::InvalidArgument, "an icon file holds 1 to 65535 images");
+  if (images.empty() || images.size() > 0xFFFF)
+    return EncodedBytes::Failure(CodecStatus::InvalidArgument, "an icon file holds 1 to 65535 images");
   for (const DecodedImage& image : images) {
     if (std::string problem = DibEncodeProblem(image, IconDepth(image)); !problem.empty())
       return EncodedBytes::Failure(CodecStatus::InvalidArgument, problem);

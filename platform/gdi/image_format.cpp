@@ -23,13 +23,19 @@ ImageFormat DetectImageFormat(std::span<const std::uint8_t> data) {
 CodecResult<DecodedImage> DecodeImage(std::span<const std::uint8_t> data, const DecodeLimits& limits) {
   constexpr int kAnySize = 0, kDeepest = 32;
   switch (DetectImageFormat(data)) {
-    case ImageFormat::Png: return DecodePng(data, limits);
-    case ImageFormat::Jpeg: return DecodeJpeg(data, limits);
-    case ImageFormat::Gif: return DecodeGif(data, limits);
-    case ImageFormat::Bmp: return DecodeBmp(data, limits);
+    case ImageFormat::Png:
+      return DecodePng(data, limits);
+    case ImageFormat::Jpeg:
+      return DecodeJpeg(data, limits);
+    case ImageFormat::Gif:
+      return DecodeGif(data, limits);
+    case ImageFormat::Bmp:
+      return DecodeBmp(data, limits);
     case ImageFormat::Icon:
-    case ImageFormat::Cursor: return DecodeIcon(data, kAnySize, kAnySize, kDeepest, limits);
-    case ImageFormat::Unknown: break;
+    case ImageFormat::Cursor:
+      return DecodeIcon(data, kAnySize, kAnySize, kDeepest, limits);
+    case ImageFormat::Unknown:
+      break;
   }
   return CodecResult<DecodedImage>::Failure(CodecStatus::NotRecognised, "not an image file this layer reads");
 }

@@ -1,13 +1,13 @@
 #include "platform/gdi/jpeg_codec.h"
 
 // libjpeg's header needs size_t and FILE declared first.
-#include <cstddef>
-#include <cstdio>
 #include <jerror.h>
 #include <jpeglib.h>
 
 #include <bit>
 #include <csetjmp>
+#include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -115,8 +115,8 @@ bool RunDecoder(Decoder& d) {
   d.image.sourceBitsPerPixel = 8 * c.num_components;
   d.image.pixels.resize(std::size_t(c.output_width) * c.output_height);
   const bool cmyk = c.out_color_space == JCS_CMYK;
-  JSAMPARRAY cmykRow = cmyk ? c.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE, 4 * c.output_width, 1)
-                            : nullptr;
+  JSAMPARRAY cmykRow =
+      cmyk ? c.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE, 4 * c.output_width, 1) : nullptr;
   while (c.output_scanline < c.output_height) {
     std::uint32_t* out = d.image.pixels.data() + std::size_t(c.output_scanline) * c.output_width;
     JSAMPROW row = cmyk ? cmykRow[0] : reinterpret_cast<JSAMPROW>(out);

@@ -23,7 +23,7 @@ std::uint64_t FilteredSize(std::uint64_t width, std::uint64_t height, int bitsPe
 
 CodecStatus StatusOf(const char* message) {
   return std::strstr(message, "end of data") || std::strstr(message, "Not enough") ? CodecStatus::Truncated
-                                                                                    : CodecStatus::Corrupt;
+                                                                                   : CodecStatus::Corrupt;
 }
 
 // Owns libpng's state for one image; freeing twice (after png_image_finish_read) is harmless.

@@ -6,118 +6,18 @@
 #include <optional>
 #include <string>
 
+#include "bmp_test_writer.h"
 #include "codec_test_support.h"
-#include "platform/gdi/byte_writer.h"
 
 namespace {
 
+using bmp_test::BmpFile;
+using bmp_test::DibSpec;
 using codec_test::Argb;
 using codec_test::Bytes;
 using gdi::CodecStatus;
 
 constexpr std::uint32_t kBlack = 0xFF000000;
-
-// The fields of a hand-made bitmap file.  Masks go into a header of 52 bytes or more, else after
-// it; the colour table is written as triples after a 12-byte header, else as quads.
-struct DibSpec {
-  DibSpec() = default;
-  std::uint32_t headerSize = 40;
-  std::int32_t width = 1;
-  std::int32_t height = 1;
-  std::uint16_t bits = 24;
-  std::uint32_t compression = 0;
-  std::uint32_t colorsUsed = 0;
-  std::vector<std::uint32_t> masks;
-  std::vector<std::uint32_t> palette;  // 0x00RRGGBB
-  Bytes rows;
-  std::optional<std::uint32_t> rowsOffset;  // default: right after the colour table
-
-  DibSpec& HeaderSize(std::uint32_t v) {
-    headerSize = std::move(v);
-    return *this;
-  }
-  DibSpec& Width(std::int32_t v) {
-    width = std::move(v);
-    return *this;
-  }
-  DibSpec& Height(std::int32_t v) {
-    height = std::move(v);
-    return *this;
-  }
-  DibSpec& Bits(std::uint16_t v) {
-    bits = std::move(v);
-    return *this;
-  }
-  DibSpec& Compression(std::uint32_t v) {
-    compression = std::move(v);
-    return *this;
-  }
-  DibSpec& ColorsUsed(std::uint32_t v) {
-    colorsUsed = std::move(v);
-    return *this;
-  }
-  DibSpec& Masks(std::vector<std::uint32_t> v) {
-    masks = std::move(v);
-    return *this;
-  }
-  DibSpec& Palette(std::vector<std::uint32_t> v) {
-    palette = std::move(v);
-    return *this;
-  }
-  DibSpec& Rows(Bytes v) {
-    rows = std::move(v);
-    return *this;
-  }
-  DibSpec& RowsOffset(std::uint32_t v) {
-    rowsOffset = std::move(v);
-    return *this;
-  }
-};
-
-Bytes BmpFile(const DibSpec& s) {
-  gdi::ByteWriter w;
-  w.U8('B');
-  w.U8('M');
-  w.U32(0);
-  w.U32(0);
-  w.U32(0);
-  w.U32(s.headerSize);
-  const std::size_t headerStart = w.Size();
-  if (s.headerSize == 12) {
-    w.U16(std::uint16_t(s.width));
-    w.U16(std::uint16_t(s.height));
-    w.U16(1);
-    w.U16(s.bits);
-  } else {
-    w.I32(s.width);
-    w.I32(s.height);
-    w.U16(1);
-    w.U16(s.bits);
-    w.U32(s.compression);
-    w.U32(0);
-    w.U32(0);
-    w.U32(0);
-    w.U32(s.colorsUsed);
-    w.U32(0);
-    if (s.headerSize >= 52)
-      for (std::uint32_t m : s.masks) w.U32(m);
-    while (w.Size() - headerStart < s.headerSize - 4) w.U8(0);
-    if (s.headerSize < 52)
-      for (std::uint32_t m : s.masks) w.U32(m);
-  }
-  for (std::uint32_t c : s.palette) {
-    w.U8(std::uint8_t(c));
-    w.U8(std::uint8_t(c >> 8));
-    w.U8(std::uint8_t(c >> 16));
-    if (s.headerSize != 12) w.U8(0);
-  }
-  const std::size_t rowsAt = w.Size();
-  w.Bytes(s.rows);
-  Bytes file = w.Take();
-  const std::uint32_t offset = s.rowsOffset.value_or(std::uint32_t(rowsAt));
-  for (int i = 0; i < 4; ++i) file[10 + i] = std::uint8_t(offset >> (8 * i));
-  return file;
-}
 
 std::vector<std::uint32_t> Grey16() {
   std::vector<std::uint32_t> palette;
@@ -146,10 +46,20 @@ TEST(BmpCodec, DecodesEveryStoredForm) {
        DibSpec().Width(4).Bits(16).Rows({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42}),
        {Argb(255, 255, 0, 0), Argb(255, 0, 255, 0), Argb(255, 0, 0, 255), Argb(255, 132, 132, 132)}},
       {"16 bits 5-6-5 masks after the header",
-       DibSpec().Width(4).Bits(16).Compression(3).Masks({0xF800, 0x07E0, 0x001F}).Rows({0x00, 0xF8, 0xE0, 0x07, 0x20, 0x00, 0xFF, 0xFF}),
+       DibSpec()
+           .Width(4)
+           .Bits(16)
+           .Compression(3)
+           .Masks({0xF800, 0x07E0, 0x001F})
+           .Rows({0x00, 0xF8, 0xE0, 0x07, 0x20, 0x00, 0xFF, 0xFF}),
        {Argb(255, 255, 0, 0), Argb(255, 0, 255, 0), Argb(255, 0, 4, 0), Argb(255, 255, 255, 255)}},
       {"32 bits, masks with alpha in a 124-byte header",
-       DibSpec().HeaderSize(124).Bits(32).Compression(3).Masks({0xFF, 0xFF00, 0xFF0000, 0xFF000000}).Rows({0x11, 0x22, 0x33, 0x80}),
+       DibSpec()
+           .HeaderSize(124)
+           .Bits(32)
+           .Compression(3)
+           .Masks({0xFF, 0xFF00, 0xFF0000, 0xFF000000})
+           .Rows({0x11, 0x22, 0x33, 0x80}),
        {Argb(0x80, 0x11, 0x22, 0x33)}},
       {"32 bits, four masks after a 40-byte header",
        DibSpec().Bits(32).Compression(6).Masks({0xFF000000, 0xFF0000, 0xFF00, 0xFF}).Rows({0x44, 0x33, 0x22, 0x11}),
@@ -187,20 +97,30 @@ struct RunLengthCase {
 
 TEST(BmpCodec, DecodesRunLengthRows) {
   const std::vector<RunLengthCase> cases = {
-      {"8 bits: run, literal, delta, end of line, end of bitmap", 4, 3, 8,
+      {"8 bits: run, literal, delta, end of line, end of bitmap",
+       4,
+       3,
+       8,
        {3, 1, 0, 0, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 1, 0, 2, 2, 0, 1},
        {0, 2, 2, 0, 2, 3, 1, 0, 1, 1, 1, 0}},
       {"8 bits: runs past the row's end are cut, rows may end the data", 2, 1, 8, {6, 3, 0, 0}, {3, 3}},
-      {"4 bits: alternating run and odd literal", 5, 2, 4,
+      {"4 bits: alternating run and odd literal",
+       5,
+       2,
+       4,
        {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1},
        {3, 4, 5, 0, 0, 1, 2, 1, 2, 1}},
       {"4 bits: delta down past the last row ends the bitmap", 2, 2, 4, {2, 0x11, 0, 2, 0, 5}, {0, 0, 1, 1}},
   };
   for (const RunLengthCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const DibSpec spec = DibSpec().Width(c.width).Height(c.height).Bits(c.bits).Compression(c.bits == 8 ? 1 : 2)
-                               .Palette(Grey16())
-                               .Rows(c.data);
+    const DibSpec spec = DibSpec()
+                             .Width(c.width)
+                             .Height(c.height)
+                             .Bits(c.bits)
+                             .Compression(c.bits == 8 ? 1 : 2)
+                             .Palette(Grey16())
+                             .Rows(c.data);
     const auto r = gdi::DecodeBmp(BmpFile(spec));
     codec_test::ExpectValidImage(r);
     if (!r) continue;
@@ -219,8 +139,13 @@ struct ErrorCase {
 
 DibSpec Spec(std::uint32_t headerSize, std::int32_t width, std::int32_t height, std::uint16_t bits,
              std::uint32_t compression = 0) {
-  return DibSpec().HeaderSize(headerSize).Width(width).Height(height).Bits(bits).Compression(compression).Rows(
-      Bytes(64, 0));
+  return DibSpec()
+      .HeaderSize(headerSize)
+      .Width(width)
+      .Height(height)
+      .Bits(bits)
+      .Compression(compression)
+      .Rows(Bytes(64, 0));
 }
 
 Bytes Cut(Bytes file, std::size_t size) {

@@ -33,8 +33,7 @@ TEST(GifCodec, DrawsFramesInTurnWithTheirDisposals) {
   file.width = 4, file.height = 4, file.global = kGlobal, file.loopCount = 0;
   file.frames = {WithControl(FrameAt(0, 0, 4, 4, Bytes(16, 0)), 10, 1),
                  WithControl(FrameAt(1, 1, 2, 2, Bytes(4, 1)), 20, 2),
-                 WithControl(FrameAt(0, 0, 2, 1, {0, 2}), 0, 3, 0),
-                 FrameAt(3, 3, 1, 1, {3})};
+                 WithControl(FrameAt(0, 0, 2, 1, {0, 2}), 0, 3, 0), FrameAt(3, 3, 1, 1, {3})};
   file.frames[3].control = false;
   const auto r = gdi::DecodeGifAnimation(gif_test::Write(file));
   ASSERT_TRUE(r) << r.message;
@@ -124,8 +123,7 @@ TEST(GifCodec, FitsFramesToTheScreen) {
   ASSERT_TRUE(r) << r.message;
   EXPECT_EQ(r.value.screenWidth, 5);
   EXPECT_EQ(r.value.screenHeight, 3);
-  EXPECT_EQ(r.value.frames[1].image.pixels,
-            (std::vector<std::uint32_t>{T, T, T, T, T, T, T, B, B, B, T, T, B, B, C}));
+  EXPECT_EQ(r.value.frames[1].image.pixels, (std::vector<std::uint32_t>{T, T, T, T, T, T, T, B, B, B, T, T, B, B, C}));
 }
 
 TEST(GifCodec, ImageDataThatEndsEarlyLeavesTheRestOfTheFrame) {

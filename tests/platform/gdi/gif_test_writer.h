@@ -63,7 +63,7 @@ inline Bytes LzwEncode(const Bytes& indices, int minCodeSize, bool clearWhenFull
 
 struct Frame {
   int left = 0, top = 0, width = 0, height = 0;
-  Bytes indices;                    // rows top-down
+  Bytes indices;                     // rows top-down
   std::vector<std::uint32_t> local;  // 0xRRGGBB; empty: use the global table
   bool interlaced = false;
   bool control = true;  // write a graphic control extension
@@ -141,7 +141,8 @@ inline Bytes Write(const File& file) {
     Put16(out, f.width);
     Put16(out, f.height);
     const std::vector<std::uint32_t>& table = f.local.empty() ? file.global : f.local;
-    out.push_back(std::uint8_t((f.local.empty() ? 0 : 0x80 | (TableBits(f.local.size()) - 1)) | (f.interlaced ? 0x40 : 0)));
+    out.push_back(
+        std::uint8_t((f.local.empty() ? 0 : 0x80 | (TableBits(f.local.size()) - 1)) | (f.interlaced ? 0x40 : 0)));
     if (!f.local.empty()) PutTable(out, f.local);
     const int minCodeSize = std::max(2, TableBits(table.size()));
     out.push_back(std::uint8_t(minCodeSize));

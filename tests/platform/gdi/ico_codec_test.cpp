@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "codec_test_support.h"
+#include "ico_test_writer.h"
 #include "platform/gdi/bmp_codec.h"
-#include "platform/gdi/byte_writer.h"
 #include "platform/gdi/png_codec.h"
 
 namespace {
@@ -13,40 +13,8 @@ using codec_test::Argb;
 using codec_test::Bytes;
 using gdi::CodecStatus;
 using gdi::IconFileType;
-
-struct StoredEntry {
-  Bytes image;  // a DIB with its mask, or a PNG file
-  int hotSpotX = 0, hotSpotY = 0;
-};
-
-// An icon file written from the layout: directory entries left zero where the reader must not
-// rely on them.
-Bytes IconFile(IconFileType type, const std::vector<StoredEntry>& entries) {
-  gdi::ByteWriter w;
-  w.U16(0);
-  w.U16(std::uint16_t(type));
-  w.U16(std::uint16_t(entries.size()));
-  std::uint32_t offset = std::uint32_t(6 + 16 * entries.size());
-  for (const StoredEntry& e : entries) {
-    w.U32(0);  // width, height, colours, reserved
-    w.U16(std::uint16_t(e.hotSpotX));
-    w.U16(std::uint16_t(e.hotSpotY));
-    w.U32(std::uint32_t(e.image.size()));
-    w.U32(offset);
-    offset += std::uint32_t(e.image.size());
-  }
-  for (const StoredEntry& e : entries) w.Bytes(e.image);
-  return w.Take();
-}
-
-// A packed DIB of `image` with its height doubled and `mask` (rows bottom-up) after the rows.
-Bytes DibEntry(const gdi::DecodedImage& image, int bits, const Bytes& mask) {
-  Bytes dib = gdi::EncodePackedDib(image, bits).value;
-  const std::uint32_t doubled = std::uint32_t(2 * image.height);
-  for (int i = 0; i < 4; ++i) dib[8 + i] = std::uint8_t(doubled >> (8 * i));
-  dib.insert(dib.end(), mask.begin(), mask.end());
-  return dib;
-}
+using ico_test::DibEntry;
+using ico_test::IconFile;
 
 gdi::DecodedImage TwoPixels(std::uint32_t left, std::uint32_t right) {
   gdi::DecodedImage image;
@@ -156,8 +124,8 @@ TEST(IcoCodec, ChoosesTheEntryBySizeThenDepth) {
     std::size_t expected;
   } cases[] = {
       {16, 32, 1}, {16, 8, 0},  {32, 32, 4}, {32, 8, 3}, {32, 1, 2},  // the shallowest above when none fits
-      {24, 32, 4},                                                      // equally far: the larger
-      {40, 8, 5},  {100, 8, 5}, {0, 32, 5}, {0, 4, 5},                  // 0: the largest
+      {24, 32, 4},                                                    // equally far: the larger
+      {40, 8, 5},  {100, 8, 5}, {0, 32, 5},  {0, 4, 5},               // 0: the largest
   };
   for (const auto& c : cases)
     EXPECT_EQ(gdi::ChooseIconEntry(d, c.size, c.size, c.bits), c.expected) << c.size << " " << c.bits;

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <jpeglib.h>
+#include <functional>
 
 #include "codec_test_support.h"
+#include "jpeg_test_writer.h"
 
 namespace {
 
@@ -15,48 +13,11 @@ using codec_test::Argb;
 using codec_test::Bytes;
 using codec_test::Channel;
 using gdi::CodecStatus;
+using jpeg_test::JpegSpec;
+using jpeg_test::WriteJpeg;
 
-// A JPEG written through libjpeg's own compressor, for forms the encoder never produces.
-struct JpegSpec {
-  int width = 0, height = 0, components = 3;
-  J_COLOR_SPACE colorSpace = JCS_RGB;
-  bool adobeMarker = true;  // CMYK only: with the marker the file is stored as YCCK, without it as CMYK
-  bool progressive = false;
-  Bytes samples;            // width * height * components, top-down
-};
-
-Bytes WriteJpeg(const JpegSpec& s) {
-  jpeg_compress_struct c;
-  jpeg_error_mgr errors;
-  c.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&c);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &buffer, &size);
-  c.image_width = JDIMENSION(s.width);
-  c.image_height = JDIMENSION(s.height);
-  c.input_components = s.components;
-  c.in_color_space = s.colorSpace;
-  jpeg_set_defaults(&c);
-  if (s.colorSpace == JCS_CMYK && !s.adobeMarker) {
-    jpeg_set_colorspace(&c, JCS_CMYK);
-    c.write_Adobe_marker = FALSE;
-  }
-  jpeg_set_quality(&c, 100, TRUE);
-  if (s.progressive) jpeg_simple_progression(&c);
-  jpeg_start_compress(&c, TRUE);
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(&s.samples[std::size_t(c.next_scanline) * s.width * s.components]);
-    jpeg_write_scanlines(&c, &row, 1);
-  }
-  jpeg_finish_compress(&c);
-  jpeg_destroy_compress(&c);
-  Bytes out(buffer, buffer + size);
-  std::free(buffer);
-  return out;
-}
-
-gdi::DecodedImage RoundTrip(const gdi::DecodedImage& image, const gdi::JpegOptions& options, std::size_t* size = nullptr) {
+gdi::DecodedImage RoundTrip(const gdi::DecodedImage& image, const gdi::JpegOptions& options,
+                            std::size_t* size = nullptr) {
   const auto file = gdi::EncodeJpeg(image, options);
   EXPECT_TRUE(file) << file.message;
   if (size) *size = file.value.size();
@@ -72,8 +33,8 @@ gdi::DecodedImage Smooth(int width, int height) {
   image.height = height;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      image.pixels.push_back(Argb(255, unsigned(x * 255 / width), unsigned(y * 255 / height),
-                                  unsigned((x + y) * 255 / (width + height))));
+      image.pixels.push_back(
+          Argb(255, unsigned(x * 255 / width), unsigned(y * 255 / height), unsigned((x + y) * 255 / (width + height))));
   return image;
 }
 
@@ -162,7 +123,8 @@ Bytes WithManyScans(const Bytes& file, int copies) {
     if (file[i] == 0xFF && file[i + 1] == 0xDA) lastScan = i;
   const std::size_t end = file.size() - 2;  // the end marker
   Bytes out(file.begin(), file.begin() + std::ptrdiff_t(end));
-  for (int i = 0; i < copies; ++i) out.insert(out.end(), file.begin() + std::ptrdiff_t(lastScan), file.begin() + std::ptrdiff_t(end));
+  for (int i = 0; i < copies; ++i)
+    out.insert(out.end(), file.begin() + std::ptrdiff_t(lastScan), file.begin() + std::ptrdiff_t(end));
   out.insert(out.end(), {0xFF, 0xD9});
   return out;
 }

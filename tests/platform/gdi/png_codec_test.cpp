@@ -1,51 +1,19 @@
 #include "platform/gdi/png_codec.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstring>
 
 #include "codec_test_support.h"
+#include "png_test_writer.h"
 
 namespace {
 
 using codec_test::Argb;
 using codec_test::Bytes;
 using gdi::CodecStatus;
-
-// A PNG written through libpng's own writer, for the forms the encoder never produces.
-struct PngSpec {
-  int width = 0, height = 0, bitDepth = 8, colorType = PNG_COLOR_TYPE_RGB;
-  bool interlaced = false;
-  std::vector<Bytes> rows;  // samples as stored (16-bit ones big-endian), packed for depths below 8
-  std::vector<png_color> palette;
-  Bytes transparency;  // alpha of the first palette entries
-};
-
-void Append(png_structp png, png_bytep data, size_t size) {
-  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + size);
-}
-
-Bytes WritePng(const PngSpec& s) {
-  Bytes out;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  png_set_write_fn(png, &out, Append, nullptr);
-  png_set_IHDR(png, info, png_uint_32(s.width), png_uint_32(s.height), s.bitDepth, s.colorType,
-               s.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  if (!s.palette.empty()) png_set_PLTE(png, info, s.palette.data(), int(s.palette.size()));
-  if (!s.transparency.empty())
-    png_set_tRNS(png, info, s.transparency.data(), int(s.transparency.size()), nullptr);
-  png_write_info(png, info);
-  std::vector<png_bytep> rows;
-  for (const Bytes& row : s.rows) rows.push_back(const_cast<png_bytep>(row.data()));
-  png_write_image(png, rows.data());
-  png_write_end(png, info);
-  png_destroy_write_struct(&png, &info);
-  return out;
-}
+using png_test::PngSpec;
+using png_test::WritePng;
 
 struct FormCase {
   const char* name;
@@ -58,15 +26,24 @@ TEST(PngCodec, DecodesEveryColourTypeAndDepth) {
   const std::vector<FormCase> cases = {
       {"2-bit palette with transparency",
        {3, 1, 2, PNG_COLOR_TYPE_PALETTE, false, {{0x18}}, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}}, {0x80}},
-       {Argb(0x80, 255, 0, 0), Argb(255, 0, 255, 0), Argb(255, 0, 0, 255)}, 2},
-      {"1-bit grey", {3, 1, 1, PNG_COLOR_TYPE_GRAY, false, {{0xA0}}, {}, {}},
-       {Argb(255, 255, 255, 255), Argb(255, 0, 0, 0), Argb(255, 255, 255, 255)}, 1},
-      {"8-bit grey", {3, 1, 8, PNG_COLOR_TYPE_GRAY, false, {{0, 128, 255}}, {}, {}},
-       {Argb(255, 0, 0, 0), Argb(255, 128, 128, 128), Argb(255, 255, 255, 255)}, 8},
-      {"grey with alpha", {1, 1, 8, PNG_COLOR_TYPE_GRAY_ALPHA, false, {{100, 50}}, {}, {}},
-       {Argb(50, 100, 100, 100)}, 16},
-      {"16-bit colour, samples scaled", {1, 1, 16, PNG_COLOR_TYPE_RGB, false, {{0x0A, 0x0A, 0xC8, 0xC8, 0xFF, 0xFF}}, {}, {}},
-       {Argb(255, 10, 200, 255)}, 48},
+       {Argb(0x80, 255, 0, 0), Argb(255, 0, 255, 0), Argb(255, 0, 0, 255)},
+       2},
+      {"1-bit grey",
+       {3, 1, 1, PNG_COLOR_TYPE_GRAY, false, {{0xA0}}, {}, {}},
+       {Argb(255, 255, 255, 255), Argb(255, 0, 0, 0), Argb(255, 255, 255, 255)},
+       1},
+      {"8-bit grey",
+       {3, 1, 8, PNG_COLOR_TYPE_GRAY, false, {{0, 128, 255}}, {}, {}},
+       {Argb(255, 0, 0, 0), Argb(255, 128, 128, 128), Argb(255, 255, 255, 255)},
+       8},
+      {"grey with alpha",
+       {1, 1, 8, PNG_COLOR_TYPE_GRAY_ALPHA, false, {{100, 50}}, {}, {}},
+       {Argb(50, 100, 100, 100)},
+       16},
+      {"16-bit colour, samples scaled",
+       {1, 1, 16, PNG_COLOR_TYPE_RGB, false, {{0x0A, 0x0A, 0xC8, 0xC8, 0xFF, 0xFF}}, {}, {}},
+       {Argb(255, 10, 200, 255)},
+       48},
   };
   for (const FormCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -83,7 +60,8 @@ TEST(PngCodec, InterlacedRowsDecodeLikePlainOnes) {
   for (int y = 0; y < spec.height; ++y) {
     Bytes row;
     for (int x = 0; x < spec.width; ++x) {
-      const std::uint8_t r = std::uint8_t(x * 28), g = std::uint8_t(y * 36), b = std::uint8_t(x ^ y), a = std::uint8_t(255 - x * y);
+      const std::uint8_t r = std::uint8_t(x * 28), g = std::uint8_t(y * 36), b = std::uint8_t(x ^ y),
+                         a = std::uint8_t(255 - x * y);
       row.insert(row.end(), {r, g, b, a});
       expected.push_back(Argb(a, r, g, b));
     }
