@@ -105,9 +105,11 @@ CodecResult<IconDirectory> ReadIconDirectory(std::span<const std::uint8_t> file)
 
 std::size_t ChooseIconEntry(const IconDirectory& directory, int width, int height, int bitsPerPixel) {
   const bool anySize = width == 0 || height == 0;
+  // 64-bit: a crafted entry may claim a side near 2^31.
+  auto gap = [](int have, int want) { return std::abs(std::int64_t(have) - want); };
   // Smaller keys are better.
   auto key = [&](const IconEntry& e) {
-    const std::int64_t distance = anySize ? 0 : std::abs(e.width - width) + std::abs(e.height - height);
+    const std::int64_t distance = anySize ? 0 : gap(e.width, width) + gap(e.height, height);
     const bool fits = e.bitsPerPixel <= bitsPerPixel;
     return std::make_tuple(distance, -std::int64_t(e.width) * e.height, !fits, fits ? -e.bitsPerPixel : e.bitsPerPixel);
   };

@@ -129,6 +129,9 @@ TEST(IcoCodec, ChoosesTheEntryBySizeThenDepth) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(gdi::ChooseIconEntry(d, c.size, c.size, c.bits), c.expected) << c.size << " " << c.bits;
+  d.entries.push_back(Entry(INT32_MAX, 32));  // as a crafted PNG entry may claim
+  EXPECT_EQ(gdi::ChooseIconEntry(d, 32, 32, 32), 4u);
+  EXPECT_EQ(gdi::ChooseIconEntry(d, 0, 0, 32), 6u);
 }
 
 TEST(IcoCodec, RejectsBrokenFilesWithTheRightStatus) {
