@@ -4,7 +4,9 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <bit>
+#include <climits>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
@@ -94,7 +96,8 @@ void StartDecoding(Decoder& d) {
   jpeg_read_header(&c, TRUE);
   if (!d.limits.Allows(c.image_width, c.image_height))
     FailWith(reinterpret_cast<j_common_ptr>(&c), CodecStatus::TooLarge, "JPEG image larger than the decoding limits");
-  c.mem->max_memory_to_use = long(d.limits.maxPixels) * kWorkingBytesPerPixel;
+  c.mem->max_memory_to_use = long(std::min<std::int64_t>(d.limits.maxPixels, LONG_MAX / kWorkingBytesPerPixel)) *
+                             kWorkingBytesPerPixel;
   const bool cmyk = c.jpeg_color_space == JCS_CMYK || c.jpeg_color_space == JCS_YCCK;
   c.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
   jpeg_start_decompress(&c);
