@@ -13,6 +13,8 @@ packages=(
   libcairo2-dev
   # the record-file benchmark compares the engine with SQLite
   libsqlite3-dev
+  # image codecs
+  libpng-dev libjpeg62-turbo-dev
 )
 
 missing=()
