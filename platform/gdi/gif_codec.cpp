@@ -62,7 +62,10 @@ class GifDecoder {
 
  private:
   bool Fail(CodecStatus status, const char* message) {
-    if (status_ == CodecStatus::Ok) status_ = status, message_ = message;
+    if (status_ == CodecStatus::Ok) {
+      status_ = status;
+      message_ = message;
+    }
     return false;
   }
   bool Truncated() { return Fail(CodecStatus::Truncated, "GIF data ends early"); }
@@ -105,7 +108,8 @@ class GifDecoder {
     const std::vector<std::uint8_t> data = ReadSubBlocks();
     if (!r_.Ok()) return Truncated();
     if (label == kControlLabel && data.size() >= 4) {
-      control_.disposal = GifDisposal(std::min((data[0] >> 2) & 7, 3));
+      const int disposal = (data[0] >> 2) & 7;  // codes 4..7 are undefined and act as none
+      control_.disposal = disposal <= 3 ? GifDisposal(disposal) : GifDisposal::Unspecified;
       control_.delayMs = 10 * (data[1] | data[2] << 8);
       control_.transparent = data[0] & 1 ? data[3] : -1;
     } else if (label == kApplicationLabel && data.size() >= 14 && std::memcmp(data.data(), kLoopingId, 11) == 0 &&

@@ -4,8 +4,9 @@
 //
 // Rules chosen where files are vague: the screen starts transparent and "restore to background"
 // makes the frame's rectangle transparent again; frames are clipped to the logical screen, and a
-// screen of zero width or height takes the first frame's extent; an index beyond the colour table
-// draws opaque black; image data that ends before the frame is full leaves the rest unchanged.
+// screen of zero width or height takes the first frame's extent; undefined disposal codes (4..7)
+// act as none; an index beyond the colour table draws opaque black; image data that ends before
+// the frame is full leaves the rest unchanged.
 // Parsing stops at the trailer, at the end of the data or at a byte that starts no block, and the
 // file must give at least one frame; data cut inside a block is truncated.
 //

@@ -54,6 +54,8 @@ struct KeptInputs {
   Result (*decode)(std::span<const std::uint8_t>);
 };
 
+void PrintTo(const KeptInputs& inputs, std::ostream* out) { *out << inputs.codec; }
+
 class FuzzInputs : public testing::TestWithParam<KeptInputs> {};
 
 Bytes Read(const fs::path& path) {

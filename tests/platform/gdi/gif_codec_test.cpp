@@ -33,7 +33,8 @@ TEST(GifCodec, DrawsFramesInTurnWithTheirDisposals) {
   file.width = 4, file.height = 4, file.global = kGlobal, file.loopCount = 0;
   file.frames = {WithControl(FrameAt(0, 0, 4, 4, Bytes(16, 0)), 10, 1),
                  WithControl(FrameAt(1, 1, 2, 2, Bytes(4, 1)), 20, 2),
-                 WithControl(FrameAt(0, 0, 2, 1, {0, 2}), 0, 3, 0), FrameAt(3, 3, 1, 1, {3})};
+                 WithControl(FrameAt(0, 0, 2, 1, {0, 2}), 0, 3, 0), FrameAt(3, 3, 1, 1, {3}),
+                 WithControl(FrameAt(0, 0, 1, 1, {1}), 0, 6)};
   file.frames[3].control = false;
   const auto r = gdi::DecodeGifAnimation(gif_test::Write(file));
   ASSERT_TRUE(r) << r.message;
@@ -50,6 +51,7 @@ TEST(GifCodec, DrawsFramesInTurnWithTheirDisposals) {
       {{A, A, A, A, A, B, B, A, A, B, B, A, A, A, A, A}, 200, GifDisposal::RestoreBackground},
       {{A, C, A, A, A, T, T, A, A, T, T, A, A, A, A, A}, 0, GifDisposal::RestorePrevious},
       {{A, A, A, A, A, T, T, A, A, T, T, A, A, A, A, D}, 0, GifDisposal::Unspecified},
+      {{B, A, A, A, A, T, T, A, A, T, T, A, A, A, A, D}, 0, GifDisposal::Unspecified},  // code 6 is undefined
   };
   ASSERT_EQ(a.frames.size(), std::size(expected));
   for (std::size_t i = 0; i < a.frames.size(); ++i) {
