@@ -15,6 +15,9 @@ packages=(
   libsqlite3-dev
   # image codecs
   libpng-dev libjpeg62-turbo-dev
+  # text: layout, font matching and the fonts the font configuration maps the system's faces to
+  libpango1.0-dev libfontconfig-dev libharfbuzz-dev libfreetype-dev
+  fonts-thai-tlwg fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()

@@ -68,6 +68,8 @@ struct DcState {
   COLORREF dcPenColor = 0x000000;
   UINT textAlign = 0;       // read by the text layer
   int charExtra = 0;        // read by the text layer
+  int breakExtra = 0;       // SetTextJustification: pixels spread over breakCount break characters
+  int breakCount = 0;
 };
 
 class DeviceContext : public GdiObject {

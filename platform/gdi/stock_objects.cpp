@@ -2,7 +2,6 @@
 #include "platform/gdi/stock_objects.h"
 
 #include <array>
-#include <atomic>
 #include <memory>
 
 #include "platform/gdi/brush_object.h"
@@ -12,11 +11,10 @@
 #include "platform/gdi/palette_object.h"
 #include "platform/gdi/pen_object.h"
 #include "platform/gdi/pixel_surface.h"
+#include "platform/gdi/stock_fonts.h"
 
 namespace gdi {
 namespace {
-
-std::atomic<StockFontProvider> fontProvider{nullptr};
 
 template <class T>
 T* Register(std::unique_ptr<T> object) {
@@ -73,12 +71,7 @@ BrushObject* StockBrush(int index) {
 
 PaletteObject* StockPalette() { return Stock().palette; }
 
-void SetStockFontProvider(StockFontProvider provider) { fontProvider.store(provider); }
-
-GdiObject* StockFontObject() {
-  const StockFontProvider provider = fontProvider.load();
-  return provider ? HandleTable::Instance().Find(provider(SYSTEM_FONT)) : nullptr;
-}
+GdiObject* StockFontObject() { return HandleTable::Instance().Find(StockFont(SYSTEM_FONT)); }
 
 }  // namespace gdi
 
@@ -86,10 +79,7 @@ HGDIOBJ GetStockObject(int index) {
   using namespace gdi;
   GdiObject* object = nullptr;
   if (index == DEFAULT_PALETTE) object = StockPalette();
-  else if (index >= OEM_FIXED_FONT && index <= DEFAULT_GUI_FONT && index != DEFAULT_PALETTE) {
-    const StockFontProvider provider = fontProvider.load();
-    return provider ? provider(index) : nullptr;
-  } else if (PenObject* pen = StockPen(index)) object = pen;
+  else if (PenObject* pen = StockPen(index)) object = pen;
   else if (BrushObject* brush = StockBrush(index)) object = brush;
-  return object ? HandleTable::HandleOf(object) : nullptr;
+  return object ? HandleTable::HandleOf(object) : StockFont(index);
 }

@@ -1,6 +1,6 @@
 // The stock objects: the pens, brushes, palette and 1 x 1 bitmap every program shares.  They are
 // created on first use, marked stock (DeleteObject leaves them alone) and live to the end of the
-// process.  Stock fonts come from the text layer through a provider it installs.
+// process.  The stock fonts are in stock_fonts.h.
 #pragma once
 
 #include "platform/gdi/gdi_types.h"
@@ -16,11 +16,8 @@ PenObject* StockPen(int index);       // WHITE_PEN, BLACK_PEN, NULL_PEN, DC_PEN
 BrushObject* StockBrush(int index);   // WHITE_BRUSH .. NULL_BRUSH, DC_BRUSH
 PaletteObject* StockPalette();        // DEFAULT_PALETTE
 
-// The text layer's stock fonts: the provider returns the handle of a stock font index
-// (OEM_FIXED_FONT .. DEFAULT_GUI_FONT), creating it on first use.  New device contexts select
-// SYSTEM_FONT.  Without a provider the font slots stay empty.
-using StockFontProvider = HGDIOBJ (*)(int index);
-void SetStockFontProvider(StockFontProvider provider);
+// The stock font new device contexts select (SYSTEM_FONT; the fonts themselves are in
+// stock_fonts.h).
 GdiObject* StockFontObject();
 
 }  // namespace gdi

@@ -1,0 +1,75 @@
+// Font objects; see font_object.h.
+#include "platform/gdi/font_object.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/core/cp874.h"
+#include "platform/gdi/font_cache.h"
+#include "platform/gdi/font_system.h"
+#include "platform/gdi/realized_font.h"
+#include "platform/gdi/text_constants.h"
+
+namespace gdi {
+namespace {
+
+// Copies every field but the face name, which the two forms hold in different units.
+template <class To, class From>
+To CopyFields(const From& from) {
+  To to{};
+  to.lfHeight = from.lfHeight;
+  to.lfWidth = from.lfWidth;
+  to.lfEscapement = from.lfEscapement;
+  to.lfOrientation = from.lfOrientation;
+  to.lfWeight = from.lfWeight;
+  to.lfItalic = from.lfItalic;
+  to.lfUnderline = from.lfUnderline;
+  to.lfStrikeOut = from.lfStrikeOut;
+  to.lfCharSet = from.lfCharSet;
+  to.lfOutPrecision = from.lfOutPrecision;
+  to.lfClipPrecision = from.lfClipPrecision;
+  to.lfQuality = from.lfQuality;
+  to.lfPitchAndFamily = from.lfPitchAndFamily;
+  return to;
+}
+
+}  // namespace
+
+LOGFONTA ToLogFontA(const LOGFONTW& lf) {
+  LOGFONTA a = CopyFields<LOGFONTA>(lf);
+  for (int i = 0; i < LF_FACESIZE - 1 && lf.lfFaceName[i]; ++i) a.lfFaceName[i] = UnicodeToCp874(lf.lfFaceName[i]);
+  return a;
+}
+
+LOGFONTW ToLogFontW(const LOGFONTA& lf) {
+  LOGFONTW w = CopyFields<LOGFONTW>(lf);
+  for (int i = 0; i < LF_FACESIZE - 1 && lf.lfFaceName[i]; ++i)
+    w.lfFaceName[i] = Cp874ToUnicode(static_cast<unsigned char>(lf.lfFaceName[i]));
+  return w;
+}
+
+FontObject::~FontObject() {
+  if (!realized_) return;
+  auto lock = FontSystem::Instance().Lock();
+  realized_.reset();
+}
+
+RealizedFont& FontObject::Realized() {
+  if (!realized_) realized_ = AcquireRealizedFont(logFont_);
+  return *realized_;
+}
+
+int FontObject::GetObjectData(int size, void* out, bool wide) const {
+  const int full = wide ? int(sizeof(LOGFONTW)) : int(sizeof(LOGFONTA));
+  if (!out) return full;
+  const int n = std::clamp(size, 0, full);
+  if (wide) {
+    std::memcpy(out, &logFont_, std::size_t(n));
+  } else {
+    const LOGFONTA a = ToLogFontA(logFont_);
+    std::memcpy(out, &a, std::size_t(n));
+  }
+  return n;
+}
+
+}  // namespace gdi
