@@ -29,3 +29,4 @@ function(pr_test target)
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                        PROPERTIES ENVIRONMENT "PR_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/EmbedResources.cmake)

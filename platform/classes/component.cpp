@@ -149,6 +149,11 @@ void TComponent::DestroyComponents() {
       Notification(instance, opRemove);
       instance->SetReference(false);
     }
+    try {
+      instance->BeforeDestruction();
+    } catch (...) {
+      if (!state_.Contains(csDestroying)) throw;   // a destructor cannot pass it on
+    }
     Remove(instance);   // the returned owner frees the instance here
   }
 }
@@ -158,6 +163,8 @@ void TComponent::Destroying() {
   state_.Include(csDestroying);
   for (const auto& c : components_) c->Destroying();
 }
+
+void TComponent::BeforeDestruction() { Destroying(); }
 
 void TComponent::FreeNotification(TComponent* AComponent) {
   if (AComponent == nullptr || AComponent == this) return;

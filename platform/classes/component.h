@@ -58,6 +58,7 @@ class TComponent : public TPersistent {
   void RemoveComponent(TComponent* AComponent);
   void DestroyComponents();
   void Destroying();
+  void BeforeDestruction() override;
   void FreeNotification(TComponent* AComponent);
   void RemoveFreeNotification(TComponent* AComponent);
 

@@ -26,7 +26,20 @@ bool TMetaClass::ClassNameIs(std::string_view name) const { return SameText(name
 
 TObject* TMetaClass::Create(TObject* createArg) const {
   if (factory_ == nullptr) throw EInvalidOperation(Format(classes_text::kCannotCreate, {name_}));
-  return factory_(createArg);
+  TObject* object = factory_(createArg);
+  try {
+    object->AfterConstruction();
+  } catch (...) {
+    delete object;
+    throw;
+  }
+  return object;
+}
+
+void FreeObject(TObject* Object) {
+  if (Object == nullptr) return;
+  Object->BeforeDestruction();
+  delete Object;
 }
 
 TClass TObject::StaticClass() {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/core/types.h"
 
@@ -41,8 +42,8 @@ struct TMetaClass {
   bool InheritsFrom(TClass ancestor) const;
   bool ClassNameIs(std::string_view name) const;   // ignores ASCII case
   bool CanCreate() const { return factory_ != nullptr; }
-  // A new instance; EInvalidOperation for a class that cannot be created, EInvalidCast when
-  // createArg is not of the kind the class is created with.
+  // A new instance, after its AfterConstruction; EInvalidOperation for a class that cannot be
+  // created, EInvalidCast when createArg is not of the kind the class is created with.
   TObject* Create(TObject* createArg = nullptr) const;
   const TClassTables& Tables() const { return *tables_; }
 
@@ -66,6 +67,23 @@ class TObject {
   TClass ClassParent() const { return ClassType()->ClassParent(); }
   bool InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
   bool ClassNameIs(std::string_view name) const { return ClassType()->ClassNameIs(name); }
+
+  // Run once the whole object exists / while it still does: C++ constructors and destructors
+  // cannot reach a descendant's parts, so work that needs them (reading a form image, starting a
+  // thread, OnCreate / OnDestroy handlers) happens here.  NewObject and creation by class
+  // reference call AfterConstruction; FreeObject, TObjectDeleter and an owner freeing its
+  // components call BeforeDestruction.
+  virtual void AfterConstruction() {}
+  virtual void BeforeDestruction() {}
+};
+
+// new T(args...) followed by AfterConstruction (the object is freed if that raises).
+template <class T, class... Args>
+T* NewObject(Args&&... args);
+// BeforeDestruction, then delete; nullptr is ignored.
+void FreeObject(TObject* Object);
+struct TObjectDeleter {
+  void operator()(TObject* Object) const { FreeObject(Object); }
 };
 
 // The class reference of C (C::StaticClass()), for templates and terse call sites.
@@ -91,6 +109,18 @@ T* CreateInstance(TClass cls, TObject* createArg = nullptr);
 
 // --- implementation details of the templates above ---
 [[noreturn]] void RaiseInvalidCast();
+
+template <class T, class... Args>
+T* NewObject(Args&&... args) {
+  T* object = new T(std::forward<Args>(args)...);
+  try {
+    object->AfterConstruction();
+  } catch (...) {
+    delete object;
+    throw;
+  }
+  return object;
+}
 
 template <class T>
 T* CreateInstance(TClass cls, TObject* createArg) {
