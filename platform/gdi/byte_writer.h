@@ -26,6 +26,9 @@ class ByteWriter {
     for (int i = 0; i < 4; ++i) bytes_[at + i] = std::uint8_t(v >> (8 * i));
   }
 
+  // Makes room for n more bytes at once (growing a large image step by step costs copies and
+  // page faults).
+  void Reserve(std::size_t n) { bytes_.reserve(bytes_.size() + n); }
   std::size_t Size() const { return bytes_.size(); }
   std::vector<std::uint8_t> Take() { return std::move(bytes_); }
 

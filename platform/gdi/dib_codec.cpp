@@ -4,11 +4,14 @@
 #include <array>
 #include <bit>
 #include <climits>
+#include <cstring>
 
 #include "platform/gdi/byte_reader.h"
 
 namespace gdi {
 namespace {
+
+static_assert(std::endian::native == std::endian::little, "pixels are copied as blue, green, red, alpha bytes");
 
 enum Compression : std::uint32_t {
   kRgb = 0,
@@ -165,6 +168,23 @@ bool UnpackMaskedRow(const DibHeader& h, const MaskedFormat& f, const std::uint8
   return anyAlpha;
 }
 
+// 32-bit rows stored blue, green, red, alpha (or unused) are this layer's own pixels: a copy.
+bool IsNativeLayout(const DibHeader& h) {
+  return h.bitsPerPixel == 32 && h.redMask == 0xFF0000 && h.greenMask == 0xFF00 && h.blueMask == 0xFF &&
+         (h.alphaMask == 0xFF000000 || h.alphaMask == 0);
+}
+
+// Returns whether any alpha read is nonzero.
+bool CopyNativeRow(const DibHeader& h, const std::uint8_t* row, std::uint32_t* out) {
+  std::memcpy(out, row, std::size_t(h.width) * 4);
+  std::uint32_t alpha = 0;
+  for (int x = 0; x < h.width; ++x) {
+    if (h.alphaMask == 0) out[x] |= kOpaqueBlack;
+    alpha |= out[x];
+  }
+  return h.alphaMask != 0 && (alpha >> 24) != 0;
+}
+
 void UnpackRgbRow(const DibHeader& h, const std::uint8_t* row, std::uint32_t* out) {
   for (int x = 0; x < h.width; ++x, row += 3) out[x] = RgbQuad(row[0], row[1], row[2]);
 }
@@ -198,6 +218,7 @@ CodecResult<DibPixels> DecodePlainRows(const DibHeader& h, std::span<const std::
   DecodedImage& image = result.image;
   const MaskedFormat masked(h);
   result.alphaChannel = h.bitsPerPixel >= 16 && masked.hasAlpha;
+  const bool native = IsNativeLayout(h);
   for (std::int64_t fileRow = 0; fileRow < h.height; ++fileRow) {
     const std::uint8_t* row = bits.data() + std::size_t(fileRow) * stride;
     const std::size_t at = ImageRow(h, fileRow) * std::size_t(h.width);
@@ -206,6 +227,8 @@ CodecResult<DibPixels> DecodePlainRows(const DibHeader& h, std::span<const std::
       UnpackIndexedRow(h, row, out, image.indices.data() + at);
     else if (h.bitsPerPixel == 24)
       UnpackRgbRow(h, row, out);
+    else if (native)
+      result.anyAlpha |= CopyNativeRow(h, row, out);
     else
       result.anyAlpha |= UnpackMaskedRow(h, masked, row, out);
   }
@@ -337,20 +360,22 @@ std::string DibEncodeProblem(const DecodedImage& image, int bitsPerPixel) {
 
 namespace {
 
-void WriteRow(ByteWriter& out, const DecodedImage& image, int bitsPerPixel, int y, std::size_t stride) {
-  std::vector<std::uint8_t> row(stride, 0);
-  const std::size_t at = std::size_t(y) * std::size_t(image.width);
-  for (std::size_t x = 0; x < std::size_t(image.width); ++x) {
-    const std::uint32_t p = image.pixels[at + x];
-    if (bitsPerPixel <= 8) {
+// Packs image row y into `row`, which the caller has zeroed.
+void PackRow(const DecodedImage& image, int bitsPerPixel, int y, std::uint8_t* row) {
+  const std::size_t width = std::size_t(image.width), at = std::size_t(y) * width;
+  if (bitsPerPixel == 32) {
+    std::memcpy(row, &image.pixels[at], 4 * width);
+  } else if (bitsPerPixel == 24) {
+    for (std::size_t x = 0; x < width; ++x, row += 3) {
+      const std::uint32_t p = image.pixels[at + x];
+      row[0] = std::uint8_t(p), row[1] = std::uint8_t(p >> 8), row[2] = std::uint8_t(p >> 16);
+    }
+  } else {
+    for (std::size_t x = 0; x < width; ++x) {
       const std::size_t bit = x * std::size_t(bitsPerPixel);
       row[bit >> 3] |= std::uint8_t(image.indices[at + x] << (8 - bitsPerPixel - (bit & 7)));
-    } else {
-      const std::size_t n = std::size_t(bitsPerPixel / 8);
-      for (std::size_t i = 0; i < n; ++i) row[x * n + i] = std::uint8_t(p >> (8 * i));
     }
   }
-  out.Bytes(row);
 }
 
 void WriteMaskRow(ByteWriter& out, const DecodedImage& image, int y) {
@@ -368,6 +393,7 @@ void WriteDib(ByteWriter& out, const DecodedImage& image, int bitsPerPixel, bool
   const std::size_t maskStride = (std::size_t(image.width) + 31) / 32 * 4;
   const std::size_t imageSize = (stride + (andMask ? maskStride : 0)) * std::size_t(image.height);
   const bool indexed = bitsPerPixel <= 8;
+  out.Reserve(kInfoHeaderSize + (indexed ? 4 * image.palette.size() : 0) + imageSize);
   out.U32(kInfoHeaderSize);
   out.I32(image.width);
   out.I32(andMask ? 2 * image.height : image.height);
@@ -381,7 +407,12 @@ void WriteDib(ByteWriter& out, const DecodedImage& image, int bitsPerPixel, bool
   out.U32(0);  // every colour is important
   if (indexed)
     for (std::uint32_t c : image.palette) out.U32(c & 0xFFFFFF);
-  for (int y = image.height - 1; y >= 0; --y) WriteRow(out, image, bitsPerPixel, y, stride);
+  std::vector<std::uint8_t> row(stride);
+  for (int y = image.height - 1; y >= 0; --y) {
+    std::fill(row.begin(), row.end(), 0);
+    PackRow(image, bitsPerPixel, y, row.data());
+    out.Bytes(row);
+  }
   if (andMask)
     for (int y = image.height - 1; y >= 0; --y) WriteMaskRow(out, image, y);
 }
