@@ -46,7 +46,25 @@ ErrorManager& Errors(j_common_ptr c) { return *reinterpret_cast<ErrorManager*>(c
   Fail(c, status);
 }
 
-void OnError(j_common_ptr c) { Fail(c, CodecStatus::Corrupt); }
+// What libjpeg's error means for the caller: a valid file of a kind it cannot decode, a file
+// beyond the working memory allowed, or a broken file.
+CodecStatus StatusOf(int code) {
+  switch (code) {
+    case JERR_BAD_PRECISION:
+    case JERR_ARITH_NOTIMPL:
+    case JERR_CONVERSION_NOTIMPL:
+    case JERR_NOTIMPL:
+    case JERR_NOT_COMPILED:
+      return CodecStatus::Unsupported;
+    case JERR_NO_BACKING_STORE:
+    case JERR_OUT_OF_MEMORY:
+      return CodecStatus::TooLarge;
+    default:
+      return CodecStatus::Corrupt;
+  }
+}
+
+void OnError(j_common_ptr c) { Fail(c, StatusOf(c->err->msg_code)); }
 
 // Warnings (level -1) about data that merely looks odd are tolerated; running out of data is not.
 void OnMessage(j_common_ptr c, int level) {

@@ -129,10 +129,12 @@ Bytes WithManyScans(const Bytes& file, int copies) {
   return out;
 }
 
-Bytes WithPrecision(Bytes file, std::uint8_t bits) {
-  for (std::size_t i = 0; i + 4 < file.size(); ++i)
+// The file with one byte of its frame header changed: 4 is the sample precision, 9 the number of
+// components (counted from the marker).
+Bytes WithFrameByte(Bytes file, std::size_t at, std::uint8_t value) {
+  for (std::size_t i = 0; i + at < file.size(); ++i)
     if (file[i] == 0xFF && file[i + 1] == 0xC0) {
-      file[i + 4] = bits;
+      file[i + at] = value;
       break;
     }
   return file;
@@ -151,7 +153,8 @@ TEST(JpegCodec, RejectsBrokenFilesWithTheRightStatus) {
   } cases[] = {
       {"another format", Bytes{0x89, 'P', 'N', 'G'}, CodecStatus::NotRecognised, {}},
       {"more pixels than the limit", good, CodecStatus::TooLarge, small},
-      {"12-bit samples", WithPrecision(good, 12), CodecStatus::Corrupt, {}},
+      {"12-bit samples", WithFrameByte(good, 4, 12), CodecStatus::Unsupported, {}},
+      {"no components", WithFrameByte(good, 9, 0), CodecStatus::Corrupt, {}},
       {"endless scans", WithManyScans(progressive, 1100), CodecStatus::Corrupt, {}},
   };
   for (const auto& c : cases) {
