@@ -1,7 +1,8 @@
 // The outcome of decoding or encoding an image: a status, a message for people, and the value.
 //
-// Decoders never throw and never read outside their input: a file that is cut short, crafted or
-// beyond the limits yields a failed result whose message says what was wrong.
+// Decoders never read outside their input and throw nothing but std::bad_alloc (memory running out
+// below the limits): a file that is cut short, crafted or beyond the limits yields a failed result
+// whose message says what was wrong.
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,8 @@
 // platform), straight (not premultiplied) alpha, rows top-down with no padding: pixel (x, y) is
 // pixels[y * width + x].  Invariant of every successful decode: width and height are positive and
 // within the limits, pixels.size() == width * height, and when `indices` is not empty it has the
-// same size and every pixel's colour is the palette entry its index selects (or opaque black for an
-// index beyond the palette).
+// same size and every pixel's red, green and blue are those of the palette entry its index selects
+// (black for an index beyond the palette).
 #pragma once
 
 #include <cstdint>
