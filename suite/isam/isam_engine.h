@@ -56,3 +56,5 @@ Integer IsamRecordLength(IsamFileBlock* fb);
 Integer IsamKeyCount(IsamFileBlock* fb);
 Integer IsamKeyLength(IsamFileBlock* fb, Integer keyNo);
 Integer IsamUsedRecords(IsamFileBlock* fb);
+// The station number drawn at open (0 without one).
+Word IsamStationNumber(IsamFileBlock* fb);

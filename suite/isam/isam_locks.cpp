@@ -26,3 +26,5 @@ void IsamUnlockRecord(IsamFileBlock* fb, Integer ref) {
   if (IsamEnter(fb, 0) && fb->net) NetUnlockRecord(*fb, ref);
   IsamLeave(fb);
 }
+
+Word IsamStationNumber(IsamFileBlock* fb) { return fb && fb->net ? fb->net->station : 0; }

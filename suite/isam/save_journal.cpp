@@ -93,7 +93,9 @@ bool SaveJournal::Undo() {
     Byte tag[2];
     if (!fb_.dialog.ReadAt(pos, tag, 2)) return IsamFail(isam_error::UndoFailed);
     const Word w = GetWordLE(tag);
-    if (w == EndTag) break;
+    // A journal begins with a header or page record; anything else at byte 1 is a station area
+    // (valid or damaged), which holds nothing to undo.
+    if (w == EndTag || (pos == 1 && w != HeaderTag && (w < 1 || w > isam_format::EntriesPerPage))) break;
     if (w == HeaderTag) {
       if (pos + HeaderRecordSize > size) break;
       Byte rec[HeaderRecordSize];
