@@ -73,12 +73,13 @@ bool SaveJournal::Sync() {
 }
 
 bool SaveJournal::End() {
+  // Until the journal is cut back the operation stays open, so that a failure here is undone.
+  if (!fb_.dialog.TruncateAt(1) || !(NetworkFile() || fb_.dialog.Commit(false))) return false;
   active_ = false;
   journaled_.clear();
   end_ = 1;
   unsynced_ = false;
-  if (!fb_.dialog.TruncateAt(1)) return false;
-  return NetworkFile() || fb_.dialog.Commit(false);
+  return true;
 }
 
 bool SaveJournal::Undo() {
