@@ -60,6 +60,19 @@ bool IsamFile::Create(const std::string& name) {
   return true;
 }
 
+bool IsamFile::CreateNew(const std::string& name, bool& existed) {
+  const DWORD e = IsamCurrentEnv().CreateNew(name, handle_);
+  existed = e == ERROR_FILE_EXISTS;
+  if (e != ERROR_SUCCESS) {
+    handle_.reset();
+    return existed || IsamFail(MapPathError(e));
+  }
+  name_ = name;
+  exclusive_ = false;
+  readOnly_ = false;
+  return true;
+}
+
 bool IsamFile::Close() {
   if (!handle_) return true;
   IsamLockTable().UnlockAll(handle_.get());

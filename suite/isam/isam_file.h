@@ -20,6 +20,8 @@ class IsamFile {
 
   bool OpenExisting(const std::string& name, bool readOnly, bool shared);
   bool Create(const std::string& name);
+  // Creates `name` unless it exists; `existed` tells which happened (then nothing is open).
+  bool CreateNew(const std::string& name, bool& existed);
   bool Close();
   bool IsOpen() const { return handle_ != nullptr; }
   bool Exclusive() const { return exclusive_; }

@@ -17,17 +17,25 @@ struct OpenRequest {
   bool readOnly, stationLess, saveMode, network, netMode, dialogNeeded;
 };
 
+// Opens the dialog file, creating it with one byte when it is missing and needed.  Stations that
+// race to create it create it once: the others find it existing and open it.
 bool OpenDialog(IsamFileBlock& fb, const std::string& name, const OpenRequest& rq, bool& created) {
   created = false;
-  if (fb.dialog.OpenExisting(name, rq.readOnly, rq.netMode)) return true;
-  if (IsamErrorCode != isam_error::FileNotFound) return false;
-  IsamClearStatus();
-  if (!rq.dialogNeeded) return true;
-  if (rq.readOnly) return IsamFail(isam_error::DialogUnusable);
-  const Byte zero = 0;
-  if (!fb.dialog.Create(name) || !fb.dialog.WriteAt(0, &zero, 1) || !fb.dialog.Close()) return false;
-  created = true;
-  return fb.dialog.OpenExisting(name, false, rq.netMode);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (fb.dialog.OpenExisting(name, rq.readOnly, rq.netMode)) return true;
+    if (IsamErrorCode != isam_error::FileNotFound) return false;
+    IsamClearStatus();
+    if (!rq.dialogNeeded) return true;
+    if (rq.readOnly) return IsamFail(isam_error::DialogUnusable);
+    bool existed = false;
+    if (!fb.dialog.CreateNew(name, existed)) return false;
+    if (existed) continue;
+    const Byte zero = 0;
+    if (!fb.dialog.WriteAt(0, &zero, 1) || !fb.dialog.Close()) return false;
+    created = true;
+    return fb.dialog.OpenExisting(name, false, rq.netMode);
+  }
+  return IsamFail(isam_error::SystemFailure);
 }
 
 bool OpenDataAndIndex(IsamFileBlock& fb, const IsamFileNames& names, const OpenRequest& rq) {

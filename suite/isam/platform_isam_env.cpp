@@ -48,6 +48,10 @@ DWORD PlatformIsamEnv::Create(const std::string& name, std::unique_ptr<IsamIoFil
   return OpenFile(name, GENERIC_READ | GENERIC_WRITE, 0, CREATE_ALWAYS, file);
 }
 
+DWORD PlatformIsamEnv::CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& file) {
+  return OpenFile(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_NEW, file);
+}
+
 DWORD PlatformIsamEnv::Delete(const std::string& name) {
   return DeleteFile(name) ? ERROR_SUCCESS : GetLastError();
 }

@@ -10,6 +10,7 @@ class PlatformIsamEnv final : public IsamEnv {
   DWORD Open(const std::string& name, IsamAccess access, bool shared,
              std::unique_ptr<IsamIoFile>& file) override;
   DWORD Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
+  DWORD CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
   DWORD Delete(const std::string& name) override;
   void Sleep(DWORD ms) override;
   DWORD RandomFrom1(DWORD n) override;

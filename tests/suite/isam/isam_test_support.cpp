@@ -84,6 +84,12 @@ DWORD FaultEnv::Create(const std::string& name, std::unique_ptr<IsamIoFile>& fil
   return Wrap(name, base_.Create(name, file), file);
 }
 
+DWORD FaultEnv::CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& file) {
+  const DWORD e = BeforeWrite(name);
+  if (e != ERROR_SUCCESS) return e;
+  return Wrap(name, base_.CreateNew(name, file), file);
+}
+
 std::vector<KeyTableEntry> EmployeeKeys() { return {{9, 0}, {11, 0}, {26, 1}, {40, 1}, {20, 1}}; }
 
 bool CreateFile(const std::string& name, Integer recordLength, const std::vector<KeyTableEntry>& keys) {

@@ -35,6 +35,7 @@ class FaultEnv final : public IsamEnv {
 
   DWORD Open(const std::string& name, IsamAccess access, bool shared, std::unique_ptr<IsamIoFile>& file) override;
   DWORD Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
+  DWORD CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
   DWORD Delete(const std::string& name) override { return base_.Delete(name); }
   void Sleep(DWORD ms) override { base_.Sleep(ms); }
   DWORD RandomFrom1(DWORD n) override { return base_.RandomFrom1(n); }
