@@ -14,12 +14,28 @@ constexpr int kMaxPixelsPerEm = 2048;
 
 int Scale(int units, double ppem, int unitsPerEm) { return int(std::lround(units * ppem / unitsPerEm)); }
 
-// The cell's extent above and below the baseline in font units.
-std::pair<int, int> CellUnits(const FaceTables& f) {
-  if (f.winAscent + f.winDescent > 0) return {f.winAscent, f.winDescent};
-  if (f.hheaAscender - f.hheaDescender > 0) return {f.hheaAscender, -f.hheaDescender};
-  return {f.unitsPerEm * 4 / 5, f.unitsPerEm / 5};
+// The cell's extent above and below the baseline in ems.
+struct Cell {
+  double ascent, descent;
+};
+
+Cell FaceCell(const FaceTables& f) {
+  const double upem = std::max(1, f.unitsPerEm);
+  if (f.winAscent + f.winDescent > 0) return {f.winAscent / upem, f.winDescent / upem};
+  if (f.hheaAscender - f.hheaDescender > 0) return {f.hheaAscender / upem, -f.hheaDescender / upem};
+  return {0.8, 0.2};
 }
+
+Cell CombinedCell(const FaceTables& face, const FaceTables* thai) {
+  Cell cell = FaceCell(face);
+  if (thai) {
+    const Cell other = FaceCell(*thai);
+    cell = {std::max(cell.ascent, other.ascent), std::max(cell.descent, other.descent)};
+  }
+  return cell;
+}
+
+int Pixels(double ems, int ppem) { return int(std::lround(ems * ppem)); }
 
 BYTE PitchAndFamily(const FaceTables& f) {
   const BYTE family = f.fixedPitch ? FF_MODERN : f.serif ? FF_ROMAN : FF_SWISS;
@@ -39,35 +55,34 @@ Decorations ScaleDecorations(const FaceTables& f, int ppem, int ascent, int desc
 
 }  // namespace
 
-int PixelsPerEm(const FaceTables& face, LONG lfHeight) {
-  const int upem = std::max(1, face.unitsPerEm);
+int PixelsPerEm(const FaceTables& face, const FaceTables* thai, LONG lfHeight) {
   long ppem = 0;
   if (lfHeight < 0) {
     ppem = -long(lfHeight);
   } else {
-    const auto [ascent, descent] = CellUnits(face);
-    const long cell = lfHeight == 0 ? kDefaultCellHeight : lfHeight;
-    ppem = std::lround(double(cell) * upem / std::max(1, ascent + descent));
+    const Cell cell = CombinedCell(face, thai);
+    const long height = lfHeight == 0 ? kDefaultCellHeight : lfHeight;
+    ppem = std::lround(double(height) / std::max(0.01, cell.ascent + cell.descent));
   }
   return int(std::clamp<long>(ppem, 1, kMaxPixelsPerEm));
 }
 
-ScaledMetrics ScaleMetrics(const FaceTables& face, const LOGFONTW& request) {
+ScaledMetrics ScaleMetrics(const FaceTables& face, const FaceTables* thai, const LOGFONTW& request) {
   ScaledMetrics m;
   const int upem = std::max(1, face.unitsPerEm);
-  m.ppem = PixelsPerEm(face, request.lfHeight);
+  m.ppem = PixelsPerEm(face, thai, request.lfHeight);
   m.ppemX = m.ppem;
   if (request.lfWidth > 0 && face.xAvgCharWidth > 0)
     m.ppemX = std::clamp(double(request.lfWidth) * upem / face.xAvgCharWidth, 1.0, double(kMaxPixelsPerEm));
 
-  const auto [ascentUnits, descentUnits] = CellUnits(face);
+  const Cell cell = CombinedCell(face, thai);
   TEXTMETRICW& tm = m.tm;
-  tm.tmAscent = Scale(ascentUnits, m.ppem, upem);
-  tm.tmDescent = Scale(descentUnits, m.ppem, upem);
+  tm.tmAscent = Pixels(cell.ascent, m.ppem);
+  tm.tmDescent = Pixels(cell.descent, m.ppem);
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
   tm.tmInternalLeading = std::max(0, tm.tmHeight - m.ppem);
-  const int gap = face.hheaLineGap - ((ascentUnits + descentUnits) - (face.hheaAscender - face.hheaDescender));
-  tm.tmExternalLeading = std::max(0, Scale(gap, m.ppem, upem));
+  const double lineSpacing = double(face.hheaLineGap + face.hheaAscender - face.hheaDescender) / upem;
+  tm.tmExternalLeading = std::max(0, Pixels(lineSpacing - (cell.ascent + cell.descent), m.ppem));
   tm.tmAveCharWidth = std::max(1, Scale(face.xAvgCharWidth, m.ppemX, upem));
   tm.tmMaxCharWidth = std::max(tm.tmAveCharWidth, Scale(face.maxAdvance, m.ppemX, upem));
   tm.tmWeight = request.lfWeight > 0 ? std::clamp<LONG>(request.lfWeight, 1, 1000) : FW_NORMAL;

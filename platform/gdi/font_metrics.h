@@ -7,6 +7,10 @@
 // - tmAscent = round(winAscent * ppem / upem), tmDescent likewise, tmHeight their sum,
 //   tmInternalLeading = tmHeight - ppem (not below 0), tmExternalLeading = the line gap the
 //   horizontal header asks for beyond the cell, not below 0.
+// - The cell also holds the glyphs of the face that supplies Thai when the font has none (Loma
+//   for the Liberation fonts): ascent and descent are the larger of the two faces' at the same em
+//   size, so Thai text with stacked marks stays inside the box it measures.  Positive heights
+//   count this combined cell.
 // - tmAveCharWidth and tmMaxCharWidth scale the tables' average and largest advances by the
 //   horizontal em size (ppem, or what lfWidth asks for).
 // - tmPitchAndFamily: TMPF_VECTOR | TMPF_TRUETYPE, plus TMPF_FIXED_PITCH for variable-pitch faces,
@@ -48,8 +52,9 @@ struct Decorations {
   int strikeoutThickness = 1;
 };
 
-// The em size in pixels the request asks for (lfHeight rule above).
-int PixelsPerEm(const FaceTables& face, LONG lfHeight);
+// The em size in pixels the request asks for (lfHeight rule above); thai is the Thai fallback
+// face's tables, or null when the face has Thai itself.
+int PixelsPerEm(const FaceTables& face, const FaceTables* thai, LONG lfHeight);
 
 struct ScaledMetrics {
   int ppem = 0;          // vertical em size
@@ -61,6 +66,6 @@ struct ScaledMetrics {
 // Metrics of the face at the requested size.  A non-zero lfWidth sets the horizontal em size so
 // that the average advance becomes lfWidth.  The character fields and tmCharSet are left for the
 // caller.
-ScaledMetrics ScaleMetrics(const FaceTables& face, const LOGFONTW& request);
+ScaledMetrics ScaleMetrics(const FaceTables& face, const FaceTables* thai, const LOGFONTW& request);
 
 }  // namespace gdi

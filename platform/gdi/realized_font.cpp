@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "platform/core/cp874.h"
 #include "platform/gdi/cluster_shaper.h"
@@ -87,6 +88,25 @@ FaceTables ReadTables(PangoFont* font) {
   return t;
 }
 
+// The tables of the face that supplies Thai when the primary face has none.
+std::optional<FaceTables> ThaiFallbackTables(const LOGFONTW& lf, int pixels, PangoFont* primary) {
+  constexpr gunichar kKoKai = 0x0E01;
+  hb_codepoint_t glyph = 0;
+  if (hb_font_get_nominal_glyph(pango_font_get_hb_font(primary), kKoKai, &glyph)) return std::nullopt;
+  FontSystem& system = FontSystem::Instance();
+  PangoFontDescription* d = Describe(lf, pixels);
+  PangoFontset* fontset =
+      pango_font_map_load_fontset(system.FontMap(), system.Context(), d, pango_language_from_string("en"));
+  pango_font_description_free(d);
+  std::optional<FaceTables> tables;
+  if (PangoFont* thai = fontset ? pango_fontset_get_font(fontset, kKoKai) : nullptr) {
+    if (thai != primary) tables = ReadTables(thai);
+    g_object_unref(thai);
+  }
+  if (fontset) g_object_unref(fontset);
+  return tables;
+}
+
 PangoFont* LoadFont(const LOGFONTW& lf, int pixels) {
   FontSystem& system = FontSystem::Instance();
   PangoFontDescription* d = Describe(lf, pixels);
@@ -128,7 +148,8 @@ RealizedFont::RealizedFont(const LOGFONTW& request) : request_(request) {
   const int provisional = request.lfHeight < 0 ? int(std::min<long>(-long(request.lfHeight), 2048)) : 16;
   PangoFont* primary = LoadFont(request, provisional);
   const FaceTables tables = primary ? ReadTables(primary) : FaceTables{};
-  scaled_ = ScaleMetrics(tables, request);
+  const std::optional<FaceTables> thai = primary ? ThaiFallbackTables(request, provisional, primary) : std::nullopt;
+  scaled_ = ScaleMetrics(tables, thai ? &*thai : nullptr, request);
   if (primary && scaled_.ppem != provisional) {
     g_object_unref(primary);
     primary = LoadFont(request, scaled_.ppem);
