@@ -1,12 +1,14 @@
 // TCustomMemoryStream and TMemoryStream: a stream over a block of memory.
 //
-// The block grows in steps of 8 KB as data is written past its end (Capacity >= Size); seeking past
-// the end is allowed and the gap reads as zeros once written over.  Memory() points at Size bytes
-// and stays valid until the size or capacity changes.
+// The capacity is a whole number of 8 KB steps (Capacity >= Size).  Writing past it grows the block
+// by at least a quarter, so a stream written in small pieces is copied O(n) times in total, not
+// O(n^2); SetCapacity sets it exactly.  Seeking past the end is allowed and the gap reads as zeros
+// once written over; SetSize zeroes the bytes it adds.  Memory() points at Size bytes and stays
+// valid until the size or capacity changes.
 #pragma once
 
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "platform/classes/stream.h"
 
@@ -45,9 +47,11 @@ class TMemoryStream : public TCustomMemoryStream {
   void Clear();
   void LoadFromStream(TStream* Stream);
   void LoadFromFile(std::string_view FileName);
-  Int64 Capacity() const { return static_cast<Int64>(block_.size()); }
+  Int64 Capacity() const { return capacity_; }
   void SetCapacity(Int64 NewCapacity);
 
  private:
-  std::vector<Byte> block_;
+  void Grow(Int64 NeededCapacity);
+  std::unique_ptr<Byte[]> block_;
+  Int64 capacity_ = 0;
 };

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "platform/classes/classes_errors.h"
 #include "platform/classes/file_stream.h"
 #include "platform/classes/memory_stream.h"
+#include "platform/classes/string_stream.h"
 #include "tests/platform/os/temp_folder.h"
 
 namespace {
@@ -29,6 +31,30 @@ TEST(MemoryStream, GrowsSeeksPastTheEndAndReadsWhatIsThere) {
   s.Clear();
   EXPECT_EQ(s.Size(), 0);
   EXPECT_EQ(s.Capacity(), 0);
+}
+
+TEST(MemoryStream, GrowingAndShrinkingKeepTheBytesBelowTheSize) {
+  TMemoryStream s;
+  std::string expected;
+  for (int i = 0; i < 300; ++i) {   // many growths of the block
+    const std::string piece(997, static_cast<char>('a' + i % 26));
+    s.WriteBuffer(piece.data(), static_cast<Integer>(piece.size()));
+    expected += piece;
+  }
+  EXPECT_EQ(std::string(static_cast<const char*>(s.Memory()), expected.size()), expected);
+  EXPECT_GE(s.Capacity(), s.Size());
+  EXPECT_EQ(s.Capacity() % 8192, 0);
+  s.SetCapacity(10);   // exact, in whole steps; the size follows a smaller capacity
+  EXPECT_EQ(s.Capacity(), 8192);
+  EXPECT_EQ(s.Size(), 8192);
+  EXPECT_EQ(std::string(static_cast<const char*>(s.Memory()), 8192), expected.substr(0, 8192));
+  s.SetSize(4);
+  s.SetSize(9000);   // the added bytes are zeros, not what was there before
+  EXPECT_EQ(std::string(static_cast<const char*>(s.Memory()) + 4, 8996), std::string(8996, '\0'));
+  EXPECT_THROW(s.SetSize(Int64{1} << 50), EStreamError);
+  s.Seek(Int64{1} << 50, soBeginning);
+  EXPECT_THROW(s.WriteBuffer("x", 1), EStreamError);
+  EXPECT_EQ(s.Size(), 9000);
 }
 
 TEST(MemoryStream, CopiesAndFilesRoundTrip) {
@@ -72,6 +98,27 @@ TEST(FileStream, ModesAndErrors) {
               "Cannot open file \"" + folder / "missing.txt" + "\". The system cannot find the file specified");
   }
   EXPECT_THROW(TFileStream(folder / "no/such/dir/x", fmCreate), EFCreateError);
+}
+
+TEST(StringStream, ReadsWritesAndSeeksWithinTheString) {
+  TStringStream s("hello world");
+  EXPECT_EQ(s.ReadString(5), "hello");
+  s.Seek(-5, soEnd);
+  EXPECT_EQ(s.ReadString(100), "world");
+  s.SetPosition(0);
+  s.WriteString("J");
+  EXPECT_EQ(s.DataString(), "Jello world");   // overwritten in place, nothing cut
+  s.Seek(0, soEnd);
+  s.WriteString("!");
+  EXPECT_EQ(s.DataString(), "Jello world!");
+  EXPECT_EQ(s.Seek(100, soBeginning), 12);
+  EXPECT_EQ(s.Seek(-100, soCurrent), 0);
+  EXPECT_EQ(s.Seek(INT64_MAX, soCurrent), 12);
+  s.SetSize(5);
+  EXPECT_EQ(s.DataString(), "Jello");
+  TStringStream copy;
+  copy.CopyFrom(&s, 0);
+  EXPECT_EQ(copy.DataString(), "Jello");
 }
 
 }  // namespace
