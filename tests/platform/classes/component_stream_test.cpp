@@ -2,6 +2,8 @@
 
 #include "platform/classes/class_registry.h"
 #include "platform/classes/classes_errors.h"
+#include "platform/classes/object_text.h"
+#include "platform/classes/property_table.h"
 #include "platform/classes/reference_fixups.h"
 #include "platform/classes/writer.h"
 #include "stream_fixtures.h"
@@ -268,6 +270,56 @@ TEST_F(ComponentStream, OnAncestorNotFoundMaySupplyTheComponent) {
   };
   reader.ReadRootComponent(&bare);
   EXPECT_EQ(supplied->Int, 99);
+}
+
+TEST_F(ComponentStream, OnFindMethodMaySupplyOrWaiveAHandler) {
+  Fixture fixture;
+  fixture.onClickValue = IdentValue("Nowhere");
+  auto supplied = ReadComponentBytes(fixture.Bytes(), [](TReader& r) {
+    r.OnFindMethod = [](TReader*, const std::string& name, const TMethodEntry*& address, bool& error) {
+      EXPECT_EQ(name, "Nowhere");
+      address = FindMethodEntry(TTestForm::StaticClass(), "OtherClick");
+      error = false;
+    };
+  });
+  auto* w1 = static_cast<TTestForm*>(supplied.get())->Widget1;
+  EXPECT_EQ(MethodName(TTestForm::StaticClass(), w1->OnClick.Method().Code), "OtherClick");
+  auto waived = ReadComponentBytes(fixture.Bytes(), [](TReader& r) {
+    r.OnFindMethod = [](TReader*, const std::string&, const TMethodEntry*&, bool& error) { error = false; };
+  });
+  EXPECT_FALSE(static_cast<TTestForm*>(waived.get())->Widget1->OnClick);
+}
+
+TEST_F(ComponentStream, OnReferenceNameMayRedirectAReference) {
+  auto root = ReadComponentBytes(Fixture().Bytes(), [](TReader& r) {
+    r.OnReferenceName = [](TReader*, std::string& name) {
+      if (name == "Widget2") name = "Widget1";
+    };
+  });
+  auto* form = static_cast<TTestForm*>(root.get());
+  EXPECT_EQ(form->Widget1->Buddy(), form->Widget1);
+}
+
+TEST_F(ComponentStream, ChildPositionsAndInlineFlagsReachTheComponents) {
+  const std::string bytes = "TPF0" + ShortStr("TTestForm") + ShortStr("F") + kEnd + '\xF2' + Int8Value(1) +
+                            ShortStr("TTestWidget") + ShortStr("A") + kEnd + kEnd + '\xF4' + ShortStr("TTestWidget") +
+                            ShortStr("B") + kEnd + kEnd + kEnd;
+  auto root = ReadComponentBytes(bytes);
+  auto* form = static_cast<TTestForm*>(root.get());
+  ASSERT_EQ(form->ChildOrders.size(), 1u);
+  EXPECT_EQ(form->ChildOrders[0].first, form->FindComponent("A"));
+  EXPECT_EQ(form->ChildOrders[0].second, 1);
+  EXPECT_TRUE(form->FindComponent("B")->ComponentState().Contains(csInline));
+  EXPECT_FALSE(form->FindComponent("A")->ComponentState().Contains(csInline));
+  TMemoryStream in, out;
+  LoadBytes(in, bytes);
+  ObjectBinaryToText(&in, &out);
+  EXPECT_EQ(StreamBytes(out), "object F: TTestForm\r\n  object A: TTestWidget [1]\r\n  end\r\n"
+                              "  inline B: TTestWidget\r\n  end\r\nend\r\n");
+  out.SetPosition(0);
+  TMemoryStream back;
+  ObjectTextToBinary(&out, &back);
+  EXPECT_EQ(StreamBytes(back), bytes);
 }
 
 }  // namespace

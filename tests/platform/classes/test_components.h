@@ -99,11 +99,13 @@ class TTestForm : public TComponent {
  public:
   explicit TTestForm(TComponent* AOwner) : TComponent(AOwner) {}
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+  void SetChildOrder(TComponent* Child, Integer Order) override { ChildOrders.emplace_back(Child, Order); }
   void WidgetClick(TObject* Sender);
   void OtherClick(TObject* Sender);
   void WrongSignature(Integer Value);
   TTestWidget* Widget1 = nullptr;   // published field
   std::vector<TObject*> Clicks;
+  std::vector<std::pair<TComponent*, Integer>> ChildOrders;
 };
 
 // Registers the fixture classes once.
