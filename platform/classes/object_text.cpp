@@ -113,7 +113,8 @@ class BinaryToText {
         for (std::size_t k = j; k < i; ++k) emit(s[k]);
         Write("'");
       } else {
-        Write("#" + IntToStr(static_cast<Int64>(static_cast<std::make_unsigned_t<typename Text::value_type>>(s[i]))));
+        Write("#");
+        Write(IntToStr(static_cast<Int64>(static_cast<std::make_unsigned_t<typename Text::value_type>>(s[i]))));
         ++i;
         lineBreak = i - pieceStart >= kLineLength;
       }
@@ -318,7 +319,8 @@ class TextToBinary {
     while (parser_.Token() == '.') {
       parser_.NextToken();
       parser_.CheckToken(toSymbol);
-      name += "." + parser_.TokenString();
+      name += '.';
+      name += parser_.TokenString();
       parser_.NextToken();
     }
     writer_.WriteStr(name);
