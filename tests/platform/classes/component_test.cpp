@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/classes/classes_errors.h"
 #include "test_components.h"
@@ -107,6 +108,33 @@ TEST(FreeNotification, ClearsReferencesAcrossOwners) {
   EXPECT_EQ(a->Buddy(), nullptr);
   delete a;   // a sibling hears through the common owner
   EXPECT_EQ(sibling->Buddy(), nullptr);
+}
+
+// Records the components it hears are being removed.
+class TWatcher : public TComponent {
+ public:
+  using TComponent::TComponent;
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove) removed.push_back(AComponent);
+  }
+  std::vector<TComponent*> removed;
+};
+
+TEST(FreeNotification, OnlyRegisteredLiveWatchersAreTold) {
+  TWatcher kept(nullptr), dropped(nullptr);
+  auto watched = std::make_unique<TComponent>(nullptr);
+  auto* freedFirst = new TWatcher(nullptr);
+  for (TComponent* w : {static_cast<TComponent*>(&kept), static_cast<TComponent*>(&dropped),
+                        static_cast<TComponent*>(freedFirst)})
+    watched->FreeNotification(w);
+  watched->FreeNotification(&kept);   // a second request adds nothing
+  watched->RemoveFreeNotification(&dropped);
+  delete freedFirst;   // must leave no pointer to itself behind (AddressSanitizer)
+  TComponent* const gone = watched.get();
+  watched.reset();
+  EXPECT_EQ(kept.removed, std::vector<TComponent*>{gone});
+  EXPECT_TRUE(dropped.removed.empty());
 }
 
 TEST(ComponentState, DestroyingMarksOwnedComponents) {
