@@ -1,0 +1,334 @@
+// TApplication: creation, the message loop, the hidden window and its hooks, errors and modal
+// book-keeping.  Hints are in application_hints.cpp.
+#include "platform/user/cursor.h"
+#include "platform/ui/application.h"
+
+#include <algorithm>
+
+#include "platform/classes/publisher.h"
+#include "platform/os/file_names.h"
+#include "platform/os/module_name.h"
+#include "platform/ui/control_binding.h"
+#include "platform/ui/hints.h"
+#include "platform/ui/form.h"
+#include "platform/ui/hint_window.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/object_instance.h"
+#include "platform/ui/screen.h"
+#include "platform/user/capture.h"
+#include "platform/user/def_window_proc.h"
+#include "platform/user/focus.h"
+#include "platform/user/message_loop.h"
+#include "platform/user/post_message.h"
+#include "platform/user/send_message.h"
+#include "platform/user/window_class.h"
+#include "platform/user/window_data.h"
+#include "platform/user/window_pos.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
+
+PR_IMPLEMENT_CLASS(TApplication)
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr char kApplicationClass[] = "TApplication";
+
+void InitializeForms() {
+  Screen = new TScreen(nullptr);
+  Application = new TApplication(nullptr);
+}
+
+void FinalizeForms() {
+  delete Application;
+  Application = nullptr;
+  delete Screen;
+  Screen = nullptr;
+}
+
+}  // namespace
+
+const Unit FormsUnit{"Forms", &InitializeForms, &FinalizeForms};
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), hintColor_(clInfoBk) {
+  title_ = ChangeFileExt(ExtractFileName(ModuleFileName()), "");
+  CreateHandle();
+}
+
+TApplication::~TApplication() {
+  Destroying();
+  CancelHint();
+  delete hintWindow_;
+  hintWindow_ = nullptr;
+  DestroyComponents();
+  if (handle_ != nullptr) {
+    auto instance = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle_, GWLP_WNDPROC));
+    DestroyWindow(handle_);
+    FreeObjectInstance(instance);
+  }
+}
+
+void TApplication::CreateHandle() {
+  static const bool registered = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &DefWindowProcA;
+    wc.lpszClassName = kApplicationClass;
+    return RegisterClassExA(&wc) != 0;
+  }();
+  (void)registered;
+  handle_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
+                            nullptr, nullptr, nullptr, nullptr);
+  TWndMethod method;
+  method = [this](TMessage& m) { WndProc(m); };
+  SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MakeObjectInstance(method)));
+}
+
+void TApplication::Initialize() {}
+
+TCustomForm* TApplication::CreateFormOfClass(TClass FormClass) {
+  auto* form = CreateInstance<TCustomForm>(FormClass, this);
+  if (mainForm_ == nullptr) {
+    form->HandleNeeded();
+    mainForm_ = form;
+  }
+  return form;
+}
+
+const std::string& TApplication::Title() const {
+  if (handle_ != nullptr) {
+    std::string text(std::size_t(GetWindowTextLengthA(handle_)), '\0');
+    GetWindowTextA(handle_, text.data(), Integer(text.size()) + 1);
+    title_ = text;
+  }
+  return title_;
+}
+
+void TApplication::SetTitle(const std::string& Value) {
+  title_ = Value;
+  if (handle_ != nullptr) SetWindowTextA(handle_, Value.c_str());
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == mainForm_) mainForm_ = nullptr;
+}
+
+// --- the loop ---
+
+void TApplication::Run() {
+  running_ = true;
+  try {
+    if (mainForm_ != nullptr) {
+      if (showMainForm_) mainForm_->SetVisible(true);
+      do {
+        try {
+          HandleMessage();
+        } catch (...) {
+          HandleException(this);
+        }
+      } while (!terminated_);
+    }
+  } catch (...) {
+    running_ = false;
+    throw;
+  }
+  running_ = false;
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+bool TApplication::ProcessMessage() {
+  MSG msg{};
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  bool handled = false;
+  OnMessage(msg, handled);
+  if (!IsHintMsg(msg) && !handled && !IsKeyMsg(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+void TApplication::HandleMessage() {
+  if (ProcessMessage()) return;
+  if (IdleStep()) WaitMessage();
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+void TApplication::Idle() { IdleStep(); }
+
+bool TApplication::IdleStep() {
+  TControl* control = DoMouseIdle();
+  if (showHint_ && mouseControl_ == nullptr) CancelHint();
+  SetHint(GetLongHint(GetHint(control)));
+  bool done = true;
+  try {
+    OnIdle(this, done);
+  } catch (...) {
+    HandleException(this);
+  }
+  return done;
+}
+
+// Key messages go to the nearest control's window as CN_ messages first; a nonzero answer means
+// the control (or its form, as a dialog key) handled them.
+bool TApplication::IsKeyMsg(MSG& Msg) {
+  if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  HWND target = GetCapture();
+  if (target == nullptr) {
+    target = Msg.hwnd;
+    while (target != nullptr && FindControl(target) == nullptr) target = GetParent(target);
+    if (target == nullptr) target = Msg.hwnd;
+  }
+  return SendMessageA(target, CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+TControl* TApplication::DoMouseIdle() {
+  TPoint p{};
+  GetCursorPos(&p);
+  TControl* result = FindDragTarget(p, true);
+  if (result != nullptr && result->ComponentState().Contains(csDesigning)) result = nullptr;
+  TControl* capture = GetCaptureControl();
+  if (mouseControl_ != result) {
+    auto notify = [capture](TControl* c) { return (c != nullptr && capture == nullptr) || (capture != nullptr && c == capture); };
+    if (notify(mouseControl_)) mouseControl_->Perform(CM_MOUSELEAVE, 0, 0);
+    mouseControl_ = result;
+    if (notify(mouseControl_)) mouseControl_->Perform(CM_MOUSEENTER, 0, 0);
+  }
+  return result;
+}
+
+void TApplication::ControlDestroyed(TControl* Control) {
+  if (mainForm_ == Control) mainForm_ = nullptr;
+  if (mouseControl_ == Control) mouseControl_ = nullptr;
+  if (hintControl_ == Control) hintControl_ = nullptr;
+}
+
+void TApplication::Minimize() {
+  if (mainForm_ != nullptr && mainForm_->WindowHandle() != nullptr) ShowWindow(mainForm_->Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (mainForm_ != nullptr && mainForm_->WindowHandle() != nullptr) ShowWindow(mainForm_->Handle(), SW_RESTORE);
+}
+
+// --- the hidden window ---
+
+void TApplication::WndProc(TMessage& Message) {
+  try {
+    Message.Result = 0;
+    for (const TWindowHook& hook : std::vector<TWindowHook>(windowHooks_))
+      if (hook(Message)) return;
+    switch (Message.Msg) {
+      case WM_CLOSE:
+        if (mainForm_ != nullptr) mainForm_->Close();
+        return;
+      case WM_ENDSESSION:
+        if (Message.WParam != 0) terminated_ = true;
+        return;
+      case WM_TIMER:
+        HintTimerExpired();
+        return;
+      case CM_APPKEYDOWN:
+        if (IsShortCut(Message)) Message.Result = 1;
+        return;
+      case CM_APPSYSCOMMAND:
+        if (mainForm_ != nullptr && mainForm_->WindowHandle() != nullptr && IsWindowEnabled(mainForm_->Handle()) &&
+            IsWindowVisible(mainForm_->Handle())) {
+          HWND saved = GetFocus();
+          ::SetFocus(mainForm_->Handle());
+          mainForm_->Perform(WM_SYSCOMMAND, Message.WParam, Message.LParam);
+          ::SetFocus(saved);
+          Message.Result = 1;
+        }
+        return;
+      case CM_WINDOWHOOK: {
+        const auto* hook = reinterpret_cast<const TWindowHook*>(Message.LParam);
+        if (Message.WParam == 0) HookMainWindow(*hook);
+        else UnhookMainWindow(*hook);
+        return;
+      }
+      default:
+        Message.Result = DefWindowProcA(handle_, Message.Msg, Message.WParam, Message.LParam);
+    }
+  } catch (...) {
+    HandleException(this);
+  }
+}
+
+void TApplication::HookMainWindow(const TWindowHook& Hook) { windowHooks_.push_back(Hook); }
+
+void TApplication::UnhookMainWindow(const TWindowHook& Hook) {
+  auto it = std::find_if(windowHooks_.begin(), windowHooks_.end(),
+                         [&](const TWindowHook& h) { return h.Method() == Hook.Method(); });
+  if (it != windowHooks_.end()) windowHooks_.erase(it);
+}
+
+LRESULT TApplication::SendAppMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return handle_ != nullptr ? SendMessageA(handle_, Msg, WParam, LParam) : 0;
+}
+
+bool TApplication::IsShortCut(TMessage& Message) {
+  bool handled = false;
+  OnShortCut(Message, handled);
+  if (handled) return true;
+  return mainForm_ != nullptr && mainForm_->WindowHandle() != nullptr && IsWindowEnabled(mainForm_->Handle()) &&
+         mainForm_->IsShortCut(Message);
+}
+
+// --- errors ---
+
+void TApplication::HandleException(TObject* Sender) {
+  if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  try {
+    throw;
+  } catch (const EAbort&) {
+  } catch (Exception& e) {
+    if (OnException) OnException(Sender, &e);
+    else ShowException(e);
+  } catch (const std::exception& e) {
+    const Exception wrapped(e.what());
+    if (OnException) OnException(Sender, const_cast<Exception*>(&wrapped));
+    else ShowException(wrapped);
+  }
+}
+
+void TApplication::ShowException(const Exception& E) {
+  std::string text = E.Message();
+  if (!text.empty() && Byte(text.back()) > Byte('.')) text += '.';
+  MessageBox(text, Title(), MB_OK | MB_ICONSTOP);
+}
+
+Integer TApplication::MessageBox(const std::string& Text, const std::string& Caption, Integer Flags) {
+  HWND active = GetActiveWindow();
+  const Integer result = MessageBoxA(active, Text.c_str(), Caption.c_str(), UINT(Flags));
+  if (active != nullptr && IsWindow(active)) SetActiveWindow(active);
+  return result;
+}
+
+// --- modal forms ---
+
+void TApplication::ModalStarted(TCustomForm* Form) {
+  if (++modalLevel_ == 1) OnModalBegin(this);
+  for (TModalObserver* o : std::vector<TModalObserver*>(modalObservers_)) o->ModalStarted(Form);
+}
+
+void TApplication::ModalFinished(TCustomForm* Form) {
+  for (TModalObserver* o : std::vector<TModalObserver*>(modalObservers_)) o->ModalFinished(Form);
+  if (--modalLevel_ == 0) OnModalEnd(this);
+}
+
+void TApplication::AddModalObserver(TModalObserver* Observer) { modalObservers_.push_back(Observer); }
+
+void TApplication::RemoveModalObserver(TModalObserver* Observer) { std::erase(modalObservers_, Observer); }

@@ -1,0 +1,14 @@
+#include "platform/ui/ui_classes.h"
+
+#include "platform/classes/class_registry.h"
+#include "platform/ui/bevel.h"
+#include "platform/ui/button.h"
+#include "platform/ui/form.h"
+#include "platform/ui/image.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+
+void RegisterUiClasses() {
+  RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
+                   TImage::StaticClass(), TButton::StaticClass()});
+}

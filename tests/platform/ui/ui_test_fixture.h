@@ -1,0 +1,44 @@
+// The fixture every ui test starts from: the application and screen of the process (made once),
+// a fake clock, the classic metrics and colours, no input pending, a test driver; at the end every
+// form is freed and the queues drained, so tests pass alone and in any order.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/os/clock.h"
+#include "platform/ui/form.h"
+#include "platform/ui/test_driver.h"
+
+namespace uitest {
+
+class UiTest : public ::testing::Test {
+ protected:
+  UiTest();
+  ~UiTest() override;
+
+  // An empty form owned by the application, shown when show is set.
+  TForm* NewForm(const std::string& name, bool show = true);
+
+  FakeClock clock_{45000.0, 1000000};
+  ScopedClock scopedClock_{clock_};
+  std::unique_ptr<TTestDriver> driver_;
+};
+
+// Records the control notifications controls receive, as "Name:CM_NAME".
+class NotificationLog {
+ public:
+  void Watch(TControl* control);
+  std::vector<std::string> Take();
+
+ private:
+  std::vector<std::string> entries_;
+};
+
+// The name of a CM_ message number ("" when it is not one the log reports).
+std::string CmName(UINT message);
+
+}  // namespace uitest
