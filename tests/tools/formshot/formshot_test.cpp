@@ -1,0 +1,81 @@
+// formshot draws a form image as the program shows it, and reports bad images.
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "form_shot.h"
+#include "platform/gdi/png_codec.h"
+#include "platform/ui/application.h"
+#include "platform/ui/ui_classes.h"
+#include "tests/platform/os/temp_folder.h"
+#include "ui_test_fixture.h"
+
+namespace uitest {
+namespace {
+
+struct Output {
+  int code;
+  std::string text;   // stdout and stderr together
+};
+
+Output RunFormshot(const std::string& args) {
+  const std::string command = std::string(FORMSHOT_TOOL) + " " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  Output out{-1, {}};
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out.text += buffer;
+  const int status = pclose(pipe);
+  out.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return out;
+}
+
+std::string SourcePath(const std::string& relative) { return std::string(std::getenv("PR_SOURCE_DIR")) + "/" + relative; }
+
+gdi::DecodedImage DecodeFile(const std::string& path) {
+  const std::string bytes = ReadRawFile(path);
+  const auto decoded = gdi::DecodePng(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  EXPECT_TRUE(decoded) << path << ": " << decoded.message;
+  return decoded.value;
+}
+
+class FormshotTest : public UiTest {
+ protected:
+  TempFolder folder_;
+};
+
+TEST_F(FormshotTest, WritesThePictureTheProgramShows) {
+  const std::string image = SourcePath("tests/platform/ui/demo_form.form");
+  const Output out = RunFormshot(image + " " + (folder_ / "shot.png"));
+  ASSERT_EQ(out.code, 0) << out.text;
+  RegisterUiClasses();
+  TForm* form = LoadFormForShot(image);
+  form->Show();
+  ASSERT_TRUE(driver_->SavePng(form, folder_ / "here.png"));
+  const gdi::DecodedImage shot = DecodeFile(folder_ / "shot.png");
+  const gdi::DecodedImage here = DecodeFile(folder_ / "here.png");
+  EXPECT_EQ(shot.width, form->Width());
+  EXPECT_EQ(shot.height, form->Height());
+  EXPECT_EQ(shot.pixels, here.pixels);
+}
+
+TEST_F(FormshotTest, ReportsABadImageWithTheReadersError) {
+  const std::string bad = folder_ / "bad.txt";
+  WriteRawFile(bad, "object F: TForm\r\n  Colour = clRed\r\nend\r\n");
+  const struct {
+    std::string args;
+    int code;
+    std::string text;
+  } cases[] = {
+      {bad + " " + (folder_ / "bad.png"), 1, "formshot: Error reading F.Colour: Property Colour does not exist\n"},
+      {bad, 2, "usage: formshot FORM.txt OUT.png\n"},
+  };
+  for (const auto& c : cases) {
+    const Output out = RunFormshot(c.args);
+    EXPECT_EQ(out.code, c.code) << c.args;
+    EXPECT_EQ(out.text, c.text) << c.args;
+  }
+}
+
+}  // namespace
+}  // namespace uitest
