@@ -135,19 +135,16 @@ HBITMAP TBitmap::MakeBitmap(Integer AWidth, Integer AHeight, TPixelFormat Format
 }
 
 // A new bitmap of the size and format holding what fits of the current picture, white elsewhere.
-HBITMAP TBitmap::CopyInto(Integer AWidth, Integer AHeight, TPixelFormat Format) const {
+HBITMAP TBitmap::CopyInto(Integer AWidth, Integer AHeight, TPixelFormat Format) {
   HBITMAP bitmap = MakeBitmap(AWidth, AHeight, Format);
   if (bitmap == nullptr) return nullptr;
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
   PatBlt(dc, 0, 0, AWidth, AHeight, WHITENESS);
-  if (handle_ != nullptr) {
-    HDC src = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldSrc = SelectObject(src, handle_);
-    BitBlt(dc, 0, 0, std::min(AWidth, width_), std::min(AHeight, height_), src, 0, 0, SRCCOPY);
-    SelectObject(src, oldSrc);
-    DeleteDC(src);
-  }
+  // The picture is read through the canvas's context: a bitmap is selected into one context at a
+  // time, and the canvas may hold it already.
+  if (handle_ != nullptr)
+    BitBlt(dc, 0, 0, std::min(AWidth, width_), std::min(AHeight, height_), Canvas()->Handle(), 0, 0, SRCCOPY);
   SelectObject(dc, old);
   DeleteDC(dc);
   return bitmap;
@@ -232,21 +229,14 @@ void TBitmap::Assign(TPersistent* Source) {
   if (copy != nullptr) {
     HDC dst = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dst, copy);
+    HDC src = source->Canvas()->Handle();   // the source's bitmap is selected there
     if (format != pfDevice) {
       // Keep the source's colour table, so indexed pictures keep their palette.
       DibInfo dib = MakeDibInfo(w, h, format, false);
-      HDC src = CreateCompatibleDC(nullptr);
-      HGDIOBJ oldSrc = SelectObject(src, source->handle_);
       const UINT n = GetDIBColorTable(src, 0, 256, dib.colors);
       if (n > 0) SetDIBColorTable(dst, 0, n, dib.colors);
-      SelectObject(src, oldSrc);
-      DeleteDC(src);
     }
-    HDC src = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldSrc = SelectObject(src, source->handle_);
     BitBlt(dst, 0, 0, w, h, src, 0, 0, SRCCOPY);
-    SelectObject(src, oldSrc);
-    DeleteDC(src);
     SelectObject(dst, old);
     DeleteDC(dst);
   }

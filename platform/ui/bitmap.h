@@ -99,7 +99,7 @@ class TBitmap : public TGraphic {
  private:
   friend class TBitmapCanvas;
   HBITMAP MakeBitmap(Integer AWidth, Integer AHeight, TPixelFormat Format) const;
-  HBITMAP CopyInto(Integer AWidth, Integer AHeight, TPixelFormat Format) const;
+  HBITMAP CopyInto(Integer AWidth, Integer AHeight, TPixelFormat Format);
   void Adopt(HBITMAP Bitmap, Integer AWidth, Integer AHeight, TPixelFormat Format);
   void LoadFromBmpBytes(const std::vector<Byte>& Bytes);
 
