@@ -44,7 +44,7 @@ bool TCustomIniFile::ValueExists(const std::string& Section, const std::string& 
 
 Integer TCustomIniFile::ReadInteger(const std::string& Section, const std::string& Ident, Integer Default) {
   std::string text = ReadString(Section, Ident, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text = "$" + text.substr(2);
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
   return StrToIntDef(text, Default);
 }
 

@@ -120,7 +120,10 @@ void IniText::Write(std::string_view section, std::string_view key, std::string_
   std::string entry = std::string(key) + "=" + std::string(value);
   Span span{};
   if (!FindSection(section, span)) {
-    InsertLine(lines_.size(), "[" + std::string(section) + "]");
+    std::string header = "[";
+    header += section;
+    header += ']';
+    InsertLine(lines_.size(), std::move(header));
     InsertLine(lines_.size(), std::move(entry));
     return;
   }
