@@ -35,6 +35,31 @@ To CopyFields(const From& from) {
 
 }  // namespace
 
+TEXTMETRICA ToTextMetricA(const TEXTMETRICW& w) {
+  TEXTMETRICA a{};
+  a.tmHeight = w.tmHeight;
+  a.tmAscent = w.tmAscent;
+  a.tmDescent = w.tmDescent;
+  a.tmInternalLeading = w.tmInternalLeading;
+  a.tmExternalLeading = w.tmExternalLeading;
+  a.tmAveCharWidth = w.tmAveCharWidth;
+  a.tmMaxCharWidth = w.tmMaxCharWidth;
+  a.tmWeight = w.tmWeight;
+  a.tmOverhang = w.tmOverhang;
+  a.tmDigitizedAspectX = w.tmDigitizedAspectX;
+  a.tmDigitizedAspectY = w.tmDigitizedAspectY;
+  a.tmFirstChar = 0x20;
+  a.tmLastChar = 0xFF;
+  a.tmDefaultChar = 0x1F;
+  a.tmBreakChar = 0x20;
+  a.tmItalic = w.tmItalic;
+  a.tmUnderlined = w.tmUnderlined;
+  a.tmStruckOut = w.tmStruckOut;
+  a.tmPitchAndFamily = w.tmPitchAndFamily;
+  a.tmCharSet = w.tmCharSet;
+  return a;
+}
+
 LOGFONTA ToLogFontA(const LOGFONTW& lf) {
   LOGFONTA a = CopyFields<LOGFONTA>(lf);
   for (int i = 0; i < LF_FACESIZE - 1 && lf.lfFaceName[i]; ++i) a.lfFaceName[i] = UnicodeToCp874(lf.lfFaceName[i]);

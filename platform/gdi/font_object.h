@@ -35,5 +35,7 @@ class FontObject : public GdiObject {
 
 LOGFONTA ToLogFontA(const LOGFONTW& lf);
 LOGFONTW ToLogFontW(const LOGFONTA& lf);
+// The A form of text metrics: the same numbers, with the code page 874 characters 0x20 .. 0xFF.
+TEXTMETRICA ToTextMetricA(const TEXTMETRICW& w);
 
 }  // namespace gdi

@@ -74,7 +74,66 @@ std::string Substituted(const std::string& name) {
   return result;
 }
 
+FamilyStyle StyleOf(FcPattern* font) {
+  FamilyStyle style;
+  FcChar8* name = nullptr;
+  if (FcPatternGetString(font, FC_STYLE, 0, &name) == FcResultMatch)
+    style.name = Utf8ToUtf16(reinterpret_cast<const char*>(name));
+  int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+  FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+  FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+  style.weight = std::clamp(FcWeightToOpenType(weight), 100, 1000);
+  style.italic = slant != FC_SLANT_ROMAN;
+  FcCharSet* chars = nullptr;
+  if (FcPatternGetCharSet(font, FC_CHARSET, 0, &chars) == FcResultMatch) {
+    style.latin = FcCharSetHasChar(chars, 'A') && FcCharSetHasChar(chars, 'z');
+    style.thai = FcCharSetHasChar(chars, 0x0E01) && FcCharSetHasChar(chars, 0x0E48);
+  }
+  return style;
+}
+
+bool StyleOrder(const FamilyStyle& a, const FamilyStyle& b) {
+  if (a.italic != b.italic) return b.italic;
+  return a.weight != b.weight ? a.weight < b.weight : a.name < b.name;
+}
+
+// Condensed and expanded cuts share their family name with the normal one (DejaVu's); only the
+// normal width counts as the family's style.
+bool NormalWidth(FcPattern* font) {
+  int width = FC_WIDTH_NORMAL;
+  FcPatternGetInteger(font, FC_WIDTH, 0, &width);
+  return width == FC_WIDTH_NORMAL;
+}
+
 }  // namespace
+
+std::vector<FamilyStyle> FamilyStyles(std::u16string_view family) {
+  const std::string name = Utf16ToUtf8(family);
+  const std::string* installed = FindInstalled(name);
+  if (!installed) return {};
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, Bytes(*installed));
+  FcObjectSet* objects = FcObjectSetBuild(FC_STYLE, FC_WEIGHT, FC_SLANT, FC_WIDTH, FC_CHARSET, nullptr);
+  std::vector<FamilyStyle> styles;
+  if (FcFontSet* set = FcFontList(FontSystem::Instance().Config(), pattern, objects)) {
+    for (int i = 0; i < set->nfont; ++i)
+      if (NormalWidth(set->fonts[i])) styles.push_back(StyleOf(set->fonts[i]));
+    FcFontSetDestroy(set);
+  }
+  FcObjectSetDestroy(objects);
+  FcPatternDestroy(pattern);
+  std::sort(styles.begin(), styles.end(), StyleOrder);
+  std::vector<FamilyStyle> merged;   // files of one style (say TrueType and OpenType) count once
+  for (const FamilyStyle& style : styles) {
+    if (merged.empty() || merged.back().weight != style.weight || merged.back().italic != style.italic) {
+      merged.push_back(style);
+      continue;
+    }
+    merged.back().latin |= style.latin;
+    merged.back().thai |= style.thai;
+  }
+  return merged;
+}
 
 const std::vector<std::u16string>& InstalledFamilies() {
   static const std::vector<std::u16string> families = [] {

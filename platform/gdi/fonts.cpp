@@ -52,26 +52,6 @@ int CopyFace(const std::basic_string<Char>& face, int count, Char* out) {
   return int(n) + 1;
 }
 
-template <class TM>
-void CopyCommon(const TEXTMETRICW& w, TM& out) {
-  out.tmHeight = w.tmHeight;
-  out.tmAscent = w.tmAscent;
-  out.tmDescent = w.tmDescent;
-  out.tmInternalLeading = w.tmInternalLeading;
-  out.tmExternalLeading = w.tmExternalLeading;
-  out.tmAveCharWidth = w.tmAveCharWidth;
-  out.tmMaxCharWidth = w.tmMaxCharWidth;
-  out.tmWeight = w.tmWeight;
-  out.tmOverhang = w.tmOverhang;
-  out.tmDigitizedAspectX = w.tmDigitizedAspectX;
-  out.tmDigitizedAspectY = w.tmDigitizedAspectY;
-  out.tmItalic = w.tmItalic;
-  out.tmUnderlined = w.tmUnderlined;
-  out.tmStruckOut = w.tmStruckOut;
-  out.tmPitchAndFamily = w.tmPitchAndFamily;
-  out.tmCharSet = w.tmCharSet;
-}
-
 }  // namespace
 
 HFONT CreateFontIndirectW(const LOGFONTW* logFont) {
@@ -125,11 +105,7 @@ BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics) {
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
   TEXTMETRICW w;
   if (!metrics || !GetTextMetricsW(dc, &w)) return 0;
-  CopyCommon(w, *metrics);
-  metrics->tmFirstChar = 0x20;
-  metrics->tmLastChar = 0xFF;
-  metrics->tmDefaultChar = 0x1F;
-  metrics->tmBreakChar = 0x20;
+  *metrics = ToTextMetricA(w);
   return 1;
 }
 
