@@ -23,7 +23,8 @@ constexpr Integer kLookAndFeelStandard = 0;
 constexpr Integer kLookAndFeelClassic = 2;
 constexpr Integer kDefaultScheme = 2;
 
-// Passes every line of `path` to `onLine`; false when the file could not be opened.
+// Passes every line of `path` to `onLine`; false when the file could not be opened or read to its
+// end (the lines passed are then not the whole file).
 bool ForEachLine(const std::string& path, Integer retries, DWORD pauseMs,
                  const std::function<void(std::string_view)>& onLine) {
   TextFile file;
@@ -35,8 +36,7 @@ bool ForEachLine(const std::string& path, Integer retries, DWORD pauseMs,
     onLine(line);
   }
   CloseFile(file);
-  IOResult();   // a read failure ends the file like its end; nothing stays pending
-  return true;
+  return IOResult() == 0;   // a read failure ends the loop like the file's end; nothing stays pending
 }
 
 Integer DefaultLookAndFeel() {

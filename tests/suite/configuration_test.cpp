@@ -182,13 +182,35 @@ TEST_F(Configuration, SettingsFilesHeldByAnotherProgram) {
   EXPECT_TRUE(ReadBytes(CfgPath()).starts_with("LOOKANDFEEL_MENU=5\r\nLOOKANDFEEL=2\r\n"));
 }
 
+// Holds bytes far into a file the way another program does: a lock on a range of it.
+File LockTail(const std::filesystem::path& path) {
+  File file;
+  EXPECT_EQ(file.Open(path.string(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING),
+            0u);
+  EXPECT_EQ(file.Lock(6000, 100), 0u);
+  return file;
+}
+
 TEST_F(Configuration, WriterLeavesAFileItCannotReadAlone) {
-  const std::string cfg = "UNKNOWN=1\r\n";
-  WriteBytes(CfgPath(), cfg);
-  File held = HoldExclusively(CfgPath());
-  WriteCfgFile();
-  held = File();
-  EXPECT_EQ(ReadBytes(CfgPath()), cfg);
+  // Lines of other programs well beyond the first few thousand bytes, and no LOOKANDFEEL line,
+  // so that both the loader and the writer would rewrite a file they had read.
+  Lines lines;
+  for (int i = 1; i <= 300; ++i) lines.push_back("OTHER_PROGRAM_KEY_" + std::to_string(i) + "=" + std::to_string(i));
+  const std::string cfg = Joined(lines);
+  ASSERT_GT(cfg.size(), 6100u);
+  const struct {
+    const char* how;
+    File (*hold)(const std::filesystem::path&);
+  } holds[] = {{"held without sharing", HoldExclusively}, {"a range past the start locked", LockTail}};
+  for (const auto& h : holds) {
+    WriteBytes(CfgPath(), cfg);
+    {
+      File held = h.hold(CfgPath());
+      WriteCfgFile();
+      LoadConfiguration();
+    }
+    EXPECT_EQ(ReadBytes(CfgPath()), cfg) << h.how;
+  }
 }
 
 TEST_F(Configuration, SchemeWithoutItsWallpaperFolderFallsBackWithAMessage) {
