@@ -1,15 +1,13 @@
 #include "platform/core/color_hls.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "platform/core/float_math.h"
 
 namespace {
 
 constexpr double kHls = kHlsMax;
 constexpr double kRgbMax = 255;
-
-// Rounds halves to even, as the platform's Round does (the default floating-point rounding mode).
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // The share (0..40, scaled to a sixth of the hue circle) by which one channel falls short of the
 // largest, rounded to the nearest step.
@@ -29,10 +27,10 @@ int ChannelAtHue(double low, double high, double hue) {
     value = high;
   else if (hue < kHls * 2 / 3)
     value = low + ((high - low) * (kHls * 2 / 3 - hue) + kHls / 12) / (kHls / 6);
-  return RoundEven(value);
+  return static_cast<int>(Round(value));
 }
 
-DWORD ClipChannel(double v) { return v > kRgbMax ? 255u : static_cast<DWORD>(std::max(0, RoundEven(v))); }
+DWORD ClipChannel(double v) { return v > kRgbMax ? 255u : static_cast<DWORD>(std::max<Int64>(0, Round(v))); }
 
 double ToRgbScale(int channel) { return (channel * kRgbMax + kHls / 2) / kHls; }
 
@@ -54,7 +52,7 @@ HlsColor ColorRGBToHLS(DWORD rgb) {
   double hue = r == max ? db - dg : g == max ? kHls / 3 + dr - db : kHls * 2 / 3 + dg - dr;
   if (hue < 0) hue += kHls;
   if (hue > kHls) hue -= kHls;
-  hls.Hue = static_cast<Word>(RoundEven(hue));
+  hls.Hue = static_cast<Word>(Round(hue));
   return hls;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/core/exceptions.h"
+#include "platform/core/float_math.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ struct TimeStamp {
 
 TimeStamp ToTimeStamp(TDateTime value) {
   if (!(std::fabs(value) < kMaxDays)) return {};   // NaN and far-out values: day 0, invalid
-  const Int64 ms = static_cast<Int64>(std::nearbyint(value * MSecsPerDay));
+  const Int64 ms = Round(value * MSecsPerDay);
   return {DateDelta + ms / MSecsPerDay, static_cast<Integer>(std::llabs(ms) % MSecsPerDay)};
 }
 
