@@ -1,8 +1,7 @@
 #include "suite/buddhist_date.h"
 
-#include <cstdio>
-
 #include "platform/core/date_time.h"
+#include "platform/core/int_text.h"
 #include "platform/os/clock.h"
 
 namespace {
@@ -21,10 +20,8 @@ TTodayParts TodayParts() {
 
 std::string BuddhistToday() {
   const TTodayParts today = TodayParts();
-  char text[16];
-  std::snprintf(text, sizeof text, "%02u/%02u/%02u", unsigned{today.Day}, unsigned{today.Month},
-                (today.Year + kBuddhistEraOffset) % 100u);
-  return text;
+  return ZeroPaddedDigits(today.Day, 2) + "/" + ZeroPaddedDigits(today.Month, 2) + "/" +
+         ZeroPaddedDigits((today.Year + kBuddhistEraOffset) % 100u, 2);
 }
 
 std::optional<std::string> PackDateText(std::string_view text) {

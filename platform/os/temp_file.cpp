@@ -1,30 +1,25 @@
 // GetTempFileName (see temp_file.h).
 #include "platform/os/temp_file.h"
 
-#include <cstdio>
-
+#include "platform/core/int_text.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/clock.h"
 #include "platform/os/file.h"
+#include "platform/os/file_names.h"
 #include "platform/os/os_error.h"
 
 namespace {
 
 constexpr Cardinal kNumbers = 0xFFFF;   // 1..FFFF: 0 means "choose one"
 
-// The folder as given, with a separator in its own style when it has none at its end.
+// The folder as given, with a separator in its own style when it has none at its end; an empty
+// folder (the current one) stays empty.
 std::string FolderPrefix(std::string_view folder) {
-  std::string out(folder);
-  if (out.empty() || out.back() == '/' || out.back() == '\\') return out;
-  const bool windowsForm = out.find('\\') != std::string::npos && out.find('/') == std::string::npos;
-  out += windowsForm ? '\\' : '/';
-  return out;
+  return folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
 }
 
 std::string NameFor(const std::string& folder, std::string_view prefix, Cardinal number) {
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%X", static_cast<unsigned>(number & 0xFFFF));
-  return folder + std::string(prefix.substr(0, 3)) + digits + ".TMP";
+  return folder + std::string(prefix.substr(0, 3)) + IntToHex(static_cast<Integer>(number & 0xFFFF), 0) + ".TMP";
 }
 
 }  // namespace
