@@ -30,7 +30,6 @@ class PayrollFixture : public SuiteFolderFixture {
     std::filesystem::create_directory(company_);
     std::filesystem::create_directory(driveC_);
     SetDriveMapping('C', driveC_.string());
-    ResetProgramEnd();
     LockRetryTimeLimitMs = 2000;
   }
   void TearDown() override {
@@ -39,7 +38,6 @@ class PayrollFixture : public SuiteFolderFixture {
     SaveModeSwitch = true;
     FlushAfterChange = true;
     LockRetryTimeLimitMs = kDefaultLockRetryTimeLimitMs;
-    ResetProgramEnd();
     ResetPathMappings();
     SuiteFolderFixture::TearDown();
   }

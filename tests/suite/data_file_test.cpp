@@ -51,7 +51,6 @@ class DataFile : public SuiteFolderFixture {
  protected:
   void SetUp() override {
     SuiteFolderFixture::SetUp();
-    ResetProgramEnd();
     SaveModeSwitch = false;
     FlushAfterChange = false;
     LockRetryTimeLimitMs = 2000;
@@ -61,7 +60,6 @@ class DataFile : public SuiteFolderFixture {
     SaveModeSwitch = true;
     FlushAfterChange = true;
     LockRetryTimeLimitMs = kDefaultLockRetryTimeLimitMs;
-    ResetProgramEnd();
     SuiteFolderFixture::TearDown();
   }
   void Start() { ASSERT_GT(IsamInit(2, 500), 0); }

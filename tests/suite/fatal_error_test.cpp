@@ -11,17 +11,7 @@ namespace {
 
 using Entry = RecordingUserInterface::Entry;
 
-class FatalError : public SuiteFolderFixture {
- protected:
-  void SetUp() override {
-    SuiteFolderFixture::SetUp();
-    ResetProgramEnd();
-  }
-  void TearDown() override {
-    ResetProgramEnd();
-    SuiteFolderFixture::TearDown();
-  }
-};
+class FatalError : public SuiteFolderFixture {};
 
 TEST_F(FatalError, TwoBoxesThenTheLongTextThenTheEndWithCodeOne) {
   WriteBytes(program_ / "QZERROR.MSG", CrLfLines({"%ERROR%10010", "Run the repair.", "%ERROR%10020", "Other."}));

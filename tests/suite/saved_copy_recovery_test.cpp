@@ -15,15 +15,6 @@ using Files = std::map<std::string, std::string>;
 
 class SavedCopyRecovery : public SuiteFolderFixture {
  protected:
-  void SetUp() override {
-    SuiteFolderFixture::SetUp();
-    ResetProgramEnd();
-  }
-  void TearDown() override {
-    ResetProgramEnd();
-    SuiteFolderFixture::TearDown();
-  }
-
   // Every file of `folder` with its bytes.
   static Files FilesIn(const std::filesystem::path& folder) {
     Files files;

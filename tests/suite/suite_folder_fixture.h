@@ -1,7 +1,8 @@
 // A fresh set of folders for one test: a program folder (the current folder while the test runs),
 // a config home (XDG_CONFIG_HOME, the platform's APPDATA) and a temporary folder (TMPDIR, the
 // platform's TEMP), all under a new folder in the system's temporary folder, removed afterwards.
-// The suite's folders, settings and colour sets start from their defaults.
+// The suite's folders, settings and colour sets start from their defaults, and no program end is
+// pending before or after the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "suite/cfg_settings.h"
 #include "suite/color_scheme.h"
 #include "suite/ini_settings.h"
+#include "suite/program_end.h"
 #include "suite/suite_folders.h"
 
 class SuiteFolderFixture : public testing::Test {
@@ -34,9 +36,11 @@ class SuiteFolderFixture : public testing::Test {
     SaveAndSet("TMPDIR", temp_.string(), savedTemp_);
     std::filesystem::current_path(program_);
     StartSuite();
+    ResetProgramEnd();
   }
 
   void TearDown() override {
+    ResetProgramEnd();
     std::filesystem::current_path(savedCwd_);
     Restore("XDG_CONFIG_HOME", savedConfig_);
     Restore("TMPDIR", savedTemp_);
