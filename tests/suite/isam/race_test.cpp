@@ -47,6 +47,8 @@ int Worker(const std::string& base, int round, int p, int count, Channel& ch) {
   IsamFileBlock* fb = nullptr;
   if (!Retry([&] { IsamOpenFileBlock(fb, base, false, false, false, true); })) return 10;
   ch.Send(IsamStationNumber(fb));
+  // All eight stay open until every one has its number: only stations open together must differ.
+  if (ch.Receive() == kChannelClosed) return 20;
   std::vector<Integer> refs(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     const std::string code = Plan::Code(round, p, i), name = Plan::Name(i, false);
@@ -103,6 +105,7 @@ TEST(EightStations, ConcurrentAddsDeletesAndRewritesLoseNothing) {
           [&, p](Channel& ch) { return Worker(base, round, p, counts[round], ch); }));
     std::set<DWORD> stations;
     for (auto& c : children) stations.insert(c->Receive());
+    for (auto& c : children) c->Send(1);
     EXPECT_EQ(stations.size(), static_cast<size_t>(kProcesses));
     for (auto& c : children) EXPECT_EQ(c->Wait(), 0);
     for (int p = 0; p < kProcesses; ++p)
