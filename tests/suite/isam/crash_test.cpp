@@ -111,6 +111,7 @@ TEST(SaveModeCrash, EveryNextOpenRollsBackTheUnfinishedOperation) {
   }
   Model model;
   int killed = 0, rolledBack = 0;
+  FaultEnv env;   // no fault: the parent's opens undo without forcing writes to the disk
   for (UInt64 run = 1; run <= 120 && !::testing::Test::HasFailure(); ++run) {
     SCOPED_TRACE(run);
     ChildProcess child([&](Channel& ch) { return Work(base, model, run, ch); });

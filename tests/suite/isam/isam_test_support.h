@@ -14,7 +14,9 @@
 
 // Passes every call to the platform environment, counting writes and system locks; the n-th write
 // to a file whose name ends in `suffix` can fail (with `error`) or end the process on the spot
-// (SIGKILL: nothing after it reaches the disk, as when a station dies).
+// (SIGKILL: nothing after it reaches the disk, as when a station dies).  A hook can run once, just
+// before the next read of a file, to hold an engine call in the middle.  Flushes to stable storage
+// succeed without touching the disk.
 class FaultEnv final : public IsamEnv {
  public:
   enum class Fault { None, Fail, Kill };
@@ -24,6 +26,11 @@ class FaultEnv final : public IsamEnv {
   // Arms a fault at the n-th (1-based) matching write from now on.
   void Arm(Fault fault, long n, const std::string& suffix = "", DWORD error = 29);
   void Disarm() { fault_ = Fault::None; }
+  // Runs `hook` once, before the next read of a file whose name ends in `suffix`.
+  void BeforeNextRead(const std::string& suffix, std::function<void()> hook) {
+    readSuffix_ = suffix;
+    readHook_ = std::move(hook);
+  }
   long Writes() const { return writes_; }
   long SystemLocks() const { return locks_; }
   long SystemUnlocks() const { return unlocks_; }
@@ -42,6 +49,7 @@ class FaultEnv final : public IsamEnv {
 
   // Called by the wrapped files: ERROR_SUCCESS to go on with the write.
   DWORD BeforeWrite(const std::string& name);
+  void BeforeRead(const std::string& name);
   void CountLock() { ++locks_; }
   void CountUnlock() { ++unlocks_; }
 
@@ -55,6 +63,8 @@ class FaultEnv final : public IsamEnv {
   long unlocks_ = 0;
   std::string suffix_;
   DWORD error_ = 0;
+  std::string readSuffix_;
+  std::function<void()> readHook_;
 };
 
 // Starts the engine for one scope and stops it (closing what is still open) afterwards.

@@ -1,7 +1,7 @@
-// Eight processes work on one file at once in network mode: each adds its own records, then deletes
-// and rewrites a random share of them, retrying lock conflicts as the suite's wrapper does.
-// Afterwards exactly the expected records exist, every key lists exactly their keys, and the file
-// checks.
+// Stations as separate processes on one file in network mode.  Two read at once, each under the
+// read lock of its own slot.  Eight work at once: each adds its own records, then deletes and
+// rewrites a random share of them, retrying lock conflicts as the suite's wrapper does; afterwards
+// exactly the expected records exist, every key lists exactly their keys, and the file checks.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,6 +9,7 @@
 #include <set>
 
 #include "isam_test_support.h"
+#include "platform/core/win_errors.h"
 #include "platform/os/random.h"
 #include "record_file_reader.h"
 #include "suite/isam/isam_check.h"
@@ -86,6 +87,62 @@ int Worker(const std::string& base, int round, int p, int count, Channel& ch) {
   }
   IsamCloseFileBlock(fb);
   return IsamLastOK ? 0 : 19;
+}
+
+// The child stops in the middle of its read (its slot's read lock held) until the parent, another
+// station, has read the same record.
+TEST(TwoStations, ReadAtOnce) {
+  TempFolder dir;
+  const std::string base = dir / "TWO";
+  const std::string record = MakeRecord(kLength, "shared");
+  {
+    EngineScope engine(0, 8);
+    ASSERT_TRUE(CreateFile(base, kLength, {{12, 0}, {4, 1}}));
+    IsamFileBlock* fb = OpenFile(base);
+    Integer ref = 0;
+    IsamAddRecord(fb, ref, record.data());
+    IsamCloseFileBlock(fb);
+    ASSERT_EQ(ref, 1);
+  }
+  ChildProcess child([&](Channel& ch) {
+    Randomize();
+    FaultEnv env;
+    EngineScope engine(2, 500);
+    IsamFileBlock* fb = OpenFile(base, false, true);
+    if (!fb) return 10;
+    ch.Send(IsamStationNumber(fb));
+    ch.Receive();   // the parent has opened the file too
+    env.BeforeNextRead(".DAT", [&] {
+      ch.Send(1);
+      ch.Receive();
+    });
+    std::string read(kLength, '\0');
+    IsamReadRecord(fb, 1, read.data(), false);
+    if (!IsamLastOK || read != record) return 11;
+    IsamCloseFileBlock(fb);
+    return IsamLastOK ? 0 : 12;
+  });
+  const DWORD childStation = child.Receive();
+  ASSERT_NE(childStation, kChannelClosed);
+  Randomize();
+  EngineScope engine(2, 500);
+  IsamFileBlock* fb = OpenFile(base, false, true);
+  ASSERT_NE(fb, nullptr) << IsamErrorCode;
+  EXPECT_NE(static_cast<DWORD>(IsamStationNumber(fb)), childStation);
+  child.Send(0);
+  ASSERT_EQ(child.Receive(), 1u);
+  // The child is inside its read: its slot (one byte, two keys) is locked.
+  std::unique_ptr<IsamIoFile> dia;
+  ASSERT_EQ(PlatformIsamEnv().Open(base + ".DIA", IsamAccess::ReadWrite, true, dia), ERROR_SUCCESS);
+  EXPECT_EQ(dia->Lock(3 + childStation, 1), ERROR_LOCK_VIOLATION);
+  std::string read(kLength, '\0');
+  IsamReadRecord(fb, 1, read.data(), false);
+  EXPECT_TRUE(IsamLastOK) << IsamErrorCode;
+  EXPECT_EQ(read, record);
+  child.Send(0);
+  EXPECT_EQ(child.Wait(), 0);
+  IsamCloseFileBlock(fb);
+  dia->Close();
 }
 
 TEST(EightStations, ConcurrentAddsDeletesAndRewritesLoseNothing) {
