@@ -29,10 +29,12 @@ int Worker(const std::string& base, const std::vector<EmployeeRow>& rows, size_t
   IsamFileBlock* fb = nullptr;
   Retry([&] { IsamOpenFileBlock(fb, base, false, false, false, true); });
   if (!fb) return 1;
+  std::string buffer;   // one reused record buffer, as in the import
   for (size_t i = first; i < first + count; ++i) {
+    buffer = rows[i].record;
     Retry([&] { IsamLockFileBlock(fb); });
     Integer ref = 0;
-    IsamAddRecord(fb, ref, rows[i].record.data());
+    IsamAddRecord(fb, ref, buffer.data());
     for (int k = 0; k < 5 && IsamLastOK; ++k) IsamInsertKey(fb, k + 1, ref, rows[i].key[k]);
     const bool ok = IsamLastOK;
     IsamUnlockFileBlock(fb);
