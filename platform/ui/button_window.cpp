@@ -1,16 +1,9 @@
 #include "platform/ui/button_window.h"
 
+#include "platform/ui/button_paint.h"
+
 #include <string>
 
-#include "platform/gdi/dc.h"
-#include "platform/gdi/draw.h"
-#include "platform/gdi/focus_rect.h"
-#include "platform/gdi/frame_control.h"
-#include "platform/gdi/gdi_constants.h"
-#include "platform/gdi/gdi_objects.h"
-#include "platform/gdi/sys_colors.h"
-#include "platform/gdi/draw_text.h"
-#include "platform/gdi/text_constants.h"
 #include "platform/user/capture.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
@@ -32,6 +25,7 @@ constexpr int kFontIndex = int(sizeof(LONG_PTR));
 // State flags beyond BST_PUSHED and BST_FOCUS.
 constexpr LRESULT kCaptured = 0x100;    // the mouse is held on the button
 constexpr LRESULT kSpaceDown = 0x200;   // Space is held on the button
+constexpr LRESULT kCheckMask = BST_CHECKED | BST_INDETERMINATE;
 
 LRESULT State(HWND w) { return LRESULT(GetWindowLongPtrA(w, kStateIndex)); }
 
@@ -47,7 +41,61 @@ void SetFlag(HWND w, LRESULT flag, bool on, bool redraw = true) {
 
 DWORD Style(HWND w) { return DWORD(GetWindowLongPtrA(w, GWL_STYLE)); }
 
-bool IsDefault(HWND w) { return (Style(w) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
+DWORD Type(HWND w) { return Style(w) & BS_TYPEMASK; }
+
+bool IsDefault(HWND w) { return Type(w) == BS_DEFPUSHBUTTON; }
+
+bool IsCheckStyle(DWORD type) {
+  return type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON && type != BS_GROUPBOX && type != BS_USERBUTTON &&
+         type != BS_OWNERDRAW;
+}
+
+bool IsRadio(DWORD type) { return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON; }
+
+bool IsThreeState(DWORD type) { return type == BS_3STATE || type == BS_AUTO3STATE; }
+
+// BM_SETCHECK: push buttons keep no check; two-state styles take any non-zero value as checked.
+void SetCheck(HWND w, LRESULT check) {
+  const DWORD type = Type(w);
+  if (!IsCheckStyle(type)) return;
+  if (!IsThreeState(type) && check != BST_UNCHECKED) check = BST_CHECKED;
+  SetState(w, (State(w) & ~kCheckMask) | (check & kCheckMask));
+}
+
+// The group of a radio button runs from the nearest sibling at or before it with WS_GROUP (or the
+// first sibling) to the sibling before the next WS_GROUP.  Checking one automatic radio button
+// unchecks the other automatic radio buttons of its group.
+HWND GroupStart(HWND w) {
+  HWND start = w;
+  while ((Style(start) & WS_GROUP) == 0) {
+    HWND previous = GetWindow(start, GW_HWNDPREV);
+    if (previous == nullptr) break;
+    start = previous;
+  }
+  return start;
+}
+
+// Other classes may use the same style bits: only a window that says it is a radio button counts.
+bool IsAutoRadioButton(HWND w) {
+  return Type(w) == BS_AUTORADIOBUTTON && (SendMessageA(w, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+void CheckRadioInGroup(HWND w) {
+  HWND sibling = GroupStart(w);
+  do {
+    if (sibling != w && IsAutoRadioButton(sibling))
+      SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
+    sibling = GetWindow(sibling, GW_HWNDNEXT);
+  } while (sibling != nullptr && (Style(sibling) & WS_GROUP) == 0);
+  SetCheck(w, BST_CHECKED);
+}
+
+LRESULT DialogCode(HWND w) {
+  const DWORD type = Type(w);
+  if (IsRadio(type)) return DLGC_BUTTON | DLGC_RADIOBUTTON;
+  if (IsCheckStyle(type)) return DLGC_BUTTON;
+  return DLGC_BUTTON | (IsDefault(w) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
 
 void NotifyParent(HWND w, WORD code) {
   HWND parent = GetParent(w);
@@ -56,68 +104,38 @@ void NotifyParent(HWND w, WORD code) {
   SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), LPARAM(w));
 }
 
-std::string Caption(HWND w) {
-  std::string text(std::size_t(GetWindowTextLengthA(w)), '\0');
-  GetWindowTextA(w, text.data(), int(text.size()) + 1);
-  return text;
-}
-
-void DrawCaption(HWND w, HDC dc, TRect rect, bool pressed) {
-  const std::string text = Caption(w);
-  if (pressed) OffsetRect(&rect, 1, 1);
-  SetBkMode(dc, TRANSPARENT);
-  const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  if (IsWindowEnabled(w)) {
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawTextA(dc, text.data(), int(text.size()), &rect, format);
-    return;
-  }
-  TRect shifted = rect;
-  OffsetRect(&shifted, 1, 1);
-  SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-  DrawTextA(dc, text.data(), int(text.size()), &shifted, format);
-  SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-  DrawTextA(dc, text.data(), int(text.size()), &rect, format);
-}
-
 void Paint(HWND w, HDC dc) {
-  TRect rect{};
-  GetClientRect(w, &rect);
-  const TRect client = rect;
-  const LRESULT state = State(w);
-  const bool pressed = (state & BST_PUSHED) != 0;
-  if (IsDefault(w)) {
-    FrameRect(dc, &rect, GetSysColorBrush(COLOR_WINDOWFRAME));
-    InflateRect(&rect, -1, -1);
-  }
-  if (pressed) {
-    FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNSHADOW));
-    TRect face = rect;
-    InflateRect(&face, -1, -1);
-    FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
+  TButtonLook look{};
+  look.Text.resize(std::size_t(GetWindowTextLengthA(w)));
+  GetWindowTextA(w, look.Text.data(), int(look.Text.size()) + 1);
+  look.Font = reinterpret_cast<HGDIOBJ>(GetWindowLongPtrA(w, kFontIndex));
+  look.Style = Style(w);
+  look.State = State(w);
+  look.Enabled = IsWindowEnabled(w) != 0;
+  if (IsCheckStyle(Type(w))) {
+    look.Background = reinterpret_cast<HBRUSH>(
+        SendMessageA(GetParent(w), WM_CTLCOLORBTN, WPARAM(dc), LPARAM(w)));
+    PaintCheckButton(w, dc, look);
   } else {
-    TRect frame = rect;
-    DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH);
+    PaintPushButton(w, dc, look);
   }
-  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(GetWindowLongPtrA(w, kFontIndex));
-  HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
-  TRect text = rect;
-  InflateRect(&text, -2, -2);
-  DrawCaption(w, dc, text, pressed);
-  if (oldFont != nullptr) SelectObject(dc, oldFont);
-  if ((state & BST_FOCUS) != 0) {
-    TRect focus = client;
-    InflateRect(&focus, -4, -4);
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, RGB(255, 255, 255));
-    DrawFocusRect(dc, &focus);
+}
+
+// A click: the automatic styles take their next check state first, then the parent hears
+// BN_CLICKED.
+void Clicked(HWND w) {
+  switch (Type(w)) {
+    case BS_AUTOCHECKBOX: SetState(w, (State(w) & ~kCheckMask) | ((State(w) & BST_CHECKED) ^ BST_CHECKED)); break;
+    case BS_AUTO3STATE: SetState(w, (State(w) & ~kCheckMask) | ((State(w) & kCheckMask) + 1) % 3); break;
+    case BS_AUTORADIOBUTTON: CheckRadioInGroup(w); break;
   }
+  NotifyParent(w, BN_CLICKED);
 }
 
 void Release(HWND w, bool click) {
   const LRESULT state = State(w);
   SetState(w, state & ~(BST_PUSHED | kCaptured | kSpaceDown));
-  if (click) NotifyParent(w, BN_CLICKED);
+  if (click) Clicked(w);
 }
 
 bool Inside(HWND w, LPARAM pos) {
@@ -204,7 +222,7 @@ LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       SetFlag(w, BST_FOCUS, false);
       if ((State(w) & kSpaceDown) != 0) Release(w, false);
       return 0;
-    case WM_GETDLGCODE: return DLGC_BUTTON | (IsDefault(w) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_GETDLGCODE: return DialogCode(w);
     case WM_ENABLE: InvalidateRect(w, nullptr, FALSE); return 0;
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcA(w, message, wParam, lParam);
@@ -216,11 +234,11 @@ LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam != 0) InvalidateRect(w, nullptr, FALSE);
       return 0;
     case WM_GETFONT: return LRESULT(GetWindowLongPtrA(w, kFontIndex));
-    case BM_CLICK: NotifyParent(w, BN_CLICKED); return 0;
+    case BM_CLICK: Clicked(w); return 0;
     case BM_GETSTATE: return State(w) & (BST_PUSHED | BST_FOCUS);
     case BM_SETSTATE: SetFlag(w, BST_PUSHED, wParam != 0); return 0;
-    case BM_GETCHECK: return BST_UNCHECKED;
-    case BM_SETCHECK: return 0;
+    case BM_GETCHECK: return State(w) & kCheckMask;
+    case BM_SETCHECK: SetCheck(w, LRESULT(wParam)); return 0;
     case BM_SETSTYLE:
       SetWindowLongPtrA(w, GWL_STYLE, LONG_PTR((Style(w) & ~DWORD(0xFFFF)) | DWORD(LOWORD(wParam))));
       if (lParam != 0) InvalidateRect(w, nullptr, FALSE);
