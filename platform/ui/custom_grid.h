@@ -1,0 +1,144 @@
+// TCustomGrid: the class library's grid of columns and rows: fixed and normal cells, sizes, the
+// current cell and the selection, scrolling, painting through the virtual DrawCell, keyboard and
+// mouse navigation, and the hooks its descendants (TDrawGrid, TStringGrid) fill in.
+//
+// Invariants: 0 <= FixedCols < ColCount and 0 <= FixedRows < RowCount; the current cell and the
+// selection anchor are normal cells; FixedCols <= LeftCol <= the largest useful left column, the same
+// for TopRow.  Geometry is computed logically and mirrored (Left and Right swapped) for right to left.
+// Scroll bar thumbs run on a 0..127 scale: position = MulDiv(TopRow - FixedRows, 127, range) and
+// TopRow = MulDiv(position, range, 127) + FixedRows with range = RowCount - VisibleRowCount - FixedRows
+// (the same with columns).  Rules and texts: docs/platform-ui-grid.md.
+#pragma once
+
+#include "platform/ui/custom_control.h"
+#include "platform/ui/grid_axis.h"
+#include "platform/ui/grid_types.h"
+#include "platform/ui/scroll_style.h"
+
+class TCustomGrid : public TCustomControl {
+  PR_CLASS(TCustomGrid, TCustomControl)
+
+ public:
+  explicit TCustomGrid(TComponent* AOwner);
+
+  // Counts and sizes.
+  Integer ColCount() const { return cols_.Count(); }
+  void SetColCount(Integer Value);
+  Integer RowCount() const { return rows_.Count(); }
+  void SetRowCount(Integer Value);
+  Integer FixedCols() const { return cols_.Fixed(); }
+  void SetFixedCols(Integer Value);
+  Integer FixedRows() const { return rows_.Fixed(); }
+  void SetFixedRows(Integer Value);
+  Integer DefaultColWidth() const { return cols_.DefaultExtent(); }
+  void SetDefaultColWidth(Integer Value);
+  Integer DefaultRowHeight() const { return rows_.DefaultExtent(); }
+  void SetDefaultRowHeight(Integer Value);
+  Integer ColWidths(Integer Index) const;
+  void SetColWidths(Integer Index, Integer Value);
+  Integer RowHeights(Integer Index) const;
+  void SetRowHeights(Integer Index, Integer Value);
+  Integer GridLineWidth() const { return gridLineWidth_; }
+  void SetGridLineWidth(Integer Value);
+  TGridOptions Options() const { return options_; }
+  void SetOptions(TGridOptions Value);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle Value);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle Value);
+  TColor FixedColor() const { return fixedColor_; }
+  void SetFixedColor(TColor Value);
+  bool DefaultDrawing() const { return defaultDrawing_; }
+  void SetDefaultDrawing(bool Value) { defaultDrawing_ = Value; }
+
+  // Geometry.
+  TRect CellRect(Integer ACol, Integer ARow);   // empty when the cell is out of view
+  TGridCoord MouseCoord(Integer X, Integer Y);   // (-1, -1) outside every cell
+  void MouseToCell(Integer X, Integer Y, Integer& ACol, Integer& ARow);
+  Integer LeftCol() const { return topLeft_.X; }
+  void SetLeftCol(Integer Value);
+  Integer TopRow() const { return topLeft_.Y; }
+  void SetTopRow(Integer Value);
+  Integer VisibleColCount();
+  Integer VisibleRowCount();
+  Integer GridWidth();    // pixels of the visible cells and lines (at most the client width)
+  Integer GridHeight();
+
+  // Current cell and selection.
+  Integer Col() const { return current_.X; }
+  void SetCol(Integer Value);
+  Integer Row() const { return current_.Y; }
+  void SetRow(Integer Value);
+  TGridRect Selection() const;
+  void SetSelection(const TGridRect& Value);
+
+  void Dispatch(TMessage& Message) override;
+
+ protected:
+  // Hooks for descendants.
+  virtual void DrawCell(Integer /*ACol*/, Integer /*ARow*/, const TRect& /*ARect*/, TGridDrawState /*AState*/) {}
+  virtual bool SelectCell(Integer ACol, Integer ARow);
+  virtual void SizeChanged(Integer /*OldColCount*/, Integer /*OldRowCount*/) {}
+  virtual void TopLeftChanged() {}
+  virtual void ColWidthsChanged() {}
+  virtual void RowHeightsChanged() {}
+  virtual void ColumnMoved(Integer /*FromIndex*/, Integer /*ToIndex*/) {}
+  virtual void RowMoved(Integer /*FromIndex*/, Integer /*ToIndex*/) {}
+
+  void MoveColRow(Integer ACol, Integer ARow, bool MoveAnchor, bool Show);
+  void MoveColumn(Integer FromIndex, Integer ToIndex);
+  void MoveRow(Integer FromIndex, Integer ToIndex);
+  void DeleteColumn(Integer ACol);
+  void DeleteRow(Integer ARow);
+  void InvalidateCell(Integer ACol, Integer ARow);
+  void InvalidateCol(Integer ACol);
+  void InvalidateRow(Integer ARow);
+  void InvalidateGridRect(const TGridRect& ARect);
+  TGridState GridState() const { return gridState_; }
+  void SetGridState(TGridState Value) { gridState_ = Value; }
+
+  // Thumb positions on the 0..127 scale.
+  Integer RowToThumb(Integer ATopRow);
+  Integer ThumbToRow(Integer Position);
+  Integer ColToThumb(Integer ALeftCol);
+  Integer ThumbToCol(Integer Position);
+
+  void Paint() override;
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void Resize() override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+
+ private:
+  TRect LogicalCellRect(Integer ACol, Integer ARow);
+  TRect Mirror(TRect Rect);
+  void InvalidateLogical(TRect Rect);
+  void ClampTopLeft();
+  void MoveTopLeft(TGridCoord Value);
+  void ScrollIntoView(TGridCoord Cell);
+  void SelectionChanged(const TGridRect& OldSelection);
+  void CountsChanged(Integer OldColCount, Integer OldRowCount);
+  void DrawLines(Integer lastCol, Integer lastRow);
+  void DrawCells(Integer lastCol, Integer lastRow);
+  void DefaultDrawCell(const TRect& Rect, TGridDrawState State);
+  void FocusDraw(const TRect& Rect);
+  void UpdateScrollBars();
+  void ScrollMessage(TMessage& Message, bool Vertical);
+  TGridCoord KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor);
+
+  TGridAxis cols_{5, 1, 64};
+  TGridAxis rows_{5, 1, 24};
+  Integer gridLineWidth_ = 1;
+  TGridOptions options_{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
+  TScrollStyle scrollBars_ = ssBoth;
+  TBorderStyle borderStyle_ = bsSingle;
+  TColor fixedColor_;
+  bool defaultDrawing_ = true;
+  TGridCoord current_{1, 1};
+  TGridCoord anchor_{1, 1};
+  TGridCoord topLeft_{1, 1};
+  TGridState gridState_ = gsNormal;
+};

@@ -1,0 +1,85 @@
+// TCustomGrid keyboard and mouse navigation: the keys move the current cell (extending the selection
+// with Shift under goRangeSelect); a left press selects the cell under the mouse and a drag extends
+// the selection.  Every move asks SelectCell first and fires Click after it.
+#include <algorithm>
+
+#include "platform/ui/custom_grid.h"
+#include "platform/user/virtual_keys.h"
+
+TGridCoord TCustomGrid::KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor) {
+  const bool ctrl = Shift.Contains(ssCtrl);
+  const bool rowSelect = options_.Contains(goRowSelect);
+  MoveAnchor = !(Shift.Contains(ssShift) && options_.Contains(goRangeSelect)) || Key == VK_TAB;
+  TGridCoord target = current_;
+  const Integer page = VisibleRowCount();
+  switch (Key) {
+    case VK_UP: --target.Y; break;
+    case VK_DOWN: ++target.Y; break;
+    case VK_LEFT: if (!rowSelect) --target.X; break;
+    case VK_RIGHT: if (!rowSelect) ++target.X; break;
+    case VK_PRIOR:
+      target.Y -= page;
+      SetTopRow(TopRow() - page);
+      break;
+    case VK_NEXT:
+      target.Y += page;
+      SetTopRow(TopRow() + page);
+      break;
+    case VK_HOME:
+      if (ctrl || rowSelect) target.Y = FixedRows();
+      if (!rowSelect) target.X = FixedCols();
+      break;
+    case VK_END:
+      if (ctrl || rowSelect) target.Y = RowCount() - 1;
+      if (!rowSelect) target.X = ColCount() - 1;
+      break;
+    case VK_TAB:
+      if (!options_.Contains(goTabs) || ctrl) return current_;
+      if (Shift.Contains(ssShift)) {
+        if (target.X > FixedCols() && !rowSelect) --target.X;
+        else if (target.Y > FixedRows()) target = TGridCoord{rowSelect ? target.X : ColCount() - 1, target.Y - 1};
+      } else if (target.X < ColCount() - 1 && !rowSelect) {
+        ++target.X;
+      } else if (target.Y < RowCount() - 1) {
+        target = TGridCoord{rowSelect ? target.X : FixedCols(), target.Y + 1};
+      }
+      break;
+    default: return current_;
+  }
+  target.X = std::clamp(target.X, FixedCols(), ColCount() - 1);
+  target.Y = std::clamp(target.Y, FixedRows(), RowCount() - 1);
+  return target;
+}
+
+void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
+  inherited::KeyDown(Key, Shift);
+  bool moveAnchor = true;
+  const TGridCoord target = KeyTarget(Key, Shift, moveAnchor);
+  if (target != current_) MoveColRow(target.X, target.Y, moveAnchor, true);
+}
+
+void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  if (Button == mbLeft && CanFocus()) SetFocus();
+  if (Button == mbLeft) {
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X >= FixedCols() && cell.Y >= FixedRows()) {
+      const bool extend = Shift.Contains(ssShift) && options_.Contains(goRangeSelect);
+      MoveColRow(cell.X, cell.Y, !extend, true);
+      if (options_.Contains(goRangeSelect)) gridState_ = gsSelecting;
+    }
+  }
+  inherited::MouseDown(Button, Shift, X, Y);
+}
+
+void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+  if (gridState_ == gsSelecting) {
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X >= FixedCols() && cell.Y >= FixedRows() && cell != current_) MoveColRow(cell.X, cell.Y, false, true);
+  }
+  inherited::MouseMove(Shift, X, Y);
+}
+
+void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  if (gridState_ == gsSelecting) gridState_ = gsNormal;
+  inherited::MouseUp(Button, Shift, X, Y);
+}

@@ -1,0 +1,89 @@
+// TCustomGrid painting: every visible cell (partly visible ones included) through DrawCell, the
+// grid lines in the lw-pixel gaps right of and below each cell, the focus rectangle and the room
+// past the last cell filled with Color.
+#include <algorithm>
+
+#include "platform/ui/canvas.h"
+#include "platform/ui/colors.h"
+#include "platform/ui/custom_grid.h"
+
+namespace {
+
+// The visible indexes of one axis: the fixed cells, then first..last.
+template <class F>
+void ForVisible(Integer fixed, Integer first, Integer last, F&& f) {
+  for (Integer i = 0; i < fixed; ++i) f(i);
+  for (Integer i = first; i <= last; ++i) f(i);
+}
+
+}  // namespace
+
+void TCustomGrid::Paint() {
+  const Integer lastCol = cols_.LastVisible(LeftCol(), gridLineWidth_, ClientWidth(), false);
+  const Integer lastRow = rows_.LastVisible(TopRow(), gridLineWidth_, ClientHeight(), false);
+  DrawCells(lastCol, lastRow);
+  if (gridLineWidth_ > 0) DrawLines(lastCol, lastRow);
+  // The room right of and below the cells.
+  TCanvas* canvas = Canvas();
+  canvas->Brush()->SetColor(Color());
+  const Integer width = GridWidth();
+  const Integer height = GridHeight();
+  if (width < ClientWidth()) canvas->FillRect(Mirror(TRect{width, 0, ClientWidth(), ClientHeight()}));
+  if (height < ClientHeight()) canvas->FillRect(Mirror(TRect{0, height, width, ClientHeight()}));
+}
+
+void TCustomGrid::DrawCells(Integer lastCol, Integer lastRow) {
+  const bool focused = Focused();
+  const TGridRect selection = Selection();
+  ForVisible(FixedRows(), TopRow(), lastRow, [&](Integer row) {
+    ForVisible(FixedCols(), LeftCol(), lastCol, [&](Integer col) {
+      const TRect rect = CellRect(col, row);
+      TGridDrawState state;
+      if (col < FixedCols() || row < FixedRows()) {
+        state.Include(gdFixed);
+      } else {
+        const bool isCurrent = col == Col() && row == Row();
+        if (isCurrent && focused) state.Include(gdFocused);
+        if (selection.Contains(col, row) && (!state.Contains(gdFocused) || options_.Contains(goDrawFocusSelected)))
+          state.Include(gdSelected);
+      }
+      if (defaultDrawing_) DefaultDrawCell(rect, state);
+      DrawCell(col, row, rect, state);
+      if (defaultDrawing_ && state.Contains(gdFocused)) FocusDraw(rect);
+    });
+  });
+}
+
+void TCustomGrid::DefaultDrawCell(const TRect& Rect, TGridDrawState State) {
+  TCanvas* canvas = Canvas();
+  TColor color = Color();
+  if (State.Contains(gdFixed)) color = fixedColor_;
+  else if (State.Contains(gdSelected)) color = clHighlight;
+  canvas->Brush()->SetColor(color);
+  canvas->FillRect(Rect);
+}
+
+void TCustomGrid::FocusDraw(const TRect& Rect) {
+  // No focus rectangle without lines (cells touch) or for whole-row selection.
+  if (gridLineWidth_ == 0 || options_.Contains(goRowSelect)) return;
+  Canvas()->DrawFocusRect(Rect);
+}
+
+void TCustomGrid::DrawLines(Integer lastCol, Integer lastRow) {
+  TCanvas* canvas = Canvas();
+  ForVisible(FixedRows(), TopRow(), lastRow, [&](Integer row) {
+    ForVisible(FixedCols(), LeftCol(), lastCol, [&](Integer col) {
+      const TRect cell = LogicalCellRect(col, row);
+      const bool fixed = col < FixedCols() || row < FixedRows();
+      const bool vert = options_.Contains(fixed ? goFixedVertLine : goVertLine);
+      const bool horz = options_.Contains(fixed ? goFixedHorzLine : goHorzLine);
+      const TColor lineColor = fixed ? clBlack : clSilver;
+      const TColor background = fixed ? fixedColor_ : Color();
+      const Integer lw = gridLineWidth_;
+      canvas->Brush()->SetColor(vert ? lineColor : background);
+      canvas->FillRect(Mirror(TRect{cell.Right, cell.Top, cell.Right + lw, cell.Bottom + lw}));
+      canvas->Brush()->SetColor(horz ? lineColor : background);
+      canvas->FillRect(Mirror(TRect{cell.Left, cell.Bottom, cell.Right + (vert ? 0 : lw), cell.Bottom + lw}));
+    });
+  });
+}

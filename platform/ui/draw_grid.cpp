@@ -1,0 +1,21 @@
+#include "platform/ui/draw_grid.h"
+
+#include "platform/classes/publisher.h"
+
+PR_IMPLEMENT_CLASS(TDrawGrid)
+
+void TDrawGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
+  OnDrawCell(this, ACol, ARow, ARect, AState);
+}
+
+bool TDrawGrid::SelectCell(Integer ACol, Integer ARow) {
+  bool canSelect = true;
+  OnSelectCell(this, ACol, ARow, canSelect);
+  return canSelect;
+}
+
+void TDrawGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) { OnColumnMoved(this, FromIndex, ToIndex); }
+
+void TDrawGrid::RowMoved(Integer FromIndex, Integer ToIndex) { OnRowMoved(this, FromIndex, ToIndex); }
+
+void TDrawGrid::TopLeftChanged() { OnTopLeftChanged(this); }

@@ -1,0 +1,32 @@
+// TDrawGrid: a grid whose cells its owner draws: DrawCell fires OnDrawCell (after the default
+// background when DefaultDrawing), SelectCell asks OnSelectCell, and the moves and size changes of
+// columns and rows fire their events.
+#pragma once
+
+#include "platform/ui/custom_grid.h"
+
+using TDrawCellEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, TRect Rect, TGridDrawState State)>;
+
+class TDrawGrid : public TCustomGrid {
+  PR_CLASS(TDrawGrid, TCustomGrid)
+
+ public:
+  using TCustomGrid::TCustomGrid;
+  using TCustomGrid::MoveColumn;
+  using TCustomGrid::MoveRow;
+  using TCustomGrid::DeleteColumn;
+  using TCustomGrid::DeleteRow;
+
+  TDrawCellEvent OnDrawCell;
+  TSelectCellEvent OnSelectCell;
+  TMovedEvent OnColumnMoved;
+  TMovedEvent OnRowMoved;
+  TNotifyEvent OnTopLeftChanged;
+
+ protected:
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(Integer ACol, Integer ARow) override;
+  void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+  void RowMoved(Integer FromIndex, Integer ToIndex) override;
+  void TopLeftChanged() override;
+};

@@ -1,0 +1,73 @@
+#include "platform/ui/string_grid.h"
+
+#include "platform/classes/publisher.h"
+
+#include "platform/ui/canvas.h"
+#include "platform/ui/colors.h"
+
+PR_IMPLEMENT_CLASS(TStringGrid)
+
+TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) { cells_.Resize(ColCount(), RowCount()); }
+
+TStringGrid::~TStringGrid() = default;
+
+void TStringGrid::CheckCell(Integer ACol, Integer ARow) const {
+  if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) throw EInvalidGridOperation(SGridIndexOutOfRange);
+}
+
+std::string TStringGrid::Cells(Integer ACol, Integer ARow) const {
+  CheckCell(ACol, ARow);
+  return cells_.At(ACol, ARow).Text;
+}
+
+void TStringGrid::SetCells(Integer ACol, Integer ARow, const std::string& Value) {
+  CheckCell(ACol, ARow);
+  cells_.At(ACol, ARow).Text = Value;
+  InvalidateCell(ACol, ARow);
+}
+
+TObject* TStringGrid::Objects(Integer ACol, Integer ARow) const {
+  CheckCell(ACol, ARow);
+  return cells_.At(ACol, ARow).Object;
+}
+
+void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value) {
+  CheckCell(ACol, ARow);
+  cells_.At(ACol, ARow).Object = Value;
+}
+
+TStrings* TStringGrid::View(std::vector<std::unique_ptr<TStringGridStrings>>& Views, bool IsRow, Integer Index,
+                            Integer Count) {
+  if (Index < 0 || Index >= Count) throw EInvalidGridOperation(SGridIndexOutOfRange);
+  if (Views.size() <= static_cast<size_t>(Index)) Views.resize(Index + 1);
+  if (!Views[Index]) Views[Index] = std::make_unique<TStringGridStrings>(this, IsRow, Index);
+  return Views[Index].get();
+}
+
+TStrings* TStringGrid::Rows(Integer Index) { return View(rowViews_, true, Index, RowCount()); }
+
+TStrings* TStringGrid::Cols(Integer Index) { return View(colViews_, false, Index, ColCount()); }
+
+void TStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount) {
+  cells_.Resize(ColCount(), RowCount());
+  inherited::SizeChanged(OldColCount, OldRowCount);
+}
+
+void TStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) {
+  cells_.MoveCol(FromIndex, ToIndex);
+  inherited::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) {
+  cells_.MoveRow(FromIndex, ToIndex);
+  inherited::RowMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
+  if (DefaultDrawing()) {
+    TCanvas* canvas = Canvas();
+    canvas->Font()->SetColor(AState.Contains(gdSelected) ? clHighlightText : Font()->Color());
+    canvas->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, cells_.At(ACol, ARow).Text);
+  }
+  inherited::DrawCell(ACol, ARow, ARect, AState);
+}

@@ -1,0 +1,43 @@
+// TStringGrid: a draw grid that keeps a string and an object per cell (TGridCells) and draws the
+// string in each cell (2 pixels in from the left and the top) when DefaultDrawing.  Rows[] and
+// Cols[] are TStringGridStrings views of its lines.  Count changes keep the surviving cells; moved
+// columns and rows carry their cells; objects are never owned.  Setting a cell repaints it.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/ui/draw_grid.h"
+#include "platform/ui/grid_cells.h"
+#include "platform/ui/string_grid_strings.h"
+
+class TStringGrid : public TDrawGrid {
+  PR_CLASS(TStringGrid, TDrawGrid)
+
+ public:
+  explicit TStringGrid(TComponent* AOwner);
+  ~TStringGrid() override;
+
+  std::string Cells(Integer ACol, Integer ARow) const;
+  void SetCells(Integer ACol, Integer ARow, const std::string& Value);
+  TObject* Objects(Integer ACol, Integer ARow) const;
+  void SetObjects(Integer ACol, Integer ARow, TObject* Value);
+  TStrings* Rows(Integer Index);
+  void SetRows(Integer Index, TStrings* Value) { Rows(Index)->Assign(Value); }
+  TStrings* Cols(Integer Index);
+  void SetCols(Integer Index, TStrings* Value) { Cols(Index)->Assign(Value); }
+
+ protected:
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+  void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
+  void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+  void RowMoved(Integer FromIndex, Integer ToIndex) override;
+
+ private:
+  void CheckCell(Integer ACol, Integer ARow) const;
+  TStrings* View(std::vector<std::unique_ptr<TStringGridStrings>>& Views, bool IsRow, Integer Index, Integer Count);
+
+  TGridCells cells_;
+  std::vector<std::unique_ptr<TStringGridStrings>> rowViews_;
+  std::vector<std::unique_ptr<TStringGridStrings>> colViews_;
+};

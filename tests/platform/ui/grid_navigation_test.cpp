@@ -1,0 +1,145 @@
+// Moving about the grid: key sequences on a 10 x 10 grid (three whole rows to a page) with their
+// current cell and selection, SelectCell refusing a move, mouse presses and drags, and the 0..127
+// scroll bar scale both ways.
+#include "platform/core/mul_div.h"
+#include "platform/user/message_ids.h"
+#include "platform/user/scroll_bar.h"
+#include "platform/user/virtual_keys.h"
+#include "grid_test_support.h"
+
+namespace uitest {
+namespace {
+
+class GridNavigationTest : public GridTest {
+ protected:
+  struct Step {
+    Word key;
+    TShiftState shift;
+    TGridCoord cell;
+    TGridRect selection;
+  };
+
+  void Play(TTestGrid* grid, std::initializer_list<Step> steps) {
+    Integer n = 0;
+    for (const Step& step : steps) {
+      driver_->PressKey(step.key, step.shift);
+      SCOPED_TRACE("step " + std::to_string(++n));
+      EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), step.cell);
+      EXPECT_EQ(grid->Selection(), step.selection);
+    }
+  }
+};
+
+TEST_F(GridNavigationTest, ArrowsPagesAndHomeEndMoveTheCurrentCell) {
+  TTestGrid* grid = NewGrid();
+  Play(grid, {{VK_DOWN, {}, {1, 2}, {1, 2, 1, 2}},
+              {VK_RIGHT, {}, {2, 2}, {2, 2, 2, 2}},
+              {VK_UP, {}, {2, 1}, {2, 1, 2, 1}},
+              {VK_UP, {}, {2, 1}, {2, 1, 2, 1}},   // stays below the fixed row
+              {VK_NEXT, {}, {2, 4}, {2, 4, 2, 4}},
+              {VK_NEXT, {}, {2, 7}, {2, 7, 2, 7}},
+              {VK_END, {ssCtrl}, {9, 9}, {9, 9, 9, 9}},
+              {VK_PRIOR, {}, {9, 6}, {9, 6, 9, 6}},
+              {VK_HOME, {}, {1, 6}, {1, 6, 1, 6}},
+              {VK_END, {}, {9, 6}, {9, 6, 9, 6}},
+              {VK_HOME, {ssCtrl}, {1, 1}, {1, 1, 1, 1}}});
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->LeftCol(), 1);
+}
+
+TEST_F(GridNavigationTest, ShiftExtendsTheRangeFromItsAnchor) {
+  TTestGrid* grid = NewGrid();
+  Play(grid, {{VK_RIGHT, {ssShift}, {2, 1}, {1, 1, 2, 1}},
+              {VK_DOWN, {ssShift}, {2, 2}, {1, 1, 2, 2}},
+              {VK_LEFT, {ssShift}, {1, 2}, {1, 1, 1, 2}},
+              {VK_LEFT, {ssShift}, {1, 2}, {1, 1, 1, 2}},
+              {VK_RIGHT, {}, {2, 2}, {2, 2, 2, 2}}});
+  grid->SetOptions(grid->Options() - TGridOptions{goRangeSelect});
+  Play(grid, {{VK_DOWN, {ssShift}, {2, 3}, {2, 3, 2, 3}}});
+}
+
+TEST_F(GridNavigationTest, TabWrapsToTheNextAndPreviousRowWithGoTabs) {
+  TTestGrid* grid = NewGrid();
+  grid->SetOptions(grid->Options() + TGridOptions{goTabs});
+  grid->SetCol(8);
+  Play(grid, {{VK_TAB, {}, {9, 1}, {9, 1, 9, 1}},
+              {VK_TAB, {}, {1, 2}, {1, 2, 1, 2}},
+              {VK_TAB, {ssShift}, {9, 1}, {9, 1, 9, 1}},
+              {VK_TAB, {ssShift}, {8, 1}, {8, 1, 8, 1}}});
+  grid->SetCol(1);
+  Play(grid, {{VK_TAB, {ssShift}, {1, 1}, {1, 1, 1, 1}}});   // first cell: nowhere to go
+}
+
+TEST_F(GridNavigationTest, RowSelectSelectsWholeRowsAndIgnoresLeftAndRight) {
+  TTestGrid* grid = NewGrid();
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+  Play(grid, {{VK_RIGHT, {}, {1, 1}, {1, 1, 9, 1}},
+              {VK_DOWN, {}, {1, 2}, {1, 2, 9, 2}},
+              {VK_DOWN, {ssShift}, {1, 3}, {1, 2, 9, 3}},
+              {VK_END, {}, {1, 9}, {1, 9, 9, 9}}});
+}
+
+TEST_F(GridNavigationTest, SelectCellRefusingACellStopsTheMove) {
+  TTestGrid* grid = NewGrid();
+  std::vector<std::string> asked;
+  grid->OnSelectCell = [&](TObject*, Integer col, Integer row, bool& can) {
+    asked.push_back(std::to_string(col) + "," + std::to_string(row));
+    can = col != 3;
+  };
+  Play(grid, {{VK_RIGHT, {}, {2, 1}, {2, 1, 2, 1}}, {VK_RIGHT, {}, {2, 1}, {2, 1, 2, 1}}});
+  EXPECT_EQ(asked, (std::vector<std::string>{"2,1", "3,1"}));
+  EXPECT_EQ(grid->clicks, 1);   // only the move that happened clicks
+}
+
+TEST_F(GridNavigationTest, PressSelectsAndDragExtendsTheSelection) {
+  TTestGrid* grid = NewGrid();
+  driver_->MoveMouseTo(grid, {100, 50});   // cell (3, 2)
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));
+  EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), (TGridCoord{3, 2}));
+  EXPECT_EQ(grid->GridState(), gsSelecting);
+  grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 90));   // cell (1, 4)
+  grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(40, 90));
+  EXPECT_EQ(grid->Selection(), (TGridRect{1, 2, 3, 4}));
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 50));   // a fixed cell does not select
+  grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(10, 50));
+  EXPECT_EQ(grid->Selection(), (TGridRect{1, 2, 3, 4}));
+}
+
+TEST_F(GridNavigationTest, ThumbPositionsAndTopRowFollowTheFormula) {
+  // n = MulDiv(pos, RowCount - VisibleRowCount - FixedRows, 127) + FixedRows; three rows to a page.
+  const struct {
+    Integer rows, position, topRow;
+  } cases[] = {{10, 0, 1},    {10, 10, 1},   {10, 11, 2},   {10, 64, 4},   {10, 127, 7},
+               {131, 1, 2},   {131, 126, 127}, {258, 1, 3}, {258, 127, 255}, {5, 127, 2}};
+  for (const auto& c : cases) {
+    TTestGrid* grid = NewGrid(10, c.rows);
+    grid->SetScrollBars(ssVertical);
+    SCOPED_TRACE(std::to_string(c.rows) + " rows at " + std::to_string(c.position));
+    grid->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, c.position), 0);
+    EXPECT_EQ(grid->TopRow(), c.topRow);
+    EXPECT_EQ(grid->TopRow(), MulDiv(c.position, c.rows - 3 - 1, 127) + 1);
+    // The thumb shows the new top row on the same scale, and reading it back gives that row.
+    const int thumb = GetScrollPos(grid->Handle(), SB_VERT);
+    EXPECT_EQ(thumb, MulDiv(c.topRow - 1, 127, c.rows - 3 - 1));
+    EXPECT_EQ(grid->ThumbToRow(thumb), c.topRow);
+  }
+}
+
+TEST_F(GridNavigationTest, ThumbTrackingMovesOnlyWithGoThumbTracking) {
+  TTestGrid* grid = NewGrid(10, 131);
+  grid->SetScrollBars(ssVertical);
+  grid->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 50), 0);
+  EXPECT_EQ(grid->TopRow(), 1);
+  grid->SetOptions(grid->Options() + TGridOptions{goThumbTracking});
+  grid->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 50), 0);
+  EXPECT_EQ(grid->TopRow(), 51);
+  grid->Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  grid->Perform(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+  EXPECT_EQ(grid->TopRow(), 55);
+  grid->SetTopRow(100);
+  EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), 99);
+}
+
+}  // namespace
+}  // namespace uitest

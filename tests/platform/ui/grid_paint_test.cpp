@@ -1,0 +1,103 @@
+// Painting the grid: the DrawCell calls of one paint of a scrolled grid (cells, rectangles, states)
+// with one-pixel lines and without lines, and a headless picture of a 5 x 5 string grid probed at
+// its lines, its fixed cells, its selection and the room past its last cell.
+#include "platform/ui/colors.h"
+#include "tests/platform/os/temp_folder.h"
+#include "grid_test_support.h"
+
+namespace uitest {
+namespace {
+
+class GridPaintTest : public GridTest {
+ protected:
+  // The painted cells, row by row: "r0: 0 3 4 | r2: ...".
+  static std::string Cells(const std::vector<TTestGrid::Drawn>& drawn) {
+    std::string text;
+    Integer row = -1;
+    for (const auto& d : drawn) {
+      if (d.Row != row) text += (row < 0 ? "r" : " | r") + std::to_string(d.Row) + ":";
+      row = d.Row;
+      text += " " + std::to_string(d.Col);
+    }
+    return text;
+  }
+  static const TTestGrid::Drawn& Find(const std::vector<TTestGrid::Drawn>& drawn, Integer col, Integer row) {
+    for (const auto& d : drawn)
+      if (d.Col == col && d.Row == row) return d;
+    throw std::runtime_error("cell not drawn");
+  }
+  std::vector<TTestGrid::Drawn> PaintOnce(TTestGrid* grid) {
+    driver_->Settle();
+    grid->drawn.clear();
+    grid->Repaint();
+    return grid->drawn;
+  }
+};
+
+TEST_F(GridPaintTest, OnePaintDrawsEveryVisibleCellWithItsRectangleAndState) {
+  const struct {
+    Integer lineWidth;
+    TRect first, partial;   // cells (3, 2) and (8, 5)
+  } cases[] = {{1, {31, 21, 61, 41}, {186, 84, 216, 104}}, {0, {30, 20, 60, 40}, {180, 80, 210, 100}}};
+  for (const auto& c : cases) {
+    TTestGrid* grid = NewGrid();
+    grid->SetGridLineWidth(c.lineWidth);
+    grid->SetSelection(TGridRect{4, 3, 5, 4});
+    grid->SetLeftCol(3);
+    grid->SetTopRow(2);
+    const auto drawn = PaintOnce(grid);
+    SCOPED_TRACE("line width " + std::to_string(c.lineWidth));
+    EXPECT_EQ(Cells(drawn), "r0: 0 3 4 5 6 7 8 | r2: 0 3 4 5 6 7 8 | r3: 0 3 4 5 6 7 8 | r4: 0 3 4 5 6 7 8 | "
+                            "r5: 0 3 4 5 6 7 8");
+    EXPECT_EQ(Find(drawn, 3, 2).Rect, c.first);
+    EXPECT_EQ(Find(drawn, 8, 5).Rect, c.partial);
+    EXPECT_EQ(Find(drawn, 0, 3).Rect, (TRect{0, c.first.Bottom + c.lineWidth, 30, 2 * c.first.Bottom - c.first.Top + c.lineWidth}));
+    EXPECT_EQ(Find(drawn, 4, 2).Rect.Left, c.first.Right + c.lineWidth);   // no gap without lines
+    const struct {
+      Integer col, row;
+      TGridDrawState state;
+    } states[] = {{0, 0, {gdFixed}},     {3, 0, {gdFixed}},   {0, 4, {gdFixed}},      {4, 3, {gdSelected}},
+                  {5, 3, {gdSelected}}, {4, 4, {gdSelected}}, {5, 4, {gdFocused}},   {6, 4, {}}};
+    for (const auto& s : states) EXPECT_EQ(Find(drawn, s.col, s.row).State, s.state) << s.col << "," << s.row;
+  }
+}
+
+TEST_F(GridPaintTest, FocusedCellCountsAsSelectedWithDrawFocusSelectedOrWithoutFocus) {
+  TTestGrid* grid = NewGrid();
+  grid->SetSelection(TGridRect{1, 1, 2, 2});
+  grid->SetOptions(grid->Options() + TGridOptions{goDrawFocusSelected});
+  EXPECT_EQ(Find(PaintOnce(grid), 2, 2).State, (TGridDrawState{gdSelected, gdFocused}));
+  grid->SetOptions(grid->Options() - TGridOptions{goDrawFocusSelected});
+  auto* other = new TTestGrid(grid->Owner());
+  other->SetParent(grid->Parent());
+  other->SetBounds(0, 200, 50, 50);
+  other->SetFocus();
+  EXPECT_EQ(Find(PaintOnce(grid), 2, 2).State, TGridDrawState{gdSelected});
+}
+
+TEST_F(GridPaintTest, PictureShowsLinesFixedCellsSelectionAndTheRoomPastTheCells) {
+  TTestGrid* grid = NewGrid(5, 5);
+  grid->SetDefaultColWidth(64);
+  grid->SetDefaultRowHeight(24);
+  grid->SetBounds(0, 0, 330, 130);   // 5 x 65 = 325 pixels of cells and lines across
+  grid->SetColor(clYellow);
+  grid->SetCells(1, 0, "Name");
+  grid->SetSelection(TGridRect{1, 1, 2, 2});
+  TempFolder folder;
+  ASSERT_TRUE(driver_->SavePng(grid, folder / "grid.png"));
+  const struct {
+    const char* what;
+    Integer x, y;
+    TColor color;
+  } probes[] = {
+      {"fixed vertical line", 64, 10, clBlack},     {"fixed horizontal line", 30, 24, clBlack},
+      {"normal vertical line", 129, 40, clSilver},  {"normal horizontal line", 200, 49, clSilver},
+      {"fixed cell", 30, 60, clBtnFace},            {"fixed row cell", 250, 12, clBtnFace},
+      {"selected cell", 100, 40, clHighlight},      {"cell outside the selection", 250, 100, clYellow},
+      {"room past the cells", 327, 60, clYellow},
+  };
+  for (const auto& p : probes) EXPECT_EQ(driver_->Pixel(grid, p.x, p.y), ColorToRGB(p.color)) << p.what;
+}
+
+}  // namespace
+}  // namespace uitest
