@@ -18,6 +18,7 @@ namespace {
 constexpr int kLineLength = 64;        // string pieces and binary lines
 constexpr int kBytesPerLine = 32;
 constexpr int kMaxNesting = 200;       // deep enough for any form; protects the stack
+constexpr std::size_t kFlushSize = 4096;
 
 // A float's text always shows it is one: "2" would read back as an integer.
 std::string MarkAsFloat(std::string text) {
@@ -39,13 +40,20 @@ class BinaryToText {
   void Run() {
     reader_.ReadSignature();
     ConvertObject();
-    output_->WriteBuffer(text_.data(), static_cast<Integer>(text_.size()));
+    Flush();
   }
 
  private:
+  // The text goes out a few KB at a time: lines are short, so text_ stays small however large
+  // the image is.
+  void Flush() {
+    output_->WriteBuffer(text_.data(), static_cast<Integer>(text_.size()));
+    text_.clear();
+  }
   void Write(std::string_view s) { text_ += s; }
   void Indent() { text_.append(static_cast<std::size_t>(nesting_) * 2, ' '); }
   void NewLine() {
+    if (text_.size() >= kFlushSize) Flush();
     Write("\r\n");
     Indent();
   }

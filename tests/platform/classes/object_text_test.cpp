@@ -47,6 +47,7 @@ TEST_F(ObjectText, TheTreeRoundTripsByteForByteWithPointDecimals) {
   w2->Price = Currency::FromRaw(INT64_MAX);
   w2->Big = INT64_MIN;
   w2->WideCaption = std::u16string(70, u'\u0E01');
+  for (int i = 0; i < 5000; ++i) w2->Data.push_back(static_cast<Byte>(i * 13));   // text of many KB
   const std::string binary = WriteComponentBytes(tree.get());
   const std::string text = ToText(binary);
   EXPECT_EQ(ToBinary(text), binary);
