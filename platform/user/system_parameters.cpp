@@ -5,6 +5,7 @@
 
 #include "platform/gdi/sys_colors.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/non_client_metrics.h"
 #include "platform/user/painting.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
@@ -55,6 +56,7 @@ constexpr Setter kSetters[] = {{SPI_SETDRAGFULLWINDOWS, SPI_GETDRAGFULLWINDOWS, 
                                {SPI_SETMENUANIMATION, SPI_GETMENUANIMATION, false},
                                {SPI_SETKEYBOARDCUES, SPI_GETKEYBOARDCUES, false},
                                {SPI_SETMENUFADE, SPI_GETMENUFADE, false},
+                               {SPI_SETGRADIENTCAPTIONS, SPI_GETGRADIENTCAPTIONS, false},
                                {SPI_SETFLATMENU, SPI_GETFLATMENU, false}};
 
 // The single monitor's handle.
@@ -69,6 +71,7 @@ bool Set(UINT action, UINT uParam, void* pvParam) {
     return true;
   }
   if (action == SPI_SETDOUBLECLICKTIME) return SetDoubleClickTime(uParam) != 0;
+  if (action == SPI_SETNONCLIENTMETRICS) return SetNonClientMetrics(static_cast<const NONCLIENTMETRICSA*>(pvParam));
   for (const Setter& s : kSetters)
     if (s.set == action) {
       std::lock_guard lock(Table().mutex);
@@ -84,6 +87,7 @@ bool Get(UINT action, void* pvParam) {
     *static_cast<TRect*>(pvParam) = WorkArea();
     return true;
   }
+  if (action == SPI_GETNONCLIENTMETRICS) return GetNonClientMetrics(static_cast<NONCLIENTMETRICSA*>(pvParam));
   std::lock_guard lock(Table().mutex);
   auto it = Table().values.find(action);
   if (it == Table().values.end()) return false;
@@ -92,7 +96,7 @@ bool Get(UINT action, void* pvParam) {
 }
 
 bool IsSetter(UINT action) {
-  if (action == SPI_SETWORKAREA || action == SPI_SETDOUBLECLICKTIME) return true;
+  if (action == SPI_SETWORKAREA || action == SPI_SETDOUBLECLICKTIME || action == SPI_SETNONCLIENTMETRICS) return true;
   for (const Setter& s : kSetters)
     if (s.set == action) return true;
   return false;
@@ -101,6 +105,7 @@ bool IsSetter(UINT action) {
 }  // namespace
 
 void ResetSystemParameters() {
+  ResetNonClientMetrics();
   std::lock_guard lock(Table().mutex);
   Table().values = DefaultValues();
 }
@@ -112,6 +117,15 @@ using namespace user;
 BOOL SystemParametersInfoA(UINT action, UINT uParam, void* pvParam, UINT winIni) {
   if (!IsSetter(action)) return Get(action, pvParam);
   if (!Set(action, uParam, pvParam)) return FALSE;
+  if (winIni & SPIF_SENDCHANGE) SendMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, action, 0);
+  return TRUE;
+}
+
+// Only the non-client metrics differ in the wide form (their LOGFONTW records).
+BOOL SystemParametersInfoW(UINT action, UINT uParam, void* pvParam, UINT winIni) {
+  if (action == SPI_GETNONCLIENTMETRICS) return GetNonClientMetrics(static_cast<NONCLIENTMETRICSW*>(pvParam));
+  if (action != SPI_SETNONCLIENTMETRICS) return SystemParametersInfoA(action, uParam, pvParam, winIni);
+  if (!SetNonClientMetrics(static_cast<const NONCLIENTMETRICSW*>(pvParam))) return FALSE;
   if (winIni & SPIF_SENDCHANGE) SendMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, action, 0);
   return TRUE;
 }

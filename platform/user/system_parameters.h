@@ -5,9 +5,11 @@
 // and, with SPIF_SENDCHANGE, broadcast WM_SETTINGCHANGE (wParam the SPI_ code).  SetSysColors
 // changes the drawing layer's colour table and broadcasts WM_SYSCOLORCHANGE.  The monitor is the
 // whole screen with the work area of system_metrics.h; every point and window maps to it (the
-// "nearest" monitor when outside).  The non-client metrics wait for the font layer.
+// "nearest" monitor when outside).  The non-client metrics are non_client_metrics.h's; the wide
+// form differs from the 8-bit one only there.
 #pragma once
 
+#include "platform/user/non_client_metrics.h"
 #include "platform/user/user_types.h"
 
 inline constexpr UINT SPI_GETBEEP = 0x0001, SPI_GETBORDER = 0x0005, SPI_SETDOUBLECLICKTIME = 0x0020,
@@ -20,6 +22,7 @@ inline constexpr UINT SPI_GETBEEP = 0x0001, SPI_GETBORDER = 0x0005, SPI_SETDOUBL
                       SPI_SETMENUSHOWDELAY = 0x006B, SPI_GETMENUANIMATION = 0x1002,
                       SPI_SETMENUANIMATION = 0x1003, SPI_GETCOMBOBOXANIMATION = 0x1004,
                       SPI_GETLISTBOXSMOOTHSCROLLING = 0x1006, SPI_GETGRADIENTCAPTIONS = 0x1008,
+                      SPI_SETGRADIENTCAPTIONS = 0x1009,
                       SPI_GETKEYBOARDCUES = 0x100A, SPI_GETMENUUNDERLINES = 0x100A,
                       SPI_SETKEYBOARDCUES = 0x100B, SPI_GETHOTTRACKING = 0x100E, SPI_GETMENUFADE = 0x1012,
                       SPI_SETMENUFADE = 0x1013, SPI_GETSELECTIONFADE = 0x1014, SPI_GETTOOLTIPANIMATION = 0x1016,
@@ -39,6 +42,7 @@ struct MONITORINFO {
 };
 
 BOOL SystemParametersInfoA(UINT action, UINT uParam, void* pvParam, UINT winIni);
+BOOL SystemParametersInfoW(UINT action, UINT uParam, void* pvParam, UINT winIni);
 BOOL SetSysColors(int count, const int* indexes, const COLORREF* colors);
 HMONITOR MonitorFromPoint(TPoint point, DWORD flags);
 HMONITOR MonitorFromRect(const TRect* rect, DWORD flags);

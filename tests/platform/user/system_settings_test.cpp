@@ -1,10 +1,17 @@
-// Cursors by hit zone, system parameters with their change broadcast, system colours, the monitor.
+// Cursors by hit zone, system parameters with their change broadcast, the non-client metrics,
+// system colours, the monitor.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
+#include "platform/gdi/font_types.h"
 #include "platform/gdi/sys_colors.h"
+#include "platform/gdi/text_constants.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/cursor.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/system_metrics.h"
 #include "platform/user/system_parameters.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_styles.h"
@@ -79,6 +86,78 @@ TEST_F(SystemSettingsTest, ParametersReadFromTheTableAndSettersBroadcastTheChang
   EXPECT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
   EXPECT_EQ(work, Rect(0, 0, 1920, 1050));
   EXPECT_FALSE(SystemParametersInfoA(0x7777, 0, &flat, 0));
+}
+
+TEST_F(SystemSettingsTest, NonClientMetricsGiveTheClassicSizesAndTahomaFonts) {
+  NONCLIENTMETRICSA m{};
+  m.cbSize = sizeof m;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0));
+  struct Size {
+    int value, expected;
+  } sizes[] = {{m.iBorderWidth, 1},     {m.iScrollWidth, 16},     {m.iScrollHeight, 16}, {m.iCaptionWidth, 18},
+               {m.iCaptionHeight, 18},  {m.iSmCaptionWidth, 12},  {m.iSmCaptionHeight, 15}, {m.iMenuHeight, 18}};
+  for (std::size_t i = 0; i < std::size(sizes); ++i) EXPECT_EQ(sizes[i].value, sizes[i].expected) << i;
+  struct Font {
+    const LOGFONTA& font;
+    LONG weight;
+  } fonts[] = {{m.lfCaptionFont, FW_BOLD},  {m.lfSmCaptionFont, FW_NORMAL}, {m.lfMenuFont, FW_NORMAL},
+               {m.lfStatusFont, FW_NORMAL}, {m.lfMessageFont, FW_NORMAL}};
+  for (const Font& f : fonts) {
+    EXPECT_STREQ(f.font.lfFaceName, "Tahoma");
+    EXPECT_EQ(f.font.lfHeight, -11);
+    EXPECT_EQ(f.font.lfWeight, f.weight);
+    EXPECT_EQ(f.font.lfCharSet, THAI_CHARSET);
+  }
+  // The sizes follow the system metrics.
+  SetSystemMetric(SM_CYCAPTION, 25);
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0));
+  EXPECT_EQ(m.iCaptionHeight, 24);
+}
+
+TEST_F(SystemSettingsTest, NonClientMetricsHonourTheRecordSize) {
+  // The older record without iPaddedBorderWidth: the bytes after it stay as they were.
+  unsigned char buffer[sizeof(NONCLIENTMETRICSA)];
+  std::memset(buffer, 0xAB, sizeof buffer);
+  auto* m = reinterpret_cast<NONCLIENTMETRICSA*>(buffer);
+  m->cbSize = sizeof(NONCLIENTMETRICSA) - sizeof(int);
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, m->cbSize, m, 0));
+  EXPECT_EQ(m->iCaptionHeight, 18);
+  EXPECT_EQ(buffer[sizeof buffer - 1], 0xAB);
+  for (UINT wrong : {0u, 100u, UINT(sizeof(NONCLIENTMETRICSA) + 4), UINT(sizeof(NONCLIENTMETRICSW))}) {
+    m->cbSize = wrong;
+    EXPECT_FALSE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, wrong, m, 0)) << wrong;
+    EXPECT_FALSE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, wrong, m, 0)) << wrong;
+  }
+}
+
+TEST_F(SystemSettingsTest, NonClientMetricsSetInOneFormReadBackInTheOther) {
+  CreateLogWindow("top", WS_POPUP, 0, 0, 10, 10, nullptr);
+  Take();
+  NONCLIENTMETRICSA a{};
+  a.cbSize = sizeof a;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof a, &a, 0);
+  a.iScrollWidth = 20;
+  a.lfMenuFont.lfHeight = -15;
+  std::strcpy(a.lfMenuFont.lfFaceName, "Loma");
+  ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof a, &a, SPIF_SENDCHANGE));
+  EXPECT_EQ(Take(), (std::vector<std::string>{"top WM_SETTINGCHANGE"}));
+  NONCLIENTMETRICSW w{};
+  w.cbSize = sizeof w;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof w, &w, 0));
+  EXPECT_EQ(w.iScrollWidth, 20);
+  EXPECT_EQ(w.lfMenuFont.lfHeight, -15);
+  EXPECT_EQ(std::u16string(w.lfMenuFont.lfFaceName), u"Loma");
+  EXPECT_EQ(std::u16string(w.lfCaptionFont.lfFaceName), u"Tahoma");
+  // A wide set reads back in the 8-bit form; a reset gives the station's values again.
+  w.lfStatusFont.lfWeight = FW_BOLD;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof w, &w, 0));
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof a, &a, 0);
+  EXPECT_EQ(a.lfStatusFont.lfWeight, FW_BOLD);
+  EXPECT_STREQ(a.lfMenuFont.lfFaceName, "Loma");
+  ResetSystemParameters();
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof a, &a, 0);
+  EXPECT_STREQ(a.lfMenuFont.lfFaceName, "Tahoma");
+  EXPECT_EQ(a.iScrollWidth, 16);
 }
 
 TEST_F(SystemSettingsTest, SetSysColorsChangesTheTableAndTellsTheWindows) {
