@@ -8,6 +8,7 @@
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/non_client.h"
+#include "platform/user/non_client_paint.h"
 #include "platform/user/painting.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_links.h"
@@ -55,6 +56,15 @@ WPARAM ButtonCommand(HWND hwnd, int hit) {
   return IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE;
 }
 
+// The button looks pushed while the mouse holds it over it; the frame is redrawn on each change.
+void ShowButtonPressed(HWND hwnd, int hit, bool pressed) {
+  Window* w = W(hwnd);
+  const int wanted = pressed ? hit : 0;
+  if (w->pressedCaptionButton == wanted) return;
+  w->pressedCaptionButton = wanted;
+  PaintNonClient(hwnd, reinterpret_cast<HRGN>(1));
+}
+
 }  // namespace
 
 void MoveSizeLoop(HWND hwnd, WPARAM command, TPoint start) {
@@ -93,13 +103,13 @@ void MoveSizeLoop(HWND hwnd, WPARAM command, TPoint start) {
 void TrackCaptionButton(HWND hwnd, int hit) {
   const TRect button = ButtonRect(hwnd, hit);
   SetCapture(hwnd);
+  ShowButtonPressed(hwnd, hit, true);
   MSG m;
-  bool over = true;
   while (GetCapture() == hwnd && GetMessageA(&m, nullptr, 0, 0) > 0) {
     if (W(hwnd) == nullptr) return;
     if (m.message == WM_LBUTTONUP) break;
     if (m.message == WM_MOUSEMOVE && m.hwnd == hwnd) {
-      over = PtInRect(&button, CursorPosition()) != 0;
+      ShowButtonPressed(hwnd, hit, PtInRect(&button, CursorPosition()) != 0);
       continue;
     }
     TranslateMessage(&m);
@@ -107,8 +117,8 @@ void TrackCaptionButton(HWND hwnd, int hit) {
   }
   if (W(hwnd) == nullptr) return;
   if (GetCapture() == hwnd) ReleaseCapture();
-  over = PtInRect(&button, CursorPosition()) != 0;
-  if (over) SendFrom(hwnd, WM_SYSCOMMAND, ButtonCommand(hwnd, hit), 0, false);
+  ShowButtonPressed(hwnd, hit, false);
+  if (PtInRect(&button, CursorPosition())) SendFrom(hwnd, WM_SYSCOMMAND, ButtonCommand(hwnd, hit), 0, false);
 }
 
 }  // namespace user

@@ -3,11 +3,12 @@
 #include "platform/gdi/clip.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
+#include "platform/gdi/draw_edge.h"
 #include "platform/gdi/handle_table.h"
 #include "platform/gdi/region_object.h"
 #include "platform/gdi/sys_colors.h"
+#include "platform/user/caption_paint.h"
 #include "platform/user/input_state.h"
-#include "platform/user/edge_paint.h"
 #include "platform/user/non_client.h"
 #include "platform/user/scroll_bar_paint.h"
 #include "platform/user/visible_region.h"
@@ -20,7 +21,6 @@ namespace user {
 
 namespace {
 
-
 void PaintFrame(HDC dc, const Window* w, const FrameLayout& f, bool active) {
   TRect r = Rect(0, 0, w->rect.Width(), w->rect.Height());
   if (f.frame == 0) return;
@@ -28,8 +28,7 @@ void PaintFrame(HDC dc, const Window* w, const FrameLayout& f, bool active) {
     FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
     return;
   }
-  DrawRaisedEdge(dc, r);
-  InflateRect(&r, -2, -2);
+  DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
   const int ring = f.sizeable ? (active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_3DFACE;
   for (int i = 2; i < f.frame; ++i) {
     FrameRect(dc, &r, GetSysColorBrush(ring));
@@ -37,23 +36,15 @@ void PaintFrame(HDC dc, const Window* w, const FrameLayout& f, bool active) {
   }
 }
 
-void PaintCaption(HDC dc, const FrameLayout& f, bool active) {
-  if (IsRectEmpty(&f.caption)) return;
-  FillRect(dc, &f.caption, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
-  const TRect line = Rect(f.caption.Left, f.caption.Bottom, f.caption.Right, f.caption.Bottom + 1);
-  FillRect(dc, &line, GetSysColorBrush(COLOR_3DFACE));
-  for (const TRect* button : {&f.closeButton, &f.maxButton, &f.minButton})
-    if (!IsRectEmpty(button)) DrawButtonFace(dc, *button, false);
-}
-
 void PaintClientEdge(HDC dc, const Window* w, const FrameLayout& f) {
   if (!(w->exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE))) return;
   TRect r = f.client;
   for (const TRect* bar : {&f.vScroll, &f.hScroll})
     if (!IsRectEmpty(bar)) UnionRect(&r, &r, bar);
-  const int edge = (w->exStyle & WS_EX_CLIENTEDGE) ? 2 : 1;
+  const bool full = (w->exStyle & WS_EX_CLIENTEDGE) != 0;
+  const int edge = full ? 2 : 1;
   InflateRect(&r, edge, edge);
-  DrawSunkenEdge(dc, r, edge);
+  DrawEdge(dc, &r, full ? EDGE_SUNKEN : BDR_SUNKENOUTER, BF_RECT);
 }
 
 void PaintAll(HWND hwnd, HDC dc) {
@@ -64,7 +55,7 @@ void PaintAll(HWND hwnd, HDC dc) {
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, f.client.Left, f.client.Top, f.client.Right, f.client.Bottom);
   PaintFrame(dc, w, f, active);
-  PaintCaption(dc, f, active);
+  PaintCaption(dc, w, f, active);
   PaintClientEdge(dc, w, f);
   PaintScrollBars(hwnd, dc, f);
   RestoreDC(dc, saved);

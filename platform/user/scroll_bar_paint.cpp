@@ -1,8 +1,9 @@
 #include "platform/user/scroll_bar_paint.h"
 
 #include "platform/gdi/draw.h"
+#include "platform/gdi/draw_edge.h"
+#include "platform/gdi/frame_control.h"
 #include "platform/gdi/sys_colors.h"
-#include "platform/user/edge_paint.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_table.h"
@@ -17,13 +18,21 @@ TRect Piece(const TRect& bar, bool vertical, int start, int end) {
                   : Rect(bar.Left + start, bar.Top, bar.Left + end, bar.Bottom);
 }
 
+// One arrow button: `last` picks the down / right one.
+void PaintArrow(HDC dc, TRect r, bool vertical, bool last, const ScrollBarState& s) {
+  const UINT direction = vertical ? (last ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) : (last ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT);
+  const bool disabled = (s.disabledArrows & (last ? ESB_DISABLE_RTDN : ESB_DISABLE_LTUP)) != 0;
+  const bool pressed = s.pressedPart == (last ? 4 : 0);
+  DrawFrameControl(dc, &r, DFC_SCROLL, direction | (disabled ? DFCS_INACTIVE : 0) | (pressed ? DFCS_PUSHED : 0));
+}
+
 void PaintBar(HWND hwnd, HDC dc, const TRect& bar, bool vertical) {
   if (IsRectEmpty(&bar)) return;
   const Window* w = W(hwnd);
   const ScrollBarState& s = w->scroll[vertical ? SB_VERT : SB_HORZ];
   const ScrollBarLayout l = LayoutScrollBar(hwnd, vertical, bar);
-  DrawButtonFace(dc, Piece(bar, vertical, 0, l.arrow), s.pressedPart == 0);
-  DrawButtonFace(dc, Piece(bar, vertical, l.length - l.arrow, l.length), s.pressedPart == 4);
+  PaintArrow(dc, Piece(bar, vertical, 0, l.arrow), vertical, false, s);
+  PaintArrow(dc, Piece(bar, vertical, l.length - l.arrow, l.length), vertical, true, s);
   const int trackEnd = l.length - l.arrow;
   const int thumbEnd = l.thumbStart + l.thumbLength;
   const TRect before = Piece(bar, vertical, l.arrow, l.thumbLength ? l.thumbStart : trackEnd);
@@ -31,7 +40,8 @@ void PaintBar(HWND hwnd, HDC dc, const TRect& bar, bool vertical) {
   FillRect(dc, &before, GetSysColorBrush(s.pressedPart == 1 ? COLOR_3DDKSHADOW : COLOR_SCROLLBAR));
   FillRect(dc, &after, GetSysColorBrush(s.pressedPart == 3 ? COLOR_3DDKSHADOW : COLOR_SCROLLBAR));
   if (l.thumbLength == 0) return;
-  DrawButtonFace(dc, Piece(bar, vertical, l.thumbStart, thumbEnd), false);
+  TRect thumb = Piece(bar, vertical, l.thumbStart, thumbEnd);
+  DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
 }
 
 }  // namespace
