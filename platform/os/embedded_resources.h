@@ -15,6 +15,8 @@
 
 inline constexpr std::string_view RT_RCDATA = "RCDATA";
 inline constexpr std::string_view RT_BITMAP = "BITMAP";
+// A whole cursor file (.cur: its directory and every image), as the window layer's LoadCursor reads it.
+inline constexpr std::string_view RT_CURSOR = "CURSOR";
 
 struct EmbeddedResource {
   std::string_view type;

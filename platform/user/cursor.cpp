@@ -8,6 +8,7 @@
 #include "platform/user/input_events.h"
 #include "platform/user/input_state.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/resource_cursor.h"
 #include "platform/user/system_metrics.h"
 
 namespace {
@@ -32,7 +33,8 @@ HCURSOR Standard(const char* id) { return LoadCursorA(nullptr, id); }
 
 }  // namespace
 
-HCURSOR LoadCursorA(HINSTANCE, const char* name) {
+HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {
+  if (instance != nullptr) return user::LoadResourceCursor(name);
   const auto id = reinterpret_cast<std::uintptr_t>(name);
   if (!IS_INTRESOURCE(name) || id < kFirstId || id > kLastId) return nullptr;
   return reinterpret_cast<HCURSOR>(kStandardBase + id);

@@ -3,6 +3,7 @@
 //
 // The standard shapes (IDC_ARROW ...) are handles the display knows how to draw (the SDL backend
 // maps them to its system cursors; `StandardCursorId` tells which); they are not bitmaps here.
+// Cursors from resources and CreateCursor are drawing-layer icon objects (resource_cursor.h).
 // WM_SETCURSOR handlers choose the shape: by default the window class's cursor in the client area,
 // the sizing arrows on a sizing frame, the arrow elsewhere.  ClipCursor keeps injected moves inside
 // its rectangle.
@@ -25,7 +26,8 @@ inline const char* const IDC_HAND = reinterpret_cast<const char*>(32649);
 inline const char* const IDC_APPSTARTING = reinterpret_cast<const char*>(32650);
 inline const char* const IDC_HELP = reinterpret_cast<const char*>(32651);
 
-// A standard shape by its IDC_ number (instance 0); nullptr for other names.
+// A standard shape by its IDC_ number (instance 0; nullptr for other names), or with a module
+// handle (any: the program is one module) the program's cursor resource (resource_cursor.h).
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
