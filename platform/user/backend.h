@@ -8,6 +8,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/user/user_types.h"
 
@@ -28,6 +30,10 @@ class Backend {
   // True when PumpEvents can wait for the display (the message loop then waits there instead of
   // on its queue alone).
   virtual bool HasEventSource() const { return false; }
+  // The display's system clipboard, text only: what another program (or this one) put there last
+  // (nullopt: no text or no system clipboard), and putting text there.
+  virtual std::optional<std::u16string> SystemClipboardText() { return std::nullopt; }
+  virtual void SetSystemClipboardText(std::u16string_view) {}
 };
 
 // The installed backend; the headless one until another is installed.

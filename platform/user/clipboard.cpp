@@ -1,6 +1,7 @@
 #include "platform/user/clipboard.h"
 
 #include <algorithm>
+#include <optional>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/os/os_error.h"
 #include "platform/user/atom_table.h"
+#include "platform/user/backend.h"
 #include "platform/user/global_memory.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/send_message.h"
@@ -31,6 +33,8 @@ struct Clipboard {
   HWND openedBy = nullptr;
   HWND owner = nullptr;
   std::vector<Entry> entries;
+  bool changed = false;         // emptied or set since it was opened
+  std::u16string mirrored;      // the text last exchanged with the system clipboard
 };
 
 Clipboard& State() {
@@ -102,6 +106,35 @@ std::vector<UINT> Synthesizable() {
   return made;
 }
 
+// The text of the set text format, as UTF-16; nullopt when no text was set.
+std::optional<std::u16string> SetText() {
+  for (const Entry& e : State().entries) {
+    if (!IsText(e.format) || e.synthesized || e.data == nullptr) continue;
+    return e.format == CF_UNICODETEXT ? TextOf<char16_t>(e.data) : Cp874ToUtf16(TextOf<char>(e.data));
+  }
+  return std::nullopt;
+}
+
+// Text another program put on the system clipboard replaces what this process held.
+void TakeSystemText() {
+  const std::optional<std::u16string> text = CurrentBackend().SystemClipboardText();
+  Clipboard& c = State();
+  if (!text || text->empty() || *text == c.mirrored) return;
+  for (const Entry& e : c.entries) Free(e);
+  c.entries = {{CF_UNICODETEXT, BlockOf(text->c_str(), (text->size() + 1) * sizeof(char16_t)), false}};
+  c.owner = nullptr;
+  c.mirrored = *text;
+}
+
+// What this process set goes to the system clipboard when the clipboard is closed.
+void GiveSystemText() {
+  Clipboard& c = State();
+  const std::optional<std::u16string> text = SetText();
+  if (!text) return;
+  c.mirrored = *text;
+  CurrentBackend().SetSystemClipboardText(*text);
+}
+
 }  // namespace
 
 }  // namespace user
@@ -114,14 +147,17 @@ BOOL OpenClipboard(HWND owner) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
+  TakeSystemText();
   c.open = true;
   c.openedBy = owner;
+  c.changed = false;
   return TRUE;
 }
 
 BOOL CloseClipboard() {
   Clipboard& c = State();
   if (!RequireOpen()) return FALSE;
+  if (c.changed) GiveSystemText();
   c.open = false;
   c.openedBy = nullptr;
   return TRUE;
@@ -134,11 +170,13 @@ BOOL EmptyClipboard() {
   for (const Entry& e : c.entries) Free(e);
   c.entries.clear();
   c.owner = c.openedBy;
+  c.changed = true;
   return TRUE;
 }
 
 HANDLE SetClipboardData(UINT format, HANDLE data) {
   if (!RequireOpen() || format == 0) return nullptr;
+  State().changed = true;
   if (Entry* e = Find(format)) {
     Free(*e);
     *e = {format, data, false};

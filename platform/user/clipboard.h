@@ -8,6 +8,11 @@
 // messages) carries its bytes unchanged.  The clipboard owns what is set on it and frees it when
 // emptied.  Calls that need the clipboard open fail with ERROR_CLIPBOARD_NOT_OPEN.  Interface
 // thread only.
+//
+// The display's system clipboard mirrors text (backend.h): CloseClipboard after a change gives the
+// text that was set (as UTF-16) to the display; OpenClipboard takes text the display holds when it
+// differs from the text last exchanged, replacing the whole clipboard by that CF_UNICODETEXT with
+// no owner.  Other formats stay in the process.
 #pragma once
 
 #include "platform/user/user_types.h"

@@ -1,9 +1,14 @@
-// The clipboard: text formats made from one another, registered formats, ownership.
+// The clipboard: text formats made from one another, registered formats, ownership, and the text
+// mirrored with the display's system clipboard.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/core/cp874.h"
+#include "platform/user/backend.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/global_memory.h"
 #include "platform/user/message_ids.h"
@@ -97,6 +102,77 @@ TEST_F(ClipboardTest, CallsNeedTheClipboardOpenAndEmptyingTellsTheOldOwner) {
   CloseClipboard();
   EXPECT_EQ(Take(), (std::vector<std::string>{"owner 0x307"}));
   EXPECT_EQ(GetClipboardOwner(), other);
+}
+
+// A display whose system clipboard is a string another program may change.
+class ClipboardDisplay final : public user::Backend {
+ public:
+  const char* Name() const override { return "clipboard display"; }
+  std::optional<std::u16string> SystemClipboardText() override { return text; }
+  void SetSystemClipboardText(std::u16string_view t) override {
+    text = std::u16string(t);
+    ++sets;
+  }
+  std::optional<std::u16string> text;
+  int sets = 0;
+};
+
+class SystemClipboardTest : public ClipboardTest {
+ protected:
+  SystemClipboardTest() {
+    auto display = std::make_unique<ClipboardDisplay>();
+    display_ = display.get();
+    previous_ = user::SetBackend(std::move(display));
+  }
+  ~SystemClipboardTest() override { user::SetBackend(std::move(previous_)); }
+  ClipboardDisplay* display_;
+  std::unique_ptr<user::Backend> previous_;
+};
+
+TEST_F(SystemClipboardTest, TextSetHereGoesToTheDisplayOnClose) {
+  struct Case {
+    UINT format;
+    std::string bytes;   // zero terminated in the block
+  } cases[] = {{CF_TEXT, std::string("ภาษาไทย"_cp874)}, {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(u"ภาษาไทย"), 14)}};
+  for (const Case& c : cases) {
+    display_->sets = 0;
+    ASSERT_TRUE(OpenClipboard(owner_));
+    EmptyClipboard();
+    SetClipboardData(c.format, Block(c.bytes.c_str(), c.bytes.size() + 2));
+    EXPECT_EQ(display_->sets, 0) << "nothing leaves before the clipboard is closed";
+    CloseClipboard();
+    EXPECT_EQ(display_->sets, 1);
+    EXPECT_EQ(display_->text, u"ภาษาไทย");
+    // Reopening finds its own text there: the clipboard keeps its owner and formats.
+    ASSERT_TRUE(OpenClipboard(owner_));
+    EXPECT_EQ(GetClipboardOwner(), owner_);
+    EXPECT_EQ(EnumClipboardFormats(0), c.format);
+    CloseClipboard();
+    EXPECT_EQ(display_->sets, 1) << "closing without a change gives nothing";
+  }
+  // Formats other than text stay here.
+  const UINT rtf = RegisterClipboardFormatA("Rich Text Format");
+  ASSERT_TRUE(OpenClipboard(owner_));
+  EmptyClipboard();
+  SetClipboardData(rtf, Block("{\\rtf1}", 8));
+  CloseClipboard();
+  EXPECT_EQ(display_->text, u"ภาษาไทย");
+}
+
+TEST_F(SystemClipboardTest, TextFromAnotherProgramReplacesTheClipboard) {
+  const UINT rtf = RegisterClipboardFormatA("Rich Text Format");
+  ASSERT_TRUE(OpenClipboard(owner_));
+  EmptyClipboard();
+  SetClipboardData(rtf, Block("{\\rtf1}", 8));
+  CloseClipboard();
+  display_->text = u"จาก X11";
+  ASSERT_TRUE(OpenClipboard(owner_));
+  EXPECT_EQ(GetClipboardOwner(), nullptr);
+  EXPECT_FALSE(IsClipboardFormatAvailable(rtf));
+  EXPECT_EQ(Read<char16_t>(CF_UNICODETEXT), u"จาก X11");
+  EXPECT_EQ(Read<char>(CF_TEXT), std::string("จาก X11"_cp874));
+  CloseClipboard();
+  EXPECT_EQ(display_->sets, 0) << "taken text is not given back";
 }
 
 }  // namespace
