@@ -1,0 +1,209 @@
+#include "platform/user/backend/sdl/sdl_backend.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include "platform/core/cp874.h"
+#include "platform/gdi/bitmap_object.h"
+#include "platform/gdi/pixel_surface.h"
+#include "platform/user/backend/sdl/sdl_cursor.h"
+#include "platform/user/backend/sdl/sdl_events.h"
+#include "platform/user/capture.h"
+#include "platform/user/layered_window.h"
+#include "platform/user/cursor.h"
+#include "platform/user/window.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_surface.h"
+#include "platform/user/window_table.h"
+#include "platform/user/window_tree.h"
+
+namespace user {
+
+namespace {
+
+constexpr Uint32 kSubsystems = SDL_INIT_VIDEO | SDL_INIT_EVENTS;
+
+// Puts a rectangle of the SDL window's pixels on the display.  The first time under X11 brings up
+// the shared-memory image extension, whose records the X libraries keep for the life of the
+// process: the leak checker is told so.
+void ShowPixels(SDL_Window* window, const SDL_Rect& r) {
+#if defined(__SANITIZE_ADDRESS__)
+  const __lsan::ScopedDisabler processLifetime;
+#endif
+  SDL_UpdateWindowSurfaceRects(window, &r, 1);
+}
+
+bool Shown(const Window* w) { return w != nullptr && w->IsTopLevel() && (w->style & WS_VISIBLE); }
+
+Uint32 CreationFlags(const Window* w) {
+  Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+  const bool captionless = (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION;
+  if (captionless && w->owner != nullptr) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+  else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
+  if (w->exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  return flags;
+}
+
+// The window's surface as an SDL surface sharing its pixels (the alpha byte is not shown).
+SDL_Surface* SourceOf(const Window* w) {
+  gdi::PixelSurface& pixels = w->surface->Object()->Surface();
+  return SDL_CreateRGBSurfaceWithFormatFrom(pixels.Row(0), pixels.Width(), pixels.Height(), 32, pixels.Stride(),
+                                            SDL_PIXELFORMAT_RGB888);
+}
+
+}  // namespace
+
+std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* reason) {
+  if (SDL_InitSubSystem(kSubsystems) != 0) {
+    if (reason != nullptr) *reason = SDL_GetError();
+    return nullptr;
+  }
+  SDL_StartTextInput();
+  return std::unique_ptr<SdlBackend>(new SdlBackend);
+}
+
+SdlBackend::~SdlBackend() {
+  for (auto& [cursor, sdlCursor] : cursors_) SDL_FreeCursor(sdlCursor);
+  for (auto& [hwnd, window] : windows_) SDL_DestroyWindow(window);
+  SDL_StopTextInput();
+  // The display is the program's only user of SDL: quitting the whole library also closes the
+  // session-bus connection its X11 input methods opened.
+  SDL_Quit();
+}
+
+SDL_Window* SdlBackend::SdlWindowOf(HWND hwnd) const {
+  auto it = windows_.find(hwnd);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+SDL_Window* SdlBackend::Create(HWND hwnd) {
+  const Window* w = W(hwnd);
+  const std::string title = Utf16ToUtf8(w->text);
+  SDL_Window* window = SDL_CreateWindow(title.c_str(), w->rect.Left, w->rect.Top, std::max(1, w->rect.Width()),
+                                        std::max(1, w->rect.Height()), CreationFlags(w));
+  if (window == nullptr) return nullptr;
+  SDL_SetWindowData(window, kHwndKey, hwnd);
+  windows_[hwnd] = window;
+  return window;
+}
+
+// Position, size, title, opacity and stacking follow the window.
+void SdlBackend::Sync(HWND hwnd, SDL_Window* window) {
+  const Window* w = W(hwnd);
+  int x = 0, y = 0, width = 0, height = 0;
+  SDL_GetWindowPosition(window, &x, &y);
+  SDL_GetWindowSize(window, &width, &height);
+  if (x != w->rect.Left || y != w->rect.Top) SDL_SetWindowPosition(window, w->rect.Left, w->rect.Top);
+  if (width != w->rect.Width() || height != w->rect.Height())
+    SDL_SetWindowSize(window, std::max(1, w->rect.Width()), std::max(1, w->rect.Height()));
+  const std::string title = Utf16ToUtf8(w->text);
+  if (title != SDL_GetWindowTitle(window)) SDL_SetWindowTitle(window, title.c_str());
+  SDL_SetWindowAlwaysOnTop(window, (w->exStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
+  const bool faded = (w->exStyle & WS_EX_LAYERED) && (w->layeredFlags & LWA_ALPHA);
+  SDL_SetWindowOpacity(window, faded ? float(w->layeredAlpha) / 255.0f : 1.0f);
+}
+
+void SdlBackend::WindowChanged(HWND hwnd) {
+  const Window* w = W(hwnd);
+  SDL_Window* window = SdlWindowOf(hwnd);
+  if (!Shown(w)) {
+    if (window != nullptr) SDL_HideWindow(window);
+    if (raised_ == hwnd) raised_ = nullptr;
+    return;
+  }
+  if (window == nullptr && (window = Create(hwnd)) == nullptr) return;
+  Sync(hwnd, window);
+  if (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) {
+    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (w->exStyle & WS_EX_NOACTIVATE) ? "1" : "0");
+    SDL_ShowWindow(window);
+  }
+  if (GetTopWindow(nullptr) == hwnd && raised_ != hwnd) {
+    SDL_RaiseWindow(window);
+    raised_ = hwnd;
+  }
+  if (w->surface) Present(hwnd, Rect(0, 0, w->rect.Width(), w->rect.Height()));
+}
+
+void SdlBackend::WindowDestroyed(HWND hwnd) {
+  auto it = windows_.find(hwnd);
+  if (it == windows_.end()) return;
+  SDL_DestroyWindow(it->second);
+  windows_.erase(it);
+  if (raised_ == hwnd) raised_ = nullptr;
+}
+
+void SdlBackend::Present(HWND hwnd, const TRect& area) {
+  const Window* w = W(hwnd);
+  SDL_Window* window = SdlWindowOf(hwnd);
+  if (window == nullptr || w == nullptr || !w->surface || (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN)) return;
+  SDL_Surface* target = SDL_GetWindowSurface(window);
+  SDL_Surface* source = SourceOf(w);
+  if (target != nullptr && source != nullptr) {
+    SDL_Rect r{int(area.Left), int(area.Top), int(area.Width()), int(area.Height())};
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(source, &r, target, &r);
+    ShowPixels(window, r);
+  }
+  SDL_FreeSurface(source);
+}
+
+void SdlBackend::FollowCursor() {
+  HCURSOR cursor = GetCursor();
+  if (cursor == shownCursor_) return;
+  shownCursor_ = cursor;
+  if (cursor == nullptr) {
+    SDL_ShowCursor(SDL_DISABLE);
+    return;
+  }
+  SDL_Cursor*& sdlCursor = cursors_[cursor];
+  if (sdlCursor == nullptr) sdlCursor = CreateSdlCursor(cursor);
+  if (sdlCursor != nullptr) SDL_SetCursor(sdlCursor);
+  SDL_ShowCursor(SDL_ENABLE);
+}
+
+// While a window has the capture the display sends the mouse here even outside the windows.
+void SdlBackend::FollowCapture() {
+  const bool wanted = GetCapture() != nullptr;
+  if (wanted == captured_) return;
+  captured_ = wanted;
+  SDL_CaptureMouse(wanted ? SDL_TRUE : SDL_FALSE);
+}
+
+bool SdlBackend::PumpEvents(std::optional<DWORD> timeoutMs) {
+  FollowCursor();
+  FollowCapture();
+  bool any = false;
+  SDL_Event e;
+  const auto handle = [&](const SDL_Event& event) {
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+      SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
+      HWND hwnd = window ? static_cast<HWND>(SDL_GetWindowData(window, kHwndKey)) : nullptr;
+      if (const Window* w = W(hwnd)) Present(hwnd, Rect(0, 0, w->rect.Width(), w->rect.Height()));
+      return;
+    }
+    any |= TranslateSdlEvent(event);
+  };
+  if (timeoutMs && *timeoutMs > 0 && SDL_WaitEventTimeout(&e, int(*timeoutMs))) handle(e);
+  while (SDL_PollEvent(&e)) handle(e);
+  return any;
+}
+
+std::optional<std::u16string> SdlBackend::SystemClipboardText() {
+  if (!SDL_HasClipboardText()) return std::nullopt;
+  char* text = SDL_GetClipboardText();
+  std::optional<std::u16string> result;
+  if (text != nullptr) result = Utf8ToUtf16(text);
+  SDL_free(text);
+  return result;
+}
+
+void SdlBackend::SetSystemClipboardText(std::u16string_view text) {
+  SDL_SetClipboardText(Utf16ToUtf8(text).c_str());
+}
+
+}  // namespace user

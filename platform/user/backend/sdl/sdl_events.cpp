@@ -1,0 +1,131 @@
+#include "platform/user/backend/sdl/sdl_events.h"
+
+#include <SDL2/SDL_video.h>
+
+#include "platform/core/cp874.h"
+#include "platform/user/backend/sdl/sdl_keys.h"
+#include "platform/user/focus.h"
+#include "platform/user/input_events.h"
+#include "platform/user/message_ids.h"
+#include "platform/user/post_message.h"
+#include "platform/user/virtual_keys.h"
+#include "platform/user/window_pos.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
+
+namespace user {
+
+namespace {
+
+constexpr int kWheelDelta = 120;
+
+HWND WindowOf(Uint32 windowId) {
+  SDL_Window* window = SDL_GetWindowFromID(windowId);
+  HWND hwnd = window ? static_cast<HWND>(SDL_GetWindowData(window, kHwndKey)) : nullptr;
+  return hwnd && IsWindow(hwnd) ? hwnd : nullptr;
+}
+
+// The screen point of a point of an SDL window.
+bool ScreenPoint(Uint32 windowId, int x, int y, TPoint& out) {
+  HWND hwnd = WindowOf(windowId);
+  TRect r;
+  if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return false;
+  out = {r.Left + x, r.Top + y};
+  return true;
+}
+
+bool MoveTo(Uint32 windowId, int x, int y) {
+  TPoint p;
+  if (!ScreenPoint(windowId, x, y, p)) return false;
+  InjectMouseMove(p.X, p.Y);
+  return true;
+}
+
+bool ButtonOf(Uint8 sdlButton, MouseButton& out) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT: out = MouseButton::Left; return true;
+    case SDL_BUTTON_MIDDLE: out = MouseButton::Middle; return true;
+    case SDL_BUTTON_RIGHT: out = MouseButton::Right; return true;
+    case SDL_BUTTON_X1: out = MouseButton::X1; return true;
+    case SDL_BUTTON_X2: out = MouseButton::X2; return true;
+    default: return false;
+  }
+}
+
+bool Button(const SDL_MouseButtonEvent& e) {
+  MouseButton button;
+  if (e.which == SDL_TOUCH_MOUSEID || !ButtonOf(e.button, button) || !MoveTo(e.windowID, e.x, e.y)) return false;
+  InjectMouseButton(button, e.state == SDL_PRESSED);
+  return true;
+}
+
+bool Wheel(const SDL_MouseWheelEvent& e) {
+  const int flip = e.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+  if (e.y != 0) InjectMouseWheel(e.y * flip * kWheelDelta);
+  if (e.x != 0) InjectMouseWheel(e.x * flip * kWheelDelta, true);
+  return e.x != 0 || e.y != 0;
+}
+
+// The keys that bring no text input take their character from the layout.
+bool CharacterFromLayout(int vk, Uint16 modifiers) {
+  if ((modifiers & KMOD_CTRL) && !(modifiers & KMOD_ALT)) return true;
+  return vk == VK_RETURN || vk == VK_TAB || vk == VK_BACK || vk == VK_ESCAPE;
+}
+
+bool Key(const SDL_KeyboardEvent& e) {
+  const VirtualKey key = VirtualKeyOf(e.keysym.scancode, (e.keysym.mod & KMOD_NUM) != 0);
+  if (key.vk == 0) return false;
+  const bool layout = e.state == SDL_PRESSED && CharacterFromLayout(key.vk, e.keysym.mod);
+  InjectKey(key.vk, e.state == SDL_PRESSED, key.extended, layout ? kLayoutChar : char16_t(0));
+  return true;
+}
+
+bool Text(const SDL_TextInputEvent& e) {
+  const std::u16string text = Utf8ToUtf16(e.text);
+  if (text.empty()) return false;
+  InjectText(text);
+  return true;
+}
+
+bool WindowEvent(const SDL_WindowEvent& e) {
+  HWND hwnd = WindowOf(e.windowID);
+  if (hwnd == nullptr) return false;
+  TRect r;
+  GetWindowRect(hwnd, &r);
+  constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
+  switch (e.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      return PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0) != 0;
+    case SDL_WINDOWEVENT_MOVED:
+      if (e.data1 == r.Left && e.data2 == r.Top) return false;
+      return SetWindowPos(hwnd, nullptr, e.data1, e.data2, 0, 0, kKeep | SWP_NOSIZE) != 0;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      if (e.data1 == r.Width() && e.data2 == r.Height()) return false;
+      return SetWindowPos(hwnd, nullptr, 0, 0, e.data1, e.data2, kKeep | SWP_NOMOVE) != 0;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      if (GetActiveWindow() == hwnd || !IsWindowEnabled(hwnd)) return false;
+      SetActiveWindow(hwnd);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool TranslateSdlEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_MOUSEMOTION:
+      return event.motion.which != SDL_TOUCH_MOUSEID && MoveTo(event.motion.windowID, event.motion.x, event.motion.y);
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: return Button(event.button);
+    case SDL_MOUSEWHEEL: return Wheel(event.wheel);
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: return Key(event.key);
+    case SDL_TEXTINPUT: return Text(event.text);
+    case SDL_WINDOWEVENT: return WindowEvent(event.window);
+    default: return false;
+  }
+}
+
+}  // namespace user
