@@ -410,6 +410,16 @@ void TWinControl::WMMove(TMessage& Message) {
   UpdateBounds();
 }
 
+// Size constraints and AutoSize hold however the window is sized (SetWindowPos, the frame, a
+// maximise): a size they refuse is dropped, a size they change is changed.
+void TWinControl::WMWindowPosChanging(TMessage& Message) {
+  auto* pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
+  const bool busy = ComponentState().Contains(csReading) || ComponentState().Contains(csDestroying);
+  if (pos != nullptr && !busy && (pos->flags & SWP_NOSIZE) == 0 && !CheckNewSize(pos->cx, pos->cy))
+    pos->flags |= SWP_NOSIZE;
+  DefaultHandler(Message);
+}
+
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
   const bool framed = ctl3D_ && ControlStyle().Contains(csFramed) && Parent() != nullptr && pos != nullptr &&

@@ -183,6 +183,7 @@ class TWinControl : public TControl {
   void WMKillFocus(TMessage& Message);
   void WMSize(TMessage& Message);
   void WMMove(TMessage& Message);
+  void WMWindowPosChanging(TMessage& Message);
   void WMWindowPosChanged(TMessage& Message);
   void WMSetCursor(TMessage& Message);
   void WMNCDestroy(TMessage& Message);

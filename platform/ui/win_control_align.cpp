@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "platform/ui/win_control.h"
+#include "platform/user/window_pos.h"
+#include "platform/user/window_styles.h"
 
 namespace {
 
@@ -155,9 +157,11 @@ bool TWinControl::CanAutoSize(Integer& NewWidth, Integer& NewHeight) {
   return true;
 }
 
+// The window takes the size the constraints and AutoSize make of its current one.
 void TWinControl::AdjustSize() {
-  if (!ComponentState().Contains(csLoading) && handle_ != nullptr) {
-    SetBounds(Left(), Top(), Width(), Height());
-    RequestAlign();
-  }
+  if (ComponentState().Contains(csLoading) || handle_ == nullptr) return;
+  Integer w = Width(), h = Height();
+  if (CheckNewSize(w, h) && (w != Width() || h != Height()))
+    SetWindowPos(handle_, nullptr, 0, 0, w, h, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+  RequestAlign();
 }

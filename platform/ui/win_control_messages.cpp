@@ -118,6 +118,7 @@ void TWinControl::Dispatch(TMessage& Message) {
       return;
     case WM_SIZE: return WMSize(Message);
     case WM_MOVE: return WMMove(Message);
+    case WM_WINDOWPOSCHANGING: return WMWindowPosChanging(Message);
     case WM_WINDOWPOSCHANGED: return WMWindowPosChanged(Message);
     case WM_SETCURSOR: return WMSetCursor(Message);
     case WM_NCDESTROY: return WMNCDestroy(Message);
