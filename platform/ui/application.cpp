@@ -1,6 +1,5 @@
 // TApplication: creation, the message loop, the hidden window and its hooks, errors and modal
 // book-keeping.  Hints are in application_hints.cpp.
-#include "platform/user/cursor.h"
 #include "platform/ui/application.h"
 
 #include <algorithm>
@@ -9,13 +8,14 @@
 #include "platform/os/file_names.h"
 #include "platform/os/module_name.h"
 #include "platform/ui/control_binding.h"
-#include "platform/ui/hints.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hint_window.h"
+#include "platform/ui/hints.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/object_instance.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"
+#include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_loop.h"

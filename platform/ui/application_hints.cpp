@@ -4,6 +4,7 @@
 // hint below the cursor, hidden again after HideTimeout (HintHidePause).  Leaving the control's
 // hint rectangle, a key or a click ends the hint.  Timers run on the injectable clock.
 #include "platform/ui/application.h"
+
 #include "platform/ui/hint_window.h"
 #include "platform/ui/hints.h"
 #include "platform/ui/screen.h"

@@ -7,10 +7,10 @@
 #include "platform/gdi/clip.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
+#include "platform/gdi/focus_rect.h"
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/raster_ops.h"
-#include "platform/gdi/focus_rect.h"
 #include "platform/ui/graphic.h"
 
 PR_IMPLEMENT_CLASS(TCanvas)

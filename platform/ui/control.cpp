@@ -1,17 +1,17 @@
 // TControl: construction, appearance properties, text, and message handling.
-#include "platform/ui/form.h"
-#include "platform/core/exceptions.h"
 #include "platform/ui/control.h"
 
 #include <cstring>
 
 #include "platform/classes/publisher.h"
 #include "platform/classes/reader.h"
+#include "platform/core/exceptions.h"
 #include "platform/gdi/geometry.h"
 #include "platform/ui/application.h"
 #include "platform/ui/bidi.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/font.h"
+#include "platform/ui/form.h"
 #include "platform/ui/size_constraints.h"
 #include "platform/ui/win_control.h"
 #include "platform/user/window_styles.h"

@@ -1,12 +1,12 @@
-#include "platform/user/def_window_proc.h"
-#include "platform/user/window_styles.h"
 #include "platform/ui/control_binding.h"
 
 #include "platform/core/exceptions.h"
 #include "platform/ui/win_control.h"
+#include "platform/user/def_window_proc.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
+#include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 
 namespace {

@@ -1,15 +1,16 @@
 // TControl: bounds, client area, alignment, anchors, size constraints, AutoSize, painting requests
 // and z-order.
+#include "platform/ui/control.h"
+
 #include <algorithm>
 
-#include "platform/gdi/geometry.h"
 #include "platform/core/exceptions.h"
-#include "platform/ui/control.h"
+#include "platform/gdi/clip.h"
+#include "platform/gdi/geometry.h"
 #include "platform/ui/size_constraints.h"
 #include "platform/ui/win_control.h"
 #include "platform/user/painting.h"
 #include "platform/user/window_dc.h"
-#include "platform/gdi/clip.h"
 
 void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   if (!CheckNewSize(AWidth, AHeight)) return;

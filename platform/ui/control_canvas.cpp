@@ -1,10 +1,10 @@
-#include "platform/core/exceptions.h"
 #include "platform/ui/control_canvas.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/classes/publisher.h"
+#include "platform/core/exceptions.h"
 #include "platform/gdi/clip.h"
 #include "platform/gdi/dc.h"
 #include "platform/ui/win_control.h"

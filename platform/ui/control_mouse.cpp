@@ -1,14 +1,15 @@
 // TControl: mouse messages and events, capture, context menus, and finding controls by window and
 // by screen position.
-#include "platform/user/cursor.h"
-#include "platform/user/key_state.h"
-#include "platform/user/virtual_keys.h"
-#include "platform/gdi/geometry.h"
 #include "platform/ui/control.h"
+
+#include "platform/gdi/geometry.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menu_hooks.h"
 #include "platform/ui/win_control.h"
 #include "platform/user/capture.h"
+#include "platform/user/cursor.h"
+#include "platform/user/key_state.h"
+#include "platform/user/virtual_keys.h"
 #include "platform/user/window_from_point.h"
 #include "platform/user/window_tree.h"
 

@@ -1,9 +1,10 @@
 // TCustomForm: activation and the focused control, dialog keys, modal showing and closing.
+#include "platform/ui/form.h"
+
 #include <vector>
 
 #include "platform/ui/application.h"
 #include "platform/ui/cursors.h"
-#include "platform/ui/form.h"
 #include "platform/ui/menu_hooks.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"

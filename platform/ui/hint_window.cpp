@@ -1,9 +1,9 @@
 #include "platform/ui/hint_window.h"
 
 #include "platform/classes/publisher.h"
-#include "platform/ui/canvas.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/text_constants.h"
+#include "platform/ui/canvas.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 

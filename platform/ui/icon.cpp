@@ -1,14 +1,14 @@
-#include "platform/classes/stream.h"
 #include "platform/ui/icon.h"
 
 #include <span>
 
 #include "platform/classes/publisher.h"
+#include "platform/classes/stream.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/decoded_image.h"
 #include "platform/gdi/gdi_objects.h"
-#include "platform/gdi/icon.h"
 #include "platform/gdi/ico_codec.h"
+#include "platform/gdi/icon.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphic_streams.h"

@@ -1,10 +1,10 @@
 #include "platform/ui/label.h"
 
 #include "platform/gdi/dc.h"
-#include "platform/ui/control_publishing.h"
-#include "platform/ui/hotkeys.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/text_constants.h"
+#include "platform/ui/control_publishing.h"
+#include "platform/ui/hotkeys.h"
 #include "platform/user/window_dc.h"
 
 PR_IMPLEMENT_CLASS(TCustomLabel)

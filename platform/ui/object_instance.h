@@ -11,8 +11,8 @@
 // method; DeallocateHWnd destroys it and frees its instance.
 #pragma once
 
-#include "platform/ui/message.h"
 #include "platform/classes/event.h"
+#include "platform/ui/message.h"
 
 using TWndMethod = Event<void(TMessage& Message)>;
 

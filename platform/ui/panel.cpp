@@ -1,10 +1,10 @@
 #include "platform/ui/panel.h"
 
+#include "platform/gdi/draw_text.h"
+#include "platform/gdi/text_constants.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/frame3d.h"
-#include "platform/gdi/draw_text.h"
-#include "platform/gdi/text_constants.h"
 #include "platform/user/window_styles.h"
 
 PR_IMPLEMENT_CLASS(TCustomPanel)

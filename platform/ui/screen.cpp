@@ -1,4 +1,3 @@
-#include "platform/os/thread.h"
 #include "platform/ui/screen.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include "platform/classes/publisher.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_constants.h"
+#include "platform/os/thread.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/form.h"
 #include "platform/user/cursor.h"

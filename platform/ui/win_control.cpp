@@ -1,9 +1,4 @@
 // TWinControl: the window's life cycle, the children, bounds, notifications and message dispatch.
-#include "platform/user/focus.h"
-#include "platform/core/ansi_strings.h"
-#include "platform/ui/bidi.h"
-#include "platform/gdi/dc.h"
-#include "platform/ui/form.h"
 #include "platform/ui/win_control.h"
 
 #include <algorithm>
@@ -11,13 +6,18 @@
 
 #include "platform/classes/publisher.h"
 #include "platform/classes/reader.h"
+#include "platform/core/ansi_strings.h"
+#include "platform/gdi/dc.h"
 #include "platform/ui/application.h"
+#include "platform/ui/bidi.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/control_binding.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/font.h"
+#include "platform/ui/form.h"
 #include "platform/ui/object_instance.h"
 #include "platform/user/def_window_proc.h"
+#include "platform/user/focus.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"

@@ -4,9 +4,10 @@
 // aligned.  Within one alignment, controls keep their current order along the axis (the topmost
 // alTop first, the bottommost alBottom first, ...).  Each aligned control takes the whole width
 // (top, bottom) or height (left, right) of what is left and narrows it for the next.
+#include "platform/ui/win_control.h"
+
 #include <algorithm>
 
-#include "platform/ui/win_control.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 

@@ -1,10 +1,11 @@
 // TWinControl: focus, the tab order, and reading children from a component stream.
-#include "platform/core/exceptions.h"
+#include "platform/ui/win_control.h"
+
 #include <algorithm>
 
 #include "platform/classes/reader.h"
+#include "platform/core/exceptions.h"
 #include "platform/ui/form.h"
-#include "platform/ui/win_control.h"
 #include "platform/user/focus.h"
 
 bool TWinControl::CanFocus() {

@@ -1,23 +1,24 @@
 // TWinControl: WndProc, the message table (Dispatch), reflection of child notifications, and
 // keyboard handling.
-#include "platform/user/def_window_proc.h"
-#include "platform/ui/cursors.h"
+#include "platform/ui/win_control.h"
+
 #include "platform/gdi/clip.h"
 #include "platform/gdi/draw.h"
-#include "platform/ui/brush.h"
-#include "platform/user/window_dc.h"
-#include "platform/user/window_pos.h"
 #include "platform/ui/application.h"
+#include "platform/ui/brush.h"
 #include "platform/ui/control_binding.h"
+#include "platform/ui/cursors.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menu_hooks.h"
 #include "platform/ui/screen.h"
-#include "platform/ui/win_control.h"
 #include "platform/user/capture.h"
 #include "platform/user/cursor.h"
+#include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
 #include "platform/user/key_state.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_dc.h"
+#include "platform/user/window_pos.h"
 #include "platform/user/window_tree.h"
 
 namespace {

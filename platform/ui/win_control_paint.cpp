@@ -1,17 +1,18 @@
 // TWinControl: painting the window, its graphic children and the frames of framed children;
 // invalidation and updates; painting into another context (PaintTo, WM_PRINTCLIENT).
-#include "platform/gdi/gdi_constants.h"
+#include "platform/ui/win_control.h"
+
 #include "platform/gdi/bitmap.h"
+#include "platform/gdi/blt.h"
 #include "platform/gdi/clip.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
+#include "platform/gdi/draw_edge.h"
+#include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pens_brushes.h"
 #include "platform/gdi/raster_ops.h"
-#include "platform/gdi/blt.h"
 #include "platform/ui/brush.h"
-#include "platform/gdi/draw_edge.h"
-#include "platform/ui/win_control.h"
 #include "platform/user/painting.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_dc.h"
