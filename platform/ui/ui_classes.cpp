@@ -6,12 +6,13 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
 
 void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
-                   TImage::StaticClass(), TButton::StaticClass(),
-                   TCheckBox::StaticClass(), TRadioButton::StaticClass()});
+                   TImage::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(),
+                   TRadioButton::StaticClass(), TImageList::StaticClass()});
 }
