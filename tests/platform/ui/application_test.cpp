@@ -1,10 +1,17 @@
 // The application: errors in handlers reach the error box and the loop goes on; message boxes
-// answered from a script; window hooks and the application messages.
+// answered from a script; ending the loop; window hooks and utility windows; hint timing.
 #include "platform/core/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/button.h"
+#include "platform/ui/hint_window.h"
+#include "platform/ui/object_instance.h"
+#include "platform/ui/panel.h"
 #include "platform/ui/message_box.h"
 #include "platform/user/backend/headless/headless_backend.h"
+#include "platform/user/post_message.h"
+#include "platform/user/send_message.h"
+#include "platform/user/window_pos.h"
+#include "platform/user/window_tree.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {
@@ -108,6 +115,107 @@ TEST_F(ApplicationTest, AnUnscriptedBoxIsClosedAndReported) {
       "The modal form \"Companies\" was left open; it was cancelled"};
   EXPECT_EQ(driver_->Problems(), expected);
   EXPECT_EQ(driver_->Transcript().size(), 3u);
+}
+
+TEST_F(ApplicationTest, TerminateEndsTheLoopAtItsNextTurn) {
+  TForm* form = NewForm("Main");
+  Application->SetMainForm(form);
+  std::vector<WPARAM> handled;
+  Application->OnMessage = [&](MSG& msg, bool& handledHere) {
+    if (msg.message != WM_USER + 1) return;
+    handled.push_back(msg.wParam);
+    if (msg.wParam == 1) Application->Terminate();
+    handledHere = true;
+  };
+  for (WPARAM i : {1, 2}) PostMessageA(form->Handle(), WM_USER + 1, i, 0);
+  Application->Run();
+  Application->OnMessage = nullptr;
+  // Terminate ends the loop at its next turn: the message already waiting is still handled.
+  EXPECT_EQ(handled, (std::vector<WPARAM>{1, 2}));
+  EXPECT_TRUE(Application->Terminated());
+}
+
+// Hooks are methods of objects, as the application compares them to unhook.
+class THookRecorder : public TObject {
+ public:
+  std::vector<UINT> seen;
+  bool Hook(TMessage& m) {
+    seen.push_back(m.Msg);
+    if (m.Msg != WM_USER + 7) return false;
+    m.Result = 9;
+    return true;
+  }
+  void Utility(TMessage& m) {
+    seen.push_back(m.Msg);
+    m.Result = LRESULT(m.WParam) * 2;
+  }
+};
+
+TEST_F(ApplicationTest, HooksOfTheApplicationWindowAndUtilityWindowsSeeTheirMessages) {
+  THookRecorder first, second;
+  TWindowHook hook1, hook2;
+  hook1.Bind(&first, &THookRecorder::Hook);
+  hook2.Bind(&second, &THookRecorder::Hook);
+  Application->HookMainWindow(hook1);
+  Application->HookMainWindow(hook2);
+  EXPECT_EQ(SendMessageA(Application->Handle(), WM_USER + 7, 0, 0), 9);   // the first hook ends it
+  SendMessageA(Application->Handle(), WM_USER + 8, 0, 0);
+  Application->UnhookMainWindow(hook1);
+  SendMessageA(Application->Handle(), WM_USER + 7, 0, 0);
+  Application->UnhookMainWindow(hook2);
+  SendMessageA(Application->Handle(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(first.seen, (std::vector<UINT>{WM_USER + 7, WM_USER + 8}));
+  EXPECT_EQ(second.seen, (std::vector<UINT>{WM_USER + 8, WM_USER + 7}));
+
+  THookRecorder owner;
+  TWndMethod method;
+  method.Bind(&owner, &THookRecorder::Utility);
+  HWND window = AllocateHWnd(method);
+  ASSERT_TRUE(IsWindow(window));
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_EQ(SendMessageA(window, WM_USER + 3, 21, 0), 42);
+  DeallocateHWnd(window);
+  EXPECT_FALSE(IsWindow(window));
+  // The method hears the window's destruction too.
+  ASSERT_GE(owner.seen.size(), 2u);
+  EXPECT_EQ(owner.seen.front(), UINT(WM_USER + 3));
+  EXPECT_EQ(owner.seen.back(), UINT(WM_NCDESTROY));
+}
+
+TEST_F(ApplicationTest, AHintShowsAfterThePauseAndHidesAfterTheHidePause) {
+  TForm* form = NewForm("Main");
+  auto* panel = new TPanel(form);
+  panel->SetBounds(10, 10, 100, 40);
+  panel->SetParent(form);
+  panel->SetHint("Save|Saves the company's file");
+  panel->SetShowHint(true);
+  Application->SetHintPause(500);
+  Application->SetHintHidePause(2500);
+  auto hintShown = [] {
+    THintWindow* hint = Application->HintWindow();
+    return hint != nullptr && hint->HandleAllocated() && IsWindowVisible(hint->Handle()) != 0;
+  };
+  driver_->MoveMouseTo(panel, TPoint{20, 20});
+  clock_.Advance(400);
+  driver_->Settle();
+  EXPECT_FALSE(hintShown());
+  clock_.Advance(100);
+  driver_->Settle();
+  ASSERT_TRUE(hintShown());
+  EXPECT_EQ(Application->HintWindow()->Caption(), "Save");   // the short hint
+  clock_.Advance(2499);
+  driver_->Settle();
+  EXPECT_TRUE(hintShown());
+  clock_.Advance(1);
+  driver_->Settle();
+  EXPECT_FALSE(hintShown());
+  // Leaving the control cancels a pending hint.
+  driver_->MoveMouseTo(form, TPoint{150, 80});
+  driver_->MoveMouseTo(panel, TPoint{30, 20});
+  driver_->MoveMouseTo(form, TPoint{150, 80});
+  clock_.Advance(1000);
+  driver_->Settle();
+  EXPECT_FALSE(hintShown());
 }
 
 }  // namespace
