@@ -60,16 +60,16 @@ TForm* UiTest::NewForm(const std::string& name, bool show) {
 
 void NotificationLog::Watch(TControl* control) {
   TWndMethod original = control->WindowProc;
-  control->WindowProc = [this, control, original](TMessage& m) {
+  control->WindowProc = [entries = entries_, control, original](TMessage& m) {
     const std::string name = CmName(m.Msg);
-    if (!name.empty()) entries_.push_back(control->Name() + ":" + name);
+    if (!name.empty()) entries->push_back(control->Name() + ":" + name);
     original(m);
   };
 }
 
 std::vector<std::string> NotificationLog::Take() {
   std::vector<std::string> taken;
-  taken.swap(entries_);
+  taken.swap(*entries_);
   return taken;
 }
 

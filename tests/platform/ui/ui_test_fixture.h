@@ -28,14 +28,16 @@ class UiTest : public ::testing::Test {
   std::unique_ptr<TTestDriver> driver_;
 };
 
-// Records the control notifications controls receive, as "Name:CM_NAME".
+// Records the control notifications controls receive, as "Name:CM_NAME".  The record is shared
+// with the watching window procedures, so controls that outlive the log (freed by the fixture)
+// write into it safely.
 class NotificationLog {
  public:
   void Watch(TControl* control);
   std::vector<std::string> Take();
 
  private:
-  std::vector<std::string> entries_;
+  std::shared_ptr<std::vector<std::string>> entries_ = std::make_shared<std::vector<std::string>>();
 };
 
 // The name of a CM_ message number ("" when it is not one the log reports).
