@@ -1,6 +1,7 @@
 // The system's windows on a real X display: an Xvfb server started for the test, the SDL backend
 // chosen by InstallDisplayBackend, a screenshot of the root window taken with ImageMagick's
-// `import` and probed pixel by pixel, and a click injected with xdotool reaching a child window.
+// `import` and probed pixel by pixel, a click injected with xdotool reaching a child window, and
+// the mouse leaving the windows reported to a window that tracks it.
 // Skips only when Xvfb cannot start.
 #include <gtest/gtest.h>
 
@@ -25,6 +26,7 @@
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/backend/sdl/display_choice.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/mouse_tracking.h"
 #include "platform/user/painting.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
@@ -121,7 +123,7 @@ class XvfbSmokeTest : public UserTest {
   HWND top_ = nullptr, child_ = nullptr, popup_ = nullptr;
 };
 
-TEST_F(XvfbSmokeTest, WindowsShowOnTheScreenAndAClickReachesTheChild) {
+TEST_F(XvfbSmokeTest, WindowsShowOnTheScreenAndTheMouseReachesTheChild) {
   // A framed top-level window at (50, 40) with a green child, and a blue popup it owns.
   top_ = CreateLogWindow("top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 40, 320, 220, nullptr);
   child_ = CreateLogWindow("child", WS_CHILD | WS_VISIBLE, 20, 30, 120, 70, top_);
@@ -173,6 +175,16 @@ TEST_F(XvfbSmokeTest, WindowsShowOnTheScreenAndAClickReachesTheChild) {
   });
   ASSERT_TRUE(arrived) << "the click did not arrive";
   EXPECT_EQ(clicks, (std::vector<std::string>{"child WM_LBUTTONDOWN 30,20 keys=0x1", "child WM_LBUTTONUP 30,20 keys=0x0"}));
+
+  // Leaving every window: X sends no motion outside them, yet the tracking child hears of it.
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, child_, 0};
+  ASSERT_TRUE(TrackMouseEvent(&track));
+  ASSERT_EQ(std::system(("xdotool mousemove --sync 700 100")), 0);
+  bool left = false;
+  EXPECT_TRUE(RunUntil([&] {
+    for (const std::string& line : Take()) left |= line == "child WM_MOUSELEAVE";
+    return left;
+  })) << "no WM_MOUSELEAVE";
 }
 
 }  // namespace
