@@ -141,10 +141,6 @@ bool ScanTime(Scanner& in, TDateTime& time, const TFormatSettings& fs) {
                        static_cast<Word>(msec), time);
 }
 
-[[noreturn]] void RaiseInvalid(std::string_view s, const char* what) {
-  throw EConvertError("'" + std::string(s) + "' is not a valid " + what);
-}
-
 }  // namespace
 
 bool TryStrToDate(std::string_view s, TDateTime& value) { return TryStrToDate(s, value, FormatSettings); }
@@ -161,7 +157,7 @@ TDateTime StrToDate(std::string_view s) { return StrToDate(s, FormatSettings); }
 
 TDateTime StrToDate(std::string_view s, const TFormatSettings& settings) {
   TDateTime value;
-  if (!TryStrToDate(s, value, settings)) RaiseInvalid(s, "date");
+  if (!TryStrToDate(s, value, settings)) RaiseNotValid(s, "date");
   return value;
 }
 
@@ -188,7 +184,7 @@ TDateTime StrToTime(std::string_view s) { return StrToTime(s, FormatSettings); }
 
 TDateTime StrToTime(std::string_view s, const TFormatSettings& settings) {
   TDateTime value;
-  if (!TryStrToTime(s, value, settings)) RaiseInvalid(s, "time");
+  if (!TryStrToTime(s, value, settings)) RaiseNotValid(s, "time");
   return value;
 }
 
@@ -218,7 +214,7 @@ TDateTime StrToDateTime(std::string_view s) { return StrToDateTime(s, FormatSett
 
 TDateTime StrToDateTime(std::string_view s, const TFormatSettings& settings) {
   TDateTime value;
-  if (!TryStrToDateTime(s, value, settings)) RaiseInvalid(s, "date and time");
+  if (!TryStrToDateTime(s, value, settings)) RaiseNotValid(s, "date and time");
   return value;
 }
 

@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "platform/core/types.h"
 
@@ -56,3 +57,7 @@ class EInOutError : public Exception {
 
 // Raises EAbort with the class library's silent message; handlers show nothing for it.
 [[noreturn]] void Abort();
+
+// Raises EConvertError "'<text>' is not a valid <what>", the failure of every StrTo... conversion
+// (`what`: "integer value", "floating point value", "date", "time", "date and time").
+[[noreturn]] void RaiseNotValid(std::string_view text, const char* what);

@@ -68,10 +68,6 @@ void ValAs(std::string_view s, T& value, Integer& code, const Limits& limits) {
   value = static_cast<T>(r.negative && code == 0 ? Unsigned(0) - bits : bits);
 }
 
-[[noreturn]] void RaiseInvalidInteger(std::string_view s) {
-  throw EConvertError("'" + std::string(s) + "' is not a valid integer value");
-}
-
 std::string Hex(UInt64 bits, Integer digits) {
   char buffer[16];
   const auto end = std::to_chars(buffer, buffer + sizeof buffer, bits, 16).ptr;
@@ -117,13 +113,13 @@ bool TryStrToInt64(std::string_view s, Int64& value) {
 
 Integer StrToInt(std::string_view s) {
   Integer value;
-  if (!TryStrToInt(s, value)) RaiseInvalidInteger(s);
+  if (!TryStrToInt(s, value)) RaiseNotValid(s, "integer value");
   return value;
 }
 
 Int64 StrToInt64(std::string_view s) {
   Int64 value;
-  if (!TryStrToInt64(s, value)) RaiseInvalidInteger(s);
+  if (!TryStrToInt64(s, value)) RaiseNotValid(s, "integer value");
   return value;
 }
 

@@ -140,10 +140,6 @@ bool ScanWhole(std::string_view s, char decimalSeparator, std::string& plain) {
   return scan.complete && i == s.size();
 }
 
-[[noreturn]] void RaiseInvalidFloat(std::string_view s) {
-  throw EConvertError("'" + std::string(s) + "' is not a valid floating point value");
-}
-
 }  // namespace
 
 bool TryStrToFloat(std::string_view s, double& value) { return TryStrToFloat(s, value, FormatSettings); }
@@ -160,7 +156,7 @@ double StrToFloat(std::string_view s) { return StrToFloat(s, FormatSettings); }
 
 double StrToFloat(std::string_view s, const TFormatSettings& settings) {
   double value;
-  if (!TryStrToFloat(s, value, settings)) RaiseInvalidFloat(s);
+  if (!TryStrToFloat(s, value, settings)) RaiseNotValid(s, "floating point value");
   return value;
 }
 
@@ -195,7 +191,7 @@ Currency StrToCurr(std::string_view s) { return StrToCurr(s, FormatSettings); }
 
 Currency StrToCurr(std::string_view s, const TFormatSettings& settings) {
   Currency value;
-  if (!TryStrToCurr(s, value, settings)) RaiseInvalidFloat(s);
+  if (!TryStrToCurr(s, value, settings)) RaiseNotValid(s, "floating point value");
   return value;
 }
 
