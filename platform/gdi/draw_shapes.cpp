@@ -25,6 +25,13 @@ bool Recording(const DeviceContext& c) { return c.Path() && c.Path()->IsOpen(); 
 
 FixPoint DeviceFix(const DeviceContext& c, TPoint logical) { return ToFix(c.ToDevice(logical)); }
 
+// Adds a closed figure given in surface coordinates to the open path, which holds device ones.
+void RecordClosed(DeviceContext& c, std::vector<FixPoint> figure) {
+  const TPoint o = c.Origin();
+  for (FixPoint& q : figure) q = {q.x - o.X * kFix, q.y - o.Y * kFix};
+  c.Path()->AddClosed(figure);
+}
+
 std::vector<TPoint> ToSurface(const DeviceContext& c, const TPoint* points, int count) {
   std::vector<TPoint> out;
   out.reserve(std::size_t(count));
@@ -45,8 +52,7 @@ RegionData OutlinePixels(const DeviceContext& c, const std::vector<FixPoint>& pa
   for (std::size_t i = 0; i < (closed ? n : n - 1); ++i) {
     const FixPoint a = path[i], b = path[(i + 1) % n];
     pixels.clear();
-    LinePixels({LONG(FloorDiv(a.x + kFix / 2, kFix)), LONG(FloorDiv(a.y + kFix / 2, kFix))},
-               {LONG(FloorDiv(b.x + kFix / 2, kFix)), LONG(FloorDiv(b.y + kFix / 2, kFix))}, false, Limit(c), pixels);
+    LinePixels(NearestPixel(a), NearestPixel(b), false, Limit(c), pixels);
     for (const LinePixel& p : pixels) spans.push_back({p.y, p.x, p.x + 1});
   }
   return RegionData::FromSpans(std::move(spans));
@@ -260,18 +266,16 @@ BOOL DrawArcShape(HDC dc, ArcKind kind, int left, int top, int right, int bottom
       std::vector<FixPoint> sides = kind == ArcKind::Pie ? std::vector<FixPoint>{arc.back(), centre, arc.front()}
                                                          : std::vector<FixPoint>{arc.back(), arc.front()};
       RegionData straight = OutlinePixels(*c, sides, false);
-      const FixPoint last = sides.back();
-      straight = straight.Union(RegionData(TRect{LONG(FloorDiv(last.x + kFix / 2, kFix)), LONG(FloorDiv(last.y + kFix / 2, kFix)),
-                                                 LONG(FloorDiv(last.x + kFix / 2, kFix)) + 1, LONG(FloorDiv(last.y + kFix / 2, kFix)) + 1}));
+      const TPoint lastPixel = NearestPixel(sides.back());
+      straight = straight.Union(RegionData(TRect{lastPixel.X, lastPixel.Y, lastPixel.X + 1, lastPixel.Y + 1}));
       outline = outline.Union(straight);
       FillInterior(*c, area, outline);
       PaintPixels(*c, outline, ColorPaint(*c, PenColor(*c, pen)), MixRop(*c));
     }
   }
   if (moveTo) {
-    const FixPoint end = arc.back();
-    c->State().position = c->ToLogical({LONG(FloorDiv(end.x + kFix / 2, kFix)) - offset.X,
-                                        LONG(FloorDiv(end.y + kFix / 2, kFix)) - offset.Y});
+    const TPoint end = NearestPixel(arc.back());
+    c->State().position = c->ToLogical({end.X - offset.X, end.Y - offset.Y});
   }
   return 1;
 }
@@ -339,13 +343,7 @@ BOOL PolyBezierTo(HDC dc, const TPoint* points, DWORD count) {
     for (DWORD i = 0; i < count; i += 3)
       FlattenBezier(pts.back(), ToFix(c->ToSurface(points[i])), ToFix(c->ToSurface(points[i + 1])),
                     ToFix(c->ToSurface(points[i + 2])), pts);
-    const PenObject* pen = c->State().pen;
-    if (pen && pen->IsGeometric()) StrokeFixedPolyline(*c, pts, false);
-    else {
-      std::vector<TPoint> rounded;
-      for (const FixPoint& p : pts) rounded.push_back({LONG(FloorDiv(p.x + kFix / 2, kFix)), LONG(FloorDiv(p.y + kFix / 2, kFix))});
-      StrokePolyline(*c, rounded, false);
-    }
+    StrokeFlattened(*c, pts, false);
   }
   if (count) c->State().position = points[count - 1];
   return 1;
@@ -377,11 +375,7 @@ BOOL PolyPolygon(HDC dc, const TPoint* points, const int* counts, int polygons) 
     p += counts[i];
   }
   if (Recording(*c)) {
-    const TPoint o = c->Origin();
-    for (Contour contour : contours) {
-      for (FixPoint& q : contour) q = {q.x - o.X * kFix, q.y - o.Y * kFix};
-      c->Path()->AddClosed(contour);
-    }
+    for (const Contour& contour : contours) RecordClosed(*c, contour);
     return 1;
   }
   std::vector<Span> spans;
@@ -401,10 +395,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   const TRect box = SurfaceBox(*c, left, top, right, bottom);
   const std::vector<FixPoint> path = RectPath(OutlineBox(*c, box));
   if (Recording(*c)) {
-    const TPoint o = c->Origin();
-    std::vector<FixPoint> device;
-    for (const FixPoint& q : path) device.push_back({q.x - o.X * kFix, q.y - o.Y * kFix});
-    c->Path()->AddClosed(device);
+    RecordClosed(*c, path);
     return 1;
   }
   if (IsRectEmpty(&box)) return 1;
@@ -439,10 +430,7 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth
   const PathBox pb = OutlineBox(*c, box);
   const std::vector<FixPoint> path = RoundRectPath(pb, cw - 1, ch - 1);
   if (Recording(*c)) {
-    const TPoint o = c->Origin();
-    std::vector<FixPoint> device;
-    for (const FixPoint& q : path) device.push_back({q.x - o.X * kFix, q.y - o.Y * kFix});
-    c->Path()->AddClosed(device);
+    RecordClosed(*c, path);
     return 1;
   }
   if (IsRectEmpty(&box)) return 1;
@@ -462,10 +450,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   EllipseArcPoints(pb, 0, 2 * std::numbers::pi, path);
   path.pop_back();   // the last point repeats the first
   if (Recording(*c)) {
-    const TPoint o = c->Origin();
-    std::vector<FixPoint> device;
-    for (const FixPoint& q : path) device.push_back({q.x - o.X * kFix, q.y - o.Y * kFix});
-    c->Path()->AddClosed(device);
+    RecordClosed(*c, path);
     return 1;
   }
   if (IsRectEmpty(&box)) return 1;

@@ -10,7 +10,6 @@
 #include "platform/gdi/handle_table.h"
 #include "platform/gdi/paint.h"
 #include "platform/gdi/path_recorder.h"
-#include "platform/gdi/pen_object.h"
 #include "platform/gdi/region_object.h"
 #include "platform/gdi/stroke.h"
 
@@ -38,23 +37,27 @@ RegionData PathArea(const DeviceContext& c, const PathRecorder& path, int dx, in
 
 void Stroke(DeviceContext& c, const PathRecorder& path) {
   const TPoint o = c.Origin();
-  const PenObject* pen = c.State().pen;
   for (const PathRecorder::Figure& f : path.Flatten()) {
     std::vector<FixPoint> pts;
     for (const FixPoint& p : f.points) pts.push_back({p.x + o.X * kFix, p.y + o.Y * kFix});
-    if (pen && pen->IsGeometric()) {
-      StrokeFixedPolyline(c, pts, f.closed);
-      continue;
-    }
-    std::vector<TPoint> rounded;
-    for (const FixPoint& p : pts) rounded.push_back({LONG(FloorDiv(p.x + kFix / 2, kFix)), LONG(FloorDiv(p.y + kFix / 2, kFix))});
-    StrokePolyline(c, rounded, f.closed);
+    StrokeFlattened(c, pts, f.closed);
   }
 }
 
 void Fill(DeviceContext& c, const PathRecorder& path) {
   const TPoint o = c.Origin();
   PaintPixels(c, PathArea(c, path, o.X, o.Y, c.EffectiveClip().Box()), BrushPaint(c, c.State().brush), MixRop(c));
+}
+
+// Fills and/or strokes the closed path of `dc`, then discards it; 0 when there is none.
+BOOL DrawPath(HDC dc, bool fill, bool stroke) {
+  DeviceContext* c = FindDC(dc);
+  PathRecorder* path = ClosedPath(c);
+  if (!path) return 0;
+  if (fill) Fill(*c, *path);
+  if (stroke) Stroke(*c, *path);
+  c->SetPath(nullptr);
+  return 1;
 }
 
 }  // namespace
@@ -87,33 +90,9 @@ BOOL CloseFigure(HDC dc) {
   return 1;
 }
 
-BOOL FillPath(HDC dc) {
-  DeviceContext* c = FindDC(dc);
-  PathRecorder* path = ClosedPath(c);
-  if (!path) return 0;
-  Fill(*c, *path);
-  c->SetPath(nullptr);
-  return 1;
-}
-
-BOOL StrokePath(HDC dc) {
-  DeviceContext* c = FindDC(dc);
-  PathRecorder* path = ClosedPath(c);
-  if (!path) return 0;
-  Stroke(*c, *path);
-  c->SetPath(nullptr);
-  return 1;
-}
-
-BOOL StrokeAndFillPath(HDC dc) {
-  DeviceContext* c = FindDC(dc);
-  PathRecorder* path = ClosedPath(c);
-  if (!path) return 0;
-  Fill(*c, *path);
-  Stroke(*c, *path);
-  c->SetPath(nullptr);
-  return 1;
-}
+BOOL FillPath(HDC dc) { return DrawPath(dc, true, false); }
+BOOL StrokePath(HDC dc) { return DrawPath(dc, false, true); }
+BOOL StrokeAndFillPath(HDC dc) { return DrawPath(dc, true, true); }
 
 HRGN PathToRegion(HDC dc) {
   DeviceContext* c = FindDC(dc);
@@ -146,8 +125,7 @@ int GetPath(HDC dc, TPoint* points, BYTE* types, int count) {
   if (count == 0) return n;
   if (count < n || !points || !types) return -1;
   for (int i = 0; i < n; ++i) {
-    const FixPoint& p = path->Points()[std::size_t(i)];
-    points[i] = {LONG(FloorDiv(p.x + kFix / 2, kFix)), LONG(FloorDiv(p.y + kFix / 2, kFix))};
+    points[i] = NearestPixel(path->Points()[std::size_t(i)]);
     types[i] = path->Types()[std::size_t(i)];
   }
   return n;

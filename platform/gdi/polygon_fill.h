@@ -41,4 +41,9 @@ inline constexpr TRect kNoLimit{-(1 << 27), -(1 << 27), 1 << 27, 1 << 27};
 inline std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 inline std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return -FloorDiv(-a, b); }
 
+// The pixel whose centre is nearest to `p`; a point halfway between two centres goes right or down.
+inline TPoint NearestPixel(FixPoint p) {
+  return {LONG(FloorDiv(p.x + kFix / 2, kFix)), LONG(FloorDiv(p.y + kFix / 2, kFix))};
+}
+
 }  // namespace gdi

@@ -234,6 +234,18 @@ void StrokeFixedPolyline(DeviceContext& dc, const std::vector<FixPoint>& points,
               MixRop(dc));
 }
 
+void StrokeFlattened(DeviceContext& dc, const std::vector<FixPoint>& points, bool closed) {
+  const PenObject* pen = dc.State().pen;
+  if (pen && pen->IsGeometric()) {
+    StrokeFixedPolyline(dc, points, closed);
+    return;
+  }
+  std::vector<TPoint> rounded;
+  rounded.reserve(points.size());
+  for (const FixPoint& p : points) rounded.push_back(NearestPixel(p));
+  StrokePolyline(dc, rounded, closed);
+}
+
 void StrokePolyline(DeviceContext& dc, const std::vector<TPoint>& points, bool closed) {
   const PenObject* pen = dc.State().pen;
   if (!pen || pen->IsNull() || points.empty() || !dc.Target()) return;

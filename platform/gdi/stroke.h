@@ -30,6 +30,9 @@ class PenObject;
 void StrokePolyline(DeviceContext& dc, const std::vector<TPoint>& points, bool closed);
 // A geometric pen along a fixed-point polyline (curves arrive flattened).
 void StrokeFixedPolyline(DeviceContext& dc, const std::vector<FixPoint>& points, bool closed);
+// A flattened curve in surface coordinates: along its fixed-point points with a geometric pen, along
+// the pixels nearest to them with a cosmetic one.
+void StrokeFlattened(DeviceContext& dc, const std::vector<FixPoint>& points, bool closed);
 // Outline pixels of a curve in drawing order, for cosmetic pens.
 void StrokeCurvePixels(DeviceContext& dc, const std::vector<TPoint>& pixels);
 
