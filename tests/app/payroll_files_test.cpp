@@ -16,6 +16,7 @@
 #include "platform/os/file.h"
 #include "suite/isam/isam_status.h"
 #include "tests/platform/os/child_process.h"
+#include "tests/suite/lock_holding_station.h"
 
 namespace {
 
@@ -372,36 +373,13 @@ TEST_F(PayrollFiles, StartEndsAtOnceWithExitCodeOneWhenItCannotGoOn) {
   EXPECT_EQ(Shown().size(), 1u) << "one question: the index copy is not asked about after No";
 }
 
-// Messages between the test and the station that holds PRFILE03's file-block lock.
-constexpr DWORD kGo = 1;
-constexpr DWORD kLocked = 2;
-constexpr DWORD kRelease = 3;
-
-int HoldTaxFileLock(Channel& channel, const std::string& name) {
-  if (channel.Receive() != kGo) return 10;
-  IsamInit(2, 500);
-  IsamFileBlock* fb = nullptr;
-  IsamOpenFileBlock(fb, name, false, false, false, true);
-  if (IsamLastOK) IsamLockFileBlock(fb);
-  if (!IsamLastOK) {
-    channel.Send(static_cast<DWORD>(IsamErrorCode));
-    return 11;
-  }
-  channel.Send(kLocked);
-  channel.Receive();
-  IsamUnlockFileBlock(fb);
-  IsamCloseFileBlock(fb);
-  IsamExit();
-  return 0;
-}
-
 TEST_F(PayrollFiles, ASearchThatFailsForAnotherReasonThanNotFoundAddsNothingAndKeepsTheTaxValues) {
   Bytes settings(921, '\0');
   for (size_t at : {762, 910}) settings[at] = 1;
   PutFloat(settings, 776, "1234.5");
   PutFloat(settings, 911, "99999");
   WriteBytes(company_ / "PRINFO.DAT", settings);
-  ChildProcess holder([&](Channel& channel) { return HoldTaxFileLock(channel, (company_ / "PRFILE03").string()); });
+  ChildProcess holder([&](Channel& channel) { return HoldFileBlockLock(channel, (company_ / "PRFILE03").string()); });
   bool locked = false;
   ui_.onProgress = [&](const std::string& text) {
     if (locked || text.find("PRFILE02") == std::string::npos) return;

@@ -18,6 +18,7 @@
 #include "suite/program_end.h"
 #include "suite_folder_fixture.h"
 #include "tests/platform/os/child_process.h"
+#include "tests/suite/lock_holding_station.h"
 
 namespace {
 
@@ -245,32 +246,6 @@ TEST_F(DataFile, PutRewritesALiveRecordAndASearchMissIsQuiet) {
   EXPECT_EQ(IsamErrorCode, 10200);
   EXPECT_TRUE(WithoutProgress(ui).empty());
   CloseDataFile(fb);
-}
-
-// Messages between the test and the station that holds the file-block lock.
-constexpr DWORD kGo = 1;
-constexpr DWORD kLocked = 2;
-constexpr DWORD kRelease = 3;
-constexpr DWORD kReleased = 4;
-constexpr DWORD kEnd = 5;
-
-// Another station: opens the file, holds its file-block lock until told, then closes.
-int HoldFileBlockLock(Channel& channel, const std::string& name) {
-  if (channel.Receive() != kGo) return 10;
-  IsamInit(2, 500);
-  IsamFileBlock* fb = nullptr;
-  IsamOpenFileBlock(fb, name, false, false, false, true);
-  if (!IsamLastOK) return 11;
-  IsamLockFileBlock(fb);
-  if (!IsamLastOK) return 12;
-  channel.Send(kLocked);
-  channel.Receive();
-  IsamUnlockFileBlock(fb);
-  channel.Send(kReleased);
-  channel.Receive();
-  IsamCloseFileBlock(fb);
-  IsamExit();
-  return 0;
 }
 
 TEST_F(DataFile, WithAnotherStationHoldingTheLockTheUserDecidesAfterABoundedWait) {
