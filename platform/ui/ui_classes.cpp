@@ -4,6 +4,7 @@
 #include "platform/ui/bevel.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
 #include "platform/ui/image_list.h"
@@ -13,6 +14,6 @@
 
 void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
-                   TImage::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(),
+                   TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TCheckBox::StaticClass(),
                    TRadioButton::StaticClass(), TImageList::StaticClass()});
 }
