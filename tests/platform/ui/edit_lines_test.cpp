@@ -1,0 +1,196 @@
+// The multi-line EDIT window: hard and wrapped lines, the line messages agreeing with one
+// another and with the positions the text is drawn at, keys across lines, scrolling and its
+// notifications.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/dc.h"
+#include "platform/gdi/text_extent.h"
+#include "platform/ui/edit_window.h"
+#include "platform/user/def_window_proc.h"
+#include "platform/user/focus.h"
+#include "platform/user/scroll_bar.h"
+#include "platform/user/send_message.h"
+#include "platform/user/virtual_keys.h"
+#include "platform/user/window_tree.h"
+#include "platform/user/window_class.h"
+#include "platform/user/window_data.h"
+#include "platform/user/window_dc.h"
+#include "platform/user/window_pos.h"
+#include "platform/user/window_styles.h"
+#include "ui_test_fixture.h"
+
+namespace uitest {
+namespace {
+
+std::vector<WORD>& Notifications() {
+  static std::vector<WORD> codes;
+  return codes;
+}
+
+LRESULT ParentProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) Notifications().push_back(HIWORD(wParam));
+  return DefWindowProcA(w, message, wParam, lParam);
+}
+
+class EditLinesTest : public UiTest {
+ protected:
+  EditLinesTest() {
+    RegisterEditClass();
+    static const bool registered = [] {
+      WNDCLASSEXA wc{};
+      wc.cbSize = sizeof wc;
+      wc.lpfnWndProc = &ParentProc;
+      wc.lpszClassName = "EditLinesParent";
+      return RegisterClassExA(&wc) != 0;
+    }();
+    (void)registered;
+    parent_ = CreateWindowExA(0, "EditLinesParent", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(parent_, SW_SHOW);
+    Notifications().clear();
+  }
+  ~EditLinesTest() override { DestroyWindow(parent_); }
+
+  HWND NewEdit(DWORD style, int width, int height, const char* text) {
+    HWND edit = CreateWindowExA(0, "EDIT", text, WS_CHILD | WS_VISIBLE | ES_MULTILINE | style, 0, 0, width, height,
+                                parent_, reinterpret_cast<HMENU>(7), nullptr, nullptr);
+    SetFocus(edit);
+    driver_->Settle();
+    Notifications().clear();
+    return edit;
+  }
+
+  static std::string Line(HWND edit, int line) {
+    std::string buffer(256, '\0');
+    const WORD size = 256;
+    std::memcpy(buffer.data(), &size, sizeof size);
+    buffer.resize(std::size_t(SendMessageA(edit, EM_GETLINE, WPARAM(line), LPARAM(buffer.data()))));
+    return buffer;
+  }
+
+  static int Width(HWND edit, const std::string& text) {
+    HDC dc = GetDC(edit);
+    TSize size{};
+    GetTextExtentPoint32A(dc, text.data(), int(text.size()), &size);
+    ReleaseDC(edit, dc);
+    return size.cx;
+  }
+
+  HWND parent_ = nullptr;
+};
+
+TEST_F(EditLinesTest, HardLinesAnswerTheLineMessages) {
+  HWND edit = NewEdit(ES_AUTOVSCROLL | ES_AUTOHSCROLL, 200, 100, "ab\r\ncde\r\n");
+  EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 3);
+  const int starts[] = {0, 4, 9};
+  const int lengths[] = {2, 3, 0};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(SendMessageA(edit, EM_LINEINDEX, WPARAM(i), 0), starts[i]);
+    EXPECT_EQ(SendMessageA(edit, EM_LINELENGTH, WPARAM(starts[i]), 0), lengths[i]);
+    EXPECT_EQ(SendMessageA(edit, EM_LINEFROMCHAR, WPARAM(starts[i]), 0), i);
+  }
+  EXPECT_EQ(SendMessageA(edit, EM_LINEINDEX, 3, 0), -1);
+  EXPECT_EQ(Line(edit, 1), "cde");
+  SendMessageA(edit, EM_SETSEL, 5, 5);
+  EXPECT_EQ(SendMessageA(edit, EM_LINEINDEX, WPARAM(-1), 0), 4);   // the caret's line
+}
+
+TEST_F(EditLinesTest, WrappedLinesFillTheWidthAndPositionsRoundTrip) {
+  const std::string text = "one two three four five six seven eight nine ten";
+  HWND edit = NewEdit(ES_AUTOVSCROLL, 90, 200, text.c_str());
+  TRect rect{};
+  SendMessageA(edit, EM_GETRECT, 0, LPARAM(&rect));
+  const int lines = int(SendMessageA(edit, EM_GETLINECOUNT, 0, 0));
+  ASSERT_GT(lines, 2);
+  std::string joined;
+  for (int i = 0; i < lines; ++i) {
+    const std::string line = Line(edit, i);
+    joined += line;
+    std::string shown = line;
+    while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+    EXPECT_LE(Width(edit, shown), rect.Right - rect.Left) << line;
+    if (i + 1 < lines) {   // the next line's first word would not have fitted
+      const std::string next = Line(edit, i + 1);
+      EXPECT_GT(Width(edit, line + next.substr(0, next.find(' '))), rect.Right - rect.Left) << line;
+    }
+  }
+  EXPECT_EQ(joined, text);
+  for (int p = 0; p <= int(text.size()); ++p) {
+    const LRESULT at = SendMessageA(edit, EM_POSFROMCHAR, WPARAM(p), 0);
+    const int x = short(LOWORD(at)), y = short(HIWORD(at));
+    const int line = int(SendMessageA(edit, EM_LINEFROMCHAR, WPARAM(p), 0));
+    const int start = int(SendMessageA(edit, EM_LINEINDEX, WPARAM(line), 0));
+    EXPECT_EQ(x, rect.Left + Width(edit, text.substr(std::size_t(start), std::size_t(p - start)))) << p;
+    const LRESULT back = SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(x, y + 2));
+    EXPECT_EQ(LOWORD(back), p);
+    EXPECT_EQ(HIWORD(back), line);
+  }
+}
+
+TEST_F(EditLinesTest, ReturnUpDownAndEndWorkAcrossLines) {
+  HWND edit = NewEdit(ES_AUTOVSCROLL | ES_AUTOHSCROLL, 200, 100, "");
+  driver_->Type("abcd");
+  driver_->PressKey(VK_RETURN);
+  driver_->Type("x");
+  EXPECT_EQ(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 7);
+  EXPECT_EQ(Line(edit, 1), "x");
+  driver_->PressKey(VK_UP);   // to line 0, at the position nearest the x of the caret after "x"
+  DWORD nearest = 0;
+  for (DWORD k = 1; k <= 4; ++k)
+    if (std::abs(Width(edit, std::string("abcd", k)) - Width(edit, "x")) <
+        std::abs(Width(edit, std::string("abcd", nearest)) - Width(edit, "x")))
+      nearest = k;
+  DWORD start = 0, end = 0;
+  SendMessageA(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  EXPECT_EQ(start, nearest);
+  driver_->PressKey(VK_END);
+  SendMessageA(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  EXPECT_EQ(start, 4u);
+  driver_->PressKey(VK_DOWN);
+  SendMessageA(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  EXPECT_EQ(start, 7u);   // the end of the shorter line
+  driver_->PressKey(VK_BACK);
+  driver_->PressKey(VK_BACK);   // removes "\r\n" as one
+  EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1);
+  EXPECT_EQ(Line(edit, 0), "abcd");
+}
+
+TEST_F(EditLinesTest, ScrollingFollowsTheCaretAndNotifies) {
+  std::string text;
+  for (int i = 0; i < 10; ++i) text += "line" + std::to_string(i) + (i < 9 ? "\r\n" : "");
+  HWND edit = NewEdit(ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL, 200, 50, text.c_str());
+  TRect rect{};
+  SendMessageA(edit, EM_GETRECT, 0, LPARAM(&rect));
+  const LRESULT second = SendMessageA(edit, EM_POSFROMCHAR, WPARAM(SendMessageA(edit, EM_LINEINDEX, 1, 0)), 0);
+  const int lineHeight = short(HIWORD(second)) - rect.Top;
+  const int visible = (rect.Bottom - rect.Top) / lineHeight;
+  ASSERT_GT(visible, 0);
+  ASSERT_LT(visible, 10);
+  driver_->PressKey(VK_END, {ssCtrl});
+  EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 10 - visible);
+  SendMessageA(edit, EM_LINESCROLL, 0, -2);
+  EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 8 - visible);
+  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+  EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 10 - visible);
+  SendMessageA(edit, WM_VSCROLL, SB_TOP, 0);
+  EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_EQ(Notifications(), std::vector<WORD>{EN_VSCROLL});
+  // Line 0 is drawn at the top of the rectangle again.
+  EXPECT_EQ(short(HIWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0))), rect.Top);
+}
+
+TEST_F(EditLinesTest, TypingNotifiesUpdateThenChange) {
+  HWND edit = NewEdit(ES_AUTOVSCROLL | ES_AUTOHSCROLL, 200, 100, "");
+  driver_->Type("a");
+  SetWindowTextA(edit, "b");
+  SendMessageA(edit, EM_LIMITTEXT, 1, 0);
+  driver_->Type("c");
+  EXPECT_EQ(Notifications(), (std::vector<WORD>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_MAXTEXT}));
+  EXPECT_EQ(SendMessageA(edit, EM_CANUNDO, 0, 0), 0);   // WM_SETTEXT emptied the undo step
+  EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 0);
+}
+
+}  // namespace
+}  // namespace uitest
