@@ -54,20 +54,22 @@ std::string EditControl::Converted(std::string_view Text) const {
 
 // --- Text and selection ------------------------------------------------------------------------
 
+// A multi-line control notifies nothing for a new text, as on the platform (the class library
+// calls its own Change for it).
 void EditControl::SetText(std::string_view Text) {
   buffer_.SetText(Converted(Text));
   firstLine_ = 0;
   xScroll_ = 0;
-  TextChanged();
+  TextChanged(!IsMultiLine());
 }
 
-void EditControl::TextChanged() {
+void EditControl::TextChanged(bool Notifies) {
   Relayout();
   ScrollCaret();
-  Notify(EN_UPDATE);
+  if (Notifies) Notify(EN_UPDATE);
   InvalidateRect(window_, nullptr, TRUE);
   UpdateCaret();
-  Notify(EN_CHANGE);
+  if (Notifies) Notify(EN_CHANGE);
 }
 
 void EditControl::SelectionChanged() {

@@ -93,7 +93,7 @@ class EditControl {
   bool IsReadOnly() const;
   bool Refuse();   // beeps; false
   void Notify(WORD Code) const;
-  void TextChanged();
+  void TextChanged(bool Notifies = true);
   void SelectionChanged();
   void MoveCaret(int Pos, bool Extend);
   void EditAtCaret(std::string_view Text, EditKind Kind);

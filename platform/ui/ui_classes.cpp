@@ -9,11 +9,12 @@
 #include "platform/ui/image.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/label.h"
+#include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
 
 void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
-                   TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TCheckBox::StaticClass(),
-                   TRadioButton::StaticClass(), TImageList::StaticClass()});
+                   TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
+                   TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass()});
 }
