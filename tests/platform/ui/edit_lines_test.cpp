@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "platform/gdi/dc.h"
+#include "platform/gdi/sys_colors.h"
 #include "platform/gdi/text_extent.h"
 #include "platform/ui/edit_window.h"
+#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
 #include "platform/user/scroll_bar.h"
@@ -127,6 +129,16 @@ TEST_F(EditLinesTest, WrappedLinesFillTheWidthAndPositionsRoundTrip) {
     EXPECT_EQ(LOWORD(back), p);
     EXPECT_EQ(HIWORD(back), line);
   }
+  // What is drawn agrees: selecting line 1 highlights from its first position, on its rows only.
+  const int start = int(SendMessageA(edit, EM_LINEINDEX, 1, 0));
+  SendMessageA(edit, EM_SETSEL, WPARAM(start), LPARAM(start + SendMessageA(edit, EM_LINELENGTH, WPARAM(start), 0)));
+  driver_->Settle();
+  const LRESULT at = SendMessageA(edit, EM_POSFROMCHAR, WPARAM(start), 0);
+  const int x = short(LOWORD(at)), y = short(HIWORD(at));
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  EXPECT_EQ(user::ClientPixel(edit, x, y), highlight);
+  EXPECT_NE(user::ClientPixel(edit, x - 1, y), highlight);
+  EXPECT_NE(user::ClientPixel(edit, x, y - 1), highlight);
 }
 
 TEST_F(EditLinesTest, ReturnUpDownAndEndWorkAcrossLines) {

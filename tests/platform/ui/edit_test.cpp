@@ -13,7 +13,11 @@
 #include "platform/user/global_memory.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
+#include "platform/user/backend/headless/headless_backend.h"
+#include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_data.h"
+#include "platform/user/window_styles.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {
@@ -176,6 +180,82 @@ const std::vector<KeyCase>& ThaiCases() {
 
 TEST_F(EditTest, ThaiCaretDeleteAndBackspaceActOnClustersAndMarks) {
   for (const KeyCase& c : ThaiCases()) RunCase(c);
+}
+
+TEST_F(EditTest, TheMouseClicksExtendsDragsAndSelectsWords) {
+  TForm* form = NewForm("Form1");
+  TEdit* edit = NewEdit(form);
+  edit->SetText("alpha beta gamma");
+  driver_->Settle();
+  HWND w = edit->Handle();
+  const auto at = [&](int pos) {
+    const LRESULT p = SendMessageA(w, EM_POSFROMCHAR, WPARAM(pos), 0);
+    return TPoint{short(LOWORD(p)) + 1, short(HIWORD(p)) + 3};
+  };
+  const auto selection = [&] { return std::pair{edit->SelStart(), edit->SelLength()}; };
+  user::Click(w, at(7).X, at(7).Y);
+  driver_->Settle();
+  EXPECT_EQ(driver_->FocusedControl(), edit);
+  EXPECT_EQ(selection(), std::pair(7, 0));   // a click focuses without selecting everything
+  user::InjectKey(VK_SHIFT, true);
+  user::Click(w, at(12).X, at(12).Y);
+  user::InjectKey(VK_SHIFT, false);
+  driver_->Settle();
+  EXPECT_EQ(selection(), std::pair(7, 5));
+  user::DoubleClick(w, at(8).X, at(8).Y);
+  driver_->Settle();
+  EXPECT_EQ(selection(), std::pair(6, 4));   // "beta", its trailing blank left out
+  user::MoveMouseTo(w, at(1).X, at(1).Y);
+  user::InjectMouseButton(user::MouseButton::Left, true);
+  user::MoveMouseTo(w, at(3).X, at(3).Y);
+  user::MoveMouseTo(w, at(4).X, at(4).Y);
+  user::InjectMouseButton(user::MouseButton::Left, false);
+  driver_->Settle();
+  EXPECT_EQ(selection(), std::pair(1, 3));
+  EXPECT_EQ(CaretIndex(edit), 4);
+}
+
+TEST_F(EditTest, FocusNotificationsAndAutoSelect) {
+  TForm* form = NewForm("Form1");
+  TEdit* first = NewEdit(form);
+  auto* second = new TEdit(form);
+  second->SetParent(form);
+  second->SetBounds(10, 40, 100, 21);
+  first->SetText("abc");
+  first->SetFocus();
+  driver_->Settle();
+  EXPECT_EQ(first->SelLength(), 3);   // AutoSelect on entering without a click
+  first->SetAutoSelect(false);
+  second->SetFocus();
+  first->SetSelStart(1);
+  first->SetFocus();
+  driver_->Settle();
+  EXPECT_EQ(first->SelStart(), 1);
+  EXPECT_EQ(first->SelLength(), 0);
+}
+
+TEST_F(EditTest, NumberStyleAndWindowMessagesForPasswordAndReadOnly) {
+  TForm* form = NewForm("Form1");
+  TEdit* edit = NewEdit(form);
+  edit->SetText("");
+  HWND w = edit->Handle();
+  SetWindowLongPtrA(w, GWL_STYLE, GetWindowLongPtrA(w, GWL_STYLE) | ES_NUMBER);
+  edit->SetFocus();
+  driver_->Settle();
+  beeps_ = 0;
+  driver_->Type("1a2");
+  EXPECT_EQ(edit->Text(), "12");
+  EXPECT_EQ(beeps_, 1);
+  SendMessageA(w, EM_SETPASSWORDCHAR, '#', 0);
+  EXPECT_EQ(SendMessageA(w, EM_GETPASSWORDCHAR, 0, 0), '#');
+  EXPECT_NE(GetWindowLongPtrA(w, GWL_STYLE) & ES_PASSWORD, 0);
+  SendMessageA(w, EM_SETREADONLY, TRUE, 0);
+  EXPECT_NE(GetWindowLongPtrA(w, GWL_STYLE) & ES_READONLY, 0);
+  driver_->Type("3");
+  EXPECT_EQ(edit->Text(), "12");
+  EXPECT_TRUE(edit->Modified());
+  SendMessageA(w, EM_SETMODIFY, FALSE, 0);
+  EXPECT_FALSE(edit->Modified());
 }
 
 }  // namespace
