@@ -97,6 +97,15 @@ void TTestDriver::Click(TControl* Control, TMouseButton Button) {
   Settle();
 }
 
+void TTestDriver::ClickAt(TControl* Control, TPoint Point, TShiftState Shift) {
+  TPoint point;
+  HWND window = WindowAndPoint(Control, Point, point);
+  InjectModifiers(Shift, true);
+  user::Click(window, point.X, point.Y);
+  InjectModifiers(Shift, false);
+  Settle();
+}
+
 void TTestDriver::DoubleClick(TControl* Control) {
   TPoint point;
   HWND window = WindowAndPoint(Control, TPoint{Control->Width() / 2, Control->Height() / 2}, point);

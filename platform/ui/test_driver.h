@@ -58,6 +58,8 @@ class TTestDriver : public TModalObserver {
   // Input, each followed by Settle.
   void Click(TControl* Control, TMouseButton Button = mbLeft);
   void Click(std::string_view Name) { Click(Get(Name)); }
+  // A left click at Point of the control's client area with the modifier keys of Shift held.
+  void ClickAt(TControl* Control, TPoint Point, TShiftState Shift = {});
   void DoubleClick(TControl* Control);
   void MoveMouseTo(TControl* Control, TPoint Point);
   // A key pressed and released with the modifier keys of Shift held around it.

@@ -9,6 +9,7 @@
 #include "platform/ui/image.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/label.h"
+#include "platform/ui/list_box.h"
 #include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
@@ -16,5 +17,6 @@
 void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
-                   TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass()});
+                   TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
+                   TListBox::StaticClass()});
 }
