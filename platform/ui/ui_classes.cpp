@@ -13,10 +13,11 @@
 #include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/timer.h"
 
 void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
-                   TListBox::StaticClass()});
+                   TListBox::StaticClass(), TTimer::StaticClass()});
 }
