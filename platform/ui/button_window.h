@@ -1,19 +1,15 @@
-// The platform's BUTTON window class, push buttons (BS_PUSHBUTTON, BS_DEFPUSHBUTTON): pressing with
-// the mouse (captured; released inside: BN_CLICKED to the parent as WM_COMMAND) or with Space,
-// BM_CLICK, BM_GETSTATE / BM_SETSTATE, BM_SETSTYLE, WM_GETDLGCODE (DLGC_BUTTON with
-// DLGC_DEFPUSHBUTTON or DLGC_UNDEFPUSHBUTTON), WM_SETFONT / WM_GETFONT, and the classic look
-// (docs/platform-ui.md):
+// The platform's BUTTON window class.  Push buttons (BS_PUSHBUTTON, BS_DEFPUSHBUTTON): pressing
+// with the mouse (captured; released inside: BN_CLICKED to the parent as WM_COMMAND) or with
+// Space, BM_CLICK, BM_GETSTATE / BM_SETSTATE, BM_SETSTYLE, WM_GETDLGCODE (DLGC_BUTTON with
+// DLGC_DEFPUSHBUTTON or DLGC_UNDEFPUSHBUTTON), WM_SETFONT / WM_GETFONT.  Check boxes and radio
+// buttons (BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE, BS_AUTO3STATE, BS_RADIOBUTTON,
+// BS_AUTORADIOBUTTON) keep a check state (BM_GETCHECK / BM_SETCHECK); the automatic styles take
+// their next state on a click, an automatic radio button unchecking the other automatic radio
+// buttons of its WS_GROUP group (docs/platform-ui-buttons.md).  The look is button_paint.h's;
+// other styles draw as push buttons.
 //
-// - a default button (BS_DEFPUSHBUTTON) has a one-pixel COLOR_WINDOWFRAME frame; the button is
-//   drawn inside it;
-// - up: DrawFrameControl(DFC_BUTTON, DFCS_BUTTONPUSH); pressed: a one-pixel COLOR_BTNSHADOW frame
-//   around COLOR_BTNFACE, the caption one pixel right and down;
-// - the caption is centred on one line in COLOR_BTNTEXT, its '&' accelerator underlined; disabled,
-//   it is embossed: COLOR_BTNHIGHLIGHT one pixel right and down, then COLOR_GRAYTEXT;
-// - focused: DrawFocusRect on the rectangle 4 pixels inside the client area (3 inside the frame).
-//
-// The class is registered on first use by RegisterButtonClass (TButton does it before it makes
-// its window).  Other button styles draw as push buttons here.
+// The class is registered on first use by RegisterButtonClass (the button controls do it before
+// they make their windows).
 #pragma once
 
 #include "platform/user/message_ids.h"
