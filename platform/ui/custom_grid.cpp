@@ -24,6 +24,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), fixedColo
   SetControlStyle({csCaptureMouse, csOpaque, csDoubleClicks, csClickEvents});
   SetBounds(Left(), Top(), 320, 120);
   SetColor(clWindow);
+  SetParentColor(false);
   SetTabStop(true);
 }
 
@@ -410,6 +411,7 @@ void TCustomGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_VSCROLL: return ScrollMessage(Message, true);
     case WM_HSCROLL: return ScrollMessage(Message, false);
+    case WM_SETCURSOR: return WMSetCursor(Message);
     case WM_GETDLGCODE:
       Message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0);
       return;

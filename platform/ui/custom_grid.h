@@ -85,6 +85,12 @@ class TCustomGrid : public TCustomControl {
   virtual void ColumnMoved(Integer /*FromIndex*/, Integer /*ToIndex*/) {}
   virtual void RowMoved(Integer /*FromIndex*/, Integer /*ToIndex*/) {}
 
+  // The sizing zone under a point (client coordinates): gsColSizing over a column line in the fixed
+  // rows with goColSizing, gsRowSizing over a row line in the fixed columns with goRowSizing, else
+  // gsNormal.  Index is the line's cell, SizingPos the line's logical position, SizingOfs its
+  // distance from the point.
+  virtual void CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index, Integer& SizingPos,
+                               Integer& SizingOfs);
   void MoveColRow(Integer ACol, Integer ARow, bool MoveAnchor, bool Show);
   void MoveColumn(Integer FromIndex, Integer ToIndex);
   void MoveRow(Integer FromIndex, Integer ToIndex);
@@ -111,6 +117,7 @@ class TCustomGrid : public TCustomControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
 
  private:
   TRect LogicalCellRect(Integer ACol, Integer ARow);
@@ -128,6 +135,12 @@ class TCustomGrid : public TCustomControl {
   void UpdateScrollBars();
   void ScrollMessage(TMessage& Message, bool Vertical);
   TGridCoord KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor);
+  bool StartSizingOrMoving(Integer X, Integer Y);
+  void TrackSizingOrMoving(Integer X, Integer Y);
+  void EndSizingOrMoving();
+  void DrawSizingLine();
+  void DrawMoveIndicator();
+  void WMSetCursor(TMessage& Message);
 
   TGridAxis cols_{5, 1, 64};
   TGridAxis rows_{5, 1, 24};
@@ -141,4 +154,7 @@ class TCustomGrid : public TCustomControl {
   TGridCoord anchor_{1, 1};
   TGridCoord topLeft_{1, 1};
   TGridState gridState_ = gsNormal;
+  Integer sizingIndex_ = 0;    // the column or row being sized or moved
+  Integer sizingPos_ = 0;      // sizing: the line's logical position; moving: the target index
+  Integer sizingOfs_ = 0;
 };

@@ -1,6 +1,6 @@
 // TCustomGrid keyboard and mouse navigation: the keys move the current cell (extending the selection
 // with Shift under goRangeSelect); a left press selects the cell under the mouse and a drag extends
-// the selection.  Every move asks SelectCell first and fires Click after it.
+// the selection (sizing and moving: custom_grid_sizing.cpp); the wheel moves the current row.  Every move asks SelectCell first and fires Click after it.
 #include <algorithm>
 
 #include "platform/ui/custom_grid.h"
@@ -60,7 +60,7 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   if (Button == mbLeft && CanFocus()) SetFocus();
-  if (Button == mbLeft) {
+  if (Button == mbLeft && !StartSizingOrMoving(X, Y)) {
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X >= FixedCols() && cell.Y >= FixedRows()) {
       const bool extend = Shift.Contains(ssShift) && options_.Contains(goRangeSelect);
@@ -72,7 +72,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
-  if (gridState_ == gsSelecting) {
+  if (gridState_ != gsNormal && gridState_ != gsSelecting) {
+    TrackSizingOrMoving(X, Y);
+  } else if (gridState_ == gsSelecting) {
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X >= FixedCols() && cell.Y >= FixedRows() && cell != current_) MoveColRow(cell.X, cell.Y, false, true);
   }
@@ -81,5 +83,14 @@ void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   if (gridState_ == gsSelecting) gridState_ = gsNormal;
+  else if (gridState_ != gsNormal) EndSizingOrMoving();
   inherited::MouseUp(Button, Shift, X, Y);
+}
+
+bool TCustomGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
+  if (inherited::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  // The wheel moves the current row by one per notch, down for a negative delta.
+  const Integer row = std::clamp(Row() + (WheelDelta < 0 ? 1 : -1), FixedRows(), RowCount() - 1);
+  if (row != Row()) MoveColRow(Col(), row, true, true);
+  return true;
 }
