@@ -412,9 +412,13 @@ void TCustomGrid::Dispatch(TMessage& Message) {
     case WM_VSCROLL: return ScrollMessage(Message, true);
     case WM_HSCROLL: return ScrollMessage(Message, false);
     case WM_SETCURSOR: return WMSetCursor(Message);
+    case WM_TIMER:
+      if (AutoScrollTick(Message.WParam)) return;
+      break;
     case WM_GETDLGCODE:
       Message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0);
       return;
-    default: inherited::Dispatch(Message);
+    default: break;
   }
+  inherited::Dispatch(Message);
 }

@@ -141,6 +141,9 @@ class TCustomGrid : public TCustomControl {
   void DrawSizingLine();
   void DrawMoveIndicator();
   void WMSetCursor(TMessage& Message);
+  void SelectDrag(Integer X, Integer Y);
+  bool AutoScrollTick(UINT_PTR TimerId);   // false for another timer
+  void StopAutoScroll();
 
   TGridAxis cols_{5, 1, 64};
   TGridAxis rows_{5, 1, 24};
@@ -157,4 +160,6 @@ class TCustomGrid : public TCustomControl {
   Integer sizingIndex_ = 0;    // the column or row being sized or moved
   Integer sizingPos_ = 0;      // sizing: the line's logical position; moving: the target index
   Integer sizingOfs_ = 0;
+  TPoint lastMouse_{};         // the last mouse position while selecting (client coordinates)
+  bool autoScrolling_ = false;
 };

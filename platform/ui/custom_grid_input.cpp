@@ -4,7 +4,15 @@
 #include <algorithm>
 
 #include "platform/ui/custom_grid.h"
+#include "platform/user/timers.h"
 #include "platform/user/virtual_keys.h"
+
+namespace {
+
+constexpr UINT_PTR kAutoScrollTimer = 1;
+constexpr UINT kAutoScrollInterval = 60;   // milliseconds between steps while dragging outside
+
+}  // namespace
 
 TGridCoord TCustomGrid::KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor) {
   const bool ctrl = Shift.Contains(ssCtrl);
@@ -75,15 +83,16 @@ void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   if (gridState_ != gsNormal && gridState_ != gsSelecting) {
     TrackSizingOrMoving(X, Y);
   } else if (gridState_ == gsSelecting) {
-    const TGridCoord cell = MouseCoord(X, Y);
-    if (cell.X >= FixedCols() && cell.Y >= FixedRows() && cell != current_) MoveColRow(cell.X, cell.Y, false, true);
+    SelectDrag(X, Y);
   }
   inherited::MouseMove(Shift, X, Y);
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
-  if (gridState_ == gsSelecting) gridState_ = gsNormal;
-  else if (gridState_ != gsNormal) EndSizingOrMoving();
+  if (gridState_ == gsSelecting) {
+    StopAutoScroll();
+    gridState_ = gsNormal;
+  } else if (gridState_ != gsNormal) EndSizingOrMoving();
   inherited::MouseUp(Button, Shift, X, Y);
 }
 
@@ -93,4 +102,41 @@ bool TCustomGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint Mou
   const Integer row = std::clamp(Row() + (WheelDelta < 0 ? 1 : -1), FixedRows(), RowCount() - 1);
   if (row != Row()) MoveColRow(Col(), row, true, true);
   return true;
+}
+
+void TCustomGrid::SelectDrag(Integer X, Integer Y) {
+  // Inside the normal cells the selection follows the mouse; outside them a timer steps the current
+  // cell towards the mouse, scrolling, until the mouse comes back or the button is released.
+  lastMouse_ = TPoint{X, Y};
+  const TGridCoord cell = MouseCoord(X, Y);
+  const bool inside = cell.X >= FixedCols() && cell.Y >= FixedRows() && X < ClientWidth() && Y < ClientHeight();
+  if (inside) {
+    StopAutoScroll();
+    if (cell != current_) MoveColRow(cell.X, cell.Y, false, true);
+  } else if (!autoScrolling_ && HandleAllocated()) {
+    autoScrolling_ = SetTimer(WindowHandle(), kAutoScrollTimer, kAutoScrollInterval, nullptr) != 0;
+  }
+}
+
+bool TCustomGrid::AutoScrollTick(UINT_PTR TimerId) {
+  if (TimerId != kAutoScrollTimer) return false;
+  if (gridState_ != gsSelecting) {
+    StopAutoScroll();
+    return true;
+  }
+  const Integer x = UseRightToLeftAlignment() ? ClientWidth() - 1 - lastMouse_.X : lastMouse_.X;
+  auto step = [](Integer pos, Integer low, Integer high) { return pos < low ? -1 : (pos >= high ? 1 : 0); };
+  TGridCoord target = current_;
+  target.X += step(x, cols_.FixedBoundary(gridLineWidth_), ClientWidth());
+  target.Y += step(lastMouse_.Y, rows_.FixedBoundary(gridLineWidth_), ClientHeight());
+  target.X = std::clamp(target.X, FixedCols(), ColCount() - 1);
+  target.Y = std::clamp(target.Y, FixedRows(), RowCount() - 1);
+  if (target != current_) MoveColRow(target.X, target.Y, false, true);
+  return true;
+}
+
+void TCustomGrid::StopAutoScroll() {
+  if (!autoScrolling_) return;
+  autoScrolling_ = false;
+  if (HandleAllocated()) KillTimer(WindowHandle(), kAutoScrollTimer);
 }

@@ -1,8 +1,8 @@
 #include "platform/ui/draw_grid.h"
 
-#include "platform/classes/publisher.h"
+#include "platform/ui/grid_publishing.h"
 
-PR_IMPLEMENT_CLASS(TDrawGrid)
+PR_PUBLISH(TDrawGrid) { PublishGrid(p); }
 
 void TDrawGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
   OnDrawCell(this, ACol, ARow, ARect, AState);

@@ -1,11 +1,11 @@
 #include "platform/ui/string_grid.h"
 
-#include "platform/classes/publisher.h"
+#include "platform/ui/grid_publishing.h"
 
 #include "platform/ui/canvas.h"
 #include "platform/ui/colors.h"
 
-PR_IMPLEMENT_CLASS(TStringGrid)
+PR_PUBLISH(TStringGrid) { PublishGrid(p); }
 
 TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) { cells_.Resize(ColCount(), RowCount()); }
 

@@ -4,6 +4,7 @@
 #include "platform/ui/bevel.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
+#include "platform/ui/draw_grid.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
@@ -13,11 +14,13 @@
 #include "platform/ui/memo.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/string_grid.h"
 #include "platform/ui/timer.h"
 
 void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
-                   TListBox::StaticClass(), TTimer::StaticClass()});
+                   TListBox::StaticClass(), TTimer::StaticClass(), TDrawGrid::StaticClass(),
+                   TStringGrid::StaticClass()});
 }

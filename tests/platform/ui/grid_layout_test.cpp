@@ -1,8 +1,14 @@
 // The grid's cells, counts and geometry: cell storage through count changes and line views, the
 // count and fixed-count rules with their errors, CellRect and MouseCoord with scrolling and right
 // to left, and the visible counts.
+#include <cstring>
+
+#include "platform/classes/form_image.h"
+#include "platform/classes/memory_stream.h"
 #include "platform/classes/string_list.h"
+#include "platform/ui/application.h"
 #include "platform/ui/bidi.h"
+#include "platform/ui/ui_classes.h"
 #include "grid_test_support.h"
 
 namespace uitest {
@@ -200,6 +206,42 @@ TEST_F(GridGeometryTest, VisibleCountsAndTopLeftClampFollowSizesAndLines) {
   grid->SetRowHeights(5, 70);
   grid->SetTopRow(5);
   EXPECT_EQ(grid->VisibleRowCount(), 1);   // a page is never empty
+}
+
+class GridStreamingTest : public GridTest {};
+
+TEST_F(GridStreamingTest, AFormImageSetsCountsBeforeFixedCountsAndTheOptions) {
+  const char* text =
+      "object F: TForm\n"
+      "  object G: TStringGrid\n"
+      "    ColCount = 3\n"
+      "    DefaultColWidth = 40\n"
+      "    FixedCols = 0\n"
+      "    RowCount = 1\n"
+      "    FixedRows = 0\n"
+      "    GridLineWidth = 0\n"
+      "    Options = [goFixedVertLine, goRowSelect, goThumbTracking]\n"
+      "    ScrollBars = ssVertical\n"
+      "  end\n"
+      "end\n";
+  RegisterUiClasses();
+  auto* form = new TForm(Application, TCustomForm::CreateNewTag{});
+  TMemoryStream image;
+  image.WriteBuffer(text, Integer(std::strlen(text)));
+  image.SetPosition(0);
+  ReadComponentAnyForm(&image, form);
+  auto* grid = dynamic_cast<TStringGrid*>(form->FindComponent("G"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->ColCount(), 3);
+  EXPECT_EQ(grid->RowCount(), 1);
+  EXPECT_EQ(grid->FixedCols(), 0);
+  EXPECT_EQ(grid->FixedRows(), 0);
+  EXPECT_EQ(grid->ColWidths(2), 40);
+  EXPECT_EQ(grid->GridLineWidth(), 0);
+  EXPECT_EQ(grid->Options(), (TGridOptions{goFixedVertLine, goRowSelect, goThumbTracking}));
+  EXPECT_EQ(grid->ScrollBars(), ssVertical);
+  EXPECT_EQ(grid->Color(), clWindow);
+  delete form;
 }
 
 }  // namespace

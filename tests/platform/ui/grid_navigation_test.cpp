@@ -106,6 +106,27 @@ TEST_F(GridNavigationTest, PressSelectsAndDragExtendsTheSelection) {
   EXPECT_EQ(grid->Selection(), (TGridRect{1, 2, 3, 4}));
 }
 
+TEST_F(GridNavigationTest, DraggingOutsideTheCellsScrollsOnATimer) {
+  TTestGrid* grid = NewGrid();
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));   // cell (3, 2)
+  grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 150));    // below the grid
+  const Integer rows[] = {3, 4, 5};
+  for (Integer row : rows) {
+    clock_.Advance(60);
+    driver_->Settle();
+    EXPECT_EQ(grid->Row(), row);
+  }
+  EXPECT_EQ(grid->TopRow(), 3);   // row 5 is the last of three whole rows
+  grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-5, 50));       // left of the fixed column: columns
+  clock_.Advance(60);
+  driver_->Settle();
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 2, 3, 5}));
+  grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(-5, 50));
+  clock_.Advance(600);
+  driver_->Settle();
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 2, 3, 5}));   // the timer stopped with the button
+}
+
 TEST_F(GridNavigationTest, ThumbPositionsAndTopRowFollowTheFormula) {
   // n = MulDiv(pos, RowCount - VisibleRowCount - FixedRows, 127) + FixedRows; three rows to a page.
   const struct {
