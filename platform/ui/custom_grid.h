@@ -128,8 +128,9 @@ class TCustomGrid : public TCustomControl {
   void ScrollIntoView(TGridCoord Cell);
   void SelectionChanged(const TGridRect& OldSelection);
   void CountsChanged(Integer OldColCount, Integer OldRowCount);
-  void DrawLines(Integer lastCol, Integer lastRow);
-  void DrawCells(Integer lastCol, Integer lastRow);
+  bool CellInClip(Integer ACol, Integer ARow, const TRect& Clip);
+  void DrawLines(Integer lastCol, Integer lastRow, const TRect& Clip);
+  void DrawCells(Integer lastCol, Integer lastRow, const TRect& Clip);
   void DefaultDrawCell(const TRect& Rect, TGridDrawState State);
   void FocusDraw(const TRect& Rect);
   void UpdateScrollBars();

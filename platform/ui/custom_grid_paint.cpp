@@ -1,6 +1,7 @@
 // TCustomGrid painting: every visible cell (partly visible ones included) through DrawCell, the
 // grid lines in the lw-pixel gaps right of and below each cell, the focus rectangle and the room
-// past the last cell filled with Color.
+// past the last cell filled with Color.  Cells (with their lines) outside the canvas's clip
+// rectangle are skipped, so repainting one cell calls DrawCell once.
 #include <algorithm>
 
 #include "platform/ui/canvas.h"
@@ -21,8 +22,9 @@ void ForVisible(Integer fixed, Integer first, Integer last, F&& f) {
 void TCustomGrid::Paint() {
   const Integer lastCol = cols_.LastVisible(LeftCol(), gridLineWidth_, ClientWidth(), false);
   const Integer lastRow = rows_.LastVisible(TopRow(), gridLineWidth_, ClientHeight(), false);
-  DrawCells(lastCol, lastRow);
-  if (gridLineWidth_ > 0) DrawLines(lastCol, lastRow);
+  const TRect clip = Canvas()->ClipRect();
+  DrawCells(lastCol, lastRow, clip);
+  if (gridLineWidth_ > 0) DrawLines(lastCol, lastRow, clip);
   // The room right of and below the cells.
   TCanvas* canvas = Canvas();
   canvas->Brush()->SetColor(Color());
@@ -32,11 +34,21 @@ void TCustomGrid::Paint() {
   if (height < ClientHeight()) canvas->FillRect(Mirror(TRect{0, height, width, ClientHeight()}));
 }
 
-void TCustomGrid::DrawCells(Integer lastCol, Integer lastRow) {
+bool TCustomGrid::CellInClip(Integer ACol, Integer ARow, const TRect& Clip) {
+  TRect cell = LogicalCellRect(ACol, ARow);
+  cell.Right += gridLineWidth_;
+  cell.Bottom += gridLineWidth_;
+  const TRect mirrored = Mirror(cell);
+  TRect common{};
+  return IntersectRect(&common, &mirrored, &Clip) != 0;
+}
+
+void TCustomGrid::DrawCells(Integer lastCol, Integer lastRow, const TRect& Clip) {
   const bool focused = Focused();
   const TGridRect selection = Selection();
   ForVisible(FixedRows(), TopRow(), lastRow, [&](Integer row) {
     ForVisible(FixedCols(), LeftCol(), lastCol, [&](Integer col) {
+      if (!CellInClip(col, row, Clip)) return;
       const TRect rect = CellRect(col, row);
       TGridDrawState state;
       if (col < FixedCols() || row < FixedRows()) {
@@ -69,10 +81,11 @@ void TCustomGrid::FocusDraw(const TRect& Rect) {
   Canvas()->DrawFocusRect(Rect);
 }
 
-void TCustomGrid::DrawLines(Integer lastCol, Integer lastRow) {
+void TCustomGrid::DrawLines(Integer lastCol, Integer lastRow, const TRect& Clip) {
   TCanvas* canvas = Canvas();
   ForVisible(FixedRows(), TopRow(), lastRow, [&](Integer row) {
     ForVisible(FixedCols(), LeftCol(), lastCol, [&](Integer col) {
+      if (!CellInClip(col, row, Clip)) return;
       const TRect cell = LogicalCellRect(col, row);
       const bool fixed = col < FixedCols() || row < FixedRows();
       const bool vert = options_.Contains(fixed ? goFixedVertLine : goVertLine);

@@ -75,6 +75,18 @@ TEST_F(GridPaintTest, FocusedCellCountsAsSelectedWithDrawFocusSelectedOrWithoutF
   EXPECT_EQ(Find(PaintOnce(grid), 2, 2).State, TGridDrawState{gdSelected});
 }
 
+TEST_F(GridPaintTest, SettingATextRepaintsOnlyItsCell) {
+  TTestGrid* grid = NewGrid();
+  PaintOnce(grid);
+  grid->drawn.clear();
+  grid->SetCells(4, 3, "new");
+  grid->SetCells(9, 9, "hidden");   // out of view: nothing to repaint
+  grid->Update();
+  ASSERT_EQ(grid->drawn.size(), 1u);
+  EXPECT_EQ(grid->drawn[0].Col, 4);
+  EXPECT_EQ(grid->drawn[0].Row, 3);
+}
+
 TEST_F(GridPaintTest, PictureShowsLinesFixedCellsSelectionAndTheRoomPastTheCells) {
   TTestGrid* grid = NewGrid(5, 5);
   grid->SetDefaultColWidth(64);
