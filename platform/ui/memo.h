@@ -10,10 +10,9 @@
 #include <memory>
 
 #include "platform/ui/edit.h"
+#include "platform/ui/scroll_style.h"
 
 class TStrings;
-
-PR_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
 class TCustomMemo : public TCustomEdit {
   PR_CLASS(TCustomMemo, TCustomEdit)
