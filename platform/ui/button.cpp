@@ -46,6 +46,15 @@ void TButtonControl::SetWordWrap(bool Value) {
   RecreateWndIfAllocated();
 }
 
+void TButtonControl::CreateCheckParams(TCreateParams& Params, DWORD style, TAlignment alignment) {
+  RegisterButtonClass();
+  TWinControl::CreateParams(Params);
+  CreateSubClass(Params, "BUTTON");
+  Params.Style |= style;
+  if (alignment == taLeftJustify) Params.Style |= BS_LEFTTEXT;
+  if (WordWrap()) Params.Style |= BS_MULTILINE;
+}
+
 TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner) {
   SetControlStyle({csSetCaption, csDoubleClicks});
   SetBounds(Left(), Top(), 75, 25);

@@ -19,6 +19,9 @@ class TButtonControl : public TWinControl {
   void SetWordWrap(bool Value);
 
  protected:
+  // The BUTTON subclass with `style` plus the left-text and multi-line styles that a check box's or
+  // radio button's alignment and word wrap ask for.
+  void CreateCheckParams(TCreateParams& Params, DWORD style, TAlignment alignment);
   bool ClicksDisabled() const { return clicksDisabled_; }
   void SetClicksDisabled(bool Value) { clicksDisabled_ = Value; }
 

@@ -64,14 +64,7 @@ void TCustomCheckBox::Toggle() {
   }
 }
 
-void TCustomCheckBox::CreateParams(TCreateParams& Params) {
-  RegisterButtonClass();
-  inherited::CreateParams(Params);
-  CreateSubClass(Params, "BUTTON");
-  Params.Style |= BS_3STATE;
-  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
-  if (WordWrap()) Params.Style |= BS_MULTILINE;
-}
+void TCustomCheckBox::CreateParams(TCreateParams& Params) { CreateCheckParams(Params, BS_3STATE, alignment_); }
 
 void TCustomCheckBox::CreateWnd() {
   inherited::CreateWnd();

@@ -63,14 +63,7 @@ void TRadioButton::TurnSiblingsOff() {
   }
 }
 
-void TRadioButton::CreateParams(TCreateParams& Params) {
-  RegisterButtonClass();
-  inherited::CreateParams(Params);
-  CreateSubClass(Params, "BUTTON");
-  Params.Style |= BS_RADIOBUTTON;
-  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
-  if (WordWrap()) Params.Style |= BS_MULTILINE;
-}
+void TRadioButton::CreateParams(TCreateParams& Params) { CreateCheckParams(Params, BS_RADIOBUTTON, alignment_); }
 
 void TRadioButton::CreateWnd() {
   inherited::CreateWnd();
