@@ -14,6 +14,10 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/object_instance.h"
 #include "platform/ui/screen.h"
+#include "platform/user/backend.h"
+#if PR_HAVE_SDL_DISPLAY
+#include "platform/user/backend/sdl/display_choice.h"
+#endif
 #include "platform/user/capture.h"
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
@@ -86,7 +90,11 @@ void TApplication::CreateHandle() {
   SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MakeObjectInstance(method)));
 }
 
-void TApplication::Initialize() {}
+void TApplication::Initialize() {
+#if PR_HAVE_SDL_DISPLAY
+  if (!user::BackendInstalled()) user::InstallDisplayBackend();
+#endif
+}
 
 TCustomForm* TApplication::CreateFormOfClass(TClass FormClass) {
   auto* form = CreateInstance<TCustomForm>(FormClass, this);

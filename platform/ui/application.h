@@ -58,6 +58,8 @@ class TApplication : public TComponent {
   explicit TApplication(TComponent* AOwner);
   ~TApplication() override;
 
+  // Chooses the display (PR_DISPLAY, see the SDL display's display_choice.h) unless a backend
+  // is already installed; built without SDL the program stays headless.
   void Initialize();
   // Creates a form of class T owned by the application, reads its form image and runs OnCreate;
   // the first form created becomes the main form.

@@ -40,5 +40,8 @@ class Backend {
 Backend& CurrentBackend();
 // Installs a backend (nullptr: back to headless) and returns the previous one.
 std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend);
+// True while a backend other than the built-in default is installed, so start-up code can choose
+// a display without replacing one a program or test installed.
+bool BackendInstalled();
 
 }  // namespace user

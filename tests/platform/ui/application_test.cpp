@@ -1,5 +1,9 @@
 // The application: errors in handlers reach the error box and the loop goes on; message boxes
-// answered from a script; ending the loop; window hooks and utility windows; hint timing.
+// answered from a script; ending the loop; window hooks and utility windows; hint timing; the
+// choice of display.
+#include <cstdlib>
+#include <optional>
+
 #include "platform/core/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/button.h"
@@ -7,6 +11,7 @@
 #include "platform/ui/object_instance.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/message_box.h"
+#include "platform/user/backend.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/post_message.h"
 #include "platform/user/send_message.h"
@@ -216,6 +221,55 @@ TEST_F(ApplicationTest, AHintShowsAfterThePauseAndHidesAfterTheHidePause) {
   clock_.Advance(1000);
   driver_->Settle();
   EXPECT_FALSE(hintShown());
+}
+
+// Initialize with PR_DISPLAY=headless, from the built-in default display (the previous display and
+// PR_DISPLAY come back afterwards).
+class DisplayChoiceTest : public ApplicationTest {
+ protected:
+  DisplayChoiceTest() {
+    if (const char* value = std::getenv("PR_DISPLAY")) savedDisplay_ = value;
+    setenv("PR_DISPLAY", "headless", 1);
+  }
+  ~DisplayChoiceTest() override {
+    user::SetBackend(std::move(previous_));
+    if (savedDisplay_) setenv("PR_DISPLAY", savedDisplay_->c_str(), 1); else unsetenv("PR_DISPLAY");
+  }
+  // Shows a form and tells whether its pixels reached `display`.
+  template <class Display>
+  static bool ShowsOn(const Display& display, TForm* form) {
+    const int before = display.Presents();
+    form->Show();
+    form->Update();
+    return display.Presents() > before;
+  }
+
+  std::unique_ptr<user::Backend> previous_ = user::SetBackend(nullptr);
+  std::optional<std::string> savedDisplay_;
+};
+
+TEST_F(DisplayChoiceTest, InitializeWithPrDisplayHeadlessPutsWindowsOnTheHeadlessDisplay) {
+  ASSERT_FALSE(user::BackendInstalled());
+  Application->Initialize();
+  ASSERT_TRUE(user::BackendInstalled());
+  auto* display = dynamic_cast<user::HeadlessBackend*>(&user::CurrentBackend());
+  ASSERT_NE(display, nullptr) << user::CurrentBackend().Name();
+  EXPECT_TRUE(ShowsOn(*display, NewForm("Main", false)));
+}
+
+TEST_F(DisplayChoiceTest, InitializeKeepsADisplayAlreadyInstalled) {
+  struct OwnDisplay final : user::Backend {
+    const char* Name() const override { return "own"; }
+    void Present(HWND, const TRect&) override { ++presents; }
+    int Presents() const { return presents; }
+    int presents = 0;
+  };
+  auto own = std::make_unique<OwnDisplay>();
+  OwnDisplay* display = own.get();
+  user::SetBackend(std::move(own));
+  Application->Initialize();
+  EXPECT_EQ(&user::CurrentBackend(), display);
+  EXPECT_TRUE(ShowsOn(*display, NewForm("Main", false)));
 }
 
 }  // namespace
