@@ -81,44 +81,46 @@ WindowClass* WindowClass::Find(const char16_t* nameOrAtom) {
 
 using namespace user;
 
-ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (wc == nullptr || wc->lpszClassName == nullptr || IS_INTRESOURCE(wc->lpszClassName)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+namespace {
+
+// Registrations need a class name given as text, not as an atom.
+template <class WndClassEx> bool NamesItsClass(const WndClassEx* wc) {
+  if (wc != nullptr && wc->lpszClassName != nullptr && !IS_INTRESOURCE(wc->lpszClassName)) return true;
+  SetLastError(ERROR_INVALID_PARAMETER);
+  return false;
+}
+
+// The class record of a registration; the names arrive already in code page 874.
+template <class WndClassEx>
+std::unique_ptr<WindowClass> NewClass(const WndClassEx& wc, std::string name, std::string menuName) {
   auto c = std::make_unique<WindowClass>();
-  c->name = wc->lpszClassName;
-  c->style = wc->style;
-  c->proc = wc->lpfnWndProc;
-  c->classExtraBytes = wc->cbClsExtra;
-  c->windowExtraBytes = wc->cbWndExtra;
-  c->instance = wc->hInstance;
-  c->icon = wc->hIcon;
-  c->smallIcon = wc->hIconSm;
-  c->cursor = wc->hCursor;
-  c->background = wc->hbrBackground;
-  c->menuName = wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName) ? wc->lpszMenuName : "";
-  return Register(std::move(c));
+  c->name = std::move(name);
+  c->style = wc.style;
+  c->proc = wc.lpfnWndProc;
+  c->classExtraBytes = wc.cbClsExtra;
+  c->windowExtraBytes = wc.cbWndExtra;
+  c->instance = wc.hInstance;
+  c->icon = wc.hIcon;
+  c->smallIcon = wc.hIconSm;
+  c->cursor = wc.hCursor;
+  c->background = wc.hbrBackground;
+  c->menuName = std::move(menuName);
+  return c;
+}
+
+}  // namespace
+
+ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
+  if (!NamesItsClass(wc)) return 0;
+  const bool namedMenu = wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName);
+  return Register(NewClass(*wc, wc->lpszClassName, namedMenu ? wc->lpszMenuName : ""));
 }
 
 ATOM RegisterClassExW(const WNDCLASSEXW* wc) {
-  if (wc == nullptr || wc->lpszClassName == nullptr || IS_INTRESOURCE(wc->lpszClassName)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  auto c = std::make_unique<WindowClass>();
-  c->name = Utf16ToCp874(wc->lpszClassName);
-  c->style = wc->style;
-  c->proc = wc->lpfnWndProc;
+  if (!NamesItsClass(wc)) return 0;
+  const bool namedMenu = wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName);
+  auto c = NewClass(*wc, Utf16ToCp874(wc->lpszClassName), namedMenu ? Utf16ToCp874(wc->lpszMenuName) : "");
   c->unicode = true;
-  c->classExtraBytes = wc->cbClsExtra;
-  c->windowExtraBytes = wc->cbWndExtra;
-  c->instance = wc->hInstance;
-  c->icon = wc->hIcon;
-  c->smallIcon = wc->hIconSm;
-  c->cursor = wc->hCursor;
-  c->background = wc->hbrBackground;
-  c->menuName = wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName) ? Utf16ToCp874(wc->lpszMenuName) : "";
   return Register(std::move(c));
 }
 
