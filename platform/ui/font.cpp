@@ -2,6 +2,7 @@
 
 #include "platform/classes/integer_idents.h"
 #include "platform/classes/publisher.h"
+#include "platform/core/mul_div.h"
 #include "platform/ui/font_handle.h"
 
 PR_PUBLISH(TFont) {
@@ -63,51 +64,36 @@ void TFont::Assign(TPersistent* Source) {
 
 void TFont::SetName(const TFontName& Value) {
   if (Value.empty()) return;
-  TFontData data = data_;
-  data.Name = Value;
-  SetData(data);
+  SetDataField(&TFontData::Name, Value);
 }
 
 void TFont::SetHeight(Integer Value) {
-  TFontData data = data_;
-  data.Height = Value;
-  SetData(data);
+  SetDataField(&TFontData::Height, Value);
 }
 
 Integer TFont::Size() const {
-  const Int64 points = -Int64(data_.Height) * 72;
-  // Rounded to the nearest point (halves away from zero, as MulDiv rounds).
-  const Int64 half = pixelsPerInch_ / 2;
-  return Integer(points >= 0 ? (points + half) / pixelsPerInch_ : -((-points + half) / pixelsPerInch_));
+  // Rounded to the nearest point, halves away from zero.
+  return MulDiv(data_.Height, -72, pixelsPerInch_);
 }
 
 void TFont::SetSize(Integer Value) {
-  const Int64 pixels = Int64(Value) * pixelsPerInch_;
-  SetHeight(-Integer(pixels >= 0 ? (pixels + 36) / 72 : -((-pixels + 36) / 72)));
+  SetHeight(-MulDiv(Value, pixelsPerInch_, 72));
 }
 
 void TFont::SetStyle(TFontStyles Value) {
-  TFontData data = data_;
-  data.Style = Value;
-  SetData(data);
+  SetDataField(&TFontData::Style, Value);
 }
 
 void TFont::SetPitch(TFontPitch Value) {
-  TFontData data = data_;
-  data.Pitch = Value;
-  SetData(data);
+  SetDataField(&TFontData::Pitch, Value);
 }
 
 void TFont::SetCharset(TFontCharset Value) {
-  TFontData data = data_;
-  data.Charset = Value;
-  SetData(data);
+  SetDataField(&TFontData::Charset, Value);
 }
 
 void TFont::SetOrientation(Integer Value) {
-  TFontData data = data_;
-  data.Orientation = Value;
-  SetData(data);
+  SetDataField(&TFontData::Orientation, Value);
 }
 
 void TFont::SetColor(TColor Value) { Update(color_, Value); }

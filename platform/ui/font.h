@@ -70,6 +70,13 @@ class TFont : public TGraphicsObject {
   void* MakeHandle() override;
 
  private:
+  // Changes one field of the font's data through SetData, which tells the change once.
+  template <class T> void SetDataField(T TFontData::*field, const T& Value) {
+    TFontData data = data_;
+    data.*field = Value;
+    SetData(data);
+  }
+
   TFontData data_;
   TColor color_ = clWindowText;
   Integer pixelsPerInch_ = 96;
