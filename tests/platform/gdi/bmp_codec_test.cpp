@@ -130,13 +130,6 @@ TEST(BmpCodec, DecodesRunLengthRows) {
   }
 }
 
-struct ErrorCase {
-  const char* name;
-  Bytes file;
-  CodecStatus expected;
-  gdi::DecodeLimits limits = {};
-};
-
 DibSpec Spec(std::uint32_t headerSize, std::int32_t width, std::int32_t height, std::uint16_t bits,
              std::uint32_t compression = 0) {
   return DibSpec()
@@ -161,7 +154,7 @@ Bytes WithRowsOffset(DibSpec s, std::uint32_t offset) {
 TEST(BmpCodec, RejectsBrokenFilesWithTheRightStatus) {
   gdi::DecodeLimits small;
   small.maxPixels = 5000;
-  const std::vector<ErrorCase> cases = {
+  const std::vector<codec_test::BrokenFile> cases = {
       {"another format", Bytes{'G', 'I', 'F', '8', '9', 'a'}, CodecStatus::NotRecognised},
       {"file header cut", Bytes{'B', 'M', 0, 0}, CodecStatus::Truncated},
       {"header smaller than any", BmpFile(Spec(8, 1, 1, 24)), CodecStatus::Corrupt},
@@ -189,12 +182,9 @@ TEST(BmpCodec, RejectsBrokenFilesWithTheRightStatus) {
       {"run-length literal cut", BmpFile(DibSpec().Width(4).Bits(8).Compression(1).Rows({0, 4, 1, 2})),
        CodecStatus::Truncated},
   };
-  for (const ErrorCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto r = gdi::DecodeBmp(c.file, c.limits);
-    EXPECT_EQ(r.status, c.expected) << r.message;
-    EXPECT_FALSE(r.message.empty());
-  }
+  codec_test::ExpectStatuses(cases, [](const Bytes& file, const gdi::DecodeLimits& limits) {
+    return gdi::DecodeBmp(file, limits);
+  });
 }
 
 struct RoundTripCase {

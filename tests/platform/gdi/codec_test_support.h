@@ -1,5 +1,5 @@
-// Helpers the codec tests share: an error measure for lossy round trips, the invariants of a
-// decoded image, and a check that every shortened copy of a file fails cleanly.
+// Helpers the codec tests share: an error measure for lossy round trips, tables of broken files and
+// their statuses, the invariants of a decoded image, and a check that every shortened copy of a file fails cleanly.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,6 +26,24 @@ inline double Psnr(const gdi::DecodedImage& a, const gdi::DecodedImage& b) {
     }
   const double mse = sum / (3.0 * double(a.pixels.size()));
   return mse == 0 ? INFINITY : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+// A damaged or foreign file and the status its decoder must give, under `limits`.
+struct BrokenFile {
+  const char* name;
+  std::vector<std::uint8_t> file;
+  gdi::CodecStatus expected;
+  gdi::DecodeLimits limits = {};
+};
+
+// Decodes every file through `decode(file, limits)`: each fails with its status and says why.
+template <class Decode> void ExpectStatuses(std::span<const BrokenFile> cases, Decode decode) {
+  for (const BrokenFile& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto r = decode(c.file, c.limits);
+    EXPECT_EQ(r.status, c.expected) << r.message;
+    EXPECT_FALSE(r.message.empty());
+  }
 }
 
 inline void ExpectValidImage(const gdi::CodecResult<gdi::DecodedImage>& r) {

@@ -165,12 +165,7 @@ TEST(GifCodec, RejectsBrokenFilesWithTheRightStatus) {
   badCode[13 + 12 + 8 + 10 + 2] = 0x07;  // the first 3-bit code becomes 7, beyond the table
   gdi::DecodeLimits small;
   small.maxPixels = 100;
-  const struct {
-    const char* name;
-    Bytes file;
-    CodecStatus expected;
-    gdi::DecodeLimits limits;
-  } cases[] = {
+  const codec_test::BrokenFile cases[] = {
       {"another format", Bytes{'G', 'I', 'F', '9', '0', 'a'}, CodecStatus::NotRecognised, {}},
       {"no colour table", gif_test::Write(noTable), CodecStatus::Corrupt, {}},
       {"code size 0", WithCodeSize(good, 0), CodecStatus::Corrupt, {}},
@@ -180,12 +175,9 @@ TEST(GifCodec, RejectsBrokenFilesWithTheRightStatus) {
       {"frames together beyond the limit", gif_test::Write(many), CodecStatus::TooLarge, small},
       {"screen beyond the limit", good, CodecStatus::TooLarge, gdi::DecodeLimits{3, 100}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto r = gdi::DecodeGifAnimation(c.file, c.limits);
-    EXPECT_EQ(r.status, c.expected) << r.message;
-    EXPECT_FALSE(r.message.empty());
-  }
+  codec_test::ExpectStatuses(cases, [](const Bytes& file, const gdi::DecodeLimits& limits) {
+    return gdi::DecodeGifAnimation(file, limits);
+  });
 }
 
 TEST(GifCodec, AStillPictureReadsOnlyTheFirstFrame) {

@@ -143,11 +143,7 @@ TEST(IcoCodec, RejectsBrokenFilesWithTheRightStatus) {
   runLength[14] = 8;  // bits per pixel
   runLength[16] = 1;  // BI_RLE8
   runLength[32] = 1;  // one colour, which the rows' bytes provide
-  const struct {
-    const char* name;
-    Bytes file;
-    CodecStatus expected;
-  } cases[] = {
+  const codec_test::BrokenFile cases[] = {
       {"reserved word set", Bytes{1, 0, 1, 0, 1, 0}, CodecStatus::NotRecognised},
       {"type 3", Bytes{0, 0, 3, 0, 1, 0}, CodecStatus::NotRecognised},
       {"no entries", Bytes{0, 0, 1, 0, 0, 0}, CodecStatus::Corrupt},
@@ -160,12 +156,9 @@ TEST(IcoCodec, RejectsBrokenFilesWithTheRightStatus) {
       {"image one row high", IconFile(IconFileType::Icon, {{gdi::EncodePackedDib(TwoPixels(0, 0), 24).value}}),
        CodecStatus::Corrupt},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto r = gdi::DecodeIcon(c.file, 32, 32, 32);
-    EXPECT_EQ(r.status, c.expected) << r.message;
-    EXPECT_FALSE(r.message.empty());
-  }
+  codec_test::ExpectStatuses(cases, [](const Bytes& file, const gdi::DecodeLimits&) {
+    return gdi::DecodeIcon(file, 32, 32, 32);
+  });
 }
 
 TEST(IcoCodec, EncoderRefusesWhatItCannotWrite) {

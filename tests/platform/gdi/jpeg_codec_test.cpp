@@ -145,24 +145,16 @@ TEST(JpegCodec, RejectsBrokenFilesWithTheRightStatus) {
   const Bytes progressive = WriteJpeg({16, 16, 3, JCS_RGB, false, true, Bytes(16 * 16 * 3, 90)});
   gdi::DecodeLimits small;
   small.maxPixels = 100;
-  const struct {
-    const char* name;
-    Bytes file;
-    CodecStatus expected;
-    gdi::DecodeLimits limits;
-  } cases[] = {
+  const codec_test::BrokenFile cases[] = {
       {"another format", Bytes{0x89, 'P', 'N', 'G'}, CodecStatus::NotRecognised, {}},
       {"more pixels than the limit", good, CodecStatus::TooLarge, small},
       {"12-bit samples", WithFrameByte(good, 4, 12), CodecStatus::Unsupported, {}},
       {"no components", WithFrameByte(good, 9, 0), CodecStatus::Corrupt, {}},
       {"endless scans", WithManyScans(progressive, 1100), CodecStatus::Corrupt, {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto r = gdi::DecodeJpeg(c.file, c.limits);
-    EXPECT_EQ(r.status, c.expected) << r.message;
-    EXPECT_FALSE(r.message.empty());
-  }
+  codec_test::ExpectStatuses(cases, [](const Bytes& file, const gdi::DecodeLimits& limits) {
+    return gdi::DecodeJpeg(file, limits);
+  });
   EXPECT_TRUE(gdi::DecodeJpeg(WithManyScans(progressive, 10))) << "a few repeated scans are only odd";
 }
 

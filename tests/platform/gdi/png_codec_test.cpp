@@ -130,12 +130,7 @@ TEST(PngCodec, RejectsBrokenFilesWithTheRightStatus) {
   badChecksum[20] ^= 1;
   gdi::DecodeLimits small;
   small.maxPixels = 100;
-  const struct {
-    const char* name;
-    Bytes file;
-    CodecStatus expected;
-    gdi::DecodeLimits limits;
-  } cases[] = {
+  const codec_test::BrokenFile cases[] = {
       {"another format", Bytes{'B', 'M', 0, 0, 0, 0, 0, 0, 0}, CodecStatus::NotRecognised, {}},
       {"header checksum wrong", badChecksum, CodecStatus::Corrupt, {}},
       {"compressed data damaged", WithDamagedData(good), CodecStatus::Corrupt, {}},
@@ -143,12 +138,9 @@ TEST(PngCodec, RejectsBrokenFilesWithTheRightStatus) {
       {"short file claiming a huge image", WithClaimedSize(good, 8000, 8000), CodecStatus::Truncated, {}},
       {"zero width", WithClaimedSize(good, 0, 16), CodecStatus::Corrupt, {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto r = gdi::DecodePng(c.file, c.limits);
-    EXPECT_EQ(r.status, c.expected) << r.message;
-    EXPECT_FALSE(r.message.empty());
-  }
+  codec_test::ExpectStatuses(cases, [](const Bytes& file, const gdi::DecodeLimits& limits) {
+    return gdi::DecodePng(file, limits);
+  });
 }
 
 TEST(PngCodec, EveryCutCopyFailsUntilTheImageDataIsWhole) {
