@@ -167,7 +167,7 @@ void TTestDriver::OnNextModal(TModalScript Script) { scripts_.push_back(std::mov
 
 void TTestDriver::AnswerNextMessageBox(int ID) {
   OnNextModal([ID](TCustomForm& form, TTestDriver& driver) {
-    auto* box = dynamic_cast<TMessageBoxForm*>(&form);
+    auto* box = dynamic_cast<TMessageFormBase*>(&form);
     TButton* button = box != nullptr ? box->ButtonOf(ID) : nullptr;
     if (button == nullptr) {
       driver.problems_.push_back("The modal form \"" + form.Caption() + "\" has no answer " + std::to_string(ID));
@@ -179,15 +179,17 @@ void TTestDriver::AnswerNextMessageBox(int ID) {
 
 void TTestDriver::ModalStarted(TCustomForm* Form) {
   modalForms_.push_back(Form);
-  if (auto* box = dynamic_cast<TMessageBoxForm*>(Form)) {
+  if (auto* box = dynamic_cast<TMessageFormBase*>(Form)) {
     openBoxes_.push_back(transcript_.size());
-    transcript_.push_back({box->Caption(), box->Text(), box->Type(), 0});
+    auto* platformBox = dynamic_cast<TMessageBoxForm*>(box);
+    transcript_.push_back({box->Caption(), box->Text(), platformBox != nullptr ? platformBox->Type() : 0, 0,
+                           box->ButtonCaptions()});
   }
   PostMessageA(window_, kRunScript, 0, LPARAM(Form));
 }
 
 void TTestDriver::ModalFinished(TCustomForm* Form) {
-  if (auto* box = dynamic_cast<TMessageBoxForm*>(Form); box != nullptr && !openBoxes_.empty()) {
+  if (auto* box = dynamic_cast<TMessageFormBase*>(Form); box != nullptr && !openBoxes_.empty()) {
     transcript_[openBoxes_.back()].Answer = box->Answer(box->ModalResult());
     openBoxes_.pop_back();
   }

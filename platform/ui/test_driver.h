@@ -5,12 +5,12 @@
 // or key makes is sent), types text, reads texts and pixels, and settles the application (handles
 // every waiting message, then the idle step).
 //
-// Modal dialogs and message boxes: scripts queued with OnNextModal / AnswerNextMessageBox run, in
-// order, inside the next modal loops that start (each as a posted message handled by the loop,
+// Modal dialogs, message boxes and message dialogs: scripts queued with OnNextModal /
+// AnswerNextMessageBox run, in order, inside the next modal loops that start (each as a posted message handled by the loop,
 // like real input).  A modal form still open when its script returns, or a modal form that starts
 // with no script queued, is closed with mrCancel and noted in Problems(), so a test never waits
-// for input that will not come.  Every message box shown is kept in the transcript with its
-// answer.
+// for input that will not come.  Every message box and message dialog shown is kept in the
+// transcript with its answer.
 #pragma once
 
 #include <deque>
@@ -28,11 +28,13 @@ class TCustomForm;
 class TWinControl;
 struct TMessage;
 
+// A message box (MessageBoxA) or message dialog (MessageDlg) as it was shown and answered.
 struct TMessageBoxRecord {
   std::string Caption;
   std::string Text;
-  UINT Type = 0;
-  int Answer = 0;
+  UINT Type = 0;  // the MB_ flags of a message box; 0 for a message dialog
+  int Answer = 0;  // the box's ID or the dialog's modal result
+  std::vector<std::string> Buttons;  // captions, left to right
 };
 
 class TTestDriver : public TModalObserver {
@@ -80,6 +82,7 @@ class TTestDriver : public TModalObserver {
 
   // Modal scripts.
   void OnNextModal(TModalScript Script);
+  // Presses the button answering ID (a message dialog answers its modal result: mrYes = IDYES ...).
   void AnswerNextMessageBox(int ID);
   const std::vector<TMessageBoxRecord>& Transcript() const { return transcript_; }
   const std::vector<std::string>& Problems() const { return problems_; }
