@@ -41,11 +41,13 @@ void TCustomGrid::CreateParams(TCreateParams& Params) {
 void TCustomGrid::CreateWnd() {
   inherited::CreateWnd();
   UpdateScrollBars();
+  UpdateEdit();   // an editor that is always shown appears with the grid
 }
 
 void TCustomGrid::Resize() {
   ClampTopLeft();
   UpdateScrollBars();
+  PlaceEditor();
   inherited::Resize();
 }
 
@@ -54,6 +56,7 @@ void TCustomGrid::Resize() {
 void TCustomGrid::SetColCount(Integer Value) {
   Value = std::max<Integer>(Value, 1);
   if (Value == ColCount()) return;
+  HideEdit();
   if (Value <= FixedCols()) SetFixedCols(Value - 1);
   const Integer oldCols = ColCount();
   cols_.SetCount(Value);
@@ -63,6 +66,7 @@ void TCustomGrid::SetColCount(Integer Value) {
 void TCustomGrid::SetRowCount(Integer Value) {
   Value = std::max<Integer>(Value, 1);
   if (Value == RowCount()) return;
+  HideEdit();
   if (Value <= FixedRows()) SetFixedRows(Value - 1);
   const Integer oldRows = RowCount();
   rows_.SetCount(Value);
@@ -80,24 +84,29 @@ void TCustomGrid::CountsChanged(Integer OldColCount, Integer OldRowCount) {
   ClampTopLeft();
   Invalidate();
   UpdateScrollBars();
+  UpdateEdit();
 }
 
 void TCustomGrid::SetFixedCols(Integer Value) {
   if (Value < 0) InvalidOp(SGridIndexOutOfRange);
   if (Value >= ColCount()) InvalidOp(SFixedColTooBig);
+  HideEdit();
   cols_.SetFixed(Value);
   topLeft_.X = current_.X = anchor_.X = Value;
   Invalidate();
   UpdateScrollBars();
+  UpdateEdit();
 }
 
 void TCustomGrid::SetFixedRows(Integer Value) {
   if (Value < 0) InvalidOp(SGridIndexOutOfRange);
   if (Value >= RowCount()) InvalidOp(SFixedRowTooBig);
+  HideEdit();
   rows_.SetFixed(Value);
   topLeft_.Y = current_.Y = anchor_.Y = Value;
   Invalidate();
   UpdateScrollBars();
+  UpdateEdit();
 }
 
 void TCustomGrid::SetDefaultColWidth(Integer Value) {
@@ -105,6 +114,7 @@ void TCustomGrid::SetDefaultColWidth(Integer Value) {
   ClampTopLeft();
   Invalidate();
   UpdateScrollBars();
+  PlaceEditor();
 }
 
 void TCustomGrid::SetDefaultRowHeight(Integer Value) {
@@ -112,6 +122,7 @@ void TCustomGrid::SetDefaultRowHeight(Integer Value) {
   ClampTopLeft();
   Invalidate();
   UpdateScrollBars();
+  PlaceEditor();
 }
 
 Integer TCustomGrid::ColWidths(Integer Index) const {
@@ -126,6 +137,7 @@ void TCustomGrid::SetColWidths(Integer Index, Integer Value) {
   ColWidthsChanged();
   Invalidate();
   UpdateScrollBars();
+  PlaceEditor();
 }
 
 Integer TCustomGrid::RowHeights(Integer Index) const {
@@ -140,6 +152,7 @@ void TCustomGrid::SetRowHeights(Integer Index, Integer Value) {
   RowHeightsChanged();
   Invalidate();
   UpdateScrollBars();
+  PlaceEditor();
 }
 
 void TCustomGrid::SetGridLineWidth(Integer Value) {
@@ -147,11 +160,16 @@ void TCustomGrid::SetGridLineWidth(Integer Value) {
   ClampTopLeft();
   Invalidate();
   UpdateScrollBars();
+  PlaceEditor();
 }
 
 void TCustomGrid::SetOptions(TGridOptions Value) {
+  // The editor cannot stay open over a selected row.
+  if (Value.Contains(goRowSelect)) Value.Exclude(goAlwaysShowEditor);
   if (options_ == Value) return;
   options_ = Value;
+  if (!Value.Contains(goEditing) || Value.Contains(goRowSelect)) HideEditor();
+  else if (!editorMode_ && Value.Contains(goAlwaysShowEditor)) ShowEditor();
   Invalidate();
 }
 
@@ -238,6 +256,7 @@ void TCustomGrid::MoveTopLeft(TGridCoord Value) {
   Invalidate();
   UpdateScrollBars();
   TopLeftChanged();
+  PlaceEditor();
 }
 
 void TCustomGrid::ClampTopLeft() { MoveTopLeft(topLeft_); }
@@ -261,10 +280,12 @@ TGridRect TCustomGrid::Selection() const {
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
   const TGridRect old = Selection();
+  if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
   anchor_ = TGridCoord{Value.Left, Value.Top};
   current_ = TGridCoord{Value.Right, Value.Bottom};
   ScrollIntoView(current_);
   SelectionChanged(old);
+  UpdateEdit();
 }
 
 void TCustomGrid::SetCol(Integer Value) {
@@ -281,10 +302,12 @@ void TCustomGrid::MoveColRow(Integer ACol, Integer ARow, bool MoveAnchor, bool S
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) InvalidOp(SGridIndexOutOfRange);
   if (!SelectCell(ACol, ARow)) return;
   const TGridRect old = Selection();
+  if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
   current_ = TGridCoord{ACol, ARow};
   if (MoveAnchor || !options_.Contains(goRangeSelect)) anchor_ = current_;
   if (Show) ScrollIntoView(current_);
   SelectionChanged(old);
+  UpdateEdit();
   Click();
 }
 
@@ -326,17 +349,21 @@ void TCustomGrid::InvalidateRow(Integer ARow) { InvalidateGridRect(TGridRect{0, 
 void TCustomGrid::MoveColumn(Integer FromIndex, Integer ToIndex) {
   if (FromIndex == ToIndex) return;
   if (std::min(FromIndex, ToIndex) < 0 || std::max(FromIndex, ToIndex) >= ColCount()) InvalidOp(SGridIndexOutOfRange);
+  HideEdit();
   cols_.Move(FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
   Invalidate();
+  UpdateEdit();
 }
 
 void TCustomGrid::MoveRow(Integer FromIndex, Integer ToIndex) {
   if (FromIndex == ToIndex) return;
   if (std::min(FromIndex, ToIndex) < 0 || std::max(FromIndex, ToIndex) >= RowCount()) InvalidOp(SGridIndexOutOfRange);
+  HideEdit();
   rows_.Move(FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
   Invalidate();
+  UpdateEdit();
 }
 
 void TCustomGrid::DeleteColumn(Integer ACol) {
@@ -416,8 +443,12 @@ void TCustomGrid::Dispatch(TMessage& Message) {
       if (AutoScrollTick(Message.WParam)) return;
       break;
     case WM_GETDLGCODE:
-      Message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0);
+      Message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0) |
+                       (options_.Contains(goEditing) ? DLGC_WANTCHARS : 0);
       return;
+    case WM_CHAR: return TypedChar(Message);
+    case WM_SETFOCUS: return GridFocusChanged(Message, true);
+    case WM_KILLFOCUS: return GridFocusChanged(Message, false);
     default: break;
   }
   inherited::Dispatch(Message);

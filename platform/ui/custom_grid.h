@@ -7,19 +7,26 @@
 // for TopRow.  Geometry is computed logically and mirrored (Left and Right swapped) for right to left.
 // Scroll bar thumbs run on a 0..127 scale: position = MulDiv(TopRow - FixedRows, 127, range) and
 // TopRow = MulDiv(position, range, 127) + FixedRows with range = RowCount - VisibleRowCount - FixedRows
-// (the same with columns).  Rules and texts: docs/platform-ui-grid.md.
+// (the same with columns).  The in-place editor (TInplaceEdit) is made on demand and shows only while
+// EditorMode, goEditing without goRowSelect and the focus (or goAlwaysShowEditor) allow; it always
+// lies on the current cell's rectangle.  Rules and texts: docs/platform-ui-grid.md.
 #pragma once
+
+#include <string>
 
 #include "platform/ui/custom_control.h"
 #include "platform/ui/grid_axis.h"
 #include "platform/ui/grid_types.h"
 #include "platform/ui/scroll_style.h"
 
+class TInplaceEdit;
+
 class TCustomGrid : public TCustomControl {
   PR_CLASS(TCustomGrid, TCustomControl)
 
  public:
   explicit TCustomGrid(TComponent* AOwner);
+  ~TCustomGrid() override;
 
   // Counts and sizes.
   Integer ColCount() const { return cols_.Count(); }
@@ -72,9 +79,36 @@ class TCustomGrid : public TCustomControl {
   TGridRect Selection() const;
   void SetSelection(const TGridRect& Value);
 
+  // The in-place editor: EditorMode true asks for it on the current cell (shown when CanEditShow);
+  // false writes its text back and hides it.  InplaceEditor is nullptr until first shown.
+  bool EditorMode() const { return editorMode_; }
+  void SetEditorMode(bool Value);
+  TInplaceEdit* InplaceEditor() const { return inplaceEdit_; }
+
   void Dispatch(TMessage& Message) override;
 
  protected:
+  friend class TInplaceEdit;
+
+  // Editor hooks.  GetEditLimit: the longest text, 0 for no limit, -1 forbids any change.
+  virtual bool CanEditAcceptKey(char /*Key*/) { return true; }
+  virtual bool CanEditModify() { return canEditModify_; }
+  virtual bool CanEditShow();
+  virtual TInplaceEdit* CreateEditor();
+  virtual std::string GetEditText(Integer /*ACol*/, Integer /*ARow*/) { return {}; }
+  virtual void SetEditText(Integer /*ACol*/, Integer /*ARow*/, const std::string& /*Value*/) {}
+  virtual Integer GetEditLimit() { return 0; }
+  void ShowEditor();
+  void HideEditor();
+  // Opens the editor and types Ch into it (replacing the selected text).
+  void ShowEditorChar(char Ch);
+  // Reloads the editor from the current cell.
+  void InvalidateEditor();
+  // Writes the editor's text to the cell it was loaded from (SetEditText).
+  void UpdateText();
+  // A cell's text was set: an editor on that cell showing another text reloads (not while the
+  // editor's own text is being written back).
+  void EditedCellChanged(Integer ACol, Integer ARow);
   // Hooks for descendants.
   virtual void DrawCell(Integer /*ACol*/, Integer /*ARow*/, const TRect& /*ARect*/, TGridDrawState /*AState*/) {}
   virtual bool SelectCell(Integer ACol, Integer ARow);
@@ -114,6 +148,7 @@ class TCustomGrid : public TCustomControl {
   void CreateWnd() override;
   void Resize() override;
   void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -145,6 +180,15 @@ class TCustomGrid : public TCustomControl {
   void SelectDrag(Integer X, Integer Y);
   bool AutoScrollTick(UINT_PTR TimerId);   // false for another timer
   void StopAutoScroll();
+  bool IsActiveControl();
+  void UpdateEdit();     // loads and places the editor when it may show
+  void HideEdit();       // writes the editor's text back and hides it
+  void EditorKey(Word& Key);
+  void LoadEditor();
+  void PlaceEditor();   // keeps a loaded editor on the current cell's rectangle
+  void EditorFocusLost(HWND NewFocus);
+  void GridFocusChanged(TMessage& Message, bool Gained);
+  void TypedChar(TMessage& Message);
 
   TGridAxis cols_{5, 1, 64};
   TGridAxis rows_{5, 1, 24};
@@ -163,4 +207,9 @@ class TCustomGrid : public TCustomControl {
   Integer sizingOfs_ = 0;
   TPoint lastMouse_{};         // the last mouse position while selecting (client coordinates)
   bool autoScrolling_ = false;
+  TInplaceEdit* inplaceEdit_ = nullptr;   // owned (as a component) by the grid
+  bool editorMode_ = false;
+  bool canEditModify_ = true;
+  bool writingBack_ = false;               // UpdateText is storing the editor's text
+  TGridCoord inplaceCell_{-1, -1};         // the cell the editor was loaded from, (-1, -1) for none
 };

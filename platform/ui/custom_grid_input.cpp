@@ -1,6 +1,8 @@
 // TCustomGrid keyboard and mouse navigation: the keys move the current cell (extending the selection
 // with Shift under goRangeSelect); a left press selects the cell under the mouse and a drag extends
-// the selection (sizing and moving: custom_grid_sizing.cpp); the wheel moves the current row.  Every move asks SelectCell first and fires Click after it.
+// the selection (sizing and moving: custom_grid_sizing.cpp); the wheel moves the current row.  Every
+// move asks SelectCell first and fires Click after it.  With goEditing a press on the current cell
+// opens the editor instead (custom_grid_editor.cpp).
 #include <algorithm>
 
 #include "platform/ui/custom_grid.h"
@@ -20,16 +22,41 @@ TGridCoord TCustomGrid::KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor)
   MoveAnchor = !(Shift.Contains(ssShift) && options_.Contains(goRangeSelect)) || Key == VK_TAB;
   TGridCoord target = current_;
   const Integer page = VisibleRowCount();
+  const Integer pageWidth = VisibleColCount();
+  // Ctrl+Up/Down scroll by a row and leave the current cell; Ctrl+Left/Right move the cell and
+  // LeftCol by a visible page; Ctrl+PgUp/PgDn go to the first/last whole row in view.
   switch (Key) {
-    case VK_UP: --target.Y; break;
-    case VK_DOWN: ++target.Y; break;
-    case VK_LEFT: if (!rowSelect) --target.X; break;
-    case VK_RIGHT: if (!rowSelect) ++target.X; break;
+    case VK_UP:
+      if (ctrl) SetTopRow(TopRow() - 1);
+      else --target.Y;
+      break;
+    case VK_DOWN:
+      if (ctrl) SetTopRow(TopRow() + 1);
+      else ++target.Y;
+      break;
+    case VK_LEFT:
+      if (rowSelect) break;
+      target.X -= ctrl ? pageWidth : 1;
+      if (ctrl) SetLeftCol(LeftCol() - pageWidth);
+      break;
+    case VK_RIGHT:
+      if (rowSelect) break;
+      target.X += ctrl ? pageWidth : 1;
+      if (ctrl) SetLeftCol(LeftCol() + pageWidth);
+      break;
     case VK_PRIOR:
+      if (ctrl) {
+        target.Y = TopRow();
+        break;
+      }
       target.Y -= page;
       SetTopRow(TopRow() - page);
       break;
     case VK_NEXT:
+      if (ctrl) {
+        target.Y = TopRow() + page - 1;
+        break;
+      }
       target.Y += page;
       SetTopRow(TopRow() + page);
       break;
@@ -61,6 +88,7 @@ TGridCoord TCustomGrid::KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor)
 
 void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
   inherited::KeyDown(Key, Shift);
+  EditorKey(Key);
   bool moveAnchor = true;
   const TGridCoord target = KeyTarget(Key, Shift, moveAnchor);
   if (target != current_) MoveColRow(target.X, target.Y, moveAnchor, true);
@@ -70,7 +98,15 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
   if (Button == mbLeft && CanFocus()) SetFocus();
   if (Button == mbLeft && !StartSizingOrMoving(X, Y)) {
     const TGridCoord cell = MouseCoord(X, Y);
-    if (cell.X >= FixedCols() && cell.Y >= FixedRows()) {
+    if (cell.X >= FixedCols() && cell.Y >= FixedRows() && options_.Contains(goEditing)) {
+      // With editing a press on the current cell opens the editor; ranges are not dragged.
+      if (cell == current_) {
+        ShowEditor();
+        Click();
+      } else {
+        MoveColRow(cell.X, cell.Y, true, true);
+      }
+    } else if (cell.X >= FixedCols() && cell.Y >= FixedRows()) {
       const bool extend = Shift.Contains(ssShift) && options_.Contains(goRangeSelect);
       MoveColRow(cell.X, cell.Y, !extend, true);
       if (options_.Contains(goRangeSelect)) gridState_ = gsSelecting;

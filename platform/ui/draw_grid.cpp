@@ -19,3 +19,13 @@ void TDrawGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) { OnColumnMoved(
 void TDrawGrid::RowMoved(Integer FromIndex, Integer ToIndex) { OnRowMoved(this, FromIndex, ToIndex); }
 
 void TDrawGrid::TopLeftChanged() { OnTopLeftChanged(this); }
+
+std::string TDrawGrid::GetEditText(Integer ACol, Integer ARow) {
+  std::string value;
+  OnGetEditText(this, ACol, ARow, value);
+  return value;
+}
+
+void TDrawGrid::SetEditText(Integer ACol, Integer ARow, const std::string& Value) {
+  OnSetEditText(this, ACol, ARow, Value);
+}

@@ -1,11 +1,14 @@
 // TDrawGrid: a grid whose cells its owner draws: DrawCell fires OnDrawCell (after the default
 // background when DefaultDrawing), SelectCell asks OnSelectCell, and the moves and size changes of
-// columns and rows fire their events.
+// columns and rows fire their events.  The in-place editor takes its text from OnGetEditText and
+// gives it back through OnSetEditText.
 #pragma once
 
 #include "platform/ui/custom_grid.h"
 
 using TDrawCellEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, TRect Rect, TGridDrawState State)>;
+using TGetEditEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, std::string& Value)>;
+using TSetEditEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, const std::string& Value)>;
 
 class TDrawGrid : public TCustomGrid {
   PR_CLASS(TDrawGrid, TCustomGrid)
@@ -22,6 +25,8 @@ class TDrawGrid : public TCustomGrid {
   TMovedEvent OnColumnMoved;
   TMovedEvent OnRowMoved;
   TNotifyEvent OnTopLeftChanged;
+  TGetEditEvent OnGetEditText;
+  TSetEditEvent OnSetEditText;
 
  protected:
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -29,4 +34,6 @@ class TDrawGrid : public TCustomGrid {
   void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
   void RowMoved(Integer FromIndex, Integer ToIndex) override;
   void TopLeftChanged() override;
+  std::string GetEditText(Integer ACol, Integer ARow) override;
+  void SetEditText(Integer ACol, Integer ARow, const std::string& Value) override;
 };

@@ -48,9 +48,11 @@ void PublishGrid(TPublisher<C>& p) {
   PublishDragEvents(p);
   p.Property("OnDrawCell", &TDrawGrid::OnDrawCell);
   PublishFocusEvents(p);
+  p.Property("OnGetEditText", &TDrawGrid::OnGetEditText);
   PublishKeyEvents(p);
   PublishMouseEvents(p);
   p.Property("OnRowMoved", &TDrawGrid::OnRowMoved);
   p.Property("OnSelectCell", &TDrawGrid::OnSelectCell);
+  p.Property("OnSetEditText", &TDrawGrid::OnSetEditText);
   p.Property("OnTopLeftChanged", &TDrawGrid::OnTopLeftChanged);
 }

@@ -24,6 +24,7 @@ void TStringGrid::SetCells(Integer ACol, Integer ARow, const std::string& Value)
   CheckCell(ACol, ARow);
   cells_.At(ACol, ARow).Text = Value;
   InvalidateCell(ACol, ARow);
+  EditedCellChanged(ACol, ARow);
 }
 
 TObject* TStringGrid::Objects(Integer ACol, Integer ARow) const {
@@ -47,6 +48,17 @@ TStrings* TStringGrid::View(std::vector<std::unique_ptr<TStringGridStrings>>& Vi
 TStrings* TStringGrid::Rows(Integer Index) { return View(rowViews_, true, Index, RowCount()); }
 
 TStrings* TStringGrid::Cols(Integer Index) { return View(colViews_, false, Index, ColCount()); }
+
+std::string TStringGrid::GetEditText(Integer ACol, Integer ARow) {
+  std::string value = Cells(ACol, ARow);
+  OnGetEditText(this, ACol, ARow, value);
+  return value;
+}
+
+void TStringGrid::SetEditText(Integer ACol, Integer ARow, const std::string& Value) {
+  if (Value != Cells(ACol, ARow)) SetCells(ACol, ARow, Value);
+  inherited::SetEditText(ACol, ARow, Value);
+}
 
 void TStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount) {
   cells_.Resize(ColCount(), RowCount());

@@ -1,7 +1,9 @@
 // TStringGrid: a draw grid that keeps a string and an object per cell (TGridCells) and draws the
 // string in each cell (2 pixels in from the left and the top) when DefaultDrawing.  Rows[] and
 // Cols[] are TStringGridStrings views of its lines.  Count changes keep the surviving cells; moved
-// columns and rows carry their cells; objects are never owned.  Setting a cell repaints it.
+// columns and rows carry their cells; objects are never owned.  Setting a cell repaints it.  The
+// in-place editor edits the cell's string (OnGetEditText may change what it shows; a changed text
+// is stored, then OnSetEditText fires).
 #pragma once
 
 #include <memory>
@@ -29,6 +31,8 @@ class TStringGrid : public TDrawGrid {
 
  protected:
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+  std::string GetEditText(Integer ACol, Integer ARow) override;
+  void SetEditText(Integer ACol, Integer ARow, const std::string& Value) override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
   void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
   void RowMoved(Integer FromIndex, Integer ToIndex) override;

@@ -70,6 +70,43 @@ TEST_F(GridNavigationTest, TabWrapsToTheNextAndPreviousRowWithGoTabs) {
   Play(grid, {{VK_TAB, {ssShift}, {1, 1}, {1, 1, 1, 1}}});   // first cell: nowhere to go
 }
 
+TEST_F(GridNavigationTest, CtrlArrowsScrollOrMoveByAPageAndCtrlPagesStayInView) {
+  // Five whole columns and three whole rows to a page.
+  TTestGrid* grid = NewGrid();
+  const struct {
+    Word key;
+    TGridCoord cell;
+    Integer leftCol, topRow;
+  } steps[] = {{VK_DOWN, {1, 1}, 1, 2},    // scrolls; the cell stays, out of view
+               {VK_DOWN, {1, 1}, 1, 3},
+               {VK_UP, {1, 1}, 1, 2},
+               {VK_NEXT, {1, 4}, 1, 2},    // the last whole row in view
+               {VK_PRIOR, {1, 2}, 1, 2},   // the first
+               {VK_RIGHT, {6, 2}, 5, 2},   // a page right, LeftCol as far as it goes
+               {VK_RIGHT, {9, 2}, 5, 2},
+               {VK_LEFT, {4, 2}, 1, 2}};
+  Integer n = 0;
+  for (const auto& step : steps) {
+    driver_->PressKey(step.key, {ssCtrl});
+    SCOPED_TRACE("step " + std::to_string(++n));
+    EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), step.cell);
+    EXPECT_EQ(grid->LeftCol(), step.leftCol);
+    EXPECT_EQ(grid->TopRow(), step.topRow);
+  }
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+  driver_->PressKey(VK_RIGHT, {ssCtrl});
+  EXPECT_EQ(grid->LeftCol(), 1);
+}
+
+TEST_F(GridNavigationTest, DoubleClickFiresOnDblClickOnce) {
+  TTestGrid* grid = NewGrid();
+  Integer doubles = 0;
+  grid->OnDblClick = [&](TObject*) { ++doubles; };
+  driver_->DoubleClick(grid);
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), grid->MouseCoord(100, 50));
+}
+
 TEST_F(GridNavigationTest, RowSelectSelectsWholeRowsAndIgnoresLeftAndRight) {
   TTestGrid* grid = NewGrid();
   grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
