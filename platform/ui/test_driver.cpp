@@ -7,6 +7,7 @@
 #include "platform/core/cp874.h"
 #include "platform/ui/application.h"
 #include "platform/ui/button.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/message_box_form.h"
 #include "platform/ui/object_instance.h"
@@ -174,6 +175,20 @@ void TTestDriver::AnswerNextMessageBox(int ID) {
       return;
     }
     driver.Click(button);
+  });
+}
+
+void TTestDriver::ChooseFileInNextDialog(const std::string& Name) {
+  OnNextModal([Name](TCustomForm& form, TTestDriver& driver) {
+    auto* edit = dynamic_cast<TCustomEdit*>(form.FindComponent("FileNameEdit"));
+    if (edit == nullptr) {
+      driver.problems_.push_back("The modal form \"" + form.Caption() + "\" has no file-name box");
+      return;
+    }
+    edit->SetFocus();
+    edit->SelectAll();
+    driver.Type(Name);
+    driver.PressKey(VK_RETURN);
   });
 }
 

@@ -84,6 +84,8 @@ class TTestDriver : public TModalObserver {
   void OnNextModal(TModalScript Script);
   // Presses the button answering ID (a message dialog answers its modal result: mrYes = IDYES ...).
   void AnswerNextMessageBox(int ID);
+  // Types Name into the next file dialog's file-name box over what it holds and presses Enter.
+  void ChooseFileInNextDialog(const std::string& Name);
   const std::vector<TMessageBoxRecord>& Transcript() const { return transcript_; }
   const std::vector<std::string>& Problems() const { return problems_; }
 

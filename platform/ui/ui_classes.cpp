@@ -12,6 +12,7 @@
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/memo.h"
+#include "platform/ui/open_dialog.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
 #include "platform/ui/string_grid.h"
@@ -22,5 +23,5 @@ void RegisterUiClasses() {
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
                    TListBox::StaticClass(), TTimer::StaticClass(), TDrawGrid::StaticClass(),
-                   TStringGrid::StaticClass()});
+                   TStringGrid::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
 }
