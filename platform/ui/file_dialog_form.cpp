@@ -1,8 +1,11 @@
 #include "platform/ui/file_dialog_form.h"
 
 #include "platform/classes/publisher.h"
+#include "platform/gdi/draw_text.h"
+#include "platform/gdi/text_constants.h"
 #include "platform/os/file_names.h"
 #include "platform/os/folders.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
@@ -34,6 +37,15 @@ void Fill(TListBox* list, const std::vector<std::string>& names) {
   list->Items()->Clear();
   for (const std::string& name : names) list->Items()->Add(name);
   list->Items()->EndUpdate();
+}
+
+// Path shortened with "..." in place of whole leading folders to fit Width pixels of Canvas's font.
+std::string FittedPath(TCanvas* canvas, const std::string& path, Integer width) {
+  std::string buffer = path + std::string(4, '\0');  // room for the ellipsis and the end mark
+  TRect rect{0, 0, width, 0};
+  DrawTextExA(canvas->Handle(), buffer.data(), int(path.size()), &rect,
+              DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT, nullptr);
+  return buffer.c_str();
 }
 
 // The text of the file-name box for the selected names: one as it is, several quoted.
@@ -106,7 +118,10 @@ void TFileDialogForm::StartFolder(const TFileDialogRequest& Request) {
 }
 
 void TFileDialogForm::Refresh() {
-  folderLabel_->SetCaption(model_.Folder());
+  TBitmap probe;
+  probe.SetSize(1, 1);
+  probe.Canvas()->SetFont(Font());
+  folderLabel_->SetCaption(FittedPath(probe.Canvas(), model_.Folder(), folderLabel_->Width()));
   Fill(fileList_, model_.Files());
   Fill(folderList_, model_.Folders());
 }

@@ -3,8 +3,9 @@
 // folder over the list of its subfolders, the list of file types, OK and Cancel, and the read-only
 // check box (hidden with ofHideReadOnly).  The listing and the checks are TFileDialogModel's.
 //
-// Control names: "FileNameEdit", "FileList", "FolderLabel", "FolderList", "TypeList",
-// "ReadOnlyCheck", "OKButton", "CancelButton".  OK (Enter) takes the file-name box: a pattern
+// Control names: "FileNameEdit", "FileList", "FolderLabel" (the folder, shortened with "..." to
+// fit), "FolderList", "TypeList", "ReadOnlyCheck", "OKButton", "CancelButton".  OK (Enter) takes
+// the file-name box: a pattern
 // with '*' or '?' lists by it, a folder name opens that folder, anything else is checked against
 // the options (missing folder or file: an error box and the form stays; create and overwrite
 // prompts: a Yes / No box, No keeps the form open) and on acceptance closes the form with mrOk.
