@@ -43,6 +43,8 @@ TWinControl::~TWinControl() {
     Remove(child);
     delete child;
   }
+  // Leave the parent while still a TWinControl, so it drops this control from its window lists.
+  SetParent(nullptr);
   FreeObjectInstance(objectInstance_);
 }
 

@@ -30,6 +30,16 @@ class LayoutTest : public UiTest {
   }
 };
 
+TEST_F(LayoutTest, AFreedWindowedChildLeavesItsParentAndTheOthersRealign) {
+  TForm* form = Form();
+  TPanel* top = Panel(form, "Top", {0, 0, 200, 30}, alTop);
+  TPanel* next = Panel(form, "Next", {0, 0, 200, 30}, alTop);
+  delete top;
+  ASSERT_EQ(form->ControlCount(), 1);
+  EXPECT_EQ(form->Controls(0), next);
+  EXPECT_EQ(next->Top(), 0);
+}
+
 TEST_F(LayoutTest, AlignedControlsShareTheClientAreaInAlignOrder) {
   TForm* form = Form();
   // Inserted out of order on purpose: top and bottom take full width first, then left and right
