@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "platform/ui/custom_grid.h"
+#include "platform/ui/inplace_edit.h"
+#include "platform/user/message_loop.h"
 #include "platform/user/timers.h"
 #include "platform/user/virtual_keys.h"
 
@@ -113,6 +115,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
     }
   }
   inherited::MouseDown(Button, Shift, X, Y);
+  if (inplaceEdit_ != nullptr) inplaceEdit_->clickTime_ = GetMessageTime();
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {

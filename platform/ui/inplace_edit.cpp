@@ -8,8 +8,10 @@
 #include "platform/ui/form.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_beep.h"
+#include "platform/user/message_loop.h"
 #include "platform/user/painting.h"
 #include "platform/user/send_message.h"
+#include "platform/user/system_metrics.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
@@ -190,6 +192,10 @@ void TInplaceEdit::WndProc(TMessage& Message) {
         inherited::WndProc(Message);
         grid_->EditorFocusLost(reinterpret_cast<HWND>(Message.WParam));
         return;
+      case WM_LBUTTONDOWN:
+        if (GetMessageTime() - clickTime_ < GetDoubleClickTime()) Message.Msg = WM_LBUTTONDBLCLK;
+        clickTime_ = 0;
+        break;
       default: break;
     }
   }

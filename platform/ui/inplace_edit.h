@@ -13,7 +13,8 @@
 // closes the editor); characters the grid refuses (CanEditAcceptKey) beep; characters that change
 // the text, Delete, paste, cut and clear are dropped while the grid forbids changes (CanEditModify).
 // The grid's OnKeyDown sees the keys the editor keeps.  Focus given to the editor makes the grid the
-// form's active control.
+// form's active control.  A press on the editor within the double-click time of a press on the grid
+// (the one that opened the editor) is a double click.
 #pragma once
 
 #include <string>
@@ -74,4 +75,5 @@ class TInplaceEdit : public TCustomEdit {
 
   TCustomGrid* grid_ = nullptr;
   std::string loadedText_;   // the text of the last UpdateContents
+  DWORD clickTime_ = 0;      // when the grid was last pressed: a press that soon after is a double click
 };

@@ -86,6 +86,24 @@ TEST_F(GridEditorTest, APressOnTheCurrentCellOpensTheEditorAndOnAnotherCellMoves
   EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), (TGridCoord{1, 1}));
 }
 
+TEST_F(GridEditorTest, APressSoonAfterTheOneThatOpenedTheEditorIsADoubleClick) {
+  TTestGrid* grid = EditingGrid();
+  grid->SetCells(3, 2, "two words");
+  Integer doubles = 0;
+  grid->OnDblClick = [&](TObject*) { ++doubles; };
+  driver_->ClickAt(grid, {100, 50});
+  clock_.Advance(1000);
+  driver_->ClickAt(grid, {100, 50});     // opens the editor
+  ExpectEditing(grid, "two words");
+  driver_->ClickAt(grid, {100, 50});     // on the editor, at once: a double click on a word
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(grid->InplaceEditor()->SelLength(), 5);
+  clock_.Advance(1000);
+  driver_->ClickAt(grid, {100, 50});     // later: a plain press
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(grid->InplaceEditor()->SelLength(), 0);
+}
+
 TEST_F(GridEditorTest, EscapeRestoresTheTextTheEditorOpenedWith) {
   TTestGrid* grid = EditingGrid();
   driver_->PressKey(VK_F2);
