@@ -15,6 +15,7 @@
 #include "platform/ui/open_dialog.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/speed_button.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/timer.h"
 
@@ -23,5 +24,6 @@ void RegisterUiClasses() {
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
                    TListBox::StaticClass(), TTimer::StaticClass(), TDrawGrid::StaticClass(),
-                   TStringGrid::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
+                   TStringGrid::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
+                   TSpeedButton::StaticClass()});
 }
