@@ -52,9 +52,10 @@ class TButton : public TButtonControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  // Shows whether Enter presses this button (the default frame).
+  virtual void SetButtonStyle(bool ADefault);
 
  private:
-  void SetButtonStyle(bool ADefault);
   void CMDialogKey(TMessage& Message);
   void CMDialogChar(TMessage& Message);
   void CMFocusChanged(TMessage& Message);

@@ -63,36 +63,40 @@ UINT CheckFrameState(const TButtonLook& look) {
 
 }  // namespace
 
-void PaintPushButton(HWND Window, HDC DC, const TButtonLook& Look) {
-  TRect rect{};
-  GetClientRect(Window, &rect);
-  const TRect client = rect;
-  const bool pressed = (Look.State & BST_PUSHED) != 0;
-  if ((Look.Style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-    FrameRect(DC, &rect, GetSysColorBrush(COLOR_WINDOWFRAME));
-    InflateRect(&rect, -1, -1);
+TRect PaintPushFrame(HDC DC, TRect Rect, bool Default, bool Pressed) {
+  if (Default) {
+    FrameRect(DC, &Rect, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&Rect, -1, -1);
   }
-  if (pressed) {
-    FrameRect(DC, &rect, GetSysColorBrush(COLOR_BTNSHADOW));
-    TRect face = rect;
+  if (Pressed) {
+    FrameRect(DC, &Rect, GetSysColorBrush(COLOR_BTNSHADOW));
+    TRect face = Rect;
     InflateRect(&face, -1, -1);
     FillRect(DC, &face, GetSysColorBrush(COLOR_BTNFACE));
   } else {
-    TRect frame = rect;
+    TRect frame = Rect;
     DrawFrameControl(DC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH);
   }
-  TRect text = rect;
-  InflateRect(&text, -2, -2);
-  if (pressed) OffsetRect(&text, 1, 1);
+  InflateRect(&Rect, -2, -2);
+  if (Pressed) OffsetRect(&Rect, 1, 1);
+  return Rect;
+}
+
+void PaintPushFocus(HDC DC, TRect Client) {
+  InflateRect(&Client, -4, -4);
+  DrawFocus(DC, Client);
+}
+
+void PaintPushButton(HWND Window, HDC DC, const TButtonLook& Look) {
+  TRect client{};
+  GetClientRect(Window, &client);
+  const TRect text = PaintPushFrame(DC, client, (Look.Style & BS_TYPEMASK) == BS_DEFPUSHBUTTON,
+                                    (Look.State & BST_PUSHED) != 0);
   {
     FontSelection font(DC, Look.Font);
     DrawCaption(DC, Look, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
-  if ((Look.State & BST_FOCUS) != 0) {
-    TRect focus = client;
-    InflateRect(&focus, -4, -4);
-    DrawFocus(DC, focus);
-  }
+  if ((Look.State & BST_FOCUS) != 0) PaintPushFocus(DC, client);
 }
 
 void PaintCheckButton(HWND Window, HDC DC, const TButtonLook& Look) {

@@ -17,6 +17,7 @@
 
 #include <string>
 
+#include "platform/gdi/geometry.h"
 #include "platform/user/user_types.h"
 
 struct TButtonLook {
@@ -32,4 +33,9 @@ inline constexpr int kCheckBoxSize = 13;   // pixels, the side of a check box or
 inline constexpr int kCheckTextGap = 4;    // pixels between the box and the caption
 
 void PaintPushButton(HWND Window, HDC DC, const TButtonLook& Look);
+// The push button's frame in Rect (its client area), default and pressed as asked; returns the
+// area left for the content, moved one pixel right and down when pressed.
+TRect PaintPushFrame(HDC DC, TRect Rect, bool Default, bool Pressed);
+// The push button's focus frame, 4 pixels inside its client area.
+void PaintPushFocus(HDC DC, TRect Client);
 void PaintCheckButton(HWND Window, HDC DC, const TButtonLook& Look);

@@ -1,6 +1,7 @@
 #include "platform/ui/button_window.h"
 
 #include "platform/ui/button_paint.h"
+#include "platform/ui/owner_draw.h"
 
 #include <string>
 
@@ -104,7 +105,23 @@ void NotifyParent(HWND w, WORD code) {
   SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), LPARAM(w));
 }
 
+// An owner-drawn button asks its parent to draw it whole.
+void PaintOwnerDrawn(HWND w, HDC dc) {
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_BUTTON;
+  item.CtlID = UINT(GetWindowLongPtrA(w, GWLP_ID));
+  item.itemAction = ODA_DRAWENTIRE;
+  if ((State(w) & BST_PUSHED) != 0) item.itemState |= ODS_SELECTED;
+  if ((State(w) & BST_FOCUS) != 0) item.itemState |= ODS_FOCUS;
+  if (IsWindowEnabled(w) == 0) item.itemState |= ODS_DISABLED;
+  item.hwndItem = w;
+  item.hDC = dc;
+  GetClientRect(w, &item.rcItem);
+  SendMessageA(GetParent(w), WM_DRAWITEM, WPARAM(item.CtlID), LPARAM(&item));
+}
+
 void Paint(HWND w, HDC dc) {
+  if (Type(w) == BS_OWNERDRAW) return PaintOwnerDrawn(w, dc);
   TButtonLook look{};
   look.Text.resize(std::size_t(GetWindowTextLengthA(w)));
   GetWindowTextA(w, look.Text.data(), int(look.Text.size()) + 1);

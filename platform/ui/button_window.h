@@ -6,7 +6,8 @@
 // BS_AUTORADIOBUTTON) keep a check state (BM_GETCHECK / BM_SETCHECK); the automatic styles take
 // their next state on a click, an automatic radio button unchecking the other automatic radio
 // buttons of its WS_GROUP group (docs/platform-ui-buttons.md).  The look is button_paint.h's;
-// other styles draw as push buttons.
+// BS_OWNERDRAW buttons send their parent WM_DRAWITEM (ODT_BUTTON, ODA_DRAWENTIRE, ODS_SELECTED
+// while pushed, ODS_FOCUS, ODS_DISABLED) instead; other styles draw as push buttons.
 //
 // The class is registered on first use by RegisterButtonClass (the button controls do it before
 // they make their windows).

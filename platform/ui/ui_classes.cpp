@@ -2,6 +2,7 @@
 
 #include "platform/classes/class_registry.h"
 #include "platform/ui/bevel.h"
+#include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/draw_grid.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
 #include "platform/ui/speed_button.h"
+#include "platform/ui/splitter.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/timer.h"
 
@@ -25,5 +27,5 @@ void RegisterUiClasses() {
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
                    TListBox::StaticClass(), TTimer::StaticClass(), TDrawGrid::StaticClass(),
                    TStringGrid::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                   TSpeedButton::StaticClass()});
+                   TSpeedButton::StaticClass(), TBitBtn::StaticClass(), TSplitter::StaticClass()});
 }
