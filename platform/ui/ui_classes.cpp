@@ -8,6 +8,7 @@
 #include "platform/ui/draw_grid.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/header_control.h"
 #include "platform/ui/image.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/label.h"
@@ -18,6 +19,7 @@
 #include "platform/ui/radio_button.h"
 #include "platform/ui/speed_button.h"
 #include "platform/ui/splitter.h"
+#include "platform/ui/status_bar.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/timer.h"
 
@@ -27,5 +29,6 @@ void RegisterUiClasses() {
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
                    TListBox::StaticClass(), TTimer::StaticClass(), TDrawGrid::StaticClass(),
                    TStringGrid::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                   TSpeedButton::StaticClass(), TBitBtn::StaticClass(), TSplitter::StaticClass()});
+                   TSpeedButton::StaticClass(), TBitBtn::StaticClass(), TSplitter::StaticClass(),
+                   TStatusBar::StaticClass(), THeaderControl::StaticClass()});
 }
