@@ -32,18 +32,18 @@ bool PresetCancel(TBitBtnKind Kind) { return Kind == bkCancel || Kind == bkNo; }
 PR_PUBLISH(TBitBtn) {
   PublishAnchors(p);
   PublishBiDiMode(p);
-  p.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
+  p.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Stored(&TBitBtn::IsCustom).Default(false);
   p.Property("Caption", &TControl::Caption, &TControl::SetCaption).Stored(&TBitBtn::IsCustomCaption);
   PublishConstraints(p);
-  p.Property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
+  p.Property("Default", &TButton::Default, &TButton::SetDefault).Stored(&TBitBtn::IsCustom).Default(false);
   PublishEnabled(p);
   PublishFont(p);
-  p.Property("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph);
+  p.Property("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph).Stored(&TBitBtn::IsCustom);
   p.Property("Kind", &TBitBtn::Kind, &TBitBtn::SetKind).Default(bkCustom);
   p.Property("Layout", &TBitBtn::Layout, &TBitBtn::SetLayout).Default(blGlyphLeft);
   p.Property("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin).Default(-1);
-  p.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0);
-  p.Property("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs).Default(1);
+  p.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Stored(&TBitBtn::IsCustom).Default(0);
+  p.Property("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs).Stored(&TBitBtn::IsCustom).Default(1);
   PublishParentBiDiMode(p);
   PublishParentFont(p);
   PublishParentShowHint(p);

@@ -7,6 +7,8 @@
 //   mrIgnore, bkAll "&All" mrAll, bkHelp "&Help" (clicks like a custom button: there is no help
 //   system), bkClose "&Close" (closes its form instead of clicking).
 // Kind reads bkCustom once the glyph, ModalResult, Default or Cancel no longer match the preset.
+// Form images store those (and NumGlyphs) only for custom buttons, and the caption only when it
+// is not the preset's.
 // Look: the push button's frame (button_paint.h) with the glyph and caption laid out by
 // button_glyph.h (pressed: one pixel right and down; disabled: embossed); the focus frame 4
 // pixels inside while focused.
@@ -50,6 +52,7 @@ class TBitBtn : public TButton {
   void SetButtonStyle(bool ADefault) override;
 
  private:
+  bool IsCustom() const { return Kind() == bkCustom; }
   bool IsCustomCaption() const;
   void DrawItem(TMessage& Message);
   void Changed();

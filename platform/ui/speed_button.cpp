@@ -117,8 +117,6 @@ void TSpeedButton::UpdateExclusive() {
   Parent()->Broadcast(message);
 }
 
-void TSpeedButton::Click() { inherited::Click(); }
-
 // --- mouse ---
 
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {

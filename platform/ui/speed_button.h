@@ -54,7 +54,6 @@ class TSpeedButton : public TGraphicControl {
   // True while the mouse is over a flat, enabled button.
   bool MouseInControl() const { return mouseInControl_; }
 
-  void Click() override;
   void Dispatch(TMessage& Message) override;
 
  protected:
@@ -64,7 +63,6 @@ class TSpeedButton : public TGraphicControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   // The state an enabled button rests in: held down or up.
   TButtonState RestState() const { return down_ ? bsExclusive : bsUp; }
-  bool Dragging() const { return dragging_; }
 
  private:
   bool Inside(Integer X, Integer Y) const { return X >= 0 && Y >= 0 && X < Width() && Y < Height(); }
