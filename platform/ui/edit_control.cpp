@@ -39,6 +39,8 @@ bool EditControl::Refuse() {
   return false;
 }
 
+void EditControl::SendToSelf(UINT Message) const { SendMessageA(window_, Message, 0, 0); }
+
 void EditControl::Notify(WORD Code) const {
   HWND parent = GetParent(window_);
   if (parent == nullptr) return;

@@ -92,6 +92,9 @@ class EditControl {
   bool IsMultiLine() const;
   bool IsReadOnly() const;
   bool Refuse();   // beeps; false
+  // Clipboard and undo keys send WM_COPY, WM_CUT, WM_PASTE and WM_UNDO to the window, so that a
+  // subclass of the window sees them as it sees the messages sent by others.
+  void SendToSelf(UINT Message) const;
   void Notify(WORD Code) const;
   void TextChanged(bool Notifies = true);
   void SelectionChanged();

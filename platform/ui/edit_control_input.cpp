@@ -1,14 +1,12 @@
 // EditControl: keyboard, mouse and clipboard.
 #include <algorithm>
-#include <cstring>
 
 #include "platform/ui/edit_control.h"
 #include "platform/ui/edit_units.h"
 #include "platform/ui/edit_window.h"
 #include "platform/user/capture.h"
-#include "platform/user/clipboard.h"
+#include "platform/user/clipboard_text.h"
 #include "platform/user/focus.h"
-#include "platform/user/global_memory.h"
 #include "platform/user/key_state.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/virtual_keys.h"
@@ -63,14 +61,14 @@ void EditControl::KeyDown(WPARAM Key) {
     case VK_HOME: return MoveCaret(ctrl ? 0 : line.start, shift);
     case VK_END: return MoveCaret(ctrl ? buffer_.Size() : line.end, shift);
     case VK_DELETE:
-      if (shift) return Cut();
+      if (shift) return SendToSelf(WM_CUT);
       if (IsReadOnly()) return void(Refuse());
       if (buffer_.HasSelection()) return Clear();
       if (buffer_.Erase(caret, NextCluster(text, caret), EditKind::Delete)) TextChanged();
       return;
     case VK_INSERT:
-      if (ctrl) return Copy();
-      if (shift) return Paste();
+      if (ctrl) return SendToSelf(WM_COPY);
+      if (shift) return SendToSelf(WM_PASTE);
       return;
   }
 }
@@ -78,10 +76,10 @@ void EditControl::KeyDown(WPARAM Key) {
 void EditControl::Char(char Ch) {
   switch (Ch) {
     case 0x01: return SetSel(0, -1);   // Ctrl+A
-    case 0x03: return Copy();          // Ctrl+C
-    case 0x16: return Paste();         // Ctrl+V
-    case 0x18: return Cut();           // Ctrl+X
-    case 0x1A: Undo(); return;         // Ctrl+Z
+    case 0x03: return SendToSelf(WM_COPY);    // Ctrl+C
+    case 0x16: return SendToSelf(WM_PASTE);   // Ctrl+V
+    case 0x18: return SendToSelf(WM_CUT);     // Ctrl+X
+    case 0x1A: return SendToSelf(WM_UNDO);    // Ctrl+Z
     case 0x08:
     case 0x7F: {                       // Backspace, Ctrl+Backspace
       if (IsReadOnly()) return void(Refuse());
@@ -145,18 +143,7 @@ void EditControl::MouseUp() {
 
 void EditControl::Copy() {
   if (passwordChar_ != 0 || !buffer_.HasSelection()) return;
-  const std::string_view text = buffer_.SelText();
-  if (OpenClipboard(window_) == FALSE) return;
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (memory != nullptr) {
-    auto* bytes = static_cast<char*>(GlobalLock(memory));
-    std::memcpy(bytes, text.data(), text.size());
-    bytes[text.size()] = '\0';
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-  }
-  CloseClipboard();
+  SetClipboardText(window_, buffer_.SelText());
 }
 
 void EditControl::Cut() {
@@ -174,15 +161,7 @@ void EditControl::Clear() {
 
 void EditControl::Paste() {
   if (IsReadOnly()) return void(Refuse());
-  if (OpenClipboard(window_) == FALSE) return;
-  std::string text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text.assign(bytes, strnlen(bytes, GlobalSize(data)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
+  std::string text = ClipboardText(window_);
   if (text.empty()) return;
   if (!IsMultiLine()) text = text.substr(0, text.find_first_of("\r\n"));
   EditAtCaret(text, EditKind::Other);

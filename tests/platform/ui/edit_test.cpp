@@ -1,6 +1,5 @@
 // The single-line edit: key sequences typed into a TEdit give the expected text, selection, caret,
 // OnChange (EN_CHANGE) count and refusals (beeps); the mouse places and extends the selection.
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,8 +8,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/edit_window.h"
 #include "platform/user/caret.h"
-#include "platform/user/clipboard.h"
-#include "platform/user/global_memory.h"
+#include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
 #include "platform/user/backend/headless/headless_backend.h"
@@ -18,31 +16,11 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
+#include "key_steps.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {
 namespace {
-
-void PutOnClipboard(std::string_view text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  auto* bytes = static_cast<char*>(GlobalLock(memory));
-  std::memcpy(bytes, text.data(), text.size());
-  bytes[text.size()] = '\0';
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
-}
-
-// One step: a key with modifiers, or text typed character by character.
-struct Step {
-  Word key = 0;
-  TShiftState shift;
-  std::string text;
-};
-Step K(Word key, TShiftState shift = {}) { return Step{key, shift, {}}; }
-Step T(std::string text) { return Step{0, {}, std::move(text)}; }
 
 struct KeyCase {
   const char* name;
@@ -69,13 +47,6 @@ class EditTest : public UiTest {
     return edit;
   }
 
-  void Run(const std::vector<Step>& steps) {
-    for (const Step& s : steps) {
-      if (s.key != 0) driver_->PressKey(s.key, s.shift);
-      else driver_->Type(s.text);
-    }
-  }
-
   // The caret position the window reports through the caret it placed.
   int CaretIndex(TEdit* edit) {
     TPoint caret{};
@@ -94,9 +65,9 @@ class EditTest : public UiTest {
     edit->SetFocus();
     driver_->Settle();
     edit->SetSelStart(0);
-    PutOnClipboard("xy");   // what the paste cases find unless they copy first
+    SetClipboardText(nullptr, "xy");   // what the paste cases find unless they copy first
     changes_ = beeps_ = 0;
-    Run(c.steps);
+    PlaySteps(*driver_, c.steps);
     EXPECT_EQ(edit->Text(), c.text);
     EXPECT_EQ(edit->SelStart(), c.selStart);
     EXPECT_EQ(edit->SelLength(), c.selLength);
