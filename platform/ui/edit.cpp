@@ -3,7 +3,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/fonts.h"
 #include "platform/gdi/gdi_objects.h"
-#include "platform/ui/control_publishing.h"
+#include "platform/ui/edit_publishing.h"
 #include "platform/ui/edit_window.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
@@ -14,27 +14,27 @@ PR_IMPLEMENT_CLASS(TCustomEdit)
 
 PR_PUBLISH(TEdit) {
   PublishAnchors(p);
-  p.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
+  PublishAutoSelect(p);
   PublishAutoSize(p, true);
   PublishBiDiMode(p);
-  p.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle).Default(bsSingle);
-  p.Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase).Default(ecNormal);
+  PublishEditBorderStyle(p);
+  PublishCharCase(p);
   PublishColor(p);
   PublishConstraints(p);
   PublishCtl3D(p);
   PublishDragging(p);
   PublishEnabled(p);
   PublishFont(p);
-  p.Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(true);
-  p.Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
+  PublishHideSelection(p);
+  PublishMaxLength(p);
   PublishParentBiDiMode(p);
   PublishParentColor(p, false);
   PublishParentCtl3D(p);
   PublishParentFont(p);
   PublishParentShowHint(p);
-  p.Property("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar).Default(char(0));
+  PublishPasswordChar(p);
   PublishPopupMenu(p);
-  p.Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false);
+  PublishReadOnly(p);
   PublishShowHint(p);
   PublishTabOrder(p);
   PublishTabStop(p, true);
@@ -77,7 +77,7 @@ void TCustomEdit::CreateWnd() {
   creating_ = true;
   inherited::CreateWnd();
   creating_ = false;
-  SendMessageA(Handle(), EM_LIMITTEXT, WPARAM(maxLength_), 0);
+  SendMessageA(Handle(), EM_LIMITTEXT, WPARAM(WindowMaxLength()), 0);
   if (passwordChar_ != 0) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
   SendMessageA(Handle(), EM_SETMODIFY, modified_, 0);
   AdjustHeight();
@@ -124,7 +124,7 @@ void TCustomEdit::SetHideSelection(bool Value) {
 
 void TCustomEdit::SetMaxLength(Integer Value) {
   maxLength_ = Value;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, WPARAM(Value), 0);
+  if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, WPARAM(WindowMaxLength()), 0);
 }
 
 void TCustomEdit::SetPasswordChar(char Value) {

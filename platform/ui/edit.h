@@ -63,6 +63,8 @@ class TCustomEdit : public TWinControl {
   void CreateWnd() override;
   void DestroyWnd() override;
   virtual void Change();
+  // The length limit the window gets (EM_LIMITTEXT): MaxLength here; a masked edit's mask width.
+  virtual Integer WindowMaxLength() { return maxLength_; }
   void AdjustHeight();
 
  private:

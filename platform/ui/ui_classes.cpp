@@ -13,6 +13,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"
+#include "platform/ui/mask_edit.h"
 #include "platform/ui/memo.h"
 #include "platform/ui/open_dialog.h"
 #include "platform/ui/panel.h"
@@ -24,6 +25,7 @@
 #include "platform/ui/timer.h"
 
 void RegisterUiClasses() {
+  RegisterClass(TMaskEdit::StaticClass());
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
