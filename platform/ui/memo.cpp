@@ -3,6 +3,7 @@
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/edit_window.h"
 #include "platform/ui/memo_strings.h"
+#include "platform/user/send_message.h"
 #include "platform/user/window_styles.h"
 
 PR_IMPLEMENT_CLASS(TCustomMemo)
@@ -64,6 +65,19 @@ void TCustomMemo::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomMemo::SetLines(TStrings* Value) { lines_->Assign(Value); }
+
+TPoint TCustomMemo::CaretPos() {
+  DWORD end = 0;
+  SendMessageA(Handle(), EM_GETSEL, 0, LPARAM(&end));
+  const auto line = Integer(SendMessageA(Handle(), EM_LINEFROMCHAR, WPARAM(end), 0));
+  const auto start = Integer(SendMessageA(Handle(), EM_LINEINDEX, WPARAM(line), 0));
+  return TPoint{Integer(end) - start, line};
+}
+
+void TCustomMemo::SetCaretPos(TPoint Value) {
+  const auto at = SendMessageA(Handle(), EM_LINEINDEX, WPARAM(Value.Y), 0) + Value.X;
+  SendMessageA(Handle(), EM_SETSEL, WPARAM(at), LPARAM(at));
+}
 
 void TCustomMemo::SetAlignment(TAlignment Value) {
   if (alignment_ == Value) return;

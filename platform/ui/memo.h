@@ -21,6 +21,10 @@ class TCustomMemo : public TCustomEdit {
   explicit TCustomMemo(TComponent* AOwner);
   ~TCustomMemo() override;
 
+  // The caret as (column, line): the selection's end, its line (EM_LINEFROMCHAR) and its byte
+  // offset in that line; setting it puts an empty selection at the line's index plus the column.
+  TPoint CaretPos();
+  void SetCaretPos(TPoint Value);
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment Value);
   TStrings* Lines() const { return lines_.get(); }

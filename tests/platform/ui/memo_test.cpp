@@ -48,6 +48,20 @@ TEST_F(MemoTest, LinesReadAndEditTheWindowText) {
   EXPECT_EQ(memo->Text(), "only\r\n");
 }
 
+TEST_F(MemoTest, CaretPosIsColumnAndLineOfTheSelectionEnd) {
+  TForm* form = NewForm("Form1");
+  TMemo* memo = NewMemo(form, "Memo1");
+  memo->SetText("ab\r\ncdef\r\ng");
+  memo->SetCaretPos(TPoint{3, 1});
+  EXPECT_EQ(memo->SelStart(), 7);
+  EXPECT_EQ(memo->SelLength(), 0);
+  EXPECT_EQ(memo->CaretPos(), (TPoint{3, 1}));
+  SendMessageA(memo->Handle(), EM_SETSEL, 1, 10);   // from the first line into the last
+  EXPECT_EQ(memo->CaretPos(), (TPoint{0, 2}));
+  memo->SetCaretPos(TPoint{0, 2});
+  EXPECT_EQ(memo->SelStart(), 10);
+}
+
 TEST_F(MemoTest, WordWrapWrapsAtTheWidthAndRecreatingKeepsTheText) {
   TForm* form = NewForm("Form1");
   TMemo* memo = NewMemo(form, "Memo1");
