@@ -91,6 +91,9 @@ class File {
 
   // The native path the handle was opened on (UTF-8).
   const std::string& NativePath() const { return nativePath_; }
+  // The system descriptor (-1 when closed), for mapping the file into memory; transfers through a
+  // mapping bypass the mandatory-lock check of ReadAt and WriteAt.
+  int Descriptor() const { return fd_; }
 
  private:
   DWORD CheckTransfer(DWORD right, Int64 offset, DWORD n) const;

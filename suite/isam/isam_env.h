@@ -44,6 +44,13 @@ class IsamEnv {
   // Opens an existing file; `shared` lets other handles read and write it at the same time.
   virtual DWORD Open(const std::string& name, IsamAccess access, bool shared,
                      std::unique_ptr<IsamIoFile>& file) = 0;
+  // Opens an existing file as Open does, for a file of which no handle ever locks a range (the
+  // index file): the environment may serve its transfers from a memory mapping, without the
+  // mandatory-lock check.  An environment without mappings (a test's) falls back to Open.
+  virtual DWORD OpenMapped(const std::string& name, IsamAccess access, bool shared,
+                           std::unique_ptr<IsamIoFile>& file) {
+    return Open(name, access, shared, file);
+  }
   // Creates (or empties) a file for reading and writing without sharing.
   virtual DWORD Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) = 0;
   // Creates a file that must not exist yet (ERROR_FILE_EXISTS otherwise), for reading and writing,

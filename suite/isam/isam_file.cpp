@@ -35,9 +35,10 @@ IsamFile::~IsamFile() {
   if (handle_) Close();
 }
 
-bool IsamFile::OpenExisting(const std::string& name, bool readOnly, bool shared) {
-  const DWORD e = IsamCurrentEnv().Open(name, readOnly ? IsamAccess::Read : IsamAccess::ReadWrite,
-                                        shared, handle_);
+bool IsamFile::OpenExisting(const std::string& name, bool readOnly, bool shared, bool mapped) {
+  const IsamAccess access = readOnly ? IsamAccess::Read : IsamAccess::ReadWrite;
+  IsamEnv& env = IsamCurrentEnv();
+  const DWORD e = mapped ? env.OpenMapped(name, access, shared, handle_) : env.Open(name, access, shared, handle_);
   if (e != ERROR_SUCCESS) {
     handle_.reset();
     return IsamFail(MapOpenError(e));
@@ -45,6 +46,7 @@ bool IsamFile::OpenExisting(const std::string& name, bool readOnly, bool shared)
   name_ = name;
   exclusive_ = !shared;
   readOnly_ = readOnly;
+  mapped_ = mapped;
   return true;
 }
 
@@ -57,6 +59,7 @@ bool IsamFile::Create(const std::string& name) {
   name_ = name;
   exclusive_ = true;
   readOnly_ = false;
+  mapped_ = false;
   return true;
 }
 
@@ -70,6 +73,7 @@ bool IsamFile::CreateNew(const std::string& name, bool& existed) {
   name_ = name;
   exclusive_ = false;
   readOnly_ = false;
+  mapped_ = false;
   return true;
 }
 
@@ -121,7 +125,8 @@ bool IsamFile::Commit(bool networkFile) {
   if (e != ERROR_TOO_MANY_OPEN_FILES) return IsamFail(MapIoError(e));
   if (networkFile) return IsamFail(isam_error::CommitNoHandles);
   const std::string name = name_;
-  return Close() && OpenExisting(name, false, false);
+  const bool mapped = mapped_;
+  return Close() && OpenExisting(name, false, false, mapped);
 }
 
 bool IsamDeleteFile(const std::string& name) {

@@ -18,7 +18,9 @@ class IsamFile {
   IsamFile& operator=(const IsamFile&) = delete;
   ~IsamFile();
 
-  bool OpenExisting(const std::string& name, bool readOnly, bool shared);
+  // `mapped`: no handle ever locks a range of the file, so its transfers may go through a memory
+  // mapping (IsamEnv::OpenMapped).
+  bool OpenExisting(const std::string& name, bool readOnly, bool shared, bool mapped = false);
   bool Create(const std::string& name);
   // Creates `name` unless it exists; `existed` tells which happened (then nothing is open).
   bool CreateNew(const std::string& name, bool& existed);
@@ -43,6 +45,7 @@ class IsamFile {
   std::string name_;
   bool exclusive_ = false;
   bool readOnly_ = false;
+  bool mapped_ = false;
 };
 
 // Deletes a file; failures map like the other file operations.

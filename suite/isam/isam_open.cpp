@@ -47,7 +47,9 @@ bool OpenDataAndIndex(IsamFileBlock& fb, const IsamFileNames& names, const OpenR
   fb.sections.assign(static_cast<size_t>(dh.keyCount) + 1, FileSectionInfo{});
   LoadDataSection(fb.Data(), dh);
   if (dh.keyCount >= 1) {
-    if (!fb.index.OpenExisting(names.index, rq.readOnly, rq.netMode)) {
+    // No station locks a range of the index file, so its pages may be read and written through a
+    // mapping of the file rather than a system call per page.
+    if (!fb.index.OpenExisting(names.index, rq.readOnly, rq.netMode, true)) {
       if (IsamErrorCode != isam_error::TooManyOpenFiles && IsamErrorCode != isam_error::IndexOpenFailed)
         IsamForceError(isam_error::RebuildNeeded);
       return false;

@@ -7,41 +7,35 @@
 #include "platform/os/file_ops.h"
 #include "platform/os/os_error.h"
 #include "platform/os/random.h"
+#include "suite/isam/mapped_io_file.h"
+#include "suite/isam/platform_io_file.h"
 
 namespace {
-class PlatformIoFile final : public IsamIoFile {
- public:
-  explicit PlatformIoFile(File file) : file_(std::move(file)) {}
-  DWORD ReadAt(Int64 offset, void* buffer, DWORD n, DWORD& done) override {
-    return file_.ReadAt(offset, buffer, n, done);
-  }
-  DWORD WriteAt(Int64 offset, const void* buffer, DWORD n, DWORD& done) override {
-    return file_.WriteAt(offset, buffer, n, done);
-  }
-  DWORD Truncate(Int64 size) override { return file_.SetSize(size); }
-  DWORD Size(Int64& size) override { return file_.Size(size); }
-  DWORD Flush() override { return file_.Flush(); }
-  DWORD Lock(Int64 offset, Int64 length) override { return file_.Lock(offset, length); }
-  DWORD Unlock(Int64 offset, Int64 length) override { return file_.Unlock(offset, length); }
-  DWORD Close() override { return file_.Close(); }
-
- private:
-  File file_;
-};
-
 DWORD OpenFile(const std::string& name, DWORD access, DWORD share, DWORD disposition,
-               std::unique_ptr<IsamIoFile>& out) {
+               std::unique_ptr<IsamIoFile>& out, bool mapped = false) {
   File f;
   const DWORD e = f.Open(name, access, share, disposition);
-  if (e == ERROR_SUCCESS) out = std::make_unique<PlatformIoFile>(std::move(f));
+  if (e != ERROR_SUCCESS) return e;
+  if (mapped) out = std::make_unique<MappedIoFile>(std::move(f), (access & GENERIC_WRITE) != 0);
+  else out = std::make_unique<PlatformIoFile>(std::move(f));
   return e;
+}
+
+DWORD OpenExisting(const std::string& name, IsamAccess access, bool shared, std::unique_ptr<IsamIoFile>& file,
+                   bool mapped) {
+  const DWORD rights = access == IsamAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  return OpenFile(name, rights, shared ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, OPEN_EXISTING, file, mapped);
 }
 }  // namespace
 
 DWORD PlatformIsamEnv::Open(const std::string& name, IsamAccess access, bool shared,
                             std::unique_ptr<IsamIoFile>& file) {
-  const DWORD rights = access == IsamAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  return OpenFile(name, rights, shared ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, OPEN_EXISTING, file);
+  return OpenExisting(name, access, shared, file, false);
+}
+
+DWORD PlatformIsamEnv::OpenMapped(const std::string& name, IsamAccess access, bool shared,
+                                  std::unique_ptr<IsamIoFile>& file) {
+  return OpenExisting(name, access, shared, file, true);
 }
 
 DWORD PlatformIsamEnv::Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) {
