@@ -8,20 +8,23 @@
 #include "suite/isam/le_bytes.h"
 #include "suite/isam/write_ahead.h"
 
-IsamPage* KeyPages::Fetch(Integer pageNo) {
+PageBuffer* KeyPages::Buffer(Integer pageNo) {
   if (pageNo < 1 || pageNo > Header().allocated) {
     IsamFail(isam_error::RebuildNeeded);
     return nullptr;
   }
-  PageBuffer* b = IsamPagePool().Fetch(&fb_, key_, pageNo);
+  return IsamPagePool().Fetch(&fb_, key_, pageNo);
+}
+
+IsamPage* KeyPages::Fetch(Integer pageNo) {
+  PageBuffer* b = Buffer(pageNo);
   return b ? &b->page : nullptr;
 }
 
 IsamPage* KeyPages::Modify(Integer pageNo) {
-  if (!Fetch(pageNo)) return nullptr;
-  PageBuffer* b = IsamPagePool().Fetch(&fb_, key_, pageNo);
-  if (!WriteAheadJournalPage(fb_, *b)) return nullptr;
-  b->dirty = true;
+  PageBuffer* b = Buffer(pageNo);
+  if (!b || !WriteAheadJournalPage(fb_, *b)) return nullptr;
+  IsamPagePool().MarkDirty(*b);
   return &b->page;
 }
 
@@ -69,7 +72,7 @@ Integer KeyPages::New(IsamPage*& page) {
   if (!b) return 0;
   b->page.count = 0;
   b->page.leftChild = 0;
-  b->dirty = true;
+  IsamPagePool().MarkDirty(*b);
   page = &b->page;
   return pageNo;
 }

@@ -33,6 +33,9 @@ class KeyPages {
   bool Free(Integer pageNo);
 
  private:
+  // The buffer of a page in the key's range, or nullptr with the status set.
+  PageBuffer* Buffer(Integer pageNo);
+
   IsamFileBlock& fb_;
   Integer key_;
 };

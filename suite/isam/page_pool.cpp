@@ -31,7 +31,15 @@ Integer PagePool::Allocate(Integer count) {
 
 void PagePool::Release() {
   index_.clear();
+  dirtyList_.clear();
   lru_.clear();
+}
+
+void PagePool::MarkDirty(PageBuffer& buffer) {
+  buffer.dirty = true;
+  if (buffer.listed) return;
+  buffer.listed = true;
+  dirtyList_.push_back(&buffer);
 }
 
 void PagePool::Forget(Ring::iterator it) {
@@ -95,7 +103,20 @@ void PagePool::DropAll(IsamFileBlock* fb, Integer key) {
   }
 }
 
+bool PagePool::WriteListed(IsamFileBlock* fb) {
+  bool ok = true;
+  size_t kept = 0;
+  for (PageBuffer* b : dirtyList_) {
+    if (ok && b->dirty && b->owner == fb) ok = IsamWriteBackPage(*b);
+    if (b->dirty) dirtyList_[kept++] = b;
+    else b->listed = false;
+  }
+  dirtyList_.resize(kept);
+  return ok;
+}
+
 bool PagePool::WriteAll(IsamFileBlock* fb, bool release) {
+  if (!release) return WriteListed(fb);
   for (auto it = lru_.begin(); it != lru_.end();) {
     auto next = std::next(it);
     PageBuffer& b = **it;

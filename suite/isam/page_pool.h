@@ -2,7 +2,8 @@
 // replacement.
 //
 // Invariants: a buffer with an owner caches exactly one (Fileblock, key, page) and at most one
-// buffer caches a given page; a dirty buffer holds changes not yet on disk.  In save mode a dirty
+// buffer caches a given page; a dirty buffer holds changes not yet on disk and is on the dirty list
+// (which may also hold buffers cleaned or reused since, each at most once).  In save mode a dirty
 // page reaches the disk only after the journal covering it is durable (the write-back passes the
 // write-ahead barrier).  Buffers without an owner sit at the least recently used end.
 #pragma once
@@ -11,6 +12,7 @@
 #include <memory>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "suite/isam/isam_page.h"
 
@@ -21,6 +23,7 @@ struct PageBuffer {
   Integer key = 0;
   Integer pageNo = 0;
   bool dirty = false;
+  bool listed = false;   // on the pool's dirty list
   IsamPage page;
 };
 
@@ -40,12 +43,10 @@ class PagePool {
   void Drop(IsamFileBlock* fb, Integer key, Integer pageNo);
   // Forgets every buffer of a Fileblock (key 0: every key) without writing.
   void DropAll(IsamFileBlock* fb, Integer key = 0);
-  // Writes every dirty buffer of a Fileblock; `release` also forgets them.
+  // Records that an owned buffer holds a change not yet on disk.
+  void MarkDirty(PageBuffer& buffer);
+  // Writes every dirty buffer of a Fileblock; `release` also forgets every buffer of it.
   bool WriteAll(IsamFileBlock* fb, bool release);
-  // Calls f(buffer) for each buffer of `fb` holding a change not yet on disk.
-  template <class F> void ForEachDirty(IsamFileBlock* fb, F f) {
-    for (auto& b : lru_) if (b->owner == fb && b->dirty) f(*b);
-  }
 
  private:
   struct KeyHash {
@@ -54,8 +55,11 @@ class PagePool {
   using Ring = std::list<std::unique_ptr<PageBuffer>>;
   PageBuffer* Victim();
   void Forget(Ring::iterator it);
+  // Writes the dirty buffers of `fb` found on the dirty list, dropping from it what is then clean.
+  bool WriteListed(IsamFileBlock* fb);
 
   Ring lru_;   // front: least recently used
+  std::vector<PageBuffer*> dirtyList_;   // so that publishing a change need not walk the whole ring
   std::unordered_map<std::tuple<IsamFileBlock*, Integer, Integer>, Ring::iterator, KeyHash> index_;
 };
 
