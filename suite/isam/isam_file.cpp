@@ -86,11 +86,15 @@ bool IsamFile::Close() {
 }
 
 bool IsamFile::ReadAt(Int64 offset, void* buffer, DWORD n) {
-  if (!handle_) return IsamFail(isam_error::InvalidHandle);
   DWORD done = 0;
+  return ReadAvailable(offset, buffer, n, done) && (done == n || IsamFail(isam_error::ShortRead));
+}
+
+bool IsamFile::ReadAvailable(Int64 offset, void* buffer, DWORD n, DWORD& done) {
+  done = 0;
+  if (!handle_) return IsamFail(isam_error::InvalidHandle);
   const DWORD e = handle_->ReadAt(offset, buffer, n, done);
-  if (e != ERROR_SUCCESS) return IsamFail(MapIoError(e));
-  return done == n || IsamFail(isam_error::ShortRead);
+  return e == ERROR_SUCCESS || IsamFail(MapIoError(e));
 }
 
 bool IsamFile::WriteAt(Int64 offset, const void* buffer, DWORD n) {

@@ -31,6 +31,8 @@ class IsamFile {
   IsamIoFile* Handle() const { return handle_.get(); }
 
   bool ReadAt(Int64 offset, void* buffer, DWORD n);
+  // Reads up to n bytes at offset; `done` tells how many there were before the end of the file.
+  bool ReadAvailable(Int64 offset, void* buffer, DWORD n, DWORD& done);
   bool WriteAt(Int64 offset, const void* buffer, DWORD n);
   bool WriteZeros(Int64 offset, DWORD n);
   // Cuts the file at `size` (the platform's "write 0 bytes at an offset").

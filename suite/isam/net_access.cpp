@@ -57,6 +57,8 @@ bool ApplyBits(IsamFileBlock& fb, const Bits& bits) {
   if (!fb.readOnly) {
     const Bits zeros(net.slotSize);
     ok = fb.dialog.WriteAt(net.SlotOffset(net.station), zeros.data(), net.slotSize);
+    if (ok && !net.area.empty()) std::fill_n(net.area.begin() + net.SlotOffset(net.station), net.slotSize, 0);
+    else net.area.clear();
   }
   for (Integer i = 0; ok && i <= fb.keyCount; ++i)
     if (BitSet(bits, i)) ok = ReloadSection(fb, i);
@@ -93,8 +95,36 @@ bool UndoUnfinishedJournal(IsamFileBlock& fb) {
   return journal.Undo();
 }
 
+// ORs `bits` into slots first..first + count - 1 held at `slots`, clearing the own; true when a
+// byte changed.
+bool MergeSlots(const NetInfo& net, Byte* slots, Integer first, Integer count, const Bits& bits) {
+  bool changed = false;
+  for (Integer s = first; s < first + count; ++s) {
+    Byte* slot = slots + static_cast<size_t>(s - first) * net.slotSize;
+    for (Integer b = 0; b < net.slotSize; ++b) {
+      const auto v = static_cast<Byte>(s == net.station ? 0 : slot[b] | bits[static_cast<size_t>(b)]);
+      changed = changed || v != slot[b];
+      slot[b] = v;
+    }
+  }
+  return changed;
+}
+
+// The publication through the image read when the Fileblock lock was taken: its word is 2000 and
+// its slots are what the disk holds, so the slots go out in one write, and not at all when every
+// other slot already carries the bits.
+bool WriteKnownArea(IsamFileBlock& fb, const Bits& bits) {
+  NetInfo& net = *fb.net;
+  Byte* slots = net.area.data() + NetInfo::AreaStart;
+  if (!MergeSlots(net, slots, 0, net.areaLength / net.slotSize, bits)) return true;
+  if (fb.dialog.WriteAt(NetInfo::AreaStart, slots, static_cast<DWORD>(net.areaLength))) return true;
+  net.area.clear();
+  return false;
+}
+
 // ORs `bits` into every slot but the own (clearing the own) and marks the area valid.
 bool WriteArea(IsamFileBlock& fb, const Bits& bits, bool allBits) {
+  if (!allBits && !fb.saveMode && !fb.net->area.empty()) return WriteKnownArea(fb, bits);
   const NetInfo& net = *fb.net;
   Byte word[2] = {static_cast<Byte>(NetInfo::ValidWord & 0xFF), static_cast<Byte>(NetInfo::ValidWord >> 8)};
   if (!fb.dialog.WriteAt(1, word, 2)) return false;
@@ -106,13 +136,34 @@ bool WriteArea(IsamFileBlock& fb, const Bits& bits, bool allBits) {
     const auto bytes = static_cast<DWORD>(count * net.slotSize);
     piece.assign(bytes, 0);
     if (!allBits && !fb.dialog.ReadAt(net.SlotOffset(first), piece.data(), bytes)) return false;
-    for (Integer s = first; s < first + count; ++s) {
-      Byte* slot = piece.data() + static_cast<size_t>(s - first) * net.slotSize;
-      for (Integer b = 0; b < net.slotSize; ++b)
-        slot[b] = s == net.station ? 0 : static_cast<Byte>(slot[b] | bits[static_cast<size_t>(b)]);
-    }
+    MergeSlots(net, piece.data(), first, count, bits);
     if (!fb.dialog.WriteAt(net.SlotOffset(first), piece.data(), bytes)) return false;
   }
+  return true;
+}
+
+// Reads whether the station area is valid (the word 2000 and its full length) and, when it is, the
+// own slot.  Under a read lock that is the head and the own slot (other stations may lock theirs);
+// under the Fileblock lock the whole area in one read, kept in net.area for the publication.
+bool ReadOwnSlot(IsamFileBlock& fb, bool readLock, bool& valid, Bits& bits) {
+  NetInfo& net = *fb.net;
+  const Int64 own = net.SlotOffset(net.station);
+  const Int64 end = NetInfo::AreaStart + net.areaLength;
+  bits.assign(net.slotSize, 0);
+  if (readLock) {
+    Byte head[3] = {};
+    Int64 size = 0;
+    if (!fb.dialog.Size(size) || (size >= 3 && !fb.dialog.ReadAt(0, head, 3))) return false;
+    valid = size >= end && GetWordLE(head + 1) == NetInfo::ValidWord;
+    return !valid || fb.dialog.ReadAt(own, bits.data(), net.slotSize);
+  }
+  std::vector<Byte> image(static_cast<size_t>(end));
+  DWORD done = 0;
+  if (!fb.dialog.ReadAvailable(0, image.data(), static_cast<DWORD>(end), done)) return false;
+  valid = done == end && GetWordLE(image.data() + 1) == NetInfo::ValidWord;
+  if (!valid) return true;
+  std::copy_n(image.begin() + own, net.slotSize, bits.begin());
+  net.area = std::move(image);
   return true;
 }
 
@@ -122,19 +173,16 @@ bool Refresh(IsamFileBlock& fb, bool readLock) {
   const Int64 own = net.SlotOffset(net.station);
   if (readLock && LockDia(fb, own, net.slotSize, LockTable::RecordLimit) != ERROR_SUCCESS)
     return IsamFail(isam_error::SystemFailure);
-  Byte head[3] = {};
-  Int64 size = 0;
-  bool ok = fb.dialog.Size(size) && (size < 3 || fb.dialog.ReadAt(0, head, 3));
-  const bool valid = size >= 3 && GetWordLE(head + 1) == NetInfo::ValidWord &&
-                     size >= NetInfo::AreaStart + net.areaLength;
+  net.area.clear();
+  bool valid = false;
+  Bits bits;
+  bool ok = ReadOwnSlot(fb, readLock, valid, bits);
   if (ok && valid) {
-    Bits bits(net.slotSize);
-    ok = fb.dialog.ReadAt(own, bits.data(), net.slotSize);
-    if (ok && net.refreshAll) {
+    if (net.refreshAll) {
       bits = AllBits(net);
       net.refreshAll = false;
     }
-    if (ok) ApplyBits(fb, bits);
+    ApplyBits(fb, bits);
   } else if (ok) {
     // The area is missing or cut short (a station died inside a save-mode operation, or the file
     // was used without network mode): rebuild it while every other station is kept out.
@@ -251,9 +299,11 @@ bool NetLockFileBlock(IsamFileBlock& fb) {
   net.fileBlockLocked = true;
   bool ok = Refresh(fb, false);
   if (ok && fb.saveMode && !fb.readOnly) {
+    net.area.clear();
     ok = fb.dialog.TruncateAt(1) && (IsamNetworkMode() || fb.dialog.Commit(false));
   }
   if (!ok) {
+    net.area.clear();
     net.fileBlockLocked = false;
     UnlockDia(fb, NetInfo::AreaStart, net.areaLength);
     return false;
@@ -268,6 +318,7 @@ bool NetUnlockFileBlock(IsamFileBlock& fb) {
   const bool published = fb.readOnly || NetPublish(fb);
   const DWORD e = UnlockDia(fb, NetInfo::AreaStart, net.areaLength);
   net.fileBlockLocked = false;
+  net.area.clear();
   if (IsamNetworkMode()) fb.modified = false;
   if (e != ERROR_SUCCESS) return IsamFail(isam_error::FileBlockUnlockFailed);
   return published;

@@ -38,6 +38,10 @@ struct NetInfo {
   Word station = 0;
   Word stationCount = 0;
   std::vector<Integer> lockedRecords;
+  // While the Fileblock lock is held outside save mode: the dialog file's bytes [0, 3 + areaLength)
+  // as read when the lock was taken and changed since by this station alone (no other station can
+  // write inside the locked area).  Empty when not known.
+  std::vector<Byte> area;
 
   Int64 SlotOffset(Integer s) const { return AreaStart + static_cast<Int64>(s) * slotSize; }
 };
