@@ -92,6 +92,13 @@ TEST_F(Stations, PublicationFlagsTheChangedSections) {
   IsamReadRecord(b, ref, rec.data(), false);
   EXPECT_EQ(rec, MakeRecord(kLength, "E001"));
   EXPECT_EQ(IsamUsedRecords(b), 1);
+  // A's next change flags B's slot again: A publishes over the slot B cleared, not over what its own
+  // last publication wrote.
+  const Integer second = AddWithKey(a, "E002");
+  EXPECT_EQ(Slot(IsamStationNumber(b)), std::string(1, static_cast<char>(0x01 | 0x02 | 0x40)));
+  IsamFindKey(b, 1, found, "E002");
+  EXPECT_TRUE(IsamLastOK) << IsamErrorCode;
+  EXPECT_EQ(found, second);
 }
 
 // While A holds the Fileblock lock: B's read waits 12 attempts (10399), its Fileblock lock and its
