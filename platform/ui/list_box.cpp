@@ -313,21 +313,9 @@ void TCustomListBox::MeasureItem(Integer Index, Integer& Height) {
 }
 
 void TCustomListBox::CNDrawItem(TMessage& Message) {
-  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-  TOwnerDrawState state;
-  if ((draw->itemState & ODS_SELECTED) != 0) state.Include(odSelected);
-  if ((draw->itemState & ODS_FOCUS) != 0) state.Include(odFocused);
-  if ((draw->itemState & ODS_DISABLED) != 0) state.Include(odDisabled);
-  canvas_->PaintOn(draw->hDC, [&] {
-    canvas_->Font()->Assign(Font());
-    canvas_->Brush()->Assign(Brush());
-    if (state.Contains(odSelected)) {
-      canvas_->Brush()->SetColor(clHighlight);
-      canvas_->Font()->SetColor(clHighlightText);
-    }
-    DrawItem(Integer(draw->itemID), draw->rcItem, state);
-    if (state.Contains(odFocused)) canvas_->DrawFocusRect(draw->rcItem);
-  });
+  const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+  PaintOwnerDrawItem(*canvas_, *this, draw,
+                     [&](TOwnerDrawState State) { DrawItem(Integer(draw.itemID), draw.rcItem, State); });
   Message.Result = 1;
 }
 

@@ -15,6 +15,7 @@
 
 #include "platform/classes/event.h"
 #include "platform/classes/string_list.h"
+#include "platform/ui/owner_draw_item.h"
 #include "platform/ui/win_control.h"
 
 class TCanvas;
@@ -22,11 +23,6 @@ class TControlCanvas;
 class TCustomListBox;
 
 PR_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
-PR_ENUM(TOwnerDrawStateItem, odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit)
-using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
-
-using TDrawItemEvent = Event<void(TWinControl* Control, Integer Index, TRect Rect, TOwnerDrawState State)>;
-using TMeasureItemEvent = Event<void(TWinControl* Control, Integer Index, Integer& Height)>;
 
 // The Items of a list box: a TStrings over its window or, without one, its saved list.
 class TListBoxStrings : public TStrings {

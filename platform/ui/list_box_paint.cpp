@@ -42,7 +42,7 @@ void SendDrawItem(HWND w, HDC dc, const ListBoxState& state, int index, const TR
   draw.hDC = dc;
   draw.rcItem = rect;
   draw.itemData = state.At(index).Data;
-  SendMessageA(GetParent(w), WM_DRAWITEM, draw.CtlID, LPARAM(&draw));
+  SendMessageA(state.Parent(), WM_DRAWITEM, draw.CtlID, LPARAM(&draw));
 }
 
 void DrawItem(HWND w, HDC dc, const ListBoxState& state, int index, TRect rect) {
@@ -75,7 +75,7 @@ void DrawItem(HWND w, HDC dc, const ListBoxState& state, int index, TRect rect) 
 void PaintListBox(HWND Window, HDC DC, const ListBoxState& State) {
   TRect client{};
   GetClientRect(Window, &client);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(Window), WM_CTLCOLORLISTBOX, WPARAM(DC),
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageA(State.Parent(), WM_CTLCOLORLISTBOX, WPARAM(DC),
                                                       LPARAM(Window)));
   FillRect(DC, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
   HGDIOBJ oldFont = State.font != nullptr ? SelectObject(DC, State.font) : nullptr;

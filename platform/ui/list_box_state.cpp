@@ -21,9 +21,11 @@ bool ListBoxState::Single() const { return (Style() & (LBS_MULTIPLESEL | LBS_EXT
 bool ListBoxState::Extended() const { return (Style() & LBS_EXTENDEDSEL) != 0; }
 bool ListBoxState::Notify() const { return (Style() & LBS_NOTIFY) != 0; }
 
+HWND ListBoxState::Parent() const { return combo != nullptr ? combo : GetParent(window_); }
+
 void ListBoxState::Notify(WORD code) const {
   if (!Notify()) return;
-  HWND parent = GetParent(window_);
+  HWND parent = Parent();
   if (parent == nullptr) return;
   SendMessageA(parent, WM_COMMAND, MAKEWPARAM(WORD(GetWindowLongPtrA(window_, GWLP_ID)), code), LPARAM(window_));
 }

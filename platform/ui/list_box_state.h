@@ -62,11 +62,15 @@ class ListBoxState {
   void UpdateScrollBar();
   void InvalidateItem(int index);
   void Notify(WORD code) const;
+  // Where notifications, measuring, drawing and colours are asked: the combo box that owns a
+  // LBS_COMBOBOX list, else the parent.
+  HWND Parent() const;
 
   HGDIOBJ font = nullptr;
   LRESULT horizontalExtent = 0;
   bool captured = false;
   bool scrollBar = false;   // made with WS_VSCROLL
+  HWND combo = nullptr;     // LBS_COMBOBOX: the combo box given as the creation parameter
 
  private:
   int ClientHeight() const;

@@ -4,8 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/gdi/dc.h"
-#include "platform/gdi/fonts.h"
+#include "platform/ui/font_height.h"
 #include "platform/ui/list_box_paint.h"
 #include "platform/ui/list_box_state.h"
 #include "platform/ui/owner_draw.h"
@@ -19,7 +18,6 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
-#include "platform/user/window_dc.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 
@@ -31,17 +29,6 @@ bool HasStrings(const ListBoxState& s) {
   return (s.Style() & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) == 0 || (s.Style() & LBS_HASSTRINGS) != 0;
 }
 
-// The font's line height: the height of a row unless the owner says otherwise.
-int FontHeight(HWND w, HGDIOBJ font) {
-  HDC dc = GetDC(w);
-  HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  if (old != nullptr) SelectObject(dc, old);
-  ReleaseDC(w, dc);
-  return std::max(int(metrics.tmHeight), 1);
-}
-
 void Measure(HWND w, ListBoxState& s, int index) {
   MEASUREITEMSTRUCT measure{};
   measure.CtlType = ODT_LISTBOX;
@@ -49,7 +36,7 @@ void Measure(HWND w, ListBoxState& s, int index) {
   measure.itemID = UINT(index);
   measure.itemHeight = UINT(s.FixedHeight());
   measure.itemData = index >= 0 ? s.At(index).Data : 0;
-  SendMessageA(GetParent(w), WM_MEASUREITEM, measure.CtlID, LPARAM(&measure));
+  SendMessageA(s.Parent(), WM_MEASUREITEM, measure.CtlID, LPARAM(&measure));
   s.SetItemHeight(index, int(measure.itemHeight));
 }
 
@@ -292,7 +279,7 @@ LRESULT ItemMessage(HWND w, ListBoxState& s, UINT message, WPARAM wParam, LPARAM
 
 LRESULT OnCreate(HWND w, ListBoxState& s) {
   s.scrollBar = (s.Style() & WS_VSCROLL) != 0;
-  s.SetFixedHeight(FontHeight(w, nullptr));
+  s.SetFixedHeight(WindowFontHeight(w, nullptr));
   if ((s.Style() & LBS_OWNERDRAWFIXED) != 0) Measure(w, s, -1);
   s.UpdateScrollBar();
   return 0;
@@ -318,10 +305,17 @@ LRESULT OnFocus(ListBoxState& s, bool gained) {
 
 LRESULT OnSetFont(HWND w, ListBoxState& s, WPARAM font, LPARAM redraw) {
   s.font = reinterpret_cast<HGDIOBJ>(font);
-  if ((s.Style() & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) == 0) s.SetFixedHeight(FontHeight(w, s.font));
+  if ((s.Style() & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) == 0) s.SetFixedHeight(WindowFontHeight(w, s.font));
   s.UpdateScrollBar();
   if (redraw != 0) InvalidateRect(w, nullptr, TRUE);
   return 0;
+}
+
+void OnNcCreate(HWND w, LPARAM lParam) {
+  auto* s = new ListBoxState(w);
+  const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+  if ((s->Style() & LBS_COMBOBOX) != 0 && cs != nullptr) s->combo = static_cast<HWND>(cs->lpCreateParams);
+  SetWindowLongPtrA(w, 0, LONG_PTR(s));
 }
 
 }  // namespace
@@ -340,7 +334,7 @@ void RegisterListBoxClass() {
 }
 
 LRESULT ListBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) SetWindowLongPtrA(w, 0, LONG_PTR(new ListBoxState(w)));
+  if (message == WM_NCCREATE) OnNcCreate(w, lParam);
   ListBoxState* state = ListBoxState::Of(w);
   if (state == nullptr) return DefWindowProcA(w, message, wParam, lParam);
   ListBoxState& s = *state;

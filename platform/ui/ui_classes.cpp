@@ -5,6 +5,7 @@
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/draw_grid.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
@@ -29,8 +30,8 @@ void RegisterUiClasses() {
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),
-                   TListBox::StaticClass(), TTimer::StaticClass(), TDrawGrid::StaticClass(),
-                   TStringGrid::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                   TSpeedButton::StaticClass(), TBitBtn::StaticClass(), TSplitter::StaticClass(),
-                   TStatusBar::StaticClass(), THeaderControl::StaticClass()});
+                   TListBox::StaticClass(), TComboBox::StaticClass(), TTimer::StaticClass(),
+                   TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TOpenDialog::StaticClass(),
+                   TSaveDialog::StaticClass(), TSpeedButton::StaticClass(), TBitBtn::StaticClass(),
+                   TSplitter::StaticClass(), TStatusBar::StaticClass(), THeaderControl::StaticClass()});
 }

@@ -74,7 +74,7 @@ class TWinControl : public TControl {
 
   // Focus and tab order.
   virtual bool CanFocus();
-  bool Focused() const;
+  virtual bool Focused() const;
   virtual void SetFocus();
   Integer TabOrder() const;
   void SetTabOrder(Integer Value);
