@@ -19,6 +19,8 @@
 #include "platform/ui/open_dialog.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/scroll_bar.h"
+#include "platform/ui/scrolling_win_control.h"
 #include "platform/ui/speed_button.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
@@ -33,5 +35,6 @@ void RegisterUiClasses() {
                    TListBox::StaticClass(), TComboBox::StaticClass(), TTimer::StaticClass(),
                    TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TOpenDialog::StaticClass(),
                    TSaveDialog::StaticClass(), TSpeedButton::StaticClass(), TBitBtn::StaticClass(),
-                   TSplitter::StaticClass(), TStatusBar::StaticClass(), THeaderControl::StaticClass()});
+                   TSplitter::StaticClass(), TStatusBar::StaticClass(), THeaderControl::StaticClass(),
+                   TScrollBar::StaticClass(), TScrollBox::StaticClass()});
 }

@@ -28,17 +28,28 @@ enum Part { kArrowStart, kPageStart, kThumb, kPageEnd, kArrowEnd, kNone };
 
 ScrollBarState* Bar(HWND hwnd, int bar) {
   Window* w = W(hwnd);
-  return w != nullptr && (bar == SB_HORZ || bar == SB_VERT) ? &w->scroll[bar] : nullptr;
+  if (w != nullptr && bar == SB_CTL && w->controlBar >= 0) return &w->scroll[w->controlBar];
+  return w != nullptr && (bar == SB_HORZ || bar == SB_VERT) && w->controlBar < 0 ? &w->scroll[bar] : nullptr;
 }
+
+bool IsControl(HWND hwnd) { return W(hwnd)->controlBar >= 0; }
 
 int MaxPos(const ScrollBarState& s) { return std::max(s.min, s.max - std::max(int(s.page) - 1, 0)); }
 
-void Redraw(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN); }
+void Redraw(HWND hwnd) {
+  RedrawWindow(hwnd, nullptr, nullptr, IsControl(hwnd) ? RDW_INVALIDATE : RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
 
 TRect BarRect(HWND hwnd, bool vertical) {
   Window* w = W(hwnd);
   const FrameLayout f = LayoutFrame(w->style, w->exStyle, w->rect.Width(), w->rect.Height());
+  if (IsControl(hwnd)) return f.client;
   return vertical ? f.vScroll : f.hScroll;
+}
+
+// The bar a tracking or drawing call is about.
+ScrollBarState* TrackedBar(HWND hwnd, bool vertical) {
+  return Bar(hwnd, IsControl(hwnd) ? SB_CTL : vertical ? SB_VERT : SB_HORZ);
 }
 
 Part PartAt(const ScrollBarLayout& l, int along) {
@@ -75,14 +86,17 @@ int PosForThumb(const ScrollBarState& s, const ScrollBarLayout& l, int thumbStar
 }
 
 void Send(HWND hwnd, bool vertical, WORD code, int pos) {
-  SendFrom(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos), 0, false);
+  const UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
+  if (!IsControl(hwnd)) return void(SendFrom(hwnd, message, MAKEWPARAM(code, pos), 0, false));
+  if (Window* parent = W(hwnd)->parent; parent != nullptr && parent->parent != nullptr)
+    SendMessageA(parent->handle, message, MAKEWPARAM(code, pos), LPARAM(hwnd));
 }
 
 }  // namespace
 
 ScrollBarLayout LayoutScrollBar(HWND hwnd, bool vertical, const TRect& barRect) {
   ScrollBarLayout l;
-  const ScrollBarState* s = Bar(hwnd, vertical ? SB_VERT : SB_HORZ);
+  const ScrollBarState* s = TrackedBar(hwnd, vertical);
   l.length = vertical ? barRect.Height() : barRect.Width();
   const int thickness = vertical ? barRect.Width() : barRect.Height();
   l.arrow = std::min(thickness, l.length / 2);
@@ -101,7 +115,7 @@ ScrollBarLayout LayoutScrollBar(HWND hwnd, bool vertical, const TRect& barRect) 
 }
 
 void TrackScrollBar(HWND hwnd, bool vertical, TPoint screen) {
-  ScrollBarState* s = Bar(hwnd, vertical ? SB_VERT : SB_HORZ);
+  ScrollBarState* s = TrackedBar(hwnd, vertical);
   if (s == nullptr) return;
   ScrollBarLayout l = LayoutScrollBar(hwnd, vertical, BarRect(hwnd, vertical));
   const Part part = PartAt(l, Along(hwnd, vertical, screen));
@@ -118,7 +132,7 @@ void TrackScrollBar(HWND hwnd, bool vertical, TPoint screen) {
   Redraw(hwnd);
   MSG m;
   while (GetCapture() == hwnd && GetMessageA(&m, nullptr, 0, 0) > 0) {
-    if ((s = Bar(hwnd, vertical ? SB_VERT : SB_HORZ)) == nullptr) return;
+    if ((s = TrackedBar(hwnd, vertical)) == nullptr) return;
     if (m.message == WM_LBUTTONUP) break;
     if (m.message == WM_MOUSEMOVE && m.hwnd == hwnd && part == kThumb) {
       TPoint p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
@@ -142,13 +156,21 @@ void TrackScrollBar(HWND hwnd, bool vertical, TPoint screen) {
   if (W(hwnd) == nullptr) return;
   KillTimer(hwnd, kRepeatTimer);
   if (GetCapture() == hwnd) ReleaseCapture();
-  s = Bar(hwnd, vertical ? SB_VERT : SB_HORZ);
+  s = TrackedBar(hwnd, vertical);
   if (part == kThumb) Send(hwnd, vertical, SB_THUMBPOSITION, s->trackPos);
-  if ((s = Bar(hwnd, vertical ? SB_VERT : SB_HORZ)) == nullptr) return;
+  if ((s = TrackedBar(hwnd, vertical)) == nullptr) return;
   s->tracking = false;
   s->pressedPart = -1;
   Send(hwnd, vertical, SB_ENDSCROLL, 0);
   Redraw(hwnd);
+}
+
+void MakeScrollBarControl(HWND hwnd, bool vertical) {
+  Window* w = W(hwnd);
+  if (w == nullptr) return;
+  w->controlBar = vertical ? SB_VERT : SB_HORZ;
+  w->scroll[w->controlBar] = ScrollBarState{};
+  w->scroll[w->controlBar].max = 0;   // a new control's range is empty
 }
 
 }  // namespace user
@@ -208,6 +230,7 @@ BOOL GetScrollRange(HWND hwnd, int bar, int* min, int* max) {
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
   Window* w = W(hwnd);
   if (w == nullptr) return FALSE;
+  if (bar == SB_CTL) return w->controlBar >= 0 && (ShowWindow(hwnd, show ? SW_SHOWNA : SW_HIDE), true);
   const DWORD bits = bar == SB_HORZ ? WS_HSCROLL : bar == SB_VERT ? WS_VSCROLL : bar == SB_BOTH ? WS_HSCROLL | WS_VSCROLL : 0;
   const DWORD style = show ? (w->style | bits) : (w->style & ~bits);
   if (style == w->style) return TRUE;
@@ -218,8 +241,8 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
 
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
   bool changed = false;
-  for (int b : {SB_HORZ, SB_VERT}) {
-    if (bar != UINT(b) && bar != UINT(SB_BOTH)) continue;
+  for (int b : {SB_HORZ, SB_VERT, SB_CTL}) {
+    if (bar != UINT(b) && !(bar == UINT(SB_BOTH) && b != SB_CTL)) continue;
     ScrollBarState* s = Bar(hwnd, b);
     if (s == nullptr) return FALSE;
     changed |= s->disabledArrows != arrows;

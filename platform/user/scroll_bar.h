@@ -1,6 +1,9 @@
 // The standard scroll bars of a window (WS_HSCROLL / WS_VSCROLL): their values, their showing and
 // enabling, their geometry, and the mouse on them.
 //
+// SB_CTL reaches the bar of a scroll bar control (MakeScrollBarControl); its client area is the
+// bar, and its WM_HSCROLL / WM_VSCROLL go to its parent with the control in lParam.
+//
 // Values: nPos is kept within [nMin, nMax - max(nPage - 1, 0)] (so a page of 10 over 0..99 stops
 // at 90).  The window manager never moves a position by itself: a click on a bar only sends
 // WM_HSCROLL / WM_VSCROLL with the SB_ code (SB_THUMBTRACK and SB_THUMBPOSITION carry the
@@ -58,7 +61,13 @@ struct ScrollBarLayout {
 // `vertical` picks SB_VERT; `barRect` is the bar in window coordinates.
 ScrollBarLayout LayoutScrollBar(HWND hwnd, bool vertical, const TRect& barRect);
 // DefWindowProc's WM_SYSCOMMAND SC_HSCROLL / SC_VSCROLL: tracks the mouse pressed on a bar at
-// `screen` until the button is released, sending WM_HSCROLL / WM_VSCROLL.
+// `screen` until the button is released, sending WM_HSCROLL / WM_VSCROLL.  For a scroll bar
+// control the bar is its client area and the messages go to its parent with the control's handle.
 void TrackScrollBar(HWND hwnd, bool vertical, TPoint screen);
+
+// Scroll bar controls: a window made one keeps a single bar, reached with SB_CTL, whose
+// values, layout, tracking and drawing are those of the standard bars.
+void MakeScrollBarControl(HWND hwnd, bool vertical);
+void PaintScrollBarControl(HWND hwnd, HDC dc);
 
 }  // namespace user

@@ -5,6 +5,7 @@
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/user/scroll_bar.h"
+#include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_table.h"
 
@@ -51,6 +52,14 @@ void PaintScrollBars(HWND hwnd, HDC dc, const FrameLayout& f) {
   PaintBar(hwnd, dc, f.hScroll, false);
   if (IsRectEmpty(&f.sizeBox)) return;
   FillRect(dc, &f.sizeBox, GetSysColorBrush(COLOR_3DFACE));
+}
+
+void PaintScrollBarControl(HWND hwnd, HDC dc) {
+  const Window* w = W(hwnd);
+  if (w == nullptr || w->controlBar < 0) return;
+  TRect client{};
+  GetClientRect(hwnd, &client);
+  PaintBar(hwnd, dc, client, w->controlBar == SB_VERT);
 }
 
 }  // namespace user

@@ -80,6 +80,7 @@ struct Window {
   std::unique_ptr<WindowSurface> surface;   // top-level windows that have been shown
 
   ScrollBarState scroll[2];   // SB_HORZ, SB_VERT
+  int controlBar = -1;        // a scroll bar control (SB_CTL): the slot of scroll[] it keeps, else -1
   int pressedCaptionButton = 0;   // HTCLOSE / HTMAXBUTTON / HTMINBUTTON held down by the mouse
 
   // Layered windows (WS_EX_LAYERED): how the surface is composed over what lies behind.

@@ -1,0 +1,3 @@
+#include "platform/ui/common_controls.h"
+
+DWORD GetComCtlVersion() { return 0; }
