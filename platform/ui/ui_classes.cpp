@@ -26,6 +26,7 @@
 #include "platform/ui/status_bar.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/timer.h"
+#include "platform/ui/up_down.h"
 
 void RegisterUiClasses() {
   RegisterClass(TMaskEdit::StaticClass());
@@ -36,5 +37,5 @@ void RegisterUiClasses() {
                    TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TOpenDialog::StaticClass(),
                    TSaveDialog::StaticClass(), TSpeedButton::StaticClass(), TBitBtn::StaticClass(),
                    TSplitter::StaticClass(), TStatusBar::StaticClass(), THeaderControl::StaticClass(),
-                   TScrollBar::StaticClass(), TScrollBox::StaticClass()});
+                   TScrollBar::StaticClass(), TScrollBox::StaticClass(), TUpDown::StaticClass()});
 }
