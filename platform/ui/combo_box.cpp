@@ -29,6 +29,8 @@ PR_PUBLISH(TComboBox) {
   PublishEnabled(p);
   PublishFont(p);
   p.Property("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight).Default(16);
+  // Items before ItemIndex and Text, so a form image selects among items already read.
+  p.Property("Items", &TCustomComboBox::Items, &TCustomComboBox::SetItems);
   p.Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex).Default(-1);
   p.Property("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength).Default(0);
   PublishParentBiDiMode(p);
@@ -52,7 +54,6 @@ PR_PUBLISH(TComboBox) {
   p.Property("OnMeasureItem", &TCustomComboBox::OnMeasureItem);
   p.Property("OnSelect", &TCustomComboBox::OnSelect);
   p.Property("OnCloseUp", &TCustomComboBox::OnCloseUp);
-  p.Property("Items", &TCustomComboBox::Items, &TCustomComboBox::SetItems);
 }
 
 PR_IMPLEMENT_CLASS(TCustomComboBoxStrings)

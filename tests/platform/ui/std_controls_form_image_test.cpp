@@ -1,0 +1,98 @@
+// Form images of combo boxes, scroll bars, scroll boxes and up-down controls: their properties
+// read back (a combo box's item index among the items read before it) and are written again.
+#include <string>
+
+#include "platform/classes/memory_stream.h"
+#include "platform/classes/object_text.h"
+#include "platform/classes/reader.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/scroll_bar.h"
+#include "platform/ui/scrolling_win_control.h"
+#include "platform/ui/ui_classes.h"
+#include "platform/ui/up_down.h"
+#include "ui_test_fixture.h"
+
+namespace uitest {
+namespace {
+
+class StdControlsFormImageTest : public UiTest {
+ protected:
+  TForm* Read(const std::string& text) {
+    RegisterUiClasses();
+    TMemoryStream image, binary;
+    image.Write(text.data(), Integer(text.size()));
+    image.SetPosition(0);
+    ObjectTextToBinary(&image, &binary);
+    binary.SetPosition(0);
+    TForm* form = NewForm("", false);
+    TReader(&binary, 4096).ReadRootComponent(form);
+    return form;
+  }
+  static std::string Text(TComponent* component) {
+    TMemoryStream binary, text;
+    binary.WriteComponent(component);
+    binary.SetPosition(0);
+    ObjectBinaryToText(&binary, &text);
+    return std::string(static_cast<const char*>(text.Memory()), size_t(text.Size()));
+  }
+};
+
+TEST_F(StdControlsFormImageTest, PropertiesReadBackAndAreWrittenAgain) {
+  TForm* form = Read(
+      "object Main: TForm\n"
+      "  object cbKind: TComboBox\n"
+      "    Style = csDropDownList\n"
+      "    DropDownCount = 4\n"
+      "    Items.Strings = (\n"
+      "      'one'\n"
+      "      'two'\n"
+      "      'three')\n"
+      "    ItemIndex = 2\n"
+      "  end\n"
+      "  object Box: TScrollBox\n"
+      "    AutoScroll = False\n"
+      "    VertScrollBar.Increment = 20\n"
+      "    VertScrollBar.Tracking = True\n"
+      "    object Bar: TScrollBar\n"
+      "      Kind = sbVertical\n"
+      "      Max = 50\n"
+      "      Position = 7\n"
+      "    end\n"
+      "  end\n"
+      "  object Spin: TUpDown\n"
+      "    Max = 10\n"
+      "    Position = 3\n"
+      "    Wrap = True\n"
+      "  end\n"
+      "end\n");
+  auto* combo = dynamic_cast<TComboBox*>(form->FindComponent("cbKind"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->Style(), csDropDownList);
+  EXPECT_EQ(combo->DropDownCount(), 4);
+  EXPECT_EQ(combo->Items()->Count(), 3);
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  EXPECT_EQ(combo->Text(), "three");
+  auto* box = dynamic_cast<TScrollBox*>(form->FindComponent("Box"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->AutoScroll());
+  EXPECT_EQ(box->VertScrollBar()->Increment(), 20);
+  EXPECT_TRUE(box->VertScrollBar()->Tracking());
+  auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("Bar"));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->Parent(), box);
+  EXPECT_EQ(bar->Kind(), sbVertical);
+  EXPECT_EQ(bar->Position(), 7);
+  auto* spin = dynamic_cast<TUpDown*>(form->FindComponent("Spin"));
+  ASSERT_NE(spin, nullptr);
+  EXPECT_EQ(spin->Max(), 10);
+  EXPECT_EQ(spin->Position(), 3);
+  EXPECT_TRUE(spin->Wrap());
+
+  const std::string written = Text(form);
+  for (const char* line : {"ItemIndex = 2", "'three'", "VertScrollBar.Increment = 20", "Position = 7", "Wrap = True"})
+    EXPECT_NE(written.find(line), std::string::npos) << line;
+  EXPECT_EQ(written.find("DropDownCount = 8"), std::string::npos);   // defaults stay out
+}
+
+}  // namespace
+}  // namespace uitest
