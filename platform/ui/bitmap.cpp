@@ -1,5 +1,6 @@
 #include "platform/ui/bitmap.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -157,8 +158,11 @@ void TBitmap::Adopt(HBITMAP Bitmap, Integer AWidth, Integer AHeight, TPixelForma
   if (mask_ != nullptr) DeleteObject(mask_);
   mask_ = nullptr;
   handle_ = Bitmap;
-  width_ = Bitmap != nullptr ? AWidth : 0;
-  height_ = Bitmap != nullptr ? AHeight : 0;
+  // A picture without pixels because one side is 0 keeps the other side, so that setting Width
+  // and then Height of an empty bitmap makes a picture of both; a failed bitmap is 0 x 0.
+  const bool keep = Bitmap != nullptr || AWidth <= 0 || AHeight <= 0;
+  width_ = keep ? std::max(AWidth, 0) : 0;
+  height_ = keep ? std::max(AHeight, 0) : 0;
   pixelFormat_ = Format;
 }
 

@@ -30,6 +30,7 @@ class TWinControl;
 class TCustomForm;
 class TFont;
 class TSizeConstraints;
+class TDragImageList;
 
 using TWndMethod = Event<void(TMessage& Message)>;
 
@@ -162,6 +163,8 @@ class TControl : public TComponent {
   void EndDrag(bool Drop);
   bool Dragging() const;
   virtual void DragDrop(TObject* Source, Integer X, Integer Y);
+  // The images that follow a drag of this control (none by default); the control keeps them.
+  virtual TDragImageList* GetDragImages() { return nullptr; }
 
   // Streaming.
   bool HasParent() const override { return true; }

@@ -5,6 +5,7 @@
 #include "platform/classes/publisher.h"
 #include "platform/core/exceptions.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/drag_image_list.h"
 #include "platform/ui/drag_object.h"
 #include "platform/ui/form.h"
 #include "platform/ui/object_instance.h"
@@ -13,6 +14,7 @@
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_tree.h"
 
 PR_IMPLEMENT_CLASS(TDragObject)
 PR_IMPLEMENT_CLASS(TDragControlObject)
@@ -28,6 +30,7 @@ struct Drag {
   TControl* control = nullptr;
   TDragObject* object = nullptr;
   std::unique_ptr<TDragObject> owned;   // the drag object made for a control without one
+  TDragImageList* images = nullptr;     // dragging its image over the screen, or none
   HWND window = nullptr;
   TPoint start;
   Integer threshold = 0;
@@ -46,6 +49,16 @@ LRESULT SendDragMessage(TControl* target, TDragMessage message, Drag& drag, TPoi
   return target->Perform(CM_DRAG, message, LPARAM(&rec));
 }
 
+// The drag images follow the mouse, seen only over controls that display them.
+void ShowImagesOver(Drag& drag, TControl* target, TPoint pos) {
+  if (drag.images == nullptr) return;
+  drag.images->DragMove(pos.X, pos.Y);
+  if (target != nullptr && target->ControlStyle().Contains(csDisplayDragImage))
+    drag.images->ShowDragImage();
+  else
+    drag.images->HideDragImage();
+}
+
 void DragTo(TPoint pos) {
   Drag& drag = *Current();
   if (!drag.active && std::abs(pos.X - drag.start.X) < drag.threshold &&
@@ -61,6 +74,7 @@ void DragTo(TPoint pos) {
   }
   drag.object->SetDragPos(pos);
   drag.accepted = SendDragMessage(target, dmDragMove, drag, pos) != 0;
+  ShowImagesOver(drag, target, pos);
   const TPoint local = target != nullptr ? target->ScreenToClient(pos) : pos;
   if (Screen != nullptr) ::SetCursor(Screen->Cursors(drag.object->GetDragCursor(drag.accepted, local.X, local.Y)));
 }
@@ -70,6 +84,7 @@ void DragDone(bool drop) {
   if (drag == nullptr) return;
   if (GetCapture() == drag->window) ReleaseCapture();
   DeallocateHWnd(drag->window);
+  if (drag->images != nullptr) drag->images->EndDrag();
   TControl* target = drag->active ? drag->object->DragTarget() : nullptr;
   const TPoint pos = drag->object->DragPos();
   const bool accepted = drop && drag->accepted && target != nullptr;
@@ -95,7 +110,11 @@ void DragWndProc(TMessage& message) {
     case WM_CANCELMODE:
     case WM_CAPTURECHANGED: return DragDone(false);
     case WM_KEYDOWN:
-      if (message.WParam == VK_ESCAPE) return DragDone(false);
+    case CN_KEYDOWN:   // keys reach the capture window as the application offers them to controls
+      if (message.WParam == VK_ESCAPE) {
+        message.Result = 1;
+        return DragDone(false);
+      }
       break;
   }
   message.Result = DefWindowProcA(drag->window, message.Msg, message.WParam, message.LParam);
@@ -107,6 +126,18 @@ TCursor TDragObject::GetDragCursor(bool Accepted, Integer, Integer) { return Acc
 
 TCursor TDragControlObject::GetDragCursor(bool Accepted, Integer, Integer) {
   return Accepted && control_ != nullptr ? control_->DragCursor() : crNoDrop;
+}
+
+void TDragObject::ShowDragImage() {
+  if (TDragImageList* images = GetDragImages()) images->ShowDragImage();
+}
+
+void TDragObject::HideDragImage() {
+  if (TDragImageList* images = GetDragImages()) images->HideDragImage();
+}
+
+TDragImageList* TDragControlObject::GetDragImages() {
+  return control_ != nullptr ? control_->GetDragImages() : nullptr;
 }
 
 TControl* DragControl() { return Current() != nullptr ? Current()->control : nullptr; }
@@ -125,8 +156,13 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
     object = drag->owned.get();
   }
   drag->object = object;
+  drag->images = object->GetDragImages();
   drag->threshold = Threshold < 0 ? kDefaultDragThreshold : Threshold;
   GetCursorPos(&drag->start);
+  if (drag->images != nullptr && drag->images->BeginDrag(GetDesktopWindow(), drag->start.X, drag->start.Y))
+    drag->images->HideDragImage();   // until the drag has really started
+  else
+    drag->images = nullptr;
   TWndMethod method;
   method = [](TMessage& m) { DragWndProc(m); };
   drag->window = AllocateHWnd(method);

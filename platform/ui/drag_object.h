@@ -7,6 +7,10 @@
 // whether it accepts; the cursor shows DragCursor or crNoDrop.  Releasing the button over an
 // accepting control sends it dmDragDrop (DragDrop, OnDragDrop); Escape or a lost capture cancels.
 // Either way the source hears EndDrag (OnEndDrag) with the target or nullptr.
+//
+// A drag object with drag images (GetDragImages; a control's are its own GetDragImages) shows them
+// under the mouse once the drag has started, over the controls whose ControlStyle has
+// csDisplayDragImage only, and takes them away before the drop or cancel is sent.
 #pragma once
 
 #include "platform/classes/object.h"
@@ -14,6 +18,7 @@
 #include "platform/ui/control_types.h"
 
 class TControl;
+class TDragImageList;
 
 PR_ENUM(TDragMessage, dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget)
 
@@ -24,6 +29,9 @@ class TDragObject : public TObject {
   TDragObject() = default;
   virtual TCursor GetDragCursor(bool Accepted, Integer X, Integer Y);
   virtual void Finished(TObject*, Integer, Integer, bool) {}
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  void ShowDragImage();
+  void HideDragImage();
   TPoint DragPos() const { return dragPos_; }
   void SetDragPos(TPoint Value) { dragPos_ = Value; }
   TControl* DragTarget() const { return dragTarget_; }
@@ -45,6 +53,7 @@ class TDragControlObject : public TDragObject {
   explicit TDragControlObject(TControl* Control = nullptr) : control_(Control) {}
   TControl* Control() const { return control_; }
   TCursor GetDragCursor(bool Accepted, Integer X, Integer Y) override;
+  TDragImageList* GetDragImages() override;
 
  private:
   TControl* control_;

@@ -121,6 +121,17 @@ void TTestDriver::MoveMouseTo(TControl* Control, TPoint Point) {
   Settle();
 }
 
+void TTestDriver::PressMouse(TControl* Control, TPoint Point) {
+  MoveMouseTo(Control, Point);
+  user::InjectMouseButton(user::MouseButton::Left, true);
+  Settle();
+}
+
+void TTestDriver::ReleaseMouse() {
+  user::InjectMouseButton(user::MouseButton::Left, false);
+  Settle();
+}
+
 void TTestDriver::PressKey(Word Key, TShiftState Shift) {
   InjectModifiers(Shift, true);
   user::InjectKey(Key, true);

@@ -64,6 +64,10 @@ class TTestDriver : public TModalObserver {
   void ClickAt(TControl* Control, TPoint Point, TShiftState Shift = {});
   void DoubleClick(TControl* Control);
   void MoveMouseTo(TControl* Control, TPoint Point);
+  // The left button pressed at Point of the control's client area, and released where the mouse
+  // is: with MoveMouseTo between them, a drag.
+  void PressMouse(TControl* Control, TPoint Point);
+  void ReleaseMouse();
   // A key pressed and released with the modifier keys of Shift held around it.
   void PressKey(Word Key, TShiftState Shift = {});
   // Code page 874 text as the keyboard types it into the focused window.

@@ -26,9 +26,15 @@ Window* Deepest(Window* w, TPoint screen) {
   return w;
 }
 
+// A layered window that is also transparent is seen but never hit: the mouse goes through it.
+bool ClickThrough(const Window* w) {
+  constexpr DWORD kBoth = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+  return (w->exStyle & kBoth) == kBoth;
+}
+
 Window* TopLevelAt(TPoint screen) {
   for (Window* top : WindowTable::Instance().Desktop()->children)
-    if (top->IsVisibleFlag() && Contains(top, screen)) return top;
+    if (top->IsVisibleFlag() && !ClickThrough(top) && Contains(top, screen)) return top;
   return nullptr;
 }
 

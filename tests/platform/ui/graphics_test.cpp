@@ -214,6 +214,20 @@ TEST(BitmapTest, ResizingKeepsWhatFitsAndTheFormatChangeKeepsThePicture) {
   EXPECT_EQ(bitmap->Canvas()->Pixels(0, 0), kWhite);
 }
 
+TEST(BitmapTest, WidthThenHeightOfAnEmptyBitmapMakeAPicture) {
+  TBitmap bitmap;
+  bitmap.SetWidth(3);
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_EQ(bitmap.Width(), 3);
+  bitmap.SetHeight(2);
+  ASSERT_FALSE(bitmap.Empty());
+  EXPECT_NE(bitmap.Handle(), nullptr);
+  EXPECT_EQ(bitmap.Canvas()->Pixels(2, 1), kWhite);
+  bitmap.SetWidth(0);
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_EQ(bitmap.Height(), 2);
+}
+
 TEST(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {
   auto bitmap = Filled(3, 3, kWhite);
   bitmap->Canvas()->SetPixels(0, 2, kLime);
