@@ -170,6 +170,11 @@ COLORREF ImageList_GetBkColor(HIMAGELIST list) {
   return l ? l->Background() : CLR_NONE;
 }
 
+UINT ImageList_GetFlags(HIMAGELIST list) {
+  const ImageListObject* l = Find(list);
+  return l ? l->Flags() : 0;
+}
+
 int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask) { return AddImages(list, image, mask, CLR_NONE); }
 
 int ImageList_AddMasked(HIMAGELIST list, HBITMAP image, COLORREF maskColor) {

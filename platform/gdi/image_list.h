@@ -51,6 +51,8 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
 BOOL ImageList_SetIconSize(HIMAGELIST list, int cx, int cy);
 COLORREF ImageList_SetBkColor(HIMAGELIST list, COLORREF color);
 COLORREF ImageList_GetBkColor(HIMAGELIST list);
+// The ILC_ flags the list was made with (0 for a bad handle).
+UINT ImageList_GetFlags(HIMAGELIST list);
 
 // Adds as many images as the bitmap is wide (a partial last image is dropped); returns the index of
 // the first one, or -1.  The mask may be null (the images are opaque).

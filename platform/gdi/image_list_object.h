@@ -22,6 +22,7 @@ class ImageListObject : public GdiObject {
   int Cy() const { return cy_; }
   UINT Flags() const { return flags_; }
   int Count() const { return count_; }
+  int Grow() const { return grow_; }
   bool HasMask() const { return (flags_ & 0x0001) != 0; }
   HBITMAP ImageHandle() const { return image_; }
   HBITMAP MaskHandle() const { return mask_; }

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
+#include "platform/classes/classes_errors.h"
+#include "platform/classes/filer.h"
 #include "platform/classes/publisher.h"
+#include "platform/classes/stream.h"
 #include "platform/core/exceptions.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/blt.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/image_list.h"
+#include "platform/gdi/image_list_stream.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
@@ -33,6 +37,8 @@ PR_PUBLISH(TCustomImageList) {
 namespace {
 
 constexpr const char* kImageIndexError = "Invalid ImageList Index";
+constexpr const char* kImageReadError = "Failed to read ImageList data from stream";
+constexpr const char* kImageWriteError = "Failed to write ImageList data to stream";
 // Paints the brush where a monochrome source is 1, keeps the destination where it is 0.
 constexpr DWORD kBrushWhereSource = 0x00E20746;
 
@@ -333,4 +339,43 @@ void TCustomImageList::Change() {
   const std::vector<TChangeLink*> links = links_;
   for (TChangeLink* link : links)
     if (std::find(links_.begin(), links_.end(), link) != links_.end()) link->Change();
+}
+
+// --- form images ---
+
+void TCustomImageList::DefineProperties(TFiler* Filer) {
+  TComponent::DefineProperties(Filer);
+  bool hasData = Count() > 0;
+  if (Filer->Ancestor() != nullptr) {
+    auto* ancestor = dynamic_cast<TCustomImageList*>(Filer->Ancestor());
+    hasData = ancestor == nullptr || !SameImages(ancestor);
+  }
+  Filer->DefineBinaryProperty(
+      "Bitmap", [this](TStream* Stream) { ReadData(Stream); }, [this](TStream* Stream) { WriteData(Stream); },
+      hasData);
+}
+
+void TCustomImageList::ReadData(TStream* Stream) {
+  std::vector<std::uint8_t> bytes(std::size_t(Stream->Size() - Stream->Position()));
+  Stream->ReadBuffer(bytes.data(), Integer(bytes.size()));
+  HIMAGELIST list = gdi::ReadImageList(bytes);
+  if (list == nullptr) throw EReadError(kImageReadError);
+  FreeHandle();
+  handle_ = list;
+  ImageList_GetIconSize(list, &width_, &height_);
+  masked_ = (ImageList_GetFlags(list) & ILC_MASK) != 0;
+  const COLORREF background = ImageList_GetBkColor(list);
+  bkColor_ = background == CLR_NONE ? clNone : TColor(background);
+  Change();
+}
+
+void TCustomImageList::WriteData(TStream* Stream) {
+  const std::vector<std::uint8_t> bytes = gdi::WriteImageList(Handle());
+  if (bytes.empty()) throw EWriteError(kImageWriteError);
+  Stream->WriteBuffer(bytes.data(), Integer(bytes.size()));
+}
+
+bool TCustomImageList::SameImages(TCustomImageList* Other) {
+  if (Count() != Other->Count()) return false;
+  return Count() == 0 || gdi::WriteImageList(Handle()) == gdi::WriteImageList(Other->Handle());
 }

@@ -14,6 +14,12 @@
 // fires OnChange and the OnChange of every registered link, once per change, or once at EndUpdate
 // for changes made between BeginUpdate and EndUpdate.  A link unregisters itself when it is freed
 // and a list clears the Sender of its links when it is freed.
+//
+// Form images keep the images as the binary property "Bitmap" (written when the list has images,
+// or differs from its ancestor's) in the drawing layer's image-list stream form
+// (platform/gdi/image_list_stream.h).  Reading it replaces the list's images and takes the
+// stream's image size, mask and background colour; data that is not an image list's stream
+// raises EReadError "Failed to read ImageList data from stream".
 #pragma once
 
 #include <vector>
@@ -28,6 +34,7 @@ class TBitmap;
 class TCanvas;
 class TCustomImageList;
 class TIcon;
+class TStream;
 
 PR_ENUM(TDrawingStyle, dsFocus, dsSelected, dsNormal, dsTransparent)
 PR_ENUM(TImageType, itImage, itMask)
@@ -112,9 +119,13 @@ class TCustomImageList : public TComponent {
 
  protected:
   virtual void Change();
+  void DefineProperties(TFiler* Filer) override;
 
  private:
   void FreeHandle();
+  void ReadData(TStream* Stream);
+  void WriteData(TStream* Stream);
+  bool SameImages(TCustomImageList* Other);
   void Recreate();
   void CheckIndex(Integer Index);
   HBITMAP MaskOf(TBitmap* Mask);
