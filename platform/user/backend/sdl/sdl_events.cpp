@@ -1,9 +1,15 @@
 #include "platform/user/backend/sdl/sdl_events.h"
 
+#include <SDL2/SDL_mouse.h>
 #include <SDL2/SDL_video.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/core/cp874.h"
+#include "platform/gdi/geometry.h"
 #include "platform/user/backend/sdl/sdl_keys.h"
+#include "platform/user/drop_files.h"
 #include "platform/user/focus.h"
 #include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
@@ -111,6 +117,46 @@ bool WindowEvent(const SDL_WindowEvent& e) {
   }
 }
 
+// Where a drop from another program lands: the pointer, when it lies over the window SDL names
+// (SDL's drop events carry no point), else the middle of that window's client area.
+TPoint DropPoint(Uint32 windowId) {
+  TPoint pointer{};
+  SDL_GetGlobalMouseState(&pointer.X, &pointer.Y);
+  HWND hwnd = WindowOf(windowId);
+  TRect r{};
+  if (hwnd == nullptr || (GetWindowRect(hwnd, &r) && PtInRect(&r, pointer))) return pointer;
+  GetClientRect(hwnd, &r);
+  TPoint middle{r.Width() / 2, r.Height() / 2};
+  ClientToScreen(hwnd, &middle);
+  return middle;
+}
+
+// The files SDL lists between SDL_DROPBEGIN and SDL_DROPCOMPLETE, dropped together.
+std::vector<std::u16string>& PendingFiles() {
+  static std::vector<std::u16string> files;
+  return files;
+}
+
+bool Drop(const SDL_DropEvent& e) {
+  std::u16string item = e.file != nullptr ? Utf8ToUtf16(e.file) : std::u16string();
+  SDL_free(e.file);
+  switch (e.type) {
+    case SDL_DROPBEGIN:
+      PendingFiles().clear();
+      return false;
+    case SDL_DROPFILE:
+      PendingFiles().push_back(std::move(item));
+      return false;
+    case SDL_DROPTEXT: return DropText(DropPoint(e.windowID), item);
+    case SDL_DROPCOMPLETE: {
+      const std::vector<std::u16string> files = std::move(PendingFiles());
+      PendingFiles().clear();
+      return DropFiles(DropPoint(e.windowID), files);
+    }
+    default: return false;
+  }
+}
+
 }  // namespace
 
 bool TranslateSdlEvent(const SDL_Event& event) {
@@ -124,6 +170,10 @@ bool TranslateSdlEvent(const SDL_Event& event) {
     case SDL_KEYUP: return Key(event.key);
     case SDL_TEXTINPUT: return Text(event.text);
     case SDL_WINDOWEVENT: return WindowEvent(event.window);
+    case SDL_DROPBEGIN:
+    case SDL_DROPFILE:
+    case SDL_DROPTEXT:
+    case SDL_DROPCOMPLETE: return Drop(event.drop);
     default: return false;
   }
 }

@@ -18,6 +18,7 @@
 #include "platform/gdi/pens_brushes.h"
 #include "platform/user/backend/sdl/sdl_backend.h"
 #include "platform/user/clipboard.h"
+#include "platform/user/drop_files.h"
 #include "platform/user/global_memory.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/painting.h"
@@ -249,6 +250,30 @@ TEST_F(SdlBackendTest, TheDisplayMovesSizesAndClosesWindows) {
   EXPECT_EQ(m[0].wParam & 0xFFF0, WPARAM(SC_CLOSE));
   EXPECT_FALSE(IsWindow(hwnd_)) << "the default handling closes the window";
   EXPECT_EQ(Sdl(hwnd_), nullptr);
+}
+
+TEST_F(SdlBackendTest, FilesDroppedTogetherAreOneDropOnTheWindow) {
+  DragAcceptFiles(hwnd_, TRUE);
+  auto drop = [this](Uint32 type, const char* file) {
+    SDL_Event e{};
+    e.drop.type = type;
+    e.drop.file = file != nullptr ? SDL_strdup(file) : nullptr;
+    e.drop.windowID = Id();
+    return e;
+  };
+  const std::vector<Message> m =
+      Deliver({drop(SDL_DROPBEGIN, nullptr), drop(SDL_DROPFILE, "/tmp/a b.txt"),
+               drop(SDL_DROPFILE, "/tmp/\xE0\xB8\x81.csv"), drop(SDL_DROPCOMPLETE, nullptr)},
+              {WM_DROPFILES});
+  ASSERT_EQ(m.size(), 1u);
+  HDROP files = HDROP(m[0].wParam);
+  char16_t path[32];
+  ASSERT_EQ(DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0), 2u);
+  DragQueryFileW(files, 0, path, 32);
+  EXPECT_EQ(std::u16string(path), u"/tmp/a b.txt");
+  DragQueryFileW(files, 1, path, 32);
+  EXPECT_EQ(std::u16string(path), u"/tmp/\u0E01.csv");
+  DragFinish(files);
 }
 
 TEST_F(SdlBackendTest, ClipboardTextTravelsAsUtf8) {
