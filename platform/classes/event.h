@@ -4,10 +4,14 @@
 // called only when assigned: calling an unassigned event does nothing (and answers R{}).  A bound
 // event remembers its TMethod (the object and the erased method pointer) so that the component
 // writer can name the method and Assign helpers can compare events; a callable has no TMethod.
+// SameHandler tells whether two events hold the same handler: the same method of the same object,
+// or copies of one and the same callable assignment (two lambdas are never the same handler).
 //     Event<void(TObject* Sender)> OnClick;      if (OnClick) ...      OnClick(this);
 //     OnClick.Bind(form, &TForm1::Button1Click);  OnClick = [&](TObject*) { ... };
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <type_traits>
@@ -51,9 +55,20 @@ class TEventBase {
   virtual ~TEventBase() = default;
   const TMethod& Method() const { return method_; }
   virtual void Clear() = 0;
+  bool SameHandler(const TEventBase& Other) const {
+    if (!method_.Code.IsNull() || !Other.method_.Code.IsNull()) return method_ == Other.method_;
+    return identity_ != 0 && identity_ == Other.identity_;
+  }
 
  protected:
+  // A new number for each assignment; copies of an event keep their assignment's.
+  static std::uint64_t NextIdentity() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+  }
+
   TMethod method_;
+  std::uint64_t identity_ = 0;   // 0: unassigned
 };
 
 template <class Sig>
@@ -73,6 +88,7 @@ class Event<R(A...)> final : public TEventBase {
   Event& operator=(F&& callable) {
     call_ = std::forward<F>(callable);
     method_ = {};
+    identity_ = NextIdentity();
     return *this;
   }
   Event& operator=(std::nullptr_t) {
@@ -86,6 +102,7 @@ class Event<R(A...)> final : public TEventBase {
     B* target = object;
     call_ = [target, method](A... args) -> R { return (target->*method)(std::forward<A>(args)...); };
     method_.Code = EraseMethod(method);
+    identity_ = NextIdentity();
     if constexpr (std::is_base_of_v<TObject, B>)
       method_.Data = static_cast<TObject*>(target);
     else
@@ -95,6 +112,7 @@ class Event<R(A...)> final : public TEventBase {
   void Clear() override {
     call_ = nullptr;
     method_ = {};
+    identity_ = 0;
   }
   explicit operator bool() const { return static_cast<bool>(call_); }
 

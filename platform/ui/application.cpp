@@ -3,6 +3,8 @@
 #include "platform/ui/application.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "platform/classes/publisher.h"
 #include "platform/os/file_names.h"
@@ -91,9 +93,20 @@ void TApplication::CreateHandle() {
 }
 
 void TApplication::Initialize() {
+  if (user::BackendInstalled()) return;
+  const char* asked = std::getenv("PR_DISPLAY");
+  const std::string wanted = asked != nullptr ? asked : "";
 #if PR_HAVE_SDL_DISPLAY
-  if (!user::BackendInstalled()) user::InstallDisplayBackend();
+  const user::DisplayChoice choice = user::InstallDisplayBackend();
+  if (wanted.empty() || wanted == choice.backend) return;
+  const std::string why = choice.note;
+#else
+  if (wanted.empty() || wanted == "headless") return;
+  const std::string why = "the program was built without the SDL display";
 #endif
+  // A display asked for by name and not available is an error the user must see, not a program
+  // running unseen in memory.
+  throw Exception("The display asked for by PR_DISPLAY=" + wanted + " cannot be used: " + why);
 }
 
 TCustomForm* TApplication::CreateFormOfClass(TClass FormClass) {
@@ -279,7 +292,7 @@ void TApplication::HookMainWindow(const TWindowHook& Hook) { windowHooks_.push_b
 
 void TApplication::UnhookMainWindow(const TWindowHook& Hook) {
   auto it = std::find_if(windowHooks_.begin(), windowHooks_.end(),
-                         [&](const TWindowHook& h) { return h.Method() == Hook.Method(); });
+                         [&](const TWindowHook& h) { return h.SameHandler(Hook); });
   if (it != windowHooks_.end()) windowHooks_.erase(it);
 }
 

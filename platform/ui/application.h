@@ -60,6 +60,8 @@ class TApplication : public TComponent {
 
   // Chooses the display (PR_DISPLAY, see the SDL display's display_choice.h) unless a backend
   // is already installed; built without SDL the program stays headless.
+  // Chooses the display from PR_DISPLAY (docs/platform-user-sdl.md) unless one is installed
+  // already; raises Exception, saying why, when PR_DISPLAY names a display that cannot be used.
   void Initialize();
   // Creates a form of class T owned by the application, reads its form image and runs OnCreate;
   // the first form created becomes the main form.

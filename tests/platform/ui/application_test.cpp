@@ -3,6 +3,8 @@
 // choice of display.
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/core/exceptions.h"
 #include "platform/ui/application.h"
@@ -11,6 +13,7 @@
 #include "platform/ui/object_instance.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/screen.h"
 #include "platform/user/backend.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/post_message.h"
@@ -187,6 +190,80 @@ TEST_F(ApplicationTest, HooksOfTheApplicationWindowAndUtilityWindowsSeeTheirMess
   EXPECT_EQ(owner.seen.back(), UINT(WM_NCDESTROY));
 }
 
+TEST_F(ApplicationTest, UnhookingRemovesExactlyTheHookGiven) {
+  std::vector<std::string> seen;
+  TWindowHook a, b;
+  a = [&](TMessage& m) { seen.push_back("a" + std::to_string(m.Msg - WM_USER)); return false; };
+  b = [&](TMessage& m) { seen.push_back("b" + std::to_string(m.Msg - WM_USER)); return false; };
+  Application->HookMainWindow(a);
+  Application->HookMainWindow(b);
+  TWindowHook stranger;
+  stranger = [](TMessage&) { return false; };
+  Application->UnhookMainWindow(stranger);
+  SendMessageA(Application->Handle(), WM_USER + 1, 0, 0);
+  const TWindowHook copyOfB = b;
+  Application->UnhookMainWindow(copyOfB);
+  SendMessageA(Application->Handle(), WM_USER + 2, 0, 0);
+  Application->UnhookMainWindow(a);
+  SendMessageA(Application->Handle(), WM_USER + 3, 0, 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"a1", "b1", "a2"}));
+}
+
+// A key pressed on a form that is not the main form, offered in turn to that form's shortcuts, the
+// application's OnShortCut (CM_APPKEYDOWN) and the main form's shortcuts, then to the control.
+TEST_F(ApplicationTest, ShortcutKeysReachTheApplicationAndTheMainFormInTurn) {
+  TForm* main = NewForm("Main");
+  TForm* other = NewForm("Other");
+  auto* button = new TButton(other);
+  button->SetParent(other);
+  std::vector<std::string> seen;
+  std::string taker;
+  auto offer = [&](const std::string& who, const TMessage& m, bool& handled) {
+    if (m.WParam != 'K') return;   // Ctrl itself goes the same way
+    seen.push_back(who);
+    handled = who == taker;
+  };
+  other->OnShortCut = [&](TMessage& m, bool& handled) { offer("Other", m, handled); };
+  Application->OnShortCut = [&](TMessage& m, bool& handled) { offer("Application", m, handled); };
+  main->OnShortCut = [&](TMessage& m, bool& handled) { offer("Main", m, handled); };
+  button->OnKeyDown = [&](TObject*, Word& Key, TShiftState) {
+    if (Key == 'K') seen.push_back("Button");
+  };
+  Application->SetMainForm(main);
+  const struct {
+    const char* taker;
+    std::vector<std::string> seen;
+  } cases[] = {
+      {"Other", {"Other"}},
+      {"Application", {"Other", "Application"}},
+      {"Main", {"Other", "Application", "Main"}},
+      {"", {"Other", "Application", "Main", "Button"}},
+  };
+  for (const auto& c : cases) {
+    taker = c.taker;
+    seen.clear();
+    other->Show();
+    button->SetFocus();
+    driver_->PressKey('K', {ssCtrl});
+    EXPECT_EQ(seen, c.seen) << "taken by " << c.taker;
+  }
+  Application->OnShortCut = nullptr;
+  Application->SetMainForm(nullptr);
+}
+
+TEST_F(ApplicationTest, TheScreenHasOneMonitorThatEveryWindowIsOn) {
+  ASSERT_EQ(Screen->MonitorCount(), 1);
+  TMonitor* monitor = Screen->Monitors(0);
+  EXPECT_EQ(monitor->MonitorNum(), 0);
+  EXPECT_EQ(monitor->BoundsRect(), (TRect{0, 0, Screen->Width(), Screen->Height()}));
+  EXPECT_EQ(monitor->WorkareaRect(), Screen->WorkAreaRect());
+  TForm* form = NewForm("Far");
+  form->SetBounds(5000, -3000, 100, 100);
+  EXPECT_EQ(Screen->MonitorFromWindow(form->Handle()), monitor) << "the nearest monitor";
+  EXPECT_EQ(Screen->MonitorFromPoint(TPoint{-10, 20}), monitor);
+  EXPECT_EQ(Screen->MonitorFromRect(TRect{10, 10, 20, 20}), monitor);
+}
+
 TEST_F(ApplicationTest, AHintShowsAfterThePauseAndHidesAfterTheHidePause) {
   TForm* form = NewForm("Main");
   auto* panel = new TPanel(form);
@@ -255,6 +332,25 @@ TEST_F(DisplayChoiceTest, InitializeWithPrDisplayHeadlessPutsWindowsOnTheHeadles
   auto* display = dynamic_cast<user::HeadlessBackend*>(&user::CurrentBackend());
   ASSERT_NE(display, nullptr) << user::CurrentBackend().Name();
   EXPECT_TRUE(ShowsOn(*display, NewForm("Main", false)));
+}
+
+TEST_F(DisplayChoiceTest, ADisplayAskedForByNameThatCannotBeUsedIsAnError) {
+  const char* savedDriver = std::getenv("SDL_VIDEODRIVER");
+  const std::string driver = savedDriver != nullptr ? savedDriver : "";
+  setenv("SDL_VIDEODRIVER", "no_such_driver", 1);
+  for (const char* wanted : {"sdl", "x11"}) {
+    setenv("PR_DISPLAY", wanted, 1);
+    try {
+      Application->Initialize();
+      ADD_FAILURE() << "PR_DISPLAY=" << wanted << " was silently replaced by " << user::CurrentBackend().Name();
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message().rfind(std::string("The display asked for by PR_DISPLAY=") + wanted + " cannot be used: ", 0),
+                0u)
+          << e.Message();
+    }
+    user::SetBackend(nullptr);
+  }
+  if (savedDriver != nullptr) setenv("SDL_VIDEODRIVER", driver.c_str(), 1); else unsetenv("SDL_VIDEODRIVER");
 }
 
 TEST_F(DisplayChoiceTest, InitializeKeepsADisplayAlreadyInstalled) {
