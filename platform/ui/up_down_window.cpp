@@ -11,6 +11,7 @@
 #include "platform/user/painting.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/send_message.h"
+#include "platform/user/timers.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
@@ -22,6 +23,10 @@ namespace {
 
 constexpr char kBuddyProp[] = "UpDownOfBuddy";       // on the buddy: its up-down
 constexpr char kBuddyProcProp[] = "UpDownBuddyProc";  // on the buddy: its own procedure
+
+// A held arrow steps again after kFirstRepeatMs, then every kRepeatMs until released.
+constexpr UINT_PTR kRepeatTimer = 1;
+constexpr UINT kFirstRepeatMs = 250, kRepeatMs = 100;
 
 struct UpDownState {
   int lower = 100;
@@ -229,6 +234,16 @@ LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(w, nullptr, FALSE);
       if (s.buddy != nullptr && GetFocus() != s.buddy) SetFocus(s.buddy);
       Step(w, s, s.pressed);
+      SetTimer(w, kRepeatTimer, kFirstRepeatMs, nullptr);
+      return 0;
+    case WM_TIMER:
+      if (wParam != kRepeatTimer) break;
+      if (s.pressed == 0 || GetCapture() != w) {
+        KillTimer(w, kRepeatTimer);
+        return 0;
+      }
+      SetTimer(w, kRepeatTimer, kRepeatMs, nullptr);
+      Step(w, s, s.pressed);
       return 0;
     case WM_LBUTTONUP:
       if (s.pressed == 0) return 0;
@@ -237,6 +252,7 @@ LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       if (s.pressed == 0) return 0;
       s.pressed = 0;
+      KillTimer(w, kRepeatTimer);
       InvalidateRect(w, nullptr, FALSE);
       NotifyScroll(w, SB_ENDSCROLL, s.pos);
       return 0;

@@ -6,6 +6,7 @@
 
 #include "platform/ui/edit.h"
 #include "platform/ui/up_down.h"
+#include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "ui_test_fixture.h"
 
@@ -106,6 +107,41 @@ TEST_F(UpDownTest, TheAssociateShowsThousandsAndMakesRoomForTheArrows) {
   EXPECT_EQ(upDown_->Position(), 0);
   delete edit_;   // the associate goes: the up-down forgets it
   EXPECT_EQ(upDown_->Associate(), nullptr);
+}
+
+// A held arrow steps once at the press, again after 250 ms, then every 100 ms, and stops at the
+// release or when the range ends.
+TEST_F(UpDownTest, AHeldArrowRepeatsOnTheClockUntilReleased) {
+  SetUpControls();
+  upDown_->SetMax(100);
+  upDown_->SetIncrement(1);
+  HWND arrows = upDown_->Handle();
+  const LPARAM upper = MAKELPARAM(upDown_->Width() / 2, 2);
+  auto hold = [&](UInt64 ms) {
+    for (UInt64 t = 0; t < ms; t += 10) {
+      clock_.Advance(10);
+      driver_->Settle();
+    }
+  };
+  SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, upper);
+  driver_->Settle();
+  EXPECT_EQ(upDown_->Position(), 1);
+  hold(240);
+  EXPECT_EQ(upDown_->Position(), 1);   // not yet: the first repeat waits longer
+  hold(20);
+  EXPECT_EQ(upDown_->Position(), 2);
+  hold(300);
+  EXPECT_EQ(upDown_->Position(), 5);
+  EXPECT_EQ(edit_->Text(), "5");
+  SendMessageA(arrows, WM_LBUTTONUP, 0, upper);
+  hold(500);
+  EXPECT_EQ(upDown_->Position(), 5);   // released: no more steps
+
+  upDown_->SetPosition(98);            // held past Max: it stays there
+  SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, upper);
+  hold(1000);
+  EXPECT_EQ(upDown_->Position(), 100);
+  SendMessageA(arrows, WM_LBUTTONUP, 0, upper);
 }
 
 }  // namespace
