@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/classes/classes_errors.h"
-#include "platform/classes/classes_texts.h"
-#include "platform/core/format.h"
 #include "platform/ui/combo_box_window.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
@@ -59,77 +56,16 @@ PR_PUBLISH(TComboBox) {
 PR_IMPLEMENT_CLASS(TCustomComboBoxStrings)
 PR_IMPLEMENT_CLASS(TCustomComboBox)
 
-namespace {
-
-[[noreturn]] void ThrowIndexError(Integer Index) {
-  throw EListError(Format(classes_text::kListIndexError, {Index}));
-}
-
-constexpr char kInsertError[] = "Failed to insert a line into the list";
-
-}  // namespace
-
 // --- TCustomComboBoxStrings ---
 
-HWND TCustomComboBoxStrings::Window() const {
-  if (!comboBox_->HandleAllocated() && comboBox_->Parent() != nullptr) comboBox_->HandleNeeded();
-  return comboBox_->HandleAllocated() ? comboBox_->Handle() : nullptr;
-}
+namespace {
+const TItemMessages kComboBoxItemMessages{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT,
+                                          CB_GETITEMDATA,  CB_SETITEMDATA,  CB_ADDSTRING,
+                                          CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT};
+}  // namespace
 
-TStringList& TCustomComboBoxStrings::Saved() const { return *comboBox_->saved_; }
-
-void TCustomComboBoxStrings::Check(Integer Index) const {
-  if (Index < 0 || Index >= GetCount()) ThrowIndexError(Index);
-}
-
-Integer TCustomComboBoxStrings::GetCount() const {
-  HWND w = Window();
-  return w != nullptr ? Integer(SendMessageA(w, CB_GETCOUNT, 0, 0)) : Saved().Count();
-}
-
-std::string TCustomComboBoxStrings::Get(Integer Index) const {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Strings(Index);
-  Check(Index);
-  std::string text(std::size_t(SendMessageA(w, CB_GETLBTEXTLEN, WPARAM(Index), 0)), '\0');
-  SendMessageA(w, CB_GETLBTEXT, WPARAM(Index), LPARAM(text.data()));
-  return text;
-}
-
-TObject* TCustomComboBoxStrings::GetObject(Integer Index) const {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Objects(Index);
-  Check(Index);
-  return reinterpret_cast<TObject*>(SendMessageA(w, CB_GETITEMDATA, WPARAM(Index), 0));
-}
-
-void TCustomComboBoxStrings::PutObject(Integer Index, TObject* AObject) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().SetObjects(Index, AObject);
-  Check(Index);
-  SendMessageA(w, CB_SETITEMDATA, WPARAM(Index), LPARAM(AObject));
-}
-
-Integer TCustomComboBoxStrings::Add(const std::string& S) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Add(S);
-  const LRESULT index = SendMessageA(w, CB_ADDSTRING, 0, LPARAM(S.c_str()));
-  if (index < 0) throw EOutOfResources(kInsertError);
-  return Integer(index);
-}
-
-void TCustomComboBoxStrings::Insert(Integer Index, const std::string& S) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Insert(Index, S);
-  if (SendMessageA(w, CB_INSERTSTRING, WPARAM(Index), LPARAM(S.c_str())) < 0) throw EOutOfResources(kInsertError);
-}
-
-void TCustomComboBoxStrings::Delete(Integer Index) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Delete(Index);
-  Check(Index);
-  SendMessageA(w, CB_DELETESTRING, WPARAM(Index), 0);
-}
+TCustomComboBoxStrings::TCustomComboBoxStrings(TCustomComboBox* ComboBox)
+    : TWindowItemStrings(ComboBox, kComboBoxItemMessages), comboBox_(ComboBox) {}
 
 // Clearing keeps the text of an editable combo box.
 void TCustomComboBoxStrings::Clear() {
@@ -147,17 +83,11 @@ Integer TCustomComboBoxStrings::IndexOf(const std::string& S) const {
   return Integer(SendMessageA(w, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(S.c_str())));
 }
 
-void TCustomComboBoxStrings::SetUpdateState(bool Updating) {
-  if (HWND w = Window(); w != nullptr) SendMessageA(w, WM_SETREDRAW, Updating ? 0 : 1, 0);
-  if (!Updating) comboBox_->Refresh();
-}
-
 // --- TCustomComboBox ---
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     : TWinControl(AOwner),
       items_(std::make_unique<TCustomComboBoxStrings>(this)),
-      saved_(std::make_unique<TStringList>()),
       canvas_(std::make_unique<TControlCanvas>()) {
   canvas_->SetControl(this);
   SetControlStyle({csSetCaption, csDoubleClicks, csFixedHeight});
@@ -300,17 +230,13 @@ void TCustomComboBox::CreateWnd() {
   Send(CB_LIMITTEXT, WPARAM(maxLength_));
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
     Send(CB_SETITEMHEIGHT, 0, MAKELPARAM(WORD(itemHeight_), 0));
-  TStringList saved;
-  saved.Assign(saved_.get());
-  saved_->Clear();
-  for (Integer i = 0; i < saved.Count(); ++i) items_->AddObject(saved.Strings(i), saved.Objects(i));
+  items_->TakeSavedItems();
   if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
 }
 
 void TCustomComboBox::DestroyWnd() {
   savedIndex_ = ItemIndex();
-  saved_->Clear();
-  for (Integer i = 0; i < items_->Count(); ++i) saved_->AddObject(items_->Strings(i), items_->Objects(i));
+  items_->SaveItems();
   inherited::DestroyWnd();
   editHandle_ = listHandle_ = nullptr;
   editDefProc_ = nullptr;

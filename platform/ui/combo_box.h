@@ -18,10 +18,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/classes/string_list.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/owner_draw_item.h"
 #include "platform/ui/win_control.h"
+#include "platform/ui/window_item_strings.h"
 
 class TCanvas;
 class TControlCanvas;
@@ -29,30 +29,16 @@ class TCustomComboBox;
 
 PR_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
 
-// The Items of a combo box: a TStrings over its window or, without one, its saved list.
-class TCustomComboBoxStrings : public TStrings {
-  PR_CLASS(TCustomComboBoxStrings, TStrings)
+// The Items of a combo box: a TStrings over its window's CB_ messages or, without one, its saved list.
+class TCustomComboBoxStrings : public TWindowItemStrings {
+  PR_CLASS(TCustomComboBoxStrings, TWindowItemStrings)
 
  public:
-  explicit TCustomComboBoxStrings(TCustomComboBox* ComboBox) : comboBox_(ComboBox) {}
-  Integer Add(const std::string& S) override;
+  explicit TCustomComboBoxStrings(TCustomComboBox* ComboBox);
   void Clear() override;
-  void Delete(Integer Index) override;
-  void Insert(Integer Index, const std::string& S) override;
   Integer IndexOf(const std::string& S) const override;
 
- protected:
-  std::string Get(Integer Index) const override;
-  Integer GetCount() const override;
-  TObject* GetObject(Integer Index) const override;
-  void PutObject(Integer Index, TObject* AObject) override;
-  void SetUpdateState(bool Updating) override;
-
  private:
-  HWND Window() const;   // null while the items wait in the saved list
-  TStringList& Saved() const;
-  void Check(Integer Index) const;
-
   TCustomComboBox* comboBox_;
 };
 
@@ -117,7 +103,6 @@ class TCustomComboBox : public TWinControl {
   void DestroyWnd() override;
 
  private:
-  friend class TCustomComboBoxStrings;
   void CNCommand(TMessage& Message);
   void CNDrawItem(TMessage& Message);
   void CNMeasureItem(TMessage& Message);
@@ -126,7 +111,6 @@ class TCustomComboBox : public TWinControl {
   LRESULT Send(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) const;
 
   std::unique_ptr<TCustomComboBoxStrings> items_;
-  std::unique_ptr<TStringList> saved_;   // the items while there is no window
   std::unique_ptr<TControlCanvas> canvas_;
   WNDPROC editInstance_ = nullptr;
   WNDPROC editDefProc_ = nullptr;

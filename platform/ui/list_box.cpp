@@ -47,94 +47,25 @@ PR_PUBLISH(TListBox) {
 PR_IMPLEMENT_CLASS(TListBoxStrings)
 PR_IMPLEMENT_CLASS(TCustomListBox)
 
-namespace {
+// --- TListBoxStrings ---
 
+namespace {
 [[noreturn]] void ThrowIndexError(Integer Index) {
   throw EListError(Format(classes_text::kListIndexError, {Index}));
 }
 
+const TItemMessages kListBoxItemMessages{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,
+                                         LB_GETITEMDATA,  LB_SETITEMDATA,  LB_ADDSTRING,
+                                         LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT};
 }  // namespace
 
-// --- TListBoxStrings ---
-
-HWND TListBoxStrings::Window() const {
-  if (!listBox_->HandleAllocated() && listBox_->Parent() != nullptr) listBox_->HandleNeeded();
-  return listBox_->HandleAllocated() ? listBox_->Handle() : nullptr;
-}
-
-TStringList& TListBoxStrings::Saved() const { return *listBox_->saved_; }
-
-void TListBoxStrings::Check(Integer Index) const {
-  if (Index < 0 || Index >= GetCount()) ThrowIndexError(Index);
-}
-
-Integer TListBoxStrings::GetCount() const {
-  HWND w = Window();
-  return w != nullptr ? Integer(SendMessageA(w, LB_GETCOUNT, 0, 0)) : Saved().Count();
-}
-
-std::string TListBoxStrings::Get(Integer Index) const {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Strings(Index);
-  Check(Index);
-  std::string text(std::size_t(SendMessageA(w, LB_GETTEXTLEN, WPARAM(Index), 0)), '\0');
-  SendMessageA(w, LB_GETTEXT, WPARAM(Index), LPARAM(text.data()));
-  return text;
-}
-
-TObject* TListBoxStrings::GetObject(Integer Index) const {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Objects(Index);
-  Check(Index);
-  return reinterpret_cast<TObject*>(SendMessageA(w, LB_GETITEMDATA, WPARAM(Index), 0));
-}
-
-void TListBoxStrings::PutObject(Integer Index, TObject* AObject) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().SetObjects(Index, AObject);
-  Check(Index);
-  SendMessageA(w, LB_SETITEMDATA, WPARAM(Index), LPARAM(AObject));
-}
-
-Integer TListBoxStrings::Add(const std::string& S) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Add(S);
-  const LRESULT index = SendMessageA(w, LB_ADDSTRING, 0, LPARAM(S.c_str()));
-  if (index < 0) throw EOutOfResources("Failed to insert a line into the list");
-  return Integer(index);
-}
-
-void TListBoxStrings::Insert(Integer Index, const std::string& S) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Insert(Index, S);
-  if (SendMessageA(w, LB_INSERTSTRING, WPARAM(Index), LPARAM(S.c_str())) < 0)
-    throw EOutOfResources("Failed to insert a line into the list");
-}
-
-void TListBoxStrings::Delete(Integer Index) {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Delete(Index);
-  Check(Index);
-  SendMessageA(w, LB_DELETESTRING, WPARAM(Index), 0);
-}
-
-void TListBoxStrings::Clear() {
-  HWND w = Window();
-  if (w == nullptr) return Saved().Clear();
-  SendMessageA(w, LB_RESETCONTENT, 0, 0);
-}
-
-void TListBoxStrings::SetUpdateState(bool Updating) {
-  if (HWND w = Window(); w != nullptr) SendMessageA(w, WM_SETREDRAW, Updating ? 0 : 1, 0);
-  if (!Updating) listBox_->Refresh();
-}
+TListBoxStrings::TListBoxStrings(TCustomListBox* ListBox) : TWindowItemStrings(ListBox, kListBoxItemMessages) {}
 
 // --- TCustomListBox ---
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TWinControl(AOwner),
       items_(std::make_unique<TListBoxStrings>(this)),
-      saved_(std::make_unique<TStringList>()),
       canvas_(std::make_unique<TControlCanvas>()) {
   canvas_->SetControl(this);
   SetControlStyle({csSetCaption, csDoubleClicks, csOpaque});   // clicks come from LBN_SELCHANGE
@@ -270,17 +201,13 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
 void TCustomListBox::CreateWnd() {
   inherited::CreateWnd();
   if (style_ != lbStandard) Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(WORD(itemHeight_), 0));
-  TStringList saved;
-  saved.Assign(saved_.get());
-  saved_->Clear();
-  for (Integer i = 0; i < saved.Count(); ++i) items_->AddObject(saved.Strings(i), saved.Objects(i));
+  items_->TakeSavedItems();
   SetItemIndex(savedIndex_);
 }
 
 void TCustomListBox::DestroyWnd() {
   savedIndex_ = ItemIndex();
-  saved_->Clear();
-  for (Integer i = 0; i < items_->Count(); ++i) saved_->AddObject(items_->Strings(i), items_->Objects(i));
+  items_->SaveItems();
   inherited::DestroyWnd();
 }
 

@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "platform/classes/event.h"
-#include "platform/classes/string_list.h"
 #include "platform/ui/owner_draw_item.h"
 #include "platform/ui/win_control.h"
+#include "platform/ui/window_item_strings.h"
 
 class TCanvas;
 class TControlCanvas;
@@ -24,30 +24,12 @@ class TCustomListBox;
 
 PR_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
 
-// The Items of a list box: a TStrings over its window or, without one, its saved list.
-class TListBoxStrings : public TStrings {
-  PR_CLASS(TListBoxStrings, TStrings)
+// The Items of a list box: a TStrings over its window's LB_ messages or, without one, its saved list.
+class TListBoxStrings : public TWindowItemStrings {
+  PR_CLASS(TListBoxStrings, TWindowItemStrings)
 
  public:
-  explicit TListBoxStrings(TCustomListBox* ListBox) : listBox_(ListBox) {}
-  Integer Add(const std::string& S) override;
-  void Clear() override;
-  void Delete(Integer Index) override;
-  void Insert(Integer Index, const std::string& S) override;
-
- protected:
-  std::string Get(Integer Index) const override;
-  Integer GetCount() const override;
-  TObject* GetObject(Integer Index) const override;
-  void PutObject(Integer Index, TObject* AObject) override;
-  void SetUpdateState(bool Updating) override;
-
- private:
-  HWND Window() const;   // null while the items wait in the saved list
-  TStringList& Saved() const;
-  void Check(Integer Index) const;
-
-  TCustomListBox* listBox_;
+  explicit TListBoxStrings(TCustomListBox* ListBox);
 };
 
 class TCustomListBox : public TWinControl {
@@ -97,14 +79,12 @@ class TCustomListBox : public TWinControl {
   void DestroyWnd() override;
 
  private:
-  friend class TListBoxStrings;
   void CNCommand(TMessage& Message);
   void CNDrawItem(TMessage& Message);
   void CNMeasureItem(TMessage& Message);
   LRESULT Send(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) const;
 
   std::unique_ptr<TListBoxStrings> items_;
-  std::unique_ptr<TStringList> saved_;   // the items while there is no window
   std::unique_ptr<TControlCanvas> canvas_;
   Integer savedIndex_ = -1;
   TListBoxStyle style_ = lbStandard;
