@@ -2,44 +2,20 @@
 // properties, panels and sections read back, and a bit button's preset caption is not written.
 #include <string>
 
-#include "platform/classes/memory_stream.h"
-#include "platform/classes/object_text.h"
-#include "platform/classes/reader.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/header_control.h"
 #include "platform/ui/speed_button.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
-#include "platform/ui/ui_classes.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {
 namespace {
 
-class BarsFormImageTest : public UiTest {
- protected:
-  TForm* Read(const std::string& text) {
-    RegisterUiClasses();
-    TMemoryStream image, binary;
-    image.Write(text.data(), Integer(text.size()));
-    image.SetPosition(0);
-    ObjectTextToBinary(&image, &binary);
-    binary.SetPosition(0);
-    TForm* form = NewForm("", false);
-    TReader(&binary, 4096).ReadRootComponent(form);
-    return form;
-  }
-  static std::string Text(TComponent* component) {
-    TMemoryStream binary, text;
-    binary.WriteComponent(component);
-    binary.SetPosition(0);
-    ObjectBinaryToText(&binary, &text);
-    return std::string(static_cast<const char*>(text.Memory()), size_t(text.Size()));
-  }
-};
+using BarsFormImageTest = UiTest;
 
 TEST_F(BarsFormImageTest, PropertiesPanelsAndSectionsReadBack) {
-  TForm* form = Read(
+  TForm* form = ReadForm(
       "object Main: TForm\n"
       "  object sbBold: TSpeedButton\n"
       "    Left = 4\n"
@@ -116,11 +92,11 @@ TEST_F(BarsFormImageTest, PropertiesPanelsAndSectionsReadBack) {
   EXPECT_EQ(header->Sections()->Items(0)->Width(), 120);
   EXPECT_EQ(header->Sections()->Items(0)->MinWidth(), 20);
 
-  const std::string written = Text(ok);
+  const std::string written = FormImageText(ok);
   EXPECT_NE(written.find("Kind = bkOK"), std::string::npos) << written;
   EXPECT_EQ(written.find("Caption"), std::string::npos) << written;
   EXPECT_EQ(written.find("ModalResult"), std::string::npos) << written;
-  EXPECT_NE(Text(go).find("Caption = 'Go'"), std::string::npos);
+  EXPECT_NE(FormImageText(go).find("Caption = 'Go'"), std::string::npos);
 }
 
 }  // namespace

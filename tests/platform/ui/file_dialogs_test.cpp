@@ -3,16 +3,12 @@
 // refusals of missing files and folders, and the overwrite prompt.
 #include <sys/stat.h>
 
-#include "platform/classes/object_text.h"
-#include "platform/classes/reader.h"
-#include "platform/classes/memory_stream.h"
 #include "platform/classes/string_list.h"
 #include "platform/os/folders.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/open_dialog.h"
-#include "platform/ui/ui_classes.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/virtual_keys.h"
 #include "tests/platform/os/temp_folder.h"
@@ -250,14 +246,7 @@ TEST_F(FileDialogsTest, FormImagesSetTheDialogsProperties) {
       "    Title = 'File Name'\n"
       "  end\n"
       "end\n";
-  RegisterUiClasses();
-  TMemoryStream image, binary;
-  image.Write(text.data(), Integer(text.size()));
-  image.SetPosition(0);
-  ObjectTextToBinary(&image, &binary);
-  binary.SetPosition(0);
-  TForm* form = NewForm("", false);
-  TReader(&binary, 4096).ReadRootComponent(form);
+  TForm* form = ReadForm(text);
 
   auto* open = dynamic_cast<TOpenDialog*>(form->FindComponent("OpenDialog1"));
   ASSERT_NE(open, nullptr);

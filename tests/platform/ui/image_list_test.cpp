@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/classes/memory_stream.h"
-#include "platform/classes/object_text.h"
 #include "platform/core/exceptions.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/image_list.h"
+#include "ui_test_fixture.h"
 
 namespace uitest {
 namespace {
@@ -154,37 +153,19 @@ TEST(ImageListTest, ChangesReachTheLinksOncePerChangeOrOncePerUpdate) {
   EXPECT_EQ(a.Sender(), nullptr);
 }
 
-// The text form image of a component, and a component read from one.
-std::string TextFormOf(TComponent* component) {
-  TMemoryStream binary, text;
-  binary.WriteComponent(component);
-  binary.SetPosition(0);
-  ObjectBinaryToText(&binary, &text);
-  return std::string(static_cast<const char*>(text.Memory()), std::size_t(text.Size()));
-}
-
-void ReadTextForm(const std::string& form, TComponent* into) {
-  TMemoryStream text, binary;
-  text.WriteBuffer(form.data(), Integer(form.size()));
-  text.SetPosition(0);
-  ObjectTextToBinary(&text, &binary);
-  binary.SetPosition(0);
-  binary.ReadComponent(into);
-}
-
 TEST(ImageListTest, FormImagesKeepTheImagesInTheBitmapProperty) {
   TImageList list(nullptr, 8, 8);
   list.SetName("Glyphs");
   list.SetBkColor(kLime);
   list.AddMasked(Strip({kRed, kBlue, kYellow}).get(), kFuchsia);
-  const std::string text = TextFormOf(&list);
+  const std::string text = FormImageText(&list);
   // Three 8 x 8 images of room for four, growing by 4, on a lime background, masked, device colours.
   const std::size_t bitmap = text.find("  Bitmap = {");
   ASSERT_NE(bitmap, std::string::npos) << text;
   EXPECT_EQ(text.find("494C01010300040004000800080000FF0000FF00", bitmap), text.find('{', bitmap) + 7) << text;
 
   TImageList copy(nullptr);
-  ReadTextForm(text, &copy);
+  ReadFormImageText(text, &copy);
   EXPECT_EQ(copy.Width(), 8);
   EXPECT_EQ(copy.Height(), 8);
   EXPECT_TRUE(copy.Masked());
@@ -193,12 +174,12 @@ TEST(ImageListTest, FormImagesKeepTheImagesInTheBitmapProperty) {
   auto page = Page(kWhite);
   copy.Draw(page->Canvas(), 0, 0, 0);
   EXPECT_EQ(page->Canvas()->Pixels(2, 2), kLime) << "the mask came back";
-  EXPECT_EQ(TextFormOf(&copy), text);
+  EXPECT_EQ(FormImageText(&copy), text);
 
   TImageList empty(nullptr);
-  EXPECT_EQ(TextFormOf(&empty).find("Bitmap"), std::string::npos) << "an empty list keeps no images";
+  EXPECT_EQ(FormImageText(&empty).find("Bitmap"), std::string::npos) << "an empty list keeps no images";
   try {
-    ReadTextForm("object Glyphs: TImageList\n  Bitmap = {\n    494C0101}\nend\n", &empty);
+    ReadFormImageText("object Glyphs: TImageList\n  Bitmap = {\n    494C0101}\nend\n", &empty);
     ADD_FAILURE() << "a broken Bitmap value was read";
   } catch (const Exception& e) {
     EXPECT_NE(e.Message().find("Failed to read ImageList data from stream"), std::string::npos) << e.Message();

@@ -2,43 +2,19 @@
 // read back (a combo box's item index among the items read before it) and are written again.
 #include <string>
 
-#include "platform/classes/memory_stream.h"
-#include "platform/classes/object_text.h"
-#include "platform/classes/reader.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/scrolling_win_control.h"
-#include "platform/ui/ui_classes.h"
 #include "platform/ui/up_down.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {
 namespace {
 
-class StdControlsFormImageTest : public UiTest {
- protected:
-  TForm* Read(const std::string& text) {
-    RegisterUiClasses();
-    TMemoryStream image, binary;
-    image.Write(text.data(), Integer(text.size()));
-    image.SetPosition(0);
-    ObjectTextToBinary(&image, &binary);
-    binary.SetPosition(0);
-    TForm* form = NewForm("", false);
-    TReader(&binary, 4096).ReadRootComponent(form);
-    return form;
-  }
-  static std::string Text(TComponent* component) {
-    TMemoryStream binary, text;
-    binary.WriteComponent(component);
-    binary.SetPosition(0);
-    ObjectBinaryToText(&binary, &text);
-    return std::string(static_cast<const char*>(text.Memory()), size_t(text.Size()));
-  }
-};
+using StdControlsFormImageTest = UiTest;
 
 TEST_F(StdControlsFormImageTest, PropertiesReadBackAndAreWrittenAgain) {
-  TForm* form = Read(
+  TForm* form = ReadForm(
       "object Main: TForm\n"
       "  object cbKind: TComboBox\n"
       "    Style = csDropDownList\n"
@@ -88,7 +64,7 @@ TEST_F(StdControlsFormImageTest, PropertiesReadBackAndAreWrittenAgain) {
   EXPECT_EQ(spin->Position(), 3);
   EXPECT_TRUE(spin->Wrap());
 
-  const std::string written = Text(form);
+  const std::string written = FormImageText(form);
   for (const char* line : {"ItemIndex = 2", "'three'", "VertScrollBar.Increment = 20", "Position = 7", "Wrap = True"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
   EXPECT_EQ(written.find("DropDownCount = 8"), std::string::npos);   // defaults stay out

@@ -1,9 +1,12 @@
 #include "ui_test_fixture.h"
 
+#include "platform/classes/memory_stream.h"
+#include "platform/classes/object_text.h"
 #include "platform/core/units.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/ui/application.h"
 #include "platform/ui/screen.h"
+#include "platform/ui/ui_classes.h"
 #include "platform/user/input_processing.h"
 #include "platform/user/input_state.h"
 #include "platform/user/message_loop.h"
@@ -56,6 +59,30 @@ TForm* UiTest::NewForm(const std::string& name, bool show) {
     driver_->Settle();
   }
   return form;
+}
+
+TForm* UiTest::ReadForm(const std::string& text) {
+  RegisterUiClasses();
+  TForm* form = NewForm("", false);
+  ReadFormImageText(text, form);
+  return form;
+}
+
+void ReadFormImageText(const std::string& text, TComponent* into) {
+  TMemoryStream image, binary;
+  image.WriteBuffer(text.data(), Integer(text.size()));
+  image.SetPosition(0);
+  ObjectTextToBinary(&image, &binary);
+  binary.SetPosition(0);
+  binary.ReadComponent(into);
+}
+
+std::string FormImageText(TComponent* component) {
+  TMemoryStream binary, text;
+  binary.WriteComponent(component);
+  binary.SetPosition(0);
+  ObjectBinaryToText(&binary, &text);
+  return std::string(static_cast<const char*>(text.Memory()), std::size_t(text.Size()));
 }
 
 void NotificationLog::Watch(TControl* control) {

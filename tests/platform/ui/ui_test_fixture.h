@@ -22,6 +22,8 @@ class UiTest : public ::testing::Test {
 
   // An empty form owned by the application, shown when show is set.
   TForm* NewForm(const std::string& name, bool show = true);
+  // A hidden form read from a text form image whose classes are this layer's.
+  TForm* ReadForm(const std::string& text);
 
   FakeClock clock_{45000.0, 1000000};
   ScopedClock scopedClock_{clock_};
@@ -39,6 +41,10 @@ class NotificationLog {
  private:
   std::shared_ptr<std::vector<std::string>> entries_ = std::make_shared<std::vector<std::string>>();
 };
+
+// Form images in their text form: a component read from one, and the one a component writes.
+void ReadFormImageText(const std::string& text, TComponent* into);
+std::string FormImageText(TComponent* component);
 
 // The name of a CM_ message number ("" when it is not one the log reports).
 std::string CmName(UINT message);
