@@ -9,7 +9,7 @@
 //   Home / End                TB_TOP / TB_BOTTOM, to the minimum / maximum
 //   (the key's release sends TB_ENDTRACK)
 //   a press on the channel    TB_PAGEUP / TB_PAGEDOWN towards the point, repeated while held
-//                             (press_repeat.h) until the thumb reaches the point; TB_ENDTRACK at
+//                             (press_repeat.h) until the thumb reaches or passes the point; TB_ENDTRACK at
 //                             the release
 //   dragging the thumb        TB_THUMBTRACK per position moved; TB_THUMBPOSITION and TB_ENDTRACK
 //                             at the release
