@@ -205,8 +205,12 @@ LRESULT Message(HWND w, TrackBarState& s, UINT message, WPARAM wParam, LPARAM lP
     case TBM_GETPAGESIZE: return s.pageSize;
     case TBM_SETLINESIZE: return std::exchange(s.lineSize, value);
     case TBM_GETLINESIZE: return s.lineSize;
-    case TBM_GETTHUMBRECT: *reinterpret_cast<TRect*>(lParam) = TrackBarLayout(w, s).Thumb(); return 0;
-    case TBM_GETCHANNELRECT: *reinterpret_cast<TRect*>(lParam) = TrackBarLayout(w, s).Channel(); return 0;
+    case TBM_GETTHUMBRECT:
+      if (lParam != 0) *reinterpret_cast<TRect*>(lParam) = TrackBarLayout(w, s).Thumb();
+      return 0;
+    case TBM_GETCHANNELRECT:
+      if (lParam != 0) *reinterpret_cast<TRect*>(lParam) = TrackBarLayout(w, s).Channel();
+      return 0;
     case TBM_SETTHUMBLENGTH:
       if ((Style(w) & TBS_FIXEDLENGTH) != 0) s.thumbLength = std::max(int(wParam), 1);
       Redraw(w);
