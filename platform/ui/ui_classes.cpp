@@ -26,6 +26,7 @@
 #include "platform/ui/status_bar.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/timer.h"
+#include "platform/ui/track_bar.h"
 #include "platform/ui/up_down.h"
 
 void RegisterUiClasses() {
@@ -37,5 +38,6 @@ void RegisterUiClasses() {
                    TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TOpenDialog::StaticClass(),
                    TSaveDialog::StaticClass(), TSpeedButton::StaticClass(), TBitBtn::StaticClass(),
                    TSplitter::StaticClass(), TStatusBar::StaticClass(), THeaderControl::StaticClass(),
-                   TScrollBar::StaticClass(), TScrollBox::StaticClass(), TUpDown::StaticClass()});
+                   TScrollBar::StaticClass(), TScrollBox::StaticClass(), TUpDown::StaticClass(),
+                   TTrackBar::StaticClass()});
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/gdi/frame_control.h"
+#include "platform/ui/press_repeat.h"
 #include "platform/user/capture.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
@@ -24,9 +25,8 @@ namespace {
 constexpr char kBuddyProp[] = "UpDownOfBuddy";       // on the buddy: its up-down
 constexpr char kBuddyProcProp[] = "UpDownBuddyProc";  // on the buddy: its own procedure
 
-// A held arrow steps again after kFirstRepeatMs, then every kRepeatMs until released.
+// A held arrow steps again on this timer until released (press_repeat.h).
 constexpr UINT_PTR kRepeatTimer = 1;
-constexpr UINT kFirstRepeatMs = 250, kRepeatMs = 100;
 
 struct UpDownState {
   int lower = 100;
@@ -234,7 +234,7 @@ LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(w, nullptr, FALSE);
       if (s.buddy != nullptr && GetFocus() != s.buddy) SetFocus(s.buddy);
       Step(w, s, s.pressed);
-      SetTimer(w, kRepeatTimer, kFirstRepeatMs, nullptr);
+      SetTimer(w, kRepeatTimer, kPressFirstRepeatMs, nullptr);
       return 0;
     case WM_TIMER:
       if (wParam != kRepeatTimer) break;
@@ -242,7 +242,7 @@ LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
         KillTimer(w, kRepeatTimer);
         return 0;
       }
-      SetTimer(w, kRepeatTimer, kRepeatMs, nullptr);
+      SetTimer(w, kRepeatTimer, kPressRepeatMs, nullptr);
       Step(w, s, s.pressed);
       return 0;
     case WM_LBUTTONUP:

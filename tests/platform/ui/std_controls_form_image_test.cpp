@@ -1,10 +1,12 @@
-// Form images of combo boxes, scroll bars, scroll boxes and up-down controls: their properties
-// read back (a combo box's item index among the items read before it) and are written again.
+// Form images of combo boxes, scroll bars, scroll boxes, up-down controls and track bars: their
+// properties read back (a combo box's item index among the items read before it, a track bar's
+// range in the order written) and are written again.
 #include <string>
 
 #include "platform/ui/combo_box.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/scrolling_win_control.h"
+#include "platform/ui/track_bar.h"
 #include "platform/ui/up_down.h"
 #include "ui_test_fixture.h"
 
@@ -68,6 +70,44 @@ TEST_F(StdControlsFormImageTest, PropertiesReadBackAndAreWrittenAgain) {
   for (const char* line : {"ItemIndex = 2", "'three'", "VertScrollBar.Increment = 20", "Position = 7", "Wrap = True"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
   EXPECT_EQ(written.find("DropDownCount = 8"), std::string::npos);   // defaults stay out
+}
+
+// Max is written before Min: a range wholly below the default Min still reads back whole.
+TEST_F(StdControlsFormImageTest, TrackBarsReadBackAndAreWrittenAgain) {
+  TForm* form = ReadForm(
+      "object Main: TForm\n"
+      "  object Volume: TTrackBar\n"
+      "    Width = 45\n"
+      "    Height = 150\n"
+      "    Max = -10\n"
+      "    Min = -40\n"
+      "    Orientation = trVertical\n"
+      "    PageSize = 5\n"
+      "    Position = -12\n"
+      "    SelEnd = -15\n"
+      "    SelStart = -30\n"
+      "    ThumbLength = 16\n"
+      "    TickMarks = tmBoth\n"
+      "    TickStyle = tsManual\n"
+      "  end\n"
+      "end\n");
+  auto* bar = dynamic_cast<TTrackBar*>(form->FindComponent("Volume"));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->Min(), -40);
+  EXPECT_EQ(bar->Max(), -10);
+  EXPECT_EQ(bar->Position(), -12);
+  EXPECT_EQ(bar->SelStart(), -30);
+  EXPECT_EQ(bar->Orientation(), trVertical);
+  EXPECT_EQ(bar->Width(), 45);   // as written: no swap while loading
+  EXPECT_EQ(bar->TickStyle(), tsManual);
+
+  const std::string written = FormImageText(bar);
+  for (const char* line : {"Max = -10", "Min = -40", "Position = -12", "SelEnd = -15", "SelStart = -30",
+                           "Orientation = trVertical", "PageSize = 5", "ThumbLength = 16", "TickMarks = tmBoth",
+                           "TickStyle = tsManual"})
+    EXPECT_NE(written.find(line), std::string::npos) << line;
+  for (const char* line : {"Frequency", "LineSize", "SliderVisible", "TabStop"})   // defaults stay out
+    EXPECT_EQ(written.find(line), std::string::npos) << line;
 }
 
 }  // namespace
