@@ -40,6 +40,8 @@ TApplication* Application = nullptr;
 namespace {
 
 constexpr char kApplicationClass[] = "TApplication";
+// The error box's text for something thrown that carries no message of its own.
+constexpr char kUnknownExceptionText[] = "Unknown exception";
 
 void InitializeForms() {
   Screen = new TScreen(nullptr);
@@ -312,16 +314,23 @@ bool TApplication::IsShortCut(TMessage& Message) {
 
 void TApplication::HandleException(TObject* Sender) {
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  // What is not one of the class library's exceptions is reported as one, so that nothing thrown
+  // by a handler gets past the loop.
+  const auto report = [&](Exception& e) {
+    if (OnException) OnException(Sender, &e);
+    else ShowException(e);
+  };
   try {
     throw;
   } catch (const EAbort&) {
   } catch (Exception& e) {
-    if (OnException) OnException(Sender, &e);
-    else ShowException(e);
+    report(e);
   } catch (const std::exception& e) {
-    const Exception wrapped(e.what());
-    if (OnException) OnException(Sender, const_cast<Exception*>(&wrapped));
-    else ShowException(wrapped);
+    Exception wrapped(e.what());
+    report(wrapped);
+  } catch (...) {
+    Exception unknown(kUnknownExceptionText);
+    report(unknown);
   }
 }
 

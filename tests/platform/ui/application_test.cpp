@@ -2,7 +2,10 @@
 // answered from a script; ending the loop; window hooks and utility windows; hint timing; the
 // choice of display.
 #include <cstdlib>
+#include <functional>
+#include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -42,33 +45,43 @@ class ApplicationTest : public UiTest {
   std::string savedTitle_ = Application->Title();
 };
 
+// Whatever a handler throws, the error box shows it and the loop goes on to the next click.
 TEST_F(ApplicationTest, AnExceptionInAHandlerShowsTheErrorBoxAndTheLoopGoesOn) {
+  struct Case {
+    std::function<void()> raise;
+    const char* text;
+  };
+  const Case cases[] = {
+      {[] { throw EConvertError("'12x' is not a valid integer value"); }, "'12x' is not a valid integer value."},
+      {[] { throw std::runtime_error("disk full"); }, "disk full."},
+      {[] { throw 42; }, "Unknown exception."},
+  };
   Application->SetTitle("Payroll Import");
   TForm* form = NewForm("Main");
   Application->SetMainForm(form);
   TButton* bad = AddButton(form, "Bad", 10);
   TButton* quit = AddButton(form, "Quit", 50);
-  bad->OnClick = [](TObject*) { throw EConvertError("'12x' is not a valid integer value"); };
-  Integer quitClicks = 0;
-  quit->OnClick = [&](TObject*) {
-    ++quitClicks;
-    Application->Terminate();
-  };
+  quit->OnClick = [](TObject*) { Application->Terminate(); };
   driver_->Settle();
-  driver_->AnswerNextMessageBox(IDOK);
-  // Both clicks wait as input; the loop takes the first, survives its error, then the second.
-  for (TButton* button : {bad, quit}) {
-    const TPoint centre{button->Width() / 2, button->Height() / 2};
-    user::Click(button->Handle(), centre.X, centre.Y);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    bad->OnClick = [&](TObject*) { c.raise(); };
+    driver_->AnswerNextMessageBox(IDOK);
+    // Both clicks wait as input; the loop takes the first, survives its error, then the second.
+    for (TButton* button : {bad, quit}) {
+      const TPoint centre{button->Width() / 2, button->Height() / 2};
+      user::Click(button->Handle(), centre.X, centre.Y);
+    }
+    Application->ClearTerminated();
+    Application->Run();
+    ASSERT_FALSE(driver_->Transcript().empty());
+    const TMessageBoxRecord& box = driver_->Transcript().back();
+    EXPECT_EQ(box.Caption, "Payroll Import");
+    EXPECT_EQ(box.Text, c.text);
+    EXPECT_EQ(box.Type, MB_OK | MB_ICONSTOP);
+    EXPECT_EQ(box.Answer, IDOK);
   }
-  Application->Run();
-  EXPECT_EQ(quitClicks, 1);
-  ASSERT_EQ(driver_->Transcript().size(), 1u);
-  const TMessageBoxRecord& box = driver_->Transcript()[0];
-  EXPECT_EQ(box.Caption, "Payroll Import");
-  EXPECT_EQ(box.Text, "'12x' is not a valid integer value.");
-  EXPECT_EQ(box.Type, MB_OK | MB_ICONSTOP);
-  EXPECT_EQ(box.Answer, IDOK);
+  EXPECT_EQ(driver_->Transcript().size(), std::size(cases));
   EXPECT_TRUE(driver_->Problems().empty());
 }
 
