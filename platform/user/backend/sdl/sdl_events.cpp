@@ -93,6 +93,16 @@ bool Text(const SDL_TextInputEvent& e) {
   return true;
 }
 
+// True when an event still waiting gives the keyboard to another window of this program.
+bool FocusMovesToOwnWindow() {
+  SDL_Event pending[32];
+  const int n = SDL_PeepEvents(pending, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  for (int i = 0; i < n; ++i)
+    if (pending[i].window.event == SDL_WINDOWEVENT_FOCUS_GAINED && WindowOf(pending[i].window.windowID) != nullptr)
+      return true;
+  return false;
+}
+
 bool WindowEvent(const SDL_WindowEvent& e) {
   HWND hwnd = WindowOf(e.windowID);
   if (hwnd == nullptr) return false;
@@ -111,6 +121,13 @@ bool WindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       if (GetActiveWindow() == hwnd || !IsWindowEnabled(hwnd)) return false;
       SetActiveWindow(hwnd);
+      return true;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      // Another program took the keyboard: this one stops being active, as when the user switches
+      // programs.  The focus moving to one of our own windows is the activation moving inside the
+      // program, which the window layer has already done (or the gain that follows does).
+      if (GetActiveWindow() != hwnd || FocusMovesToOwnWindow()) return false;
+      SetApplicationActive(false);
       return true;
     default:
       return false;

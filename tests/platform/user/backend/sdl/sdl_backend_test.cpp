@@ -19,6 +19,7 @@
 #include "platform/user/backend/sdl/sdl_backend.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/drop_files.h"
+#include "platform/user/focus.h"
 #include "platform/user/global_memory.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/painting.h"
@@ -250,6 +251,38 @@ TEST_F(SdlBackendTest, TheDisplayMovesSizesAndClosesWindows) {
   EXPECT_EQ(m[0].wParam & 0xFFF0, WPARAM(SC_CLOSE));
   EXPECT_FALSE(IsWindow(hwnd_)) << "the default handling closes the window";
   EXPECT_EQ(Sdl(hwnd_), nullptr);
+}
+
+// The keyboard going to another program deactivates the program; coming back activates it.  The
+// keyboard moving to another window of ours leaves the program active.
+TEST_F(SdlBackendTest, TheKeyboardFocusOfTheDisplayActivatesAndDeactivatesTheProgram) {
+  SetActiveWindow(hwnd_);
+  SetFocus(hwnd_);
+  const std::initializer_list<UINT> wanted{WM_ACTIVATEAPP, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS};
+  std::vector<Message> m = Deliver({WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST)}, wanted);
+  ASSERT_EQ(m.size(), 3u);
+  EXPECT_EQ(m[0].message, UINT(WM_ACTIVATE));
+  EXPECT_EQ(LOWORD(m[0].wParam), WA_INACTIVE);
+  EXPECT_EQ(m[1].message, UINT(WM_ACTIVATEAPP));
+  EXPECT_EQ(m[1].wParam, WPARAM(FALSE));
+  EXPECT_EQ(m[2].message, UINT(WM_KILLFOCUS));
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+
+  m = Deliver({WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)}, wanted);
+  ASSERT_EQ(m.size(), 3u);
+  EXPECT_EQ(m[0].message, UINT(WM_ACTIVATEAPP));
+  EXPECT_EQ(m[0].wParam, WPARAM(TRUE));
+  EXPECT_EQ(m[1].message, UINT(WM_ACTIVATE));
+  EXPECT_EQ(LOWORD(m[1].wParam), WA_ACTIVE);
+  EXPECT_EQ(m[2].message, UINT(WM_SETFOCUS));
+
+  HWND other = CreateLogWindow("other", WS_POPUP | WS_VISIBLE, 400, 100, 100, 100, nullptr);
+  Pump();
+  SDL_Event gained = WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+  gained.window.windowID = SDL_GetWindowID(Sdl(other));
+  m = Deliver({WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST), gained}, {WM_ACTIVATEAPP});
+  EXPECT_TRUE(m.empty()) << "the program stays active";
+  EXPECT_EQ(GetActiveWindow(), other);
 }
 
 TEST_F(SdlBackendTest, FilesDroppedTogetherAreOneDropOnTheWindow) {
