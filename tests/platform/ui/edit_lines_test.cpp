@@ -1,6 +1,7 @@
 // The multi-line EDIT window: hard and wrapped lines, the line messages agreeing with one
 // another and with the positions the text is drawn at, keys across lines, scrolling and its
 // notifications.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -22,6 +23,7 @@
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
+#include "key_steps.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {
@@ -191,6 +193,84 @@ TEST_F(EditLinesTest, ScrollingFollowsTheCaretAndNotifies) {
   EXPECT_EQ(Notifications(), std::vector<WORD>{EN_VSCROLL});
   // Line 0 is drawn at the top of the rectangle again.
   EXPECT_EQ(short(HIWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0))), rect.Top);
+}
+
+// Keys move by the lines the text is wrapped into: End stops at the end of the wrapped line, Down
+// goes into the next one; typing rewraps, notifying once a character.
+TEST_F(EditLinesTest, KeysFollowWrappedLines) {
+  const std::string text = "one two three four five six seven eight nine ten";
+  HWND edit = NewEdit(ES_AUTOVSCROLL, 90, 200, text.c_str());
+  const auto selection = [edit] {
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return start;
+  };
+  const auto lineStart = [edit](int line) { return DWORD(SendMessageA(edit, EM_LINEINDEX, WPARAM(line), 0)); };
+  ASSERT_GT(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 2);
+  SendMessageA(edit, EM_SETSEL, 0, 0);
+  driver_->PressKey(VK_DOWN);
+  EXPECT_EQ(selection(), lineStart(1));
+  driver_->PressKey(VK_HOME);
+  EXPECT_EQ(selection(), lineStart(1));
+  driver_->PressKey(VK_END);
+  const DWORD end = selection();
+  EXPECT_GT(end, lineStart(1));
+  EXPECT_LE(end, lineStart(2));
+  EXPECT_EQ(SendMessageA(edit, EM_LINEFROMCHAR, WPARAM(end - 1), 0), 1);
+  driver_->PressKey(VK_END, {ssCtrl});
+  EXPECT_EQ(selection(), DWORD(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)));
+  Notifications().clear();
+  driver_->PressKey(VK_HOME, {ssCtrl});
+  driver_->Type("xxxxxxxx ");
+  EXPECT_EQ(std::count(Notifications().begin(), Notifications().end(), WORD(EN_CHANGE)), 9);
+  std::string joined;
+  for (int i = 0; i < int(SendMessageA(edit, EM_GETLINECOUNT, 0, 0)); ++i) joined += Line(edit, i);
+  EXPECT_EQ(joined, "xxxxxxxx " + text) << "the lines are wrapped anew";
+}
+
+struct LinesCase {
+  const char* name;
+  const char* initial;
+  std::vector<Step> steps;   // played with the caret at 0
+  const char* text;
+  DWORD selStart, selEnd;
+  int changes;   // EN_CHANGE notifications
+};
+
+// Key sequences across hard lines: the caret's moves, selections, edits that join and split lines,
+// the clipboard and undo.
+TEST_F(EditLinesTest, KeySequencesAcrossLinesGiveTextSelectionAndChanges) {
+  const LinesCase cases[] = {
+      {"ctrl end then type", "ab\r\ncd", {K(VK_END, {ssCtrl}), T("x")}, "ab\r\ncdx", 7, 7, 1},
+      {"ctrl home after ctrl end", "ab\r\ncd", {K(VK_END, {ssCtrl}), K(VK_HOME, {ssCtrl}), T("x")}, "xab\r\ncd", 1, 1, 1},
+      {"shift down keeps the column", "abc\r\nabc", {K(VK_RIGHT), K(VK_DOWN, {ssShift})}, "abc\r\nabc", 1, 6, 0},
+      {"ctrl shift end selects to the end", "ab\r\ncd", {K(VK_RIGHT), K(VK_END, {ssCtrl, ssShift})}, "ab\r\ncd", 1, 6, 0},
+      {"delete at a line's end joins the lines", "ab\r\ncd", {K(VK_END), K(VK_DELETE)}, "abcd", 2, 2, 1},
+      {"backspace at a line's start joins the lines", "ab\r\ncd", {K(VK_DOWN), K(VK_HOME), K(VK_BACK)}, "abcd", 2, 2, 1},
+      {"return splits a line", "abcd", {K(VK_RIGHT), K(VK_RIGHT), K(VK_RETURN)}, "ab\r\ncd", 4, 4, 1},
+      {"copy lines and paste them", "ab\r\ncd",
+       {K(VK_END, {ssCtrl, ssShift}), K('C', {ssCtrl}), K(VK_END, {ssCtrl}), K('V', {ssCtrl})}, "ab\r\ncdab\r\ncd", 12,
+       12, 1},
+      {"cut a line and undo", "ab\r\ncd", {K(VK_DOWN, {ssShift}), K('X', {ssCtrl}), K('Z', {ssCtrl})}, "ab\r\ncd", 0, 4,
+       2},
+      {"left at a line's start goes to the line before", "ab\r\ncd", {K(VK_DOWN), K(VK_HOME), K(VK_LEFT), T("x")},
+       "abx\r\ncd", 3, 3, 1},
+  };
+  for (const LinesCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND edit = NewEdit(ES_AUTOVSCROLL | ES_AUTOHSCROLL, 200, 100, c.initial);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    PlaySteps(*driver_, c.steps);
+    std::string text(std::size_t(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)), '\0');
+    GetWindowTextA(edit, text.data(), int(text.size()) + 1);
+    EXPECT_EQ(text, c.text);
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    EXPECT_EQ(start, c.selStart);
+    EXPECT_EQ(end, c.selEnd);
+    EXPECT_EQ(std::count(Notifications().begin(), Notifications().end(), WORD(EN_CHANGE)), c.changes);
+    DestroyWindow(edit);
+  }
 }
 
 // A new text notifies nothing in a multi-line control.
