@@ -1,5 +1,8 @@
-// A form's window: the styles its border style and icons make, stay-on-top, centring, and closing
-// with each close action.
+// A form's window: the styles its border style and icons make, stay-on-top, centring, closing
+// with each close action, and the events and screen state of showing and activating forms.
+#include <string>
+
+#include "platform/ui/edit.h"
 #include "platform/ui/screen.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
@@ -98,6 +101,53 @@ TEST_F(FormWindowTest, CloseDoesWhatTheCloseActionSays) {
       delete form;
     }
   }
+}
+
+// Showing, activating and sizing forms run their events in the order the class library runs
+// them, and the screen follows the active form and its focused control.
+TEST_F(FormWindowTest, ShowActivateAndResizeEventsAndTheScreensActiveForm) {
+  std::string log;
+  const auto watch = [&log](TForm* form, TEdit*& edit) {
+    const std::string name = form->Name();
+    form->OnShow = [&log, name](TObject*) { log += name + ".Show "; };
+    form->OnActivate = [&log, name](TObject*) { log += name + ".Activate "; };
+    form->OnDeactivate = [&log, name](TObject*) { log += name + ".Deactivate "; };
+    form->OnHide = [&log, name](TObject*) { log += name + ".Hide "; };
+    form->OnResize = [&log, name](TObject*) { log += name + ".Resize "; };
+    edit = new TEdit(form);
+    edit->SetParent(form);
+    form->SetActiveControl(edit);
+  };
+  TForm* a = NewForm("A", false);
+  TForm* b = NewForm("B", false);
+  TEdit *editA = nullptr, *editB = nullptr;
+  watch(a, editA);
+  watch(b, editB);
+  std::string formChanges;
+  Screen->OnActiveFormChange = [&](TObject*) {
+    formChanges += (Screen->ActiveForm() != nullptr ? Screen->ActiveForm()->Name() : "-") + " ";
+  };
+
+  a->Show();
+  driver_->Settle();
+  EXPECT_EQ(Screen->ActiveForm(), a);
+  EXPECT_EQ(Screen->ActiveControl(), editA);
+  b->Show();
+  driver_->Settle();
+  EXPECT_EQ(Screen->ActiveForm(), b);
+  EXPECT_EQ(Screen->ActiveControl(), editB);
+  b->SetBounds(b->Left(), b->Top(), b->Width() + 10, b->Height());
+  b->Hide();
+  driver_->Settle();
+  EXPECT_EQ(Screen->ActiveForm(), a);
+  // A window's first WM_SIZE, when it is made, runs OnResize too.
+  EXPECT_EQ(log,
+            "A.Resize A.Show A.Activate B.Resize B.Show A.Deactivate B.Activate B.Resize B.Hide B.Deactivate "
+            "A.Activate ");
+  EXPECT_EQ(formChanges, "A B A ");
+  Screen->OnActiveFormChange = nullptr;
+  delete b;
+  delete a;
 }
 
 }  // namespace
