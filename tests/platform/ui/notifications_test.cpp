@@ -73,6 +73,7 @@ const Case kCases[] = {
     {"graphic hidden", [](Tree& t) { t.graphic->SetVisible(false); }, {"Graphic:CM_VISIBLECHANGED"}},
     {"parent caption", [](Tree& t) { t.parent->SetCaption("Totals"); }, {"Parent:CM_TEXTCHANGED"}},
     {"graphic caption", [](Tree& t) { t.graphic->SetCaption("Name"); }, {"Graphic:CM_TEXTCHANGED"}},
+    {"child text", [](Tree& t) { t.child->SetText("Name"); }, {"Child:CM_TEXTCHANGED"}},
     {"caption unchanged", [](Tree& t) { t.graphic->SetCaption(t.graphic->Caption()); }, {}},
     {"parent show hint", [](Tree& t) { t.parent->SetShowHint(true); },
      {"Parent:CM_SHOWHINTCHANGED", "Graphic:CM_PARENTSHOWHINTCHANGED", "Graphic:CM_SHOWHINTCHANGED",
