@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/sys_colors.h"
+#include "platform/ui/bevel.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/control_messages.h"
 #include "platform/ui/graphic_control.h"
@@ -86,6 +87,41 @@ TEST_F(PaintingTest, GraphicControlsArePaintedByTheirParentWithinTheirBounds) {
   driver_->Settle();
   EXPECT_EQ(driver_->Pixel(form_, 15, 20), face);
   EXPECT_EQ(driver_->Pixel(form_, 45, 20), kRed);
+}
+
+// A 20 x 10 bevel of each shape: its edges in the shadow (S) and highlight (H) colours at probed
+// points, the rest showing the parent.
+TEST_F(PaintingTest, BevelsDrawTheirShapesInShadowAndHighlight) {
+  const COLORREF S = GetSysColor(COLOR_BTNSHADOW), H = GetSysColor(COLOR_BTNHIGHLIGHT), F = GetSysColor(COLOR_BTNFACE);
+  struct Probe {
+    int x, y;
+    COLORREF colour;
+  };
+  const struct {
+    TBevelShape shape;
+    TBevelStyle style;
+    std::vector<Probe> probes;
+  } cases[] = {
+      {bsBox, bsLowered, {{0, 5, S}, {5, 0, S}, {19, 5, H}, {5, 9, H}, {5, 5, F}}},
+      {bsBox, bsRaised, {{0, 5, H}, {5, 0, H}, {19, 5, S}, {5, 9, S}}},
+      {bsFrame, bsLowered, {{0, 5, S}, {1, 5, H}, {18, 5, S}, {19, 5, H}, {5, 8, S}, {5, 9, H}}},
+      {bsTopLine, bsLowered, {{5, 0, S}, {5, 1, H}, {5, 2, F}, {19, 0, S}}},
+      {bsBottomLine, bsRaised, {{5, 8, H}, {5, 9, S}, {5, 7, F}}},
+      {bsLeftLine, bsLowered, {{0, 5, S}, {1, 5, H}, {2, 5, F}}},
+      {bsRightLine, bsLowered, {{18, 5, S}, {19, 5, H}, {17, 5, F}}},
+      {bsSpacer, bsLowered, {{0, 0, F}, {19, 9, F}}},
+  };
+  swatch_->SetVisible(false);
+  auto* bevel = new TBevel(form_);
+  bevel->SetBounds(10, 10, 20, 10);
+  bevel->SetParent(form_);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.shape) * 10 + int(c.style));
+    bevel->SetShape(c.shape);
+    bevel->SetStyle(c.style);
+    driver_->Settle();
+    for (const Probe& p : c.probes) EXPECT_EQ(driver_->Pixel(bevel, p.x, p.y), p.colour) << p.x << "," << p.y;
+  }
 }
 
 TEST_F(PaintingTest, PaintToAndPrintClientCopyTheTreeIntoAnotherContext) {
