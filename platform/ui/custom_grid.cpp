@@ -279,6 +279,7 @@ TGridRect TCustomGrid::Selection() const {
 }
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
+  ValidateEditorLeaving(TGridCoord{Value.Right, Value.Bottom});
   const TGridRect old = Selection();
   if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
   anchor_ = TGridCoord{Value.Left, Value.Top};
@@ -300,6 +301,7 @@ bool TCustomGrid::SelectCell(Integer, Integer) { return true; }
 
 void TCustomGrid::MoveColRow(Integer ACol, Integer ARow, bool MoveAnchor, bool Show) {
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) InvalidOp(SGridIndexOutOfRange);
+  ValidateEditorLeaving(TGridCoord{ACol, ARow});
   if (!SelectCell(ACol, ARow)) return;
   const TGridRect old = Selection();
   if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
