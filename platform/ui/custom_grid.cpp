@@ -167,8 +167,10 @@ void TCustomGrid::SetOptions(TGridOptions Value) {
   // The editor cannot stay open over a selected row.
   if (Value.Contains(goRowSelect)) Value.Exclude(goAlwaysShowEditor);
   if (options_ == Value) return;
+  const bool closesEditor = !Value.Contains(goEditing) || Value.Contains(goRowSelect);
+  if (closesEditor) ValidateEditorLeaving(TGridCoord{-1, -1});   // before anything changes
   options_ = Value;
-  if (!Value.Contains(goEditing) || Value.Contains(goRowSelect)) HideEditor();
+  if (closesEditor) HideEditor();
   else if (!editorMode_ && Value.Contains(goAlwaysShowEditor)) ShowEditor();
   Invalidate();
 }

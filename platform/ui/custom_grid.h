@@ -106,7 +106,8 @@ class TCustomGrid : public TCustomControl {
   void ShowEditorChar(char Ch);
   // Reloads the editor from the current cell.
   void InvalidateEditor();
-  // Writes the editor's text to the cell it was loaded from (SetEditText).
+  // Writes the editor's text to the cell it was loaded from (SetEditText); a masked text only when
+  // the user changed it.
   void UpdateText();
   // A cell's text was set: an editor on that cell showing another text reloads (not while the
   // editor's own text is being written back).

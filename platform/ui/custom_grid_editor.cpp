@@ -73,6 +73,9 @@ void TCustomGrid::PlaceEditor() {
 
 void TCustomGrid::UpdateText() {
   if (inplaceCell_ == kNoCell) return;
+  // An untouched masked text goes nowhere: it would put the mask's blanks and literals into a cell
+  // the user did not change (an empty cell opened and closed, or Escape).
+  if (inplaceEdit_->IsMasked() && !inplaceEdit_->Modified()) return;
   writingBack_ = true;
   try {
     SetEditText(inplaceCell_.X, inplaceCell_.Y, inplaceEdit_->Text());

@@ -318,6 +318,8 @@ TEST_F(MaskedGridEditorTest, TypingSkipsLiteralsReturnWritesBackAndAnIncompleteT
        "32/05", {2, 1}, "", 0},
       {"a letter is refused", {}, "", {T("1a205"), K(VK_RETURN)}, "12/05", {2, 1}, "", 0},
       {"Escape puts back the loaded text", {}, "12/05", {T("9"), K(VK_ESCAPE)}, "12/05", {2, 1}, "", 0},
+      {"an untouched empty cell stays empty", {}, "", {K(VK_F2), K(VK_RETURN)}, "", {2, 1}, "", 0},
+      {"a value without its literal stays as it was", {}, "1205", {K(VK_F2), K(VK_DOWN)}, "1205", {2, 2}, "", 0},
       {"Return with an incomplete text", {}, "", {T("12"), K(VK_RETURN)}, "", {2, 1}, "12/__", 1},
       {"Down with an incomplete text", {}, "", {T("1"), K(VK_DOWN)}, "", {2, 1}, "1_/__", 1},
       {"completed after the error", {}, "", {T("12"), K(VK_RETURN), T("05"), K(VK_RETURN)}, "12/05", {2, 1}, "", 1},
@@ -380,6 +382,28 @@ TEST_F(MaskedGridEditorTest, FocusToAnotherControlChecksTheMaskFocusToAnotherWin
   EXPECT_EQ(driver_->FocusedControl(), other);
   EXPECT_EQ(grid->Cells(2, 1), "12/05");
   EXPECT_FALSE(EditorShown(grid));
+}
+
+// The program's own calls get the error as an exception; closing the form asks nothing.
+TEST_F(MaskedGridEditorTest, TheProgramGetsTheErrorAndClosingTheFormAsksNothing) {
+  TTestGrid* grid = MaskedGrid({}, "");
+  driver_->Type("1");
+  const TGridOptions options = grid->Options();
+  EXPECT_THROW(grid->SetOptions(options - TGridOptions{goEditing}), EDBEditError);
+  EXPECT_THROW(grid->SetRow(3), EDBEditError);
+  EXPECT_THROW(grid->SetEditorMode(false), EDBEditError);
+  EXPECT_EQ(grid->Options(), options);
+  EXPECT_EQ(grid->Row(), 1);
+  ExpectEditing(grid, "1 /  ");
+  driver_->PressKey(VK_ESCAPE);   // back to the loaded text: the editor may go
+  grid->SetRow(3);
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_EQ(grid->Cells(2, 1), "");
+
+  driver_->Type("1");
+  delete GetParentForm(grid);
+  driver_->Settle();
+  EXPECT_TRUE(driver_->Transcript().empty());
 }
 
 }  // namespace
