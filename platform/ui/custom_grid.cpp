@@ -167,8 +167,10 @@ void TCustomGrid::SetOptions(TGridOptions Value) {
   // The editor cannot stay open over a selected row.
   if (Value.Contains(goRowSelect)) Value.Exclude(goAlwaysShowEditor);
   if (options_ == Value) return;
+  const bool closesEditor = !Value.Contains(goEditing) || Value.Contains(goRowSelect);
+  if (closesEditor) ValidateEditorLeaving(TGridCoord{-1, -1});   // before anything changes
   options_ = Value;
-  if (!Value.Contains(goEditing) || Value.Contains(goRowSelect)) HideEditor();
+  if (closesEditor) HideEditor();
   else if (!editorMode_ && Value.Contains(goAlwaysShowEditor)) ShowEditor();
   Invalidate();
 }
@@ -279,6 +281,7 @@ TGridRect TCustomGrid::Selection() const {
 }
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
+  ValidateEditorLeaving(TGridCoord{Value.Right, Value.Bottom});
   const TGridRect old = Selection();
   if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
   anchor_ = TGridCoord{Value.Left, Value.Top};
@@ -300,6 +303,7 @@ bool TCustomGrid::SelectCell(Integer, Integer) { return true; }
 
 void TCustomGrid::MoveColRow(Integer ACol, Integer ARow, bool MoveAnchor, bool Show) {
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) InvalidOp(SGridIndexOutOfRange);
+  ValidateEditorLeaving(TGridCoord{ACol, ARow});
   if (!SelectCell(ACol, ARow)) return;
   const TGridRect old = Selection();
   if (!options_.Contains(goAlwaysShowEditor)) HideEditor();

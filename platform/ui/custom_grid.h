@@ -91,6 +91,7 @@ class TCustomGrid : public TCustomControl {
   friend class TInplaceEdit;
 
   // Editor hooks.  GetEditLimit: the longest text, 0 for no limit, -1 forbids any change.
+  // GetEditMask: the cell's edit mask (mask_edit.h), "" for free text.
   virtual bool CanEditAcceptKey(char /*Key*/) { return true; }
   virtual bool CanEditModify() { return canEditModify_; }
   virtual bool CanEditShow();
@@ -98,13 +99,15 @@ class TCustomGrid : public TCustomControl {
   virtual std::string GetEditText(Integer /*ACol*/, Integer /*ARow*/) { return {}; }
   virtual void SetEditText(Integer /*ACol*/, Integer /*ARow*/, const std::string& /*Value*/) {}
   virtual Integer GetEditLimit() { return 0; }
+  virtual std::string GetEditMask(Integer /*ACol*/, Integer /*ARow*/) { return {}; }
   void ShowEditor();
   void HideEditor();
   // Opens the editor and types Ch into it (replacing the selected text).
   void ShowEditorChar(char Ch);
   // Reloads the editor from the current cell.
   void InvalidateEditor();
-  // Writes the editor's text to the cell it was loaded from (SetEditText).
+  // Writes the editor's text to the cell it was loaded from (SetEditText); a masked text only when
+  // the user changed it.
   void UpdateText();
   // A cell's text was set: an editor on that cell showing another text reloads (not while the
   // editor's own text is being written back).
@@ -182,11 +185,15 @@ class TCustomGrid : public TCustomControl {
   void StopAutoScroll();
   bool IsActiveControl();
   void UpdateEdit();     // loads and places the editor when it may show
-  void HideEdit();       // writes the editor's text back and hides it
+  void HideEdit();       // validates the editor's text, writes it back and hides it
+  // Raises the mask's error (the editor keeping its cell and taking the focus) when the editor
+  // holds a cell other than Target with a masked text that may not leave it.
+  void ValidateEditorLeaving(TGridCoord Target);
   void EditorKey(Word& Key);
   void LoadEditor();
   void PlaceEditor();   // keeps a loaded editor on the current cell's rectangle
   void EditorFocusLost(HWND NewFocus);
+  void FocusLeftGrid(HWND NewFocus);
   void GridFocusChanged(TMessage& Message, bool Gained);
   void TypedChar(TMessage& Message);
 

@@ -5,6 +5,10 @@
 // The editor is loaded from one cell (inplaceCell_) and writes back only to that cell, once: when
 // it is hidden (another cell becomes current, EditorMode goes off, Return, the focus leaves the
 // grid and its editor, or the grid's lines change).  Escape restores the loaded text first.
+// Before it lets go, a masked text is validated (TCustomMaskEdit::ValidateEdit): an incomplete one
+// raises EDBEditError before anything changes, and the editor keeps its cell, its text and the
+// focus.  The focus leaving the grid's window for another one (another form, a message box) is no
+// exit: a text the mask refuses then stays in the editor, unwritten, until the grid is back.
 #include <utility>
 
 #include "platform/ui/custom_grid.h"
@@ -13,6 +17,7 @@
 #include "platform/user/focus.h"
 #include "platform/user/post_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 
 namespace {
@@ -68,6 +73,9 @@ void TCustomGrid::PlaceEditor() {
 
 void TCustomGrid::UpdateText() {
   if (inplaceCell_ == kNoCell) return;
+  // An untouched masked text goes nowhere: it would put the mask's blanks and literals into a cell
+  // the user did not change (an empty cell opened and closed, or Escape).
+  if (inplaceEdit_->IsMasked() && !inplaceEdit_->Modified()) return;
   writingBack_ = true;
   try {
     SetEditText(inplaceCell_.X, inplaceCell_.Y, inplaceEdit_->Text());
@@ -83,8 +91,13 @@ void TCustomGrid::EditedCellChanged(Integer ACol, Integer ARow) {
   if (inplaceEdit_->Text() != GetEditText(ACol, ARow)) InvalidateEditor();
 }
 
+void TCustomGrid::ValidateEditorLeaving(TGridCoord Target) {
+  if (inplaceCell_ != kNoCell && inplaceCell_ != Target) inplaceEdit_->ValidateEdit();
+}
+
 void TCustomGrid::HideEdit() {
   if (inplaceEdit_ == nullptr) return;
+  ValidateEditorLeaving(kNoCell);
   // The editor lets go of its cell even when writing the text back fails.
   auto forget = [this] {
     inplaceCell_ = kNoCell;
@@ -105,6 +118,7 @@ void TCustomGrid::ShowEditor() {
 }
 
 void TCustomGrid::HideEditor() {
+  ValidateEditorLeaving(kNoCell);   // EditorMode stays on for a text that may not leave
   editorMode_ = false;
   HideEdit();
 }
@@ -161,13 +175,22 @@ void TCustomGrid::GridFocusChanged(TMessage& Message, bool Gained) {
   const HWND other = reinterpret_cast<HWND>(Message.WParam);
   const bool fromOrToEditor = inplaceEdit_ != nullptr && other == inplaceEdit_->WindowHandle();
   if (fromOrToEditor) return;
-  InvalidateGridRect(Selection());
-  if (Gained) UpdateEdit();
-  else HideEdit();
+  if (Gained) {
+    InvalidateGridRect(Selection());
+    UpdateEdit();
+  } else {
+    FocusLeftGrid(other);
+  }
 }
 
 void TCustomGrid::EditorFocusLost(HWND NewFocus) {
   if (inplaceEdit_ == nullptr || NewFocus == WindowHandle()) return;
+  FocusLeftGrid(NewFocus);
+}
+
+void TCustomGrid::FocusLeftGrid(HWND NewFocus) {
   InvalidateGridRect(Selection());
-  HideEdit();
+  if (inplaceEdit_ == nullptr) return;
+  const bool sameWindow = NewFocus != nullptr && GetAncestor(NewFocus, GA_ROOT) == GetAncestor(WindowHandle(), GA_ROOT);
+  if (sameWindow || inplaceEdit_->EditIsValid()) HideEdit();
 }

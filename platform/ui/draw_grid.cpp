@@ -20,6 +20,12 @@ void TDrawGrid::RowMoved(Integer FromIndex, Integer ToIndex) { OnRowMoved(this, 
 
 void TDrawGrid::TopLeftChanged() { OnTopLeftChanged(this); }
 
+std::string TDrawGrid::GetEditMask(Integer ACol, Integer ARow) {
+  std::string value;
+  OnGetEditMask(this, ACol, ARow, value);
+  return value;
+}
+
 std::string TDrawGrid::GetEditText(Integer ACol, Integer ARow) {
   std::string value;
   OnGetEditText(this, ACol, ARow, value);

@@ -1,7 +1,7 @@
 // TDrawGrid: a grid whose cells its owner draws: DrawCell fires OnDrawCell (after the default
 // background when DefaultDrawing), SelectCell asks OnSelectCell, and the moves and size changes of
-// columns and rows fire their events.  The in-place editor takes its text from OnGetEditText and
-// gives it back through OnSetEditText.
+// columns and rows fire their events.  The in-place editor takes its mask from OnGetEditMask and
+// its text from OnGetEditText, and gives the text back through OnSetEditText.
 #pragma once
 
 #include "platform/ui/custom_grid.h"
@@ -25,6 +25,7 @@ class TDrawGrid : public TCustomGrid {
   TMovedEvent OnColumnMoved;
   TMovedEvent OnRowMoved;
   TNotifyEvent OnTopLeftChanged;
+  TGetEditEvent OnGetEditMask;
   TGetEditEvent OnGetEditText;
   TSetEditEvent OnSetEditText;
 
@@ -34,6 +35,7 @@ class TDrawGrid : public TCustomGrid {
   void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
   void RowMoved(Integer FromIndex, Integer ToIndex) override;
   void TopLeftChanged() override;
+  std::string GetEditMask(Integer ACol, Integer ARow) override;
   std::string GetEditText(Integer ACol, Integer ARow) override;
   void SetEditText(Integer ACol, Integer ARow, const std::string& Value) override;
 };

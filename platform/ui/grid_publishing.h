@@ -48,6 +48,7 @@ void PublishGrid(TPublisher<C>& p) {
   PublishDragEvents(p);
   p.Property("OnDrawCell", &TDrawGrid::OnDrawCell);
   PublishFocusEvents(p);
+  p.Property("OnGetEditMask", &TDrawGrid::OnGetEditMask);
   p.Property("OnGetEditText", &TDrawGrid::OnGetEditText);
   PublishKeyEvents(p);
   PublishMouseEvents(p);

@@ -24,7 +24,7 @@ constexpr char kCtrlH = 0x08, kCtrlV = 0x16, kCtrlX = 0x18, kEscape = 0x1B;
 
 }  // namespace
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetParentCtl3D(false);
   SetCtl3D(false);
   SetTabStop(false);
@@ -88,25 +88,27 @@ void TInplaceEdit::BoundsChanged() {
 
 void TInplaceEdit::UpdateContents() {
   SetText("");
-  SetMaxLength(std::max<Integer>(grid_->GetEditLimit(), 0));
+  SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
   SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
-  loadedText_ = Text();
+  SetMaxLength(std::max<Integer>(grid_->GetEditLimit(), 0));
+  loadedText_ = EditText();
 }
 
-void TInplaceEdit::RestoreContents() { SetText(loadedText_); }
+void TInplaceEdit::RestoreContents() { SetEditText(loadedText_); }
 
 bool TInplaceEdit::EditCanModify() { return grid_->CanEditModify(); }
 
 // ---- Keys ----
 
+// Positions count in the window's text (the masked text, literals and blanks included).
 bool TInplaceEdit::AtTextStart() {
   const Integer start = SelStart(), end = start + SelLength();
-  return start == 0 && (end == 0 || end == Integer(Text().size()));
+  return start == 0 && (end == 0 || end == Integer(EditText().size()));
 }
 
 bool TInplaceEdit::AtTextEnd() {
   const Integer start = SelStart(), end = start + SelLength();
-  return (start == 0 || end == start) && end == Integer(Text().size());
+  return (start == 0 || end == start) && end == Integer(EditText().size());
 }
 
 bool TInplaceEdit::SendsToGrid(Word Key, TShiftState Shift) {
@@ -153,7 +155,7 @@ void TInplaceEdit::KeyPress(char& Key) {
     case kEscape: Key = 0; break;
     case '\r':
       // Return with the editor kept open toggles between all selected and the caret at the end.
-      if (SelStart() == 0 && SelLength() == Integer(Text().size())) Deselect();
+      if (SelStart() == 0 && SelLength() == Integer(EditText().size())) Deselect();
       else SelectAll();
       Key = 0;
       break;

@@ -1,11 +1,13 @@
-// TInplaceEdit: the grid's in-place editor, a borderless multi-line edit that the grid lays over its
-// current cell (TCustomGrid::CreateEditor makes it, the grid owns it and is its parent).
+// TInplaceEdit: the grid's in-place editor, a borderless multi-line mask edit that the grid lays over
+// its current cell (TCustomGrid::CreateEditor makes it, the grid owns it and is its parent).
 //
-// The grid fills it (UpdateContents: edit mask, text and limit of the current cell, the text kept so
-// that Escape can restore it), places it (Move / UpdateLoc with the cell's rectangle; an empty
-// rectangle hides it) and reads its text back (TCustomGrid::UpdateText).  Its window is shown and
-// hidden only by placement: Visible and the parent's showing never show it.  The text is inset by
-// 2 pixels left, top and right (the formatting rectangle).
+// The grid fills it (UpdateContents: edit mask, text and limit of the current cell, the masked text
+// kept so that Escape can restore it), places it (Move / UpdateLoc with the cell's rectangle; an
+// empty rectangle hides it) and reads its text back (TCustomGrid::UpdateText: Text, the value of a
+// masked text).  With a mask it edits as TCustomMaskEdit does (overwrite typing that skips the
+// literals); the grid validates it before it lets go of the cell.  Its window is shown and hidden
+// only by placement: Visible and the parent's showing never show it.  The text is inset by 2 pixels
+// left, top and right (the formatting rectangle).
 //
 // Keys: Up, Down, PgUp, PgDn, Escape, Tab (without Alt), Insert alone and Ctrl+Delete go to the
 // grid's KeyDown; with goAlwaysShowEditor so do Left/Home at the start of the text and Right/End at
@@ -19,12 +21,12 @@
 
 #include <string>
 
-#include "platform/ui/edit.h"
+#include "platform/ui/mask_edit.h"
 
 class TCustomGrid;
 
-class TInplaceEdit : public TCustomEdit {
-  PR_CLASS(TInplaceEdit, TCustomEdit)
+class TInplaceEdit : public TCustomMaskEdit {
+  PR_CLASS(TInplaceEdit, TCustomMaskEdit)
 
  public:
   explicit TInplaceEdit(TComponent* AOwner);
@@ -50,13 +52,14 @@ class TInplaceEdit : public TCustomEdit {
   friend class TCustomGrid;
 
   void SetGrid(TCustomGrid* Value) { grid_ = Value; }
-  // Loads the current cell: mask, text and limit from the grid; keeps the text for Escape.
+  // Loads the current cell: mask, text and limit from the grid (in that order: the mask decides
+  // how the text is fitted); keeps the masked text for Escape.
   virtual void UpdateContents();
   // Sets the formatting rectangle after every placement.
   virtual void BoundsChanged();
   // Puts back the text UpdateContents loaded.
   void RestoreContents();
-  virtual bool EditCanModify();
+  bool EditCanModify() override;
 
   void CreateParams(TCreateParams& Params) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
@@ -74,6 +77,6 @@ class TInplaceEdit : public TCustomEdit {
   bool AtTextEnd();
 
   TCustomGrid* grid_ = nullptr;
-  std::string loadedText_;   // the text of the last UpdateContents
+  std::string loadedText_;   // EditText after the last UpdateContents
   DWORD clickTime_ = 0;      // when the grid was last pressed: a press that soon after is a double click
 };

@@ -85,10 +85,11 @@ void TCustomMaskEdit::SetEditText(const std::string& Value) {
 
 // --- validation ----------------------------------------------------------------------------------
 
+bool TCustomMaskEdit::EditIsValid() { return !IsMasked() || !Modified() || mask_.FirstInvalid(EditText()) < 0; }
+
 void TCustomMaskEdit::ValidateEdit() {
-  if (!IsMasked() || !Modified()) return;
+  if (EditIsValid()) return;
   const int wrong = mask_.FirstInvalid(EditText());
-  if (wrong < 0) return;
   if (!ComponentState().Contains(csDesigning)) {
     reEnter_ = true;
     SetFocus();

@@ -38,6 +38,8 @@ class TCustomMaskEdit : public TCustomEdit {
   void SetText(const std::string& Value);
 
   virtual void ValidateEdit();
+  // ValidateEdit would pass: no mask, an unmodified text or a complete one.
+  bool EditIsValid();
   virtual void Reset();
 
   void Dispatch(TMessage& Message) override;

@@ -1,13 +1,15 @@
 // The grid's in-place editor on the 10 x 10 string grid of the grid fixture (cell pitch 31 x 21):
 // what opens it (F2, a typed character, a press on the current cell), where it lies, how its text
 // reaches the cell (Return, moving away, focus loss) or not (Escape), which keys it hands to the
-// grid, and the grid's hooks that limit it.
+// grid, the grid's hooks that limit it, and a cell's edit mask (typing, writing back, validation).
 #include "platform/ui/edit.h"
 #include "platform/ui/inplace_edit.h"
+#include "platform/ui/message_box.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/virtual_keys.h"
 #include "grid_test_support.h"
+#include "key_steps.h"
 
 namespace uitest {
 namespace {
@@ -280,6 +282,128 @@ TEST_F(GridEditorTest, EditingNeedsGoEditingAndNoRowSelect) {
   grid->SetOptions(grid->Options() + TGridOptions{goRowSelect, goAlwaysShowEditor});
   EXPECT_FALSE(EditorShown(grid));
   EXPECT_FALSE(grid->Options().Contains(goAlwaysShowEditor));
+}
+
+// Column 2 edits through a day/month mask that keeps its literal; the other columns edit free text.
+class MaskedGridEditorTest : public GridEditorTest {
+ protected:
+  static constexpr const char* kDayMonth = "00/00;1;_";
+  static constexpr const char* kInvalid = "Invalid input value.  Use escape key to abandon changes.";
+
+  TTestGrid* MaskedGrid(TGridOptions extra, const std::string& text) {
+    TTestGrid* grid = EditingGrid(extra);
+    grid->OnGetEditMask = [](TObject*, Integer col, Integer, std::string& value) {
+      if (col == 2) value = kDayMonth;
+    };
+    grid->SetCells(2, 1, text);
+    grid->MoveColRow(2, 1, true, true);
+    driver_->Settle();
+    return grid;
+  }
+};
+
+TEST_F(MaskedGridEditorTest, TypingSkipsLiteralsReturnWritesBackAndAnIncompleteTextKeepsTheEditor) {
+  const struct {
+    const char* name;
+    TGridOptions extra;
+    std::string initial;       // the text of cell (2, 1)
+    std::vector<Step> steps;
+    std::string cell;          // cell (2, 1) afterwards
+    TGridCoord current;
+    std::string editText;      // the editor's masked text; "" when it is hidden
+    size_t errors;
+  } cases[] = {
+      {"typing skips the literal", {}, "", {T("1205"), K(VK_RETURN)}, "12/05", {2, 1}, "", 0},
+      {"F2 then Home types over the first digit", {}, "12/05", {K(VK_F2), K(VK_HOME), T("3"), K(VK_RETURN)},
+       "32/05", {2, 1}, "", 0},
+      {"a letter is refused", {}, "", {T("1a205"), K(VK_RETURN)}, "12/05", {2, 1}, "", 0},
+      {"Escape puts back the loaded text", {}, "12/05", {T("9"), K(VK_ESCAPE)}, "12/05", {2, 1}, "", 0},
+      {"an untouched empty cell stays empty", {}, "", {K(VK_F2), K(VK_RETURN)}, "", {2, 1}, "", 0},
+      {"a value without its literal stays as it was", {}, "1205", {K(VK_F2), K(VK_DOWN)}, "1205", {2, 2}, "", 0},
+      {"Return with an incomplete text", {}, "", {T("12"), K(VK_RETURN)}, "", {2, 1}, "12/__", 1},
+      {"Down with an incomplete text", {}, "", {T("1"), K(VK_DOWN)}, "", {2, 1}, "1_/__", 1},
+      {"completed after the error", {}, "", {T("12"), K(VK_RETURN), T("05"), K(VK_RETURN)}, "12/05", {2, 1}, "", 1},
+      {"kept open: Down with an incomplete text", {goAlwaysShowEditor}, "", {T("1"), K(VK_DOWN)}, "", {2, 1},
+       "1_/__", 1},
+      {"kept open: Right at the end goes on to a free-text cell", {goAlwaysShowEditor}, "",
+       {T("1205"), K(VK_RIGHT)}, "12/05", {3, 1}, "31", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTestGrid* grid = MaskedGrid(c.extra, c.initial);
+    const size_t before = driver_->Transcript().size();
+    for (size_t i = 0; i < c.errors; ++i) driver_->AnswerNextMessageBox(IDOK);
+    PlaySteps(*driver_, c.steps);
+    driver_->Settle();
+    EXPECT_EQ(grid->Cells(2, 1), c.cell);
+    EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), c.current);
+    ASSERT_EQ(driver_->Transcript().size(), before + c.errors);
+    for (size_t i = before; i < driver_->Transcript().size(); ++i)
+      EXPECT_EQ(driver_->Transcript()[i].Text, kInvalid);
+    if (c.editText.empty()) {
+      EXPECT_FALSE(EditorShown(grid));
+      continue;
+    }
+    ExpectEditing(grid, grid->InplaceEditor()->Text());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), c.editText);
+    EXPECT_EQ(grid->InplaceEditor()->EditMask(), c.current.X == 2 ? kDayMonth : "");
+  }
+}
+
+TEST_F(MaskedGridEditorTest, FocusToAnotherControlChecksTheMaskFocusToAnotherWindowKeepsTheText) {
+  TTestGrid* grid = MaskedGrid({}, "");
+  auto* other = new TEdit(grid->Owner());
+  other->SetParent(grid->Parent());
+  other->SetBounds(0, 150, 100, 25);
+  driver_->Type("1");
+  driver_->AnswerNextMessageBox(IDOK);
+  other->SetFocus();
+  driver_->Settle();
+  ASSERT_EQ(driver_->Transcript().size(), 1u);
+  EXPECT_EQ(driver_->Transcript()[0].Text, kInvalid);
+  EXPECT_EQ(grid->Cells(2, 1), "");
+  ExpectEditing(grid, "1 /  ");
+  EXPECT_EQ(grid->InplaceEditor()->SelStart(), 1);   // the first wrong position
+  EXPECT_EQ(grid->InplaceEditor()->SelLength(), 1);
+
+  TForm* second = NewForm("SecondForm", false);
+  second->Show();
+  driver_->Settle();
+  EXPECT_FALSE(grid->InplaceEditor()->Focused());
+  EXPECT_EQ(driver_->Transcript().size(), 1u);       // leaving the window is no exit: no error
+  EXPECT_EQ(grid->Cells(2, 1), "");
+  EXPECT_EQ(grid->InplaceEditor()->EditText(), "1_/__");
+  second->Hide();                                    // back: the grid, its form's active control
+  driver_->Settle();
+  ExpectEditing(grid, "1 /  ");
+  driver_->Type("205");
+  other->SetFocus();
+  driver_->Settle();
+  EXPECT_EQ(driver_->FocusedControl(), other);
+  EXPECT_EQ(grid->Cells(2, 1), "12/05");
+  EXPECT_FALSE(EditorShown(grid));
+}
+
+// The program's own calls get the error as an exception; closing the form asks nothing.
+TEST_F(MaskedGridEditorTest, TheProgramGetsTheErrorAndClosingTheFormAsksNothing) {
+  TTestGrid* grid = MaskedGrid({}, "");
+  driver_->Type("1");
+  const TGridOptions options = grid->Options();
+  EXPECT_THROW(grid->SetOptions(options - TGridOptions{goEditing}), EDBEditError);
+  EXPECT_THROW(grid->SetRow(3), EDBEditError);
+  EXPECT_THROW(grid->SetEditorMode(false), EDBEditError);
+  EXPECT_EQ(grid->Options(), options);
+  EXPECT_EQ(grid->Row(), 1);
+  ExpectEditing(grid, "1 /  ");
+  driver_->PressKey(VK_ESCAPE);   // back to the loaded text: the editor may go
+  grid->SetRow(3);
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_EQ(grid->Cells(2, 1), "");
+
+  driver_->Type("1");
+  delete GetParentForm(grid);
+  driver_->Settle();
+  EXPECT_TRUE(driver_->Transcript().empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // count and fixed-count rules with their errors, CellRect and MouseCoord with scrolling and right
 // to left, and the visible counts.
 #include <cstring>
+#include <functional>
 
 #include "platform/classes/form_image.h"
 #include "platform/classes/memory_stream.h"
@@ -206,6 +207,54 @@ TEST_F(GridGeometryTest, VisibleCountsAndTopLeftClampFollowSizesAndLines) {
   grid->SetRowHeights(5, 70);
   grid->SetTopRow(5);
   EXPECT_EQ(grid->VisibleRowCount(), 1);   // a page is never empty
+}
+
+// Each change of counts calls SizeChanged once with the old counts, after the new ones are set;
+// each change of LeftCol or TopRow calls TopLeftChanged, which fires OnTopLeftChanged, once, after
+// the new corner is set, including a corner clamped by fewer rows; no change calls nothing.
+TEST_F(GridGeometryTest, SizeAndTopLeftHooksFireOncePerChangeAfterIt) {
+  TTestGrid* grid = NewGrid();
+  std::vector<std::string> events;   // the corner OnTopLeftChanged saw
+  grid->OnTopLeftChanged = [&](TObject* sender) {
+    EXPECT_EQ(sender, grid);
+    events.push_back(std::to_string(grid->LeftCol()) + "," + std::to_string(grid->TopRow()));
+  };
+  using Log = std::vector<std::string>;
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    Log hooks, events;
+  } cases[] = {
+      {"TopRow", [&] { grid->SetTopRow(4); }, {"topleft 1,4"}, {"1,4"}},
+      {"the same TopRow", [&] { grid->SetTopRow(4); }, {}, {}},
+      {"LeftCol past the end, clamped", [&] { grid->SetLeftCol(50); }, {"topleft 5,4"}, {"5,4"}},
+      {"a move brought into view", [&] { grid->MoveColRow(1, 1, true, true); }, {"topleft 1,1"}, {"1,1"}},
+      {"more columns", [&] { grid->SetColCount(12); }, {"size 10x10->12x10"}, {}},
+      {"fewer rows below the corner", [&] { grid->SetRowCount(4); }, {"size 12x10->12x4"}, {}},
+      {"fewer rows, the corner clamped",
+       [&] {
+         grid->SetRowCount(10);
+         grid->SetTopRow(7);
+         grid->hooks.clear();
+         events.clear();
+         grid->SetRowCount(4);
+       },
+       {"size 12x10->12x4", "topleft 1,1"}, {"1,1"}},
+      {"the same counts",
+       [&] {
+         grid->SetColCount(12);
+         grid->SetRowCount(4);
+       },
+       {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    grid->hooks.clear();
+    events.clear();
+    c.change();
+    EXPECT_EQ(grid->hooks, c.hooks);
+    EXPECT_EQ(events, c.events);
+  }
 }
 
 class GridStreamingTest : public GridTest {};

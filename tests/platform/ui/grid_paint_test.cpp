@@ -1,6 +1,10 @@
 // Painting the grid: the DrawCell calls of one paint of a scrolled grid (cells, rectangles, states)
-// with one-pixel lines and without lines, and a headless picture of a 5 x 5 string grid probed at
-// its lines, its fixed cells, its selection and the room past its last cell.
+// with one-pixel lines and without lines, painting left to the owner without DefaultDrawing, which
+// cells the invalidation calls repaint, and a headless picture of a 5 x 5 string grid probed at its
+// lines, its fixed cells, its selection and the room past its last cell.
+#include <functional>
+
+#include "platform/ui/canvas.h"
 #include "platform/ui/colors.h"
 #include "tests/platform/os/temp_folder.h"
 #include "grid_test_support.h"
@@ -85,6 +89,67 @@ TEST_F(GridPaintTest, SettingATextRepaintsOnlyItsCell) {
   ASSERT_EQ(grid->drawn.size(), 1u);
   EXPECT_EQ(grid->drawn[0].Col, 4);
   EXPECT_EQ(grid->drawn[0].Row, 3);
+}
+
+// The owner paints the focused cell red, and the colours change after the first paint.  With
+// DefaultDrawing the grid fills every cell in the new colours first and draws the focus rectangle
+// over the owner's paint; without it the grid neither fills (the cells keep the old pixels) nor
+// draws the focus rectangle, and DrawCell still sees every cell.
+TEST_F(GridPaintTest, WithoutDefaultDrawingOnlyTheOwnerPaintsTheCells) {
+  for (const bool defaultDrawing : {true, false}) {
+    SCOPED_TRACE(defaultDrawing ? "default drawing" : "owner drawing");
+    TTestGrid* grid = NewGrid();
+    driver_->Settle();
+    grid->SetDefaultDrawing(defaultDrawing);
+    grid->SetColor(clYellow);
+    grid->SetFixedColor(clLime);
+    grid->OnDrawCell = [grid](TObject*, Integer col, Integer row, TRect rect, TGridDrawState) {
+      if (col != 1 || row != 1) return;
+      grid->Canvas()->Brush()->SetColor(clRed);
+      grid->Canvas()->FillRect(rect);
+    };
+    const auto drawn = PaintOnce(grid);
+    EXPECT_EQ(Cells(drawn), "r0: 0 1 2 3 4 5 6 | r1: 0 1 2 3 4 5 6 | r2: 0 1 2 3 4 5 6 | r3: 0 1 2 3 4 5 6 | "
+                            "r4: 0 1 2 3 4 5 6");
+    EXPECT_EQ(Find(drawn, 1, 1).State, TGridDrawState{gdFocused});
+    EXPECT_EQ(driver_->Pixel(grid, 45, 30), ColorToRGB(clRed));                        // inside the cell
+    EXPECT_EQ(driver_->Pixel(grid, 31, 21) == ColorToRGB(clRed), !defaultDrawing);     // its focus corner
+    EXPECT_EQ(driver_->Pixel(grid, 100, 70) == ColorToRGB(clYellow), defaultDrawing);  // a normal cell
+    EXPECT_EQ(driver_->Pixel(grid, 15, 50) == ColorToRGB(clLime), defaultDrawing);     // a fixed cell
+  }
+}
+
+// Which cells repaint after each invalidation: those of the range still in view, no others.
+TEST_F(GridPaintTest, InvalidatingARowAColumnOrARangeRepaintsItsVisibleCells) {
+  const struct {
+    const char* what;
+    std::function<void(TTestGrid&)> invalidate;
+    std::string cells;
+  } cases[] = {
+      {"row 2", [](TTestGrid& g) { g.InvalidateRow(2); }, "r2: 0 1 2 3 4 5 6"},
+      {"column 3", [](TTestGrid& g) { g.InvalidateCol(3); }, "r0: 3 | r1: 3 | r2: 3 | r3: 3 | r4: 3"},
+      {"a range", [](TTestGrid& g) { g.InvalidateGridRect(TGridRect{2, 1, 3, 2}); }, "r1: 2 3 | r2: 2 3"},
+      {"a range partly out of view", [](TTestGrid& g) { g.InvalidateGridRect(TGridRect{5, 4, 8, 8}); },
+       "r4: 5 6"},
+      {"a row out of view", [](TTestGrid& g) { g.InvalidateRow(7); }, ""},
+      {"a scrolled column", [](TTestGrid& g) {
+         g.SetLeftCol(4);
+         g.Update();
+         g.drawn.clear();
+         g.InvalidateCol(2);   // scrolled away
+         g.InvalidateCol(5);
+       },
+       "r0: 5 | r1: 5 | r2: 5 | r3: 5 | r4: 5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTestGrid* grid = NewGrid();
+    PaintOnce(grid);
+    grid->drawn.clear();
+    c.invalidate(*grid);
+    grid->Update();
+    EXPECT_EQ(Cells(grid->drawn), c.cells);
+  }
 }
 
 TEST_F(GridPaintTest, PictureShowsLinesFixedCellsSelectionAndTheRoomPastTheCells) {

@@ -16,6 +16,9 @@ class TTestGrid : public TStringGrid {
   using TStringGrid::TStringGrid;
   using TCustomGrid::ColToThumb;
   using TCustomGrid::GridState;
+  using TCustomGrid::InvalidateCol;
+  using TCustomGrid::InvalidateGridRect;
+  using TCustomGrid::InvalidateRow;
   using TCustomGrid::MoveColRow;
   using TCustomGrid::RowToThumb;
   using TCustomGrid::ThumbToRow;
@@ -28,6 +31,9 @@ class TTestGrid : public TStringGrid {
   std::vector<Drawn> drawn;
   Integer clicks = 0;
   Integer widthChanges = 0;
+  // SizeChanged and TopLeftChanged as they came, with what they saw: "size 10x10->12x10" (old and
+  // new counts), "topleft 1,4" (LeftCol, TopRow).
+  std::vector<std::string> hooks;
 
  protected:
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override {
@@ -39,6 +45,15 @@ class TTestGrid : public TStringGrid {
     TStringGrid::Click();
   }
   void ColWidthsChanged() override { ++widthChanges; }
+  void SizeChanged(Integer OldColCount, Integer OldRowCount) override {
+    hooks.push_back("size " + std::to_string(OldColCount) + "x" + std::to_string(OldRowCount) + "->" +
+                    std::to_string(ColCount()) + "x" + std::to_string(RowCount()));
+    TStringGrid::SizeChanged(OldColCount, OldRowCount);
+  }
+  void TopLeftChanged() override {
+    hooks.push_back("topleft " + std::to_string(LeftCol()) + "," + std::to_string(TopRow()));
+    TStringGrid::TopLeftChanged();
+  }
 };
 
 class GridTest : public UiTest {
