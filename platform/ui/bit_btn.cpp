@@ -8,7 +8,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 
 namespace {
 
