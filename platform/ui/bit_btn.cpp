@@ -30,6 +30,7 @@ bool PresetCancel(TBitBtnKind Kind) { return Kind == bkCancel || Kind == bkNo; }
 }  // namespace
 
 PR_PUBLISH(TBitBtn) {
+  PublishAction(p);
   PublishAnchors(p);
   PublishBiDiMode(p);
   p.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Stored(&TBitBtn::IsCustom).Default(false);
