@@ -30,11 +30,15 @@ struct TPMPARAMS {
   TRect rcExclude;
 };
 
+// A nested call fails with ERROR_POPUP_ALREADY_ACTIVE unless it has TPM_RECURSE.
 // `reserved` must be 0; `rect` is ignored, as on the platform.
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const TRect* rect);
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TPMPARAMS* params);
 // Ends the running menu loop as dismissed (false when none runs).
 BOOL EndMenu();
+// The screen rectangle of an item (by position) of an open popup showing `menu`; the window is
+// the owner and is not needed here.  False when no open popup shows the menu.
+BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT item, TRect* rect);
 
 namespace user {
 
