@@ -195,19 +195,20 @@ BOOL CaptionButton(HDC dc, TRect* rect, UINT state) {
   return 1;
 }
 
+GlyphGrid MenuGlyph(UINT state, int side) {
+  switch (state & 0xFF) {
+    case DFCS_MENUCHECK: return CheckMark(std::min(7, side));
+    case DFCS_MENUBULLET: return Bullet(std::max(1, side / 3));
+    case DFCS_MENUARROWRIGHT: return Arrow(ArrowDirection::Left, std::max(1, side / 4));
+    default: return Arrow(ArrowDirection::Right, std::max(1, side / 4));   // DFCS_MENUARROW
+  }
+}
+
 // Menu symbols are black on white (unless transparent), to be used as masks.
 BOOL MenuSymbol(HDC dc, const TRect& rect, UINT state) {
   if (!(state & DFCS_TRANSPARENT)) Fill(dc, rect, RGB(255, 255, 255));
   const int side = std::min(rect.Width(), rect.Height());
-  if (side <= 0) return 1;
-  GlyphGrid g;
-  switch (state & 0xFF) {
-    case DFCS_MENUCHECK: g = CheckMark(std::min(7, side)); break;
-    case DFCS_MENUBULLET: g = Bullet(std::max(1, side / 3)); break;
-    case DFCS_MENUARROWRIGHT: g = Arrow(ArrowDirection::Left, std::max(1, side / 4)); break;
-    default: g = Arrow(ArrowDirection::Right, std::max(1, side / 4)); break;   // DFCS_MENUARROW
-  }
-  PaintSymbol(dc, rect, g, state & ~DFCS_INACTIVE, RGB(0, 0, 0), 0);
+  if (side > 0) PaintSymbol(dc, rect, MenuGlyph(state, side), state & ~DFCS_INACTIVE, RGB(0, 0, 0), 0);
   return 1;
 }
 
@@ -228,4 +229,10 @@ BOOL DrawFrameControl(HDC dc, TRect* rect, UINT type, UINT state) {
     case DFC_POPUPMENU: return MenuSymbol(dc, *rect, state);
     default: return 0;
   }
+}
+
+BOOL DrawMenuSymbol(HDC dc, const TRect& rect, UINT state, COLORREF color) {
+  const int side = std::min(rect.Width(), rect.Height());
+  if (side > 0) PaintSymbol(dc, rect, MenuGlyph(state, side), state, color, 0);
+  return 1;
 }

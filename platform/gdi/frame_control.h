@@ -21,3 +21,8 @@ inline constexpr UINT DFCS_INACTIVE = 0x0100, DFCS_PUSHED = 0x0200, DFCS_CHECKED
                       DFCS_MONO = 0x8000;
 
 BOOL DrawFrameControl(HDC dc, TRect* rect, UINT type, UINT state);
+// A DFC_MENU symbol (DFCS_MENUCHECK, DFCS_MENUBULLET, DFCS_MENUARROW, DFCS_MENUARROWRIGHT) drawn
+// straight in `color`, centred in the rectangle, nothing else painted; with DFCS_INACTIVE etched
+// (COLOR_BTNHIGHLIGHT one pixel down and right, then COLOR_BTNSHADOW).  What menus draw their marks
+// with.
+BOOL DrawMenuSymbol(HDC dc, const TRect& rect, UINT state, COLORREF color);

@@ -13,6 +13,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/hint_window.h"
 #include "platform/ui/hints.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/object_instance.h"
 #include "platform/ui/screen.h"
@@ -46,6 +47,7 @@ constexpr char kUnknownExceptionText[] = "Unknown exception";
 void InitializeForms() {
   Screen = new TScreen(nullptr);
   Application = new TApplication(nullptr);
+  InstallMenuHooks();
 }
 
 void FinalizeForms() {
@@ -195,6 +197,7 @@ bool TApplication::IdleStep() {
   TControl* control = DoMouseIdle();
   if (showHint_ && mouseControl_ == nullptr) CancelHint();
   SetHint(GetLongHint(GetHint(control)));
+  DoActionIdle();
   bool done = true;
   try {
     OnIdle(this, done);
@@ -230,6 +233,14 @@ TControl* TApplication::DoMouseIdle() {
     if (notify(mouseControl_)) mouseControl_->Perform(CM_MOUSEENTER, 0, 0);
   }
   return result;
+}
+
+void TApplication::DoActionIdle() {
+  for (Integer i = 0; Screen != nullptr && i < Screen->CustomFormCount(); ++i) {
+    TCustomForm* form = Screen->CustomForms(i);
+    if (form->WindowHandle() != nullptr && IsWindowVisible(form->Handle()) && IsWindowEnabled(form->Handle()))
+      form->UpdateActions();
+  }
 }
 
 void TApplication::ControlDestroyed(TControl* Control) {

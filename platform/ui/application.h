@@ -153,6 +153,8 @@ class TApplication : public TComponent {
   bool IsKeyMsg(MSG& Msg);
   bool IsHintMsg(const MSG& Msg);
   TControl* DoMouseIdle();
+  // Lets the actions of every visible, enabled form update themselves (TCustomForm::UpdateActions).
+  void DoActionIdle();
   void HintTimerExpired();
   void StartHintTimer(UINT Milliseconds, Integer Mode);
   void StopHintTimer();

@@ -8,7 +8,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 
 namespace {
 
@@ -30,6 +30,7 @@ bool PresetCancel(TBitBtnKind Kind) { return Kind == bkCancel || Kind == bkNo; }
 }  // namespace
 
 PR_PUBLISH(TBitBtn) {
+  PublishAction(p);
   PublishAnchors(p);
   PublishBiDiMode(p);
   p.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Stored(&TBitBtn::IsCustom).Default(false);

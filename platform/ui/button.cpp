@@ -1,6 +1,8 @@
 #include "platform/ui/button.h"
 
+#include "platform/ui/button_action_link.h"
 #include "platform/ui/button_window.h"
+#include "platform/ui/custom_action.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hotkeys.h"
@@ -12,6 +14,7 @@
 PR_IMPLEMENT_CLASS(TButtonControl)
 
 PR_PUBLISH(TButton) {
+  PublishAction(p);
   PublishAnchors(p);
   PublishBiDiMode(p);
   p.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
@@ -39,6 +42,16 @@ PR_PUBLISH(TButton) {
 }
 
 TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {}
+
+TClass TButtonControl::GetActionLinkClass() const { return TButtonActionLink::StaticClass(); }
+
+void TButtonControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TWinControl::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (action != nullptr && (!CheckDefaults || !Checked())) SetChecked(action->Checked());
+}
+
+bool TButtonControl::IsCheckedStored() const { return StoresProperty(ActionLink(), &TActionLink::IsCheckedLinked); }
 
 void TButtonControl::SetWordWrap(bool Value) {
   if (wordWrap_ == Value) return;

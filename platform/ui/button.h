@@ -17,8 +17,14 @@ class TButtonControl : public TWinControl {
   explicit TButtonControl(TComponent* AOwner);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool Value);
+  // Check boxes and radio buttons have a check; a push button has none (false, ignored).
+  virtual bool Checked() const { return false; }
+  virtual void SetChecked(bool) {}
+  bool IsCheckedStored() const;
 
  protected:
+  TClass GetActionLinkClass() const override;
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   // The BUTTON subclass with `style` plus the left-text and multi-line styles that a check box's or
   // radio button's alignment and word wrap ask for.
   void CreateCheckParams(TCreateParams& Params, DWORD style, TAlignment alignment);

@@ -1,7 +1,7 @@
 #include "platform/ui/button_window.h"
 
 #include "platform/ui/button_paint.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 
 #include <string>
 

@@ -6,6 +6,7 @@
 #include "platform/user/send_message.h"
 
 PR_PUBLISH(TCheckBox) {
+  PublishAction(p);
   p.Property("Alignment", &TCustomCheckBox::Alignment, &TCustomCheckBox::SetAlignment).Default(taRightJustify);
   p.Property("AllowGrayed", &TCustomCheckBox::AllowGrayed, &TCustomCheckBox::SetAllowGrayed).Default(false);
   PublishAnchors(p);

@@ -20,8 +20,8 @@ class TCustomCheckBox : public TButtonControl {
 
   TCheckBoxState State() const { return state_; }
   void SetState(TCheckBoxState Value);
-  bool Checked() const { return state_ == cbChecked; }
-  void SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
+  bool Checked() const override { return state_ == cbChecked; }
+  void SetChecked(bool Value) override { SetState(Value ? cbChecked : cbUnchecked); }
   bool AllowGrayed() const { return allowGrayed_; }
   void SetAllowGrayed(bool Value) { allowGrayed_ = Value; }
   TAlignment Alignment() const { return alignment_; }

@@ -7,7 +7,7 @@
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"
 #include "platform/ui/object_instance.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/focus.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"

@@ -15,7 +15,7 @@
 #include "platform/ui/combo_box_state.h"
 #include "platform/ui/combo_box_window.h"
 #include "platform/ui/list_box_window.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/focus.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"

@@ -11,7 +11,7 @@
 #include "platform/ui/edit_window.h"
 #include "platform/ui/font_height.h"
 #include "platform/ui/list_box_window.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/capture.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"

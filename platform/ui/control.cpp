@@ -9,6 +9,7 @@
 #include "platform/gdi/geometry.h"
 #include "platform/ui/application.h"
 #include "platform/ui/bidi.h"
+#include "platform/ui/control_action_link.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
@@ -22,8 +23,10 @@ PR_PUBLISH(TControl) {
   p.Property("Width", &TControl::Width, &TControl::SetWidth).NoDefault();
   p.Property("Height", &TControl::Height, &TControl::SetHeight).NoDefault();
   p.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Type(CursorTypeInfo()).Default(crDefault);
-  p.Property("Hint", &TControl::Hint, &TControl::SetHint);
-  p.Property("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0);
+  p.Property("Hint", &TControl::Hint, &TControl::SetHint).Stored(&TControl::IsHintStored);
+  p.Property("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext)
+      .Stored(&TControl::IsHelpContextStored)
+      .Default(0);
 }
 
 TControl::TControl(TComponent* AOwner)
@@ -307,6 +310,10 @@ void TControl::SetPopupMenu(TComponent* Value) {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation == opRemove && popupMenu_ == AComponent) popupMenu_ = nullptr;
+  // A freed action has unregistered the link before its removal is announced: the link then has
+  // no action left.
+  if (Operation == opRemove && actionLink_ != nullptr && (AComponent == Action() || Action() == nullptr))
+    SetAction(nullptr);
 }
 
 void TControl::ReadState(TReader* Reader) {
@@ -330,6 +337,7 @@ void TControl::ReadState(TReader* Reader) {
 
 void TControl::Loaded() {
   inherited::Loaded();
+  if (Action() != nullptr) ActionChange(Action(), true);
   UpdateAnchorRules();
 }
 

@@ -31,6 +31,8 @@ class TCustomForm;
 class TFont;
 class TSizeConstraints;
 class TDragImageList;
+class TBasicAction;
+class TControlActionLink;
 
 using TWndMethod = Event<void(TMessage& Message)>;
 
@@ -190,14 +192,29 @@ class TControl : public TComponent {
   TEndDragEvent OnEndDrag;
   TStartDragEvent OnStartDrag;
 
+  // Runs the action when one is linked (OnClick when it is a handler of its own), else OnClick.
   virtual void Click();
   virtual void DblClick();
+
+  // Actions (control_action.cpp): the link to the action whose state the control shows.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
+  TControlActionLink* ActionLink() const { return actionLink_.get(); }
+  // Lets the linked action update itself (the application calls it when idle).
+  virtual void InitiateAction();
 
   // Whether the component writer stores these (not when they come from the parent).
   bool IsFontStored() const { return !parentFont_; }
   bool IsColorStored() const { return !parentColor_; }
   bool IsShowHintStored() const { return !parentShowHint_; }
   bool IsBiDiModeStored() const { return !parentBiDiMode_; }
+  // Properties the linked action supplies are not stored.
+  bool IsCaptionStored() const;
+  bool IsEnabledStored() const;
+  bool IsHelpContextStored() const;
+  bool IsHintStored() const;
+  bool IsVisibleStored() const;
+  bool IsOnClickStored() const;
 
   // Called by the parent's alignment and by resizing: applies OnCanResize, the constraints and
   // AutoSize; false when the size must not change.
@@ -229,6 +246,10 @@ class TControl : public TComponent {
   void SendCancelMode(TControl* Sender);
   void Loaded() override;
   void ReadState(TReader* Reader) override;
+  // The class of link SetAction makes (a TControlActionLink descendant).
+  virtual TClass GetActionLinkClass() const;
+  // Takes the action's state; with CheckDefaults only into properties still at their defaults.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void UpdateAnchorRules();
   void SetAnchorMove(bool Value) { anchorMove_ = Value; }
@@ -286,6 +307,7 @@ class TControl : public TComponent {
   TDragMode dragMode_ = dmManual;
   TCursor dragCursor_ = -12;   // crDrag
   TDragKind dragKind_ = dkDrag;
+  std::unique_ptr<TControlActionLink> actionLink_;
 };
 
 // The form a control sits on (the nearest TCustomForm among it and its parents), or nullptr.

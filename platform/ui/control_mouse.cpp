@@ -146,8 +146,6 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Intege
   OnMouseUp(this, Button, Shift, X, Y);
 }
 
-void TControl::Click() { OnClick(this); }
-
 void TControl::DblClick() { OnDblClick(this); }
 
 // --- finding controls ---

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/classes/publisher.h"
+#include "platform/ui/basic_action.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/font.h"
 #include "platform/ui/size_constraints.h"
@@ -20,6 +21,10 @@ void PublishAnchors(TPublisher<C>& p) {
   p.Property("Anchors", &TControl::Anchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop});
 }
 template <class C>
+void PublishAction(TPublisher<C>& p) {
+  p.Property("Action", &TControl::Action, &TControl::SetAction);
+}
+template <class C>
 void PublishAutoSize(TPublisher<C>& p, bool defaultValue = false) {
   p.Property("AutoSize", &TControl::AutoSize, &TControl::SetAutoSize).Default(defaultValue);
 }
@@ -31,7 +36,7 @@ void PublishBiDiMode(TPublisher<C>& p) {
 }
 template <class C>
 void PublishCaption(TPublisher<C>& p) {
-  p.Property("Caption", &TControl::Caption, &TControl::SetCaption);
+  p.Property("Caption", &TControl::Caption, &TControl::SetCaption).Stored(&TControl::IsCaptionStored);
 }
 template <class C>
 void PublishColor(TPublisher<C>& p) {
@@ -56,7 +61,7 @@ void PublishDragging(TPublisher<C>& p) {
 }
 template <class C>
 void PublishEnabled(TPublisher<C>& p) {
-  p.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
+  p.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Stored(&TControl::IsEnabledStored).Default(true);
 }
 template <class C>
 void PublishFont(TPublisher<C>& p) {
@@ -100,7 +105,7 @@ void PublishTabStop(TPublisher<C>& p, bool defaultValue = false) {
 }
 template <class C>
 void PublishVisible(TPublisher<C>& p) {
-  p.Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
+  p.Property("Visible", &TControl::Visible, &TControl::SetVisible).Stored(&TControl::IsVisibleStored).Default(true);
 }
 template <class C>
 void PublishMouseEvents(TPublisher<C>& p) {
@@ -110,7 +115,7 @@ void PublishMouseEvents(TPublisher<C>& p) {
 }
 template <class C>
 void PublishClickEvents(TPublisher<C>& p) {
-  p.Property("OnClick", &TControl::OnClick);
+  p.Property("OnClick", &TControl::OnClick).Stored(&TControl::IsOnClickStored);
   p.Property("OnDblClick", &TControl::OnDblClick);
 }
 template <class C>

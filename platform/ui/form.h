@@ -109,8 +109,12 @@ class TCustomForm : public TWinControl {
   bool SetFocusedControl(TWinControl* Control);
   void SetFocus() override;
   void SendCancelMode(TControl* Sender);
+  // OnShortCut, then the main menu's shortcuts, then those of the action lists the form owns.
   virtual bool IsShortCut(TMessage& Message);
   bool CanFocus() override;
+  // Lets the actions of the form, the top items of the menus it owns and its visible controls
+  // update themselves (form_actions.cpp); nothing while the form is hidden or designed.
+  void UpdateActions();
 
   TNotifyEvent OnActivate;
   TCloseEvent OnClose;

@@ -5,7 +5,6 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/cursors.h"
-#include "platform/ui/menu_hooks.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"
 #include "platform/user/focus.h"
@@ -175,13 +174,6 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
     }
   }
   inherited::Dispatch(Message);
-}
-
-bool TCustomForm::IsShortCut(TMessage& Message) {
-  bool handled = false;
-  OnShortCut(Message, handled);
-  if (handled) return true;
-  return menu_ != nullptr && IsMenuShortCut(menu_, Message);
 }
 
 // Alt+letter menu keys of an owned form go to the application's main window first.

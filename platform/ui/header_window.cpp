@@ -14,7 +14,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/gdi/text_constants.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/capture.h"
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"

@@ -6,7 +6,7 @@
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/list_box_window.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_styles.h"
 

@@ -3,7 +3,7 @@
 #include "platform/ui/brush.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/font.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/ui/win_control.h"
 
 TOwnerDrawState OwnerDrawStateOf(UINT ItemState) {

@@ -6,11 +6,12 @@
 #include "platform/user/send_message.h"
 
 PR_PUBLISH(TRadioButton) {
+  PublishAction(p);
   p.Property("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment).Default(taRightJustify);
   PublishAnchors(p);
   PublishBiDiMode(p);
   PublishCaption(p);
-  p.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false);
+  p.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Stored(&TButtonControl::IsCheckedStored).Default(false);
   PublishColor(p);
   PublishConstraints(p);
   PublishDragging(p);

@@ -14,8 +14,8 @@ class TRadioButton : public TButtonControl {
  public:
   explicit TRadioButton(TComponent* AOwner);
 
-  bool Checked() const { return checked_; }
-  void SetChecked(bool Value);
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool Value) override;
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment Value);
 

@@ -7,12 +7,15 @@
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/button_action_link.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_publishing.h"
+#include "platform/ui/custom_action.h"
 #include "platform/ui/hotkeys.h"
 #include "platform/user/window_pos.h"
 
 PR_PUBLISH(TSpeedButton) {
+  PublishAction(p);
   PublishAlign(p);
   p.Property("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp).Default(false);
   PublishAnchors(p);
@@ -49,6 +52,17 @@ TSpeedButton::TSpeedButton(TComponent* AOwner)
 }
 
 TSpeedButton::~TSpeedButton() = default;
+
+TClass TSpeedButton::GetActionLinkClass() const { return TSpeedButtonActionLink::StaticClass(); }
+
+void TSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TGraphicControl::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (action == nullptr) return;
+  // The group first: a button outside any group never stays down.
+  if (!CheckDefaults || groupIndex_ == 0) SetGroupIndex(action->GroupIndex());
+  if (!CheckDefaults || !down_) SetDown(action->Checked());
+}
 
 void TSpeedButton::SetState(TButtonState Value) {
   if (state_ == Value) return;

@@ -57,6 +57,8 @@ class TSpeedButton : public TGraphicControl {
   void Dispatch(TMessage& Message) override;
 
  protected:
+  TClass GetActionLinkClass() const override;
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;

@@ -98,6 +98,17 @@ void TTestDriver::Click(TControl* Control, TMouseButton Button) {
   Settle();
 }
 
+void TTestDriver::ChooseFromPopupMenu(TControl* Control, std::initializer_list<Word> Keys) {
+  TPoint point;
+  HWND window = WindowAndPoint(Control, TPoint{Control->Width() / 2, Control->Height() / 2}, point);
+  user::Click(window, point.X, point.Y, user::MouseButton::Right);
+  for (Word key : Keys) {
+    user::InjectKey(key, true);
+    user::InjectKey(key, false);
+  }
+  Settle();
+}
+
 void TTestDriver::ClickAt(TControl* Control, TPoint Point, TShiftState Shift) {
   TPoint point;
   HWND window = WindowAndPoint(Control, Point, point);

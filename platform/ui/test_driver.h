@@ -15,6 +15,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,9 @@ class TTestDriver : public TModalObserver {
   // is: with MoveMouseTo between them, a drag.
   void PressMouse(TControl* Control, TPoint Point);
   void ReleaseMouse();
+  // A right click on the control, then each of Keys pressed and released: the keys reach the
+  // popup menu the click opens, as when a person chooses from it with the keyboard.
+  void ChooseFromPopupMenu(TControl* Control, std::initializer_list<Word> Keys);
   // A key pressed and released with the modifier keys of Shift held around it.
   void PressKey(Word Key, TShiftState Shift = {});
   // Code page 874 text as the keyboard types it into the focused window.

@@ -1,11 +1,13 @@
 #include "platform/ui/ui_classes.h"
 
 #include "platform/classes/class_registry.h"
+#include "platform/ui/action_list.h"
 #include "platform/ui/bevel.h"
 #include "platform/ui/bit_btn.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/custom_action.h"
 #include "platform/ui/draw_grid.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
@@ -16,6 +18,7 @@
 #include "platform/ui/list_box.h"
 #include "platform/ui/mask_edit.h"
 #include "platform/ui/memo.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/open_dialog.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/radio_button.h"
@@ -31,6 +34,8 @@
 
 void RegisterUiClasses() {
   RegisterClass(TMaskEdit::StaticClass());
+  RegisterClasses({TActionList::StaticClass(), TAction::StaticClass(), TMainMenu::StaticClass(),
+                   TPopupMenu::StaticClass(), TMenuItem::StaticClass()});
   RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TPanel::StaticClass(), TBevel::StaticClass(),
                    TImage::StaticClass(), TButton::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
                    TCheckBox::StaticClass(), TRadioButton::StaticClass(), TImageList::StaticClass(),

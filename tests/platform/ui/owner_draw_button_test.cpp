@@ -5,7 +5,7 @@
 
 #include "platform/ui/button.h"
 #include "platform/ui/button_window.h"
-#include "platform/ui/owner_draw.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"

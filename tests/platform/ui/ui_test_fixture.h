@@ -46,6 +46,14 @@ class NotificationLog {
 void ReadFormImageText(const std::string& text, TComponent* into);
 std::string FormImageText(TComponent* component);
 
+// A notify event holding a callable (for setters that take a TNotifyEvent).
+template <class F>
+TNotifyEvent NotifyEvent(F Handler) {
+  TNotifyEvent event;
+  event = std::move(Handler);
+  return event;
+}
+
 // The name of a CM_ message number ("" when it is not one the log reports).
 std::string CmName(UINT message);
 

@@ -47,7 +47,11 @@ const std::map<UINT, const char*>& Names() {
       {WM_STYLECHANGING, "WM_STYLECHANGING"}, {WM_STYLECHANGED, "WM_STYLECHANGED"},
       {WM_SYSCOLORCHANGE, "WM_SYSCOLORCHANGE"}, {WM_SETTINGCHANGE, "WM_SETTINGCHANGE"},
       {WM_THEMECHANGED, "WM_THEMECHANGED"}, {WM_DISPLAYCHANGE, "WM_DISPLAYCHANGE"},
-      {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_PRINT, "WM_PRINT"}, {WM_PRINTCLIENT, "WM_PRINTCLIENT"}};
+      {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_PRINT, "WM_PRINT"}, {WM_PRINTCLIENT, "WM_PRINTCLIENT"},
+      {WM_COMMAND, "WM_COMMAND"}, {WM_INITMENU, "WM_INITMENU"}, {WM_INITMENUPOPUP, "WM_INITMENUPOPUP"},
+      {WM_MENUSELECT, "WM_MENUSELECT"}, {WM_MENUCHAR, "WM_MENUCHAR"}, {WM_ENTERIDLE, "WM_ENTERIDLE"},
+      {WM_UNINITMENUPOPUP, "WM_UNINITMENUPOPUP"}, {WM_ENTERMENULOOP, "WM_ENTERMENULOOP"},
+      {WM_EXITMENULOOP, "WM_EXITMENULOOP"}, {WM_MEASUREITEM, "WM_MEASUREITEM"}, {WM_DRAWITEM, "WM_DRAWITEM"}};
   return names;
 }
 
@@ -87,6 +91,14 @@ std::string Details(const MessageLog& log, UINT m, WPARAM wp, LPARAM lp) {
     case WM_MOVE: return " " + Point(lp);
     case WM_CAPTURECHANGED: return " new=" + name(WPARAM(lp));
     case WM_TIMER: return " id=" + std::to_string(wp);
+    case WM_COMMAND: return " id=" + std::to_string(LOWORD(wp)) + " code=" + std::to_string(HIWORD(wp)) + " ctl=" + name(WPARAM(lp));
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP: return " popup=" + std::to_string(wp);
+    case WM_INITMENUPOPUP: return " pos=" + std::to_string(LOWORD(lp)) + " sys=" + std::to_string(HIWORD(lp));
+    case WM_MENUSELECT:
+      if (HIWORD(wp) == 0xFFFF && lp == 0) return " closed";
+      return " item=" + std::to_string(LOWORD(wp)) + " flags=" + Hex(HIWORD(wp));
+    case WM_MENUCHAR: return " " + Hex(LOWORD(wp));
     case WM_HSCROLL:
     case WM_VSCROLL: return " code=" + std::to_string(LOWORD(wp)) + " pos=" + std::to_string(std::int16_t(HIWORD(wp)));
     default: return "";
