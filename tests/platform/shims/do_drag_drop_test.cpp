@@ -42,14 +42,11 @@ void Perform(const Act& act) {
   }
 }
 
-// A form at (100, 100) on the screen, 300 x 200, with a child "list" at screen (110, 110) - (210,
-// 210) that has the drop target, and inside it a child "inner" at (120, 120) - (150, 150) without
-// one.  The drag starts with the left button pressed at (250, 150), on the form, where no target is.
+// The list gets the drop target; inside it a child "inner" at screen (120, 120) - (150, 150) has
+// none.  The drag starts with the left button pressed at (250, 150), on the form, where no target is.
 class DoDragDropTest : public OleTest {
  protected:
   DoDragDropTest() {
-    form_ = CreateLogWindow("form", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr);
-    list_ = CreateLogWindow("list", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, form_);
     CreateLogWindow("inner", WS_CHILD | WS_VISIBLE, 10, 10, 30, 30, list_);
     SetActiveWindow(form_);
     SetFocus(form_);
@@ -72,8 +69,6 @@ class DoDragDropTest : public OleTest {
   TInterfacePtr<IDataObject> data_ = TExternalDataObject::ForText(u"text");
   TInterfacePtr<TRecordingSource> source_{new TRecordingSource(log_)};
   std::deque<Act> script_;
-  HWND form_ = nullptr;
-  HWND list_ = nullptr;
 };
 
 TEST_F(DoDragDropTest, TargetsAndSourceAreToldEachStepInOrder) {

@@ -14,16 +14,12 @@
 namespace oletest {
 namespace {
 
-using usertest::CreateLogWindow;
 using usertest::MessageLog;
 
-// A form at (100, 100), 300 x 200, accepting files, with a child "list" at screen (110, 110) -
-// (210, 210) holding a drop target; WM_DROPFILES drops are counted and freed.
+// The form accepts files and the list gets a drop target; WM_DROPFILES drops are counted and freed.
 class ExternalDropTest : public OleTest {
  protected:
   ExternalDropTest() {
-    form_ = CreateLogWindow("form", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr);
-    list_ = CreateLogWindow("list", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, form_);
     DragAcceptFiles(form_, TRUE);
     MessageLog::Instance().handler = [this](HWND h, UINT m, WPARAM w, LPARAM, LRESULT&) {
       if (m != WM_DROPFILES) return false;
@@ -39,8 +35,6 @@ class ExternalDropTest : public OleTest {
 
   Log log_;
   TInterfacePtr<TRecordingTarget> target_;
-  HWND form_ = nullptr;
-  HWND list_ = nullptr;
   int fileDrops_ = 0;
 };
 

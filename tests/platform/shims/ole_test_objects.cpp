@@ -7,6 +7,7 @@
 #include "platform/user/clipboard.h"
 #include "platform/user/drop_files.h"
 #include "platform/user/global_memory.h"
+#include "platform/user/window_styles.h"
 
 namespace oletest {
 
@@ -86,7 +87,11 @@ HRESULT TRecordingSource::GiveFeedback(DWORD effect) {
   return DRAGDROP_S_USEDEFAULTCURSORS;
 }
 
-OleTest::OleTest() { OleInitialize(nullptr); }
+OleTest::OleTest() {
+  OleInitialize(nullptr);
+  form_ = usertest::CreateLogWindow("form", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr);
+  list_ = usertest::CreateLogWindow("list", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, form_);
+}
 
 OleTest::~OleTest() { OleUninitialize(); }
 

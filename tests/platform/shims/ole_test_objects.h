@@ -54,10 +54,15 @@ class TRecordingSource : public TOleInterfacedObject<IDropSource> {
   Log& log_;
 };
 
+// OLE set up on the thread, and a form at (100, 100) on the screen, 300 x 200 and captionless,
+// with a child "list" at screen (110, 110) - (210, 210).
 class OleTest : public usertest::UserTest {
  protected:
   OleTest();
   ~OleTest() override;
+
+  HWND form_ = nullptr;
+  HWND list_ = nullptr;
 };
 
 }  // namespace oletest

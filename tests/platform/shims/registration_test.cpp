@@ -18,15 +18,8 @@ using usertest::CreateLogWindow;
 
 class RegistrationTest : public OleTest {
  protected:
-  RegistrationTest() {
-    form_ = CreateLogWindow("form", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr);
-    child_ = CreateLogWindow("child", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, form_);
-  }
-
   Log log_;
   TInterfacePtr<TRecordingTarget> target_{new TRecordingTarget(log_)};
-  HWND form_ = nullptr;
-  HWND child_ = nullptr;
 };
 
 TEST_F(RegistrationTest, OleIsSetUpPerThreadAndCounted) {
@@ -59,11 +52,11 @@ TEST_F(RegistrationTest, RegisteringAndRevokingAnswerThePlatformsCodes) {
   ASSERT_EQ(RegisterDragDrop(form_, target_.get()), S_OK);
   EXPECT_EQ(target_->RefCount(), 2) << "the registration holds a reference";
   EXPECT_EQ(RegisterDragDrop(form_, target_.get()), DRAGDROP_E_ALREADYREGISTERED);
-  EXPECT_EQ(RegisterDragDrop(child_, target_.get()), S_OK) << "one target may serve several windows";
-  EXPECT_EQ(ole::RegisteredTarget(child_).get(), target_.get());
+  EXPECT_EQ(RegisterDragDrop(list_, target_.get()), S_OK) << "one target may serve several windows";
+  EXPECT_EQ(ole::RegisteredTarget(list_).get(), target_.get());
   EXPECT_EQ(RevokeDragDrop(form_), S_OK);
   EXPECT_EQ(RevokeDragDrop(form_), DRAGDROP_E_NOTREGISTERED);
-  EXPECT_EQ(RevokeDragDrop(child_), S_OK);
+  EXPECT_EQ(RevokeDragDrop(list_), S_OK);
   EXPECT_EQ(target_->RefCount(), 1);
 
   OleUninitialize();
@@ -73,21 +66,21 @@ TEST_F(RegistrationTest, RegisteringAndRevokingAnswerThePlatformsCodes) {
 
 TEST_F(RegistrationTest, DestroyingAWindowRevokesTheTargetsOfItAndItsChildren) {
   ASSERT_EQ(RegisterDragDrop(form_, target_.get()), S_OK);
-  ASSERT_EQ(RegisterDragDrop(child_, target_.get()), S_OK);
+  ASSERT_EQ(RegisterDragDrop(list_, target_.get()), S_OK);
   EXPECT_EQ(target_->RefCount(), 3);
   DestroyWindow(form_);
   EXPECT_FALSE(ole::HasRegisteredTarget(form_));
-  EXPECT_FALSE(ole::HasRegisteredTarget(child_));
+  EXPECT_FALSE(ole::HasRegisteredTarget(list_));
   EXPECT_EQ(target_->RefCount(), 1) << "both registrations let their references go";
 }
 
 TEST_F(RegistrationTest, TheThreadsLastOleUninitializeRevokesItsTargets) {
-  ASSERT_EQ(RegisterDragDrop(child_, target_.get()), S_OK);
+  ASSERT_EQ(RegisterDragDrop(list_, target_.get()), S_OK);
   ASSERT_EQ(OleInitialize(nullptr), S_FALSE);
   OleUninitialize();
-  EXPECT_TRUE(ole::HasRegisteredTarget(child_)) << "OLE is still set up";
+  EXPECT_TRUE(ole::HasRegisteredTarget(list_)) << "OLE is still set up";
   OleUninitialize();
-  EXPECT_FALSE(ole::HasRegisteredTarget(child_));
+  EXPECT_FALSE(ole::HasRegisteredTarget(list_));
   EXPECT_EQ(target_->RefCount(), 1);
   OleInitialize(nullptr);
 }
