@@ -52,35 +52,24 @@ UINT CopyPath(const std::basic_string<Char>& path, Char* buffer, UINT size) {
 
 bool AcceptsFiles(HWND hwnd) { return (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
 
-// The window under the point that accepts files, or its nearest parent that does.
-HWND FileTarget(TPoint screen) {
-  for (HWND h = WindowFromPoint(screen); h != nullptr;) {
-    if (AcceptsFiles(h)) return h;
-    if ((GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD) == 0) return nullptr;
-    h = GetParent(h);
-  }
-  return nullptr;
+user::DropTargetHost*& Host() {
+  static user::DropTargetHost* host = nullptr;
+  return host;
 }
 
-HDROP MakeDrop(HWND target, TPoint screen, const std::vector<std::u16string>& paths) {
-  std::u16string list;
-  for (const std::u16string& path : paths) list.append(path).push_back(u'\0');
-  list.push_back(u'\0');
-  DROPFILES header{sizeof(DROPFILES), screen, FALSE, TRUE};
+bool HasTarget(HWND hwnd) { return Host() != nullptr && Host()->HasTarget(hwnd); }
+
+bool HasTargetOrAcceptsFiles(HWND hwnd) { return HasTarget(hwnd) || AcceptsFiles(hwnd); }
+
+// Where a drop at the screen point lands in client coordinates, or the screen point itself with
+// `nonClient` when it lies outside the target's client area.
+TPoint DropPointOf(HWND target, TPoint screen, bool& nonClient) {
   TPoint client = screen;
   ScreenToClient(target, &client);
   TRect area{};
   GetClientRect(target, &area);
-  header.fNC = PtInRect(&area, client) ? FALSE : TRUE;
-  if (!header.fNC) header.pt = client;
-  const std::size_t bytes = sizeof header + list.size() * sizeof(char16_t);
-  HGLOBAL block = GlobalAlloc(GHND, bytes);
-  auto* base = static_cast<unsigned char*>(GlobalLock(block));
-  if (base == nullptr) return nullptr;
-  std::memcpy(base, &header, sizeof header);
-  std::memcpy(base + sizeof header, list.data(), list.size() * sizeof(char16_t));
-  GlobalUnlock(block);
-  return block;
+  nonClient = !PtInRect(&area, client);
+  return nonClient ? screen : client;
 }
 
 }  // namespace
@@ -120,15 +109,51 @@ void DragFinish(HDROP drop) { GlobalFree(drop); }
 
 namespace user {
 
+HDROP MakeDropFiles(const std::vector<std::u16string>& paths, TPoint pt, bool nonClient) {
+  std::u16string list;
+  for (const std::u16string& path : paths) list.append(path).push_back(u'\0');
+  list.push_back(u'\0');
+  const DROPFILES header{sizeof(DROPFILES), pt, nonClient ? TRUE : FALSE, TRUE};
+  const std::size_t bytes = sizeof header + list.size() * sizeof(char16_t);
+  HGLOBAL block = GlobalAlloc(GHND, bytes);
+  auto* base = static_cast<unsigned char*>(GlobalLock(block));
+  if (base == nullptr) return nullptr;
+  std::memcpy(base, &header, sizeof header);
+  std::memcpy(base + sizeof header, list.data(), list.size() * sizeof(char16_t));
+  GlobalUnlock(block);
+  return block;
+}
+
+HWND NearestWindowAt(TPoint screen, bool (*wanted)(HWND)) {
+  for (HWND h = WindowFromPoint(screen); h != nullptr;) {
+    if (wanted(h)) return h;
+    if ((GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD) == 0) return nullptr;
+    h = GetParent(h);
+  }
+  return nullptr;
+}
+
 bool DropFiles(TPoint screen, const std::vector<std::u16string>& paths) {
-  HWND target = paths.empty() ? nullptr : FileTarget(screen);
+  HWND target = paths.empty() ? nullptr : NearestWindowAt(screen, HasTargetOrAcceptsFiles);
   if (target == nullptr) return false;
-  HDROP drop = MakeDrop(target, screen, paths);
+  if (HasTarget(target)) return Host()->DropFiles(target, screen, paths);
+  bool nonClient = false;
+  const TPoint pt = DropPointOf(target, screen, nonClient);
+  HDROP drop = MakeDropFiles(paths, pt, nonClient);
   if (drop != nullptr && PostMessageA(target, WM_DROPFILES, WPARAM(drop), 0)) return true;
   if (drop != nullptr) DragFinish(drop);
   return false;
 }
 
-bool DropText(TPoint, std::u16string_view) { return false; }
+bool DropText(TPoint screen, std::u16string_view text) {
+  HWND target = text.empty() ? nullptr : NearestWindowAt(screen, HasTarget);
+  return target != nullptr && Host()->DropText(target, screen, text);
+}
+
+void SetDropTargetHost(DropTargetHost* host) { Host() = host; }
+
+void DropTargetWindowFreed(HWND hwnd) {
+  if (Host() != nullptr) Host()->WindowFreed(hwnd);
+}
 
 }  // namespace user

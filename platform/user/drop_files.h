@@ -7,10 +7,15 @@
 // point lies outside the client area.  The receiver of WM_DROPFILES frees the block with
 // DragFinish.
 //
-// `user::DropFiles` is where a display (or a test) hands over a drop: the window under the point
-// that has WS_EX_ACCEPTFILES, or the nearest parent that has it, gets WM_DROPFILES posted.  Text
-// dropped by other programs reaches windows only through a registered drop target, which this
-// layer does not have yet: `user::DropText` refuses it.
+// `user::DropFiles` and `user::DropText` are where a display (or a test) hands over what another
+// program dropped.  The drop goes to the window under the point, or its nearest parent, that has
+// a registered drop target or (files only) WS_EX_ACCEPTFILES; a drop target wins over accepting
+// files on the same window.  Files for a window that only accepts files arrive as a posted
+// WM_DROPFILES.
+//
+// Drop targets belong to the OLE drag-and-drop library (platform/shims), not to this layer: that
+// library installs a `DropTargetHost`, which this layer asks whether a window has a target, hands
+// drops for such windows, and tells of every window freed.  Without a host no window has a target.
 #pragma once
 
 #include <string>
@@ -40,8 +45,33 @@ void DragFinish(HDROP drop);
 
 namespace user {
 
-// Files dropped at a screen point; false when no window there accepts files.
+// Files dropped at a screen point; false when no window there takes them.
 bool DropFiles(TPoint screen, const std::vector<std::u16string>& paths);
+// Text dropped at a screen point; false when no drop target there takes it.
 bool DropText(TPoint screen, std::u16string_view text);
+
+// A drop-files block (fWide TRUE) with the paths and the point; nullptr when no memory is had.
+HDROP MakeDropFiles(const std::vector<std::u16string>& paths, TPoint pt, bool nonClient);
+// The window under the screen point for which `wanted` is true, or its nearest parent for which
+// it is (a top-level window ends the search); nullptr when there is none.
+HWND NearestWindowAt(TPoint screen, bool (*wanted)(HWND));
+
+class DropTargetHost {
+ public:
+  virtual bool HasTarget(HWND hwnd) = 0;
+  // Hands a drop at a screen point to the target of `hwnd`; true when the target took it.
+  virtual bool DropText(HWND hwnd, TPoint screen, std::u16string_view text) = 0;
+  virtual bool DropFiles(HWND hwnd, TPoint screen, const std::vector<std::u16string>& paths) = 0;
+  // `hwnd` is being freed: its target, if any, goes.
+  virtual void WindowFreed(HWND hwnd) = 0;
+
+ protected:
+  ~DropTargetHost() = default;
+};
+
+// Installs the host (nullptr: none); it must outlive its installation.
+void SetDropTargetHost(DropTargetHost* host);
+// Called by the window tree for every window it frees.
+void DropTargetWindowFreed(HWND hwnd);
 
 }  // namespace user

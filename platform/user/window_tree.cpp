@@ -10,6 +10,7 @@
 #include "platform/user/backend.h"
 #include "platform/user/capture.h"
 #include "platform/user/caret.h"
+#include "platform/user/drop_files.h"
 #include "platform/user/focus.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_ids.h"
@@ -229,6 +230,7 @@ void FreeWindow(HWND h) {
   for (HWND child : Handles(w->children)) FreeWindow(child);
   SendFrom(h, WM_NCDESTROY, 0, 0, false);
   if ((w = W(h)) == nullptr) return;
+  DropTargetWindowFreed(h);
   KillWindowTimers(h);
   DestroyCaretOf(h);
   const bool topLevel = w->IsTopLevel();

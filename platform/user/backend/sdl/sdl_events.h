@@ -4,8 +4,9 @@
 // and the display's window events: a close request is WM_SYSCOMMAND SC_CLOSE, a move or resize
 // made by the display's window manager moves or sizes the window, focus given by the display
 // activates it.  Files dropped from other programs (SDL_DROPFILE between SDL_DROPBEGIN and
-// SDL_DROPCOMPLETE) are one WM_DROPFILES drop (drop_files.h) at the pointer, or in the middle of
-// the window SDL names when the pointer is elsewhere; dropped text goes to user::DropText.
+// SDL_DROPCOMPLETE) are one drop (user::DropFiles: WM_DROPFILES, or a registered drop target) at
+// the pointer, or in the middle of the window SDL names when the pointer is elsewhere; dropped
+// text goes to user::DropText (a registered drop target) at the same point.
 //
 // Keys whose characters come as text input give no character of their own; Enter, Tab,
 // Backspace, Escape and Ctrl combinations (which bring no text input) take theirs from the layout.

@@ -16,6 +16,8 @@
 #include "platform/gdi/draw.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pens_brushes.h"
+#include "platform/shims/drag_drop_registry.h"
+#include "platform/shims/ole_init.h"
 #include "platform/user/backend/sdl/sdl_backend.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/drop_files.h"
@@ -105,6 +107,13 @@ class SdlBackendTest : public UserTest {
     e.text.type = SDL_TEXTINPUT;
     e.text.windowID = Id();
     std::strncpy(e.text.text, utf8, sizeof e.text.text - 1);
+    return e;
+  }
+  SDL_Event DropEvent(Uint32 type, const char* item = nullptr) const {
+    SDL_Event e{};
+    e.drop.type = type;
+    e.drop.file = item != nullptr ? SDL_strdup(item) : nullptr;
+    e.drop.windowID = Id();
     return e;
   }
   SDL_Event WindowEvent(Uint8 event, int data1 = 0, int data2 = 0) const {
@@ -287,16 +296,9 @@ TEST_F(SdlBackendTest, TheKeyboardFocusOfTheDisplayActivatesAndDeactivatesThePro
 
 TEST_F(SdlBackendTest, FilesDroppedTogetherAreOneDropOnTheWindow) {
   DragAcceptFiles(hwnd_, TRUE);
-  auto drop = [this](Uint32 type, const char* file) {
-    SDL_Event e{};
-    e.drop.type = type;
-    e.drop.file = file != nullptr ? SDL_strdup(file) : nullptr;
-    e.drop.windowID = Id();
-    return e;
-  };
   const std::vector<Message> m =
-      Deliver({drop(SDL_DROPBEGIN, nullptr), drop(SDL_DROPFILE, "/tmp/a b.txt"),
-               drop(SDL_DROPFILE, "/tmp/\xE0\xB8\x81.csv"), drop(SDL_DROPCOMPLETE, nullptr)},
+      Deliver({DropEvent(SDL_DROPBEGIN), DropEvent(SDL_DROPFILE, "/tmp/a b.txt"),
+               DropEvent(SDL_DROPFILE, "/tmp/\xE0\xB8\x81.csv"), DropEvent(SDL_DROPCOMPLETE)},
               {WM_DROPFILES});
   ASSERT_EQ(m.size(), 1u);
   HDROP files = HDROP(m[0].wParam);
@@ -307,6 +309,48 @@ TEST_F(SdlBackendTest, FilesDroppedTogetherAreOneDropOnTheWindow) {
   DragQueryFileW(files, 1, path, 32);
   EXPECT_EQ(std::u16string(path), u"/tmp/\u0E01.csv");
   DragFinish(files);
+}
+
+// Takes any text it is offered and keeps it as code page 874 (CF_TEXT).
+class TextTarget : public TOleInterfacedObject<IDropTarget> {
+ public:
+  HRESULT DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override { return Copy(effect); }
+  HRESULT DragOver(DWORD, POINTL, DWORD* effect) override { return Copy(effect); }
+  HRESULT DragLeave() override { return S_OK; }
+  HRESULT Drop(IDataObject* data, DWORD, POINTL point, DWORD* effect) override {
+    const FORMATETC text{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    if (data->GetData(&text, &medium) != S_OK) return DV_E_FORMATETC;
+    dropped = static_cast<const char*>(GlobalLock(medium.hGlobal));
+    GlobalUnlock(medium.hGlobal);
+    ReleaseStgMedium(&medium);
+    at = TPoint{point.x, point.y};
+    return Copy(effect);
+  }
+  std::string dropped;
+  TPoint at{};
+
+ private:
+  static HRESULT Copy(DWORD* effect) {
+    *effect = DROPEFFECT_COPY;
+    return S_OK;
+  }
+};
+
+TEST_F(SdlBackendTest, TextDroppedOnAWindowWithADropTargetReachesIt) {
+  ASSERT_EQ(OleInitialize(nullptr), S_OK);
+  TInterfacePtr<TextTarget> target(new TextTarget);
+  ASSERT_EQ(RegisterDragDrop(hwnd_, target.get()), S_OK);
+  TPoint pointer{};
+  SDL_GetGlobalMouseState(&pointer.X, &pointer.Y);
+  TRect r{};
+  GetWindowRect(hwnd_, &r);
+  ASSERT_FALSE(PtInRect(&r, pointer)) << "the dummy display's pointer is off the window";
+  Deliver({DropEvent(SDL_DROPBEGIN), DropEvent(SDL_DROPTEXT, "\xE0\xB8\x81 OK"), DropEvent(SDL_DROPCOMPLETE)}, {});
+  EXPECT_EQ(target->dropped, "\xA1 OK") << "code page 874";
+  EXPECT_EQ(target->at, (TPoint{200, 175})) << "the middle of the window, as the drop event has no point";
+  EXPECT_EQ(RevokeDragDrop(hwnd_), S_OK);
+  OleUninitialize();
 }
 
 TEST_F(SdlBackendTest, ClipboardTextTravelsAsUtf8) {
