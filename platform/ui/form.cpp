@@ -133,6 +133,13 @@ void TCustomForm::DoDestroy() {
   }
 }
 
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  inherited::GetChildren(Proc, Root);
+  if (Root != this) return;
+  for (Integer i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) Proc(Components(i));
+}
+
 void TCustomForm::ReadState(TReader* Reader) {
   DisableAlign();
   clientWidth_ = 0;

@@ -139,6 +139,9 @@ class TCustomForm : public TWinControl {
   void CreateWnd() override;
   void ReadState(TReader* Reader) override;
   void Loaded() override;
+  // The form's image lists its controls, then the components it owns that no parent lists (menus,
+  // action lists, timers, dialogs).
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void PaintWindow(HDC DC) override;
   virtual void DoCreate();
