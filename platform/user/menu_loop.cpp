@@ -192,14 +192,22 @@ bool MenuLoop::TakeInput(MSG& message) {
 
 // --- highlight, sub-menus, choosing ---
 
+// The item at `index` of popup `level`, or nullptr when the owner has since destroyed the menu or
+// removed the item.
+const MenuItem* MenuLoop::ItemOf(std::size_t level, int index) const {
+  const Menu* menu = MenuTable::Instance().Find(popups_[level]->view.menu);
+  if (menu == nullptr || index < 0 || std::size_t(index) >= menu->items.size()) return nullptr;
+  return &menu->items[std::size_t(index)];
+}
+
 void MenuLoop::Highlight(std::size_t level, int index, bool byMouse) {
   Popup& popup = *popups_[level];
   if (popup.view.highlighted == index) return;
   popup.view.highlighted = index;
   InvalidateRect(popup.window, nullptr, FALSE);
-  const Menu* menu = MenuTable::Instance().Find(popup.view.menu);
-  if (index < 0 || menu == nullptr) return;
-  const MenuItem& item = menu->items[std::size_t(index)];
+  const MenuItem* found = ItemOf(level, index);
+  if (found == nullptr) return;
+  const MenuItem& item = *found;
   const bool opensMenu = item.subMenu != nullptr;
   UINT flags = ((item.type | item.state) & 0xFFFF & ~MFT_RADIOCHECK) | MF_HILITE;
   if (opensMenu) flags |= MF_POPUP;
@@ -211,32 +219,31 @@ void MenuLoop::Highlight(std::size_t level, int index, bool byMouse) {
 bool MenuLoop::OpenSubMenu(std::size_t level, bool byKeyboard) {
   pendingSubMenu_.reset();
   const Popup& popup = *popups_[level];
-  const Menu* menu = MenuTable::Instance().Find(popup.view.menu);
   const int index = popup.view.highlighted;
-  if (menu == nullptr || index < 0) return false;
-  const MenuItem& item = menu->items[std::size_t(index)];
-  if (item.subMenu == nullptr || !Enabled(item) || !IsMenu(item.subMenu)) return false;
+  const MenuItem* found = ItemOf(level, index);
+  if (found == nullptr) return false;
+  const HMENU subMenu = found->subMenu;
+  if (subMenu == nullptr || !Enabled(*found) || !IsMenu(subMenu)) return false;
   CloseFrom(level + 1);
   TRect itemRect{};
   ItemRect(popup.view.menu, UINT(index), &itemRect);
   const TPoint point{popup.rect.Right - kMenuFrame, itemRect.Top - kMenuFrame};
   const TRect exclude{popup.rect.Left + kMenuFrame, itemRect.Top, popup.rect.Right - kMenuFrame, itemRect.Bottom};
-  if (!Open(item.subMenu, index, point, exclude, TPM_LEFTALIGN | TPM_TOPALIGN)) return false;
+  if (!Open(subMenu, index, point, exclude, TPM_LEFTALIGN | TPM_TOPALIGN)) return false;
   if (byKeyboard) Highlight(Top(), NextSelectable(Top(), -1, 1), false);
   return true;
 }
 
 // Return, a mnemonic or a click on an item: opens its sub-menu or chooses its command.
 void MenuLoop::Activate(std::size_t level, int index, bool byKeyboard) {
-  const Menu* menu = MenuTable::Instance().Find(popups_[level]->view.menu);
-  if (menu == nullptr || index < 0) return;
-  const MenuItem& item = menu->items[std::size_t(index)];
-  if (item.subMenu != nullptr) {
+  const MenuItem* item = ItemOf(level, index);
+  if (item == nullptr) return;
+  if (item->subMenu != nullptr) {
     if (popups_.size() <= level + 1 || popups_[level + 1]->parentPosition != index) OpenSubMenu(level, byKeyboard);
     return;
   }
-  if (!Selectable(item) || !Enabled(item)) return;
-  chosen_ = item.id;
+  if (!Selectable(*item) || !Enabled(*item)) return;
+  chosen_ = item->id;
   End();
 }
 
@@ -344,8 +351,8 @@ void MenuLoop::OnMouseMove(const Hit& hit) {
   if (popup.view.highlighted == hit.index && (ownsOpenSubMenu || hit.level == Top())) return;
   if (!ownsOpenSubMenu) CloseFrom(hit.level + 1);
   Highlight(hit.level, hit.index, true);
-  const Menu* menu = MenuTable::Instance().Find(popup.view.menu);
-  if (ownsOpenSubMenu || menu == nullptr || menu->items[std::size_t(hit.index)].subMenu == nullptr) return;
+  const MenuItem* item = ItemOf(hit.level, hit.index);
+  if (ownsOpenSubMenu || item == nullptr || item->subMenu == nullptr) return;
   pendingSubMenu_ = hit;
   SetTimer(popup.window, kShowTimer, ShowDelay(), nullptr);
 }

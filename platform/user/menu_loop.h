@@ -50,6 +50,7 @@ class MenuLoop {
   bool TakeInput(MSG& message);
 
   // Highlighting, sub-menus, choosing.
+  const MenuItem* ItemOf(std::size_t level, int index) const;
   void Highlight(std::size_t level, int index, bool byMouse);
   bool OpenSubMenu(std::size_t level, bool byKeyboard);
   void Activate(std::size_t level, int index, bool byKeyboard);

@@ -3,6 +3,7 @@
 // the popup is placed on the work area by its flags; the drawn popup has the classic colours.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "platform/core/win_errors.h"
@@ -12,6 +13,7 @@
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/menu.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/non_client_metrics.h"
 #include "platform/user/focus.h"
 #include "platform/user/owner_draw.h"
 #include "platform/user/system_metrics.h"
@@ -56,13 +58,14 @@ class TrackPopupMenuTest : public UserTest {
 
   // Runs the menu with TPM_RETURNCMD at (300, 300); `onIdle` runs at each WM_ENTERIDLE (the n-th,
   // counting from 0) and may inject input.
-  UINT Track(UINT flags = 0, std::function<void(int)> onIdle = nullptr) {
+  UINT Track(UINT flags = 0, std::function<void(int)> onIdle = nullptr) { return Track(menu_, flags, onIdle); }
+  UINT Track(HMENU menu, UINT flags, std::function<void(int)> onIdle) {
     int idle = 0;
     MessageLog::Instance().handler = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT&) {
       if (m == WM_ENTERIDLE && onIdle) onIdle(idle++);
       return false;
     };
-    const UINT chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD | flags, 300, 300, 0, owner_, nullptr));
+    const UINT chosen = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | flags, 300, 300, 0, owner_, nullptr));
     MessageLog::Instance().handler = nullptr;
     return chosen;
   }
@@ -310,6 +313,59 @@ TEST_F(TrackPopupMenuTest, DrawnInTheClassicLook) {
   });
   EXPECT_EQ(marked[0], 0);
   EXPECT_GE(marked[1], 7);   // the 7 x 7 check mark
+}
+
+// The rightmost column of menu text inside a screen rectangle of the open popup.
+int RightmostInk(const TRect& rect) {
+  HWND w = OpenMenuWindow();
+  TRect window{};
+  GetWindowRect(w, &window);
+  int rightmost = 0;
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    for (int x = rect.Left; x < rect.Right; ++x)
+      if (WindowPixel(w, x - window.Left, y - window.Top) == GetSysColor(COLOR_MENUTEXT)) rightmost = std::max(rightmost, x);
+  return rightmost;
+}
+
+TEST_F(TrackPopupMenuTest, ColumnBreaksAndTheBoldDefaultItem) {
+  // The menu font for this test is Arial, whose bold face is wider (Tahoma's stand-in keeps its
+  // widths when bold).
+  NONCLIENTMETRICSA saved{};
+  saved.cbSize = sizeof saved;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+  NONCLIENTMETRICSA arial = saved;
+  std::strcpy(arial.lfMenuFont.lfFaceName, "Arial");
+  SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof arial, &arial, 0);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 1, "MMMMMM");
+  AppendMenuA(menu, MF_STRING, 2, "MMMMMM");
+  AppendMenuA(menu, MF_STRING | MF_MENUBARBREAK, 3, "Gamma");
+  AppendMenuA(menu, MF_STRING, 4, "Delta");
+  AppendMenuA(menu, MF_STRING | MF_MENUBREAK, 5, "Epsilon");
+  SetMenuDefaultItem(menu, 2, FALSE);
+  TRect r[5] = {};
+  int normalRight = 0, boldRight = 0;
+  COLORREF bar[2] = {};
+  Track(menu, 0, [&](int idle) {
+    if (idle != 0) return;
+    for (UINT i = 0; i < 5; ++i) GetMenuItemRect(nullptr, menu, i, &r[i]);
+    normalRight = RightmostInk(r[0]);
+    boldRight = RightmostInk(r[1]);
+    HWND w = OpenMenuWindow();
+    TRect window{};
+    GetWindowRect(w, &window);
+    for (int i = 0; i < 2; ++i) bar[i] = WindowPixel(w, r[0].Right + 1 + i - window.Left, r[0].Top + 5 - window.Top);
+  });
+  DestroyMenu(menu);
+  SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+  EXPECT_EQ(r[2].Top, r[0].Top);   // each break starts a new column at the top
+  EXPECT_EQ(r[2].Left, r[0].Right + 4);
+  EXPECT_EQ(r[3].Top, r[2].Bottom);
+  EXPECT_EQ(r[4].Top, r[0].Top);
+  EXPECT_EQ(r[4].Left, r[2].Right + 4);
+  EXPECT_EQ(bar[0], GetSysColor(COLOR_BTNSHADOW));   // the bar break's etched line
+  EXPECT_EQ(bar[1], GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_GT(boldRight, normalRight + 3);             // the default item is bold: the same text is wider
 }
 
 TEST_F(TrackPopupMenuTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
