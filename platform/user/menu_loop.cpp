@@ -105,7 +105,7 @@ LRESULT MenuLoop::Notify(UINT message, WPARAM wParam, LPARAM lParam) const {
 UINT MenuLoop::Run(HMENU menu, TPoint point, const TRect& exclude) {
   Notify(WM_ENTERMENULOOP, TRUE, 0);
   Notify(WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-  if (Open(menu, 0, point, exclude, flags_)) {
+  if (Open(menu, 0, [&](TSize size) { return PopupMenuPlacement(point, size, flags_, exclude); })) {
     SetCapture(popups_.front()->window);
     while (!ended_) Step();
     if (GetCapture() == popups_.front()->window) ReleaseCapture();
@@ -116,14 +116,14 @@ UINT MenuLoop::Run(HMENU menu, TPoint point, const TRect& exclude) {
   return chosen_;
 }
 
-bool MenuLoop::Open(HMENU menu, int parentPosition, TPoint point, const TRect& exclude, UINT flags) {
+bool MenuLoop::Open(HMENU menu, int parentPosition, const std::function<TRect(TSize)>& place) {
   Notify(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(parentPosition, FALSE));
   const Menu* record = MenuTable::Instance().Find(menu);
   if (record == nullptr || record->items.empty()) return false;
   auto popup = std::make_unique<Popup>();
   popup->view = PopupMenuView{menu, owner_, &fonts_, LayoutPopupMenu(*record, owner_, fonts_), -1};
   popup->parentPosition = parentPosition;
-  popup->rect = PopupMenuPlacement(point, popup->view.layout.size, flags, exclude);
+  popup->rect = place(popup->view.layout.size);
   popup->window = CreateMenuWindow(popup->view, popup->rect);
   if (popup->window == nullptr) return false;
   popups_.push_back(std::move(popup));
@@ -225,11 +225,10 @@ bool MenuLoop::OpenSubMenu(std::size_t level, bool byKeyboard) {
   const HMENU subMenu = found->subMenu;
   if (subMenu == nullptr || !Enabled(*found) || !IsMenu(subMenu)) return false;
   CloseFrom(level + 1);
-  TRect itemRect{};
-  ItemRect(popup.view.menu, UINT(index), &itemRect);
-  const TPoint point{popup.rect.Right - kMenuFrame, itemRect.Top - kMenuFrame};
-  const TRect exclude{popup.rect.Left + kMenuFrame, itemRect.Top, popup.rect.Right - kMenuFrame, itemRect.Bottom};
-  if (!Open(subMenu, index, point, exclude, TPM_LEFTALIGN | TPM_TOPALIGN)) return false;
+  TRect item{};
+  ItemRect(popup.view.menu, UINT(index), &item);
+  const TRect parent = popup.rect;
+  if (!Open(subMenu, index, [&](TSize size) { return SubMenuPlacement(parent, item, size); })) return false;
   if (byKeyboard) Highlight(Top(), NextSelectable(Top(), -1, 1), false);
   return true;
 }

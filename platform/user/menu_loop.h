@@ -8,6 +8,7 @@
 // The owner's notifications and their order: docs/platform-user-menus.md.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,7 +44,8 @@ class MenuLoop {
   };
 
   LRESULT Notify(UINT message, WPARAM wParam, LPARAM lParam) const;
-  bool Open(HMENU menu, int parentPosition, TPoint point, const TRect& exclude, UINT flags);
+  // Opens a popup for `menu`, placed by `place` from the popup's size.
+  bool Open(HMENU menu, int parentPosition, const std::function<TRect(TSize)>& place);
   void CloseFrom(std::size_t level);
   void Step();
   void Idle();

@@ -51,5 +51,9 @@ HWND OpenMenuWindow();
 // Where a popup of `size` opens for the point and flags, exclusion rectangle `exclude` (empty:
 // none), on the work area.
 TRect PopupMenuPlacement(TPoint point, TSize size, UINT flags, const TRect& exclude);
+// Where a sub-menu of `size` opens for an item (screen rectangles of the parent popup and the
+// item): right of the parent, overlapping its frame, the first item level with the parent item;
+// on the parent's left when the right has no room; pushed up when it does not fit below.
+TRect SubMenuPlacement(const TRect& parent, const TRect& item, TSize size);
 
 }  // namespace user

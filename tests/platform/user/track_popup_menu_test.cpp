@@ -12,6 +12,7 @@
 #include "platform/os/os_error.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/menu.h"
+#include "platform/user/menu_layout.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/non_client_metrics.h"
 #include "platform/user/focus.h"
@@ -235,25 +236,34 @@ TEST(PopupMenuPlacement, AlignsFlipsAndKeepsOnTheWorkArea) {
       {"goes left of the exclusion at the edge", {1880, 100}, 0, {1870, 90, 1900, 120}, {1790, 100, 1870, 150}},
       {"vertical keeps below the exclusion", {100, 100}, TPM_VERTICAL, {90, 90, 150, 120}, {100, 120, 180, 170}},
       {"vertical goes above at the bottom", {100, 1020}, TPM_VERTICAL, {90, 1010, 150, 1030}, {100, 960, 180, 1010}},
+      {"an exclusion beside the menu changes nothing", {300, 100}, TPM_VERTICAL, {90, 90, 150, 120},
+       {300, 100, 380, 150}},
   };
   for (const PlacementCase& c : cases)
     EXPECT_EQ(PopupMenuPlacement(c.point, size, c.flags, c.exclude), c.expected) << c.name;
 }
 
 TEST_F(TrackPopupMenuTest, APopupAtTheScreenCornerOpensInsideTheWorkArea) {
-  TRect rect{};
-  UINT chosen = 1;
-  const auto onIdle = [&](int) { GetWindowRect(OpenMenuWindow(), &rect); };
+  AppendMenuA(more_, MF_STRING, 203, "&Third");   // the sub-menu is now taller than what lies below More
+  for (int vk : {VK_UP, VK_UP, VK_RIGHT}) PressKey(vk);   // opens More's sub-menu
+  TRect more{}, first{};
   MessageLog::Instance().handler = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT&) {
-    if (m == WM_ENTERIDLE) onIdle(0);
+    if (m == WM_ENTERIDLE) {
+      GetMenuItemRect(nullptr, menu_, 3, &more);
+      GetMenuItemRect(nullptr, more_, 0, &first);
+    }
     return false;
   };
-  chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD, 1915, 1045, 0, owner_, nullptr));
+  const UINT chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD, 1915, 1045, 0, owner_, nullptr));
   MessageLog::Instance().handler = nullptr;
   EXPECT_EQ(chosen, 0u);
-  EXPECT_EQ(rect.Right, 1915);    // flipped to the left of the point
-  EXPECT_EQ(rect.Bottom, 1045);   // and above it
-  EXPECT_GT(rect.Height(), 50);
+  EXPECT_EQ(more.Right + kMenuFrame, 1915);   // the menu flipped to the left of the point
+  EXPECT_LT(more.Bottom, 1045);               // and above it
+  // No room on the right: the sub-menu opens on the parent's left, overlapping its frame; no room
+  // below: it is pushed up to the work area's bottom.
+  EXPECT_EQ(first.Right + kMenuFrame, more.Left);
+  EXPECT_EQ(first.Top + 3 * first.Height() + kMenuFrame, 1050);
+  EXPECT_LT(first.Top, more.Top);
 }
 
 TEST_F(TrackPopupMenuTest, DrawnInTheClassicLook) {
