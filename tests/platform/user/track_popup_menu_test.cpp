@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 
+#include "platform/core/cp874.h"
 #include "platform/core/win_errors.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/os/clock.h"
@@ -114,6 +115,35 @@ TEST_F(TrackPopupMenuTest, KeySequencesChooseCommands) {
     EXPECT_EQ(OpenMenuWindow(), nullptr) << c.name;
     Pump();
   }
+}
+
+TEST_F(TrackPopupMenuTest, ThaiMnemonicsChooseToo) {
+  const std::string thai("&ก ไทย"_cp874);
+  AppendMenuA(menu_, MF_STRING, 104, thai.c_str());
+  TypeText(u"ก");
+  EXPECT_EQ(Track(), 104u);
+}
+
+TEST_F(TrackPopupMenuTest, ARightClickOpensTheMenuAtThePointerAndTheKeyboardChooses) {
+  UINT chosen = 0;
+  TRect popup{};
+  MessageLog::Instance().handler = [&](HWND h, UINT m, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (m == WM_MENUSELECT && popup.Right == 0) GetWindowRect(OpenMenuWindow(), &popup);
+    if (m != WM_CONTEXTMENU || h != owner_) return false;
+    chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0,
+                                 owner_, nullptr));
+    result = 0;
+    return true;
+  };
+  Click(owner_, 40, 50, MouseButton::Right);
+  for (int vk : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PressKey(vk);
+  Pump();
+  MessageLog::Instance().handler = nullptr;
+  EXPECT_EQ(chosen, kExit);
+  TPoint click{40, 50};
+  ClientToScreen(owner_, &click);
+  EXPECT_EQ(popup.Left, click.X);
+  EXPECT_EQ(popup.Top, click.Y);
 }
 
 TEST_F(TrackPopupMenuTest, OwnerSeesTheMenuLoopInOrder) {
