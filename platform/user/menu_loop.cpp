@@ -238,12 +238,16 @@ void MenuLoop::Activate(std::size_t level, int index, bool byKeyboard) {
   const MenuItem* item = ItemOf(level, index);
   if (item == nullptr) return;
   if (item->subMenu != nullptr) {
-    if (popups_.size() <= level + 1 || popups_[level + 1]->parentPosition != index) OpenSubMenu(level, byKeyboard);
+    if (!SubMenuOpenFrom(level, index)) OpenSubMenu(level, byKeyboard);
     return;
   }
   if (!Selectable(*item) || !Enabled(*item)) return;
   chosen_ = item->id;
   End();
+}
+
+bool MenuLoop::SubMenuOpenFrom(std::size_t level, int index) const {
+  return level < Top() && popups_[level + 1]->parentPosition == index;
 }
 
 // The next item after `from` in direction `step` (wrapping) that is not a separator; -1 if none.
@@ -344,23 +348,22 @@ void MenuLoop::OnMouse(const MSG& message) {
 }
 
 void MenuLoop::OnMouseMove(const Hit& hit) {
-  if (hit.index < 0) return;
+  if (hit.index < 0 || SubMenuOpenFrom(hit.level, hit.index)) return;
   Popup& popup = *popups_[hit.level];
-  const bool ownsOpenSubMenu = hit.level < Top() && popups_[hit.level + 1]->parentPosition == hit.index;
-  if (popup.view.highlighted == hit.index && (ownsOpenSubMenu || hit.level == Top())) return;
-  if (!ownsOpenSubMenu) CloseFrom(hit.level + 1);
+  if (popup.view.highlighted == hit.index && hit.level == Top()) return;
+  CloseFrom(hit.level + 1);
+  pendingSubMenu_.reset();
   Highlight(hit.level, hit.index, true);
   const MenuItem* item = ItemOf(hit.level, hit.index);
-  if (ownsOpenSubMenu || item == nullptr || item->subMenu == nullptr) return;
+  if (item == nullptr || item->subMenu == nullptr) return;
   pendingSubMenu_ = hit;
   SetTimer(popup.window, kShowTimer, ShowDelay(), nullptr);
 }
 
 void MenuLoop::OnButtonDown(const std::optional<Hit>& hit) {
   if (!hit) return End();   // a click outside every popup dismisses the menu
-  if (hit->index < 0) return;
-  const bool ownsOpenSubMenu = hit->level < Top() && popups_[hit->level + 1]->parentPosition == hit->index;
-  if (!ownsOpenSubMenu) CloseFrom(hit->level + 1);
+  if (hit->index < 0 || SubMenuOpenFrom(hit->level, hit->index)) return;
+  CloseFrom(hit->level + 1);
   Highlight(hit->level, hit->index, true);
   OpenSubMenu(hit->level, false);
 }
@@ -376,7 +379,7 @@ void MenuLoop::OnShowTimer() {
   const Hit hit = *pendingSubMenu_;
   KillTimer(popups_[hit.level]->window, kShowTimer);
   pendingSubMenu_.reset();
-  if (hit.level < popups_.size() && popups_[hit.level]->view.highlighted == hit.index) OpenSubMenu(hit.level, false);
+  if (popups_[hit.level]->view.highlighted == hit.index) OpenSubMenu(hit.level, false);
 }
 
 }  // namespace user

@@ -57,6 +57,8 @@ class MenuLoop {
   bool OpenSubMenu(std::size_t level, bool byKeyboard);
   void Activate(std::size_t level, int index, bool byKeyboard);
   int NextSelectable(std::size_t level, int from, int step) const;
+  // True when the popup above `level` is the sub-menu of its item `index`.
+  bool SubMenuOpenFrom(std::size_t level, int index) const;
 
   // Input.
   void OnKey(int vk, MSG& message);
