@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/gdi/geometry.h"
+#include "platform/ui/edit_context_menu.h"
 #include "platform/ui/edit_control.h"
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
@@ -194,6 +195,7 @@ LRESULT EditWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP: return Mouse(w, *edit, message, wParam, lParam);
     case WM_CAPTURECHANGED: edit->CaptureLost(); return 0;
+    case WM_CONTEXTMENU: ShowEditContextMenu(w, lParam); return 0;
     case WM_KEYDOWN: edit->KeyDown(wParam); return 0;
     case WM_CHAR: edit->Char(char(wParam)); return 0;
     case WM_SETFOCUS: edit->FocusGained(); return 0;

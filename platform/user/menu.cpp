@@ -20,7 +20,8 @@ constexpr UINT kTypeFlags = MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR | MF_MENUBRE
                             MFT_RADIOCHECK | MFT_RIGHTORDER | MF_RIGHTJUSTIFY;
 constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT;
 constexpr UINT kEnableFlags = MF_GRAYED | MF_DISABLED;
-constexpr UINT kAppend = 0xFFFFFFFF;
+constexpr UINT kAppend = 0xFFFFFFFF;         // InsertMenu's position for "at the end"
+constexpr UINT kNoDefault = 0xFFFFFFFF;      // SetMenuDefaultItem's item for "none"
 
 std::string ItemText(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 std::string ItemText(const char16_t* text) {
@@ -385,7 +386,7 @@ BOOL SetMenuDefaultItem(HMENU handle, UINT item, UINT byPosition) {
   Menu* menu = LiveMenu(handle);
   if (menu == nullptr) return FALSE;
   std::optional<std::size_t> index;
-  if (item != kAppend) {
+  if (item != kNoDefault) {
     std::optional<MenuItemRef> at = FindMenuItem(*menu, item, byPosition != 0);
     if (!at) return FALSE;
     if (at->menu != menu) {   // a command found in a sub-menu is not this menu's item

@@ -105,7 +105,7 @@ LRESULT MenuLoop::Notify(UINT message, WPARAM wParam, LPARAM lParam) const {
 UINT MenuLoop::Run(HMENU menu, TPoint point, const TRect& exclude) {
   Notify(WM_ENTERMENULOOP, TRUE, 0);
   Notify(WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-  if (Open(menu, 0, point, exclude, flags_)) {
+  if (Open(menu, 0, [&](TSize size) { return PopupMenuPlacement(point, size, flags_, exclude); })) {
     SetCapture(popups_.front()->window);
     while (!ended_) Step();
     if (GetCapture() == popups_.front()->window) ReleaseCapture();
@@ -116,14 +116,14 @@ UINT MenuLoop::Run(HMENU menu, TPoint point, const TRect& exclude) {
   return chosen_;
 }
 
-bool MenuLoop::Open(HMENU menu, int parentPosition, TPoint point, const TRect& exclude, UINT flags) {
+bool MenuLoop::Open(HMENU menu, int parentPosition, const std::function<TRect(TSize)>& place) {
   Notify(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(parentPosition, FALSE));
   const Menu* record = MenuTable::Instance().Find(menu);
   if (record == nullptr || record->items.empty()) return false;
   auto popup = std::make_unique<Popup>();
   popup->view = PopupMenuView{menu, owner_, &fonts_, LayoutPopupMenu(*record, owner_, fonts_), -1};
   popup->parentPosition = parentPosition;
-  popup->rect = PopupMenuPlacement(point, popup->view.layout.size, flags, exclude);
+  popup->rect = place(popup->view.layout.size);
   popup->window = CreateMenuWindow(popup->view, popup->rect);
   if (popup->window == nullptr) return false;
   popups_.push_back(std::move(popup));
@@ -192,14 +192,22 @@ bool MenuLoop::TakeInput(MSG& message) {
 
 // --- highlight, sub-menus, choosing ---
 
+// The item at `index` of popup `level`, or nullptr when the owner has since destroyed the menu or
+// removed the item.
+const MenuItem* MenuLoop::ItemOf(std::size_t level, int index) const {
+  const Menu* menu = MenuTable::Instance().Find(popups_[level]->view.menu);
+  if (menu == nullptr || index < 0 || std::size_t(index) >= menu->items.size()) return nullptr;
+  return &menu->items[std::size_t(index)];
+}
+
 void MenuLoop::Highlight(std::size_t level, int index, bool byMouse) {
   Popup& popup = *popups_[level];
   if (popup.view.highlighted == index) return;
   popup.view.highlighted = index;
   InvalidateRect(popup.window, nullptr, FALSE);
-  const Menu* menu = MenuTable::Instance().Find(popup.view.menu);
-  if (index < 0 || menu == nullptr) return;
-  const MenuItem& item = menu->items[std::size_t(index)];
+  const MenuItem* found = ItemOf(level, index);
+  if (found == nullptr) return;
+  const MenuItem& item = *found;
   const bool opensMenu = item.subMenu != nullptr;
   UINT flags = ((item.type | item.state) & 0xFFFF & ~MFT_RADIOCHECK) | MF_HILITE;
   if (opensMenu) flags |= MF_POPUP;
@@ -211,33 +219,35 @@ void MenuLoop::Highlight(std::size_t level, int index, bool byMouse) {
 bool MenuLoop::OpenSubMenu(std::size_t level, bool byKeyboard) {
   pendingSubMenu_.reset();
   const Popup& popup = *popups_[level];
-  const Menu* menu = MenuTable::Instance().Find(popup.view.menu);
   const int index = popup.view.highlighted;
-  if (menu == nullptr || index < 0) return false;
-  const MenuItem& item = menu->items[std::size_t(index)];
-  if (item.subMenu == nullptr || !Enabled(item) || !IsMenu(item.subMenu)) return false;
+  const MenuItem* found = ItemOf(level, index);
+  if (found == nullptr) return false;
+  const HMENU subMenu = found->subMenu;
+  if (subMenu == nullptr || !Enabled(*found) || !IsMenu(subMenu)) return false;
   CloseFrom(level + 1);
-  TRect itemRect{};
-  ItemRect(popup.view.menu, UINT(index), &itemRect);
-  const TPoint point{popup.rect.Right - kMenuFrame, itemRect.Top - kMenuFrame};
-  const TRect exclude{popup.rect.Left + kMenuFrame, itemRect.Top, popup.rect.Right - kMenuFrame, itemRect.Bottom};
-  if (!Open(item.subMenu, index, point, exclude, TPM_LEFTALIGN | TPM_TOPALIGN)) return false;
+  TRect item{};
+  ItemRect(popup.view.menu, UINT(index), &item);
+  const TRect parent = popup.rect;
+  if (!Open(subMenu, index, [&](TSize size) { return SubMenuPlacement(parent, item, size); })) return false;
   if (byKeyboard) Highlight(Top(), NextSelectable(Top(), -1, 1), false);
   return true;
 }
 
 // Return, a mnemonic or a click on an item: opens its sub-menu or chooses its command.
 void MenuLoop::Activate(std::size_t level, int index, bool byKeyboard) {
-  const Menu* menu = MenuTable::Instance().Find(popups_[level]->view.menu);
-  if (menu == nullptr || index < 0) return;
-  const MenuItem& item = menu->items[std::size_t(index)];
-  if (item.subMenu != nullptr) {
-    if (popups_.size() <= level + 1 || popups_[level + 1]->parentPosition != index) OpenSubMenu(level, byKeyboard);
+  const MenuItem* item = ItemOf(level, index);
+  if (item == nullptr) return;
+  if (item->subMenu != nullptr) {
+    if (!SubMenuOpenFrom(level, index)) OpenSubMenu(level, byKeyboard);
     return;
   }
-  if (!Selectable(item) || !Enabled(item)) return;
-  chosen_ = item.id;
+  if (!Selectable(*item) || !Enabled(*item)) return;
+  chosen_ = item->id;
   End();
+}
+
+bool MenuLoop::SubMenuOpenFrom(std::size_t level, int index) const {
+  return level < Top() && popups_[level + 1]->parentPosition == index;
 }
 
 // The next item after `from` in direction `step` (wrapping) that is not a separator; -1 if none.
@@ -338,23 +348,22 @@ void MenuLoop::OnMouse(const MSG& message) {
 }
 
 void MenuLoop::OnMouseMove(const Hit& hit) {
-  if (hit.index < 0) return;
+  if (hit.index < 0 || SubMenuOpenFrom(hit.level, hit.index)) return;
   Popup& popup = *popups_[hit.level];
-  const bool ownsOpenSubMenu = hit.level < Top() && popups_[hit.level + 1]->parentPosition == hit.index;
-  if (popup.view.highlighted == hit.index && (ownsOpenSubMenu || hit.level == Top())) return;
-  if (!ownsOpenSubMenu) CloseFrom(hit.level + 1);
+  if (popup.view.highlighted == hit.index && hit.level == Top()) return;
+  CloseFrom(hit.level + 1);
+  pendingSubMenu_.reset();
   Highlight(hit.level, hit.index, true);
-  const Menu* menu = MenuTable::Instance().Find(popup.view.menu);
-  if (ownsOpenSubMenu || menu == nullptr || menu->items[std::size_t(hit.index)].subMenu == nullptr) return;
+  const MenuItem* item = ItemOf(hit.level, hit.index);
+  if (item == nullptr || item->subMenu == nullptr) return;
   pendingSubMenu_ = hit;
   SetTimer(popup.window, kShowTimer, ShowDelay(), nullptr);
 }
 
 void MenuLoop::OnButtonDown(const std::optional<Hit>& hit) {
   if (!hit) return End();   // a click outside every popup dismisses the menu
-  if (hit->index < 0) return;
-  const bool ownsOpenSubMenu = hit->level < Top() && popups_[hit->level + 1]->parentPosition == hit->index;
-  if (!ownsOpenSubMenu) CloseFrom(hit->level + 1);
+  if (hit->index < 0 || SubMenuOpenFrom(hit->level, hit->index)) return;
+  CloseFrom(hit->level + 1);
   Highlight(hit->level, hit->index, true);
   OpenSubMenu(hit->level, false);
 }
@@ -370,7 +379,7 @@ void MenuLoop::OnShowTimer() {
   const Hit hit = *pendingSubMenu_;
   KillTimer(popups_[hit.level]->window, kShowTimer);
   pendingSubMenu_.reset();
-  if (hit.level < popups_.size() && popups_[hit.level]->view.highlighted == hit.index) OpenSubMenu(hit.level, false);
+  if (popups_[hit.level]->view.highlighted == hit.index) OpenSubMenu(hit.level, false);
 }
 
 }  // namespace user

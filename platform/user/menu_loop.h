@@ -8,6 +8,7 @@
 // The owner's notifications and their order: docs/platform-user-menus.md.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,17 +44,21 @@ class MenuLoop {
   };
 
   LRESULT Notify(UINT message, WPARAM wParam, LPARAM lParam) const;
-  bool Open(HMENU menu, int parentPosition, TPoint point, const TRect& exclude, UINT flags);
+  // Opens a popup for `menu`, placed by `place` from the popup's size.
+  bool Open(HMENU menu, int parentPosition, const std::function<TRect(TSize)>& place);
   void CloseFrom(std::size_t level);
   void Step();
   void Idle();
   bool TakeInput(MSG& message);
 
   // Highlighting, sub-menus, choosing.
+  const MenuItem* ItemOf(std::size_t level, int index) const;
   void Highlight(std::size_t level, int index, bool byMouse);
   bool OpenSubMenu(std::size_t level, bool byKeyboard);
   void Activate(std::size_t level, int index, bool byKeyboard);
   int NextSelectable(std::size_t level, int from, int step) const;
+  // True when the popup above `level` is the sub-menu of its item `index`.
+  bool SubMenuOpenFrom(std::size_t level, int index) const;
 
   // Input.
   void OnKey(int vk, MSG& message);

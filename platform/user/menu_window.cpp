@@ -3,6 +3,7 @@
 #include "platform/user/menu_paint.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/painting.h"
+#include "platform/user/track_popup_menu.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
@@ -33,6 +34,10 @@ LRESULT MenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(hwnd); return 0;
+    case MN_GETHMENU: {
+      const PopupMenuView* view = ViewOf(hwnd);
+      return view != nullptr ? reinterpret_cast<LRESULT>(view->menu) : 0;
+    }
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

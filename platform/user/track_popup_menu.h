@@ -24,6 +24,9 @@ inline constexpr UINT TPM_LEFTBUTTON = 0x0000, TPM_RIGHTBUTTON = 0x0002, TPM_LEF
                       TPM_VERTICAL = 0x0040, TPM_NONOTIFY = 0x0080, TPM_RETURNCMD = 0x0100,
                       TPM_RECURSE = 0x0001, TPM_NOANIMATION = 0x4000;
 
+// Asks a menu window ("#32768") for the HMENU it shows.
+inline constexpr UINT MN_GETHMENU = 0x01E1;
+
 // The rectangle (screen coordinates) the menu must not cover.
 struct TPMPARAMS {
   UINT cbSize;
@@ -48,5 +51,9 @@ HWND OpenMenuWindow();
 // Where a popup of `size` opens for the point and flags, exclusion rectangle `exclude` (empty:
 // none), on the work area.
 TRect PopupMenuPlacement(TPoint point, TSize size, UINT flags, const TRect& exclude);
+// Where a sub-menu of `size` opens for an item (screen rectangles of the parent popup and the
+// item): right of the parent, overlapping its frame, the first item level with the parent item;
+// on the parent's left when the right has no room; pushed up when it does not fit below.
+TRect SubMenuPlacement(const TRect& parent, const TRect& item, TSize size);
 
 }  // namespace user

@@ -3,15 +3,19 @@
 // the popup is placed on the work area by its flags; the drawn popup has the classic colours.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
+#include "platform/core/cp874.h"
 #include "platform/core/win_errors.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/os/clock.h"
 #include "platform/os/os_error.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/menu.h"
+#include "platform/user/menu_layout.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/non_client_metrics.h"
 #include "platform/user/focus.h"
 #include "platform/user/owner_draw.h"
 #include "platform/user/system_metrics.h"
@@ -56,13 +60,14 @@ class TrackPopupMenuTest : public UserTest {
 
   // Runs the menu with TPM_RETURNCMD at (300, 300); `onIdle` runs at each WM_ENTERIDLE (the n-th,
   // counting from 0) and may inject input.
-  UINT Track(UINT flags = 0, std::function<void(int)> onIdle = nullptr) {
+  UINT Track(UINT flags = 0, std::function<void(int)> onIdle = nullptr) { return Track(menu_, flags, onIdle); }
+  UINT Track(HMENU menu, UINT flags, std::function<void(int)> onIdle) {
     int idle = 0;
     MessageLog::Instance().handler = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT&) {
       if (m == WM_ENTERIDLE && onIdle) onIdle(idle++);
       return false;
     };
-    const UINT chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD | flags, 300, 300, 0, owner_, nullptr));
+    const UINT chosen = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | flags, 300, 300, 0, owner_, nullptr));
     MessageLog::Instance().handler = nullptr;
     return chosen;
   }
@@ -110,6 +115,35 @@ TEST_F(TrackPopupMenuTest, KeySequencesChooseCommands) {
     EXPECT_EQ(OpenMenuWindow(), nullptr) << c.name;
     Pump();
   }
+}
+
+TEST_F(TrackPopupMenuTest, ThaiMnemonicsChooseToo) {
+  const std::string thai("&ก ไทย"_cp874);
+  AppendMenuA(menu_, MF_STRING, 104, thai.c_str());
+  TypeText(u"ก");
+  EXPECT_EQ(Track(), 104u);
+}
+
+TEST_F(TrackPopupMenuTest, ARightClickOpensTheMenuAtThePointerAndTheKeyboardChooses) {
+  UINT chosen = 0;
+  TRect popup{};
+  MessageLog::Instance().handler = [&](HWND h, UINT m, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (m == WM_MENUSELECT && popup.Right == 0) GetWindowRect(OpenMenuWindow(), &popup);
+    if (m != WM_CONTEXTMENU || h != owner_) return false;
+    chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0,
+                                 owner_, nullptr));
+    result = 0;
+    return true;
+  };
+  Click(owner_, 40, 50, MouseButton::Right);
+  for (int vk : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PressKey(vk);
+  Pump();
+  MessageLog::Instance().handler = nullptr;
+  EXPECT_EQ(chosen, kExit);
+  TPoint click{40, 50};
+  ClientToScreen(owner_, &click);
+  EXPECT_EQ(popup.Left, click.X);
+  EXPECT_EQ(popup.Top, click.Y);
 }
 
 TEST_F(TrackPopupMenuTest, OwnerSeesTheMenuLoopInOrder) {
@@ -232,25 +266,34 @@ TEST(PopupMenuPlacement, AlignsFlipsAndKeepsOnTheWorkArea) {
       {"goes left of the exclusion at the edge", {1880, 100}, 0, {1870, 90, 1900, 120}, {1790, 100, 1870, 150}},
       {"vertical keeps below the exclusion", {100, 100}, TPM_VERTICAL, {90, 90, 150, 120}, {100, 120, 180, 170}},
       {"vertical goes above at the bottom", {100, 1020}, TPM_VERTICAL, {90, 1010, 150, 1030}, {100, 960, 180, 1010}},
+      {"an exclusion beside the menu changes nothing", {300, 100}, TPM_VERTICAL, {90, 90, 150, 120},
+       {300, 100, 380, 150}},
   };
   for (const PlacementCase& c : cases)
     EXPECT_EQ(PopupMenuPlacement(c.point, size, c.flags, c.exclude), c.expected) << c.name;
 }
 
 TEST_F(TrackPopupMenuTest, APopupAtTheScreenCornerOpensInsideTheWorkArea) {
-  TRect rect{};
-  UINT chosen = 1;
-  const auto onIdle = [&](int) { GetWindowRect(OpenMenuWindow(), &rect); };
+  AppendMenuA(more_, MF_STRING, 203, "&Third");   // the sub-menu is now taller than what lies below More
+  for (int vk : {VK_UP, VK_UP, VK_RIGHT}) PressKey(vk);   // opens More's sub-menu
+  TRect more{}, first{};
   MessageLog::Instance().handler = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT&) {
-    if (m == WM_ENTERIDLE) onIdle(0);
+    if (m == WM_ENTERIDLE) {
+      GetMenuItemRect(nullptr, menu_, 3, &more);
+      GetMenuItemRect(nullptr, more_, 0, &first);
+    }
     return false;
   };
-  chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD, 1915, 1045, 0, owner_, nullptr));
+  const UINT chosen = UINT(TrackPopupMenu(menu_, TPM_RETURNCMD, 1915, 1045, 0, owner_, nullptr));
   MessageLog::Instance().handler = nullptr;
   EXPECT_EQ(chosen, 0u);
-  EXPECT_EQ(rect.Right, 1915);    // flipped to the left of the point
-  EXPECT_EQ(rect.Bottom, 1045);   // and above it
-  EXPECT_GT(rect.Height(), 50);
+  EXPECT_EQ(more.Right + kMenuFrame, 1915);   // the menu flipped to the left of the point
+  EXPECT_LT(more.Bottom, 1045);               // and above it
+  // No room on the right: the sub-menu opens on the parent's left, overlapping its frame; no room
+  // below: it is pushed up to the work area's bottom.
+  EXPECT_EQ(first.Right + kMenuFrame, more.Left);
+  EXPECT_EQ(first.Top + 3 * first.Height() + kMenuFrame, 1050);
+  EXPECT_LT(first.Top, more.Top);
 }
 
 TEST_F(TrackPopupMenuTest, DrawnInTheClassicLook) {
@@ -310,6 +353,59 @@ TEST_F(TrackPopupMenuTest, DrawnInTheClassicLook) {
   });
   EXPECT_EQ(marked[0], 0);
   EXPECT_GE(marked[1], 7);   // the 7 x 7 check mark
+}
+
+// The rightmost column of menu text inside a screen rectangle of the open popup.
+int RightmostInk(const TRect& rect) {
+  HWND w = OpenMenuWindow();
+  TRect window{};
+  GetWindowRect(w, &window);
+  int rightmost = 0;
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    for (int x = rect.Left; x < rect.Right; ++x)
+      if (WindowPixel(w, x - window.Left, y - window.Top) == GetSysColor(COLOR_MENUTEXT)) rightmost = std::max(rightmost, x);
+  return rightmost;
+}
+
+TEST_F(TrackPopupMenuTest, ColumnBreaksAndTheBoldDefaultItem) {
+  // The menu font for this test is Arial, whose bold face is wider (Tahoma's stand-in keeps its
+  // widths when bold).
+  NONCLIENTMETRICSA saved{};
+  saved.cbSize = sizeof saved;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+  NONCLIENTMETRICSA arial = saved;
+  std::strcpy(arial.lfMenuFont.lfFaceName, "Arial");
+  SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof arial, &arial, 0);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 1, "MMMMMM");
+  AppendMenuA(menu, MF_STRING, 2, "MMMMMM");
+  AppendMenuA(menu, MF_STRING | MF_MENUBARBREAK, 3, "Gamma");
+  AppendMenuA(menu, MF_STRING, 4, "Delta");
+  AppendMenuA(menu, MF_STRING | MF_MENUBREAK, 5, "Epsilon");
+  SetMenuDefaultItem(menu, 2, FALSE);
+  TRect r[5] = {};
+  int normalRight = 0, boldRight = 0;
+  COLORREF bar[2] = {};
+  Track(menu, 0, [&](int idle) {
+    if (idle != 0) return;
+    for (UINT i = 0; i < 5; ++i) GetMenuItemRect(nullptr, menu, i, &r[i]);
+    normalRight = RightmostInk(r[0]);
+    boldRight = RightmostInk(r[1]);
+    HWND w = OpenMenuWindow();
+    TRect window{};
+    GetWindowRect(w, &window);
+    for (int i = 0; i < 2; ++i) bar[i] = WindowPixel(w, r[0].Right + 1 + i - window.Left, r[0].Top + 5 - window.Top);
+  });
+  DestroyMenu(menu);
+  SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+  EXPECT_EQ(r[2].Top, r[0].Top);   // each break starts a new column at the top
+  EXPECT_EQ(r[2].Left, r[0].Right + 4);
+  EXPECT_EQ(r[3].Top, r[2].Bottom);
+  EXPECT_EQ(r[4].Top, r[0].Top);
+  EXPECT_EQ(r[4].Left, r[2].Right + 4);
+  EXPECT_EQ(bar[0], GetSysColor(COLOR_BTNSHADOW));   // the bar break's etched line
+  EXPECT_EQ(bar[1], GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_GT(boldRight, normalRight + 3);             // the default item is bold: the same text is wider
 }
 
 TEST_F(TrackPopupMenuTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
