@@ -26,13 +26,7 @@ constexpr UINT kPollMs = 50;
 constexpr DWORD kMouseKeys = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL;
 
 HWND CreateTracker() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &DefWindowProcA;
-    wc.lpszClassName = kTrackerClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
+  const bool registered = user::EnsureClassRegistered(user::ClassRecord(kTrackerClass, &DefWindowProcA));
   return registered ? CreateWindowExA(0, kTrackerClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)
                     : nullptr;
 }

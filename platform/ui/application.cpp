@@ -80,14 +80,7 @@ TApplication::~TApplication() {
 }
 
 void TApplication::CreateHandle() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &DefWindowProcA;
-    wc.lpszClassName = kApplicationClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord(kApplicationClass, &DefWindowProcA));
   handle_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
                             nullptr, nullptr, nullptr, nullptr);

@@ -198,16 +198,7 @@ LRESULT OnKey(HWND w, UINT message, WPARAM key) {
 }  // namespace
 
 void RegisterButtonClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &ButtonWindowProc;
-    wc.cbWndExtra = 2 * int(sizeof(LONG_PTR));
-    wc.lpszClassName = "BUTTON";
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord("BUTTON", &ButtonWindowProc, CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, 2 * int(sizeof(LONG_PTR))));
 }
 
 LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

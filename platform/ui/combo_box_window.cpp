@@ -410,16 +410,7 @@ LRESULT OnDestroy(HWND w, ComboBoxState& s) {
 }  // namespace
 
 void RegisterComboBoxClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC;
-    wc.lpfnWndProc = &ComboBoxWindowProc;
-    wc.cbWndExtra = int(sizeof(LONG_PTR));
-    wc.lpszClassName = "COMBOBOX";
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord("COMBOBOX", &ComboBoxWindowProc, CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR))));
 }
 
 LRESULT ComboBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

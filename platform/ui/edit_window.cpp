@@ -168,17 +168,9 @@ LRESULT DialogCode(HWND w) {
 }  // namespace
 
 void RegisterEditClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC;
-    wc.lpfnWndProc = &EditWindowProc;
-    wc.cbWndExtra = int(sizeof(LONG_PTR));
-    wc.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
-    wc.lpszClassName = "EDIT";
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  WNDCLASSEXA wc = user::ClassRecord("EDIT", &EditWindowProc, CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR)));
+  wc.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
+  user::EnsureClassRegistered(wc);
 }
 
 LRESULT EditWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

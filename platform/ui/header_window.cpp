@@ -377,16 +377,7 @@ LRESULT ItemMessage(HWND w, HeaderState& s, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 void RegisterHeaderClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &HeaderWindowProc;
-    wc.cbWndExtra = int(sizeof(LONG_PTR));
-    wc.lpszClassName = kHeaderClassName;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord(kHeaderClassName, &HeaderWindowProc, CS_DBLCLKS, int(sizeof(LONG_PTR))));
 }
 
 LRESULT HeaderWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

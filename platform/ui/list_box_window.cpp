@@ -321,16 +321,7 @@ void OnNcCreate(HWND w, LPARAM lParam) {
 }  // namespace
 
 void RegisterListBoxClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC;
-    wc.lpfnWndProc = &ListBoxWindowProc;
-    wc.cbWndExtra = int(sizeof(LONG_PTR));
-    wc.lpszClassName = "LISTBOX";
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord("LISTBOX", &ListBoxWindowProc, CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR))));
 }
 
 LRESULT ListBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -55,14 +55,7 @@ int SlotOf(WNDPROC proc) {
 const char kUtilWindowClass[] = "TPUtilWindow";
 
 void RegisterUtilWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &DefWindowProcA;
-    wc.lpszClassName = kUtilWindowClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord(kUtilWindowClass, &DefWindowProcA));
 }
 
 }  // namespace

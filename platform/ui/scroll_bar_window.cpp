@@ -82,15 +82,7 @@ LRESULT ScrollMessage(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void RegisterScrollBarClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &ScrollBarWindowProc;
-    wc.lpszClassName = "SCROLLBAR";
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord("SCROLLBAR", &ScrollBarWindowProc, CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW));
 }
 
 LRESULT ScrollBarWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -223,16 +223,7 @@ LRESULT Message(HWND w, TrackBarState& s, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 void RegisterTrackBarClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &TrackBarWindowProc;
-    wc.cbWndExtra = int(sizeof(LONG_PTR));
-    wc.lpszClassName = TRACKBAR_CLASS;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord(TRACKBAR_CLASS, &TrackBarWindowProc, CS_HREDRAW | CS_VREDRAW, int(sizeof(LONG_PTR))));
 }
 
 LRESULT TrackBarWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

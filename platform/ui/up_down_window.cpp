@@ -194,16 +194,7 @@ LRESULT Message(HWND w, UpDownState& s, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void RegisterUpDownClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &UpDownWindowProc;
-    wc.cbWndExtra = int(sizeof(LONG_PTR));
-    wc.lpszClassName = UPDOWN_CLASS;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
+  user::EnsureClassRegistered(user::ClassRecord(UPDOWN_CLASS, &UpDownWindowProc, CS_HREDRAW | CS_VREDRAW, int(sizeof(LONG_PTR))));
 }
 
 LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

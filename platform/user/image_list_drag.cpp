@@ -184,13 +184,7 @@ LRESULT DragImageWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 HWND CreateDragImageWindow() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &DragImageWindowProc;
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
+  const bool registered = user::EnsureClassRegistered(user::ClassRecord(kWindowClass, &DragImageWindowProc));
   if (!registered) return nullptr;
   HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
                                 kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);

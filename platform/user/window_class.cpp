@@ -230,3 +230,21 @@ ULONG_PTR SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value) {
 DWORD GetClassLongA(HWND hwnd, int index) { return DWORD(GetClassLongPtrA(hwnd, index)); }
 
 DWORD SetClassLongA(HWND hwnd, int index, LONG value) { return DWORD(SetClassLongPtrA(hwnd, index, value)); }
+
+namespace user {
+
+WNDCLASSEXA ClassRecord(const char* name, WNDPROC proc, UINT style, int windowExtraBytes) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = style;
+  wc.lpfnWndProc = proc;
+  wc.cbWndExtra = windowExtraBytes;
+  wc.lpszClassName = name;
+  return wc;
+}
+
+bool EnsureClassRegistered(const WNDCLASSEXA& wc) {
+  return WindowClass::Find(wc.lpszClassName) != nullptr || RegisterClassExA(&wc) != 0;
+}
+
+}  // namespace user

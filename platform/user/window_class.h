@@ -38,6 +38,13 @@ class WindowClass {
   static WindowClass* Find(const char16_t* nameOrAtom);
 };
 
+// The record of one of the program's own 8-bit window classes: its name, procedure, class style and
+// window extra bytes, the rest empty.
+WNDCLASSEXA ClassRecord(const char* name, WNDPROC proc, UINT style = 0, int windowExtraBytes = 0);
+// Registers the class unless one of its name exists already (each class is registered on its first
+// use); true when the class exists afterwards.
+bool EnsureClassRegistered(const WNDCLASSEXA& wc);
+
 }  // namespace user
 
 ATOM RegisterClassExA(const WNDCLASSEXA* wc);

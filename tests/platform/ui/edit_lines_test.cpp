@@ -43,14 +43,7 @@ class EditLinesTest : public UiTest {
  protected:
   EditLinesTest() {
     RegisterEditClass();
-    static const bool registered = [] {
-      WNDCLASSEXA wc{};
-      wc.cbSize = sizeof wc;
-      wc.lpfnWndProc = &ParentProc;
-      wc.lpszClassName = "EditLinesParent";
-      return RegisterClassExA(&wc) != 0;
-    }();
-    (void)registered;
+    user::EnsureClassRegistered(user::ClassRecord("EditLinesParent", &ParentProc));
     parent_ = CreateWindowExA(0, "EditLinesParent", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(parent_, SW_SHOW);
     Notifications().clear();
