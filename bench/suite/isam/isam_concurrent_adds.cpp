@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "bench/suite/isam/employee_rows.h"
@@ -47,8 +48,13 @@ int Worker(const std::string& base, const std::vector<EmployeeRow>& rows, size_t
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string base = std::string(argc > 1 ? argv[1] : "/tmp") + "/bench_concurrent";
+  const std::string folder = argc > 1 ? argv[1] : "/tmp";
   const int total = argc > 2 ? std::atoi(argv[2]) : 40000;
+  if (argc > 3 || !std::filesystem::is_directory(folder) || total < 8) {
+    std::fprintf(stderr, "usage: isam_concurrent_adds [FOLDER [COUNT]]  (an existing folder, COUNT >= 8)\n");
+    return 2;
+  }
+  const std::string base = folder + "/bench_concurrent";
   const auto rows = MakeEmployeeRows(total, 7);
   double single = 0;
   for (int procs : {1, 2, 4, 8}) {

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "bench/suite/isam/employee_rows.h"
@@ -221,6 +222,11 @@ int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : "/tmp";
   const int count = argc > 2 ? std::atoi(argv[2]) : 100000;
   const std::string runs = argc > 3 ? argv[3] : "snpo";
+  if (argc > 4 || !std::filesystem::is_directory(folder) || count <= 0 ||
+      runs.find_first_not_of("snSNpo") != std::string::npos) {
+    std::fprintf(stderr, "usage: isam_vs_sqlite [FOLDER [COUNT [RUNS]]]  (an existing folder, COUNT > 0, RUNS of snSNpo)\n");
+    return 2;
+  }
   const auto rows = MakeEmployeeRows(count, 42);
   auto wanted = [&](char c) { return runs.find(c) != std::string::npos; };
   Result single, network, singleSave, networkSave, perStatement, oneTx;
