@@ -70,6 +70,18 @@ struct OpenPopup {
   }
 };
 
+// The text row of a popup in the screen's menu font.
+Integer MenuFontRow() {
+  TCanvas canvas;
+  HDC screen = GetDC(nullptr);
+  canvas.SetHandle(screen);
+  canvas.Font()->Assign(Screen->MenuFont());
+  const Integer row = MenuTextRowHeight(canvas);
+  canvas.SetHandle(nullptr);
+  ReleaseDC(nullptr, screen);
+  return row;
+}
+
 class MenuImagesTest : public UiTest {
  protected:
   MenuImagesTest() {
@@ -204,13 +216,7 @@ TEST_F(MenuImagesTest, TheItemsEventsMeasureAndDrawItWhenThePopupOpens) {
   WhileOpen({VK_DOWN}, [&] { wideEntry = OpenPopup{}.Item(menu_->Handle(), 0); });
 
   ASSERT_NE(measuredOn, nullptr);
-  TCanvas reference;
-  HDC screen = GetDC(nullptr);
-  reference.SetHandle(screen);
-  reference.Font()->Assign(Screen->MenuFont());
-  EXPECT_EQ(startHeight, MenuTextRowHeight(reference));   // the popup's default row, to be changed
-  reference.SetHandle(nullptr);
-  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(startHeight, MenuFontRow());   // the popup's default row, to be changed
 
   EXPECT_EQ(wideEntry.Height(), 30);
   EXPECT_GE(wideEntry.Width(), 150);
@@ -281,13 +287,7 @@ TEST_F(MenuImagesTest, ItemHeightsFollowTheMeasuringRule) {
   Item("Hidden")->SetVisible(false);
   Item("Last");
 
-  TCanvas canvas;
-  HDC screen = GetDC(nullptr);
-  canvas.SetHandle(screen);
-  canvas.Font()->Assign(Screen->MenuFont());
-  const Integer row = MenuTextRowHeight(canvas);
-  canvas.SetHandle(nullptr);
-  ReleaseDC(nullptr, screen);
+  const Integer row = MenuFontRow();
   const Integer markRow = GetSystemMetrics(SM_CYMENUCHECK) + 4;
   const Integer textRow = std::max(row, markRow);
   const Integer imageRow = std::max(textRow, 16 + 4);
