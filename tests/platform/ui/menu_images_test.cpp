@@ -184,6 +184,35 @@ TEST_F(MenuImagesTest, EntriesAreOwnerDrawnWhenTheMenuIsOrTheItemHasAnImageListO
   EXPECT_NE(FormImageText(form_).find("OwnerDraw = True"), std::string::npos);
 }
 
+TEST_F(MenuImagesTest, OwnerDrawImagesAndBitmapsTravelInFormImages) {
+  images_->SetName("Icons");
+  menu_->SetName("Popup");
+  menu_->SetImages(images_);
+  menu_->SetOwnerDraw(true);
+  TMenuItem* pictured = Item("Pictured");
+  pictured->SetName("miPictured");
+  pictured->SetBitmap(Square(8, clGreen).get());
+  pictured->SetSubMenuImages(images_);
+  Item("Plain")->SetName("miPlain");
+  const std::string written = FormImageText(form_);
+  const std::size_t bitmap = written.find("Bitmap.Data");
+  ASSERT_NE(bitmap, std::string::npos) << written;
+  EXPECT_EQ(written.find("Bitmap.Data", bitmap + 1), std::string::npos) << "an empty bitmap is not written";
+  delete form_;
+
+  TForm* read = ReadForm(written);
+  auto* popup = dynamic_cast<TPopupMenu*>(read->FindComponent("Popup"));
+  auto* item = dynamic_cast<TMenuItem*>(read->FindComponent("miPictured"));
+  ASSERT_NE(popup, nullptr);
+  ASSERT_NE(item, nullptr);
+  EXPECT_TRUE(popup->OwnerDraw());
+  EXPECT_EQ(popup->Images(), read->FindComponent("Icons"));
+  EXPECT_EQ(item->SubMenuImages(), popup->Images());
+  EXPECT_EQ(item->Bitmap()->Width(), 8);
+  EXPECT_EQ(item->Bitmap()->Canvas()->Pixels(3, 3), clGreen);
+  EXPECT_FALSE(dynamic_cast<TMenuItem*>(read->FindComponent("miPlain"))->HasBitmap());
+}
+
 TEST_F(MenuImagesTest, TheItemsEventsMeasureAndDrawItWhenThePopupOpens) {
   menu_->SetOwnerDraw(true);
   TMenuItem* wide = Item("Wide");
