@@ -66,6 +66,27 @@ void TChangeLink::Change() {
   if (sender_ != nullptr) OnChange(sender_);
 }
 
+bool SetLinkedImageList(TComponent& Client, TChangeLink& Link, TCustomImageList*& Field, TCustomImageList* Value) {
+  if (Field == Value) return false;
+  if (Field != nullptr) {
+    Field->UnRegisterChanges(&Link);
+    Field->RemoveFreeNotification(&Client);
+  }
+  Field = Value;
+  if (Value != nullptr) {
+    Value->RegisterChanges(&Link);
+    Value->FreeNotification(&Client);
+  }
+  return true;
+}
+
+void LinkedImageListRemoved(TChangeLink& Link, TCustomImageList*& Field, const TComponent* Removed) {
+  if (Field == nullptr || Field != Removed) return;
+  // A list being freed has let go of its links already.
+  if (Link.Sender() == Field) Field->UnRegisterChanges(&Link);
+  Field = nullptr;
+}
+
 // --- the list ---
 
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}

@@ -56,6 +56,12 @@ class TChangeLink {
   TCustomImageList* sender_ = nullptr;
 };
 
+// A client's reference to an image list through Link: SetLinkedImageList points Field at Value,
+// Link hearing Value's changes and Client its freeing (false when Field was Value already);
+// LinkedImageListRemoved, from the client's Notification, lets go of a removed list.
+bool SetLinkedImageList(TComponent& Client, TChangeLink& Link, TCustomImageList*& Field, TCustomImageList* Value);
+void LinkedImageListRemoved(TChangeLink& Link, TCustomImageList*& Field, const TComponent* Removed);
+
 class TCustomImageList : public TComponent {
   PR_CLASS(TCustomImageList, TComponent)
 

@@ -16,6 +16,14 @@ BYTE PitchBits(TFontPitch pitch) {
   }
 }
 
+TFontPitch PitchOf(BYTE bits) {
+  switch (bits & 0x3) {
+    case VARIABLE_PITCH: return fpVariable;
+    case FIXED_PITCH: return fpFixed;
+    default: return fpDefault;
+  }
+}
+
 }  // namespace
 
 HFONT CreateFontHandle(const TFontData& Data) {
@@ -37,4 +45,18 @@ HFONT CreateFontHandle(const TFontData& Data) {
     std::copy_n(Data.Name.data(), n, lf.lfFaceName);
   }
   return CreateFontIndirectA(&lf);
+}
+
+TFontData FontDataOf(const LOGFONTA& Font) {
+  TFontData data;
+  data.Name = Font.lfFaceName[0] != '\0' ? std::string(Font.lfFaceName) : std::string("Default");
+  data.Height = Font.lfHeight;
+  data.Orientation = Font.lfOrientation;
+  if (Font.lfWeight >= FW_SEMIBOLD) data.Style.Include(fsBold);
+  if (Font.lfItalic) data.Style.Include(fsItalic);
+  if (Font.lfUnderline) data.Style.Include(fsUnderline);
+  if (Font.lfStrikeOut) data.Style.Include(fsStrikeOut);
+  data.Charset = Font.lfCharSet;
+  data.Pitch = PitchOf(Font.lfPitchAndFamily);
+  return data;
 }

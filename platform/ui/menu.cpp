@@ -6,21 +6,27 @@
 #include "platform/ui/custom_image_list.h"
 #include "platform/ui/hints.h"
 #include "platform/ui/menu_hooks.h"
+#include "platform/ui/menu_item_paint.h"
 #include "platform/ui/message.h"
 #include "platform/ui/object_instance.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/menu.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/track_popup_menu.h"
 
 PR_PUBLISH(TMenu) {}
 
-PR_PUBLISH(TMainMenu) { p.Property("Images", &TMenu::Images, &TMenu::SetImages); }
+PR_PUBLISH(TMainMenu) {
+  p.Property("Images", &TMenu::Images, &TMenu::SetImages);
+  p.Property("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw).Default(false);
+}
 
 PR_PUBLISH(TPopupMenu) {
   p.Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
   p.Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true);
   p.Property("Images", &TMenu::Images, &TMenu::SetImages);
+  p.Property("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw).Default(false);
   p.Property("TrackButton", &TPopupMenu::TrackButton, &TPopupMenu::SetTrackButton).Default(tbRightButton);
   p.Property("OnChange", &TMenu::OnChange);
   p.Property("OnPopup", &TPopupMenu::OnPopup);
@@ -36,7 +42,7 @@ struct TMenuEntry {
   TMenuEntry(const TMenuItem& Item, HMENU SubMenu) {
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_DATA;
-    info.fType = Item.IsLine() ? MFT_SEPARATOR : MFT_STRING;
+    info.fType = Item.IsLine() ? MFT_SEPARATOR : Item.IsOwnerDraw() ? MFT_OWNERDRAW : MFT_STRING;
     if (Item.RadioItem()) info.fType |= MFT_RADIOCHECK;
     if (Item.Break() == mbBreak) info.fType |= MFT_MENUBREAK;
     if (Item.Break() == mbBarBreak) info.fType |= MFT_MENUBARBREAK;
@@ -71,26 +77,37 @@ void ForgetHandles(TMenuItem& Item, void (*Forget)(TMenuItem&)) {
 
 // --- TMenu ---
 
-TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(std::make_unique<TMenuItem>(nullptr)) {
+TMenu::TMenu(TComponent* AOwner)
+    : TComponent(AOwner), items_(std::make_unique<TMenuItem>(nullptr)), imageChangeLink_(std::make_unique<TChangeLink>()) {
   items_->menu_ = this;
   items_->OnChange.Bind(this, &TMenu::MenuChanged);
+  imageChangeLink_->OnChange.Bind(this, &TMenu::ImageListChange);
 }
 
 TMenu::~TMenu() {
   DestroyMenuHandle();
+  SetLinkedImageList(*this, *imageChangeLink_, images_, nullptr);
   items_.reset();
 }
 
 void TMenu::SetImages(TCustomImageList* Value) {
-  if (images_ == Value) return;
-  if (images_ != nullptr) images_->RemoveFreeNotification(this);
-  images_ = Value;
-  if (images_ != nullptr) images_->FreeNotification(this);
+  if (SetLinkedImageList(*this, *imageChangeLink_, images_, Value)) MenuChanged(this, nullptr, true);
 }
+
+void TMenu::SetOwnerDraw(bool Value) {
+  if (ownerDraw_ == Value) return;
+  ownerDraw_ = Value;
+  MenuChanged(this, nullptr, true);
+}
+
+void TMenu::ImageListChange(TObject*) { MenuChanged(this, nullptr, true); }
 
 void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == images_) images_ = nullptr;
+  if (Operation == opRemove && AComponent == images_) {
+    LinkedImageListRemoved(*imageChangeLink_, images_, AComponent);
+    MenuChanged(this, nullptr, true);
+  }
 }
 
 HMENU TMenu::Handle() {
@@ -255,6 +272,18 @@ void TPopupMenu::WndProc(TMessage& Message) {
       if (menu != Items()->Handle()) DispatchPopup(menu);
       return;
     }
+    case WM_MEASUREITEM:
+      if (MeasureMenuEntry(*reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam))) {
+        Message.Result = TRUE;
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (DrawMenuEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam))) {
+        Message.Result = TRUE;
+        return;
+      }
+      break;
     case WM_MENUSELECT: {
       const TMenuItem* item = HIWORD(Message.WParam) == MENU_NO_ITEM ? nullptr : FindItem(LOWORD(Message.WParam), fkCommand);
       if (Application != nullptr) Application->SetHint(item != nullptr ? GetLongHint(item->Hint()) : "");

@@ -20,6 +20,10 @@
 // runs after the menu has closed.  A control shows its PopupMenu on a right click or Shift+F10
 // when AutoPopup is set, with PopupComponent set to the control.
 // TMainMenu: a form's Menu.  The form draws no menu bar: only its shortcuts work.
+//
+// Images and OwnerDraw: a change of either (or of the images in the list) rebuilds the handle, as
+// they decide which entries are owner-drawn (menu_item.h).  A popup menu's window answers the
+// window layer's WM_MEASUREITEM / WM_DRAWITEM for its owner-drawn entries through their items.
 #pragma once
 
 #include <memory>
@@ -29,6 +33,7 @@
 #include "platform/ui/menu_item.h"
 #include "platform/user/user_types.h"
 
+class TChangeLink;
 class TCustomImageList;
 struct TMessage;
 
@@ -46,6 +51,8 @@ class TMenu : public TComponent {
   TMenuItem* Items() const { return items_.get(); }
   TCustomImageList* Images() const { return images_; }
   void SetImages(TCustomImageList* Value);
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool Value);
   // The window layer's menu of the items, built on first use after a change.
   HMENU Handle();
   // The window that hears this menu's notifications (a popup menu's own hidden window; none
@@ -74,6 +81,7 @@ class TMenu : public TComponent {
 
  private:
   void DestroyMenuHandle();
+  void ImageListChange(TObject* Sender);
   // The entries of Item's visible items, appended to Menu, sub-menus made as needed.
   void FillEntries(HMENU Menu, TMenuItem& Item);
   // Writes Item's entry again in its parent's menu, when that menu is built.
@@ -81,6 +89,8 @@ class TMenu : public TComponent {
 
   std::unique_ptr<TMenuItem> items_;
   TCustomImageList* images_ = nullptr;
+  std::unique_ptr<TChangeLink> imageChangeLink_;
+  bool ownerDraw_ = false;
   HMENU handle_ = nullptr;
   HWND windowHandle_ = nullptr;
 };

@@ -4,14 +4,18 @@
 
 #include "platform/classes/publisher.h"
 #include "platform/core/ansi_strings.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/custom_action.h"
+#include "platform/ui/custom_image_list.h"
 #include "platform/ui/hotkeys.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/menu_action_link.h"
+#include "platform/ui/menu_item_paint.h"
 
 PR_PUBLISH(TMenuItem) {
   p.Property("Action", &TMenuItem::Action, &TMenuItem::SetAction);
   p.Property("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).Default(false);
+  p.Property("Bitmap", &TMenuItem::Bitmap, &TMenuItem::SetBitmap).Stored(&TMenuItem::HasBitmap);
   p.Property("Break", &TMenuItem::Break, &TMenuItem::SetBreak).Default(mbNone);
   p.Property("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption).Stored(&TMenuItem::IsCaptionStored);
   p.Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Stored(&TMenuItem::IsCheckedStored).Default(false);
@@ -27,8 +31,12 @@ PR_PUBLISH(TMenuItem) {
       .Default(-1);
   p.Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).Default(false);
   p.Property("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Stored(&TMenuItem::IsShortCutStored).Default(0);
+  p.Property("SubMenuImages", &TMenuItem::SubMenuImages, &TMenuItem::SetSubMenuImages);
   p.Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Stored(&TMenuItem::IsVisibleStored).Default(true);
+  p.Property("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem);
   p.Property("OnClick", &TMenuItem::OnClick).Stored(&TMenuItem::IsOnClickStored);
+  p.Property("OnDrawItem", &TMenuItem::OnDrawItem);
+  p.Property("OnMeasureItem", &TMenuItem::OnMeasureItem);
 }
 
 namespace {
@@ -57,12 +65,16 @@ void ReleaseCommand(Word Command) { CommandPool()[Command] = false; }
 
 }  // namespace
 
-TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), command_(TakeCommand()) {}
+TMenuItem::TMenuItem(TComponent* AOwner)
+    : TComponent(AOwner), subMenuImagesLink_(std::make_unique<TChangeLink>()), command_(TakeCommand()) {
+  subMenuImagesLink_->OnChange.Bind(this, &TMenuItem::SubMenuImagesChanged);
+}
 
 TMenuItem::~TMenuItem() {
   while (!items_.empty()) delete items_.back();
   if (parent_ != nullptr) parent_->Remove(this);
   actionLink_.reset();
+  SetSubMenuImages(nullptr);
   ReleaseCommand(command_);
 }
 
@@ -130,6 +142,44 @@ void TMenuItem::SetImageIndex(Integer Value) {
   if (imageIndex_ == Value) return;
   imageIndex_ = Value;
   MenuChanged(false);
+}
+
+TBitmap* TMenuItem::Bitmap() const {
+  if (bitmap_ == nullptr) {
+    bitmap_ = std::make_unique<TBitmap>();
+    bitmap_->OnChange.Bind(const_cast<TMenuItem*>(this), &TMenuItem::BitmapChanged);
+  }
+  return bitmap_.get();
+}
+
+void TMenuItem::SetBitmap(TBitmap* Value) { Bitmap()->Assign(Value); }
+
+bool TMenuItem::HasBitmap() const { return bitmap_ != nullptr && !bitmap_->Empty(); }
+
+void TMenuItem::BitmapChanged(TObject*) { MenuChanged(false); }
+
+void TMenuItem::SetSubMenuImages(TCustomImageList* Value) {
+  if (SetLinkedImageList(*this, *subMenuImagesLink_, subMenuImages_, Value)) MenuChanged(true);
+}
+
+void TMenuItem::SubMenuImagesChanged(TObject*) { MenuChanged(true); }
+
+TCustomImageList* TMenuItem::GetImageList() const {
+  for (const TMenuItem* parent = parent_; parent != nullptr; parent = parent->parent_)
+    if (parent->subMenuImages_ != nullptr) return parent->subMenuImages_;
+  const TMenu* menu = GetParentMenu();
+  return menu != nullptr ? menu->Images() : nullptr;
+}
+
+bool TMenuItem::HasImage() const {
+  TCustomImageList* images = GetImageList();
+  return images != nullptr && imageIndex_ >= 0 && imageIndex_ < images->Count();
+}
+
+bool TMenuItem::IsOwnerDraw() const {
+  if (IsLine()) return false;
+  const TMenu* menu = GetParentMenu();
+  return (menu != nullptr && menu->OwnerDraw()) || GetImageList() != nullptr || HasBitmap();
 }
 
 void TMenuItem::SetBreak(TMenuBreak Value) {
@@ -216,6 +266,29 @@ void TMenuItem::Click() {
   ClickThroughAction(this, OnClick, actionLink_.get());
 }
 
+// --- owner drawing ---
+
+void TMenuItem::MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height) {
+  if (OnMeasureItem) OnMeasureItem(this, ACanvas, Width, Height);
+  else MeasureMenuItem(*this, *ACanvas, Width, Height);
+}
+
+void TMenuItem::DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected) {
+  if (OnDrawItem) {
+    OnDrawItem(this, ACanvas, ARect, Selected);
+    return;
+  }
+  TOwnerDrawState state = MenuItemState(*this);
+  if (Selected) state.Include(odSelected);
+  PaintMenuItem(*this, *ACanvas, ARect, state);
+}
+
+void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, TOwnerDrawState State) {
+  if (OnAdvancedDrawItem) OnAdvancedDrawItem(this, ACanvas, ARect, State);
+  else if (OnDrawItem) OnDrawItem(this, ACanvas, ARect, State.Contains(odSelected));
+  else PaintMenuItem(*this, *ACanvas, ARect, State);
+}
+
 TBasicAction* TMenuItem::Action() const { return actionLink_ != nullptr ? actionLink_->Action() : nullptr; }
 
 void TMenuItem::SetAction(TBasicAction* Value) {
@@ -262,6 +335,10 @@ void TMenuItem::Loaded() {
 
 void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == subMenuImages_) {
+    LinkedImageListRemoved(*subMenuImagesLink_, subMenuImages_, AComponent);
+    MenuChanged(true);
+  }
   // A freed action has unregistered the link before its removal is announced.
   if (Operation == opRemove && actionLink_ != nullptr && (AComponent == Action() || Action() == nullptr))
     SetAction(nullptr);

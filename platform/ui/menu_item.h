@@ -16,6 +16,14 @@
 // handler of its own, else OnClick.  Command is the item's id in the window layer's menus: a
 // number from 1 up that no other live item has.
 //
+// Pictures and owner drawing: an item's image is ImageIndex in its image list (GetImageList: the
+// SubMenuImages of the nearest parent that has them, else its menu's Images) or its Bitmap.  Its
+// entry is owner-drawn (IsOwnerDraw) when the menu is OwnerDraw, the item has an image list or
+// its Bitmap is not empty; separators always stay the window layer's own.  The menu's window then
+// asks the item: MeasureItem (Width, Height start at 0 and the default row height; OnMeasureItem,
+// else the default measure) and AdvancedDrawItem (OnAdvancedDrawItem, else DrawItem: OnDrawItem,
+// else the default look; menu_item_paint.h).
+//
 // Form images: items are the children of their menu (the top items) or of their parent item,
 // as the class library writes them.
 #pragma once
@@ -27,10 +35,15 @@
 #include "platform/classes/component.h"
 #include "platform/classes/event.h"
 #include "platform/core/exceptions.h"
+#include "platform/ui/owner_draw_item.h"
 #include "platform/ui/shortcuts.h"
 #include "platform/user/user_types.h"
 
 class TBasicAction;
+class TBitmap;
+class TCanvas;
+class TChangeLink;
+class TCustomImageList;
 class TMenu;
 class TMenuActionLink;
 class TMenuItem;
@@ -39,6 +52,10 @@ PR_DECLARE_EXCEPTION(EMenuError, Exception);
 PR_ENUM(TMenuBreak, mbNone, mbBreak, mbBarBreak)
 
 using TMenuChangeEvent = Event<void(TObject* Sender, TMenuItem* Source, bool Rebuild)>;
+using TMenuDrawItemEvent = Event<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
+using TAdvancedMenuDrawItemEvent =
+    Event<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, TOwnerDrawState State)>;
+using TMenuMeasureItemEvent = Event<void(TObject* Sender, TCanvas* ACanvas, Integer& Width, Integer& Height)>;
 
 class TMenuItem : public TComponent {
   PR_CLASS(TMenuItem, TComponent)
@@ -69,6 +86,19 @@ class TMenuItem : public TComponent {
   void SetShortCut(TShortCut Value);
   Integer ImageIndex() const { return imageIndex_; }
   void SetImageIndex(Integer Value);
+  // The item's picture; empty until one is given (drawn when the item has no image from a list).
+  TBitmap* Bitmap() const;
+  void SetBitmap(TBitmap* Value);
+  bool HasBitmap() const;
+  // Images for the items of this item's sub-menu (and theirs, unless they have their own).
+  TCustomImageList* SubMenuImages() const { return subMenuImages_; }
+  void SetSubMenuImages(TCustomImageList* Value);
+  // The list ImageIndex draws from: the nearest parent's SubMenuImages, else the menu's Images.
+  TCustomImageList* GetImageList() const;
+  // True when ImageIndex names an image of GetImageList.
+  bool HasImage() const;
+  // Whether the item's entry is owner-drawn (see above).
+  bool IsOwnerDraw() const;
   TMenuBreak Break() const { return break_; }
   void SetBreak(TMenuBreak Value);
   const std::string& Hint() const { return hint_; }
@@ -100,6 +130,14 @@ class TMenuItem : public TComponent {
 
   virtual void Click();
   TNotifyEvent OnClick;
+
+  // Owner drawing.  Selected / State: how the entry is shown (highlighted, grayed, checked ...).
+  virtual void MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height);
+  virtual void DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected);
+  virtual void AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, TOwnerDrawState State);
+  TMenuDrawItemEvent OnDrawItem;
+  TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
+  TMenuMeasureItemEvent OnMeasureItem;
 
   // Actions.
   TBasicAction* Action() const;
@@ -141,6 +179,12 @@ class TMenuItem : public TComponent {
  private:
   void SubItemChanged(TObject* Sender, TMenuItem* Source, bool Rebuild);
   void TurnSiblingsOff();
+  void BitmapChanged(TObject* Sender);
+  void SubMenuImagesChanged(TObject* Sender);
+
+  mutable std::unique_ptr<TBitmap> bitmap_;   // made on first use
+  TCustomImageList* subMenuImages_ = nullptr;
+  std::unique_ptr<TChangeLink> subMenuImagesLink_;
 
   std::string caption_;
   std::string hint_;

@@ -7,8 +7,11 @@
 #include "platform/gdi/gdi_constants.h"
 #include "platform/os/thread.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/font.h"
+#include "platform/ui/font_handle.h"
 #include "platform/ui/form.h"
 #include "platform/user/cursor.h"
+#include "platform/user/non_client_metrics.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/system_parameters.h"
@@ -21,7 +24,12 @@ PR_IMPLEMENT_CLASS(TScreen)
 
 TScreen* Screen = nullptr;
 
-TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner), menuFont_(std::make_unique<TFont>()) {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  menuFont_->SetData(FontDataOf(metrics.lfMenuFont));
+  menuFont_->SetColor(clMenuText);
   HDC dc = GetDC(nullptr);
   pixelsPerInch_ = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);

@@ -4,7 +4,8 @@
 // Cursor: while Screen.Cursor is not crDefault every window of the program shows it (crHourGlass
 // during long work); back at crDefault each control's own Cursor shows again.  Cursors[index]
 // maps the class library's cursor numbers to cursor handles; programs register their own with
-// SetCursors.  Monitors and the work area are the window layer's.
+// SetCursors.  Monitors and the work area are the window layer's.  MenuFont is the window layer's
+// menu font (the non-client metrics' lfMenuFont), read when the screen is made.
 #pragma once
 
 #include <map>
@@ -15,6 +16,7 @@
 #include "platform/user/user_types.h"
 
 class TCustomForm;
+class TFont;
 class TForm;
 class TWinControl;
 
@@ -60,6 +62,7 @@ class TScreen : public TComponent {
   Integer DesktopWidth() const { return Width(); }
   Integer DesktopHeight() const { return Height(); }
   Integer PixelsPerInch() const { return pixelsPerInch_; }
+  TFont* MenuFont() const { return menuFont_.get(); }
   Integer MonitorCount() const;
   TMonitor* Monitors(Integer Index) const;
   TMonitor* MonitorFromPoint(TPoint Point) const;
@@ -112,6 +115,7 @@ class TScreen : public TComponent {
   TCursor cursor_ = 0;
   Integer cursorCount_ = 0;
   std::map<Integer, HCURSOR> cursors_;
+  std::unique_ptr<TFont> menuFont_;
   Integer pixelsPerInch_ = 96;
 };
 

@@ -42,11 +42,13 @@ int TextRowHeight(HDC dc) {
   return std::max(int(metrics.tmHeight) + 4, GetSystemMetrics(SM_CYMENUCHECK) + 4);
 }
 
+// As on the platform, the mark's width (less one) goes before what the owner asked for.
+int OwnerDrawnMarkWidth() { return GetSystemMetrics(SM_CXMENUCHECK) - 1; }
+
 ItemSize MeasureOwnerDrawn(const MenuItem& item, HWND owner) {
   MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, UINT(GetSystemMetrics(SM_CYMENU) - 1), item.data};
   if (owner != nullptr) SendMessageA(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-  // As on the platform, the mark's width (less one) goes before what the owner asked for.
-  return ItemSize{int(measure.itemHeight), int(measure.itemWidth) + GetSystemMetrics(SM_CXMENUCHECK) - 1, 0};
+  return ItemSize{int(measure.itemHeight), int(measure.itemWidth) + OwnerDrawnMarkWidth(), 0};
 }
 
 ItemSize MeasureBitmap(const MenuItem& item) {
@@ -102,6 +104,8 @@ MenuFonts::~MenuFonts() {
 HFONT MenuFonts::For(const MenuItem& item) const { return (item.state & MFS_DEFAULT) ? bold_ : normal_; }
 
 int MenuMarkColumn() { return GetSystemMetrics(SM_CXMENUCHECK) + 4; }
+
+int OwnerDrawnMenuItemExtraWidth() { return OwnerDrawnMarkWidth() + 2 * MenuMarkColumn(); }
 
 std::pair<std::string_view, std::string_view> SplitMenuText(std::string_view text) {
   const std::size_t tab = text.find('\t');

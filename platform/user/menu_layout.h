@@ -34,6 +34,9 @@ class MenuFonts {
 
 // The mark column's width: SM_CXMENUCHECK and 2 pixels on each side.
 int MenuMarkColumn();
+// How much wider an owner-drawn item's rectangle is than the width its owner answered: the
+// mark's width less one, added when the item is measured, and a mark column on each side.
+int OwnerDrawnMenuItemExtraWidth();
 
 struct MenuLayout {
   TSize size;                    // the popup window's size
