@@ -198,7 +198,8 @@ LRESULT OnKey(HWND w, UINT message, WPARAM key) {
 }  // namespace
 
 void RegisterButtonClass() {
-  user::EnsureClassRegistered(user::ClassRecord("BUTTON", &ButtonWindowProc, CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, 2 * int(sizeof(LONG_PTR))));
+  constexpr UINT kStyle = CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW;
+  user::EnsureClassRegistered(user::ClassRecord("BUTTON", &ButtonWindowProc, kStyle, 2 * int(sizeof(LONG_PTR))));
 }
 
 LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

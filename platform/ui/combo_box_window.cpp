@@ -410,7 +410,8 @@ LRESULT OnDestroy(HWND w, ComboBoxState& s) {
 }  // namespace
 
 void RegisterComboBoxClass() {
-  user::EnsureClassRegistered(user::ClassRecord("COMBOBOX", &ComboBoxWindowProc, CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR))));
+  user::EnsureClassRegistered(user::ClassRecord("COMBOBOX", &ComboBoxWindowProc,
+                                                CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR))));
 }
 
 LRESULT ComboBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

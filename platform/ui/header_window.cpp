@@ -377,7 +377,8 @@ LRESULT ItemMessage(HWND w, HeaderState& s, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 void RegisterHeaderClass() {
-  user::EnsureClassRegistered(user::ClassRecord(kHeaderClassName, &HeaderWindowProc, CS_DBLCLKS, int(sizeof(LONG_PTR))));
+  user::EnsureClassRegistered(user::ClassRecord(kHeaderClassName, &HeaderWindowProc,
+                                                CS_DBLCLKS, int(sizeof(LONG_PTR))));
 }
 
 LRESULT HeaderWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -321,7 +321,8 @@ void OnNcCreate(HWND w, LPARAM lParam) {
 }  // namespace
 
 void RegisterListBoxClass() {
-  user::EnsureClassRegistered(user::ClassRecord("LISTBOX", &ListBoxWindowProc, CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR))));
+  user::EnsureClassRegistered(user::ClassRecord("LISTBOX", &ListBoxWindowProc,
+                                                CS_DBLCLKS | CS_PARENTDC, int(sizeof(LONG_PTR))));
 }
 
 LRESULT ListBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -82,7 +82,8 @@ LRESULT ScrollMessage(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void RegisterScrollBarClass() {
-  user::EnsureClassRegistered(user::ClassRecord("SCROLLBAR", &ScrollBarWindowProc, CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW));
+  user::EnsureClassRegistered(user::ClassRecord("SCROLLBAR", &ScrollBarWindowProc,
+                                                CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW));
 }
 
 LRESULT ScrollBarWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

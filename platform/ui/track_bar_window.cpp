@@ -223,7 +223,8 @@ LRESULT Message(HWND w, TrackBarState& s, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 void RegisterTrackBarClass() {
-  user::EnsureClassRegistered(user::ClassRecord(TRACKBAR_CLASS, &TrackBarWindowProc, CS_HREDRAW | CS_VREDRAW, int(sizeof(LONG_PTR))));
+  user::EnsureClassRegistered(user::ClassRecord(TRACKBAR_CLASS, &TrackBarWindowProc,
+                                                CS_HREDRAW | CS_VREDRAW, int(sizeof(LONG_PTR))));
 }
 
 LRESULT TrackBarWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -194,7 +194,8 @@ LRESULT Message(HWND w, UpDownState& s, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void RegisterUpDownClass() {
-  user::EnsureClassRegistered(user::ClassRecord(UPDOWN_CLASS, &UpDownWindowProc, CS_HREDRAW | CS_VREDRAW, int(sizeof(LONG_PTR))));
+  user::EnsureClassRegistered(user::ClassRecord(UPDOWN_CLASS, &UpDownWindowProc,
+                                                CS_HREDRAW | CS_VREDRAW, int(sizeof(LONG_PTR))));
 }
 
 LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
