@@ -221,6 +221,28 @@ TEST_F(EditLinesTest, KeysFollowWrappedLines) {
   EXPECT_EQ(joined, "xxxxxxxx " + text) << "the lines are wrapped anew";
 }
 
+// Margins narrow the formatting rectangle inside the client area; a rectangle of one's own
+// replaces it, and the text is drawn from its corner.
+TEST_F(EditLinesTest, MarginsAndAFormattingRectanglePlaceTheText) {
+  HWND edit = NewEdit(ES_AUTOVSCROLL | ES_AUTOHSCROLL, 200, 100, "abc");
+  TRect client{}, rect{};
+  GetClientRect(edit, &client);
+  SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(5, 7));
+  EXPECT_EQ(SendMessageA(edit, EM_GETMARGINS, 0, 0), MAKELONG(5, 7));
+  SendMessageA(edit, EM_GETRECT, 0, LPARAM(&rect));
+  EXPECT_EQ(rect.Left, client.Left + 5);
+  EXPECT_EQ(rect.Right, client.Right - 7);
+  EXPECT_EQ(short(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0))), rect.Left);
+
+  const TRect own{20, 10, 150, 80};
+  SendMessageA(edit, EM_SETRECTNP, 0, LPARAM(&own));
+  SendMessageA(edit, EM_GETRECT, 0, LPARAM(&rect));
+  EXPECT_EQ(rect, own);
+  const LRESULT first = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
+  EXPECT_EQ(short(LOWORD(first)), own.Left);
+  EXPECT_EQ(short(HIWORD(first)), own.Top);
+}
+
 struct LinesCase {
   const char* name;
   const char* initial;
