@@ -13,6 +13,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr LONG_PTR kEditId = 1001, kListId = 1000;
 }  // namespace
 
 ComboBoxState* ComboBoxState::Of(HWND window) {
-  return reinterpret_cast<ComboBoxState*>(GetWindowLongPtrA(window, 0));
+  return user::WindowStateOf<ComboBoxState>(window);
 }
 
 DWORD ComboBoxState::Style() const { return DWORD(GetWindowLongPtrA(window_, GWL_STYLE)); }

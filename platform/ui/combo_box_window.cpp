@@ -23,6 +23,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 namespace {
 
@@ -415,7 +416,7 @@ void RegisterComboBoxClass() {
 }
 
 LRESULT ComboBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) SetWindowLongPtrA(w, 0, LONG_PTR(new ComboBoxState(w)));
+  if (message == WM_NCCREATE) user::AttachWindowState(w, new ComboBoxState(w));
   ComboBoxState* state = ComboBoxState::Of(w);
   if (state == nullptr) return DefWindowProcA(w, message, wParam, lParam);
   ComboBoxState& s = *state;
@@ -426,8 +427,7 @@ LRESULT ComboBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   }
   switch (message) {
     case WM_NCDESTROY:
-      SetWindowLongPtrA(w, 0, 0);
-      delete state;
+      user::FreeWindowState<ComboBoxState>(w);
       return DefWindowProcA(w, message, wParam, lParam);
     case WM_CREATE: return OnCreate(w, s, lParam);
     case WM_DESTROY: return OnDestroy(w, s);

@@ -26,6 +26,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ struct HeaderState {
   int pressed = -1;         // the item held down with the mouse
   bool pressedShown = false;
 
-  static HeaderState* Of(HWND w) { return reinterpret_cast<HeaderState*>(GetWindowLongPtrA(w, 0)); }
+  static HeaderState* Of(HWND w) { return user::WindowStateOf<HeaderState>(w); }
   int Count() const { return int(items.size()); }
   bool Valid(int index) const { return index >= 0 && index < Count(); }
 
@@ -382,15 +383,14 @@ void RegisterHeaderClass() {
 }
 
 LRESULT HeaderWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) SetWindowLongPtrA(w, 0, LONG_PTR(new HeaderState));
+  if (message == WM_NCCREATE) user::AttachWindowState(w, new HeaderState);
   HeaderState* state = HeaderState::Of(w);
   if (state == nullptr) return DefWindowProcA(w, message, wParam, lParam);
   HeaderState& s = *state;
   if (message >= HDM_GETITEMCOUNT && message <= HDM_ORDERTOINDEX) return ItemMessage(w, s, message, wParam, lParam);
   switch (message) {
     case WM_NCDESTROY:
-      SetWindowLongPtrA(w, 0, 0);
-      delete state;
+      user::FreeWindowState<HeaderState>(w);
       return DefWindowProcA(w, message, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(w, s, wParam);

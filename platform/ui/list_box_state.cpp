@@ -11,9 +11,10 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 ListBoxState* ListBoxState::Of(HWND window) {
-  return reinterpret_cast<ListBoxState*>(GetWindowLongPtrA(window, 0));
+  return user::WindowStateOf<ListBoxState>(window);
 }
 
 DWORD ListBoxState::Style() const { return DWORD(GetWindowLongPtrA(window_, GWL_STYLE)); }

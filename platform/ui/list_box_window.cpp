@@ -20,6 +20,7 @@
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 namespace {
 
@@ -315,7 +316,7 @@ void OnNcCreate(HWND w, LPARAM lParam) {
   auto* s = new ListBoxState(w);
   const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
   if ((s->Style() & LBS_COMBOBOX) != 0 && cs != nullptr) s->combo = static_cast<HWND>(cs->lpCreateParams);
-  SetWindowLongPtrA(w, 0, LONG_PTR(s));
+  user::AttachWindowState(w, s);
 }
 
 }  // namespace
@@ -333,8 +334,7 @@ LRESULT ListBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= LB_ADDSTRING && message <= LB_ITEMFROMPOINT) return ItemMessage(w, s, message, wParam, lParam);
   switch (message) {
     case WM_NCDESTROY:
-      SetWindowLongPtrA(w, 0, 0);
-      delete state;
+      user::FreeWindowState<ListBoxState>(w);
       return DefWindowProcA(w, message, wParam, lParam);
     case WM_CREATE: return OnCreate(w, s);
     case WM_SIZE: s.UpdateScrollBar(); return 0;

@@ -20,6 +20,7 @@
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ constexpr UINT_PTR kRepeatTimer = 1;   // a held channel press pages again on it
 
 using Press = TrackBarState::Press;
 
-TrackBarState* StateOf(HWND w) { return reinterpret_cast<TrackBarState*>(GetWindowLongPtrA(w, 0)); }
+TrackBarState* StateOf(HWND w) { return user::WindowStateOf<TrackBarState>(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLongPtrA(w, GWL_STYLE)); }
 void Redraw(HWND w) { InvalidateRect(w, nullptr, FALSE); }
 
@@ -228,15 +229,14 @@ void RegisterTrackBarClass() {
 }
 
 LRESULT TrackBarWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) SetWindowLongPtrA(w, 0, LONG_PTR(new TrackBarState));
+  if (message == WM_NCCREATE) user::AttachWindowState(w, new TrackBarState);
   TrackBarState* state = StateOf(w);
   if (state == nullptr) return DefWindowProcA(w, message, wParam, lParam);
   TrackBarState& s = *state;
   if (message >= TBM_GETPOS && message <= TBM_GETTHUMBLENGTH) return Message(w, s, message, wParam, lParam);
   switch (message) {
     case WM_NCDESTROY:
-      SetWindowLongPtrA(w, 0, 0);
-      delete state;
+      user::FreeWindowState<TrackBarState>(w);
       return DefWindowProcA(w, message, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: Paint(w, s, message == WM_PRINTCLIENT ? wParam : 0); return 0;

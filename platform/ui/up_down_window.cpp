@@ -19,6 +19,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/user/window_state.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ struct UpDownState {
   int pressed = 0;   // 1 the upper arrow, -1 the lower one, 0 none
 };
 
-UpDownState* StateOf(HWND w) { return reinterpret_cast<UpDownState*>(GetWindowLongPtrA(w, 0)); }
+UpDownState* StateOf(HWND w) { return user::WindowStateOf<UpDownState>(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLongPtrA(w, GWL_STYLE)); }
 bool Horizontal(HWND w) { return (Style(w) & UDS_HORZ) != 0; }
 
@@ -199,7 +200,7 @@ void RegisterUpDownClass() {
 }
 
 LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) SetWindowLongPtrA(w, 0, LONG_PTR(new UpDownState));
+  if (message == WM_NCCREATE) user::AttachWindowState(w, new UpDownState);
   UpDownState* state = StateOf(w);
   if (state == nullptr) return DefWindowProcA(w, message, wParam, lParam);
   UpDownState& s = *state;
@@ -207,8 +208,7 @@ LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCDESTROY:
       ReleaseBuddy(s);
-      SetWindowLongPtrA(w, 0, 0);
-      delete state;
+      user::FreeWindowState<UpDownState>(w);
       return DefWindowProcA(w, message, wParam, lParam);
     case WM_PAINT: {
       PAINTSTRUCT ps{};
