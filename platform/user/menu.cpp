@@ -92,28 +92,48 @@ std::optional<MenuItemRef> InsertionPoint(Menu& menu, UINT position, bool byPosi
   return FindMenuItem(menu, position, false);
 }
 
-bool InsertItem(Menu& menu, UINT position, bool byPosition, const std::optional<MenuItem>& item) {
-  if (!item) return false;
-  std::optional<MenuItemRef> at = InsertionPoint(menu, position, byPosition);
-  if (!at) return false;
-  at->menu->items.insert(at->menu->items.begin() + std::ptrdiff_t(at->index), *item);
-  return true;
+// The item named by `position` (by position or, through sub-menus, by command), or nullopt (the
+// error set).
+std::optional<MenuItemRef> FindItem(HMENU handle, UINT position, bool byPosition) {
+  Menu* menu = LiveMenu(handle);
+  if (menu == nullptr) return std::nullopt;
+  return FindMenuItem(*menu, position, byPosition);
 }
 
+// The same, named as the MF_ flags say.
+std::optional<MenuItemRef> ItemAt(HMENU handle, UINT position, UINT flags) {
+  return FindItem(handle, position, IsByPosition(flags));
+}
+
+// Where an item named for insertion into `handle` goes, or nullopt (the error set).
+std::optional<MenuItemRef> InsertionPointIn(HMENU handle, UINT position, bool byPosition) {
+  Menu* menu = LiveMenu(handle);
+  if (menu == nullptr) return std::nullopt;
+  return InsertionPoint(*menu, position, byPosition);
+}
+
+void InsertAt(const MenuItemRef& at, const MenuItem& item) {
+  at.menu->items.insert(at.menu->items.begin() + std::ptrdiff_t(at.index), item);
+}
+
+// Sub-menus are checked against the menu that will hold the item, which an item named by command
+// may find deep inside the one the call names: only that check keeps menus from containing
+// themselves.
 template <typename Char>
 BOOL Insert(HMENU handle, UINT position, UINT flags, UINT_PTR newItem, const Char* text) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr) return FALSE;
-  return InsertItem(*menu, position, IsByPosition(flags), ItemFromFlags(*menu, flags, newItem, text));
+  std::optional<MenuItemRef> at = InsertionPointIn(handle, position, IsByPosition(flags));
+  if (!at) return FALSE;
+  std::optional<MenuItem> item = ItemFromFlags(*at->menu, flags, newItem, text);
+  if (!item) return FALSE;
+  InsertAt(*at, *item);
+  return TRUE;
 }
 
 template <typename Char>
 BOOL Modify(HMENU handle, UINT position, UINT flags, UINT_PTR newItem, const Char* text) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr) return FALSE;
-  std::optional<MenuItemRef> at = FindMenuItem(*menu, position, IsByPosition(flags));
+  std::optional<MenuItemRef> at = ItemAt(handle, position, flags);
   if (!at) return FALSE;
-  std::optional<MenuItem> item = ItemFromFlags(*menu, flags, newItem, text);
+  std::optional<MenuItem> item = ItemFromFlags(*at->menu, flags, newItem, text);
   if (!item) return FALSE;
   const HMENU oldSub = at->Item().subMenu;
   at->Item() = *item;
@@ -122,9 +142,7 @@ BOOL Modify(HMENU handle, UINT position, UINT flags, UINT_PTR newItem, const Cha
 }
 
 BOOL Take(HMENU handle, UINT position, UINT flags, bool destroySubMenu) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr) return FALSE;
-  std::optional<MenuItemRef> at = FindMenuItem(*menu, position, IsByPosition(flags));
+  std::optional<MenuItemRef> at = ItemAt(handle, position, flags);
   if (!at) return FALSE;
   const HMENU sub = at->Item().subMenu;
   at->menu->items.erase(at->menu->items.begin() + std::ptrdiff_t(at->index));
@@ -200,18 +218,19 @@ void FillInfo(const MenuItem& item, Info& info) {
 
 template <typename Info>
 BOOL InsertInfo(HMENU handle, UINT position, BOOL byPosition, const Info* info) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr || !ValidInfoSize(info)) return FALSE;
+  if (LiveMenu(handle) == nullptr || !ValidInfoSize(info)) return FALSE;
+  std::optional<MenuItemRef> at = InsertionPointIn(handle, position, byPosition != 0);
+  if (!at) return FALSE;
   MenuItem item;
-  if (!ApplyInfo(*menu, item, *info)) return FALSE;
-  return InsertItem(*menu, position, byPosition != 0, item);
+  if (!ApplyInfo(*at->menu, item, *info)) return FALSE;
+  InsertAt(*at, item);
+  return TRUE;
 }
 
 template <typename Info>
 BOOL GetInfo(HMENU handle, UINT position, BOOL byPosition, Info* info) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr || !ValidInfoSize(info)) return FALSE;
-  std::optional<MenuItemRef> at = FindMenuItem(*menu, position, byPosition != 0);
+  if (LiveMenu(handle) == nullptr || !ValidInfoSize(info)) return FALSE;
+  std::optional<MenuItemRef> at = FindItem(handle, position, byPosition != 0);
   if (!at) return FALSE;
   FillInfo(at->Item(), *info);
   return TRUE;
@@ -219,31 +238,21 @@ BOOL GetInfo(HMENU handle, UINT position, BOOL byPosition, Info* info) {
 
 template <typename Info>
 BOOL SetInfo(HMENU handle, UINT position, BOOL byPosition, const Info* info) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr || !ValidInfoSize(info)) return FALSE;
-  std::optional<MenuItemRef> at = FindMenuItem(*menu, position, byPosition != 0);
+  if (LiveMenu(handle) == nullptr || !ValidInfoSize(info)) return FALSE;
+  std::optional<MenuItemRef> at = FindItem(handle, position, byPosition != 0);
   if (!at) return FALSE;
   MenuItem changed = at->Item();
-  if (!ApplyInfo(*menu, changed, *info)) return FALSE;
+  if (!ApplyInfo(*at->menu, changed, *info)) return FALSE;
   at->Item() = changed;
   return TRUE;
 }
 
 template <typename Char>
 int GetString(HMENU handle, UINT position, Char* buffer, int size, UINT flags) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr) return 0;
-  std::optional<MenuItemRef> at = FindMenuItem(*menu, position, IsByPosition(flags));
+  std::optional<MenuItemRef> at = ItemAt(handle, position, flags);
   if (!at) return 0;
   if (buffer == nullptr) return int(TextLength<Char>(at->Item().text));
   return CopyItemText(at->Item().text, buffer, size);
-}
-
-// The item named by `flags`, or nullopt (the error set).
-std::optional<MenuItemRef> ItemAt(HMENU handle, UINT position, UINT flags) {
-  Menu* menu = LiveMenu(handle);
-  if (menu == nullptr) return std::nullopt;
-  return FindMenuItem(*menu, position, IsByPosition(flags));
 }
 
 // Changes the `mask` bits of an item's state to `bits`; the previous bits, or -1.

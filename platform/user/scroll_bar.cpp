@@ -32,7 +32,11 @@ ScrollBarState* Bar(HWND hwnd, int bar) {
   return w != nullptr && (bar == SB_HORZ || bar == SB_VERT) && w->controlBar < 0 ? &w->scroll[bar] : nullptr;
 }
 
-bool IsControl(HWND hwnd) { return W(hwnd)->controlBar >= 0; }
+// False for a window destroyed meanwhile (a parent may destroy the control while it is told of a scroll).
+bool IsControl(HWND hwnd) {
+  const Window* w = W(hwnd);
+  return w != nullptr && w->controlBar >= 0;
+}
 
 int MaxPos(const ScrollBarState& s) { return std::max(s.min, s.max - std::max(int(s.page) - 1, 0)); }
 

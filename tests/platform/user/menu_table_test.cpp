@@ -111,6 +111,21 @@ TEST_F(MenuTableTest, SubMenusThatWouldMakeACycleAreRefused) {
   EXPECT_FALSE(AppendMenuA(recent_, MF_POPUP, reinterpret_cast<UINT_PTR>(menu_), "Loop"));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
   EXPECT_FALSE(AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(menu_), "Self"));
+  // Item 20 named by command lies in the sub-menu: putting above it a menu that holds that
+  // sub-menu would close a loop, whichever call tries.
+  HMENU holder = CreatePopupMenu();
+  ASSERT_TRUE(AppendMenuA(holder, MF_POPUP, reinterpret_cast<UINT_PTR>(recent_), "Recent"));
+  const auto holderItem = reinterpret_cast<UINT_PTR>(holder);
+  EXPECT_FALSE(ModifyMenuA(menu_, 20, MF_BYCOMMAND | MF_POPUP, holderItem, "Loop"));
+  EXPECT_FALSE(InsertMenuA(menu_, 20, MF_BYCOMMAND | MF_POPUP, holderItem, "Loop"));
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_SUBMENU;
+  info.hSubMenu = holder;
+  EXPECT_FALSE(SetMenuItemInfoA(menu_, 20, FALSE, &info));
+  EXPECT_FALSE(InsertMenuItemA(menu_, 20, FALSE, &info));
+  EXPECT_EQ(GetMenuItemCount(recent_), 2);
+  EXPECT_EQ(GetSubMenu(recent_, 0), nullptr);
   SetLastError(0);
   EXPECT_FALSE(AppendMenuA(menu_, MF_POPUP, 0x12345678, "Nothing"));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_MENU_HANDLE);
