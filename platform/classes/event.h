@@ -10,7 +10,6 @@
 //     OnClick.Bind(form, &TForm1::Button1Click);  OnClick = [&](TObject*) { ... };
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -62,10 +61,7 @@ class TEventBase {
 
  protected:
   // A new number for each assignment; copies of an event keep their assignment's.
-  static std::uint64_t NextIdentity() {
-    static std::atomic<std::uint64_t> last{0};
-    return ++last;
-  }
+  static std::uint64_t NextIdentity();
 
   TMethod method_;
   std::uint64_t identity_ = 0;   // 0: unassigned

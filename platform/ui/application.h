@@ -58,8 +58,6 @@ class TApplication : public TComponent {
   explicit TApplication(TComponent* AOwner);
   ~TApplication() override;
 
-  // Chooses the display (PR_DISPLAY, see the SDL display's display_choice.h) unless a backend
-  // is already installed; built without SDL the program stays headless.
   // Chooses the display from PR_DISPLAY (docs/platform-user-sdl.md) unless one is installed
   // already; raises Exception, saying why, when PR_DISPLAY names a display that cannot be used.
   void Initialize();

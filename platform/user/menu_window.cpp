@@ -8,6 +8,7 @@
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
+#include "platform/user/window_state.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 
@@ -15,9 +16,7 @@ namespace user {
 
 namespace {
 
-const PopupMenuView* ViewOf(HWND hwnd) {
-  return reinterpret_cast<const PopupMenuView*>(GetWindowLongPtrA(hwnd, 0));
-}
+const PopupMenuView* ViewOf(HWND hwnd) { return WindowStateOf<const PopupMenuView>(hwnd); }
 
 void Paint(HWND hwnd) {
   PAINTSTRUCT paint{};
@@ -42,25 +41,16 @@ LRESULT MenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-bool RegisterMenuClass() {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_SAVEBITS | CS_DBLCLKS;
-  wc.lpfnWndProc = &MenuWindowProc;
-  wc.cbWndExtra = sizeof(LONG_PTR);
-  wc.lpszClassName = kMenuWindowClass;
-  return RegisterClassExA(&wc) != 0;
-}
-
 }  // namespace
 
 HWND CreateMenuWindow(PopupMenuView& view, const TRect& rect) {
-  static const bool registered = RegisterMenuClass();
-  if (!registered) return nullptr;
+  const WNDCLASSEXA menuClass =
+      ClassRecord(kMenuWindowClass, &MenuWindowProc, CS_SAVEBITS | CS_DBLCLKS, int(sizeof(LONG_PTR)));
+  if (!EnsureClassRegistered(menuClass)) return nullptr;
   HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kMenuWindowClass, "", WS_POPUP,
                                 rect.Left, rect.Top, rect.Width(), rect.Height(), nullptr, nullptr, nullptr, nullptr);
   if (window == nullptr) return nullptr;
-  SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(&view));
+  AttachWindowState(window, &view);
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   return window;
 }

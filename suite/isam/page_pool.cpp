@@ -122,7 +122,7 @@ bool PagePool::WriteAll(IsamFileBlock* fb, bool release) {
     PageBuffer& b = **it;
     if (b.owner == fb) {
       if (b.dirty && !IsamWriteBackPage(b)) return false;
-      if (release) Forget(it);
+      Forget(it);
     }
     it = next;
   }
