@@ -6,6 +6,7 @@
 #include "platform/ui/button_paint.h"
 #include "platform/ui/button_window.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"
 #include "platform/user/owner_draw.h"
@@ -61,7 +62,8 @@ PR_PUBLISH(TBitBtn) {
 }
 
 TBitBtn::TBitBtn(TComponent* AOwner)
-    : TButton(AOwner), glyph_(std::make_unique<TButtonGlyph>()), canvas_(std::make_unique<TCanvas>()) {
+    : TButton(AOwner), glyph_(std::make_unique<TButtonGlyph>()), canvas_(std::make_unique<TControlCanvas>()) {
+  canvas_->SetControl(this);
   glyph_->OnChange = [this](TObject*) { Changed(); };
 }
 
@@ -146,12 +148,12 @@ void TBitBtn::DrawItem(TMessage& Message) {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const TRect content = PaintPushFrame(item.hDC, item.rcItem, Active(), pressed);
-  canvas_->SetHandle(item.hDC);
-  canvas_->SetFont(Font());
   const TButtonState state = disabled ? bsDisabled : pressed ? bsDown : bsUp;
-  glyph_->Draw(canvas_.get(), content, TPoint{}, Caption(), layout_, margin_, spacing_, state,
-               UINT(DrawTextBiDiModeFlags(0)));
-  canvas_->SetHandle(nullptr);
+  canvas_->PaintOn(item.hDC, [&] {
+    canvas_->SetFont(Font());
+    glyph_->Draw(canvas_.get(), content, TPoint{}, Caption(), layout_, margin_, spacing_, state,
+                 UINT(DrawTextBiDiModeFlags(0)));
+  });
   if ((item.itemState & ODS_FOCUS) != 0) PaintPushFocus(item.hDC, item.rcItem);
   Message.Result = 1;
 }

@@ -20,7 +20,7 @@
 #include "platform/ui/button_glyph.h"
 
 class TBitmap;
-class TCanvas;
+class TControlCanvas;
 
 PR_ENUM(TBitBtnKind, bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll)
 
@@ -58,7 +58,7 @@ class TBitBtn : public TButton {
   void Changed();
 
   std::unique_ptr<TButtonGlyph> glyph_;
-  std::unique_ptr<TCanvas> canvas_;   // over the context WM_DRAWITEM hands over, while drawing
+  std::unique_ptr<TControlCanvas> canvas_;   // over the context WM_DRAWITEM hands over, while drawing
   TBitBtnKind kind_ = bkCustom;
   bool modifiedGlyph_ = false;
   TButtonLayout layout_ = blGlyphLeft;

@@ -4,6 +4,7 @@
 
 #include "platform/classes/publisher.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/header_window.h"
 #include "platform/user/owner_draw.h"
@@ -123,7 +124,8 @@ void THeaderSections::Update(TCollectionItem*) { header_->UpdateSections(); }
 // --- THeaderControl ---
 
 THeaderControl::THeaderControl(TComponent* AOwner)
-    : TWinControl(AOwner), sections_(std::make_unique<THeaderSections>(this)), canvas_(std::make_unique<TCanvas>()) {
+    : TWinControl(AOwner), sections_(std::make_unique<THeaderSections>(this)), canvas_(std::make_unique<TControlCanvas>()) {
+  canvas_->SetControl(this);
   SetControlStyle({});
   SetAlign(alTop);
   SetBounds(Left(), Top(), 170, 17);
@@ -210,14 +212,16 @@ void THeaderControl::CNNotify(TMessage& Message) {
   }
 }
 
+TCanvas* THeaderControl::Canvas() const { return canvas_.get(); }
+
 void THeaderControl::CNDrawItem(TMessage& Message) {
   const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
   if (Integer(item.itemID) >= sections_->Count()) return;
-  canvas_->SetHandle(item.hDC);
-  canvas_->Font()->Assign(Font());
-  canvas_->Brush()->SetColor(clBtnFace);
-  canvas_->Brush()->SetStyle(bsSolid);
-  DrawSection(sections_->Items(Integer(item.itemID)), item.rcItem, (item.itemState & ODS_SELECTED) != 0);
-  canvas_->SetHandle(nullptr);
+  canvas_->PaintOn(item.hDC, [&] {
+    canvas_->Font()->Assign(Font());
+    canvas_->Brush()->SetColor(clBtnFace);
+    canvas_->Brush()->SetStyle(bsSolid);
+    DrawSection(sections_->Items(Integer(item.itemID)), item.rcItem, (item.itemState & ODS_SELECTED) != 0);
+  });
   Message.Result = 1;
 }

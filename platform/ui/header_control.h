@@ -17,6 +17,7 @@
 #include "platform/ui/win_control.h"
 
 class TCanvas;
+class TControlCanvas;
 class THeaderControl;
 
 PR_ENUM(THeaderSectionStyle, hsText, hsOwnerDraw)
@@ -94,7 +95,7 @@ class THeaderControl : public TWinControl {
   void SetSections(THeaderSections* Value) { sections_->Assign(Value); }
   bool HotTrack() const { return hotTrack_; }
   void SetHotTrack(bool Value);
-  TCanvas* Canvas() const { return canvas_.get(); }
+  TCanvas* Canvas() const;
 
   TSectionNotifyEvent OnSectionClick;
   TSectionNotifyEvent OnSectionResize;
@@ -118,7 +119,7 @@ class THeaderControl : public TWinControl {
   void CNDrawItem(TMessage& Message);
 
   std::unique_ptr<THeaderSections> sections_;
-  std::unique_ptr<TCanvas> canvas_;   // over the context WM_DRAWITEM hands over, while drawing
+  std::unique_ptr<TControlCanvas> canvas_;   // over the context WM_DRAWITEM hands over, while drawing
   bool hotTrack_ = false;
   bool updatingFromWindow_ = false;   // a width the window reported is being stored
 };
