@@ -132,7 +132,6 @@ void TCustomActionList::SetChildOrder(TComponent* Child, Integer Order) {
 void TCustomActionList::AddAction(TContainedAction* Action) {
   actions_.push_back(Action);
   Action->actionList_ = this;
-  Action->FreeNotification(this);
   Change();
 }
 
@@ -151,6 +150,5 @@ void TCustomActionList::Change() {
 void TCustomActionList::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == images_) images_ = nullptr;
-  if (auto* action = dynamic_cast<TContainedAction*>(AComponent)) RemoveAction(action);
+  if (AComponent == images_) images_ = nullptr;   // a freed action has left the list in its destructor
 }

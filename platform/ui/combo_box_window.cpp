@@ -30,8 +30,6 @@ namespace {
 // Characters typed closer together than this extend the prefix a drop-down list searches for.
 constexpr DWORD kTypingPauseMs = 1000;
 
-bool Inside(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
-
 // --- keys, shared by the combo box and its edit ---
 
 // Handles the keys a combo box takes from its edit or for itself; false leaves the key alone.
@@ -102,7 +100,7 @@ TPoint InList(const ComboBoxState& s, LPARAM pos) {
 int ItemUnder(const ComboBoxState& s, TPoint p) {
   TRect client{};
   GetClientRect(s.list, &client);
-  if (!Inside(client, p)) return -1;
+  if (!PtInRect(&client, p)) return -1;
   const LRESULT hit = s.List(LB_ITEMFROMPOINT, 0, MAKELPARAM(WORD(p.X), WORD(p.Y)));
   return HIWORD(hit) != 0 ? -1 : int(LOWORD(hit));
 }
@@ -131,7 +129,7 @@ LRESULT OnButtonDown(HWND w, ComboBoxState& s, LPARAM pos) {
     GetWindowRect(s.list, &listWindow);
     TPoint screen = p;
     ClientToScreen(w, &screen);
-    if (!Inside(listWindow, screen)) {
+    if (!PtInRect(&listWindow, screen)) {
       s.CloseUp(false);
       return 0;
     }
@@ -145,7 +143,8 @@ LRESULT OnButtonDown(HWND w, ComboBoxState& s, LPARAM pos) {
   }
   if (GetFocus() != w && GetFocus() != s.edit) SetFocus(w);
   if (s.Simple() || !IsWindow(w)) return 0;
-  if (s.ListStyle() || Inside(s.ButtonRect(), p)) {
+  const TRect button = s.ButtonRect();
+  if (s.ListStyle() || PtInRect(&button, p)) {
     s.buttonDown = true;
     s.DropDown();
   }
