@@ -206,14 +206,7 @@ LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
     case WM_PRINTCLIENT: {
-      if (wParam != 0) {
-        Paint(w, reinterpret_cast<HDC>(wParam));
-        return 0;
-      }
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(w, &ps);
-      Paint(w, dc);
-      EndPaint(w, &ps);
+      user::PaintClient(w, wParam, [w](HDC dc) { Paint(w, dc); });
       return 0;
     }
     case WM_ERASEBKGND: return 1;

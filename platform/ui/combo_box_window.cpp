@@ -272,14 +272,7 @@ LRESULT OnSetFont(ComboBoxState& s, WPARAM font, LPARAM redraw) {
 }
 
 LRESULT OnPaint(HWND w, ComboBoxState& s, WPARAM dc) {
-  if (dc != 0) {
-    PaintComboBox(w, reinterpret_cast<HDC>(dc), s);
-    return 0;
-  }
-  PAINTSTRUCT ps{};
-  HDC paintDc = BeginPaint(w, &ps);
-  PaintComboBox(w, paintDc, s);
-  EndPaint(w, &ps);
+  user::PaintClient(w, dc, [&](HDC paintDc) { PaintComboBox(w, paintDc, s); });
   return 0;
 }
 

@@ -47,14 +47,7 @@ LRESULT GetLine(const EditControl& edit, WPARAM line, char* buffer) {
 }
 
 LRESULT Paint(HWND w, EditControl& edit, WPARAM dc) {
-  if (dc != 0) {
-    edit.Paint(reinterpret_cast<HDC>(dc));
-    return 0;
-  }
-  PAINTSTRUCT ps{};
-  HDC paintDc = BeginPaint(w, &ps);
-  edit.Paint(paintDc);
-  EndPaint(w, &ps);
+  user::PaintClient(w, dc, [&edit](HDC paintDc) { edit.Paint(paintDc); });
   return 0;
 }
 

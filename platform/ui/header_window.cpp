@@ -345,14 +345,7 @@ void Paint(HWND w, HDC dc, const HeaderState& s) {
 }
 
 LRESULT OnPaint(HWND w, const HeaderState& s, WPARAM wParam) {
-  if (wParam != 0) {
-    Paint(w, reinterpret_cast<HDC>(wParam), s);
-    return 0;
-  }
-  PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(w, &ps);
-  Paint(w, dc, s);
-  EndPaint(w, &ps);
+  user::PaintClient(w, wParam, [&](HDC dc) { Paint(w, dc, s); });
   return 0;
 }
 

@@ -287,14 +287,7 @@ LRESULT OnCreate(HWND w, ListBoxState& s) {
 }
 
 LRESULT OnPaint(HWND w, ListBoxState& s, WPARAM dc) {
-  if (dc != 0) {
-    PaintListBox(w, reinterpret_cast<HDC>(dc), s);
-    return 0;
-  }
-  PAINTSTRUCT ps{};
-  HDC paintDc = BeginPaint(w, &ps);
-  PaintListBox(w, paintDc, s);
-  EndPaint(w, &ps);
+  user::PaintClient(w, dc, [&](HDC paintDc) { PaintListBox(w, paintDc, s); });
   return 0;
 }
 

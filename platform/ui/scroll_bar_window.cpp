@@ -41,14 +41,7 @@ LRESULT OnKeyDown(HWND w, WPARAM key) {
 }
 
 LRESULT OnPaint(HWND w, WPARAM dc) {
-  if (dc != 0) {
-    user::PaintScrollBarControl(w, reinterpret_cast<HDC>(dc));
-    return 0;
-  }
-  PAINTSTRUCT ps{};
-  HDC paintDc = BeginPaint(w, &ps);
-  user::PaintScrollBarControl(w, paintDc);
-  EndPaint(w, &ps);
+  user::PaintClient(w, dc, [w](HDC paintDc) { user::PaintScrollBarControl(w, paintDc); });
   return 0;
 }
 

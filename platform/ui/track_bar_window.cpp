@@ -171,11 +171,7 @@ void EndPress(HWND w, TrackBarState& s) {
 }
 
 void Paint(HWND w, const TrackBarState& s, WPARAM dc) {
-  if (dc != 0) return PaintTrackBar(w, reinterpret_cast<HDC>(dc), s);
-  PAINTSTRUCT ps{};
-  HDC paintDc = BeginPaint(w, &ps);
-  PaintTrackBar(w, paintDc, s);
-  EndPaint(w, &ps);
+  user::PaintClient(w, dc, [&](HDC paintDc) { PaintTrackBar(w, paintDc, s); });
 }
 
 LRESULT Message(HWND w, TrackBarState& s, UINT message, WPARAM wParam, LPARAM lParam) {

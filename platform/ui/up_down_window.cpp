@@ -210,14 +210,8 @@ LRESULT UpDownWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       ReleaseBuddy(s);
       user::FreeWindowState<UpDownState>(w);
       return DefWindowProcA(w, message, wParam, lParam);
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(w, &ps);
-      Paint(w, dc, s);
-      EndPaint(w, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Paint(w, reinterpret_cast<HDC>(wParam), s); return 0;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: user::PaintClient(w, wParam, [&](HDC dc) { Paint(w, dc, s); }); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -331,3 +331,11 @@ BOOL EndPaint(HWND h, const PAINTSTRUCT* paint) {
   ShowCaretAfterPaint(h);
   return TRUE;
 }
+
+void user::PaintClient(HWND hwnd, WPARAM dc, TFunctionRef<void(HDC)> paint) {
+  if (dc != 0) return paint(reinterpret_cast<HDC>(dc));
+  PAINTSTRUCT ps{};
+  HDC paintDc = BeginPaint(hwnd, &ps);
+  paint(paintDc);
+  EndPaint(hwnd, &ps);
+}

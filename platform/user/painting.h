@@ -15,6 +15,7 @@
 
 #include <optional>
 
+#include "platform/classes/function_ref.h"
 #include "platform/user/user_types.h"
 
 BOOL InvalidateRect(HWND hwnd, const TRect* rect, BOOL erase);
@@ -40,5 +41,8 @@ void RepaintAfterMove(HWND hwnd, const TRect& oldScreenRect, bool wasVisible, UI
 // DefWindowProc's handling of WM_PAINT, WM_ERASEBKGND, WM_NCPAINT, WM_PRINT, WM_PRINTCLIENT and
 // WM_SYNCPAINT; false for other messages.
 bool DefaultPaintMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// WM_PAINT / WM_PRINTCLIENT of a window that draws its client area itself: `paint` draws into the
+// context the message hands over (wParam) or, with none, into BeginPaint's.
+void PaintClient(HWND hwnd, WPARAM dc, TFunctionRef<void(HDC)> paint);
 
 }  // namespace user
