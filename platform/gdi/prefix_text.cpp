@@ -29,3 +29,12 @@ PrefixedText WithoutPrefixes(std::u16string_view text) {
 }
 
 }  // namespace gdi
+
+std::optional<char> gdi::AcceleratorOf(std::string_view text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] != '&') return text[i + 1];
+    ++i;   // "&&" is an ampersand, not a mark
+  }
+  return std::nullopt;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +20,7 @@ struct PrefixedText {
 PrefixedText StripPrefixes(std::u16string_view text);
 // The text unchanged, with the identity index map and no accelerators (DT_NOPREFIX).
 PrefixedText WithoutPrefixes(std::u16string_view text);
+// The accelerator of an 8-bit text: the character after its first single "&", if any.
+std::optional<char> AcceleratorOf(std::string_view text);
 
 }  // namespace gdi

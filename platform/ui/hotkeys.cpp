@@ -1,14 +1,11 @@
 #include "platform/ui/hotkeys.h"
 
 #include "platform/core/ansi_strings.h"
+#include "platform/gdi/prefix_text.h"
 
 std::string GetHotkey(std::string_view Text) {
-  for (std::size_t i = 0; i + 1 < Text.size(); ++i) {
-    if (Text[i] != '&') continue;
-    if (Text[i + 1] != '&') return std::string(1, Text[i + 1]);
-    ++i;   // "&&" is an ampersand, not a mark
-  }
-  return {};
+  const std::optional<char> key = gdi::AcceleratorOf(Text);
+  return key ? std::string(1, *key) : std::string();
 }
 
 bool IsAccel(Word VK, std::string_view Caption) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 
+#include "platform/gdi/prefix_text.h"
 #include "platform/user/backend.h"
 #include "platform/user/capture.h"
 #include "platform/user/hooks.h"
@@ -39,12 +40,9 @@ thread_local MenuLoop* current = nullptr;
 
 // The mnemonic after the first single "&" ("&&" is a plain ampersand), folded to upper case.
 std::optional<unsigned char> Mnemonic(std::string_view text) {
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != '&') continue;
-    if (text[i + 1] != '&') return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
-    ++i;
-  }
-  return std::nullopt;
+  const std::optional<char> key = gdi::AcceleratorOf(text);
+  if (!key) return std::nullopt;
+  return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(*key)));
 }
 
 bool Selectable(const MenuItem& item) { return !(item.type & MFT_SEPARATOR); }
