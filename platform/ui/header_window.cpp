@@ -8,6 +8,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
 #include "platform/gdi/draw_text.h"
+#include "platform/ui/font_height.h"
 #include "platform/gdi/fonts.h"
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/gdi_constants.h"
@@ -191,13 +192,8 @@ LRESULT HitTest(HWND w, const HeaderState& s, HDHITTESTINFO* info) {
 
 LRESULT Layout(HWND w, const HeaderState& s, HDLAYOUT* layout) {
   if (layout == nullptr || layout->prc == nullptr || layout->pwpos == nullptr) return FALSE;
-  HDC dc = GetDC(w);
-  HGDIOBJ old = SelectObject(dc, s.font != nullptr ? HGDIOBJ(s.font) : GetStockObject(DEFAULT_GUI_FONT));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(w, dc);
-  const int height = (GetWindowLongPtrA(w, GWL_STYLE) & HDS_HIDDEN) != 0 ? 0 : int(metrics.tmHeight) + 6;
+  const HGDIOBJ font = s.font != nullptr ? HGDIOBJ(s.font) : GetStockObject(DEFAULT_GUI_FONT);
+  const int height = (GetWindowLongPtrA(w, GWL_STYLE) & HDS_HIDDEN) != 0 ? 0 : WindowFontHeight(w, font) + 6;
   TRect& r = *layout->prc;
   *layout->pwpos = WINDOWPOS{};
   layout->pwpos->hwnd = w;
