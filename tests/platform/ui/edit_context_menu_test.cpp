@@ -8,7 +8,6 @@
 
 #include "platform/os/thread.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/edit_window.h"
 #include "platform/ui/menu_hooks.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/caret.h"
@@ -22,6 +21,7 @@
 #include "platform/user/track_popup_menu.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
+#include "platform/window_classes/edit_window.h"
 #include "ui_test_fixture.h"
 
 namespace uitest {

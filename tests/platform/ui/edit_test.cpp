@@ -6,7 +6,7 @@
 
 #include "platform/core/cp874.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/edit_window.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/user/caret.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/ui/button.h"
-#include "platform/ui/button_window.h"
+#include "platform/window_classes/button_window.h"
 #include "platform/user/owner_draw.h"
 #include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
