@@ -6,9 +6,9 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/ui/combo_box.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/window_classes/combo_box_window.h"
 #include "platform/window_classes/list_box_window.h"

@@ -6,12 +6,12 @@
 
 #include "platform/core/cp874.h"
 #include "platform/ui/edit.h"
+#include "platform/user/window_input.h"
 #include "platform/window_classes/edit_window.h"
 #include "platform/user/caret.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_data.h"

@@ -9,8 +9,8 @@
 #include "platform/ui/list_box.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/open_dialog.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_input.h"
 #include "tests/platform/os/temp_folder.h"
 #include "ui_test_fixture.h"
 

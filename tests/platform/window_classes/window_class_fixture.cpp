@@ -1,10 +1,10 @@
 #include "window_class_fixture.h"
 
 #include "platform/core/cp874.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/input_events.h"
 #include "platform/user/window_class.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 
