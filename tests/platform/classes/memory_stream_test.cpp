@@ -90,6 +90,7 @@ TEST(FileStream, ModesAndErrors) {
     TFileStream other(folder / "a.txt", fmOpenRead | fmShareDenyNone);
     EXPECT_THROW(TFileStream(folder / "a.txt", fmOpenReadWrite | fmShareExclusive), EFOpenError);
   }
+  EXPECT_THROW(TFileStream(folder / "a.txt", fmOpenWrite | fmOpenReadWrite), EFOpenError);   // access 3
   try {
     TFileStream missing(folder / "missing.txt", fmOpenRead);
     FAIL() << "no exception";
