@@ -1,23 +1,21 @@
-// TWinControl: WndProc, the message table (Dispatch), reflection of child notifications, and
-// keyboard handling.
+// TWinControl: message dispatch: MainWndProc (exceptions go to the application), WndProc, the
+// message table (Dispatch), reflection of child notifications, the cursor, and DefaultHandler.
 #include "platform/ui/win_control.h"
 
-#include "platform/gdi/clip.h"
-#include "platform/gdi/draw.h"
+#include "platform/gdi/dc.h"
 #include "platform/ui/application.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/control_binding.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/font.h"
 #include "platform/ui/form.h"
-#include "platform/ui/menu_hooks.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
-#include "platform/user/key_state.h"
+#include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
-#include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_tree.h"
 
@@ -42,6 +40,15 @@ HWND NotificationSource(HWND parent, const TMessage& m) {
 }
 
 }  // namespace
+
+void TWinControl::MainWndProc(TMessage& Message) {
+  try {
+    WindowProc(Message);
+  } catch (...) {
+    if (Application == nullptr) throw;
+    Application->HandleException(this);
+  }
+}
 
 void TWinControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
@@ -211,131 +218,23 @@ void TWinControl::CMCursorChanged(TMessage&) {
   if (FindDragTarget(p, false) == this) Perform(WM_SETCURSOR, WPARAM(Handle()), HTCLIENT);
 }
 
-// --- keys ---
-
-bool TWinControl::DoKeyDown(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyDown(Message)) return true;
-  if (!ControlStyle().Contains(csNoStdEvents)) {
-    Word key = MessageCharCode(Message);
-    KeyDown(key, KeyDataToShiftState(Integer(Message.LParam)));
-    Message.WParam = key;
-    if (key == 0) return true;
+void TWinControl::DefaultHandler(TMessage& Message) {
+  if (handle_ == nullptr) return inherited::DefaultHandler(Message);
+  if (Message.Msg == WM_CONTEXTMENU && Parent() != nullptr) {
+    Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);
+    if (Message.Result != 0) return;
   }
-  return false;
-}
-
-bool TWinControl::DoKeyUp(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyUp(Message)) return true;
-  if (!ControlStyle().Contains(csNoStdEvents)) {
-    Word key = MessageCharCode(Message);
-    KeyUp(key, KeyDataToShiftState(Integer(Message.LParam)));
-    Message.WParam = key;
-    if (key == 0) return true;
-  }
-  return false;
-}
-
-bool TWinControl::DoKeyPress(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
-  if (!ControlStyle().Contains(csNoStdEvents)) {
-    char ch = char(MessageCharCode(Message));
-    KeyPress(ch);
-    Message.WParam = Byte(ch);
-    if (ch == '\0') return true;
-  }
-  return false;
-}
-
-void TWinControl::KeyDown(Word& Key, TShiftState Shift) { OnKeyDown(this, Key, Shift); }
-
-void TWinControl::KeyUp(Word& Key, TShiftState Shift) { OnKeyUp(this, Key, Shift); }
-
-void TWinControl::KeyPress(char& Key) { OnKeyPress(this, Key); }
-
-// Shortcuts of the popup menus of this control and its parents, then of the form.
-bool TWinControl::IsMenuKey(TMessage& Message) {
-  if (ComponentState().Contains(csDesigning)) return false;
-  for (TControl* c = this; c != nullptr; c = c->Parent())
-    if (c->PopupMenu() != nullptr && IsMenuShortCut(c->PopupMenu(), Message)) return true;
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && form->IsShortCut(Message)) return true;
-  return Application != nullptr &&
-         Application->SendAppMessage(CM_APPKEYDOWN, Message.WParam, Message.LParam) != 0;
-}
-
-void TWinControl::CNKeyDown(TMessage& Message) {
-  Message.Result = 1;
-  if (IsMenuKey(Message)) return;
-  if (!ComponentState().Contains(csDesigning)) {
-    if (Perform(CM_CHILDKEY, Message.WParam, LPARAM(this)) != 0) return;
-    LRESULT mask = 0;
-    switch (MessageCharCode(Message)) {
-      case VK_TAB: mask = DLGC_WANTTAB; break;
-      case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
-      case VK_RETURN: case VK_EXECUTE: case VK_ESCAPE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
-    }
-    TCustomForm* form = GetParentForm(this);
-    if (mask != 0 && Perform(CM_WANTSPECIALKEY, Message.WParam, Message.LParam) == 0 &&
-        (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0 && form != nullptr &&
-        form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0)
-      return;
-  }
-  Message.Result = 0;
-}
-
-void TWinControl::CNChar(TMessage& Message) {
-  if (ComponentState().Contains(csDesigning)) return;
-  Message.Result = 1;
-  TCustomForm* form = GetParentForm(this);
-  if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0 && form != nullptr &&
-      form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0)
+  if (Message.Msg >= WM_CTLCOLORMSGBOX && Message.Msg <= WM_CTLCOLORSTATIC) {
+    Message.Result = SendMessageA(reinterpret_cast<HWND>(Message.LParam), CN_BASE + Message.Msg, Message.WParam,
+                                  Message.LParam);
     return;
-  Message.Result = 0;
-}
-
-void TWinControl::DoEnter() { OnEnter(this); }
-
-void TWinControl::DoExit() { OnExit(this); }
-
-// --- the border of BorderWidth pixels, outside the client area ---
-
-void TWinControl::WMNCCalcSize(TMessage& Message) {
-  inherited::Dispatch(Message);
-  if (borderWidth_ <= 0) return;
-  auto* rect = Message.WParam != 0 ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
-                                   : reinterpret_cast<TRect*>(Message.LParam);
-  InflateRect(rect, -borderWidth_, -borderWidth_);
-}
-
-void TWinControl::WMNCPaint(TMessage& Message) {
-  inherited::Dispatch(Message);
-  if (borderWidth_ <= 0) return;
-  HDC dc = GetWindowDC(handle_);
-  TRect window{};
-  GetWindowRect(handle_, &window);
-  TRect client{};
-  GetClientRect(handle_, &client);
-  TPoint origin{0, 0};
-  ::ClientToScreen(handle_, &origin);
-  // The ring between the frame the window layer drew and the client area.
-  const Integer left = origin.X - window.Left, top = origin.Y - window.Top;
-  TRect outer{left - borderWidth_, top - borderWidth_, left + client.Right + borderWidth_,
-              top + client.Bottom + borderWidth_};
-  ExcludeClipRect(dc, left, top, left + client.Right, top + client.Bottom);
-  FillRect(dc, &outer, brush_->Handle());
-  ReleaseDC(handle_, dc);
-}
-
-// Alt+letter in an owned window: the form relays the menu key to the main window (CM_APPSYSCOMMAND).
-void TWinControl::WMSysCommand(TMessage& Message) {
-  const WORD key = LOWORD(Message.LParam);
-  if ((Message.WParam & 0xFFF0) == SC_KEYMENU && key != VK_SPACE && key != '-' && !IsIconic(handle_) &&
-      GetCapture() == nullptr && (Application == nullptr || Application->MainForm() != this)) {
-    TCustomForm* form = GetParentForm(this);
-    if (form != nullptr && form->Perform(CM_APPSYSCOMMAND, 0, LPARAM(&Message)) != 0) return;
   }
-  inherited::Dispatch(Message);
+  if (Message.Msg >= CN_CTLCOLORMSGBOX && Message.Msg <= CN_CTLCOLORSTATIC) {
+    auto dc = reinterpret_cast<HDC>(Message.WParam);
+    SetTextColor(dc, ColorToRGB(Font()->Color()));
+    SetBkColor(dc, ColorToRGB(brush_->Color()));
+    Message.Result = reinterpret_cast<LRESULT>(brush_->Handle());
+    return;
+  }
+  Message.Result = CallWindowProcA(defWndProc_, handle_, Message.Msg, Message.WParam, Message.LParam);
 }
