@@ -8,7 +8,7 @@
 #include "platform/classes/file_stream.h"
 #include "platform/classes/memory_stream.h"
 #include "platform/classes/string_stream.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "platform/core/cp874.h"
 #include "platform/os/folders.h"
-#include "scoped_env.h"
-#include "temp_folder.h"
+#include "tests/support/os/scoped_env.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_tree.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/user/window_tree.h"
 #include "platform/window_classes/button_paint.h"
 #include "platform/window_classes/button_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

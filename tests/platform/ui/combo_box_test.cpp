@@ -12,7 +12,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/window_classes/combo_box_window.h"
 #include "platform/window_classes/list_box_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

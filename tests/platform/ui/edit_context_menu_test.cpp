@@ -22,7 +22,7 @@
 #include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/window_classes/edit_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -17,7 +17,7 @@
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
 #include "key_steps.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -11,8 +11,8 @@
 #include "platform/ui/open_dialog.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_input.h"
-#include "tests/platform/os/temp_folder.h"
-#include "ui_test_fixture.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

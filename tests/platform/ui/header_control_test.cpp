@@ -9,7 +9,7 @@
 #include "platform/user/input_events.h"
 #include "platform/user/send_message.h"
 #include "platform/window_classes/header_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

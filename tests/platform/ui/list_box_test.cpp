@@ -10,7 +10,7 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_tree.h"
 #include "platform/window_classes/list_box_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/window_classes/edit_window.h"
 #include "key_steps.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
 #include "platform/window_classes/edit_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -21,7 +21,7 @@
 #include "platform/user/window_capture.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -14,7 +14,7 @@
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

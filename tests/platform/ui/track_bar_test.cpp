@@ -10,7 +10,7 @@
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 #include "platform/window_classes/track_bar_window.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace wctest {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 struct Output {

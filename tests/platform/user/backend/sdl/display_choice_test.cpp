@@ -8,7 +8,7 @@
 #include "platform/user/backend.h"
 #include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/display_choice.h"
-#include "tests/platform/os/scoped_env.h"
+#include "tests/support/os/scoped_env.h"
 
 namespace {
 

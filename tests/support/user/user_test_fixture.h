@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "message_log.h"
+#include "tests/support/user/message_log.h"
 #include "platform/os/clock.h"
 
 namespace usertest {

@@ -1,4 +1,4 @@
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 #include "platform/classes/memory_stream.h"
 #include "platform/classes/object_text.h"

@@ -1,4 +1,4 @@
-#include "child_process.h"
+#include "tests/support/os/child_process.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -12,7 +12,7 @@
 #include "platform/core/types.h"
 #include "suite/isam/isam_engine.h"
 #include "suite/isam/isam_status.h"
-#include "tests/platform/os/child_process.h"
+#include "tests/support/os/child_process.h"
 
 inline constexpr DWORD kGo = 1;
 inline constexpr DWORD kLocked = 2;

@@ -1,4 +1,4 @@
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 #include "platform/user/hooks.h"
 #include "platform/user/input_processing.h"

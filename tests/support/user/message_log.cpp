@@ -1,4 +1,4 @@
-#include "message_log.h"
+#include "tests/support/user/message_log.h"
 
 #include <cstdio>
 #include <map>
