@@ -35,7 +35,7 @@ class PagePool {
   Integer Size() const { return static_cast<Integer>(lru_.size()); }
 
   // The buffer of a page, read from disk on a miss; nullptr with the status set on failure.  The
-  // pointer stays valid until the next Fetch or NewPage (which may reuse the buffer).
+  // pointer stays valid until the next Fetch or Take (which may reuse the buffer).
   PageBuffer* Fetch(IsamFileBlock* fb, Integer key, Integer pageNo);
   // A buffer for a page that is not read (a new page); the caller fills it.
   PageBuffer* Take(IsamFileBlock* fb, Integer key, Integer pageNo);
@@ -65,6 +65,6 @@ class PagePool {
 
 PagePool& IsamPagePool();
 
-// Provided by the engine (page_io.cpp): the disk side of the pool.
+// Provided by the engine (section_io.cpp): the disk side of the pool.
 bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page);
 bool IsamWriteBackPage(PageBuffer& buffer);
