@@ -1,0 +1,43 @@
+// The optional system libraries the program binds by name: LoadLibraryA, GetProcAddress and
+// FreeLibrary over one registry of the libraries this platform can stand in for.
+//
+// Each registered library is a `TLibraryImage`: it decides when first loaded whether it is present
+// on this station, answers the address of each function it exports by name, and is told when the
+// last load is freed.  Names are matched ignoring ASCII case ("uxtheme.dll" is "UXTHEME.DLL"); a
+// name the registry does not know, or a library that declines to load, makes LoadLibraryA answer
+// null, as the platform does for a missing file.  Loads are counted: every load of a loaded
+// library answers the same handle, and the library is detached by the FreeLibrary that matches
+// its first load.  Export names are matched exactly (case-sensitive), as the platform does.
+//
+// Module handles look like module base addresses (multiples of 0x10000), so they are never below
+// 32: old callers take a result below 32 as a failed load.  Thread-safe; the registry's lock is
+// held while an image is called, so an image never calls these functions itself.
+//
+// The registered libraries (library_registry.cpp):
+//   "UXTHEME.DLL"  the visual-style functions of the installed theme provider (theme_provider.h)
+#pragma once
+
+#include <string_view>
+
+#include "platform/user/user_types.h"
+
+using FARPROC = void (*)();
+
+// What one library offers while it is loaded.
+class TLibraryImage {
+ public:
+  virtual ~TLibraryImage() = default;
+  // The first load: false when the library is absent here (the load fails, nothing is attached).
+  virtual bool Attach() = 0;
+  // The address of the export of that name, null when the library has none.
+  virtual FARPROC Export(std::string_view name) = 0;
+  // The last load has been freed.
+  virtual void Detach() = 0;
+};
+
+// The handle of the library (loaded now or already), null when it is unknown or absent.
+HMODULE LoadLibraryA(const char* fileName);
+// Null for an unknown handle or name.
+FARPROC GetProcAddress(HMODULE module, const char* procName);
+// FALSE for a handle that is not loaded.
+BOOL FreeLibrary(HMODULE module);
