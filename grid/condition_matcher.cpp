@@ -49,14 +49,14 @@ std::string ReadOperand(std::string_view condition, std::size_t from) {
   return operand;
 }
 
-// `ordering` < 0, 0 or > 0 as the value lies below, at or above the operand.
+// -1, 0 or 1 as the value lies below, at or above the operand.
 template <typename T>
 int OrderOf(T value, T operand) {
   return value < operand ? -1 : value > operand ? 1 : 0;
 }
 
-// How the value compares with the operand: as numbers when both are, else as dates when both
-// are, else byte-wise by at most kOperandLimit characters.
+// Below 0, 0 or above 0 as the value lies below, at or above the operand: as numbers when both
+// are, else as dates when both are, else byte-wise by at most kOperandLimit characters.
 int CompareWithOperand(std::string_view value, std::string_view operand) {
   double valueNumber = 0, operandNumber = 0;
   if (ReadPlainNumber(PlainNumberText(value), valueNumber) && ReadPlainNumber(PlainNumberText(operand), operandNumber))
