@@ -6,7 +6,7 @@
 // those bind null).  The default provider, "none", declines to load, so every binding fails and
 // the system draws its classic look (the look defined pixel by pixel in docs/classic-look.md).
 // The built-in provider (builtin_theme_provider.h) is installed instead when the setting
-// PR_THEME_PROVIDER is "builtin" (docs/platform-shims-themes.md).  A provider installed later
+// PR_THEME_PROVIDER is "builtin" (docs/platform-shims-libraries.md).  A provider installed later
 // serves the loads made after it; a library already loaded keeps the provider it was loaded with
 // until its last load is freed.  Interface thread only.
 #pragma once
