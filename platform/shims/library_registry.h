@@ -15,8 +15,11 @@
 //
 // The registered libraries (library_registry.cpp):
 //   "UXTHEME.DLL"  the visual-style functions of the installed theme provider (theme_provider.h)
+//   "DWMAPI.DLL"   desktop composition, always off here (desktop_composition.h)
+//   "MSIMG32.DLL"  GradientFill and AlphaBlend of the drawing layer (image_blending.h)
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "platform/user/user_types.h"
@@ -35,9 +38,42 @@ class TLibraryImage {
   virtual void Detach() = 0;
 };
 
+// One entry of a library's table of exports.  ExportAddress<Proc>(&Function) checks that the
+// function has the export's signature Proc.
+struct TLibraryExport {
+  std::string_view name;
+  FARPROC address;
+};
+template <class Proc>
+FARPROC ExportAddress(Proc function) {
+  return reinterpret_cast<FARPROC>(function);
+}
+// The address of the export of that name in the table, null when it has none.
+FARPROC FindLibraryExport(std::span<const TLibraryExport> exports, std::string_view name);
+
+// A library that is always present and exports a fixed table.
+class TExportTableImage final : public TLibraryImage {
+ public:
+  explicit TExportTableImage(std::span<const TLibraryExport> exports) : exports_(exports) {}
+  bool Attach() override { return true; }
+  FARPROC Export(std::string_view name) override { return FindLibraryExport(exports_, name); }
+  void Detach() override {}
+
+ private:
+  std::span<const TLibraryExport> exports_;
+};
+
 // The handle of the library (loaded now or already), null when it is unknown or absent.
 HMODULE LoadLibraryA(const char* fileName);
 // Null for an unknown handle or name.
 FARPROC GetProcAddress(HMODULE module, const char* procName);
 // FALSE for a handle that is not loaded.
 BOOL FreeLibrary(HMODULE module);
+
+// Puts `image` (not owned) in place of a registered library's own image for the loads that follow,
+// so that a test can take the library away or watch it; null puts the library's own image back.
+// A library loaded at that moment keeps its image until its last load is freed.  False for a name
+// the registry does not know.
+bool OverrideLibraryImage(std::string_view fileName, TLibraryImage* image);
+// The image a registered library has when nothing overrides it; null for an unknown name.
+TLibraryImage* RegisteredLibraryImage(std::string_view fileName);

@@ -1,8 +1,12 @@
-// The default theme provider ("none") and the visual-style library's registry entry, which hands
-// each load to the provider installed at that moment.
+// The default theme provider ("none"), the setting that chooses the installed provider, and the
+// visual-style library's registry entry, which hands each load to the provider installed at that
+// moment.
 #include "platform/shims/theme_provider.h"
 
 #include <algorithm>
+
+#include "platform/os/environment.h"
+#include "platform/shims/builtin_theme_provider.h"
 
 namespace {
 
@@ -15,14 +19,15 @@ class TNoThemeProvider final : public TThemeProvider {
 };
 
 TNoThemeProvider noThemes;
-TThemeProvider* installed = &noThemes;
+TThemeProvider* installed = nullptr;   // null until the setting or SetThemeProvider chooses
 
 // Invariant: `attached` is the provider the loaded library was loaded with, null while unloaded.
 class TThemeLibraryImage final : public TLibraryImage {
  public:
   bool Attach() override {
-    if (!installed->Attach()) return false;
-    attached_ = installed;
+    TThemeProvider& provider = CurrentThemeProvider();
+    if (!provider.Attach()) return false;
+    attached_ = &provider;
     return true;
   }
   FARPROC Export(std::string_view name) override {
@@ -41,7 +46,15 @@ class TThemeLibraryImage final : public TLibraryImage {
 
 }  // namespace
 
-TThemeProvider& CurrentThemeProvider() { return *installed; }
+TThemeProvider& ThemeProviderOfSetting() {
+  const bool builtin = GetEnvironmentVariableValue("PR_THEME_PROVIDER").value_or("") == "builtin";
+  return builtin ? BuiltInThemeProvider() : static_cast<TThemeProvider&>(noThemes);
+}
+
+TThemeProvider& CurrentThemeProvider() {
+  if (installed == nullptr) installed = &ThemeProviderOfSetting();
+  return *installed;
+}
 
 void SetThemeProvider(TThemeProvider* provider) { installed = provider != nullptr ? provider : &noThemes; }
 

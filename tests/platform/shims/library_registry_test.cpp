@@ -1,87 +1,97 @@
-// The registry of libraries bound by name, through its "UXTHEME.DLL" entry and recording theme
-// providers: names ignoring case, counted loads, exports by exact name, and which provider serves.
-#include "platform/shims/library_registry.h"
-
+// The by-name registry of optional libraries: names ignoring case, counted loads, exports by exact
+// name, and images put in place of a library's own.
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <string>
 
-#include "recording_theme_provider.h"
+#include "fake_theme_provider.h"
+#include "platform/gdi/blt.h"
+#include "platform/shims/desktop_composition.h"
+#include "platform/shims/image_blending.h"
+#include "platform/shims/library_registry.h"
 
-namespace themetest {
 namespace {
 
-using Lines = std::vector<std::string>;
+using fakes::CallLog;
+using fakes::ScopedLibraryImage;
+using fakes::TLoggingLibraryImage;
 
-TEST(LibraryRegistry, UnknownLibrariesAndTheDefaultThemeProviderDoNotLoad) {
-  EXPECT_EQ(LoadLibraryA("NOSUCH.DLL"), nullptr);
+TEST(LibraryRegistry, FindsRegisteredNamesIgnoringCaseAndNothingElse) {
+  const std::pair<const char*, bool> kCases[] = {
+      {"MSIMG32.DLL", true}, {"msimg32.dll", true}, {"MsImg32.Dll", true}, {"dwmapi.dll", true},
+      {"msimg32", false},    {"user32.dll", false}, {"", false}};
+  for (const auto& [name, known] : kCases) {
+    SCOPED_TRACE(name);
+    const HMODULE module = LoadLibraryA(name);
+    EXPECT_EQ(module != nullptr, known);
+    if (module != nullptr) {
+      EXPECT_GE(reinterpret_cast<std::uintptr_t>(module), 32u);
+      EXPECT_TRUE(FreeLibrary(module));
+    }
+  }
   EXPECT_EQ(LoadLibraryA(nullptr), nullptr);
-  EXPECT_EQ(CurrentThemeProvider().Name(), "none");
-  EXPECT_EQ(LoadLibraryA("UXTHEME.DLL"), nullptr);
-  EXPECT_EQ(FreeLibrary(nullptr), FALSE);
 }
 
-TEST(LibraryRegistry, NamesIgnoreCaseAndLoadsAreCounted) {
-  TRecordingThemeProvider provider;
-  ScopedThemeProvider scope(provider);
-  const HMODULE first = LoadLibraryA("uxtheme.dll");
-  ASSERT_NE(first, nullptr);
-  EXPECT_GE(reinterpret_cast<std::uintptr_t>(first), 32u) << "below 32 reads as a failed load";
-  EXPECT_EQ(LoadLibraryA("UxTheme.Dll"), first);
-  EXPECT_EQ(provider.log, Lines{"load"}) << "a second load attaches nothing";
-
-  EXPECT_EQ(FreeLibrary(first), TRUE);
-  EXPECT_EQ(provider.log, Lines{"load"}) << "still loaded once";
-  EXPECT_EQ(FreeLibrary(first), TRUE);
-  EXPECT_EQ(provider.log, (Lines{"load", "free"}));
-  EXPECT_EQ(FreeLibrary(first), FALSE) << "no longer loaded";
-  EXPECT_EQ(GetProcAddress(first, "IsThemeActive"), nullptr);
+TEST(LibraryRegistry, LoadsAreCountedAndTheLastFreeDetaches) {
+  TLoggingLibraryImage image("img", RegisteredLibraryImage("MSIMG32.DLL"));
+  ScopedLibraryImage scoped("MSIMG32.DLL", &image);
+  CallLog().clear();
+  const HMODULE first = LoadLibraryA("MSIMG32.DLL");
+  const HMODULE second = LoadLibraryA("msimg32.dll");
+  EXPECT_EQ(first, second);
+  EXPECT_TRUE(FreeLibrary(first));
+  EXPECT_NE(GetProcAddress(second, "GradientFill"), nullptr);   // still loaded once
+  EXPECT_TRUE(FreeLibrary(second));
+  EXPECT_FALSE(FreeLibrary(second));
+  EXPECT_EQ(GetProcAddress(second, "GradientFill"), nullptr);
+  EXPECT_EQ(CallLog(), (std::vector<std::string>{"img Load", "img Export GradientFill", "img Free"}));
 }
 
-TEST(LibraryRegistry, ExportsAreFoundByExactNameAmongTheThemeFunctions) {
-  TRecordingThemeProvider provider;
-  provider.missing = {"DrawThemeEdge"};
-  ScopedThemeProvider scope(provider);
-  const HMODULE library = LoadLibraryA("UXTHEME.DLL");
-  ASSERT_NE(library, nullptr);
-
-  const auto isThemeActive = reinterpret_cast<IsThemeActiveProc>(GetProcAddress(library, "IsThemeActive"));
-  ASSERT_NE(isThemeActive, nullptr);
-  EXPECT_EQ(isThemeActive(), TRUE);
-  EXPECT_EQ(GetProcAddress(library, "isthemeactive"), nullptr) << "export names keep their case";
-  EXPECT_EQ(GetProcAddress(library, "DrawThemeEdge"), nullptr) << "the provider lacks it";
-  EXPECT_EQ(GetProcAddress(library, "DrawThemeTextEx"), nullptr) << "not a function of this library";
-  EXPECT_EQ(GetProcAddress(library, nullptr), nullptr);
-  EXPECT_EQ(provider.log, (Lines{"load", "lookup IsThemeActive", "call IsThemeActive", "lookup DrawThemeEdge"}))
-      << "names outside the library's table (in its case) never reach the provider";
-  FreeLibrary(library);
+TEST(LibraryRegistry, ExportsAreMatchedExactly) {
+  const HMODULE module = LoadLibraryA("MSIMG32.DLL");
+  EXPECT_EQ(GetProcAddress(module, "GradientFill"), ExportAddress<GradientFillProc>(&GradientFill));
+  EXPECT_EQ(GetProcAddress(module, "AlphaBlend"), ExportAddress<AlphaBlendProc>(&AlphaBlend));
+  EXPECT_EQ(GetProcAddress(module, "gradientfill"), nullptr);
+  EXPECT_EQ(GetProcAddress(module, "TransparentBlt"), nullptr);
+  EXPECT_EQ(GetProcAddress(module, nullptr), nullptr);
+  FreeLibrary(module);
 }
 
-TEST(LibraryRegistry, ALoadedLibraryKeepsItsProviderUntilFreed) {
-  TRecordingThemeProvider first;
-  TRecordingThemeProvider second;
-  ScopedThemeProvider scope(first);
-  const HMODULE library = LoadLibraryA("UXTHEME.DLL");
-  SetThemeProvider(&second);
-  EXPECT_EQ(LoadLibraryA("UXTHEME.DLL"), library);
-  GetProcAddress(library, "OpenThemeData");
-  FreeLibrary(library);
-  FreeLibrary(library);
-  EXPECT_EQ(first.log, (Lines{"load", "lookup OpenThemeData", "free"}));
-  EXPECT_TRUE(second.log.empty());
-
-  const HMODULE again = LoadLibraryA("UXTHEME.DLL");
-  EXPECT_EQ(second.log, Lines{"load"}) << "the next first load goes to the provider installed now";
-  FreeLibrary(again);
+TEST(LibraryRegistry, AnAbsentImageFailsTheLoadUntilTheOwnImageIsBack) {
+  TLoggingLibraryImage absent("img", RegisteredLibraryImage("MSIMG32.DLL"));
+  absent.present = false;
+  {
+    ScopedLibraryImage scoped("msimg32.dll", &absent);
+    EXPECT_EQ(LoadLibraryA("MSIMG32.DLL"), nullptr);
+  }
+  const HMODULE module = LoadLibraryA("MSIMG32.DLL");
+  EXPECT_NE(module, nullptr);
+  FreeLibrary(module);
+  EXPECT_FALSE(OverrideLibraryImage("OTHER.DLL", &absent));
 }
 
-TEST(LibraryRegistry, AProviderThatDeclinesIsAskedNothingElse) {
-  TRecordingThemeProvider absent(false);
-  ScopedThemeProvider scope(absent);
-  EXPECT_EQ(LoadLibraryA("UXTHEME.DLL"), nullptr);
-  EXPECT_EQ(LoadLibraryA("UXTHEME.DLL"), nullptr);
-  EXPECT_EQ(absent.log, (Lines{"load", "load"}));
+TEST(DesktopComposition, TheNineFunctionsAnswerCompositionOff) {
+  const HMODULE module = LoadLibraryA("DWMAPI.DLL");
+  ASSERT_NE(module, nullptr);
+  for (std::string_view name : kDesktopCompositionFunctionNames)
+    EXPECT_NE(GetProcAddress(module, std::string(name).c_str()), nullptr) << name;
+  const auto proc = [&](const char* name) { return GetProcAddress(module, name); };
+
+  BOOL enabled = TRUE;
+  EXPECT_EQ(reinterpret_cast<DwmIsCompositionEnabledProc>(proc("DwmIsCompositionEnabled"))(&enabled), S_OK);
+  EXPECT_EQ(enabled, FALSE);
+  EXPECT_EQ(reinterpret_cast<DwmIsCompositionEnabledProc>(proc("DwmIsCompositionEnabled"))(nullptr), E_INVALIDARG);
+  LRESULT result = 0;
+  EXPECT_EQ(reinterpret_cast<DwmDefWindowProcProc>(proc("DwmDefWindowProc"))(nullptr, 0, 0, 0, &result), FALSE);
+  EXPECT_EQ(reinterpret_cast<DwmEnableMMCSSProc>(proc("DwmEnableMMCSS"))(TRUE), S_OK);
+  EXPECT_EQ(reinterpret_cast<DwmEnableCompositionProc>(proc("DwmEnableComposition"))(1), DWM_E_COMPOSITIONDISABLED);
+  const MARGINS margins{1, 1, 1, 1};
+  EXPECT_EQ(reinterpret_cast<DwmExtendFrameIntoClientAreaProc>(proc("DwmExtendFrameIntoClientArea"))(nullptr, &margins),
+            DWM_E_COMPOSITIONDISABLED);
+  DWORD color = 0;
+  EXPECT_EQ(reinterpret_cast<DwmGetColorizationColorProc>(proc("DwmGetColorizationColor"))(&color, &enabled),
+            DWM_E_COMPOSITIONDISABLED);
+  FreeLibrary(module);
 }
 
 }  // namespace
-}  // namespace themetest

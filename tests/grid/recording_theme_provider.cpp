@@ -1,6 +1,7 @@
 #include "recording_theme_provider.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 namespace themetest {
