@@ -25,6 +25,7 @@
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/screen.h"
+#include "platform/user/message_beep.h"
 #include "suite/language_switch.h"
 #include "suite/program_end.h"
 #include "suite/saved_copy_recovery.h"
@@ -134,6 +135,18 @@ TEST_F(DialogTest, AMessageBoxIsAsWideAsItsTextAnd88AndClosesWithEscape) {
     else EXPECT_EQ(width, 198);   // the form's minimum width
     EXPECT_EQ(played.Finish()[0], "BOX Error|" + text + "|Escape");
   }
+}
+
+TEST_F(DialogTest, AFatalStopBeepsShowsThePlainMessageBoxAndEndsTheProgram) {
+  std::vector<UINT> beeps;
+  user::SetBeepListener([&](UINT type) { beeps.push_back(type); });
+  PlayedScript played("key Enter");
+  FatalStop("Out of memory");
+  user::SetBeepListener({});
+  EXPECT_EQ(beeps.size(), 1u);
+  EXPECT_EQ(ProgramExitCode(), 1);
+  const std::string box = played.Finish()[0];
+  EXPECT_TRUE(box.starts_with("BOX ") && box.ends_with("|Out of memory|OK")) << box;
 }
 
 TEST_F(DialogTest, TheWaitPopupShowsUntilClosedAndFreesItself) {

@@ -93,6 +93,14 @@ TEST_F(ScriptPlayerTest, EachStepRunsWhenTheLoopWaitsForInput) {
   EXPECT_EQ(played.ExitCode(), 0);
 }
 
+TEST_F(ScriptPlayerTest, AFileDialogCanBeCancelled) {
+  PlayedScript played("click OpenButton\nfile CANCEL\nclick OkButton\n");
+  chosen_ = "untouched";
+  EXPECT_EQ(form_->ShowModal(), mrOk);
+  EXPECT_EQ(chosen_, "untouched");
+  EXPECT_EQ(played.Finish(0)[2], "HIDE TFileDialogForm");
+}
+
 TEST_F(ScriptPlayerTest, ABoxIsListedWithTheButtonItsInputPressed) {
   const struct {
     std::string answer;
