@@ -46,7 +46,8 @@ void TForm_DisplayMessage::Execute(Integer Kind, const std::string& Text) {
 void TForm_DisplayMessage::FormShow(TObject*) {
   static constexpr const char* kCaptions[] = {"Information", "Error", "Warning"};
   Label1->SetCaption(messageText);
-  if (messageKind >= MessageKindInformation && messageKind <= MessageKindWarning) SetCaption(kCaptions[messageKind - 1]);
+  if (messageKind >= MessageKindInformation && messageKind <= MessageKindWarning)
+    SetCaption(kCaptions[messageKind - 1]);
   Image1->SetVisible(messageKind == MessageKindInformation);
   Image2->SetVisible(messageKind == MessageKindError);
   Image3->SetVisible(messageKind == MessageKindWarning);

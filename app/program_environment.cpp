@@ -48,7 +48,8 @@ void SizeFromConstraints(TCustomForm* form, const TWorkArea& area, Integer heigh
     if (heightLimit != 0) c->SetMaxHeight(c->MaxHeight() - (form->Height() - heightLimit));
     if (widthLimit != 0) c->SetMaxWidth(c->MaxWidth() - (form->Width() - widthLimit));
   }
-  if (c->MaxHeight() != 0 && c->MaxWidth() != 0 && c->MaxHeight() < area.ScreenHeight && c->MaxWidth() < area.ScreenWidth)
+  if (c->MaxHeight() != 0 && c->MaxWidth() != 0 && c->MaxHeight() < area.ScreenHeight &&
+      c->MaxWidth() < area.ScreenWidth)
     form->SetBounds(form->Left(), form->Top(), c->MaxWidth(), c->MaxHeight());
   else if (c->MinHeight() != 0 && c->MinWidth() != 0)
     form->SetBounds(form->Left(), form->Top(), c->MinWidth(), c->MinHeight());

@@ -17,7 +17,8 @@ PR_PUBLISH(TkxButtonEditProperties) {
 void TkxEditButton::SetDefault(bool Value) {
   if (default_ == Value) return;
   if (Value && Collection() != nullptr)
-    for (Integer i = 0; i < Collection()->Count(); ++i) static_cast<TkxEditButton*>(Collection()->Items(i))->default_ = false;
+    for (Integer i = 0; i < Collection()->Count(); ++i)
+      static_cast<TkxEditButton*>(Collection()->Items(i))->default_ = false;
   default_ = Value;
   Changed(true);
 }

@@ -69,7 +69,8 @@ bool IsEnabled(const TControl* control) {
 std::vector<TButton*> PressableButtons(TCustomForm* form) {
   std::vector<TButton*> buttons;
   for (Integer i = 0; i < form->ComponentCount(); ++i)
-    if (auto* button = dynamic_cast<TButton*>(form->Components(i)); button != nullptr && IsShown(button) && IsEnabled(button))
+    if (auto* button = dynamic_cast<TButton*>(form->Components(i));
+        button != nullptr && IsShown(button) && IsEnabled(button))
       buttons.push_back(button);
   return buttons;
 }
@@ -220,7 +221,8 @@ void TScriptPlayer::SetText(const TUiStep& Step) {
 
 void TScriptPlayer::ChooseFile(const TUiStep& Step) {
   TCustomForm* dialog = InnermostModal();
-  if (dialog == nullptr || dialog->FindComponent("FileNameEdit") == nullptr) throw EStepFailed("no file dialog is open");
+  if (dialog == nullptr || dialog->FindComponent("FileNameEdit") == nullptr)
+    throw EStepFailed("no file dialog is open");
   if (!Step.Path.empty()) {
     driver_->EnterFileName(*dialog, Utf8ToCp874(Step.Path));
   } else if (auto* cancel = dynamic_cast<TButton*>(dialog->FindComponent("CancelButton"))) {
@@ -319,7 +321,8 @@ void TScriptPlayer::NoteInput(const MSG& Msg) {
     case WM_CHAR:
     case WM_SYSCHAR:
       for (TButton* button : PressableButtons(box))
-        if (pressed == nullptr && IsAccel(Word(std::toupper(int(Msg.wParam & 0xFF))), button->Caption())) pressed = button;
+        if (pressed == nullptr && IsAccel(Word(std::toupper(int(Msg.wParam & 0xFF))), button->Caption()))
+          pressed = button;
       break;
     case WM_LBUTTONDOWN:
       pressed = focusedButton;

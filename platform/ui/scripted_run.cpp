@@ -49,7 +49,8 @@ TScriptedRun::~TScriptedRun() = default;
 std::optional<Integer> TScriptedRun::Start() {
   if (!Scripted()) {
     if (std::string(user::CurrentBackend().Name()) != "headless") return std::nullopt;
-    std::fprintf(stderr, "%s: there is no display to show the windows on: set DISPLAY, or PR_UI_SCRIPT to play a script\n",
+    std::fprintf(stderr,
+                 "%s: there is no display to show the windows on: set DISPLAY, or PR_UI_SCRIPT to play a script\n",
                  programName_.c_str());
     return 2;
   }
@@ -59,7 +60,8 @@ std::optional<Integer> TScriptedRun::Start() {
     std::fprintf(stderr, "%s: %s\n", programName_.c_str(), e.Message().c_str());
     return 3;
   }
-  const std::optional<UInt64> limit = timeLimitText_.empty() ? kDefaultTimeLimitMs : ParseScriptTimeLimit(timeLimitText_);
+  const std::optional<UInt64> limit =
+      timeLimitText_.empty() ? kDefaultTimeLimitMs : ParseScriptTimeLimit(timeLimitText_);
   if (!limit) return FailBeforePlaying(0, "PR_UI_SCRIPT_TIMEOUT=" + timeLimitText_ + " is not a number of seconds");
   try {
     player_ = std::make_unique<TScriptPlayer>(TUiScript::Load(scriptPath_), *transcript_, *limit);

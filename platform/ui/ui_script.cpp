@@ -137,7 +137,8 @@ TUiKeyStroke ParseKeyName(Integer Line, const std::string& Name) {
   const std::size_t keyStart = plus == std::string::npos ? 0 : plus + 1;
   std::string text = Name;
   for (const auto& [alias, shortName] : kKeyAliases)
-    if (SameText(std::string_view(Name).substr(keyStart), alias)) text = Name.substr(0, keyStart) + std::string(shortName);
+    if (SameText(std::string_view(Name).substr(keyStart), alias))
+      text = Name.substr(0, keyStart) + std::string(shortName);
   const TShortCut shortCut = TextToShortCut(text);
   if (shortCut == scNone) throw EUiScriptError(Line, "unknown key \"" + Utf8ToCp874(Name) + "\"");
   return TUiKeyStroke{Word(shortCut & 0xFF), (shortCut & scShift) != 0, (shortCut & scCtrl) != 0,

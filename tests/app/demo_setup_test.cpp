@@ -12,7 +12,9 @@
 
 namespace {
 
-std::string SourcePath(const std::string& relative) { return std::string(std::getenv("PR_SOURCE_DIR")) + "/" + relative; }
+std::string SourcePath(const std::string& relative) {
+  return std::string(std::getenv("PR_SOURCE_DIR")) + "/" + relative;
+}
 
 struct Output {
   int code = -1;

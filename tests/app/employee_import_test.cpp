@@ -68,20 +68,45 @@ TEST(EmployeeImportRulesTest, EachColumnIsStoredByItsRule) {
     std::variant<TextField, Integer> field;
     Expected expected;
   } cases[] = {
-      {7, "0", DepartmentCode, "01"},      {7, "61", DepartmentCode, "01"},     {7, "abc", DepartmentCode, "01"},
-      {7, "7", DepartmentCode, "07"},      {7, "60", DepartmentCode, "60"},     {7, "1,2", DepartmentCode, "12"},
-      {7, "263", DepartmentCode, "07"},    {6, "2", Col6Choice, 2},             {6, "3", Col6Choice, 1},
-      {9, "251", Col9Byte, 1},             {9, "250", Col9Byte, 250},           {9, "255", Col9Byte, 255},
-      {9, "-1", Col9Byte, 255},            {9, "256", Col9Byte, 0},             {10, "254", Col10Byte, 1},
-      {12, "253", Col12Byte, 1},           {11, "252", Col11Byte, 3},           {11, "251", Col11Byte, 251},
-      {13, "300", Col13Byte, 44},          {13, "252", Col13Byte, 0},           {14, "255", Col14Byte, 0},
-      {19, "01/02/45", Col19Date, "01/02/2545"}, {19, "01/02/2545", Col19Date, "01/02/2545"},
-      {19, "1/2/45", Col19Date, ""},       {20, "", Col20Date, "691210"},       {20, "15/06/50", Col20Date, "500615"},
-      {20, "5/6/50", Col20Date, "691210"}, {21, "15/06/50", Col21Date, "500615"}, {22, "1/6/50", Col22Date, ""},
-      {23, "y", Col23Flag, 1},             {23, "Yes", Col23Flag, 1},           {23, "YES", Col23Flag, 1},
-      {23, "N", Col23Flag, 0},             {23, "", Col23Flag, 0},              {23, " Y", Col23Flag, 0},
-      {1, std::string(45, 'n'), ThaiName, std::string(40, 'n')},  {8, std::string(35, 'p'), Position, std::string(30, 'p')},
-      {5, "Somchai Jaidee", EnglishName, "Somchai Jaidee"},       {18, std::string(25, 's'), Col18Text, std::string(20, 's')},
+      {7, "0", DepartmentCode, "01"},
+      {7, "61", DepartmentCode, "01"},
+      {7, "abc", DepartmentCode, "01"},
+      {7, "7", DepartmentCode, "07"},
+      {7, "60", DepartmentCode, "60"},
+      {7, "1,2", DepartmentCode, "12"},
+      {7, "263", DepartmentCode, "07"},
+      {6, "2", Col6Choice, 2},
+      {6, "3", Col6Choice, 1},
+      {9, "251", Col9Byte, 1},
+      {9, "250", Col9Byte, 250},
+      {9, "255", Col9Byte, 255},
+      {9, "-1", Col9Byte, 255},
+      {9, "256", Col9Byte, 0},
+      {10, "254", Col10Byte, 1},
+      {12, "253", Col12Byte, 1},
+      {11, "252", Col11Byte, 3},
+      {11, "251", Col11Byte, 251},
+      {13, "300", Col13Byte, 44},
+      {13, "252", Col13Byte, 0},
+      {14, "255", Col14Byte, 0},
+      {19, "01/02/45", Col19Date, "01/02/2545"},
+      {19, "01/02/2545", Col19Date, "01/02/2545"},
+      {19, "1/2/45", Col19Date, ""},
+      {20, "", Col20Date, "691210"},
+      {20, "15/06/50", Col20Date, "500615"},
+      {20, "5/6/50", Col20Date, "691210"},
+      {21, "15/06/50", Col21Date, "500615"},
+      {22, "1/6/50", Col22Date, ""},
+      {23, "y", Col23Flag, 1},
+      {23, "Yes", Col23Flag, 1},
+      {23, "YES", Col23Flag, 1},
+      {23, "N", Col23Flag, 0},
+      {23, "", Col23Flag, 0},
+      {23, " Y", Col23Flag, 0},
+      {1, std::string(45, 'n'), ThaiName, std::string(40, 'n')},
+      {8, std::string(35, 'p'), Position, std::string(30, 'p')},
+      {5, "Somchai Jaidee", EnglishName, "Somchai Jaidee"},
+      {18, std::string(25, 's'), Col18Text, std::string(20, 's')},
   };
   FakeClock clock(EncodeDate(2026, 12, 10));
   ScopedClock installed(clock);
@@ -91,7 +116,8 @@ TEST(EmployeeImportRulesTest, EachColumnIsStoredByItsRule) {
       EXPECT_EQ(GetFieldText(record.data(), text->offset, text->width), std::get<std::string>(c.expected))
           << "c" << c.col << " " << c.cell;
     } else {
-      EXPECT_EQ(record[std::size_t(std::get<Integer>(c.field))], std::get<int>(c.expected)) << "c" << c.col << " " << c.cell;
+      EXPECT_EQ(record[std::size_t(std::get<Integer>(c.field))], std::get<int>(c.expected))
+          << "c" << c.col << " " << c.cell;
     }
   }
 }
