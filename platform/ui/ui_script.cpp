@@ -1,5 +1,6 @@
 #include "platform/ui/ui_script.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string_view>
@@ -162,6 +163,8 @@ TUiScript TUiScript::Load(const std::string& Path) {
   if (!file) throw EUiScriptError(0, "the script " + Utf8ToCp874(Path) + " cannot be read");
   std::ostringstream text;
   text << file.rdbuf();
-  const std::size_t slash = Path.rfind('/');
-  return Parse(text.str(), slash == std::string::npos ? std::string(".") : Path.substr(0, slash == 0 ? 1 : slash));
+  // Made absolute now: the program may change its current folder before a step uses a path.
+  std::error_code error;
+  const std::filesystem::path script = std::filesystem::absolute(Path, error);
+  return Parse(text.str(), script.parent_path().string());
 }

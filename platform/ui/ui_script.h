@@ -63,7 +63,8 @@ struct TUiStep {
 
 class TUiScript {
  public:
-  // Reads and checks the whole script; raises EUiScriptError.
+  // Reads and checks the whole script; raises EUiScriptError.  Relative paths are taken from the
+  // script's folder as it is now (the program's current folder may change later).
   static TUiScript Load(const std::string& Path);
   // The same from text; relative paths are taken from Folder.
   static TUiScript Parse(const std::string& Text, const std::string& Folder);

@@ -52,6 +52,7 @@ class ScriptPlayerTest : public UiTest {
     auto* open = AddControl<TButton>(form_, "OpenButton", 200, "Open");
     open->OnClick = NotifyEvent([this](TObject*) {
       auto* dialog = NewObject<TOpenDialog>(form_);
+      dialog->SetOptions(dialog->Options() + TOpenOptions{ofNoChangeDir});   // the folder goes with the test
       if (dialog->Execute()) chosen_ = dialog->FileName();
     });
     auto* ok = AddControl<TButton>(form_, "OkButton", 230, "OK");

@@ -2,11 +2,14 @@
 // escapes and the time limit's text.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/core/cp874.h"
 #include "platform/ui/scripted_run.h"
 #include "platform/ui/ui_script.h"
 #include "platform/ui/ui_transcript.h"
 #include "platform/user/virtual_keys.h"
+#include "tests/platform/os/temp_folder.h"
 
 namespace {
 
@@ -92,6 +95,16 @@ TEST(UiScriptTest, AScriptThatCannotBeReadIsAnErrorOfLineZero) {
     EXPECT_EQ(e.Line(), 0);
     EXPECT_EQ(e.Message(), "the script /no/such/folder/play.script cannot be read");
   }
+}
+
+TEST(UiScriptTest, PathsOfAScriptReadByARelativeNameStayInItsFolder) {
+  TempFolder folder;
+  WriteRawFile(folder / "play.script", "await ready.flag\n");
+  const std::filesystem::path saved = std::filesystem::current_path();
+  std::filesystem::current_path(folder.Path());
+  const TUiScript script = TUiScript::Load("play.script");
+  std::filesystem::current_path(saved);
+  EXPECT_EQ(script.Steps()[0].Path, std::filesystem::canonical(folder.Path()).string() + "/ready.flag");
 }
 
 TEST(UiTranscriptTest, FieldsEscapeBackslashesBarsAndLineBreaks) {
