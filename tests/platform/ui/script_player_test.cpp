@@ -167,6 +167,29 @@ TEST_F(ScriptPlayerTest, AStepThatCannotRunFailsTheRunWithItsLine) {
   }
 }
 
+// The main loop plays the steps too, until the main form closes.
+TEST_F(ScriptPlayerTest, TheMainLoopPlaysUntilTheMainFormCloses) {
+  TForm* main = NewForm("MainForm", false);
+  main->SetCaption("Main");
+  auto* close = AddControl<TButton>(main, "CloseButton", 8, "Close");
+  close->OnClick = NotifyEvent([main](TObject*) { main->Close(); });
+  Application->SetMainForm(main);
+  const struct {
+    std::string script;
+    std::vector<std::string> transcript;
+  } cases[] = {
+      {"type x\nclick CloseButton\n", {"SHOW MainForm|Main", "EXIT 0"}},
+      {"type x\n", {"SHOW MainForm|Main", "FAIL 1: no step is left while the main loop waits for input", "EXIT 3"}},
+  };
+  for (const auto& c : cases) {
+    main->Hide();
+    PlayedScript played(c.script);
+    Application->Run();
+    Application->ClearTerminated();
+    EXPECT_EQ(played.Finish(0), c.transcript) << c.script;
+  }
+}
+
 TEST_F(ScriptPlayerTest, TheTimeLimitFailsARunThatWaitsTooLong) {
   PlayedScript played("await never.flag\n", 500);
   form_->ShowModal();
