@@ -323,7 +323,7 @@ BTreeResult BTree::Balance(Integer pageNo, int after, const IsamEntry& entry, In
 BTreeResult BTree::Split(Integer pageNo, int after, const IsamEntry& entry, Grown& up) {
   const PageRef right = pages_.New();
   if (!right) return BTreeResult::Failed;
-  PageRef left = pages_.Modify(pageNo);
+  const PageRef left = pages_.Modify(pageNo);
   if (!left) return BTreeResult::Failed;
   assert(left->count == pages_.EntriesPerPage());
   IsamEntry seq[MaxSequence];
