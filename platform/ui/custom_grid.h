@@ -170,6 +170,7 @@ class TCustomGrid : public TCustomControl {
   void DrawLines(Integer lastCol, Integer lastRow, const TRect& Clip);
   void DrawCells(Integer lastCol, Integer lastRow, const TRect& Clip);
   void DefaultDrawCell(const TRect& Rect, TGridDrawState State);
+  void RaiseFixedCell(const TRect& Rect);
   void FocusDraw(const TRect& Rect);
   void UpdateScrollBars();
   void ScrollMessage(TMessage& Message, bool Vertical);
