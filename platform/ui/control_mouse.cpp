@@ -99,7 +99,8 @@ void TControl::WMMouseWheel(TMessage& Message) {
 bool TControl::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
   bool handled = false;
   OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
-  return handled;
+  if (handled) return true;
+  return WheelDelta < 0 ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
 }
 
 void TControl::WMContextMenu(TMessage& Message) {
