@@ -73,16 +73,12 @@ bool TMarkupRenderer::Run() {
   return result_;
 }
 
-TMarkupRenderer::TCarried TMarkupRenderer::Carried() const { return carried_; }
-
-void TMarkupRenderer::Restore(const TCarried& carried) { carried_ = carried; }
-
 bool TMarkupRenderer::NextLine(std::string_view& rest) {
   const TRect layout{in_.DrawRect.Left + 1, top_, in_.DrawRect.Right, in_.DrawRect.Bottom};
   canvas_.Font()->Assign(&measureFont_);
   const Integer startHeight = canvas_.TextHeight("gh");
   superscript_ = subscript_ = false;
-  const TCarried before = Carried();
+  const TCarried before = carried_;
 
   TPass measure;
   measure.layout = true;
@@ -102,7 +98,7 @@ bool TMarkupRenderer::NextLine(std::string_view& rest) {
 
   if (!in_.MeasureOnly) {
     canvas_.Font()->Assign(&drawFont_);
-    Restore(before);
+    carried_ = before;
     superscript_ = subscript_ = false;
     TPass second;
     second.drawing = !in_.HitTestOnly;

@@ -105,7 +105,10 @@ void TMarkupRenderer::Image(TPass& pass, std::string_view attributes) {
   } else {
     picture = nullptr;
   }
-  if (listImage.list != nullptr) pictureWidth = listImage.width, pictureHeight = listImage.height;
+  if (listImage.list != nullptr) {
+    pictureWidth = listImage.width;
+    pictureHeight = listImage.height;
+  }
   pictureWidth = scaled(pictureWidth);
   pictureHeight = scaled(pictureHeight);
 

@@ -4,7 +4,6 @@
 // (markup_form_fields.cpp).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -67,8 +66,6 @@ class TMarkupRenderer {
   // Lays out (and unless MeasureOnly draws) the next line of `rest`; false when the rest is
   // dropped because the next line would start below the rectangle.
   bool NextLine(std::string_view& rest);
-  TCarried Carried() const;
-  void Restore(const TCarried& carried);
 
   // One pass (markup_line_pass.cpp).
   void RunPass(TPass& pass, std::string_view& text);
