@@ -187,8 +187,8 @@ TEST_F(MarkupPaint, FieldsDrawThemedOnlyWhileThemesAreActive) {
   const std::string text = "<CONTROL TYPE=\"COMBO\" ID=\"c\" VALUE=\"v\" WIDTH=\"60\">";
   provider.log.clear();
   Draw(text, {0, 0, 200, 40});
-  const std::vector<std::string> themed = {"call IsThemeActive", "call OpenThemeData", "call DrawThemeBackground",
-                                           "call CloseThemeData"};
+  const std::vector<std::string> themed = {"call IsThemeActive", "call OpenThemeData combobox",
+                                           "call DrawThemeBackground 1 1", "call CloseThemeData"};
   EXPECT_EQ(provider.log, themed);
   provider.themeActive = FALSE;
   provider.log.clear();

@@ -167,7 +167,8 @@ TEST_F(InterimControlsTest, AGroupBoxTakesTheFocusAndHoldsItsControlsInsideTheFr
   auto* filling = NewObject<TPanel>(form);
   filling->SetParent(group);
   filling->SetAlign(alClient);
-  EXPECT_GE(filling->Top(), 16);   // below the caption
+  form->Canvas()->SetFont(group->Font());
+  EXPECT_GE(filling->Top(), form->Canvas()->TextHeight("0"));   // below the caption
   EXPECT_GT(filling->Left(), 0);
   EXPECT_LT(filling->Left() + filling->Width(), group->Width());
 }
