@@ -120,23 +120,25 @@ TEST_F(CompanyDialogTest, ASemicolonInTheNameIsRefusedWithTheFocusBackOnTheName)
   EXPECT_FALSE(DirectoryExists(GetCurrentDir() + "/AB"));
 }
 
-// F10 saves once (one question for a missing folder) while OK stays disabled; the row takes the
-// folder and the list is changed.
+// F10 saves once each time (one question for a missing folder) while OK stays disabled; No to the
+// question keeps the dialog open with the focus on the folder.  The row takes the folder and the
+// list is changed.
 TEST_F(CompanyDialogTest, EditingOnlyTheFolderOfARowLeavesOKDisabledAndF10Saves) {
   TCompanyList list;
   list.Row(3) = {"Acme", C() + "/Existing", ""};
-  std::string okState;
-  IdleProbe probe([&](TCustomForm* form) {
-    if (dynamic_cast<TForm_OpenCompany_Edit*>(form) != nullptr) okState = EditState(form);
-  });
-  PlayedScript played("click Edit2\nkey Home Shift+End\ntype C:\\New\\Deeper\nkey F10\nanswer Yes\n");
+  std::vector<std::string> states;
+  IdleProbe probe([&](TCustomForm* form) { states.push_back(EditState(form)); });
+  PlayedScript played("click Edit2\nkey Home Shift+End\ntype C:\\New\\Deeper\nkey F10\nanswer No\nkey F10\nanswer Yes\n");
   EXPECT_TRUE(EditCompanyRow(list, 3));
-  EXPECT_EQ(okState, "Acme|C:\\New\\Deeper|on|-|Edit2");
+  ASSERT_EQ(states.size(), 7u);
+  EXPECT_EQ(states[3], "Acme|C:\\New\\Deeper|on|-|Edit2");
+  EXPECT_EQ(states[5], "Acme|C:\\New\\Deeper|on|-|Edit2");
   EXPECT_EQ(list.Row(3).Name, "Acme");
   EXPECT_EQ(list.Row(3).Folder, "C:\\New\\Deeper");
   EXPECT_TRUE(list.Changed());
   EXPECT_TRUE(std::filesystem::is_directory(tmp_ / "c/New/Deeper"));
   EXPECT_EQ(played.Finish(), (std::vector<std::string>{"SHOW Form_OpenCompany_Edit|Edit Company",
+                                                       "BOX Confirm|" + kCreateQuestion + "|No",
                                                        "BOX Confirm|" + kCreateQuestion + "|Yes",
                                                        "HIDE Form_OpenCompany_Edit", "EXIT 0"}));
 }
