@@ -5,7 +5,6 @@
 #include "platform/ui/control_messages.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/edit_window.h"
-#include "platform/user/owner_draw.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"

@@ -128,7 +128,8 @@ TEST_F(CompanyDialogTest, EditingOnlyTheFolderOfARowLeavesOKDisabledAndF10Saves)
   list.Row(3) = {"Acme", C() + "/Existing", ""};
   std::vector<std::string> states;
   IdleProbe probe([&](TCustomForm* form) { states.push_back(EditState(form)); });
-  PlayedScript played("click Edit2\nkey Home Shift+End\ntype C:\\New\\Deeper\nkey F10\nanswer No\nkey F10\nanswer Yes\n");
+  PlayedScript played(
+      "click Edit2\nkey Home Shift+End\ntype C:\\New\\Deeper\nkey F10\nanswer No\nkey F10\nanswer Yes\n");
   EXPECT_TRUE(EditCompanyRow(list, 3));
   ASSERT_EQ(states.size(), 7u);
   EXPECT_EQ(states[3], "Acme|C:\\New\\Deeper|on|-|Edit2");

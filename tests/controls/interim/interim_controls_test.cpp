@@ -221,7 +221,8 @@ TEST_F(InterimControlsTest, TwoRadioButtonsOfOneParentExcludeEachOther) {
   EXPECT_EQ(second->Caption(), "Own");
   std::vector<std::string> clicks;
   for (TkxRadioButton* button : {first, second})
-    button->OnClick = NotifyEvent([&clicks](TObject* Sender) { clicks.push_back(static_cast<TControl*>(Sender)->Name()); });
+    button->OnClick =
+        NotifyEvent([&clicks](TObject* Sender) { clicks.push_back(static_cast<TControl*>(Sender)->Name()); });
   const auto states = [&] { return std::pair(first->Checked(), second->Checked()); };
   EXPECT_EQ(states(), std::pair(true, false));
   driver_->Click(second);
