@@ -39,7 +39,7 @@ void TkxRegExpr::Compile(TStream* Stream) {
   TkxRegExprParser parser(lexems, errors_);
   std::unique_ptr<TkxRegExprParserAlts> tree = parser.Run();
   RaiseIfErrors();
-  automat_ = std::make_unique<TkxRegExprAutomat>(std::move(tree), parser.StateCount());
+  automat_ = std::make_unique<TkxRegExprAutomat>(std::move(tree));
   if (autoComplete_) automat_->AppendForcedChars(OnForcedCharAdded);
 }
 

@@ -4,8 +4,8 @@
 
 #include "controls/editors/kx_reg_expr_linker.h"
 
-TkxRegExprAutomat::TkxRegExprAutomat(std::unique_ptr<TkxRegExprParserAlts> Tree, Integer StateCount)
-    : tree_(std::move(Tree)), start_(std::make_unique<TkxRegExprSimpleState>()), stateCount_(StateCount) {
+TkxRegExprAutomat::TkxRegExprAutomat(std::unique_ptr<TkxRegExprParserAlts> Tree)
+    : tree_(std::move(Tree)), start_(std::make_unique<TkxRegExprSimpleState>()) {
   TkxRegExprLinker(skipConnectors_).Link(*start_, *tree_);
   Restart();
 }
@@ -54,6 +54,14 @@ void TkxRegExprAutomat::RemoveForcedChars(const Event<void()>& OnRemoved) {
     OnRemoved();
     std::swap(current_, previous_);
   }
+}
+
+Integer TkxRegExprAutomat::StateCount() const {
+  Integer count = 1 + static_cast<Integer>(skipConnectors_.size());
+  for (Integer i = 0; i < tree_->Count(); ++i) {
+    for (const auto& item : tree_->Items(i).Items) count += item->StateCount();
+  }
+  return count;
 }
 
 std::size_t TkxRegExprAutomat::HistoryBytes() const {

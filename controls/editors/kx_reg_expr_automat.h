@@ -20,8 +20,8 @@
 
 class TkxRegExprAutomat {
  public:
-  // Links the tree; StateCount is the number of states the parser made for it.
-  TkxRegExprAutomat(std::unique_ptr<TkxRegExprParserAlts> Tree, Integer StateCount);
+  // Links the tree.
+  explicit TkxRegExprAutomat(std::unique_ptr<TkxRegExprParserAlts> Tree);
   TkxRegExprAutomat(const TkxRegExprAutomat&) = delete;
   TkxRegExprAutomat& operator=(const TkxRegExprAutomat&) = delete;
 
@@ -40,7 +40,8 @@ class TkxRegExprAutomat {
   // the predecessor and tells OnRemoved.
   void RemoveForcedChars(const Event<void()>& OnRemoved);
 
-  Integer StateCount() const { return stateCount_; }
+  // Every state: the start, the tree's positions and connectors, the skip connectors.
+  Integer StateCount() const;
   Integer CurrentStateCount() const { return current_.Count(); }
   // Bytes held for stepping back.
   std::size_t HistoryBytes() const;
@@ -58,7 +59,6 @@ class TkxRegExprAutomat {
   std::vector<std::uint32_t> historySizes_;
   std::unique_ptr<TkxRegExprSimpleState> start_;
   std::vector<std::unique_ptr<TkxRegExprBlockState>> skipConnectors_;
-  Integer stateCount_;
   // Scratch of the walks, kept to spare allocations.
   TkxRegExprStates next_;
   TkxRegExprStates previous_;

@@ -27,8 +27,6 @@ class TkxRegExprParser {
 
   TkxRegExprParser(const TkxLexems& Lexems, TkxRegExprErrors& Errors) : lexems_(Lexems), errors_(Errors) {}
   std::unique_ptr<TkxRegExprParserAlts> Run();
-  // The states made so far, the automaton's start state included.
-  Integer StateCount() const { return statesMade_; }
 
  private:
   enum class TkxAltEnd { Bar, Close, End };
