@@ -1,5 +1,6 @@
 #include "controls/editors/kx_reg_expr_automat.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "controls/editors/kx_reg_expr_linker.h"
@@ -7,52 +8,65 @@
 TkxRegExprAutomat::TkxRegExprAutomat(std::unique_ptr<TkxRegExprParserAlts> Tree)
     : tree_(std::move(Tree)), start_(std::make_unique<TkxRegExprSimpleState>()) {
   TkxRegExprLinker(skipConnectors_).Link(*start_, *tree_);
-  Restart();
+  next_.Include(start_.get());
+  startSet_ = sets_.Intern(next_);
+  current_ = startSet_;
 }
 
 bool TkxRegExprAutomat::Read(char& Ch, bool CaseInsensitive) {
-  CollectSuccessors(current_, next_, &Ch, CaseInsensitive);
-  if (next_.Empty()) return false;
-  PushHistory(current_);
-  std::swap(current_, next_);
+  const auto byte = static_cast<unsigned char>(Ch);
+  TkxSetId next = TkxRegExprSetTable::NoSet;
+  if (CaseInsensitive || !sets_.FindTransition(current_, byte, next)) {
+    bool fixed = false;
+    CollectSuccessors(sets_.States(current_), next_, &Ch, CaseInsensitive, fixed);
+    next = next_.Empty() ? TkxRegExprSetTable::NoSet : sets_.Intern(next_);
+    if (!CaseInsensitive && fixed) sets_.KeepTransition(current_, byte, next);
+  }
+  if (next == TkxRegExprSetTable::NoSet) return false;
+  MoveTo(next);
   return true;
 }
 
 bool TkxRegExprAutomat::StepBack() {
-  if (historySizes_.empty()) return false;
-  PopHistory(current_);
+  if (history_.empty()) return false;
+  current_ = history_.back();
+  history_.pop_back();
   return true;
 }
 
 void TkxRegExprAutomat::Restart() {
-  historyStates_.clear();
-  historySizes_.clear();
-  current_.Clear();
-  current_.Include(start_.get());
+  history_.clear();
+  if (sets_.Trim()) {
+    next_.Clear();
+    next_.Include(start_.get());
+    startSet_ = sets_.Intern(next_);
+  }
+  current_ = startSet_;
 }
 
 void TkxRegExprAutomat::AppendForcedChars(const Event<void(char)>& OnAdded) {
   char forced = 0;
-  while (!current_.HasFinal()) {
-    CollectSuccessors(current_, next_, nullptr, false);
-    if (!next_.GetForcedChar(forced)) return;
+  while (!sets_.Final(current_)) {
+    const TkxSetId successors = CurrentSuccessors();
+    if (successors == TkxRegExprSetTable::NoSet || !sets_.States(successors).GetForcedChar(forced)) return;
     OnAdded(forced);
-    PushHistory(current_);
-    std::swap(current_, next_);
+    MoveTo(successors);
   }
 }
 
 void TkxRegExprAutomat::RemoveForcedChars(const Event<void()>& OnRemoved) {
   char forced = 0;
-  while (current_.GetForcedChar(forced) && !historySizes_.empty()) {
-    PopHistory(previous_);
-    CollectSuccessors(previous_, next_, nullptr, false);
-    if (previous_.HasFinal() || !next_.GetForcedChar(forced)) {
-      PushHistory(previous_);
+  while (!history_.empty() && sets_.States(current_).GetForcedChar(forced)) {
+    const TkxSetId forcedSet = current_;
+    current_ = history_.back();   // the predecessor, looked at
+    const TkxSetId successors = CurrentSuccessors();
+    if (sets_.Final(current_) || successors == TkxRegExprSetTable::NoSet ||
+        !sets_.States(successors).GetForcedChar(forced)) {
+      current_ = forcedSet;
       return;
     }
+    history_.pop_back();
     OnRemoved();
-    std::swap(current_, previous_);
   }
 }
 
@@ -65,40 +79,62 @@ Integer TkxRegExprAutomat::StateCount() const {
 }
 
 std::size_t TkxRegExprAutomat::HistoryBytes() const {
-  return historyStates_.capacity() * sizeof(TkxRegExprSimpleState*) + historySizes_.capacity() * sizeof(std::uint32_t);
+  return history_.capacity() * sizeof(TkxSetId) + sets_.Bytes();
+}
+
+void TkxRegExprAutomat::MoveTo(TkxSetId Set) {
+  history_.push_back(current_);
+  current_ = Set;
+}
+
+TkxSetId TkxRegExprAutomat::CurrentSuccessors() {
+  bool fixed = false;
+  CollectSuccessors(sets_.States(current_), next_, nullptr, false, fixed);
+  return next_.Empty() ? TkxRegExprSetTable::NoSet : sets_.Intern(next_);
 }
 
 void TkxRegExprAutomat::CollectSuccessors(const TkxRegExprStates& From, TkxRegExprStates& Into, char* Ch,
-                                          bool CaseInsensitive) {
-  ++walkNumber_;
+                                          bool CaseInsensitive, bool& Fixed) {
   Into.Clear();
-  for (const TkxRegExprSimpleState* from : From) {
-    // Depth first in transition order, so states come out in the order reading meets them.
-    walk_.assign(from->Transitions().rbegin(), from->Transitions().rend());
-    while (!walk_.empty()) {
-      TkxRegExprState* state = walk_.back();
-      walk_.pop_back();
-      if (state->VisitMark == walkNumber_) continue;
-      state->VisitMark = walkNumber_;
-      if (state->IsConnector()) {
-        walk_.insert(walk_.end(), state->Transitions().rbegin(), state->Transitions().rend());
-        continue;
+  Fixed = true;
+  const bool several = From.Count() > 1;   // one state's successors are already each once
+  const std::uint64_t set = ++setNumber_;
+  for (TkxRegExprSimpleState* from : From) {
+    for (TkxRegExprSimpleState* next : SuccessorsOf(*from)) {
+      if (several) {
+        if (next->SetMark == set) continue;
+        next->SetMark = set;
       }
-      auto* simple = static_cast<TkxRegExprSimpleState*>(state);
-      if (Ch == nullptr || simple->Accepts(*Ch, CaseInsensitive)) Into.Include(simple);
+      if (Ch != nullptr) {
+        Fixed = Fixed && next->IsFixed();
+        if (!next->Accepts(*Ch, CaseInsensitive)) continue;
+      }
+      Into.Include(next);
     }
   }
 }
 
-void TkxRegExprAutomat::PushHistory(const TkxRegExprStates& Set) {
-  historyStates_.insert(historyStates_.end(), Set.begin(), Set.end());
-  historySizes_.push_back(static_cast<std::uint32_t>(Set.Count()));
-}
-
-void TkxRegExprAutomat::PopHistory(TkxRegExprStates& Into) {
-  const std::size_t size = historySizes_.back();
-  historySizes_.pop_back();
-  Into.Clear();
-  for (std::size_t i = historyStates_.size() - size; i < historyStates_.size(); ++i) Into.Include(historyStates_[i]);
-  historyStates_.resize(historyStates_.size() - size);
+const std::vector<TkxRegExprSimpleState*>& TkxRegExprAutomat::SuccessorsOf(TkxRegExprSimpleState& State) {
+  if (State.SuccessorsCached) return State.CachedSuccessors;
+  const std::uint64_t walk = ++walkNumber_;
+  walked_.clear();
+  // Depth first in transition order; a connector is gone through before the next transition.
+  walk_.assign(State.Transitions().rbegin(), State.Transitions().rend());
+  while (!walk_.empty()) {
+    TkxRegExprState* state = walk_.back();
+    walk_.pop_back();
+    if (state->VisitMark == walk) continue;
+    state->VisitMark = walk;
+    if (!state->IsConnector()) {
+      walked_.push_back(static_cast<TkxRegExprSimpleState*>(state));
+      continue;
+    }
+    const auto& transitions = state->Transitions();
+    for (auto it = transitions.rbegin(); it != transitions.rend(); ++it) walk_.push_back(*it);
+  }
+  if (cachedSuccessors_ + walked_.size() > MaxCachedSuccessors) return walked_;
+  cachedSuccessors_ += walked_.size();
+  State.CachedSuccessors = walked_;
+  State.SuccessorsCached = true;
+  return State.CachedSuccessors;
 }

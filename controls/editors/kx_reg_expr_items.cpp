@@ -62,6 +62,21 @@ bool TkxRegExprEnumeration::Accepts(char& Ch, bool CaseInsensitive) const {
   return true;
 }
 
+TkxRegExprUserEnumeration::TkxRegExprUserEnumeration(bool AInverse, std::vector<std::unique_ptr<TkxRegExprItem>> AItems)
+    : TkxRegExprEnumeration(AInverse), items_(std::move(AItems)) {
+  for (const auto& item : items_) tabled_ = tabled_ && item->IsFixed();
+  if (!tabled_) return;
+  for (int byte = 0; byte < 256; ++byte) {
+    char ch = static_cast<char>(byte);
+    for (const auto& item : items_) {
+      if (item->Accepts(ch, false)) {
+        table_.set(static_cast<std::size_t>(byte));
+        break;
+      }
+    }
+  }
+}
+
 std::unique_ptr<TkxRegExprItem> TkxRegExprUserEnumeration::Copy() const {
   std::vector<std::unique_ptr<TkxRegExprItem>> items;
   items.reserve(items_.size());
@@ -70,6 +85,7 @@ std::unique_ptr<TkxRegExprItem> TkxRegExprUserEnumeration::Copy() const {
 }
 
 bool TkxRegExprUserEnumeration::Contains(char& Ch, bool CaseInsensitive) const {
+  if (tabled_ && !CaseInsensitive) return table_.test(static_cast<unsigned char>(Ch));
   for (const auto& item : items_) {
     if (item->Accepts(Ch, CaseInsensitive)) return true;
   }

@@ -6,6 +6,7 @@
 // ignore case.  The separators test the locale's separators in force at the moment of the test.
 #pragma once
 
+#include <bitset>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,9 @@ class TkxRegExprItem {
   virtual ~TkxRegExprItem() = default;
   virtual bool Accepts(char& Ch, bool CaseInsensitive) const = 0;
   virtual std::unique_ptr<TkxRegExprItem> Copy() const = 0;
+  // The answer to a case-sensitive test depends on nothing but the character (not so for the
+  // separators, which follow the locale).
+  virtual bool IsFixed() const { return true; }
   // True for the items that stand for exactly one character (a symbol, a separator), which is
   // put in Ch: only such positions can force a character.
   virtual bool GetSingleChar(char& Ch) const;
@@ -33,6 +37,7 @@ class TkxRegExprSymbol final : public TkxRegExprItem {
 class TkxRegExprTimeSeparator final : public TkxRegExprItem {
  public:
   bool Accepts(char& Ch, bool CaseInsensitive) const override;
+  bool IsFixed() const override { return false; }
   std::unique_ptr<TkxRegExprItem> Copy() const override;
   bool GetSingleChar(char& Ch) const override;
 };
@@ -40,6 +45,7 @@ class TkxRegExprTimeSeparator final : public TkxRegExprItem {
 class TkxRegExprDateSeparator final : public TkxRegExprItem {
  public:
   bool Accepts(char& Ch, bool CaseInsensitive) const override;
+  bool IsFixed() const override { return false; }
   std::unique_ptr<TkxRegExprItem> Copy() const override;
   bool GetSingleChar(char& Ch) const override;
 };
@@ -69,11 +75,11 @@ class TkxRegExprEnumeration : public TkxRegExprItem {
   bool inverse_;
 };
 
-// The items written between brackets.
+// The items written between brackets.  Without separators (which test the locale at each
+// test) a table of the 256 bytes answers the case-sensitive tests.
 class TkxRegExprUserEnumeration final : public TkxRegExprEnumeration {
  public:
-  TkxRegExprUserEnumeration(bool AInverse, std::vector<std::unique_ptr<TkxRegExprItem>> AItems)
-      : TkxRegExprEnumeration(AInverse), items_(std::move(AItems)) {}
+  TkxRegExprUserEnumeration(bool AInverse, std::vector<std::unique_ptr<TkxRegExprItem>> AItems);
   std::unique_ptr<TkxRegExprItem> Copy() const override;
 
  protected:
@@ -81,6 +87,8 @@ class TkxRegExprUserEnumeration final : public TkxRegExprEnumeration {
 
  private:
   std::vector<std::unique_ptr<TkxRegExprItem>> items_;
+  bool tabled_ = true;
+  std::bitset<256> table_;
 };
 
 // "0".."9".

@@ -7,6 +7,7 @@
 // were made, which is the order in which reading meets the states they lead to.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -23,8 +24,8 @@ class TkxRegExprState {
   const std::vector<TkxRegExprState*>& Transitions() const { return transitions_; }
   bool IsConnector() const { return connector_; }
 
-  // The number of the automaton's last walk that reached this state (each walk takes a new one),
-  // so that a walk meets every state once.
+  // The number of the automaton's last walk through connectors that reached this state (each walk
+  // takes a new one), so that a walk meets every state once.
   std::uint64_t VisitMark = 0;
 
  protected:
@@ -42,16 +43,34 @@ class TkxRegExprSimpleState final : public TkxRegExprState {
   explicit TkxRegExprSimpleState(std::unique_ptr<TkxRegExprItem> AItem = nullptr)
       : TkxRegExprState(false), item_(std::move(AItem)) {}
 
-  bool Accepts(char& Ch, bool CaseInsensitive) const { return item_ && item_->Accepts(Ch, CaseInsensitive); }
+  bool Accepts(char& Ch, bool CaseInsensitive) const {
+    if (!CaseInsensitive && table_ == TkxTable::Built) return accepted_.test(static_cast<unsigned char>(Ch));
+    return AcceptsOnce(Ch, CaseInsensitive);
+  }
   const TkxRegExprItem* Item() const { return item_.get(); }
+  // The answer to a case-sensitive test depends on the character alone.
+  bool IsFixed() const { return item_ == nullptr || item_->IsFixed(); }
   bool Final() const { return final_; }
   void MarkFinal() { final_ = true; }
   // The same item (copied) without transitions and not final.
   std::unique_ptr<TkxRegExprSimpleState> Copy() const;
 
+  // Kept by the automaton: the simple states this one's transitions lead to (once each, in the
+  // order reading meets them) once they have been walked, and the number of the last set built
+  // that took this state in.
+  std::vector<TkxRegExprSimpleState*> CachedSuccessors;
+  bool SuccessorsCached = false;
+  std::uint64_t SetMark = 0;
+
  private:
+  // A fixed item's case-sensitive answers are put in a table of the 256 bytes at its first test.
+  enum class TkxTable : Byte { Unknown, Built, None };
+  bool AcceptsOnce(char& Ch, bool CaseInsensitive) const;
+
   std::unique_ptr<TkxRegExprItem> item_;
   bool final_ = false;
+  mutable TkxTable table_ = TkxTable::Unknown;
+  mutable std::bitset<256> accepted_;
 };
 
 class TkxRegExprBlockState final : public TkxRegExprState {
