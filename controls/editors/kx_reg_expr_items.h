@@ -81,6 +81,7 @@ class TkxRegExprUserEnumeration final : public TkxRegExprEnumeration {
  public:
   TkxRegExprUserEnumeration(bool AInverse, std::vector<std::unique_ptr<TkxRegExprItem>> AItems);
   std::unique_ptr<TkxRegExprItem> Copy() const override;
+  bool IsFixed() const override { return tabled_; }
 
  protected:
   bool Contains(char& Ch, bool CaseInsensitive) const override;

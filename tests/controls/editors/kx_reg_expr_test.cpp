@@ -68,14 +68,19 @@ TEST(RegExprMatching, TakesWhatCanStillMatchAndKnowsWhenComplete) {
 
 TEST(RegExprMatching, SeparatorsFollowTheLocaleWhenReadingAndEscapesAreTheCharacters) {
   ScopedLocale locale("en-US");
-  TkxRegExpr localDate, plainDate, localTime, plainTime;
+  TkxRegExpr localDate, plainDate, localTime, plainTime, inBrackets;
   CompileText(localDate, "\\d/\\d");
   CompileText(plainDate, "\\d\\/\\d");
   CompileText(localTime, "\\d:\\d");
   CompileText(plainTime, "\\d\\:\\d");
-  FormatSettings.DateSeparator = '-';   // changed after compiling: taken at each test
+  CompileText(inBrackets, "[/x]");
+  EXPECT_EQ(FeedText(localDate, "1-/2"), "1/2");
+  EXPECT_EQ(FeedText(inBrackets, "/"), "/");
+  for (TkxRegExpr* expr : {&localDate, &inBrackets}) expr->Restart();
+  FormatSettings.DateSeparator = '-';   // changed after reading: taken at each test
   FormatSettings.TimeSeparator = '.';
   EXPECT_EQ(FeedText(localDate, "1/-2"), "1-2");
+  EXPECT_EQ(FeedText(inBrackets, "/-"), "-");
   EXPECT_EQ(FeedText(plainDate, "1-/2"), "1/2");
   EXPECT_EQ(FeedText(localTime, "1:.2"), "1.2");
   EXPECT_EQ(FeedText(plainTime, "1.:2"), "1:2");
