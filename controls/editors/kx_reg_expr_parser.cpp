@@ -26,7 +26,7 @@ std::unique_ptr<TkxRegExprParserItem> OptionalTail(const TkxRegExprParserItem& I
   return tail;
 }
 
-// The states and the nesting height of Item{Min,Max} (Max ignored when Unbounded).
+// The states Item{Min,Max} makes (Max ignored when Unbounded).
 Int64 RepeatStateCount(const TkxRegExprParserItem& Item, Integer Min, Integer Max, bool Unbounded) {
   const Int64 size = Item.StateCount();
   const Int64 tail = Max - Min;
@@ -36,6 +36,7 @@ Int64 RepeatStateCount(const TkxRegExprParserItem& Item, Integer Min, Integer Ma
   return count;
 }
 
+// The nesting height of Item{Min,Max}: its block, around the copies and the optional tail.
 Integer RepeatHeight(const TkxRegExprParserItem& Item, Integer Min, Integer Max, bool Unbounded) {
   Integer inner = 0;
   if (Min > 0 || Unbounded) inner = Item.Height();
@@ -245,8 +246,9 @@ void TkxRegExprParser::ApplyParameterQuantifier(TkxRegExprParserAlt& Alt, const 
   }
   if (!ReadRepeatCounts(Open, min, max, unbounded)) return;
   std::unique_ptr<TkxRegExprParserItem>& item = Alt.Items.back();
-  // Without an upper bound an item that can be empty would loop through its connectors.
-  if ((item->Optional()) || (unbounded && item->MayBeEmpty())) {
+  // Refused after "?" and "*"; without an upper bound also on any item that can be empty,
+  // whose copies would make a loop of connectors.
+  if (item->Optional() || (unbounded && item->MayBeEmpty())) {
     Error(Open, &sRegExprParameterNotApplicable);
     return;
   }
