@@ -1,4 +1,4 @@
-// Runs a piece of a test in a child process under a memory cap of 256 MB, so that an expression
+// Runs a block of a test in a child process under a memory cap of 256 MB, so that an expression
 // that exhausted memory would end the child, not the test program.  The child is the test program
 // re-executed (gtest's "threadsafe" death tests); under AddressSanitizer, whose shadow memory
 // rules out an address-space limit, the cap is ASan's hard_rss_limit_mb, otherwise RLIMIT_AS.
