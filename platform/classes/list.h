@@ -3,8 +3,9 @@
 // Indexes are checked: out of range raises EListError "List index out of bounds (%d)".  Every
 // non-nil item added, extracted or deleted is announced to Notify (lnAdded, lnExtracted,
 // lnDeleted), which descendants override (TObjectList frees what it owns).  The list never owns
-// its pointers itself.  Because C++ does not dispatch to a derived class during destruction, a
-// descendant whose Notify matters calls Clear in its own destructor.
+// its pointers itself.  Clear is virtual (a list that owns its items frees them there).  Because
+// C++ does not dispatch to a derived class during destruction, a descendant whose Notify or Clear
+// matters calls Clear in its own destructor.
 #pragma once
 
 #include <vector>
@@ -29,7 +30,7 @@ class TList : public TObject {
   void Delete(Integer Index);
   Integer Remove(void* Item);   // the index it had, or -1
   void* Extract(void* Item);    // removes without lnDeleted; nullptr when absent
-  void Clear();
+  virtual void Clear();
   void Exchange(Integer Index1, Integer Index2);
   void Move(Integer CurIndex, Integer NewIndex);
   void Pack();                  // removes the nil items

@@ -29,7 +29,7 @@ bool Contains(const std::vector<Unit>& stack, const char* name) {
 
 }  // namespace
 
-void InitializeUnits(std::initializer_list<Unit> units) {
+void InitializeUnits(std::span<const Unit> units) {
   Initialized& s = State();
   std::lock_guard lock(s.mutex);
   for (const Unit& unit : units) {

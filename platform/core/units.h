@@ -9,6 +9,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 
 #include "platform/core/types.h"
 
@@ -20,7 +21,10 @@ struct Unit {
 
 // Initialises, in order, each unit of `units` that is not initialised yet.  When an initialisation
 // throws, every initialised unit is finalised (reverse order) and the exception goes on.
-void InitializeUnits(std::initializer_list<Unit> units);
+void InitializeUnits(std::span<const Unit> units);
+inline void InitializeUnits(std::initializer_list<Unit> units) {
+  InitializeUnits(std::span<const Unit>(units.begin(), units.size()));
+}
 // Finalises every initialised unit in reverse order.  A finalisation that throws does not stop the
 // others; the first exception goes on once all have run.
 void FinalizeUnits();

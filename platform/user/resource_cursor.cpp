@@ -15,6 +15,7 @@
 #include "platform/os/embedded_resources.h"
 #include "platform/os/os_error.h"
 #include "platform/user/cursor.h"
+#include "platform/user/resource_name.h"
 #include "platform/user/system_metrics.h"
 
 namespace user {
@@ -37,14 +38,6 @@ bool IsShared(HCURSOR cursor) {
   for (const auto& [name, loaded] : shared.byName)
     if (loaded == cursor) return true;
   return false;
-}
-
-std::string ResourceName(const char* name) {
-  if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<std::uintptr_t>(name));
-  std::string upper(name);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return upper;
 }
 
 // The monochrome mask: a set bit where the pixel is transparent; rows padded to 16 bits.

@@ -103,30 +103,40 @@ def check_layers(root, problems):
                 problems.append("%s includes %s, a layer above its own" % (path, target))
 
 
+def check_includes(root, owners, paths, folders, allowed, own_dirs, who, problems):
+    for path in paths:
+        for include in includes_of(root, path):
+            found = resolve(root, path, include, folders)
+            if found is None or os.path.dirname(found) in own_dirs:
+                continue
+            folder = os.path.dirname(found)
+            while folder and folder not in owners:
+                folder = os.path.dirname(folder)
+            if folder and not owners[folder] & allowed:
+                problems.append("%s includes %s of %s, which %s does not link" %
+                                (path, found, "/".join(sorted(owners[folder])), who))
+
+
 def check_dependencies(root, targets, problems):
     owners = {}
     for name, target in targets.items():
         owners.setdefault(target["dir"], set()).add(name)
+    allowed, own_dirs = {}, {}
     for name, target in targets.items():
         if target["kind"] == "STATIC_LIBRARY" and not target["dir"].startswith(BACKENDS):
             for link in closure(targets, name):
                 if targets[link]["dir"].startswith(BACKENDS):
                     problems.append("%s links the display %s: only programs link displays" % (name, link))
-        allowed = closure(targets, name) | {name}
-        own_dirs = {target["dir"]} | {os.path.dirname(s) for s in target["sources"]}
-        headers = [os.path.join(target["dir"], f) for f in os.listdir(os.path.join(root, target["dir"]))
-                   if f.endswith(".h")]
-        for path in sorted(set(target["sources"] + headers)):
-            for include in includes_of(root, path):
-                found = resolve(root, path, include, target["includes"])
-                if found is None or os.path.dirname(found) in own_dirs:
-                    continue
-                folder = os.path.dirname(found)
-                while folder and folder not in owners:
-                    folder = os.path.dirname(folder)
-                if folder and not owners[folder] & allowed:
-                    problems.append("%s (target %s) includes %s of %s, which %s does not link" %
-                                    (path, name, found, "/".join(sorted(owners[folder])), name))
+        allowed[name] = closure(targets, name) | {name}
+        own_dirs[name] = {target["dir"]} | {os.path.dirname(s) for s in target["sources"]}
+        check_includes(root, owners, sorted(set(target["sources"])), target["includes"], allowed[name],
+                       own_dirs[name], name, problems)
+    # A header belongs to its folder, whose targets may share it: it may include what any of them links.
+    for folder, names in sorted(owners.items()):
+        headers = sorted(os.path.join(folder, f) for f in os.listdir(os.path.join(root, folder)) if f.endswith(".h"))
+        check_includes(root, owners, headers, sum((targets[n]["includes"] for n in sorted(names)), []),
+                       set().union(*(allowed[n] for n in names)), set().union(*(own_dirs[n] for n in names)),
+                       " or ".join(sorted(names)), problems)
 
 
 def main(root, manifest):

@@ -1,0 +1,3 @@
+#include "platform/shims/init_common_controls.h"
+
+void InitCommonControls() {}
