@@ -51,7 +51,6 @@ def comment_text(path, text):
 
 
 def path_exists(root, files, name):
-    name = name.rstrip(".")
     if os.path.exists(os.path.join(root, name)):
         return True
     pattern = name if "*" in name else name.rstrip("/") + ".*"
@@ -74,7 +73,7 @@ def main(root):
     for path in sorted(checked):
         text = open(os.path.join(root, path), encoding="utf-8", errors="replace").read()
         for number, line in enumerate(comment_text(path, text), 1):
-            for name in PATH.findall(line):
+            for name in (n.rstrip(".") for n in PATH.findall(line)):
                 if not path_exists(root, files, name):
                     problems.append("%s:%d: names %s, which does not exist" % (path, number, name))
             for name in BARE_NAME.findall(line):
