@@ -5,11 +5,15 @@
 
 PR_PUBLISH(TBalloonSettings) {
   p.Property("AutoHideDelay", &TBalloonSettings::AutoHideDelay, &TBalloonSettings::SetAutoHideDelay).Default(-1);
-  p.Property("BackgroundColor", &TBalloonSettings::BackgroundColor, &TBalloonSettings::SetBackgroundColor).Type(ColorTypeInfo()).Default(clNone);
+  p.Property("BackgroundColor", &TBalloonSettings::BackgroundColor, &TBalloonSettings::SetBackgroundColor)
+      .Type(ColorTypeInfo())
+      .Default(clNone);
   p.Property("Enable", &TBalloonSettings::Enable, &TBalloonSettings::SetEnable).Default(false);
   p.Property("InitialDelay", &TBalloonSettings::InitialDelay, &TBalloonSettings::SetInitialDelay).Default(-1);
   p.Property("ReshowDelay", &TBalloonSettings::ReshowDelay, &TBalloonSettings::SetReshowDelay).Default(-1);
-  p.Property("TextColor", &TBalloonSettings::TextColor, &TBalloonSettings::SetTextColor).Type(ColorTypeInfo()).Default(clNone);
+  p.Property("TextColor", &TBalloonSettings::TextColor, &TBalloonSettings::SetTextColor)
+      .Type(ColorTypeInfo())
+      .Default(clNone);
   p.Property("Transparency", &TBalloonSettings::Transparency, &TBalloonSettings::SetTransparency).Default(0);
 }
 

@@ -28,11 +28,14 @@ TCellGraphic::~TCellGraphic() {
     case ctBitButton:
       if (cellCreated_) delete cellBitmap_;
       break;
-    case ctImages: delete cellBitmap_; break;
+    case ctImages:
+      delete cellBitmap_;
+      break;
     case ctIcon:
       if (cellCreated_) delete cellIcon_;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -6,8 +6,7 @@
 #include "platform/ui/bitmap.h"
 
 PR_PUBLISH(TControlLook) {
-  p.Property("CheckAlwaysActive", &TControlLook::CheckAlwaysActive, &TControlLook::SetCheckAlwaysActive)
-      .Default(false);
+  p.Property("CheckAlwaysActive", &TControlLook::CheckAlwaysActive, &TControlLook::SetCheckAlwaysActive).Default(false);
   p.Property("CheckedGlyph", &TControlLook::CheckedGlyph, &TControlLook::SetCheckedGlyph);
   p.Property("CheckSize", &TControlLook::CheckSize, &TControlLook::SetCheckSize).Default(15);
   p.Property("Color", &TControlLook::Color, &TControlLook::SetColor).Type(ColorTypeInfo()).Default(clBlack);
@@ -35,8 +34,7 @@ PR_PUBLISH(TControlLook) {
   p.Property("ProgressMarginX", &TControlLook::ProgressMarginX, &TControlLook::SetProgressMarginX).Default(2);
   p.Property("ProgressMarginY", &TControlLook::ProgressMarginY, &TControlLook::SetProgressMarginY).Default(2);
   p.Property("ProgressXP", &TControlLook::ProgressXP, &TControlLook::SetProgressXP).Default(false);
-  p.Property("RadioAlwaysActive", &TControlLook::RadioAlwaysActive, &TControlLook::SetRadioAlwaysActive)
-      .Default(false);
+  p.Property("RadioAlwaysActive", &TControlLook::RadioAlwaysActive, &TControlLook::SetRadioAlwaysActive).Default(false);
   p.Property("RadioOffGlyph", &TControlLook::RadioOffGlyph, &TControlLook::SetRadioOffGlyph);
   p.Property("RadioOnGlyph", &TControlLook::RadioOnGlyph, &TControlLook::SetRadioOnGlyph);
   p.Property("RadioSize", &TControlLook::RadioSize, &TControlLook::SetRadioSize).Default(10);

@@ -23,7 +23,7 @@ class TProStringGrid;
 namespace ProGrid {
 // csFlat makes the row check box transparent; csTheme draws through the visual style.
 PR_ENUM(TControlStyle, csClassic, csFlat, csWinXP, csVarlund, csDAV, csGlyph, csTheme)
-}  // namespace ProGrid
+}   // namespace ProGrid
 
 class TControlLook : public TPersistent {
   PR_CLASS(TControlLook, TPersistent)

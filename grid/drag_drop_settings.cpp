@@ -6,7 +6,8 @@
 PR_PUBLISH(TDragDropSettings) {
   p.Property("OleAcceptFiles", &TDragDropSettings::OleAcceptFiles, &TDragDropSettings::SetOleAcceptFiles).Default(true);
   p.Property("OleAcceptText", &TDragDropSettings::OleAcceptText, &TDragDropSettings::SetOleAcceptText).Default(true);
-  p.Property("OleColumnDragDrop", &TDragDropSettings::OleColumnDragDrop, &TDragDropSettings::SetOleColumnDragDrop).Default(false);
+  p.Property("OleColumnDragDrop", &TDragDropSettings::OleColumnDragDrop, &TDragDropSettings::SetOleColumnDragDrop)
+      .Default(false);
   p.Property("OleCopyAlways", &TDragDropSettings::OleCopyAlways, &TDragDropSettings::SetOleCopyAlways).Default(false);
   p.Property("OleDropRTF", &TDragDropSettings::OleDropRTF, &TDragDropSettings::SetOleDropRTF).Default(false);
   p.Property("OleDropSource", &TDragDropSettings::OleDropSource, &TDragDropSettings::SetOleDropSource).Default(false);

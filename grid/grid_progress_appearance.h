@@ -11,12 +11,12 @@
 #include "platform/classes/persistent.h"
 #include "platform/ui/colors.h"
 
-#define PR_PROGRESS_PROPERTY(Type, Name, Initial)      \
- public:                                               \
-  Type Name() const { return Name##_; }                \
+#define PR_PROGRESS_PROPERTY(Type, Name, Initial)        \
+ public:                                                 \
+  Type Name() const { return Name##_; }                  \
   void Set##Name(Type Value) { Change(Name##_, Value); } \
-                                                       \
- private:                                              \
+                                                         \
+ private:                                                \
   Type Name##_ = Initial;
 
 class TGridProgressAppearance : public TPersistent {

@@ -9,7 +9,8 @@ PR_PUBLISH(THTMLSettings) {
   p.Property("BorderSize", &THTMLSettings::BorderSize, &THTMLSettings::SetBorderSize).Default(1);
   p.Property("CellPadding", &THTMLSettings::CellPadding, &THTMLSettings::SetCellPadding).Default(0);
   p.Property("CellSpacing", &THTMLSettings::CellSpacing, &THTMLSettings::SetCellSpacing).Default(0);
-  p.Property("ConvertSpecialChars", &THTMLSettings::ConvertSpecialChars, &THTMLSettings::SetConvertSpecialChars).Default(false);
+  p.Property("ConvertSpecialChars", &THTMLSettings::ConvertSpecialChars, &THTMLSettings::SetConvertSpecialChars)
+      .Default(false);
   p.Property("FooterFile", &THTMLSettings::FooterFile, &THTMLSettings::SetFooterFile);
   p.Property("HeaderFile", &THTMLSettings::HeaderFile, &THTMLSettings::SetHeaderFile);
   p.Property("NonBreakingText", &THTMLSettings::NonBreakingText, &THTMLSettings::SetNonBreakingText).Default(false);

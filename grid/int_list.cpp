@@ -15,7 +15,7 @@ namespace {
 void* AsEntry(Integer Value) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(Value)); }
 Integer FromEntry(void* Entry) { return static_cast<Integer>(reinterpret_cast<std::intptr_t>(Entry)); }
 
-}  // namespace
+}   // namespace
 
 void TIntList::Changed() { OnChange(this, col_, row_); }
 

@@ -8,28 +8,40 @@ PR_PUBLISH(TMouseActions) {
   p.Property("AllColumnSize", &TMouseActions::AllColumnSize, &TMouseActions::SetAllColumnSize).Default(false);
   p.Property("AllRowSize", &TMouseActions::AllRowSize, &TMouseActions::SetAllRowSize).Default(false);
   p.Property("AllSelect", &TMouseActions::AllSelect, &TMouseActions::SetAllSelect).Default(false);
-  p.Property("AutoSizeColOnDblClick", &TMouseActions::AutoSizeColOnDblClick, &TMouseActions::SetAutoSizeColOnDblClick).Default(true);
+  p.Property("AutoSizeColOnDblClick", &TMouseActions::AutoSizeColOnDblClick, &TMouseActions::SetAutoSizeColOnDblClick)
+      .Default(true);
   p.Property("CaretPositioning", &TMouseActions::CaretPositioning, &TMouseActions::SetCaretPositioning).Default(false);
   p.Property("CheckAllCheck", &TMouseActions::CheckAllCheck, &TMouseActions::SetCheckAllCheck).Default(false);
   p.Property("ColSelect", &TMouseActions::ColSelect, &TMouseActions::SetColSelect).Default(false);
   p.Property("DirectComboDrop", &TMouseActions::DirectComboDrop, &TMouseActions::SetDirectComboDrop).Default(false);
   p.Property("DirectDateDrop", &TMouseActions::DirectDateDrop, &TMouseActions::SetDirectDateDrop).Default(false);
   p.Property("DirectEdit", &TMouseActions::DirectEdit, &TMouseActions::SetDirectEdit).Default(false);
-  p.Property("DisjunctCellSelect", &TMouseActions::DisjunctCellSelect, &TMouseActions::SetDisjunctCellSelect).Default(false);
-  p.Property("DisjunctColSelect", &TMouseActions::DisjunctColSelect, &TMouseActions::SetDisjunctColSelect).Default(false);
-  p.Property("DisjunctRowSelect", &TMouseActions::DisjunctRowSelect, &TMouseActions::SetDisjunctRowSelect).Default(false);
+  p.Property("DisjunctCellSelect", &TMouseActions::DisjunctCellSelect, &TMouseActions::SetDisjunctCellSelect)
+      .Default(false);
+  p.Property("DisjunctColSelect", &TMouseActions::DisjunctColSelect, &TMouseActions::SetDisjunctColSelect)
+      .Default(false);
+  p.Property("DisjunctRowSelect", &TMouseActions::DisjunctRowSelect, &TMouseActions::SetDisjunctRowSelect)
+      .Default(false);
   p.Property("FixedColsEdit", &TMouseActions::FixedColsEdit, &TMouseActions::SetFixedColsEdit).Default(fceNone);
   p.Property("FixedRowsEdit", &TMouseActions::FixedRowsEdit, &TMouseActions::SetFixedRowsEdit).Default(fceNone);
   p.Property("HotmailRowSelect", &TMouseActions::HotmailRowSelect, &TMouseActions::SetHotmailRowSelect).Default(false);
-  p.Property("MoveRowOnNodeClick", &TMouseActions::MoveRowOnNodeClick, &TMouseActions::SetMoveRowOnNodeClick).Default(false);
-  p.Property("NoAutoRangeScroll", &TMouseActions::NoAutoRangeScroll, &TMouseActions::SetNoAutoRangeScroll).Default(false);
-  p.Property("NoScrollOnPartialRow", &TMouseActions::NoScrollOnPartialRow, &TMouseActions::SetNoScrollOnPartialRow).Default(false);
-  p.Property("NodeAllExpandContract", &TMouseActions::NodeAllExpandContract, &TMouseActions::SetNodeAllExpandContract).Default(false);
-  p.Property("PreciseCheckBoxCheck", &TMouseActions::PreciseCheckBoxCheck, &TMouseActions::SetPreciseCheckBoxCheck).Default(false);
-  p.Property("RangeSelectAndEdit", &TMouseActions::RangeSelectAndEdit, &TMouseActions::SetRangeSelectAndEdit).Default(false);
+  p.Property("MoveRowOnNodeClick", &TMouseActions::MoveRowOnNodeClick, &TMouseActions::SetMoveRowOnNodeClick)
+      .Default(false);
+  p.Property("NoAutoRangeScroll", &TMouseActions::NoAutoRangeScroll, &TMouseActions::SetNoAutoRangeScroll)
+      .Default(false);
+  p.Property("NoScrollOnPartialRow", &TMouseActions::NoScrollOnPartialRow, &TMouseActions::SetNoScrollOnPartialRow)
+      .Default(false);
+  p.Property("NodeAllExpandContract", &TMouseActions::NodeAllExpandContract, &TMouseActions::SetNodeAllExpandContract)
+      .Default(false);
+  p.Property("PreciseCheckBoxCheck", &TMouseActions::PreciseCheckBoxCheck, &TMouseActions::SetPreciseCheckBoxCheck)
+      .Default(false);
+  p.Property("RangeSelectAndEdit", &TMouseActions::RangeSelectAndEdit, &TMouseActions::SetRangeSelectAndEdit)
+      .Default(false);
   p.Property("RowSelect", &TMouseActions::RowSelect, &TMouseActions::SetRowSelect).Default(false);
-  p.Property("RowSelectPersistent", &TMouseActions::RowSelectPersistent, &TMouseActions::SetRowSelectPersistent).Default(false);
-  p.Property("SelectOnRightClick", &TMouseActions::SelectOnRightClick, &TMouseActions::SetSelectOnRightClick).Default(false);
+  p.Property("RowSelectPersistent", &TMouseActions::RowSelectPersistent, &TMouseActions::SetRowSelectPersistent)
+      .Default(false);
+  p.Property("SelectOnRightClick", &TMouseActions::SelectOnRightClick, &TMouseActions::SetSelectOnRightClick)
+      .Default(false);
   p.Property("SizeFixedCol", &TMouseActions::SizeFixedCol, &TMouseActions::SetSizeFixedCol).Default(false);
   p.Property("SizeFixedRow", &TMouseActions::SizeFixedRow, &TMouseActions::SetSizeFixedRow).Default(false);
   p.Property("WheelAction", &TMouseActions::WheelAction, &TMouseActions::SetWheelAction).Default(waMoveSelection);

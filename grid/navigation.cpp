@@ -5,25 +5,34 @@
 
 PR_PUBLISH(TNavigation) {
   p.Property("AdvanceAuto", &TNavigation::AdvanceAuto, &TNavigation::SetAdvanceAuto).Default(false);
-  p.Property("AdvanceDirection", &TNavigation::AdvanceDirection, &TNavigation::SetAdvanceDirection).Default(adLeftRight);
+  p.Property("AdvanceDirection", &TNavigation::AdvanceDirection, &TNavigation::SetAdvanceDirection)
+      .Default(adLeftRight);
   p.Property("AdvanceInsert", &TNavigation::AdvanceInsert, &TNavigation::SetAdvanceInsert).Default(false);
   p.Property("AdvanceOnEnter", &TNavigation::AdvanceOnEnter, &TNavigation::SetAdvanceOnEnter).Default(false);
-  p.Property("AllowClipboardAlways", &TNavigation::AllowClipboardAlways, &TNavigation::SetAllowClipboardAlways).Default(false);
-  p.Property("AllowClipboardColGrow", &TNavigation::AllowClipboardColGrow, &TNavigation::SetAllowClipboardColGrow).Default(true);
-  p.Property("AllowClipboardRowGrow", &TNavigation::AllowClipboardRowGrow, &TNavigation::SetAllowClipboardRowGrow).Default(true);
-  p.Property("AllowClipboardShortCuts", &TNavigation::AllowClipboardShortCuts, &TNavigation::SetAllowClipboardShortCuts).Default(false);
+  p.Property("AllowClipboardAlways", &TNavigation::AllowClipboardAlways, &TNavigation::SetAllowClipboardAlways)
+      .Default(false);
+  p.Property("AllowClipboardColGrow", &TNavigation::AllowClipboardColGrow, &TNavigation::SetAllowClipboardColGrow)
+      .Default(true);
+  p.Property("AllowClipboardRowGrow", &TNavigation::AllowClipboardRowGrow, &TNavigation::SetAllowClipboardRowGrow)
+      .Default(true);
+  p.Property("AllowClipboardShortCuts", &TNavigation::AllowClipboardShortCuts, &TNavigation::SetAllowClipboardShortCuts)
+      .Default(false);
   p.Property("AllowCtrlEnter", &TNavigation::AllowCtrlEnter, &TNavigation::SetAllowCtrlEnter).Default(true);
   p.Property("AllowDeleteRow", &TNavigation::AllowDeleteRow, &TNavigation::SetAllowDeleteRow).Default(false);
   p.Property("AllowFmtClipboard", &TNavigation::AllowFmtClipboard, &TNavigation::SetAllowFmtClipboard).Default(false);
   p.Property("AllowInsertRow", &TNavigation::AllowInsertRow, &TNavigation::SetAllowInsertRow).Default(false);
   p.Property("AllowRTFClipboard", &TNavigation::AllowRTFClipboard, &TNavigation::SetAllowRTFClipboard).Default(false);
-  p.Property("AllowSmartClipboard", &TNavigation::AllowSmartClipboard, &TNavigation::SetAllowSmartClipboard).Default(false);
+  p.Property("AllowSmartClipboard", &TNavigation::AllowSmartClipboard, &TNavigation::SetAllowSmartClipboard)
+      .Default(false);
   p.Property("AlwaysEdit", &TNavigation::AlwaysEdit, &TNavigation::SetAlwaysEdit).Default(false);
   p.Property("AppendOnArrowDown", &TNavigation::AppendOnArrowDown, &TNavigation::SetAppendOnArrowDown).Default(false);
   p.Property("AutoComboDropSize", &TNavigation::AutoComboDropSize, &TNavigation::SetAutoComboDropSize).Default(false);
-  p.Property("AutoGotoIncremental", &TNavigation::AutoGotoIncremental, &TNavigation::SetAutoGotoIncremental).Default(false);
-  p.Property("AutoGotoWhenSorted", &TNavigation::AutoGotoWhenSorted, &TNavigation::SetAutoGotoWhenSorted).Default(false);
-  p.Property("CopyHTMLTagsToClipboard", &TNavigation::CopyHTMLTagsToClipboard, &TNavigation::SetCopyHTMLTagsToClipboard).Default(true);
+  p.Property("AutoGotoIncremental", &TNavigation::AutoGotoIncremental, &TNavigation::SetAutoGotoIncremental)
+      .Default(false);
+  p.Property("AutoGotoWhenSorted", &TNavigation::AutoGotoWhenSorted, &TNavigation::SetAutoGotoWhenSorted)
+      .Default(false);
+  p.Property("CopyHTMLTagsToClipboard", &TNavigation::CopyHTMLTagsToClipboard, &TNavigation::SetCopyHTMLTagsToClipboard)
+      .Default(true);
   p.Property("CursorWalkEditor", &TNavigation::CursorWalkEditor, &TNavigation::SetCursorWalkEditor).Default(false);
   p.Property("EditSelectAll", &TNavigation::EditSelectAll, &TNavigation::SetEditSelectAll).Default(true);
   p.Property("HomeEndKey", &TNavigation::HomeEndKey, &TNavigation::SetHomeEndKey).Default(heFirstLastColumn);
@@ -33,7 +42,8 @@ PR_PUBLISH(TNavigation) {
   p.Property("LineFeedOnEnter", &TNavigation::LineFeedOnEnter, &TNavigation::SetLineFeedOnEnter).Default(false);
   p.Property("MoveRowOnSort", &TNavigation::MoveRowOnSort, &TNavigation::SetMoveRowOnSort).Default(false);
   p.Property("SkipFixedCells", &TNavigation::SkipFixedCells, &TNavigation::SetSkipFixedCells).Default(true);
-  p.Property("TabAdvanceDirection", &TNavigation::TabAdvanceDirection, &TNavigation::SetTabAdvanceDirection).Default(adLeftRight);
+  p.Property("TabAdvanceDirection", &TNavigation::TabAdvanceDirection, &TNavigation::SetTabAdvanceDirection)
+      .Default(adLeftRight);
   p.Property("TabToNextAtEnd", &TNavigation::TabToNextAtEnd, &TNavigation::SetTabToNextAtEnd).Default(false);
 }
 

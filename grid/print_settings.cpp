@@ -37,7 +37,8 @@ PR_PUBLISH(TPrintSettings) {
   p.Property("Title", &TPrintSettings::Title, &TPrintSettings::SetTitle).Default(rpNone);
   p.Property("TitleSpacing", &TPrintSettings::TitleSpacing, &TPrintSettings::SetTitleSpacing).Default(0);
   p.Property("TitleText", &TPrintSettings::TitleText, &TPrintSettings::SetTitleText);
-  p.Property("UseDefaultOrientation", &TPrintSettings::UseDefaultOrientation, &TPrintSettings::SetUseDefaultOrientation).Default(false);
+  p.Property("UseDefaultOrientation", &TPrintSettings::UseDefaultOrientation, &TPrintSettings::SetUseDefaultOrientation)
+      .Default(false);
   p.Property("UseDisplayFont", &TPrintSettings::UseDisplayFont, &TPrintSettings::SetUseDisplayFont).Default(true);
   p.Property("UseFixedHeight", &TPrintSettings::UseFixedHeight, &TPrintSettings::SetUseFixedHeight).Default(false);
   p.Property("UseFixedWidth", &TPrintSettings::UseFixedWidth, &TPrintSettings::SetUseFixedWidth).Default(false);

@@ -9,6 +9,6 @@ namespace {
 void InitializeProGrid() { RegisterClass(TProStringGrid::StaticClass()); }
 void FinalizeProGrid() { UnRegisterClass(TProStringGrid::StaticClass()); }
 
-}  // namespace
+}   // namespace
 
 const Unit ProGridUnit{"ProGrid", InitializeProGrid, FinalizeProGrid};

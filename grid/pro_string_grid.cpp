@@ -45,7 +45,7 @@ constexpr Integer kInitialRowHeight = 21;
 constexpr Integer kLoadedMinColWidth = 10;
 constexpr TColor kDAVGradientFrom = 0xC0C0C0;
 
-}  // namespace
+}   // namespace
 
 TProStringGrid::TProStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
@@ -348,7 +348,7 @@ bool Store(T& Field, T Value) {
   return true;
 }
 
-}  // namespace
+}   // namespace
 
 void TProStringGrid::SetSelectionColor(TColor Value) {
   if (Store(selectionColor_, Value)) Invalidate();

@@ -293,6 +293,8 @@ class TProStringGrid : public TBaseGrid {
   bool IsLoaded() const { return loaded_; }
   Integer MinColWidth() const { return minColWidth_; }
   Integer MinRowHeight() const { return minRowHeight_; }
+  // RowCount when loading ended (node rows keep it in step with the rows they take away).
+  Integer LoadedRowCount() const { return loadedRowCount_; }
 
   // ==== Grouping and nodes (state read by the aggregates and the look) ====
   Integer NodeCount() const { return nodeCount_; }

@@ -36,11 +36,15 @@ void TProStringGrid::GetCalculatedCellText(Integer ACol, Integer ARow, std::stri
 }
 
 void TProStringGrid::GetSaveCellText(Integer ACol, Integer ARow, std::string& Text) {
-  if (saveWithFormat_) GetFloatFormat(ACol, ARow, Text);
-  else Text = GetRawCellText(ACol, ARow);
+  if (saveWithFormat_)
+    GetFloatFormat(ACol, ARow, Text);
+  else
+    Text = GetRawCellText(ACol, ARow);
   if (Text.empty() && GetCellType(ACol, ARow) == ctCheckBox) {
-    if (GetCellGraphic(ACol, ARow)->CellBoolean()) DoGetCheckTrue(ACol, ARow, Text);
-    else DoGetCheckFalse(ACol, ARow, Text);
+    if (GetCellGraphic(ACol, ARow)->CellBoolean())
+      DoGetCheckTrue(ACol, ARow, Text);
+    else
+      DoGetCheckFalse(ACol, ARow, Text);
   }
   if (!saveWithTags_) Text = StripMarkup(Text);
   OnSaveCell(this, ACol, ARow, Text);
@@ -126,7 +130,7 @@ class AdvanceOnEnterOff {
   bool saved_;
 };
 
-}  // namespace
+}   // namespace
 
 bool TProStringGrid::ValidateCell(const std::string& NewValue) {
   if (!editorOpen_ || validating_) return true;
@@ -190,8 +194,10 @@ bool TProStringGrid::ValidateCellWide(const std::u16string& NewValue) {
   CellValueChanged(col);
   OnCellValidateWide(this, col, row, value, valid);
   CellsChanged(TRect{col, row, col, row});
-  if (valid) SetRawCellText(col, row, EncodeWideCellText(value));
-  else ReopenEditorOn(col, row, EncodeWideCellText(value != NewValue ? value : keptWideText_));
+  if (valid)
+    SetRawCellText(col, row, EncodeWideCellText(value));
+  else
+    ReopenEditorOn(col, row, EncodeWideCellText(value != NewValue ? value : keptWideText_));
   keptWideText_ = DecodeWideCellText(GetCellText(col, row));
   return valid;
 }

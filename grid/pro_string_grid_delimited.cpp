@@ -75,9 +75,11 @@ bool HasOddQuoteRun(std::string_view Text) {
   return false;
 }
 
-}  // namespace
+}   // namespace
 
-void TProStringGrid::LoadCSVFile(const std::string& FileName, Integer MaxRows) { ImportDelimitedFile(FileName, MaxRows); }
+void TProStringGrid::LoadCSVFile(const std::string& FileName, Integer MaxRows) {
+  ImportDelimitedFile(FileName, MaxRows);
+}
 
 // The state of one import: the file, the delimiter, the row the next cells go to, and the lines
 // read in the current pass over the file.
@@ -161,8 +163,10 @@ void TProStringGrid::ImportDelimitedFile(const std::string& FileName, Integer Ma
 void TProStringGrid::LoadRecord(DelimitedImport& Import, std::string& Rest, Integer StartCol) {
   Integer col = StartCol;
   auto store = [&](std::string field) {
-    if (tildeLineBreaks_) RestoreTildeLineBreaks(field);
-    else RestoreVTLineBreaks(field);
+    if (tildeLineBreaks_)
+      RestoreTildeLineBreaks(field);
+    else
+      RestoreVTLineBreaks(field);
     if (ColCount() < col + 1) SetColCount(col + 1);
     SetLoadedCellText(col, Import.row, field);
   };

@@ -38,7 +38,8 @@ void TProStringGrid::DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState A
       case ctComment:
         if (props->BrushColor() != clNone) ABrush->SetColor(props->BrushColor());
         break;
-      default: break;
+      default:
+        break;
     }
     if (props->FontColor() != clNone) AFont->SetColor(props->FontColor());
     if (!props->FontStyle().Empty()) AFont->SetStyle(props->FontStyle());

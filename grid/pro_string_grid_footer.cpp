@@ -15,7 +15,7 @@ namespace {
 constexpr Byte kFooterKindMask = 0x7F;
 enum FooterKind : Byte { kEmpty = 0, kSum = 1, kAverage = 2, kCount = 3, kMinimum = 4, kMaximum = 5, kCustom = 7 };
 
-}  // namespace
+}   // namespace
 
 void TProStringGrid::CalculateFooter(Integer ACol) {
   if (!floatingFooter_->ShowsLastRow() || !floatingFooter_->AutoCalculate()) return;
@@ -30,16 +30,21 @@ void TProStringGrid::CalculateFooterColumn(Integer ACol) {
   const Integer lastDataRow = RowCount() - 2;
   const Byte kind = GetCellProperties(ACol, footerRow)->FooterCalc() & kFooterKindMask;
   switch (kind) {
-    case kEmpty: return SetCellText(ACol, footerRow, "");
-    case kSum: return SetFloats(ACol, footerRow, ColumnSum(ACol, FixedRows(), lastDataRow));
-    case kAverage: return SetFloats(ACol, footerRow, ColumnAvg(ACol, FixedRows(), lastDataRow));
-    case kCount: return SetFloats(ACol, footerRow, lastDataRow - FixedRows() + 1);
+    case kEmpty:
+      return SetCellText(ACol, footerRow, "");
+    case kSum:
+      return SetFloats(ACol, footerRow, ColumnSum(ACol, FixedRows(), lastDataRow));
+    case kAverage:
+      return SetFloats(ACol, footerRow, ColumnAvg(ACol, FixedRows(), lastDataRow));
+    case kCount:
+      return SetFloats(ACol, footerRow, lastDataRow - FixedRows() + 1);
     case kMinimum:
     case kMaximum:
       // A start row that does not read as a number leaves no minimum or maximum to show.
       try {
-        SetFloats(ACol, footerRow,
-                  kind == kMinimum ? ColumnMin(ACol, FixedRows(), lastDataRow) : ColumnMax(ACol, FixedRows(), lastDataRow));
+        SetFloats(
+            ACol, footerRow,
+            kind == kMinimum ? ColumnMin(ACol, FixedRows(), lastDataRow) : ColumnMax(ACol, FixedRows(), lastDataRow));
       } catch (const EProGridError&) {
         SetCellText(ACol, footerRow, "");
       }
@@ -49,7 +54,8 @@ void TProStringGrid::CalculateFooterColumn(Integer ACol) {
       floatingFooter_->OnCalcFooter(floatingFooter_.get(), ACol, footerRow, value);
       return SetCellText(ACol, footerRow, value);
     }
-    default: return;
+    default:
+      return;
   }
 }
 

@@ -4,12 +4,14 @@
 
 void TProStringGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_PAINT: return WMPaint(Message);
+    case WM_PAINT:
+      return WMPaint(Message);
     case WM_ERASEBKGND:
       // The cells cover the client area; nothing is erased beneath them.
       Message.Result = 0;
       return;
-    default: break;
+    default:
+      break;
   }
   inherited::Dispatch(Message);
 }

@@ -34,8 +34,12 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("FixedRows", &TProStringGrid::FixedRows, &TProStringGrid::SetFixedRows).Default(1);
   p.Property("DefaultRowHeight", &TCustomGrid::DefaultRowHeight, &TProStringGrid::SetDefaultRowHeight).Default(21);
   // ---- Properties ----
-  p.Property("ActiveCellColor", &TProStringGrid::ActiveCellColor, &TProStringGrid::SetActiveCellColor).Type(ColorTypeInfo()).Default(0x808080);
-  p.Property("ActiveCellColorTo", &TProStringGrid::ActiveCellColorTo, &TProStringGrid::SetActiveCellColorTo).Type(ColorTypeInfo()).Default(clNone);
+  p.Property("ActiveCellColor", &TProStringGrid::ActiveCellColor, &TProStringGrid::SetActiveCellColor)
+      .Type(ColorTypeInfo())
+      .Default(0x808080);
+  p.Property("ActiveCellColorTo", &TProStringGrid::ActiveCellColorTo, &TProStringGrid::SetActiveCellColorTo)
+      .Type(ColorTypeInfo())
+      .Default(clNone);
   p.Property("ActiveCellFont", &TProStringGrid::ActiveCellFont, &TProStringGrid::SetActiveCellFont);
   p.Property("ActiveCellShow", &TProStringGrid::ActiveCellShow, &TProStringGrid::SetActiveCellShow).Default(false);
   p.Property("AnchorHint", &TProStringGrid::AnchorHint, &TProStringGrid::SetAnchorHint).Default(false);
@@ -58,7 +62,9 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("EnableWheel", &TProStringGrid::EnableWheel, &TProStringGrid::SetEnableWheel).Default(true);
   p.Property("EnhRowColMove", &TProStringGrid::EnhRowColMove, &TProStringGrid::SetEnhRowColMove).Default(true);
   p.Property("EnhTextSize", &TProStringGrid::EnhTextSize, &TProStringGrid::SetEnhTextSize).Default(false);
-  p.Property("ExcelStyleDecimalSeparator", &TProStringGrid::ExcelStyleDecimalSeparator, &TProStringGrid::SetExcelStyleDecimalSeparator).Default(false);
+  p.Property("ExcelStyleDecimalSeparator", &TProStringGrid::ExcelStyleDecimalSeparator,
+             &TProStringGrid::SetExcelStyleDecimalSeparator)
+      .Default(false);
   p.Property("FixedAsButtons", &TProStringGrid::FixedAsButtons, &TProStringGrid::SetFixedAsButtons).Default(false);
   p.Property("FixedColAlways", &TProStringGrid::FixedColAlways, &TProStringGrid::SetFixedColAlways).Default(false);
   p.Property("FixedColWidth", &TProStringGrid::FixedColWidth, &TProStringGrid::SetFixedColWidth).Default(64);
@@ -75,9 +81,12 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("HTMLHint", &TProStringGrid::HTMLHint, &TProStringGrid::SetHTMLHint).Default(false);
   p.Property("HTMLSettings", &TProStringGrid::HTMLSettings, &TProStringGrid::SetHTMLSettings);
   p.Property("HideFocusRect", &TProStringGrid::HideFocusRect, &TProStringGrid::SetHideFocusRect).Default(false);
-  p.Property("HintColor", &TProStringGrid::HintColor, &TProStringGrid::SetHintColor).Type(ColorTypeInfo()).Default(clInfoBk);
+  p.Property("HintColor", &TProStringGrid::HintColor, &TProStringGrid::SetHintColor)
+      .Type(ColorTypeInfo())
+      .Default(clInfoBk);
   p.Property("HintShowCells", &TProStringGrid::HintShowCells, &TProStringGrid::SetHintShowCells).Default(false);
-  p.Property("HintShowLargeText", &TProStringGrid::HintShowLargeText, &TProStringGrid::SetHintShowLargeText).Default(false);
+  p.Property("HintShowLargeText", &TProStringGrid::HintShowLargeText, &TProStringGrid::SetHintShowLargeText)
+      .Default(false);
   p.Property("HintShowSizing", &TProStringGrid::HintShowSizing, &TProStringGrid::SetHintShowSizing).Default(false);
   p.Property("Hovering", &TProStringGrid::Hovering, &TProStringGrid::SetHovering).Default(false);
   p.Property("IntegralHeight", &TProStringGrid::IntegralHeight, &TProStringGrid::SetIntegralHeight).Default(false);
@@ -85,7 +94,8 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("IntelliZoom", &TProStringGrid::IntelliZoom, &TProStringGrid::SetIntelliZoom).Default(true);
   p.Property("Look", &TProStringGrid::Look, &TProStringGrid::SetLook).Default(glXP);
   p.Property("Lookup", &TProStringGrid::Lookup, &TProStringGrid::SetLookup).Default(false);
-  p.Property("LookupCaseSensitive", &TProStringGrid::LookupCaseSensitive, &TProStringGrid::SetLookupCaseSensitive).Default(false);
+  p.Property("LookupCaseSensitive", &TProStringGrid::LookupCaseSensitive, &TProStringGrid::SetLookupCaseSensitive)
+      .Default(false);
   p.Property("LookupHistory", &TProStringGrid::LookupHistory, &TProStringGrid::SetLookupHistory).Default(false);
   p.Property("LookupItems", &TProStringGrid::LookupItems, &TProStringGrid::SetLookupItems);
   p.Property("MaxEditLength", &TProStringGrid::MaxEditLength, &TProStringGrid::SetMaxEditLength).Default(0);
@@ -98,24 +108,38 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("RowHeaders", &TProStringGrid::RowHeaders, &TProStringGrid::SetRowHeaders);
   p.Property("RowIndicator", &TProStringGrid::RowIndicator, &TProStringGrid::SetRowIndicator);
   p.Property("ScrollBarAlways", &TProStringGrid::ScrollBarAlways, &TProStringGrid::SetScrollBarAlways).Default(saNone);
-  p.Property("ScrollColor", &TProStringGrid::ScrollColor, &TProStringGrid::SetScrollColor).Type(ColorTypeInfo()).Default(clNone);
+  p.Property("ScrollColor", &TProStringGrid::ScrollColor, &TProStringGrid::SetScrollColor)
+      .Type(ColorTypeInfo())
+      .Default(clNone);
   p.Property("ScrollHints", &TProStringGrid::ScrollHints, &TProStringGrid::SetScrollHints).Default(shNone);
-  p.Property("ScrollProportional", &TProStringGrid::ScrollProportional, &TProStringGrid::SetScrollProportional).Default(false);
+  p.Property("ScrollProportional", &TProStringGrid::ScrollProportional, &TProStringGrid::SetScrollProportional)
+      .Default(false);
   p.Property("ScrollSynch", &TProStringGrid::ScrollSynch, &TProStringGrid::SetScrollSynch).Default(false);
   p.Property("ScrollType", &TProStringGrid::ScrollType, &TProStringGrid::SetScrollType).Default(ssNormal);
   p.Property("ScrollWidth", &TProStringGrid::ScrollWidth, &TProStringGrid::SetScrollWidth).Default(17);
-  p.Property("SelectionColor", &TProStringGrid::SelectionColor, &TProStringGrid::SetSelectionColor).Type(ColorTypeInfo()).Default(0xEACAB6);
-  p.Property("SelectionColorTo", &TProStringGrid::SelectionColorTo, &TProStringGrid::SetSelectionColorTo).Type(ColorTypeInfo()).Default(clNone);
-  p.Property("SelectionRTFKeep", &TProStringGrid::SelectionRTFKeep, &TProStringGrid::SetSelectionRTFKeep).Default(false);
-  p.Property("SelectionRectangle", &TProStringGrid::SelectionRectangle, &TProStringGrid::SetSelectionRectangle).Default(false);
-  p.Property("SelectionResizer", &TProStringGrid::SelectionResizer, &TProStringGrid::SetSelectionResizer).Default(false);
-  p.Property("SelectionTextColor", &TProStringGrid::SelectionTextColor, &TProStringGrid::SetSelectionTextColor).Type(ColorTypeInfo()).Default(clBlack);
+  p.Property("SelectionColor", &TProStringGrid::SelectionColor, &TProStringGrid::SetSelectionColor)
+      .Type(ColorTypeInfo())
+      .Default(0xEACAB6);
+  p.Property("SelectionColorTo", &TProStringGrid::SelectionColorTo, &TProStringGrid::SetSelectionColorTo)
+      .Type(ColorTypeInfo())
+      .Default(clNone);
+  p.Property("SelectionRTFKeep", &TProStringGrid::SelectionRTFKeep, &TProStringGrid::SetSelectionRTFKeep)
+      .Default(false);
+  p.Property("SelectionRectangle", &TProStringGrid::SelectionRectangle, &TProStringGrid::SetSelectionRectangle)
+      .Default(false);
+  p.Property("SelectionResizer", &TProStringGrid::SelectionResizer, &TProStringGrid::SetSelectionResizer)
+      .Default(false);
+  p.Property("SelectionTextColor", &TProStringGrid::SelectionTextColor, &TProStringGrid::SetSelectionTextColor)
+      .Type(ColorTypeInfo())
+      .Default(clBlack);
   p.Property("ShowModified", &TProStringGrid::ShowModified, &TProStringGrid::SetShowModified);
   p.Property("ShowSelection", &TProStringGrid::ShowSelection, &TProStringGrid::SetShowSelection).Default(true);
   p.Property("SizeWhileTyping", &TProStringGrid::SizeWhileTyping, &TProStringGrid::SetSizeWhileTyping);
   p.Property("SizeWithForm", &TProStringGrid::SizeWithForm, &TProStringGrid::SetSizeWithForm).Default(false);
   p.Property("SortSettings", &TProStringGrid::SortSettings, &TProStringGrid::SetSortSettings);
-  p.Property("URLColor", &TProStringGrid::URLColor, &TProStringGrid::SetURLColor).Type(ColorTypeInfo()).Default(0xFF0000);
+  p.Property("URLColor", &TProStringGrid::URLColor, &TProStringGrid::SetURLColor)
+      .Type(ColorTypeInfo())
+      .Default(0xFF0000);
   p.Property("URLEdit", &TProStringGrid::URLEdit, &TProStringGrid::SetURLEdit).Default(false);
   p.Property("URLFull", &TProStringGrid::URLFull, &TProStringGrid::SetURLFull).Default(false);
   p.Property("URLShow", &TProStringGrid::URLShow, &TProStringGrid::SetURLShow).Default(false);

@@ -66,7 +66,7 @@ class LastColumnWidth {
   Integer width_;
 };
 
-}  // namespace
+}   // namespace
 
 // ---- Helpers ----
 

@@ -43,7 +43,7 @@ class StreamLines {
   std::size_t next_ = 0;
 };
 
-}  // namespace
+}   // namespace
 
 void TProStringGrid::WriteGridText(TStream* Stream) {
   WriteLine(Stream, IntToStr(SaveColCount()) + "," + IntToStr(SaveRowCount()));

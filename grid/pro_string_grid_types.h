@@ -66,8 +66,8 @@ using TFooterPaintEvent = Event<void(TObject* Sender, Integer AColumn, TCanvas* 
 // ---- Hints ----
 using TGridHintEvent = Event<void(TObject* Sender, Integer ARow, Integer ACol, std::string& hintstr)>;
 using TOfficeHintEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, TProHintInfo* OfficeHint)>;
-using TCellBalloonEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, std::string& ATitle,
-                                     std::string& AText, Integer& AIcon)>;
+using TCellBalloonEvent =
+    Event<void(TObject* Sender, Integer ACol, Integer ARow, std::string& ATitle, std::string& AText, Integer& AIcon)>;
 using TScrollHintEvent = Event<void(TObject* Sender, Integer ARow, std::string& hintstr)>;
 
 // ---- Current cell and selection ----
@@ -80,7 +80,8 @@ using TAutoAdvanceEvent =
     Event<void(TObject* Sender, Integer OldRow, Integer OldCol, Integer& NewRow, Integer& NewCol, bool& Allow)>;
 using TRowDisjunctSelectEvent = Event<void(TObject* Sender, Integer ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = Event<void(TObject* Sender, Integer ARow)>;
-using TSelectionChangedEvent = Event<void(TObject* Sender, Integer ALeft, Integer ATop, Integer ARight, Integer ABottom)>;
+using TSelectionChangedEvent =
+    Event<void(TObject* Sender, Integer ALeft, Integer ATop, Integer ARight, Integer ABottom)>;
 using TSelectionResizeEvent = Event<void(TObject* Sender, TGridRect OldSelection, TGridRect NewSelection)>;
 
 // ---- Printing (the settings stream; printing itself is not part of this system) ----
@@ -132,8 +133,8 @@ using TRowSizeEvent = Event<void(TObject* Sender, Integer ARow, bool& Allow)>;
 using TEndColumnSizeEvent = Event<void(TObject* Sender, Integer ACol)>;
 using TEndRowSizeEvent = Event<void(TObject* Sender, Integer ARow)>;
 using TUpdateColumnSizeEvent = Event<void(TObject* Sender, Integer ACol, Integer& AWidth)>;
-using TDragScrollEvent = Event<void(TObject* Sender, Integer TopRow, Integer LeftCol,
-                                    TDragScrollDirection& DragScrollDir, bool& CanScroll)>;
+using TDragScrollEvent =
+    Event<void(TObject* Sender, Integer TopRow, Integer LeftCol, TDragScrollDirection& DragScrollDir, bool& CanScroll)>;
 
 // ---- Clipboard ----
 using TClipboardEvent = Event<void(TObject* Sender, bool& Allow)>;
@@ -157,8 +158,7 @@ using TComboObjectChangeEvent = Event<void(TObject* Sender, Integer ACol, Intege
                                            const std::string& ASelection, TObject* AObject)>;
 using TSpinClickEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, Integer AValue, bool UpDown)>;
 using TFloatSpinClickEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, double AValue, bool UpDown)>;
-using TDateTimeSpinClickEvent =
-    Event<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime AValue, bool UpDown)>;
 using TEditCellDoneEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow)>;
 using TEditChangeEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, const std::string& Value)>;
 using TDateTimeChangeEvent = Event<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime ADateTime)>;

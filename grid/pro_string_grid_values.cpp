@@ -24,7 +24,7 @@ bool HasDigit(std::string_view Text) {
   return std::any_of(Text.begin(), Text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
-}  // namespace
+}   // namespace
 
 // ---- Typed values ----
 
@@ -117,10 +117,14 @@ std::intptr_t TProStringGrid::GetCellImageKey(Integer ACol, Integer ARow) {
   const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
   if (graphic == nullptr) return -1;
   switch (graphic->CellType()) {
-    case ctBitmap: return reinterpret_cast<std::intptr_t>(graphic->CellBitmap());
-    case ctIcon: return reinterpret_cast<std::intptr_t>(graphic->CellIcon());
-    case ctImageList: return graphic->CellIndex();
-    default: return -1;
+    case ctBitmap:
+      return reinterpret_cast<std::intptr_t>(graphic->CellBitmap());
+    case ctIcon:
+      return reinterpret_cast<std::intptr_t>(graphic->CellIcon());
+    case ctImageList:
+      return graphic->CellIndex();
+    default:
+      return -1;
   }
 }
 

@@ -11,7 +11,7 @@ constexpr Cardinal kColumnBits = 0x7FFFFFFFu;
 
 Integer Column(Integer Entry) { return static_cast<Integer>(static_cast<Cardinal>(Entry) & kColumnBits); }
 
-}  // namespace
+}   // namespace
 
 void TSortIndexList::AddIndex(Integer ACol, bool Ascending) {
   Add(Ascending ? ACol : static_cast<Integer>(static_cast<Cardinal>(ACol) | kDescending));

@@ -8,7 +8,8 @@
 PR_PUBLISH(TSortSettings) {
   p.Property("AutoColumnMerge", &TSortSettings::AutoColumnMerge, &TSortSettings::SetAutoColumnMerge).Default(false);
   p.Property("AutoFormat", &TSortSettings::AutoFormat, &TSortSettings::SetAutoFormat).Default(true);
-  p.Property("AutoSortForGrouping", &TSortSettings::AutoSortForGrouping, &TSortSettings::SetAutoSortForGrouping).Default(true);
+  p.Property("AutoSortForGrouping", &TSortSettings::AutoSortForGrouping, &TSortSettings::SetAutoSortForGrouping)
+      .Default(true);
   p.Property("BlankPos", &TSortSettings::BlankPos, &TSortSettings::SetBlankPos).Default(blFirst);
   p.Property("Column", &TSortSettings::Column, &TSortSettings::SetColumn).Default(0);
   p.Property("Direction", &TSortSettings::Direction, &TSortSettings::SetDirection).Default(sdAscending);
@@ -16,11 +17,14 @@ PR_PUBLISH(TSortSettings) {
   p.Property("FixedCols", &TSortSettings::FixedCols, &TSortSettings::SetFixedCols).Default(false);
   p.Property("Full", &TSortSettings::Full, &TSortSettings::SetFull).Default(true);
   p.Property("IgnoreBlanks", &TSortSettings::IgnoreBlanks, &TSortSettings::SetIgnoreBlanks).Default(false);
-  p.Property("IndexColor", &TSortSettings::IndexColor, &TSortSettings::SetIndexColor).Type(ColorTypeInfo()).Default(clYellow);
+  p.Property("IndexColor", &TSortSettings::IndexColor, &TSortSettings::SetIndexColor)
+      .Type(ColorTypeInfo())
+      .Default(clYellow);
   p.Property("IndexDownGlyph", &TSortSettings::IndexDownGlyph, &TSortSettings::SetIndexDownGlyph);
   p.Property("IndexShow", &TSortSettings::IndexShow, &TSortSettings::SetIndexShow).Default(false);
   p.Property("IndexUpGlyph", &TSortSettings::IndexUpGlyph, &TSortSettings::SetIndexUpGlyph);
-  p.Property("InitSortDirection", &TSortSettings::InitSortDirection, &TSortSettings::SetInitSortDirection).Default(sdAscending);
+  p.Property("InitSortDirection", &TSortSettings::InitSortDirection, &TSortSettings::SetInitSortDirection)
+      .Default(sdAscending);
   p.Property("NormalCellsOnly", &TSortSettings::NormalCellsOnly, &TSortSettings::SetNormalCellsOnly).Default(false);
   p.Property("Row", &TSortSettings::Row, &TSortSettings::SetRow).Default(0);
   p.Property("Show", &TSortSettings::Show, &TSortSettings::SetShow).Default(false);

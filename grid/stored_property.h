@@ -3,10 +3,10 @@
 // Name_, so the class's publisher can name it.  The macro leaves the access at private.
 #pragma once
 
-#define PR_STORED_PROPERTY(Type, Name, Initial) \
- public:                                        \
-  Type Name() const { return Name##_; }         \
+#define PR_STORED_PROPERTY(Type, Name, Initial)   \
+ public:                                          \
+  Type Name() const { return Name##_; }           \
   void Set##Name(Type Value) { Name##_ = Value; } \
-                                                \
- private:                                       \
+                                                  \
+ private:                                         \
   Type Name##_ = Initial;

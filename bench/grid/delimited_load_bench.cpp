@@ -34,12 +34,24 @@ std::size_t WriteFile(const std::string& Path) {
     for (int col = 0; col < kCols; ++col) {
       if (col > 0) text += ',';
       switch (col % 6) {
-        case 0: text += "E" + std::to_string(100000 + row); break;
-        case 1: text += thai[(row + col) % 3]; break;
-        case 2: text += std::to_string((row * 37 + col) % 100000) + ".25"; break;
-        case 3: text += row % 4 == 0 ? "\"Bangkok, Thailand\"" : "Chiang Mai"; break;
-        case 4: text += thai[row % 3] + " " + std::to_string(col); break;
-        default: text += "note " + std::to_string(row % 97); break;
+        case 0:
+          text += "E" + std::to_string(100000 + row);
+          break;
+        case 1:
+          text += thai[(row + col) % 3];
+          break;
+        case 2:
+          text += std::to_string((row * 37 + col) % 100000) + ".25";
+          break;
+        case 3:
+          text += row % 4 == 0 ? "\"Bangkok, Thailand\"" : "Chiang Mai";
+          break;
+        case 4:
+          text += thai[row % 3] + " " + std::to_string(col);
+          break;
+        default:
+          text += "note " + std::to_string(row % 97);
+          break;
       }
     }
     text += "\r\n";
@@ -101,4 +113,4 @@ void BM_LoadCSVFileAgainstPlainSplit(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadCSVFileAgainstPlainSplit)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-}  // namespace
+}   // namespace

@@ -29,7 +29,7 @@ void MoveBlock(It begin, size_t FromIndex, size_t ToIndex, size_t stride) {
     std::rotate(begin + ToIndex * stride, begin + FromIndex * stride, begin + (FromIndex + 1) * stride);
 }
 
-}  // namespace
+}   // namespace
 
 void TGridCells::MoveCol(Integer FromIndex, Integer ToIndex) {
   for (Integer row = 0; row < rows_; ++row)

@@ -100,4 +100,4 @@ TEST(ControlListTest, TheListOwnsItsEntries) {
   delete list;   // frees the other two; the leak checker sees none left
 }
 
-}  // namespace
+}   // namespace

@@ -50,13 +50,13 @@ TEST_F(DelimitedTest, TheDelimiterIsDetectedFromTheFirstTwoLines) {
     const char* file;
     Cells cells;
   } cases[] = {
-      {"a;b;c\r\nd;e;f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},      // pass 1, count 2 each
-      {"a,b;c\r\nd,e;f\r\n", {{"a", "b;c"}, {"d", "e;f"}}},            // tie: the comma comes first
-      {"a,,b\r\nc,,d\r\n", {{"a", "", "b"}, {"c", "", "d"}}},          // pass 2
-      {"a|b", {{"a", "b"}}},                                           // pass 3, one line
-      {"a,b,c\r\na,b\r\n", {{"a", "b", "c"}, {"a", "b", ""}}},          // pass 3, the most
+      {"a;b;c\r\nd;e;f\r\n", {{"a", "b", "c"}, {"d", "e", "f"}}},           // pass 1, count 2 each
+      {"a,b;c\r\nd,e;f\r\n", {{"a", "b;c"}, {"d", "e;f"}}},                 // tie: the comma comes first
+      {"a,,b\r\nc,,d\r\n", {{"a", "", "b"}, {"c", "", "d"}}},               // pass 2
+      {"a|b", {{"a", "b"}}},                                                // pass 3, one line
+      {"a,b,c\r\na,b\r\n", {{"a", "b", "c"}, {"a", "b", ""}}},              // pass 3, the most
       {"a-1,b,,c\r\nd-2,e,f,g\r\n", {{"a", "1,b,,c"}, {"d", "2,e,f,g"}}},   // only "-" agrees
-      {"abc\r\nd e\r\n", {{"abc"}, {"d e"}}},                          // none: one field a line
+      {"abc\r\nd e\r\n", {{"abc"}, {"d e"}}},                               // none: one field a line
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
@@ -71,17 +71,12 @@ TEST_F(DelimitedTest, FieldsWithQuotes) {
     const char* line;
     std::vector<std::string> cells;
   } cases[] = {
-      {"\"a,b\",c", {"a,b", "c"}},
-      {"\"a\"\"b\",c", {"a\"b", "c"}},
-      {"a\"\"b,c", {"a\"b", "c"}},
-      {"ab\"c,d", {"abc", "d"}},   // a lone quote in an unquoted field is dropped
-      {"\"abc,def", {"", "def"}},
-      {"abc\"", {"abc"}},
-      {"\"a\" ,b", {"a", "b"}},
-      {"\"a\"x,b", {"a", "b"}},
+      {"\"a,b\",c", {"a,b", "c"}}, {"\"a\"\"b\",c", {"a\"b", "c"}},
+      {"a\"\"b,c", {"a\"b", "c"}}, {"ab\"c,d", {"abc", "d"}},   // a lone quote in an unquoted field is dropped
+      {"\"abc,def", {"", "def"}},  {"abc\"", {"abc"}},
+      {"\"a\" ,b", {"a", "b"}},    {"\"a\"x,b", {"a", "b"}},
       {"\"a,b\"xyzw", {"a,b"}},   // no delimiter after the closing quote: the rest is dropped
-      {"a,b,", {"a", "b"}},
-      {"a,,b", {"a", "", "b"}},
+      {"a,b,", {"a", "b"}},        {"a,,b", {"a", "", "b"}},
       {"\"\",x", {"", "x"}},
   };
   for (const auto& c : cases) {
@@ -100,7 +95,7 @@ TEST_F(DelimitedTest, AQuotedFieldRunsOnOverLinesUntilAnOddRunOfQuotes) {
   } cases[] = {
       {"1,\"ha\r\n\"\"ha\"\"\r\nha\",2\r\n", {{"1", "ha\r\n\"ha\"\r\nha", "2"}}},
       {"x,\"a\r\nb\"\r\ny,z\r\n", {{"x", "a\r\nb"}, {"y", "z"}}},
-      {"\"open\r\nend", {{"open\r\nend"}}},   // no closing quote before the end: the last-field rules
+      {"\"open\r\nend", {{"open\r\nend"}}},            // no closing quote before the end: the last-field rules
       {"a,\"b\"\"\r\nc\"\r\n", {{"a", "b\"\r\nc"}}},   // a final even run does not close
   };
   for (const auto& c : cases) {
@@ -109,7 +104,8 @@ TEST_F(DelimitedTest, AQuotedFieldRunsOnOverLinesUntilAnOddRunOfQuotes) {
     EXPECT_EQ(All(grid), c.cells);
   }
   // A joined record counts once against the line limit.
-  TTestStringGrid* grid = Load("1,\"a\r\nb\"\r\n2,c\r\n3,d\r\n", [](TTestStringGrid* g) { g->SetDelimiter(','); }, 2);
+  TTestStringGrid* grid = Load(
+      "1,\"a\r\nb\"\r\n2,c\r\n3,d\r\n", [](TTestStringGrid* g) { g->SetDelimiter(','); }, 2);
   EXPECT_EQ(All(grid), (Cells{{"1", "a\r\nb"}, {"2", "c"}}));
 }
 
@@ -122,15 +118,22 @@ TEST_F(DelimitedTest, LineEndsAndLineBreaksInsideFields) {
   } cases[] = {
       {"CR LF, LF and no final end", "a,b\r\nc,d\ne,f", {}, {{"a", "b"}, {"c", "d"}, {"e", "f"}}},
       {"a stray CR is dropped", "a\rb,c\r\nd,e\r\n", {}, {{"ab", "c"}, {"d", "e"}}},
-      {"Ctrl-Z ends the file", "a,b\r\nc,d\r\n\x1A" "e,f\r\n", {}, {{"a", "b"}, {"c", "d"}}},
+      {"Ctrl-Z ends the file",
+       "a,b\r\nc,d\r\n\x1A"
+       "e,f\r\n",
+       {},
+       {{"a", "b"}, {"c", "d"}}},
       {"empty lines take a row", "a,b\r\n\r\nc,d\r\n", {}, {{"a", "b"}, {"", ""}, {"c", "d"}}},
-      {"vertical tab", "a\x0B" "b,c\r\nd,e\r\n", {}, {{"a\r\nb", "c"}, {"d", "e"}}},
+      {"vertical tab",
+       "a\x0B"
+       "b,c\r\nd,e\r\n",
+       {},
+       {{"a\r\nb", "c"}, {"d", "e"}}},
       {"tilde",
        "a~b,^\r\nd,~\r\n",
        [](TTestStringGrid* g) { g->SetTildeLineBreaks(true); },
        {{"a\r\nb", ""}, {"d", "\r\n"}}},
-      {"first line skipped", "h1,h2\r\na,b\r\n", [](TTestStringGrid* g) { g->SetLoadFirstLine(false); },
-       {{"a", "b"}}},
+      {"first line skipped", "h1,h2\r\na,b\r\n", [](TTestStringGrid* g) { g->SetLoadFirstLine(false); }, {{"a", "b"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -160,10 +163,10 @@ TEST_F(DelimitedTest, CountsAfterALoad) {
   EXPECT_EQ(grid->RowCount(), 1);
   EXPECT_EQ(grid->Delimiter(), '\0');
   // Cells of the start rows that the file does not reach keep their texts.
-  grid = Load("a\r\n", [](TTestStringGrid* g) { 
+  grid = Load("a\r\n", [](TTestStringGrid* g) {
     g->SetColCount(3);
     g->SetCellText(2, 0, "kept");
-   });
+  });
   EXPECT_EQ(All(grid), (Cells{{"a", "", "kept"}}));
 }
 
@@ -272,5 +275,5 @@ TEST_F(ThaiFileTest, AFixedLastRowFooterAddsAnEmptyRowAndAPreviewFooterKeepsTheL
   EXPECT_EQ(grid->GetCellText(0, 4), "E1004");
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

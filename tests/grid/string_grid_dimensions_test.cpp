@@ -167,5 +167,5 @@ TEST_F(DimensionsTest, AWideCellBeginsWithTheWideMarker) {
   EXPECT_FALSE(grid->IsWideCell(2, 1));
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

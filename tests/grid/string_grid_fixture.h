@@ -13,7 +13,6 @@ namespace gridtest {
 
 class TTestStringGrid : public TProStringGrid {
  public:
-  using TProStringGrid::TProStringGrid;
   using TProStringGrid::AllCellsChanged;
   using TProStringGrid::CanEditCell;
   using TProStringGrid::CellsChanged;
@@ -28,6 +27,7 @@ class TTestStringGrid : public TProStringGrid {
   using TProStringGrid::Loaded;
   using TProStringGrid::RememberCellValue;
   using TProStringGrid::SetLoadedCellText;
+  using TProStringGrid::TProStringGrid;
   using TProStringGrid::ValidateCell;
   using TProStringGrid::ValidateCellWide;
 
@@ -37,8 +37,7 @@ class TTestStringGrid : public TProStringGrid {
   std::vector<Integer> drawnRows;
 
  protected:
-  void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect,
-                       TGridDrawState State) override {
+  void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TGridDrawState State) override {
     drawnRows.push_back(ARow);
     TProStringGrid::DrawCellContent(ACanvas, ACol, ARow, Rect, State);
   }
@@ -85,4 +84,4 @@ class StringGridTest : public uitest::UiTest {
   Integer forms_ = 0;
 };
 
-}  // namespace gridtest
+}   // namespace gridtest

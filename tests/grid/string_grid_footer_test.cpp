@@ -35,8 +35,8 @@ TEST_F(FooterTest, EachKindFillsTheFooterCellFromTheRowsThatRead) {
   const struct {
     Byte kind;
     const char* footer;
-  } cases[] = {{1, "6.00"}, {2, "2.00"}, {3, "3.00"}, {4, "2.00"}, {5, "4.00"},
-               {7, "custom 1,4"}, {0, ""},   {6, "before"}, {0x81, "6.00"}};
+  } cases[] = {{1, "6.00"},       {2, "2.00"}, {3, "3.00"},   {4, "2.00"},   {5, "4.00"},
+               {7, "custom 1,4"}, {0, ""},     {6, "before"}, {0x81, "6.00"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.kind));
     TTestStringGrid* grid = Footed({"2", "abc", "4"}, c.kind);
@@ -104,5 +104,5 @@ TEST_F(FooterTest, ALoadedFileWhoseFirstAmountIsNoNumberLoadsAndEmptiesMinimumAn
   EXPECT_EQ(grid->GetCellText(3, 3), "7.00");
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

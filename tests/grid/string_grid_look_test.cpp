@@ -9,10 +9,10 @@
 #include "grid/cell_properties.h"
 #include "grid/grouping_settings.h"
 #include "grid/mouse_actions.h"
+#include "platform/gdi/text_constants.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/font.h"
 #include "platform/ui/pen.h"
-#include "platform/gdi/text_constants.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -24,9 +24,9 @@ TEST_F(LookTest, ACellsOwnBrushShowsOnlyForGraphicsThatDrawNoControlButItsFontAl
   const struct {
     TCellType kind;
     bool takesBrush;
-  } cases[] = {{ctIcon, true},       {ctNone, true},        {ctImageList, true}, {ctImages, true},
-               {ctComment, true},    {ctCheckBox, false},   {ctDataCheckBox, false}, {ctProgress, false},
-               {ctRadio, false},     {ctButton, false},     {ctNode, false},     {ctRotated, false}};
+  } cases[] = {{ctIcon, true},    {ctNone, true},      {ctImageList, true},     {ctImages, true},
+               {ctComment, true}, {ctCheckBox, false}, {ctDataCheckBox, false}, {ctProgress, false},
+               {ctRadio, false},  {ctButton, false},   {ctNode, false},         {ctRotated, false}};
   TTestStringGrid* grid = NewGrid();
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.kind));
@@ -101,9 +101,12 @@ TEST_F(LookTest, FixedCellsAndEditPermission) {
     bool fixed;
     bool editable;   // with goEditing
   } cases[] = {
-      {"fixed column", 0, 3, true, true},      {"fixed row", 2, 0, true, true},
-      {"fixed by the event", 2, 5, true, true}, {"normal", 2, 4, false, true},
-      {"read-only", 3, 3, false, false},        {"covered by a read-only base", 4, 6, false, false},
+      {"fixed column", 0, 3, true, true},
+      {"fixed row", 2, 0, true, true},
+      {"fixed by the event", 2, 5, true, true},
+      {"normal", 2, 4, false, true},
+      {"read-only", 3, 3, false, false},
+      {"covered by a read-only base", 4, 6, false, false},
       {"refused by the event", 4, 2, false, false},
   };
   for (const auto& c : cases) {
@@ -185,7 +188,8 @@ TEST_F(LookTest, GroupLinesUnderHeaderRowsAndOverSummaryRows) {
     Integer col, row;
     TCellBorders borders;
     TColor pen;
-  } cases[] = {{1, 2, {cbBottom}, clBlue}, {0, 2, {cbLeft}, clBlack}, {3, 4, {cbTop}, clRed}, {1, 3, {cbLeft}, clBlack}};
+  } cases[] = {
+      {1, 2, {cbBottom}, clBlue}, {0, 2, {cbLeft}, clBlack}, {3, 4, {cbTop}, clRed}, {1, 3, {cbLeft}, clBlack}};
   for (const auto& c : cases) {
     TPen pen;
     TCellBorders borders{cbLeft};
@@ -228,5 +232,5 @@ TEST_F(LookTest, ScrollToCellCentresACellOutsideTheView) {
   EXPECT_EQ(grid->Row(), 60);
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

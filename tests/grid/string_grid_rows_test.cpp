@@ -95,8 +95,10 @@ TEST_F(RowsTest, RemovingEveryNormalRowPutsTheSelectionAsideUntilRowsComeBack) {
     SCOPED_TRACE(ex ? "RemoveRowsEx" : "DeleteRows");
     TTestStringGrid* grid = Rows(3);
     grid->SetFixedRowAlways(true);
-    if (ex) grid->RemoveRowsEx(1, 2);
-    else grid->DeleteRows(1, 2);
+    if (ex)
+      grid->RemoveRowsEx(1, 2);
+    else
+      grid->DeleteRows(1, 2);
     EXPECT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->FixedRows(), 1);
     EXPECT_GE(grid->Row(), grid->RowCount());   // outside the grid
@@ -213,5 +215,5 @@ TEST_F(RowsTest, ShrinkingTheGridFreesThePropertiesOfTheCellsItCutsOff) {
   EXPECT_EQ(grid->GetCellProperties(1, 2)->NodeLevel(), 2);
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

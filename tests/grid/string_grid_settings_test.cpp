@@ -110,12 +110,26 @@ TEST_F(SettingsTest, ANewGridHasThePublishedValues) {
 
 TEST_F(SettingsTest, NewSettingsObjectsHoldTheirPublishedDefaults) {
   TTestStringGrid* grid = NewGrid();
-  for (TObject* settings : std::initializer_list<TObject*>{
-           grid->CellNode(), grid->SizeWhileTyping(), grid->MouseActions(), grid->ColumnSize(), grid->Navigation(),
-           grid->HTMLSettings(), grid->PrintSettings(), grid->SortSettings(), grid->ControlLook(), grid->Grouping(),
-           grid->DragDropSettings(), grid->Balloon(), grid->ShowModified(), grid->DragScrollOptions(),
-           grid->DragScrollOptions()->Delays(), grid->DragScrollOptions()->Margins(), grid->BackGround(),
-           grid->Bands(), grid->ProgressAppearance(), grid->FloatingFooter()})
+  for (TObject* settings : std::initializer_list<TObject*>{grid->CellNode(),
+                                                           grid->SizeWhileTyping(),
+                                                           grid->MouseActions(),
+                                                           grid->ColumnSize(),
+                                                           grid->Navigation(),
+                                                           grid->HTMLSettings(),
+                                                           grid->PrintSettings(),
+                                                           grid->SortSettings(),
+                                                           grid->ControlLook(),
+                                                           grid->Grouping(),
+                                                           grid->DragDropSettings(),
+                                                           grid->Balloon(),
+                                                           grid->ShowModified(),
+                                                           grid->DragScrollOptions(),
+                                                           grid->DragScrollOptions()->Delays(),
+                                                           grid->DragScrollOptions()->Margins(),
+                                                           grid->BackGround(),
+                                                           grid->Bands(),
+                                                           grid->ProgressAppearance(),
+                                                           grid->FloatingFooter()})
     ExpectPublishedDefaults(settings);
   EXPECT_EQ(grid->CellNode()->NodeType(), cnXP);
   EXPECT_EQ(grid->CellNode()->NodeIndent(), 12);
@@ -334,9 +348,7 @@ TEST_F(SettingsTest, IntegralHeightKeepsWholeDefaultRows) {
   grid->SetBorderStyle(bsSingle);
   grid->SetColCount(2);   // every column shows: no horizontal bar counts
   grid->SetIntegralHeight(true);
-  const struct {
-    Integer asked, expected;
-  } cases[] = {{100, 88}, {106, 88}, {107, 109}, {129, 130}};
+  const struct { Integer asked, expected; } cases[] = {{100, 88}, {106, 88}, {107, 109}, {129, 130}};
   for (const auto& c : cases) {
     grid->SetBounds(0, 0, 300, c.asked);
     EXPECT_EQ(grid->Height(), c.expected) << c.asked;
@@ -435,5 +447,5 @@ TEST_F(SettingsTest, TheFooterSettersMoveTheFooterRowReservation) {
   EXPECT_EQ(footer->Height(), 30);
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

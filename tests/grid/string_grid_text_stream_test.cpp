@@ -85,8 +85,10 @@ TEST_F(TextStreamTest, ReaderCases) {
       {"a line starting with a comma stops", "2,2\r\n,0,a\r\n0,0,x\r\n", {"", "", "", ""}, false},
       {"a line without a second comma stops", "2,2\r\n0,a\r\n0,0,x\r\n", {"", "", "", ""}, false},
       {"only CR ends a line; the byte after it is skipped", "2,2\r\n0,0,a\nb\rX1,1,c", {"a\nb", "", "", "c"}, false},
-      {"cells outside the grid are skipped", "2,2\r\n5,0,far\r\n0,9,low\r\n-1,0,neg\r\n1,0,in\r\n",
-       {"", "in", "", ""}, false},
+      {"cells outside the grid are skipped",
+       "2,2\r\n5,0,far\r\n0,9,low\r\n-1,0,neg\r\n1,0,in\r\n",
+       {"", "in", "", ""},
+       false},
       {"a width outside the grid is skipped", "2,2\r\ncw 7,30\r\n0,0,a\r\n", {"a", "", "", ""}, false},
       {"a position that is no number", "2,2\r\n0,0,a\r\nx,1,b\r\n", {"a", "", "", ""}, true},
       {"a header that is no number", "two,2\r\n", {"", "", "", ""}, true},
@@ -107,5 +109,5 @@ TEST_F(TextStreamTest, ReaderCases) {
   }
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

@@ -103,5 +103,5 @@ TEST_F(UpdateLockTest, APaintUnderAQuietLockValidatesWithoutDrawing) {
   EXPECT_EQ(Passes(grid), 1);
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

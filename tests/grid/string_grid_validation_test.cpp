@@ -147,5 +147,5 @@ TEST_F(ValidationTest, LoadedTextsPassOnLoadCellAndAreStoredRaw) {
   EXPECT_EQ(grid->GetRawCellText(1, 1), "");
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

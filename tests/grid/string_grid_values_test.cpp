@@ -7,8 +7,8 @@
 #include "grid/int_list.h"
 #include "grid/mouse_actions.h"
 #include "grid/pro_grid_error.h"
-#include "platform/core/date_time.h"
 #include "platform/core/cp874.h"
+#include "platform/core/date_time.h"
 #include "platform/os/locale.h"
 #include "string_grid_fixture.h"
 
@@ -25,14 +25,15 @@ TEST_F(ValuesTest, FloatsReadAmountsAndRefuseTextsWithoutANumber) {
   const struct {
     std::string text;
     double value;
-  } reads[] = {{"", 0},          {"-", 0},       {" - ", 0},      {"(1,234.50)", -1234.5}, {"$ 12", 12},
-               {"12 kg", 12},    {"1,234.50", 1234.5}, {"  7.25  ", 7.25}, {"-3", -3}, {"1.5E2", 150}};
+  } reads[] = {{"", 0},      {"-", 0},      {" - ", 0},           {"(1,234.50)", -1234.5},
+               {"$ 12", 12}, {"12 kg", 12}, {"1,234.50", 1234.5}, {"  7.25  ", 7.25},
+               {"-3", -3},   {"1.5E2", 150}};
   for (const auto& r : reads) {
     grid->SetCellText(1, 1, r.text);
     EXPECT_DOUBLE_EQ(grid->GetFloats(1, 1), r.value) << "'" << r.text << "'";
   }
-  for (const std::string text : {std::string("abc"), std::string("N/A"), std::string("."),
-                                 std::string("พนักงาน"_cp874), std::string("1.2.3"), std::string("e")}) {
+  for (const std::string& text : {std::string("abc"), std::string("N/A"), std::string("."), std::string("พนักงาน"_cp874),
+                                  std::string("1.2.3"), std::string("e")}) {
     grid->SetCellText(1, 1, text);
     try {
       grid->GetFloats(1, 1);
@@ -49,9 +50,10 @@ TEST_F(ValuesTest, IntsReadThePlatformsIntegersOnly) {
     std::string text;
     bool reads;
     Integer value;
-  } cases[] = {{"", true, 0},       {"-", true, 0},          {"  42", true, 42},     {"$1F", true, 31},
-               {"0x10", true, 16},  {"-2147483648", true, -2147483647 - 1}, {"1,234", false, 0},
-               {"42 ", false, 0},   {"2147483648", false, 0}, {"abc", false, 0}};
+  } cases[] = {{"", true, 0},       {"-", true, 0},     {"  42", true, 42},
+               {"$1F", true, 31},   {"0x10", true, 16}, {"-2147483648", true, -2147483647 - 1},
+               {"1,234", false, 0}, {"42 ", false, 0},  {"2147483648", false, 0},
+               {"abc", false, 0}};
   for (const auto& c : cases) {
     grid->SetCellText(1, 1, c.text);
     if (c.reads) {
@@ -128,5 +130,5 @@ TEST_F(ValuesTest, HighlightingMarksAndUnmarksTheNormalCellsOrTheWholeGrid) {
   EXPECT_EQ(grid->GetCellText(1, 1), "<b>AB</b>");
 }
 
-}  // namespace
-}  // namespace gridtest
+}   // namespace
+}   // namespace gridtest

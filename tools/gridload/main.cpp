@@ -24,10 +24,18 @@ std::string Escaped(const std::string& Text) {
   for (const char ch : Text) {
     const auto byte = static_cast<unsigned char>(ch);
     switch (ch) {
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\\': out += "\\\\"; break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
       default:
         if (byte < 0x20 || byte == 0x7F) {
           out += "\\x";
@@ -65,7 +73,7 @@ int Load(const std::string& FileName, Integer MaxRows) {
   return 0;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
   Integer maxRows = -1;

@@ -14,4 +14,4 @@ TEST(FileVersion, NoFileHasVersionInformation) {
   EXPECT_FALSE(QueryFileVersion("").has_value());
 }
 
-}  // namespace
+}   // namespace

@@ -1,9 +1,10 @@
 // The string grid's cell store on its own: rows resized in place with amortised growth, columns
 // rebuilt, surviving cells kept in every case.
+#include "platform/ui/grid_cells.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/classes/object.h"
-#include "platform/ui/grid_cells.h"
 
 namespace {
 
@@ -52,4 +53,4 @@ TEST(GridCellsStore, AColumnCountChangeKeepsEveryCellAtItsPlace) {
   EXPECT_EQ(store.ColCount(), 1);
 }
 
-}  // namespace
+}   // namespace

@@ -1,7 +1,6 @@
 // gridload as a program: the lines it prints for a fixture with a multi-line cell, a TAB and
 // backslashes, a line limit, and its exit statuses with what it writes to stderr.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -72,4 +71,4 @@ TEST_F(GridloadTest, WrongArgumentsGiveTheUsageAndExitTwo) {
   }
 }
 
-}  // namespace
+}   // namespace
