@@ -90,6 +90,16 @@ TEST_F(RowsTest, TheCurrentRowAfterRemovingTheLastNormalRow) {
   }
 }
 
+TEST_F(RowsTest, ARowRemovalKeepsTheRowSelectOptionAsItWas) {
+  for (const bool rowSelect : {false, true}) {
+    TTestStringGrid* grid = Rows(6);
+    if (rowSelect) grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+    grid->DeleteRows(2, 1);
+    grid->RemoveRowsEx(2, 1);
+    EXPECT_EQ(grid->Options().Contains(goRowSelect), rowSelect);
+  }
+}
+
 TEST_F(RowsTest, RemovingEveryNormalRowPutsTheSelectionAsideUntilRowsComeBack) {
   for (const bool ex : {true, false}) {
     SCOPED_TRACE(ex ? "RemoveRowsEx" : "DeleteRows");

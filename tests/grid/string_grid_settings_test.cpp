@@ -32,6 +32,9 @@
 #include "platform/core/exceptions.h"
 #include "platform/ui/font.h"
 #include "platform/user/painting.h"
+#include "platform/user/scroll_bar.h"
+#include "platform/user/window_data.h"
+#include "platform/user/window_styles.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -359,6 +362,23 @@ TEST_F(SettingsTest, IntegralHeightKeepsWholeDefaultRows) {
   grid->SetIntegralHeight(false);
   grid->SetBounds(0, 0, 300, 100);
   EXPECT_EQ(grid->Height(), 100);
+}
+
+TEST_F(SettingsTest, ScrollBarAlwaysKeepsAFittingBarShownButDisabled) {
+  TTestStringGrid* grid = NewGrid(true);
+  grid->SetRowCount(3);   // every row fits
+  const HWND window = grid->WindowHandle();
+  auto verticalShown = [&] { return (GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) != 0; };
+  grid->SetScrollBarAlways(saVert);
+  grid->UpdateScrollBarsAlways(false);
+  EXPECT_TRUE(verticalShown());
+  EXPECT_FALSE(EnableScrollBar(window, SB_VERT, ESB_DISABLE_BOTH));   // disabled already
+  grid->SetRowCount(60);   // no longer fits: enabled again
+  EXPECT_TRUE(EnableScrollBar(window, SB_VERT, ESB_DISABLE_BOTH));
+  grid->SetRowCount(3);
+  grid->SetScrollBarAlways(saNone);
+  grid->UpdateScrollBarsAlways(true);
+  EXPECT_FALSE(verticalShown());
 }
 
 TEST_F(SettingsTest, LoadedTurnsTheAlwaysShownEditorIntoAlwaysEditAndRecordsTheCounts) {

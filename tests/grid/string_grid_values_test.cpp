@@ -102,6 +102,21 @@ TEST_F(ValuesTest, GraphicsAreAttachedDetachedAndFreedByKind) {
   EXPECT_FALSE(grid->RemoveCellGraphicOfType(2, 2, ctCheckBox));
 }
 
+TEST_F(ValuesTest, AGraphicFreesABitmapOnlyWhenItMadeIt) {
+  TTestStringGrid* grid = NewGrid();
+  TObject borrowed;
+  TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+  graphic->SetCellType(ctBitmap);
+  graphic->SetCellBitmap(&borrowed);   // CellCreated off: the caller's
+  EXPECT_TRUE(grid->RemoveCellGraphic(1, 1));
+  graphic = grid->CreateCellGraphic(1, 1);
+  graphic->SetCellType(ctBitmap);
+  graphic->SetCellCreated(true);
+  graphic->SetCellBitmap(new TObject);   // the graphic's: freed with it (the leak checker watches)
+  grid->ClearRows(1, 1);
+  EXPECT_EQ(grid->GetCellType(1, 1), ctEmpty);
+}
+
 TEST_F(ValuesTest, ColumnZeroLendsTheRowCheckBoxWhileHotmailRowSelectIsOn) {
   TTestStringGrid* grid = NewGrid();
   grid->CreateCellGraphic(0, 2)->SetCellType(ctCheckBox);
