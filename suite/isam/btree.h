@@ -7,14 +7,17 @@
 // Pages are held as pinned references (page_ref.h), at most three at once: a parent and the two
 // children around one of its entries.  None is held across the descent to a child.
 //
-// Balance, Split and Repair check what they find and assert what they leave.  On entry, the order
-// that comes from the disk and decides where entries go (the key order across the separator of
-// the two children, the place of an entry moved up from a split below) is checked in every build
-// and reported as 10010 when broken, since going on would misplace entries; the routine's own
-// preconditions (the page is full or short, the parent links it) are asserted.  On exit they assert
-// that the pages they changed are sound: linked from the parent around the separator, within E
-// entries, ascending, leaves or inner pages throughout, in order across the separator, and holding
-// the entries they held (plus the new one).
+// Balance, Split and Repair check what they find and assert what they leave.  On entry, everything
+// that comes from the disk and decides where entries go is checked in every build and reported as
+// 10010 when broken, since going on would misplace entries or trip the asserts: the pages they move
+// entries between are sound (ascending, leaves or inner pages throughout) and of one kind, distinct
+// and in order across the separator, the parent still links the page where the descent found it
+// (a damaged tree may link a page twice, so that work below changed it), an inner parent has
+// entries, and the new entry or the entry moved up from a split below fits its place.  On exit they
+// assert that the pages they changed are sound: linked from the parent around the separator, within
+// E entries, ascending, leaves or inner pages throughout, in order across the separator, and
+// holding the entries they held (plus the new one).  Every index stays within a page's 62 entries
+// whatever the file holds.
 #pragma once
 
 #include "suite/isam/key_pages.h"

@@ -28,21 +28,20 @@ using Bits = std::vector<Byte>;
 bool BitSet(const Bits& bits, Integer i) { return (bits[static_cast<size_t>(i / 8)] >> (i % 8)) & 1; }
 void SetBit(Bits& bits, Integer i) { bits[static_cast<size_t>(i / 8)] |= static_cast<Byte>(1 << (i % 8)); }
 
+// Reloads a section's header published by another station, checked as the open checks it.
 bool ReloadSection(IsamFileBlock& fb, Integer i) {
   if (i == 0) {
     DataHeader h;
     if (!ReadDataHeader(fb, h)) return false;
-    const Integer r = fb.Data().length;
+    if (const Integer check = CheckStoredDataHeader(fb, h); check != 0) return IsamFail(check);
     LoadDataSection(fb.Data(), h);
-    fb.Data().length = r;
     return true;
   }
   KeyHeader h;
   if (!ReadKeyHeader(fb, i, h)) return false;
+  if (const Integer check = CheckStoredKeyHeader(fb, i, h); check != 0) return IsamFail(check);
   FileSectionInfo& s = fb.Key(i);
-  const Integer pageSize = s.length;
   LoadKeySection(s, h);
-  s.length = pageSize;
   s.path.valid = false;
   fb.slotsInUse = std::max(fb.slotsInUse, s.allocated);
   IsamPagePool().DropAll(&fb, i);
@@ -182,7 +181,9 @@ bool Refresh(IsamFileBlock& fb, bool readLock) {
       bits = AllBits(net);
       net.refreshAll = false;
     }
-    ApplyBits(fb, bits);
+    // A header that could not be reloaded leaves the cache behind the file: the operation stops
+    // (and the next refresh reloads everything).
+    ok = ApplyBits(fb, bits);
   } else if (ok) {
     // The area is missing or cut short (a station died inside a save-mode operation, or the file
     // was used without network mode): rebuild it while every other station is kept out.
