@@ -10,6 +10,11 @@
 
 namespace {
 constexpr int MaxSequence = 2 * isam_format::EntriesPerPage + 2;
+#ifdef NDEBUG
+constexpr bool kAssertsCompiled = false;
+#else
+constexpr bool kAssertsCompiled = true;
+#endif
 
 // Inserts `e` into seq[0..n) at index `at`.
 void InsertAt(IsamEntry* seq, int& n, int at, const IsamEntry& e) {
@@ -101,6 +106,8 @@ bool BTree::PageSound(const IsamPage& page) {
   }
   return true;
 }
+
+bool BTree::SoundForAsserts(const IsamPage& page) { return !kAssertsCompiled || PageSound(page); }
 
 bool BTree::InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right) {
   return (left.count == 0 || Less(left.Entry(left.count), separator)) &&
@@ -213,11 +220,12 @@ BTreeResult BTree::FetchFamily(Integer parentNo, int pos, Integer pageNo, Family
   if (!sibling) return BTreeResult::Failed;
   f.left = pageIsLeft ? std::move(page) : std::move(sibling);
   f.right = pageIsLeft ? std::move(sibling) : std::move(page);
-  // Entries are about to move between the two pages: both must be sound, of one kind (leaves or
-  // inner pages) and in order across the separator, or the move would spread the damage.
+  // Entries are about to move between the two pages: they must be of one kind (leaves or inner
+  // pages) and in order across the separator, or the move would spread the damage (and, where the
+  // asserts are compiled, each page in order within).
   const bool sameKind = (f.left->leftChild == 0) == (f.right->leftChild == 0);
-  if (!sameKind || !PageSound(*f.left) || !PageSound(*f.right) ||
-      !InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right))
+  if (!sameKind || !InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right) || !SoundForAsserts(*f.left) ||
+      !SoundForAsserts(*f.right))
     return Fail(isam_error::RebuildNeeded);
   return BTreeResult::Done;
 }
@@ -275,10 +283,13 @@ BTreeResult BTree::Place(Integer pageNo, int after, const IsamEntry& entry, Inte
   {
     PageRef page = pages_.Fetch(pageNo);
     if (!page) return BTreeResult::Failed;
-    // The search put the entry between its neighbours, unless the page is out of order or changed
-    // since (work below changed it: a damaged tree links it twice), or the entry comes from a split
-    // of a subtree out of order: all only in a damaged file.
-    if (after > page->count || !Fits(*page, after, entry)) return Fail(isam_error::RebuildNeeded);
+    // The page must be as the search found it (a damaged tree that links it twice can have changed
+    // it below).  An entry moved up from a split below lies between its neighbours only if the
+    // subtree was in order; a new entry, where the search put it, unless the page is out of order
+    // within (checked where the asserts are compiled, like the pages of Balance and Repair).
+    const bool checkFit = entry.child != 0 || kAssertsCompiled;
+    if (after > page->count || (checkFit && !Fits(*page, after, entry))) return Fail(isam_error::RebuildNeeded);
+    assert(Fits(*page, after, entry));
     if (page->count < pages_.EntriesPerPage()) {
       if (!pages_.Modify(page)) return BTreeResult::Failed;
       for (int j = page->count; j > after; --j) page->Entry(j + 1) = page->Entry(j);
@@ -333,10 +344,11 @@ BTreeResult BTree::Balance(Integer pageNo, int after, const IsamEntry& entry, In
 // back in `up`) and the rest go to a new page on its right.
 BTreeResult BTree::Split(Integer pageNo, int after, const IsamEntry& entry, Grown& up) {
   {
-    // The entries of a page that is out of order (a damaged file) would go to the wrong halves.
+    // Where the asserts are compiled, a page out of order within (a damaged file) is refused before
+    // a page is allocated for its upper half.
     const PageRef page = pages_.Fetch(pageNo);
     if (!page) return BTreeResult::Failed;
-    if (!PageSound(*page)) return Fail(isam_error::RebuildNeeded);
+    if (!SoundForAsserts(*page)) return Fail(isam_error::RebuildNeeded);
   }
   const PageRef right = pages_.New();
   if (!right) return BTreeResult::Failed;
