@@ -12,13 +12,13 @@
 // broken, since going on would misplace entries: the pages they move entries between are of one
 // kind (leaves or inner pages), distinct and in order across the separator, the parent still links
 // the page where the descent found it (a damaged tree may link a page twice, so that work below
-// changed it), an inner parent has entries, and the new entry or the entry moved up from a split
-// below fits its place.  Where the asserts are compiled, each page must also be in order within
-// (and a new entry fit its place), so that a damaged file ends in 10010 rather than a failed assert.  On exit they assert that the
-// pages they changed are sound: linked from the parent around the separator, within E entries,
-// ascending, leaves or inner pages throughout, in order across the separator, and holding the
-// entries they held (plus the new one).  Every index stays within a page's 62 entries whatever
-// the file holds.
+// changed it), an inner parent has entries, and an entry moved up from a split below fits its
+// place.  Where the asserts are compiled, each page must also be in order within (and a new entry
+// fit its place), so that a damaged file ends in 10010 rather than a failed assert.  On exit they
+// assert that the pages they changed are sound: linked from the parent around the separator,
+// within E entries, ascending, leaves or inner pages throughout, in order across the separator,
+// and holding the entries they held (plus the new one).  Every index stays within a page's 62
+// entries whatever the file holds.
 #pragma once
 
 #include "suite/isam/key_pages.h"
