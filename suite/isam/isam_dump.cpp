@@ -23,8 +23,8 @@ void DumpPage(std::ostream& out, const Byte* stored, const KeyLayout& key) {
   out << " n=" << IsamPage::StoredCount(stored) << " left=" << page.leftChild << "\n";
   for (int i = 1; i <= page.count; ++i) {
     const IsamEntry& entry = page.Entry(i);
-    out << "    [" << i << "] \"" << Cp874ToUtf8(std::string(reinterpret_cast<const char*>(entry.text + 1), entry.text[0]))
-        << "\" ref=" << entry.ref << " right=" << entry.child << "\n";
+    const std::string text(reinterpret_cast<const char*>(entry.text + 1), entry.text[0]);
+    out << "    [" << i << "] \"" << Cp874ToUtf8(text) << "\" ref=" << entry.ref << " right=" << entry.child << "\n";
   }
 }
 
@@ -63,7 +63,8 @@ void DumpPages(OfflineFile& ix, const std::vector<KeyLayout>& keys, std::ostream
   for (size_t k = 0; k < keys.size(); ++k) {
     const KeyLayout& key = keys[k];
     if (key.header.allocated > slots)
-      out << "key " << k + 1 << ": " << key.header.allocated << " pages counted, the index file holds " << slots << "\n";
+      out << "key " << k + 1 << ": " << key.header.allocated << " pages counted, the index file holds " << slots
+          << "\n";
     const Int64 last = std::min<Int64>(key.header.allocated, slots);
     page.resize(static_cast<size_t>(key.header.pageSize));
     for (Integer p = 1; p <= last; ++p) {

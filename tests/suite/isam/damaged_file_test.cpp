@@ -74,14 +74,27 @@ std::vector<Variant> Variants() {
   }
   for (Word e : {1, 2, 3, 61, 63, 126, 2110, 65535})
     v.push_back({"key 1 entries per page " + std::to_string(e), Seed::Tree,
-                 [e](RecordFileBytes& f) { Put16(f.ix, 26, e); }, e > 62 ? std::set<Integer>{10122} : std::set<Integer>{}});
+                 [e](RecordFileBytes& f) { Put16(f.ix, 26, e); },
+                 e > 62 ? std::set<Integer>{10122} : std::set<Integer>{}});
   // Truncation.
-  v.push_back({"data file cut to 10 bytes", Seed::Tree, [](RecordFileBytes& f) { f.dat.resize(10); }, {10070}});
-  v.push_back({"data file cut inside its records", Seed::Tree, [](RecordFileBytes& f) { f.dat.resize(f.dat.size() / 2); }, {10010}});
-  v.push_back({"index file cut inside a key header", Seed::Tree, [](RecordFileBytes& f) { f.ix.resize(1320); }, {10070}});
-  v.push_back({"index file cut to slot 0", Seed::Tree, [](RecordFileBytes& f) { f.ix.resize(seed_layout::SlotSize); }, {10010}});
-  v.push_back({"index file cut inside its pages", Seed::Tree, [](RecordFileBytes& f) { f.ix.resize(f.ix.size() / 2); }, {10010}});
-  v.push_back({"index file missing", Seed::Tree, [](RecordFileBytes& f) { f.ix.clear(); }, {10010}});
+  const struct {
+    const char* what;
+    bool data;
+    size_t (*size)(const std::string&);
+    Integer code;
+  } cuts[] = {
+      {"data file cut to 10 bytes", true, [](const std::string&) { return size_t{10}; }, 10070},
+      {"data file cut inside its records", true, [](const std::string& s) { return s.size() / 2; }, 10010},
+      {"index file cut inside a key header", false, [](const std::string&) { return size_t{1320}; }, 10070},
+      {"index file cut to slot 0", false, [](const std::string&) { return size_t{seed_layout::SlotSize}; }, 10010},
+      {"index file cut inside its pages", false, [](const std::string& s) { return s.size() / 2; }, 10010},
+      {"index file missing", false, [](const std::string&) { return size_t{0}; }, 10010},
+  };
+  for (const auto& cut : cuts)
+    v.push_back({cut.what, Seed::Tree, [cut](RecordFileBytes& f) {
+                   std::string& file = cut.data ? f.dat : f.ix;
+                   file.resize(cut.size(file));
+                 }, {cut.code}});
   // Zeroed pages.
   v.push_back({"key 1 root page zeroed", Seed::Tree, [](RecordFileBytes& f) {
                  std::fill_n(f.ix.begin() + static_cast<long>(Page(1, Root(f, 1))), seed_layout::PageSize[0], '\0');

@@ -77,7 +77,7 @@ class Use {
     if (!Note()) return;
     for (Integer k = 1; k <= IsamKeyCount(fb_); ++k)
       for (char c = '0'; c < '4'; ++c) {
-        IsamInsertKey(fb_, k, ref, std::string(1, c) + std::string(static_cast<size_t>(IsamKeyLength(fb_, k) - 1), 'N'));
+        IsamInsertKey(fb_, k, ref, c + std::string(static_cast<size_t>(IsamKeyLength(fb_, k) - 1), 'N'));
         Note();
       }
   }
@@ -109,7 +109,8 @@ void CheckAndDump(const std::string& base) {
 }  // namespace
 
 void WriteRecordFile(const std::string& base, const RecordFileBytes& files) {
-  const std::pair<const char*, const std::string*> parts[] = {{".DAT", &files.dat}, {".IX", &files.ix}, {".DIA", &files.dia}};
+  const std::pair<const char*, const std::string*> parts[] = {
+      {".DAT", &files.dat}, {".IX", &files.ix}, {".DIA", &files.dia}};
   for (const auto& [ext, bytes] : parts) {
     if (bytes->empty()) unlink((base + ext).c_str());
     else WriteRawFile(base + ext, *bytes);

@@ -90,7 +90,9 @@ void Edit(RecordFileBytes& files, const std::uint8_t* e) {
     case 1: if (offset < s.size()) s[offset] = static_cast<char>(e[5]); break;
     case 2: Put32(s, offset, kInteresting[e[5] % std::size(kInteresting)]); break;
     case 3: s.resize(offset); break;
-    case 4: std::fill_n(s.begin() + static_cast<long>(offset), std::min<size_t>(s.size() - offset, e[5] * 16u), '\0'); break;
+    case 4:
+      std::fill_n(s.begin() + static_cast<long>(offset), std::min<size_t>(s.size() - offset, e[5] * 16u), 0);
+      break;
     default: {
       const size_t n = std::min({size_t{64}, s.size() - offset, s.size() - from});
       std::copy_n(s.begin() + static_cast<long>(from), n, s.begin() + static_cast<long>(offset));
@@ -106,7 +108,8 @@ const RecordFileBytes& SeedFile(Seed seed) {
 
 Integer Get32(const std::string& bytes, std::size_t at) {
   std::uint32_t v = 0;
-  for (size_t i = 0; i < 4 && at + i < bytes.size(); ++i) v |= static_cast<std::uint32_t>(static_cast<Byte>(bytes[at + i])) << (8 * i);
+  for (size_t i = 0; i < 4 && at + i < bytes.size(); ++i)
+    v |= static_cast<std::uint32_t>(static_cast<Byte>(bytes[at + i])) << (8 * i);
   return static_cast<Integer>(v);
 }
 

@@ -150,7 +150,8 @@ TEST(IsamTool, DamagedHeadersAreReportedNotFollowed) {
       {"page size 2^31 - 1", ".IX", 12, 0x7FFFFFFF, "dump", 0, "key 1: header fails its check (10120)"},
       {"2^31 - 1 pages", ".IX", 8, 0x7FFFFFFF, "check", 1, "key 1: 2147483647 pages counted, the index file holds 1"},
       {"2^31 - 1 pages", ".IX", 8, 0x7FFFFFFF, "dump", 0, "key 1: 2147483647 pages counted, the index file holds 1"},
-      {"2^31 - 1 records", ".DAT", 8, 0x7FFFFFFF, "check", 1, "data file shorter than its 2147483647 allocated records"},
+      {"2^31 - 1 records", ".DAT", 8, 0x7FFFFFFF, "check", 1,
+       "data file shorter than its 2147483647 allocated records"},
   };
   TempFolder dir;
   for (const auto& c : cases) {
