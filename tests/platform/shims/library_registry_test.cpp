@@ -9,6 +9,7 @@
 #include "platform/shims/desktop_composition.h"
 #include "platform/shims/image_blending.h"
 #include "platform/shims/library_registry.h"
+#include "platform/shims/user_library.h"
 
 namespace {
 
@@ -16,10 +17,11 @@ using fakes::CallLog;
 using fakes::ScopedLibraryImage;
 using fakes::TLoggingLibraryImage;
 
-TEST(LibraryRegistry, FindsRegisteredNamesIgnoringCaseAndNothingElse) {
+TEST(LibraryRegistry, FindsRegisteredNamesIgnoringCaseWithTheDefaultExtensionAndNothingElse) {
   const std::pair<const char*, bool> kCases[] = {
-      {"MSIMG32.DLL", true}, {"msimg32.dll", true}, {"MsImg32.Dll", true}, {"dwmapi.dll", true},
-      {"msimg32", false},    {"user32.dll", false}, {"", false}};
+      {"MSIMG32.DLL", true},  {"msimg32.dll", true}, {"MsImg32.Dll", true},   {"dwmapi.dll", true},
+      {"user32.dll", true},   {"msimg32", true},     {"USER32", true},        {"msimg32.exe", false},
+      {"kernel32.dll", false}, {"gdiplus", false},   {"", false}};
   for (const auto& [name, known] : kCases) {
     SCOPED_TRACE(name);
     const HMODULE module = LoadLibraryA(name);
@@ -68,6 +70,17 @@ TEST(LibraryRegistry, AnAbsentImageFailsTheLoadUntilTheOwnImageIsBack) {
   EXPECT_NE(module, nullptr);
   FreeLibrary(module);
   EXPECT_FALSE(OverrideLibraryImage("OTHER.DLL", &absent));
+}
+
+TEST(UserLibrary, ExportsTheWindowLayersMonitorFunctions) {
+  const HMODULE module = LoadLibraryA("USER32");
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(module, LoadLibraryA("user32.dll"));
+  FreeLibrary(module);
+  EXPECT_EQ(GetProcAddress(module, "MonitorFromPoint"), ExportAddress<MonitorFromPointProc>(&MonitorFromPoint));
+  EXPECT_EQ(GetProcAddress(module, "GetMonitorInfoA"), ExportAddress<GetMonitorInfoAProc>(&GetMonitorInfoA));
+  EXPECT_EQ(GetProcAddress(module, "GetMonitorInfoW"), nullptr);
+  FreeLibrary(module);
 }
 
 TEST(DesktopComposition, TheNineFunctionsAnswerCompositionOff) {

@@ -1,0 +1,15 @@
+#include "platform/shims/user_library.h"
+
+namespace {
+
+const TLibraryExport kExports[] = {
+    {"MonitorFromPoint", ExportAddress<MonitorFromPointProc>(&MonitorFromPoint)},
+    {"GetMonitorInfoA", ExportAddress<GetMonitorInfoAProc>(&GetMonitorInfoA)},
+};
+
+}  // namespace
+
+TLibraryImage& UserLibraryImage() {
+  static TExportTableImage image(kExports);
+  return image;
+}
