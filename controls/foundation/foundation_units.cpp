@@ -6,9 +6,10 @@
 #include "controls/foundation/kx_controls_unit.h"
 #include "controls/foundation/kx_dwm_api.h"
 #include "controls/foundation/kx_geometry.h"
+#include "controls/foundation/kx_graphics_unit.h"
 
 std::span<const Unit> ControlFoundationUnits() {
   static const Unit kUnits[] = {kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit, kdOffice11Unit, kxGeometryUnit,
-                                kxControlsUnit, kxDWMApiUnit};
+                                kxControlsUnit, kxGraphicsUnit, kxDWMApiUnit};
   return kUnits;
 }

@@ -37,6 +37,18 @@ struct TkxBackground {
 // The multi-line vertical placements of AlignMultiLineText.
 enum TkxVerticalAlignment : Byte { kxvaTop = 0, kxvaBottom = 1, kxvaCenter = 2 };
 
+// Keeps a class-library canvas locked for the life of the guard.
+class TCanvasLockGuard {
+ public:
+  explicit TCanvasLockGuard(TCanvas* Canvas) : canvas_(Canvas) { canvas_->Lock(); }
+  ~TCanvasLockGuard() { canvas_->Unlock(); }
+  TCanvasLockGuard(const TCanvasLockGuard&) = delete;
+  TCanvasLockGuard& operator=(const TCanvasLockGuard&) = delete;
+
+ private:
+  TCanvas* canvas_;
+};
+
 class TkxCanvas {
  public:
   explicit TkxCanvas(TCanvas* ACanvas) : canvas_(ACanvas) {}

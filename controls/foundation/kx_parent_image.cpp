@@ -33,18 +33,6 @@ class PaintCopyScope {
   bool marked_ = false;
 };
 
-// Keeps the wrapped canvas locked while a control paints into its context.
-class CanvasLock {
- public:
-  explicit CanvasLock(TCanvas* Canvas) : canvas_(Canvas) { canvas_->Lock(); }
-  ~CanvasLock() { canvas_->Unlock(); }
-  CanvasLock(const CanvasLock&) = delete;
-  CanvasLock& operator=(const CanvasLock&) = delete;
-
- private:
-  TCanvas* canvas_;
-};
-
 void ShiftDrawing(TkxCanvas* Canvas, Integer DX, Integer DY) {
   const TPoint origin = Canvas->GetWindowOrg();
   Canvas->SetWindowOrg({origin.X - DX, origin.Y - DY});
@@ -61,7 +49,7 @@ void PaintControlImage(TWinControl* Control, Integer DX, Integer DY, const TRect
   scope.Mark();
   if (Control != PaintedOver->Parent()) Control->PaintBorderTo(dc);
   {
-    CanvasLock lock(Canvas->Canvas());
+    const TCanvasLockGuard lock(Canvas->Canvas());
     Control->Perform(WM_ERASEBKGND, WPARAM(dc), LPARAM(dc));
     Control->Perform(WM_PAINT, WPARAM(dc), 0);
   }
