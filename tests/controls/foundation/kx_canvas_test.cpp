@@ -10,6 +10,7 @@
 
 #include "controls/foundation/kx_canvas.h"
 #include "controls/foundation/kx_graphics_routines.h"
+#include "controls/foundation/kx_screen_canvas.h"
 #include "platform/core/cp874.h"
 #include "platform/gdi/clip.h"
 #include "platform/gdi/draw_text.h"
@@ -394,6 +395,25 @@ TEST(IsEastAsianOrArabicFontName, OnlyThoseCharsetsAndNamesNotStartingInAscii) {
   };
   for (const auto& c : kCases)
     EXPECT_EQ(IsEastAsianOrArabicFontName(c.charset, c.name), c.expected) << int(c.charset) << " " << c.name;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KxCanvasTest, FontsAreMeasuredOnTheSharedScreenCanvas) {
+  TFont font;
+  font.SetName("Arial");
+  font.SetSize(10);
+  const Integer height = kx_.FontHeight(&font);
+  EXPECT_EQ(kx_.GetFont()->Name(), "Arial");
+  EXPECT_EQ(MeasureFontTextHeight(&font, "Qq"), height);
+  EXPECT_EQ(MeasureFontTextWidth(&font, "Qq"), kx_.GetTextWidth("Qq"));
+  EXPECT_GT(MeasureFontTextHeight(&font, "Qq", 20), height);
+  EXPECT_EQ(font.Size(), 10);   // the font given is left as it was
+  EXPECT_EQ(MeasureFontText(&font, "").cx, 0);
+  FreeSharedScreenCanvas();
+  EXPECT_EQ(MeasureFontTextHeight(&font, "Qq"), height);   // made again on the next use
 }
 
 }  // namespace
