@@ -43,6 +43,8 @@ PR_DECLARE_EXCEPTION(EZeroDivide, EMathError);
 PR_DECLARE_EXCEPTION(EInvalidOp, EMathError);
 PR_DECLARE_EXCEPTION(ERangeError, Exception);
 PR_DECLARE_EXCEPTION(EOutOfMemory, Exception);
+// A failed Assert (platform/core/assertion.h): "<message> (<source file>, line <n>)".
+PR_DECLARE_EXCEPTION(EAssertionFailed, Exception);
 
 // An input/output failure of a classic typed or text file; ErrorCode is the IOResult it carries.
 class EInOutError : public Exception {

@@ -95,7 +95,7 @@ void TTestDriver::Click(TControl* Control, TMouseButton Button) {
   static constexpr user::MouseButton kButtons[] = {user::MouseButton::Left, user::MouseButton::Right,
                                                    user::MouseButton::Middle};
   user::Click(window, point.X, point.Y, kButtons[Button]);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::ChooseFromPopupMenu(TControl* Control, std::initializer_list<Word> Keys) {
@@ -106,7 +106,7 @@ void TTestDriver::ChooseFromPopupMenu(TControl* Control, std::initializer_list<W
     user::InjectKey(key, true);
     user::InjectKey(key, false);
   }
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::ClickAt(TControl* Control, TPoint Point, TShiftState Shift) {
@@ -115,32 +115,32 @@ void TTestDriver::ClickAt(TControl* Control, TPoint Point, TShiftState Shift) {
   InjectModifiers(Shift, true);
   user::Click(window, point.X, point.Y);
   InjectModifiers(Shift, false);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::DoubleClick(TControl* Control) {
   TPoint point;
   HWND window = WindowAndPoint(Control, TPoint{Control->Width() / 2, Control->Height() / 2}, point);
   user::DoubleClick(window, point.X, point.Y);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::MoveMouseTo(TControl* Control, TPoint Point) {
   TPoint point;
   HWND window = WindowAndPoint(Control, Point, point);
   user::MoveMouseTo(window, point.X, point.Y);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::PressMouse(TControl* Control, TPoint Point) {
   MoveMouseTo(Control, Point);
   user::InjectMouseButton(user::MouseButton::Left, true);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::ReleaseMouse() {
   user::InjectMouseButton(user::MouseButton::Left, false);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::PressKey(Word Key, TShiftState Shift) {
@@ -148,12 +148,16 @@ void TTestDriver::PressKey(Word Key, TShiftState Shift) {
   user::InjectKey(Key, true);
   user::InjectKey(Key, false);
   InjectModifiers(Shift, false);
-  Settle();
+  AfterInput();
 }
 
 void TTestDriver::Type(std::string_view Text) {
   user::TypeText(Cp874ToUtf16(Text));
-  Settle();
+  AfterInput();
+}
+
+void TTestDriver::AfterInput() {
+  if (!queuedInput_) Settle();
 }
 
 void TTestDriver::Settle() {
@@ -202,16 +206,19 @@ void TTestDriver::AnswerNextMessageBox(int ID) {
 
 void TTestDriver::ChooseFileInNextDialog(const std::string& Name) {
   OnNextModal([Name](TCustomForm& form, TTestDriver& driver) {
-    auto* edit = dynamic_cast<TCustomEdit*>(form.FindComponent("FileNameEdit"));
-    if (edit == nullptr) {
+    if (!driver.EnterFileName(form, Name))
       driver.problems_.push_back("The modal form \"" + form.Caption() + "\" has no file-name box");
-      return;
-    }
-    edit->SetFocus();
-    edit->SelectAll();
-    driver.Type(Name);
-    driver.PressKey(VK_RETURN);
   });
+}
+
+bool TTestDriver::EnterFileName(TCustomForm& Form, const std::string& Name) {
+  auto* edit = dynamic_cast<TCustomEdit*>(Form.FindComponent("FileNameEdit"));
+  if (edit == nullptr) return false;
+  edit->SetFocus();
+  edit->SelectAll();
+  Type(Name);
+  PressKey(VK_RETURN);
+  return true;
 }
 
 void TTestDriver::ModalStarted(TCustomForm* Form) {
@@ -222,7 +229,7 @@ void TTestDriver::ModalStarted(TCustomForm* Form) {
     transcript_.push_back({box->Caption(), box->Text(), platformBox != nullptr ? platformBox->Type() : 0, 0,
                            box->ButtonCaptions()});
   }
-  PostMessageA(window_, kRunScript, 0, LPARAM(Form));
+  if (!queuedInput_ || !scripts_.empty()) PostMessageA(window_, kRunScript, 0, LPARAM(Form));
 }
 
 void TTestDriver::ModalFinished(TCustomForm* Form) {

@@ -11,6 +11,11 @@
 // with no script queued, is closed with mrCancel and noted in Problems(), so a test never waits
 // for input that will not come.  Every message box and message dialog shown is kept in the
 // transcript with its answer.
+//
+// Queued input (SetQueuedInput): the input steps only inject their input and return, so that the
+// program's own message loops handle it as they handle a person's, and a modal form that starts
+// without a queued script is left open for the caller to answer (a script player drives the
+// program this way, one step each time a loop is about to wait).
 #pragma once
 
 #include <deque>
@@ -94,6 +99,10 @@ class TTestDriver : public TModalObserver {
   void AnswerNextMessageBox(int ID);
   // Types Name into the next file dialog's file-name box over what it holds and presses Enter.
   void ChooseFileInNextDialog(const std::string& Name);
+  // The same in an open file dialog (false when Form has no file-name box).
+  bool EnterFileName(TCustomForm& Form, const std::string& Name);
+  void SetQueuedInput(bool Value) { queuedInput_ = Value; }
+  bool QueuedInput() const { return queuedInput_; }
   const std::vector<TMessageBoxRecord>& Transcript() const { return transcript_; }
   const std::vector<std::string>& Problems() const { return problems_; }
 
@@ -103,6 +112,8 @@ class TTestDriver : public TModalObserver {
  private:
   void DriverWndProc(TMessage& Message);
   void RunScript(TCustomForm* Form);
+  // Lets the program handle the input just injected, unless input is queued.
+  void AfterInput();
   [[noreturn]] static void ThrowWrongClass(std::string_view Name);
 
   HWND window_ = nullptr;
@@ -111,4 +122,5 @@ class TTestDriver : public TModalObserver {
   std::vector<std::size_t> openBoxes_;                   // transcript entries of open boxes, innermost last
   std::vector<TMessageBoxRecord> transcript_;
   std::vector<std::string> problems_;
+  bool queuedInput_ = false;
 };

@@ -32,6 +32,51 @@ void RemoveAt(IsamPage& page, int i) {
   --page.count;
 }
 
+// Moves k entries from the right page through the separator to the end of the left page: the
+// separator comes down, k - 1 of the right page's first entries follow it, the k-th goes up.
+void BorrowFromRight(IsamEntry& separator, IsamPage& left, IsamPage& right, Integer rightNo, int k) {
+  const int had = left.count;
+  IsamEntry down = separator;
+  down.child = right.leftChild;
+  left.Entry(had + 1) = down;
+  for (int j = 1; j < k; ++j) left.Entry(had + 1 + j) = right.Entry(j);
+  left.count = static_cast<Word>(had + k);
+  separator = right.Entry(k);
+  right.leftChild = separator.child;
+  separator.child = rightNo;
+  for (int j = 1; j <= right.count - k; ++j) right.Entry(j) = right.Entry(j + k);
+  right.count = static_cast<Word>(right.count - k);
+}
+
+// Moves k entries from the end of the left page through the separator to the front of the right
+// page: the separator comes down as the right page's k-th entry, k - 1 of the left page's last
+// entries go before it, the one before those goes up.
+void BorrowFromLeft(IsamEntry& separator, IsamPage& left, IsamPage& right, Integer rightNo, int k) {
+  const int had = left.count;
+  for (int j = right.count; j >= 1; --j) right.Entry(j + k) = right.Entry(j);
+  IsamEntry down = separator;
+  down.child = right.leftChild;
+  right.Entry(k) = down;
+  for (int j = 1; j < k; ++j) right.Entry(j) = left.Entry(had - k + 1 + j);
+  separator = left.Entry(had - k + 1);
+  right.leftChild = separator.child;
+  separator.child = rightNo;
+  left.count = static_cast<Word>(had - k);
+  right.count = static_cast<Word>(right.count + k);
+}
+
+// Joins the separator and the right page's entries onto the left page; the parent loses the
+// separator (and with it its link to the right page).
+void Merge(IsamPage& parent, int sep, IsamPage& left, const IsamPage& right) {
+  IsamEntry down = parent.Entry(sep);
+  down.child = right.leftChild;
+  int t = left.count;
+  left.Entry(++t) = down;
+  for (int j = 1; j <= right.count; ++j) left.Entry(++t) = right.Entry(j);
+  left.count = static_cast<Word>(t);
+  RemoveAt(parent, sep);
+}
+
 BTreeResult Fail(Integer code) {
   IsamFail(code);
   return BTreeResult::Failed;
@@ -44,6 +89,32 @@ int BTree::Compare(const KeyArg& arg, const IsamEntry& e) {
   // Equal texts order by reference: the sign of the wrapping 32-bit difference.
   const auto d = static_cast<Integer>(static_cast<std::uint32_t>(arg.ref) - static_cast<std::uint32_t>(e.ref));
   return (d > 0) - (d < 0);
+}
+
+bool BTree::PageSound(const IsamPage& page) {
+  if (page.count > pages_.EntriesPerPage()) return false;
+  const bool leaf = page.leftChild == 0;
+  for (int i = 1; i <= page.count; ++i) {
+    if ((page.Entry(i).child == 0) != leaf) return false;
+    if (i > 1 && !Less(page.Entry(i - 1), page.Entry(i))) return false;
+  }
+  return true;
+}
+
+bool BTree::InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right) {
+  return (left.count == 0 || Less(left.Entry(left.count), separator)) &&
+         (right.count == 0 || Less(separator, right.Entry(1)));
+}
+
+bool BTree::Fits(const IsamPage& page, int after, const IsamEntry& entry) {
+  return (after == 0 || Less(page.Entry(after), entry)) &&
+         (after == page.count || Less(entry, page.Entry(after + 1)));
+}
+
+bool BTree::Sound(const Family& f) {
+  return f.parent->Child(f.sep - 1) == f.left.Number() && f.parent->Child(f.sep) == f.right.Number() &&
+         PageSound(*f.left) && PageSound(*f.right) &&
+         InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right);
 }
 
 bool BTree::Search(const IsamPage& page, const KeyArg& arg, int& hi) {
@@ -64,7 +135,7 @@ BTreeResult BTree::Find(const KeyArg& arg, Integer& ref) {
   path.valid = false;
   for (Integer p = pages_.Header().root; p != 0;) {
     if (path.depth == isam_format::MaxPathLevels) return Fail(isam_error::RebuildNeeded);
-    const IsamPage* page = pages_.Fetch(p);
+    const PageRef page = pages_.Fetch(p);
     if (!page) return BTreeResult::Failed;
     int hi;
     const bool found = Search(*page, arg, hi);
@@ -91,20 +162,20 @@ BTreeResult BTree::Next(const KeyArg& arg, Integer& ref, Byte* text) {
   Integer p = pages_.Header().root;
   if (path.depth > 0) {
     const auto& top = path.levels[path.depth - 1];
-    const IsamPage* page = pages_.Fetch(top.page);
+    const PageRef page = pages_.Fetch(top.page);
     if (!page) return BTreeResult::Failed;
     p = page->Child(top.pos);
   }
   while (p != 0) {
     if (path.depth == isam_format::MaxPathLevels) return Fail(isam_error::RebuildNeeded);
     path.levels[path.depth++] = {p, 0};
-    const IsamPage* page = pages_.Fetch(p);
+    const PageRef page = pages_.Fetch(p);
     if (!page) return BTreeResult::Failed;
     p = page->leftChild;
   }
   while (path.depth > 0) {
     auto& top = path.levels[path.depth - 1];
-    const IsamPage* page = pages_.Fetch(top.page);
+    const PageRef page = pages_.Fetch(top.page);
     if (!page) return BTreeResult::Failed;
     if (top.pos < page->count) {
       ++top.pos;
@@ -124,26 +195,46 @@ BTreeResult BTree::Next(const KeyArg& arg, Integer& ref, Byte* text) {
   return BTreeResult::Missing;
 }
 
+BTreeResult BTree::FetchFamily(Integer parentNo, int pos, Integer pageNo, Family& f, bool& pageIsLeft) {
+  f.parent = pages_.Fetch(parentNo);
+  if (!f.parent) return BTreeResult::Failed;
+  assert(pos >= 0 && pos <= f.parent->count && f.parent->Child(pos) == pageNo);
+  // An inner page without entries has no second child: only a damaged tree holds one.
+  if (f.parent->count == 0) return Fail(isam_error::RebuildNeeded);
+  pageIsLeft = pos < f.parent->count;
+  f.sep = pageIsLeft ? pos + 1 : pos;
+  PageRef page = pages_.Fetch(pageNo);
+  PageRef sibling = page ? pages_.Fetch(f.parent->Child(pageIsLeft ? pos + 1 : pos - 1)) : PageRef();
+  if (!sibling) return BTreeResult::Failed;
+  f.left = pageIsLeft ? std::move(page) : std::move(sibling);
+  f.right = pageIsLeft ? std::move(sibling) : std::move(page);
+  if (!InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right)) return Fail(isam_error::RebuildNeeded);
+  return BTreeResult::Done;
+}
+
+bool BTree::ModifyFamily(Family& f) {
+  return pages_.Modify(f.left) && pages_.Modify(f.right) && pages_.Modify(f.parent);
+}
+
 BTreeResult BTree::Insert(const KeyArg& arg) {
   InvalidatePath();
   Grown up;
   const BTreeResult r = InsertBelow(pages_.Header().root, arg, 0, 0, 0, up);
   if (r != BTreeResult::Done) return r;
   if (up.grown) {
-    IsamPage* page = nullptr;
-    const Integer newRoot = pages_.New(page);
-    if (!newRoot) return BTreeResult::Failed;
-    page->count = 1;
-    page->leftChild = pages_.Header().root;
-    page->Entry(1) = up.entry;
-    pages_.Header().root = newRoot;
+    const PageRef root = pages_.New();
+    if (!root) return BTreeResult::Failed;
+    root->count = 1;
+    root->leftChild = pages_.Header().root;
+    root->Entry(1) = up.entry;
+    pages_.Header().root = root.Number();
   }
   if (!pages_.ChangeHeader()) return BTreeResult::Failed;
   ++pages_.Header().entries;
   return BTreeResult::Done;
 }
 
-BTreeResult BTree::InsertBelow(Integer pageNo, const KeyArg& arg, Integer parent, int parentPos,
+BTreeResult BTree::InsertBelow(Integer pageNo, const KeyArg& arg, Integer parentNo, int parentPos,
                                int depth, Grown& up) {
   if (pageNo == 0) {
     up.grown = true;
@@ -153,90 +244,100 @@ BTreeResult BTree::InsertBelow(Integer pageNo, const KeyArg& arg, Integer parent
     return BTreeResult::Done;
   }
   if (depth == isam_format::MaxPathLevels) return Fail(isam_error::RebuildNeeded);
-  const IsamPage* page = pages_.Fetch(pageNo);
-  if (!page) return BTreeResult::Failed;
-  int hi;
-  if (Search(*page, arg, hi)) return BTreeResult::Missing;
-  const BTreeResult r = InsertBelow(page->Child(hi), arg, pageNo, hi, depth + 1, up);
+  int hi = 0;
+  Integer child = 0;
+  {
+    const PageRef page = pages_.Fetch(pageNo);
+    if (!page) return BTreeResult::Failed;
+    if (Search(*page, arg, hi)) return BTreeResult::Missing;
+    child = page->Child(hi);
+  }
+  const BTreeResult r = InsertBelow(child, arg, pageNo, hi, depth + 1, up);
   if (r != BTreeResult::Done || !up.grown) return r;
   const IsamEntry entry = up.entry;
   up.grown = false;
-  return Place(pageNo, hi, entry, parent, parentPos, up);
+  return Place(pageNo, hi, entry, parentNo, parentPos, up);
 }
 
-BTreeResult BTree::Place(Integer pageNo, int after, const IsamEntry& entry, Integer parent, int parentPos,
+BTreeResult BTree::Place(Integer pageNo, int after, const IsamEntry& entry, Integer parentNo, int parentPos,
                          Grown& up) {
-  const IsamPage* page = pages_.Fetch(pageNo);
-  if (!page) return BTreeResult::Failed;
-  if (page->count < pages_.EntriesPerPage()) {
-    IsamPage* p = pages_.Modify(pageNo);
-    if (!p) return BTreeResult::Failed;
-    for (int j = p->count; j > after; --j) p->Entry(j + 1) = p->Entry(j);
-    p->Entry(after + 1) = entry;
-    ++p->count;
-    return BTreeResult::Done;
+  {
+    PageRef page = pages_.Fetch(pageNo);
+    if (!page) return BTreeResult::Failed;
+    // The search put a new entry between its neighbours; an entry moved up from a split below lies
+    // between them only if the tree below was in order, which a damaged file may break.
+    if (entry.child != 0 && !Fits(*page, after, entry)) return Fail(isam_error::RebuildNeeded);
+    assert(Fits(*page, after, entry));
+    if (page->count < pages_.EntriesPerPage()) {
+      if (!pages_.Modify(page)) return BTreeResult::Failed;
+      for (int j = page->count; j > after; --j) page->Entry(j + 1) = page->Entry(j);
+      page->Entry(after + 1) = entry;
+      ++page->count;
+      return BTreeResult::Done;
+    }
   }
-  if (parent != 0) {
+  if (parentNo != 0) {
     bool balanced = false;
-    const BTreeResult r = Balance(pageNo, after, entry, parent, parentPos, balanced);
+    const BTreeResult r = Balance(pageNo, after, entry, parentNo, parentPos, balanced);
     if (r != BTreeResult::Done || balanced) return r;
   }
   return Split(pageNo, after, entry, up);
 }
 
-// Spreads a full page, its new entry, the separator and a sibling with room over the two pages.
-BTreeResult BTree::Balance(Integer pageNo, int after, const IsamEntry& entry, Integer parent, int parentPos,
+// Spreads a full page, its new entry, the separator and a sibling with room over the two pages;
+// `balanced` stays false when the sibling is full too.
+BTreeResult BTree::Balance(Integer pageNo, int after, const IsamEntry& entry, Integer parentNo, int parentPos,
                            bool& balanced) {
-  const IsamPage* par = pages_.Fetch(parent);
-  if (!par) return BTreeResult::Failed;
-  const bool right = parentPos < par->count;
-  const int sepIdx = right ? parentPos + 1 : parentPos;
-  const Integer sibling = par->Child(right ? parentPos + 1 : parentPos - 1);
-  const IsamPage* sib = pages_.Fetch(sibling);
-  if (!sib) return BTreeResult::Failed;
-  if (sib->count >= pages_.EntriesPerPage()) return BTreeResult::Done;
-  const Integer leftNo = right ? pageNo : sibling;
-  const Integer rightNo = right ? sibling : pageNo;
-  IsamPage* a = pages_.Modify(leftNo);
-  IsamPage* b = a ? pages_.Modify(rightNo) : nullptr;
-  IsamPage* c = b ? pages_.Modify(parent) : nullptr;
-  if (!c) return BTreeResult::Failed;
+  Family f;
+  bool fullIsLeft = false;
+  const BTreeResult r = FetchFamily(parentNo, parentPos, pageNo, f, fullIsLeft);
+  if (r != BTreeResult::Done) return r;
+  assert((fullIsLeft ? f.left : f.right)->count == pages_.EntriesPerPage());
+  if ((fullIsLeft ? f.right : f.left)->count >= pages_.EntriesPerPage()) return BTreeResult::Done;
+  if (!ModifyFamily(f)) return BTreeResult::Failed;
+  [[maybe_unused]] const int before = f.left->count + f.right->count;
 
   IsamEntry seq[MaxSequence];
-  int t = CopyOut(*a, seq, 0);
-  IsamEntry sep = c->Entry(sepIdx);
-  sep.child = b->leftChild;
-  seq[t++] = sep;
-  t = CopyOut(*b, seq, t);
-  InsertAt(seq, t, right ? after : a->count + 1 + after, entry);
-
-  const int x = right ? t / 2 : (t + 1) / 2 - 1;
-  CopyIn(*a, seq, 0, x);
-  IsamEntry mid = seq[x];
-  b->leftChild = mid.child;
-  CopyIn(*b, seq, x + 1, t - x - 1);
-  mid.child = rightNo;
-  c->Entry(sepIdx) = mid;
+  int t = CopyOut(*f.left, seq, 0);
+  IsamEntry down = f.parent->Entry(f.sep);
+  down.child = f.right->leftChild;
+  seq[t++] = down;
+  t = CopyOut(*f.right, seq, t);
+  InsertAt(seq, t, fullIsLeft ? after : f.left->count + 1 + after, entry);
+  // The overflowing page keeps floor(t / 2) entries, its sibling ceil(t / 2) - 1.
+  const int x = fullIsLeft ? t / 2 : (t + 1) / 2 - 1;
+  CopyIn(*f.left, seq, 0, x);
+  IsamEntry up = seq[x];
+  f.right->leftChild = up.child;
+  CopyIn(*f.right, seq, x + 1, t - x - 1);
+  up.child = f.right.Number();
+  f.parent->Entry(f.sep) = up;
   balanced = true;
+  assert(Sound(f) && f.left->count + f.right->count == before + 1);
+  assert(f.left->count >= pages_.Half() && f.right->count >= pages_.Half());
   return BTreeResult::Done;
 }
 
+// Splits a full page: of its entries and the new one, the first n stay, the next moves up (handed
+// back in `up`) and the rest go to a new page on its right.
 BTreeResult BTree::Split(Integer pageNo, int after, const IsamEntry& entry, Grown& up) {
-  IsamPage* fresh = nullptr;
-  const Integer freshNo = pages_.New(fresh);
-  if (!freshNo) return BTreeResult::Failed;
-  IsamPage* page = pages_.Modify(pageNo);
-  if (!page) return BTreeResult::Failed;
+  const PageRef right = pages_.New();
+  if (!right) return BTreeResult::Failed;
+  const PageRef left = pages_.Modify(pageNo);
+  if (!left) return BTreeResult::Failed;
+  assert(left->count == pages_.EntriesPerPage());
   IsamEntry seq[MaxSequence];
-  int t = CopyOut(*page, seq, 0);
+  int t = CopyOut(*left, seq, 0);
   InsertAt(seq, t, after, entry);
   const int keep = pages_.Half();
-  CopyIn(*page, seq, 0, keep);
+  CopyIn(*left, seq, 0, keep);
   up.entry = seq[keep];
-  fresh->leftChild = up.entry.child;
-  CopyIn(*fresh, seq, keep + 1, t - keep - 1);
-  up.entry.child = freshNo;
+  right->leftChild = up.entry.child;
+  CopyIn(*right, seq, keep + 1, t - keep - 1);
+  up.entry.child = right.Number();
   up.grown = true;
+  assert(left->count + right->count == pages_.EntriesPerPage() && right->count >= keep);
+  assert(PageSound(*left) && PageSound(*right) && InOrderAcross(*left, up.entry, *right));
   return BTreeResult::Done;
 }
 
@@ -245,14 +346,13 @@ BTreeResult BTree::Remove(const KeyArg& arg) {
   bool underflow = false;
   const BTreeResult r = RemoveBelow(pages_.Header().root, arg, 0, underflow);
   if (r != BTreeResult::Done) return r;
-  const Integer root = pages_.Header().root;
-  const IsamPage* page = pages_.Fetch(root);
-  if (!page) return BTreeResult::Failed;
-  if (page->count == 0) {
-    const Integer newRoot = page->leftChild;
+  PageRef root = pages_.Fetch(pages_.Header().root);
+  if (!root) return BTreeResult::Failed;
+  if (root->count == 0) {
+    const Integer newRoot = root->leftChild;
     if (!pages_.Modify(root) || !pages_.ChangeHeader()) return BTreeResult::Failed;
     pages_.Header().root = newRoot;
-    if (!pages_.Free(root)) return BTreeResult::Failed;
+    if (!pages_.Free(std::move(root))) return BTreeResult::Failed;
   }
   if (!pages_.ChangeHeader()) return BTreeResult::Failed;
   --pages_.Header().entries;
@@ -262,17 +362,21 @@ BTreeResult BTree::Remove(const KeyArg& arg) {
 BTreeResult BTree::RemoveBelow(Integer pageNo, const KeyArg& arg, int depth, bool& underflow) {
   if (pageNo == 0) return BTreeResult::Missing;
   if (depth == isam_format::MaxPathLevels) return Fail(isam_error::RebuildNeeded);
-  const IsamPage* page = pages_.Fetch(pageNo);
-  if (!page) return BTreeResult::Failed;
-  int hi;
-  const bool found = Search(*page, arg, hi);
-  const Integer child = page->Child(hi);
+  bool found = false;
+  int hi = 0;
+  Integer child = 0;
+  {
+    const PageRef page = pages_.Fetch(pageNo);
+    if (!page) return BTreeResult::Failed;
+    found = Search(*page, arg, hi);
+    child = page->Child(hi);
+  }
   bool childUnderflow = false;
   BTreeResult r;
   if (!found) {
     r = RemoveBelow(child, arg, depth + 1, childUnderflow);
   } else if (child == 0) {
-    IsamPage* leaf = pages_.Modify(pageNo);
+    const PageRef leaf = pages_.Modify(pageNo);
     if (!leaf) return BTreeResult::Failed;
     RemoveAt(*leaf, hi + 1);
     underflow = leaf->count < pages_.Half();
@@ -284,86 +388,61 @@ BTreeResult BTree::RemoveBelow(Integer pageNo, const KeyArg& arg, int depth, boo
   return Repair(pageNo, child, hi, underflow);
 }
 
-// Replaces entry targetPos of page `target` by the last entry of the rightmost leaf under pageNo.
-BTreeResult BTree::TakePredecessor(Integer pageNo, Integer target, int targetPos, int depth,
+// Replaces entry targetPos of page targetNo by the last entry of the rightmost leaf under pageNo.
+BTreeResult BTree::TakePredecessor(Integer pageNo, Integer targetNo, int targetPos, int depth,
                                    bool& underflow) {
   if (depth == isam_format::MaxPathLevels) return Fail(isam_error::RebuildNeeded);
-  const IsamPage* page = pages_.Fetch(pageNo);
-  if (!page) return BTreeResult::Failed;
-  const int last = page->count;
-  const Integer right = page->Child(last);
-  if (right != 0) {
+  int last = 0;
+  Integer rightmost = 0;
+  {
+    const PageRef page = pages_.Fetch(pageNo);
+    if (!page) return BTreeResult::Failed;
+    last = page->count;
+    rightmost = page->Child(last);
+  }
+  if (rightmost != 0) {
     bool childUnderflow = false;
-    const BTreeResult r = TakePredecessor(right, target, targetPos, depth + 1, childUnderflow);
+    const BTreeResult r = TakePredecessor(rightmost, targetNo, targetPos, depth + 1, childUnderflow);
     if (r != BTreeResult::Done || !childUnderflow) return r;
-    return Repair(pageNo, right, last, underflow);
+    return Repair(pageNo, rightmost, last, underflow);
   }
   if (last == 0) return Fail(isam_error::RebuildNeeded);
-  IsamPage* t = pages_.Modify(target);
-  IsamPage* leaf = t ? pages_.Modify(pageNo) : nullptr;
+  const PageRef target = pages_.Modify(targetNo);
+  const PageRef leaf = target ? pages_.Modify(pageNo) : PageRef();
   if (!leaf) return BTreeResult::Failed;
-  IsamEntry& dst = t->Entry(targetPos);
-  const IsamEntry& src = leaf->Entry(leaf->count);
-  dst.ref = src.ref;
-  SetEntryText(dst, src.text);
+  IsamEntry& replaced = target->Entry(targetPos);
+  const IsamEntry& predecessor = leaf->Entry(leaf->count);
+  replaced.ref = predecessor.ref;
+  SetEntryText(replaced, predecessor.text);
   --leaf->count;
   underflow = leaf->count < pages_.Half();
   return BTreeResult::Done;
 }
 
-// Repairs child(pos) of `parent`, which has too few entries, with its right (else left) sibling.
-BTreeResult BTree::Repair(Integer parent, Integer child, int pos, bool& underflow) {
-  const IsamPage* par = pages_.Fetch(parent);
-  if (!par) return BTreeResult::Failed;
-  const bool right = pos < par->count;
-  const int sepIdx = right ? pos + 1 : pos;
-  const Integer sibling = par->Child(right ? pos + 1 : pos - 1);
-  IsamPage* a = pages_.Modify(child);
-  IsamPage* b = a ? pages_.Modify(sibling) : nullptr;
-  IsamPage* c = b ? pages_.Modify(parent) : nullptr;
-  if (!c) return BTreeResult::Failed;
+// Repairs child(pos) of the parent, left with too few entries by a removal, with its sibling (the
+// right one unless it is the last child): borrows k entries through the parent when the sibling
+// can spare them, else merges the pair into the left page and frees the right one.
+BTreeResult BTree::Repair(Integer parentNo, Integer pageNo, int pos, bool& underflow) {
+  Family f;
+  bool shortIsLeft = false;
+  const BTreeResult r = FetchFamily(parentNo, pos, pageNo, f, shortIsLeft);
+  if (r != BTreeResult::Done) return r;
   const int n = pages_.Half();
-  const int na = a->count;
-  const int mb = b->count;
-  const int k = (mb - n + 1) / 2;
-  if (k <= 0 && na + 1 + mb > pages_.EntriesPerPage()) return Fail(isam_error::RebuildNeeded);
-  IsamEntry sep = c->Entry(sepIdx);
+  assert((shortIsLeft ? f.left : f.right)->count < n);
+  const int k = ((shortIsLeft ? f.right : f.left)->count - n + 1) / 2;
+  const int before = f.left->count + f.right->count;
+  if (k <= 0 && before + 1 > pages_.EntriesPerPage()) return Fail(isam_error::RebuildNeeded);
+  if (!ModifyFamily(f)) return BTreeResult::Failed;
+  IsamEntry& separator = f.parent->Entry(f.sep);
   underflow = false;
-  if (right && k > 0) {
-    sep.child = b->leftChild;
-    a->Entry(na + 1) = sep;
-    for (int j = 1; j < k; ++j) a->Entry(na + 1 + j) = b->Entry(j);
-    a->count = static_cast<Word>(na + k);
-    IsamEntry up = b->Entry(k);
-    b->leftChild = up.child;
-    up.child = sibling;
-    c->Entry(sepIdx) = up;
-    for (int j = 1; j <= mb - k; ++j) b->Entry(j) = b->Entry(j + k);
-    b->count = static_cast<Word>(mb - k);
+  if (k > 0) {
+    if (shortIsLeft) BorrowFromRight(separator, *f.left, *f.right, f.right.Number(), k);
+    else BorrowFromLeft(separator, *f.left, *f.right, f.right.Number(), k);
+    assert(Sound(f) && f.left->count + f.right->count == before);
     return BTreeResult::Done;
   }
-  if (!right && k > 0) {
-    for (int j = na; j >= 1; --j) a->Entry(j + k) = a->Entry(j);
-    sep.child = a->leftChild;
-    a->Entry(k) = sep;
-    for (int j = 1; j < k; ++j) a->Entry(j) = b->Entry(mb - k + 1 + j);
-    IsamEntry up = b->Entry(mb - k + 1);
-    a->leftChild = up.child;
-    up.child = child;
-    c->Entry(sepIdx) = up;
-    b->count = static_cast<Word>(mb - k);
-    a->count = static_cast<Word>(na + k);
-    return BTreeResult::Done;
-  }
-  // Merge into the left page of the pair; the right one is freed.
-  IsamPage& left = right ? *a : *b;
-  const IsamPage& rightPage = right ? *b : *a;
-  sep.child = rightPage.leftChild;
-  int t = left.count;
-  left.Entry(++t) = sep;
-  for (int j = 1; j <= rightPage.count; ++j) left.Entry(++t) = rightPage.Entry(j);
-  left.count = static_cast<Word>(t);
-  RemoveAt(*c, sepIdx);
-  underflow = c->count < n;
-  return pages_.Free(right ? sibling : child) ? BTreeResult::Done : BTreeResult::Failed;
+  Merge(*f.parent, f.sep, *f.left, *f.right);
+  underflow = f.parent->count < n;
+  assert(f.parent->Child(f.sep - 1) == f.left.Number() && f.left->count == before + 1 && PageSound(*f.left));
+  return pages_.Free(std::move(f.right)) ? BTreeResult::Done : BTreeResult::Failed;
 }

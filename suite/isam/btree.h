@@ -4,7 +4,17 @@
 // Invariants kept (E entries per page, n = E div 2): every page but the root holds n..E entries; the
 // entries of a page ascend in key order, and every entry of child(i) lies between entries i and
 // i + 1; all leaves are at one depth; the key header's entry count equals the entries in the tree.
-// Page pointers are used only between two fetches: no pointer is held across a call that may fetch.
+// Pages are held as pinned references (page_ref.h), at most three at once: a parent and the two
+// children around one of its entries.  None is held across the descent to a child.
+//
+// Balance, Split and Repair check what they find and assert what they leave.  On entry, the order
+// that comes from the disk and decides where entries go (the key order across the separator of
+// the two children, the place of an entry moved up from a split below) is checked in every build
+// and reported as 10010 when broken, since going on would misplace entries; the routine's own
+// preconditions (the page is full or short, the parent links it) are asserted.  On exit they assert
+// that the pages they changed are sound: linked from the parent around the separator, within E
+// entries, ascending, leaves or inner pages throughout, in order across the separator, and holding
+// the entries they held (plus the new one).
 #pragma once
 
 #include "suite/isam/key_pages.h"
@@ -37,19 +47,36 @@ class BTree {
     bool grown = false;
     IsamEntry entry;
   };
+  // Two neighbouring children of a parent and the parent's entry between them: left is
+  // child(sep - 1) of the parent, right is child(sep).  All three pinned.
+  struct Family {
+    PageRef parent, left, right;
+    int sep = 0;
+  };
   int Compare(const KeyArg& arg, const IsamEntry& e);
+  bool Less(const IsamEntry& a, const IsamEntry& b) { return Compare(KeyArg{a.text, a.ref}, b) < 0; }
+  // At most E entries, ascending, and either a leaf (no children) or an inner page (all children).
+  bool PageSound(const IsamPage& page);
+  bool InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right);
+  // Whether `entry` belongs after entry `after` of the page (and before the next).
+  bool Fits(const IsamPage& page, int after, const IsamEntry& entry);
+  bool Sound(const Family& f);
   // Bisection inside a page: true on a match (at hi + 1); else the argument lies after entry hi.
   bool Search(const IsamPage& page, const KeyArg& arg, int& hi);
-  BTreeResult InsertBelow(Integer pageNo, const KeyArg& arg, Integer parent, int parentPos, int depth,
+  // Pins child(pos) of `parentNo` (page `pageNo`) with its sibling, the right one unless the page
+  // is the last child; `pageIsLeft` tells which of the two the page is.
+  BTreeResult FetchFamily(Integer parentNo, int pos, Integer pageNo, Family& f, bool& pageIsLeft);
+  bool ModifyFamily(Family& f);
+  BTreeResult InsertBelow(Integer pageNo, const KeyArg& arg, Integer parentNo, int parentPos, int depth,
                           Grown& up);
-  BTreeResult Place(Integer pageNo, int after, const IsamEntry& entry, Integer parent, int parentPos,
+  BTreeResult Place(Integer pageNo, int after, const IsamEntry& entry, Integer parentNo, int parentPos,
                     Grown& up);
-  BTreeResult Balance(Integer pageNo, int after, const IsamEntry& entry, Integer parent, int parentPos,
+  BTreeResult Balance(Integer pageNo, int after, const IsamEntry& entry, Integer parentNo, int parentPos,
                       bool& balanced);
   BTreeResult Split(Integer pageNo, int after, const IsamEntry& entry, Grown& up);
   BTreeResult RemoveBelow(Integer pageNo, const KeyArg& arg, int depth, bool& underflow);
-  BTreeResult TakePredecessor(Integer pageNo, Integer target, int targetPos, int depth, bool& underflow);
-  BTreeResult Repair(Integer parent, Integer child, int pos, bool& underflow);
+  BTreeResult TakePredecessor(Integer pageNo, Integer targetNo, int targetPos, int depth, bool& underflow);
+  BTreeResult Repair(Integer parentNo, Integer pageNo, int pos, bool& underflow);
   void InvalidatePath() { pages_.Header().path.valid = false; }
 
   KeyPages pages_;

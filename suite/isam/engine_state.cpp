@@ -2,6 +2,7 @@
 #include "suite/isam/engine_state.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "suite/isam/isam_engine.h"
 #include "suite/isam/isam_errors.h"
@@ -21,6 +22,21 @@ IsamEngineState& IsamEngine() {
 
 bool IsamNetworkMode() { return IsamEngine().netMode == 2; }
 
+namespace {
+// At a normal program end (a return from main, exit, Halt) an engine still started closes every
+// open Fileblock, so that changed files are written back with OpenFlag 0.  A process that is
+// killed leaves that to the journal, and to 10010 at the next open.
+void ExitStartedEngine() {
+  if (IsamEngine().started) IsamExit();
+}
+
+// Registered once, after the engine's state, page pool and lock table exist, so that it runs
+// before they are destroyed.
+void CloseFileBlocksAtProgramEnd() {
+  [[maybe_unused]] static const bool registered = std::atexit(ExitStartedEngine) == 0;
+}
+}  // namespace
+
 Integer IsamInit(Byte netMode, Integer pageBuffers) {
   IsamClearStatus();
   IsamEngineState& e = IsamEngine();
@@ -38,6 +54,7 @@ Integer IsamInit(Byte netMode, Integer pageBuffers) {
     return IsamFail(isam_error::TooFewBuffers), 0;
   }
   e.started = true;
+  CloseFileBlocksAtProgramEnd();
   return got;
 }
 

@@ -70,6 +70,6 @@ struct IsamFileBlock {
   FileSectionInfo& Data() { return sections[0]; }
   FileSectionInfo& Key(int k) { return sections[static_cast<size_t>(k)]; }
   Int64 PageOffset(int key, Integer page) const {
-    return static_cast<Int64>(page) * slotSize + sections[static_cast<size_t>(key)].areaOffset;
+    return isam_format::PageOffset(page, slotSize, sections[static_cast<size_t>(key)].areaOffset);
   }
 };

@@ -9,6 +9,7 @@
 #include "platform/core/win_errors.h"
 #include "suite/isam/isam_env.h"
 #include "suite/isam/isam_format.h"
+#include "suite/isam/isam_page.h"
 #include "suite/isam/le_bytes.h"
 #include "suite/isam/net_access.h"
 
@@ -85,8 +86,9 @@ struct Checker {
     return true;
   }
 
+  // Page p of key k as stored, or nullptr when it lies outside the index file.
   const Byte* Page(size_t k, Integer p) {
-    const Int64 at = static_cast<Int64>(p) * slotSize + areas[k];
+    const Int64 at = isam_format::PageOffset(p, slotSize, areas[k]);
     if (p < 1 || at + keys[k].pageSize > static_cast<Int64>(ix.size())) return nullptr;
     return &ix[static_cast<size_t>(at)];
   }
@@ -95,39 +97,41 @@ struct Checker {
   void CheckKey(size_t k) {
     const std::string key = "key " + std::to_string(k + 1) + ": ";
     const KeyHeader& h = keys[k];
-    const Integer l = lengths[k], e = h.entriesPerPage, es = l + isam_format::EntryOverhead;
+    const Integer l = lengths[k], e = h.entriesPerPage;
     std::vector<Byte> seen(static_cast<size_t>(std::max(h.allocated, 0)) + 1, 0);
     std::vector<std::pair<Bytes, Integer>> entries;
     int leafDepth = -1;
     bool damaged = false;
     // Iterative depth-first walk, producing entries in order.
-    struct Frame { Integer page; int next; int depth; };
+    struct Frame {
+      int next;
+      int depth;
+      IsamPage page;
+    };
     std::vector<Frame> stack;
     auto push = [&](Integer p, int depth) {
       if (p < 1 || p > h.allocated || !Page(k, p)) return Problem(key + "page " + std::to_string(p) + " out of range"), damaged = true, false;
       if (seen[static_cast<size_t>(p)]) return Problem(key + "page " + std::to_string(p) + " reached twice"), damaged = true, false;
       if (depth >= isam_format::MaxPathLevels) return Problem(key + "tree deeper than 9 levels"), damaged = true, false;
       seen[static_cast<size_t>(p)] = 1;
-      const Word n = GetWordLE(Page(k, p));
+      const Word n = IsamPage::StoredCount(Page(k, p));
       if (n > e || n == 0) return Problem(key + "page " + std::to_string(p) + " holds " + std::to_string(n) + " entries"), damaged = true, false;
       if (p != h.root && n < e / 2) Problem(key + "page " + std::to_string(p) + " holds only " + std::to_string(n) + " entries");
-      stack.push_back({p, 0, depth});
+      stack.push_back({0, depth, {}});
+      if (!stack.back().page.Expand(Page(k, p), l, e))
+        Problem(key + "page " + std::to_string(p) + " holds a key text longer than " + std::to_string(l));
       return true;
     };
     if (h.root != 0) push(h.root, 0);
     while (!stack.empty() && !damaged) {
       Frame& f = stack.back();
-      const Byte* pg = Page(k, f.page);
-      const Word n = GetWordLE(pg);
-      const Byte* entry = pg + 6 + (f.next - 1) * es;
-      const Integer child = f.next == 0 ? GetInt32LE(pg + 2) : GetInt32LE(entry + 4);
+      const Integer child = f.page.Child(f.next);
       if (f.next > 0) {
-        Bytes text(entry + 8, entry + 9 + std::min<int>(entry[8], l));
-        text[0] = static_cast<Byte>(text.size() - 1);
-        entries.emplace_back(std::move(text), GetInt32LE(entry));
+        const IsamEntry& entry = f.page.Entry(f.next);
+        entries.emplace_back(Bytes(entry.text, entry.text + entry.text[0] + 1), entry.ref);
       }
       const int depth = f.depth;
-      const bool last = f.next == n;
+      const bool last = f.next == f.page.count;
       ++f.next;
       if (last) stack.pop_back();
       if (child == 0) {
@@ -154,7 +158,7 @@ struct Checker {
       if (p < 1 || p > h.allocated || !Page(k, p)) return Problem(key + "free-page link " + std::to_string(p) + " out of range");
       if (seen[static_cast<size_t>(p)]) return Problem(key + "page " + std::to_string(p) + " both free and in use, or the free chain loops");
       seen[static_cast<size_t>(p)] = 2;
-      p = GetInt32LE(Page(k, p));
+      p = GetInt32LE(Page(k, p));   // a free page's first four bytes: the next free page
     }
     if (freeCount != h.freeCount)
       Problem(key + "free-page chain holds " + std::to_string(freeCount) + " pages, header says " + std::to_string(h.freeCount));

@@ -22,6 +22,8 @@ struct KeyTableEntry {
 // mode 0: single station; mode 2: network (byte-range locks and the station area).  Returns the
 // number of page buffers allocated.
 Integer IsamInit(Byte netMode, Integer pageBuffers);
+// Closes every open Fileblock and stops the engine.  A program that ends normally (a return from
+// main, exit) with the engine still started gets the same at its end.
 void IsamExit();
 
 void IsamCreateFileBlock(const std::string& name, Integer recordLength, Word keyCount,

@@ -29,6 +29,10 @@ constexpr Integer PageSize(Integer maxKeyLength, Integer entriesPerPage = Entrie
   return entriesPerPage * (maxKeyLength + EntryOverhead) + PageHeadSize;
 }
 constexpr Integer EntrySize(Integer maxKeyLength) { return maxKeyLength + EntryOverhead; }
+// Byte offset in the index file of page p of the key whose area starts at `areaOffset`.
+constexpr Int64 PageOffset(Integer page, Integer slotSize, Integer areaOffset) {
+  return static_cast<Int64>(page) * slotSize + areaOffset;
+}
 }  // namespace isam_format
 
 // Record 0 of the data file.

@@ -19,9 +19,11 @@ void IsamPage::Pack(Byte* out, Integer maxKeyLength) const {
   }
 }
 
+Word IsamPage::StoredCount(const Byte* in) { return GetWordLE(in); }
+
 bool IsamPage::Expand(const Byte* in, Integer maxKeyLength, Integer entriesPerPage) {
   bool intact = true;
-  count = GetWordLE(in);
+  count = StoredCount(in);
   if (count > entriesPerPage) {
     count = static_cast<Word>(entriesPerPage);
     intact = false;

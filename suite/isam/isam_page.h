@@ -5,6 +5,7 @@
 // 6 + n * (L + 9) bytes are written; the text bytes after an entry's length are written as zeros.
 // In memory every entry has room for the longest key, so any key's page fits one buffer.
 // Entries are numbered from 1 as in the B-tree algorithms; child(0) is the leftmost child.
+// The engine, the offline check and the isam tool's dump all decode pages through this module.
 #pragma once
 
 #include <cstring>
@@ -33,6 +34,8 @@ struct IsamPage {
   }
   // Packs the page into `out` (DiskSize(count, L) bytes).
   void Pack(Byte* out, Integer maxKeyLength) const;
+  // The entry count a stored page declares, before any clamping.
+  static Word StoredCount(const Byte* in);
   // Expands a page read from disk (at least DiskSize(n, L) bytes).  A count above `entriesPerPage`
   // or a text length above L is clamped, so damaged pages can never overrun the buffer; returns
   // false when anything had to be clamped.

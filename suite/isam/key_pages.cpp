@@ -8,24 +8,24 @@
 #include "suite/isam/le_bytes.h"
 #include "suite/isam/write_ahead.h"
 
-PageBuffer* KeyPages::Buffer(Integer pageNo) {
+PageRef KeyPages::Fetch(Integer pageNo) {
   if (pageNo < 1 || pageNo > Header().allocated) {
     IsamFail(isam_error::RebuildNeeded);
-    return nullptr;
+    return PageRef();
   }
   return IsamPagePool().Fetch(&fb_, key_, pageNo);
 }
 
-IsamPage* KeyPages::Fetch(Integer pageNo) {
-  PageBuffer* b = Buffer(pageNo);
-  return b ? &b->page : nullptr;
+bool KeyPages::Modify(PageRef& page) {
+  if (!WriteAheadJournalPage(fb_, page.Buffer())) return false;
+  IsamPagePool().MarkDirty(page.Buffer());
+  return true;
 }
 
-IsamPage* KeyPages::Modify(Integer pageNo) {
-  PageBuffer* b = Buffer(pageNo);
-  if (!b || !WriteAheadJournalPage(fb_, *b)) return nullptr;
-  IsamPagePool().MarkDirty(*b);
-  return &b->page;
+PageRef KeyPages::Modify(Integer pageNo) {
+  PageRef page = Fetch(pageNo);
+  if (page && !Modify(page)) return PageRef();
+  return page;
 }
 
 bool KeyPages::ChangeHeader() {
@@ -40,27 +40,27 @@ namespace {
 bool ValidLink(Integer link, Integer allocated) { return link != 0 && link >= -1 && link <= allocated; }
 }  // namespace
 
-Integer KeyPages::New(IsamPage*& page) {
+PageRef KeyPages::New() {
   FileSectionInfo& h = Header();
   Integer pageNo = 0;
   const bool fromChain = h.freeHead != -1 && WriteAheadMayTakeFromChain(fb_, key_);
   if (fromChain) {
-    if (!ValidLink(h.freeHead, h.allocated)) return IsamFail(isam_error::FreeChainDamaged), 0;
+    if (!ValidLink(h.freeHead, h.allocated)) return IsamFail(isam_error::FreeChainDamaged), PageRef();
     Byte link[4];
-    if (!fb_.index.ReadAt(fb_.PageOffset(key_, h.freeHead), link, 4)) return 0;
+    if (!fb_.index.ReadAt(fb_.PageOffset(key_, h.freeHead), link, 4)) return PageRef();
     const Integer next = GetInt32LE(link);
-    if (!ValidLink(next, h.allocated)) return IsamFail(isam_error::FreeChainDamaged), 0;
-    if (!WriteAheadJournalHeader(fb_, key_, next)) return 0;
+    if (!ValidLink(next, h.allocated)) return IsamFail(isam_error::FreeChainDamaged), PageRef();
+    if (!WriteAheadJournalHeader(fb_, key_, next)) return PageRef();
     pageNo = h.freeHead;
     h.freeHead = next;
     --h.freeCount;
   } else {
-    if (!WriteAheadJournalHeader(fb_, key_)) return 0;
+    if (!WriteAheadJournalHeader(fb_, key_)) return PageRef();
     pageNo = h.allocated + 1;
     if (fb_.slotsInUse < pageNo) {
       if (!WriteAheadBeforeWrite(fb_) ||
           !fb_.index.WriteZeros(static_cast<Int64>(pageNo) * fb_.slotSize, static_cast<DWORD>(fb_.slotSize)))
-        return 0;
+        return PageRef();
       fb_.slotsInUse = pageNo;
     }
     h.allocated = pageNo;
@@ -68,18 +68,19 @@ Integer KeyPages::New(IsamPage*& page) {
   h.tookFromFreeChain = fromChain;
   h.dirty = true;
   h.changedSincePublish = true;
-  PageBuffer* b = IsamPagePool().Take(&fb_, key_, pageNo);
-  if (!b) return 0;
-  b->page.count = 0;
-  b->page.leftChild = 0;
-  IsamPagePool().MarkDirty(*b);
-  page = &b->page;
-  return pageNo;
+  PageRef page = IsamPagePool().Take(&fb_, key_, pageNo);
+  if (!page) return page;
+  page->count = 0;
+  page->leftChild = 0;
+  IsamPagePool().MarkDirty(page.Buffer());
+  return page;
 }
 
-bool KeyPages::Free(Integer pageNo) {
+bool KeyPages::Free(PageRef page) {
   FileSectionInfo& h = Header();
+  const Integer pageNo = page.Number();
   assert(pageNo >= 1 && pageNo <= h.allocated);
+  page.Release();
   if (!WriteAheadJournalHeader(fb_, key_) || !WriteAheadBeforeWrite(fb_)) return false;
   Byte link[4];
   PutInt32LE(link, h.freeHead);

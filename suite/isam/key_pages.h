@@ -2,6 +2,9 @@
 // (dirty marks, and in save mode the before-images), and allocating and freeing pages on the key's
 // free-page chain.
 //
+// Pages are handed out as pinned references (page_ref.h): each stays valid, whatever else is fetched,
+// until the reference ends.
+//
 // Invariants: a page is changed only after Modify() was called for it in the current operation, so
 // its before-image is journaled first in save mode; a freed page carries the next free page (or -1)
 // in its first four bytes on disk; the header's allocated count never shrinks.
@@ -19,23 +22,21 @@ class KeyPages {
   Integer EntriesPerPage() { return Header().entriesPerPage; }
   Integer Half() { return Header().entriesPerPage / 2; }
 
-  // The page, or nullptr with the status set.  Valid until the next Fetch/New.
-  IsamPage* Fetch(Integer pageNo);
-  // The page, about to be changed: journaled first in save mode and marked dirty.  Valid until the
-  // next Fetch/Modify/New.
-  IsamPage* Modify(Integer pageNo);
+  // The page, or an empty reference with the status set.
+  PageRef Fetch(Integer pageNo);
+  // Declares that a fetched page is about to change: journaled first in save mode, marked dirty.
+  bool Modify(PageRef& page);
+  // Fetch and Modify in one.
+  PageRef Modify(Integer pageNo);
   // Declares that the key header is about to change.
   bool ChangeHeader();
   // Allocates a page (free-page chain first, else a new number, growing the file by a slot when
-  // needed) and returns it empty in a buffer; 0 with the status set on failure.
-  Integer New(IsamPage*& page);
-  // Puts a page on the free-page chain and forgets its buffer.
-  bool Free(Integer pageNo);
+  // needed) and returns it empty and dirty; empty with the status set on failure.
+  PageRef New();
+  // Puts a page on the free-page chain and forgets its buffer (the reference ends here).
+  bool Free(PageRef page);
 
  private:
-  // The buffer of a page in the key's range, or nullptr with the status set.
-  PageBuffer* Buffer(Integer pageNo);
-
   IsamFileBlock& fb_;
   Integer key_;
 };

@@ -44,50 +44,52 @@ void PagePool::MarkDirty(PageBuffer& buffer) {
 
 void PagePool::Forget(Ring::iterator it) {
   PageBuffer& b = **it;
+  assert(b.pins == 0);
   if (b.owner) index_.erase({b.owner, b.key, b.pageNo});
   b.owner = nullptr;
   b.dirty = false;
   lru_.splice(lru_.begin(), lru_, it);
 }
 
-// The least recently used buffer, written back first when dirty and then without an owner.
 PageBuffer* PagePool::Victim() {
+  // Pinned buffers were used lately, so the search ends at once or after a few steps.
   auto it = lru_.begin();
+  while (it != lru_.end() && (*it)->pins > 0) ++it;
+  if (it == lru_.end()) {
+    IsamFail(isam_error::TooFewBuffers);
+    return nullptr;
+  }
   PageBuffer& b = **it;
   if (b.owner && b.dirty && !IsamWriteBackPage(b)) return nullptr;
   Forget(it);
   return &b;
 }
 
-PageBuffer* PagePool::Take(IsamFileBlock* fb, Integer key, Integer pageNo) {
-  assert(index_.find({fb, key, pageNo}) == index_.end());
-  PageBuffer* b = Victim();
-  if (!b) return nullptr;
-  b->owner = fb;
-  b->key = key;
-  b->pageNo = pageNo;
-  auto it = lru_.begin();
-  lru_.splice(lru_.end(), lru_, it);
+PageRef PagePool::Assign(PageBuffer* victim, IsamFileBlock* fb, Integer key, Integer pageNo) {
+  victim->owner = fb;
+  victim->key = key;
+  victim->pageNo = pageNo;
+  lru_.splice(lru_.end(), lru_, lru_.begin());
   index_[{fb, key, pageNo}] = std::prev(lru_.end());
-  return b;
+  return PageRef(victim);
 }
 
-PageBuffer* PagePool::Fetch(IsamFileBlock* fb, Integer key, Integer pageNo) {
+PageRef PagePool::Take(IsamFileBlock* fb, Integer key, Integer pageNo) {
+  assert(index_.find({fb, key, pageNo}) == index_.end());
+  PageBuffer* b = Victim();
+  if (!b) return PageRef();
+  return Assign(b, fb, key, pageNo);
+}
+
+PageRef PagePool::Fetch(IsamFileBlock* fb, Integer key, Integer pageNo) {
   auto found = index_.find({fb, key, pageNo});
   if (found != index_.end()) {
     lru_.splice(lru_.end(), lru_, found->second);
-    return found->second->get();
+    return PageRef(found->second->get());
   }
   PageBuffer* b = Victim();
-  if (!b) return nullptr;
-  if (!IsamReadPage(fb, key, pageNo, b->page)) return nullptr;
-  b->owner = fb;
-  b->key = key;
-  b->pageNo = pageNo;
-  auto it = lru_.begin();
-  lru_.splice(lru_.end(), lru_, it);
-  index_[{fb, key, pageNo}] = std::prev(lru_.end());
-  return b;
+  if (!b || !IsamReadPage(fb, key, pageNo, b->page)) return PageRef();
+  return Assign(b, fb, key, pageNo);
 }
 
 void PagePool::Drop(IsamFileBlock* fb, Integer key, Integer pageNo) {

@@ -1,11 +1,13 @@
 // The pool of index-page buffers shared by every open Fileblock, with least-recently-used
-// replacement.
+// replacement.  Pages are handed out pinned (page_ref.h).
 //
 // Invariants: a buffer with an owner caches exactly one (Fileblock, key, page) and at most one
 // buffer caches a given page; a dirty buffer holds changes not yet on disk and is on the dirty list
 // (which may also hold buffers cleaned or reused since, each at most once).  In save mode a dirty
 // page reaches the disk only after the journal covering it is durable (the write-back passes the
-// write-ahead barrier).  Buffers without an owner sit at the least recently used end.
+// write-ahead barrier).  Buffers without an owner sit at the least recently used end.  A pinned
+// buffer is never reused nor forgotten: replacement takes the least recently used unpinned buffer,
+// and when every buffer is pinned a fetch fails with 10000 instead of taking one.
 #pragma once
 
 #include <list>
@@ -14,18 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "suite/isam/isam_page.h"
-
-struct IsamFileBlock;
-
-struct PageBuffer {
-  IsamFileBlock* owner = nullptr;
-  Integer key = 0;
-  Integer pageNo = 0;
-  bool dirty = false;
-  bool listed = false;   // on the pool's dirty list
-  IsamPage page;
-};
+#include "suite/isam/page_ref.h"
 
 class PagePool {
  public:
@@ -34,14 +25,14 @@ class PagePool {
   void Release();
   Integer Size() const { return static_cast<Integer>(lru_.size()); }
 
-  // The buffer of a page, read from disk on a miss; nullptr with the status set on failure.  The
-  // pointer stays valid until the next Fetch or NewPage (which may reuse the buffer).
-  PageBuffer* Fetch(IsamFileBlock* fb, Integer key, Integer pageNo);
-  // A buffer for a page that is not read (a new page); the caller fills it.
-  PageBuffer* Take(IsamFileBlock* fb, Integer key, Integer pageNo);
-  // Forgets the buffer of a page without writing it.
+  // The buffer of a page, pinned, read from disk on a miss; empty with the status set on failure
+  // (10010 when the stored page does not fit its key: more than E entries or a text above L).
+  PageRef Fetch(IsamFileBlock* fb, Integer key, Integer pageNo);
+  // A pinned buffer for a page that is not read (a new page); the caller fills it.
+  PageRef Take(IsamFileBlock* fb, Integer key, Integer pageNo);
+  // Forgets the buffer of a page without writing it.  The page must not be pinned.
   void Drop(IsamFileBlock* fb, Integer key, Integer pageNo);
-  // Forgets every buffer of a Fileblock (key 0: every key) without writing.
+  // Forgets every buffer of a Fileblock (key 0: every key) without writing; none may be pinned.
   void DropAll(IsamFileBlock* fb, Integer key = 0);
   // Records that an owned buffer holds a change not yet on disk.
   void MarkDirty(PageBuffer& buffer);
@@ -53,7 +44,11 @@ class PagePool {
     size_t operator()(const std::tuple<IsamFileBlock*, Integer, Integer>& k) const;
   };
   using Ring = std::list<std::unique_ptr<PageBuffer>>;
+  // The least recently used unpinned buffer, written back when dirty, now without an owner and
+  // first in the ring; nullptr with the status set when it cannot be written or all are pinned.
   PageBuffer* Victim();
+  // Gives the victim (first in the ring) to a page and makes it the most recently used.
+  PageRef Assign(PageBuffer* victim, IsamFileBlock* fb, Integer key, Integer pageNo);
   void Forget(Ring::iterator it);
   // Writes the dirty buffers of `fb` found on the dirty list, dropping from it what is then clean.
   bool WriteListed(IsamFileBlock* fb);
@@ -65,6 +60,7 @@ class PagePool {
 
 PagePool& IsamPagePool();
 
-// Provided by the engine (page_io.cpp): the disk side of the pool.
+// Provided by the engine (section_io.cpp): the disk side of the pool.  A read fails with 10010 when
+// the stored page does not fit its key.
 bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page);
 bool IsamWriteBackPage(PageBuffer& buffer);

@@ -1,6 +1,7 @@
 // Header, record and page transfers between the cache and the files of a Fileblock.
 #include "suite/isam/section_io.h"
 
+#include "suite/isam/isam_errors.h"
 #include "suite/isam/isam_status.h"
 #include "suite/isam/page_pool.h"
 #include "suite/isam/write_ahead.h"
@@ -98,8 +99,7 @@ bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page
   const FileSectionInfo& s = fb->Key(key);
   static Byte bytes[isam_format::PageSize(isam_format::MaxKeyLength)];
   if (!fb->index.ReadAt(fb->PageOffset(key, pageNo), bytes, static_cast<DWORD>(s.length))) return false;
-  page.Expand(bytes, s.maxKeyLength, s.entriesPerPage);
-  return true;
+  return page.Expand(bytes, s.maxKeyLength, s.entriesPerPage) || IsamFail(isam_error::RebuildNeeded);
 }
 
 bool IsamWriteBackPage(PageBuffer& buffer) {

@@ -8,7 +8,7 @@
 #include "platform/core/cp874.h"
 #include "platform/os/path.h"
 #include "suite/isam/isam_format.h"
-#include "suite/isam/le_bytes.h"
+#include "suite/isam/isam_page.h"
 
 namespace {
 using Bytes = std::vector<Byte>;
@@ -20,14 +20,15 @@ bool Slurp(const std::string& name, Bytes& out) {
   return true;
 }
 
-void DumpPage(std::ostream& out, const Byte* page, Integer l, Integer e) {
-  const Word n = GetWordLE(page);
-  out << " n=" << n << " left=" << GetInt32LE(page + 2) << "\n";
-  for (int i = 0; i < n && i < e; ++i) {
-    const Byte* entry = page + 6 + i * (l + 9);
-    const int len = entry[8] > l ? l : entry[8];
-    out << "    [" << i + 1 << "] \"" << Cp874ToUtf8(std::string(reinterpret_cast<const char*>(entry + 9), len))
-        << "\" ref=" << GetInt32LE(entry) << " right=" << GetInt32LE(entry + 4) << "\n";
+// The stored count, then the entries as the engine reads them (at most E, texts cut at L).
+void DumpPage(std::ostream& out, const Byte* stored, Integer l, Integer e) {
+  IsamPage page;
+  page.Expand(stored, l, e);
+  out << " n=" << IsamPage::StoredCount(stored) << " left=" << page.leftChild << "\n";
+  for (int i = 1; i <= page.count; ++i) {
+    const IsamEntry& entry = page.Entry(i);
+    out << "    [" << i << "] \"" << Cp874ToUtf8(std::string(reinterpret_cast<const char*>(entry.text + 1), entry.text[0]))
+        << "\" ref=" << entry.ref << " right=" << entry.child << "\n";
   }
 }
 }  // namespace
@@ -47,7 +48,7 @@ bool DumpRecordFile(const std::string& name, std::ostream& out) {
   std::vector<KeyHeader> keys;
   std::vector<Integer> areas, lengths;
   Integer slot = 0;
-  for (int k = 0; k < d.keyCount && static_cast<size_t>(slot) + 28 <= ix.size(); ++k) {
+  for (int k = 0; k < d.keyCount && static_cast<size_t>(slot) + isam_format::KeyHeaderSize <= ix.size(); ++k) {
     const KeyHeader h = KeyHeader::Decode(&ix[static_cast<size_t>(slot)]);
     Integer l = 0;
     CheckKeyHeader(h, l);
@@ -62,7 +63,7 @@ bool DumpRecordFile(const std::string& name, std::ostream& out) {
   for (size_t k = 0; k < keys.size(); ++k) {
     if (lengths[k] == 0) continue;
     for (Integer p = 1; p <= keys[k].allocated; ++p) {
-      const size_t at = static_cast<size_t>(p) * static_cast<size_t>(slot) + static_cast<size_t>(areas[k]);
+      const auto at = static_cast<size_t>(isam_format::PageOffset(p, slot, areas[k]));
       if (at + static_cast<size_t>(keys[k].pageSize) > ix.size()) break;
       out << "  key " << k + 1 << " page " << p;
       DumpPage(out, &ix[at], lengths[k], keys[k].entriesPerPage);

@@ -1,16 +1,5 @@
-// isam: a command-line tool over the record-file engine, for tests and people.
-//
-//   isam [--net] [--save] create FILE RECLEN LEN:DUP...
-//   isam [--net] [--save] add FILE KEY1 [KEY2 ...]      prints the new record number
-//   isam [--net] [--save] find FILE KEYNO TEXT          prints the record number
-//   isam [--net] [--save] list FILE KEYNO               prints "text<TAB>ref" in key order
-//   isam [--net] [--save] delete FILE REF               frees a record and its keys
-//   isam dump FILE | isam check FILE
-//
-// Arguments are UTF-8 and become code page 874 texts.  --net starts the engine in network mode 2
-// and retries lock conflicts (error class 2) up to 900 times without a pause, as the suite's
-// wrapper does; --save opens in save mode.  Exit 0 on success; otherwise the engine's error number
-// and text go to the standard error and the exit code is 1 (2 for wrong usage).
+// isam: a command-line tool over the record-file engine, for tests and people.  Its whole usage is
+// kUsage below, which --help prints (exit 0) and wrong usage prints to the standard error (exit 2).
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -22,6 +11,7 @@
 #include "suite/isam/isam_check.h"
 #include "suite/isam/isam_engine.h"
 #include "suite/isam/isam_error_text.h"
+#include "suite/lock_retry.h"
 #include "tools/isam/isam_dump.h"
 #include "tools/isam/record_texts.h"
 
@@ -31,8 +21,22 @@ struct Options {
   bool save = false;
 };
 
+constexpr const char* kUsage =
+    "usage: isam [--net] [--save] create FILE RECLEN LEN:DUP...\n"
+    "       isam [--net] [--save] add FILE KEY1 [KEY2 ...]      prints the new record number\n"
+    "       isam [--net] [--save] find FILE KEYNO TEXT          prints the record number\n"
+    "       isam [--net] [--save] list FILE KEYNO               prints \"text<TAB>ref\" in key order\n"
+    "       isam [--net] [--save] delete FILE REF               frees a record and its keys\n"
+    "       isam dump FILE | isam check FILE | isam --help\n"
+    "\n"
+    "Arguments are UTF-8 and become code page 874 texts.  --net starts the engine in network mode 2\n"
+    "and retries lock conflicts (error class 2) as the suite's wrapper does: silently for a bounded\n"
+    "time, pausing between attempts, then giving up; --save opens in save mode.  Exit 0 on success;\n"
+    "otherwise the engine's error number and text go to the standard error and the exit code is 1\n"
+    "(2 for wrong usage).\n";
+
 int Usage() {
-  std::cerr << "usage: isam [--net] [--save] create|add|find|list|delete|dump|check FILE ...\n";
+  std::cerr << kUsage;
   return 2;
 }
 
@@ -41,12 +45,11 @@ int Failed(const std::string& what) {
   return 1;
 }
 
-// Repeats `op` while it fails with a lock conflict, at most 900 more times (network mode only).
+// Repeats `op` while it meets another station's lock, for as long as the wrapper retries silently
+// (network mode only).
 void WithRetry(const Options& o, const std::function<void()>& op) {
-  for (int retries = 0;; ++retries) {
-    op();
-    if (IsamLastOK || !o.net || IsamErrorClass() != 2 || retries >= 900) return;
-  }
+  do op();
+  while (o.net && LockRetryQuestion(false));
 }
 
 class Session {
@@ -205,6 +208,10 @@ int Run(const Options& o, const std::string& cmd, const std::vector<std::string>
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::cout << kUsage;
+    return 0;
+  }
   Options o;
   int i = 1;
   for (; i < argc; ++i) {

@@ -72,13 +72,17 @@ TEST(LibraryRegistry, AnAbsentImageFailsTheLoadUntilTheOwnImageIsBack) {
   EXPECT_FALSE(OverrideLibraryImage("OTHER.DLL", &absent));
 }
 
-TEST(UserLibrary, ExportsTheWindowLayersMonitorFunctions) {
+TEST(UserLibrary, ExportsTheWindowLayersLayeredWindowAndMonitorFunctions) {
   const HMODULE module = LoadLibraryA("USER32");
   ASSERT_NE(module, nullptr);
   EXPECT_EQ(module, LoadLibraryA("user32.dll"));
   FreeLibrary(module);
+  EXPECT_EQ(GetProcAddress(module, "SetLayeredWindowAttributes"),
+            ExportAddress<SetLayeredWindowAttributesProc>(&SetLayeredWindowAttributes));
+  EXPECT_EQ(GetProcAddress(module, "UpdateLayeredWindow"), ExportAddress<UpdateLayeredWindowProc>(&UpdateLayeredWindow));
   EXPECT_EQ(GetProcAddress(module, "MonitorFromPoint"), ExportAddress<MonitorFromPointProc>(&MonitorFromPoint));
   EXPECT_EQ(GetProcAddress(module, "GetMonitorInfoA"), ExportAddress<GetMonitorInfoAProc>(&GetMonitorInfoA));
+  EXPECT_EQ(GetProcAddress(module, "GetLayeredWindowAttributes"), nullptr);
   EXPECT_EQ(GetProcAddress(module, "GetMonitorInfoW"), nullptr);
   FreeLibrary(module);
 }

@@ -20,6 +20,13 @@ class Tree {
   }
   ~Tree() { IsamCloseFileBlock(fb_); }
   bool Ok() const { return fb_ != nullptr; }
+  IsamFileBlock* fb() const { return fb_; }
+  const std::string& name() const { return name_; }
+  // Closes and opens again, so that nothing of the file stays cached.
+  void Reopen() {
+    IsamCloseFileBlock(fb_);
+    fb_ = OpenFile(name_);
+  }
 
   void Insert(const std::string& text) {
     IsamInsertKey(fb_, 1, ++refs_, text);
@@ -124,6 +131,51 @@ TEST(BTreePages, FillFollowsTheSplitBalanceAndMergeRules) {
     if (c.levels.empty()) {
       EXPECT_EQ(img.keys[0].root, 0);
     }
+  }
+}
+
+// A damaged page never gives a silent wrong answer: what the engine reads from it is refused with
+// 10010 (rebuild needed) before it can misplace or lose an entry.
+TEST(BTreePages, DamagedPagesAreRefused) {
+  // Page p of the one key (L = 9, pages of 62 x 18 + 6 = 1,122 bytes) lies at p x 1,122; entry i
+  // at 6 + (i - 1) x 18 in it: reference, right child, length byte, text.  After the 63rd insertion
+  // leaf page 1 holds 00000..00300 and leaf page 2 00320..00620, under the separator 00310.
+  auto entryAt = [](long page, long i) { return page * 1122 + 6 + (i - 1) * 18; };
+  auto find = [](Tree& t, const char* text) {
+    Integer ref = 0;
+    IsamFindKey(t.fb(), 1, ref, text);
+  };
+  const struct {
+    const char* what;
+    bool fullLeftLeaf;   // leaf page 1 grown to 62 entries first
+    long offset;
+    unsigned char value;
+    std::function<void(Tree&)> meet;
+  } cases[] = {
+      {"a full leaf whose last key passes the separator, met by balancing", true, entryAt(1, 62) + 9, '9',
+       [](Tree& t) { IsamInsertKey(t.fb(), 1, 999, "00005"); }},
+      {"a leaf whose first key falls before the separator, met by repairing", false, entryAt(2, 1) + 11, '0',
+       [](Tree& t) { IsamRemoveKey(t.fb(), 1, 0, "00000"); }},
+      {"a page that claims 63 entries", false, 1122, 63, [&](Tree& t) { find(t, "00000"); }},
+      {"a key text longer than L", false, entryAt(1, 1) + 8, 10, [&](Tree& t) { find(t, "00000"); }},
+  };
+  TempFolder dir;
+  EngineScope engine(0, 8);
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Tree tree(dir / ("D" + std::to_string(++n)));
+    ASSERT_TRUE(tree.Ok());
+    tree.InsertSpaced(63);
+    if (c.fullLeftLeaf) tree.GrowLeaf(0, 31);
+    if (::testing::Test::HasFatalFailure()) continue;
+    IsamFlushFileBlock(tree.fb());
+    PokeByte(tree.name() + ".IX", c.offset, c.value);
+    tree.Reopen();
+    ASSERT_TRUE(tree.Ok());
+    c.meet(tree);
+    EXPECT_FALSE(IsamLastOK);
+    EXPECT_EQ(IsamErrorCode, 10010);
   }
 }
 

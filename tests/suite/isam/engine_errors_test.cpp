@@ -2,6 +2,7 @@
 // number, and leaves nothing behind that it should not.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "isam_test_support.h"
@@ -178,30 +179,47 @@ TEST(EngineErrors, FreeChainIsAStack) {
   IsamCloseFileBlock(fb);
 }
 
-// A process that dies after a change it did not write back leaves OpenFlag 1: the next open
-// reports 10010.  A process that closes leaves a clean file.
-TEST(EngineErrors, DeathBeforeWriteBackIsDetected) {
+// How a process ends decides what the next open finds.  Closing, and a normal end with the engine
+// still started (exit, as after a return from main), write the changes back; a process that dies
+// after a change it did not write back leaves OpenFlag 1, and the next open reports 10010.
+TEST(EngineErrors, ProgramEndWritesBackWhatDeathLeaves) {
+  enum class End { Close, Exit, Die };
+  const struct {
+    const char* what;
+    End end;
+    Integer openCode;
+  } cases[] = {
+      {"closes the file", End::Close, 0},
+      {"calls exit(0) with the engine started", End::Exit, 0},
+      {"dies without writing back", End::Die, 10010},
+  };
   TempFolder dir;
   const std::string base = dir / "T";
-  for (const bool close : {true, false}) {
-    SCOPED_TRACE(close);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     ChildProcess child([&](Channel&) {
-      EngineScope engine(0, 8);
+      IsamInit(0, 8);
       if (!CreateFile(base, 2567, EmployeeKeys())) return 1;
       IsamFileBlock* fb = OpenFile(base);
       Integer ref = 0;
       IsamAddRecord(fb, ref, MakeRecord(2567, "x").data());
       IsamInsertKey(fb, 1, ref, "E001");
-      if (close) IsamCloseFileBlock(fb);
-      else _exit(0);   // dies without writing back
-      return IsamLastOK ? 0 : 2;
+      if (!IsamLastOK) return 2;
+      if (c.end == End::Exit) std::exit(0);
+      if (c.end == End::Die) _exit(0);
+      IsamCloseFileBlock(fb);
+      IsamExit();
+      return IsamLastOK ? 0 : 3;
     });
     EXPECT_EQ(child.Wait(), 0);
     EngineScope engine(0, 8);
     IsamFileBlock* fb = OpenFile(base);
-    EXPECT_EQ(fb != nullptr, close);
-    EXPECT_EQ(IsamErrorCode, close ? 0 : 10010);
-    if (fb) IsamCloseFileBlock(fb);
+    EXPECT_EQ(IsamErrorCode, c.openCode);
+    if (!fb) continue;
+    Integer ref = 0;
+    IsamFindKey(fb, 1, ref, "E001");
+    EXPECT_EQ(ref, 1);
+    IsamCloseFileBlock(fb);
   }
 }
 }  // namespace

@@ -1,0 +1,3 @@
+#include "controls/interim/calendar_offset.h"
+
+Word CalendarOffset = 0;

@@ -1,0 +1,15 @@
+#include "controls/interim/interim_controls.h"
+
+#include "controls/interim/kx_button.h"
+#include "controls/interim/kx_button_edit.h"
+#include "controls/interim/kx_check_box.h"
+#include "controls/interim/kx_group_box.h"
+#include "controls/interim/kx_label.h"
+#include "controls/interim/kx_look_and_feel_controller.h"
+#include "platform/classes/class_registry.h"
+
+void RegisterInterimControls() {
+  RegisterClasses({TkxButton::StaticClass(), TkxButtonEdit::StaticClass(), TkxLabel::StaticClass(),
+                   TkxCheckBox::StaticClass(), TkxGroupBox::StaticClass(),
+                   TkxLookAndFeelController::StaticClass()});
+}

@@ -1,0 +1,198 @@
+// The interim controls: their form images load with the final property names and stream back, the
+// button edit's button and click key, the check box's click on a change, the focusable group box,
+// and the short date text behind the calendar offset.
+#include <gtest/gtest.h>
+
+#include "controls/interim/date_to_short_date_text.h"
+#include "controls/interim/interim_controls.h"
+#include "controls/interim/kx_button.h"
+#include "controls/interim/kx_button_edit.h"
+#include "controls/interim/kx_check_box.h"
+#include "controls/interim/kx_group_box.h"
+#include "controls/interim/kx_label.h"
+#include "controls/interim/kx_look_and_feel_controller.h"
+#include "platform/core/date_time.h"
+#include "platform/os/locale.h"
+#include "platform/ui/form.h"
+#include "platform/ui/panel.h"
+#include "platform/user/virtual_keys.h"
+#include "tests/platform/ui/ui_test_fixture.h"
+
+namespace uitest {
+namespace {
+
+// Every interim class as a form image uses it.
+const char* const kImage =
+    "object Form1: TForm\n"
+    "  Left = 10\n"
+    "  Top = 10\n"
+    "  ClientHeight = 200\n"
+    "  ClientWidth = 300\n"
+    "  object kxGroupBox1: TkxGroupBox\n"
+    "    Left = 8\n"
+    "    Top = 8\n"
+    "    Width = 280\n"
+    "    Height = 90\n"
+    "    Caption = 'Group'\n"
+    "    TabOrder = 0\n"
+    "    object kxCheckBox1: TkxCheckBox\n"
+    "      Left = 8\n"
+    "      Top = 24\n"
+    "      Width = 241\n"
+    "      Height = 17\n"
+    "      Caption = 'Every time'\n"
+    "      TabOrder = 0\n"
+    "    end\n"
+    "  end\n"
+    "  object kxLabel2: TkxLabel\n"
+    "    Left = 8\n"
+    "    Top = 104\n"
+    "    Caption = 'File to import (.csv):'\n"
+    "  end\n"
+    "  object Inp_2: TkxButtonEdit\n"
+    "    Left = 8\n"
+    "    Top = 124\n"
+    "    Properties.Buttons = <\n"
+    "      item\n"
+    "        Default = True\n"
+    "        Kind = bkEllipsis\n"
+    "      end>\n"
+    "    TabOrder = 1\n"
+    "    Width = 280\n"
+    "  end\n"
+    "  object kxButton1: TkxButton\n"
+    "    Left = 8\n"
+    "    Top = 160\n"
+    "    Width = 75\n"
+    "    Height = 25\n"
+    "    Caption = 'Import'\n"
+    "    Default = True\n"
+    "    Enabled = False\n"
+    "    TabOrder = 2\n"
+    "  end\n"
+    "  object kxLookAndFeelController1: TkxLookAndFeelController\n"
+    "    Kind = lfStandard\n"
+    "    NativeStyle = True\n"
+    "  end\n"
+    "end\n";
+
+class InterimControlsTest : public UiTest {
+ protected:
+  TForm* ReadImage(const std::string& text) {
+    RegisterInterimControls();
+    return ReadForm(text);
+  }
+};
+
+TEST_F(InterimControlsTest, AFormImageLoadsWithTheFinalNamesAndStreamsBack) {
+  TForm* form = ReadImage(kImage);
+  auto* group = dynamic_cast<TkxGroupBox*>(form->FindComponent("kxGroupBox1"));
+  auto* check = dynamic_cast<TkxCheckBox*>(form->FindComponent("kxCheckBox1"));
+  auto* edit = dynamic_cast<TkxButtonEdit*>(form->FindComponent("Inp_2"));
+  auto* button = dynamic_cast<TkxButton*>(form->FindComponent("kxButton1"));
+  auto* look = dynamic_cast<TkxLookAndFeelController*>(form->FindComponent("kxLookAndFeelController1"));
+  ASSERT_TRUE(group && check && edit && button && look && form->FindComponent("kxLabel2"));
+  EXPECT_EQ(check->Parent(), group);
+  EXPECT_EQ(edit->Properties()->Buttons()->Count(), 1);
+  EXPECT_TRUE(button->Default());
+  EXPECT_FALSE(button->Enabled());
+  EXPECT_EQ(look->Kind(), lfStandard);
+  EXPECT_TRUE(look->NativeStyle());
+  const std::string written = FormImageText(form);
+  delete form;
+  TForm* again = ReadImage(written);
+  EXPECT_EQ(FormImageText(again), written);
+  for (const char* property : {"Kind = lfStandard", "NativeStyle = True", "Kind = bkEllipsis", "Default = True"})
+    EXPECT_NE(written.find(property), std::string::npos) << property;
+  EXPECT_EQ(written.find("Checked"), std::string::npos);
+}
+
+TEST_F(InterimControlsTest, AButtonEditHasTheButtonsItsImageLists) {
+  TForm* form = NewForm("Form1", false);
+  auto* made = NewObject<TkxButtonEdit>(form);
+  ASSERT_EQ(made->Properties()->Buttons()->Count(), 1);
+  EXPECT_EQ(made->Properties()->Buttons()->Items(0)->Kind(), bkEllipsis);
+  EXPECT_TRUE(made->Properties()->Buttons()->Items(0)->Default());
+
+  const std::string two =
+      "object F: TForm\n  object E: TkxButtonEdit\n    Properties.Buttons = <\n      item\n        Kind = bkEllipsis\n"
+      "      end\n      item\n        Default = True\n      end>\n  end\nend\n";
+  const std::string none = "object G: TForm\n  object E: TkxButtonEdit\n  end\nend\n";
+  auto* read = dynamic_cast<TkxButtonEdit*>(ReadImage(two)->FindComponent("E"));
+  ASSERT_EQ(read->Properties()->Buttons()->Count(), 2);
+  EXPECT_EQ(read->Properties()->Buttons()->DefaultIndex(), 1);
+  EXPECT_EQ(dynamic_cast<TkxButtonEdit*>(ReadImage(none)->FindComponent("E"))->Properties()->Buttons()->Count(), 0);
+}
+
+TEST_F(InterimControlsTest, TheEmbeddedButtonAndCtrlEnterClickTheButtons) {
+  TForm* form = ReadImage(kImage);
+  form->Show();
+  driver_->Settle();
+  auto* edit = dynamic_cast<TkxButtonEdit*>(form->FindComponent("Inp_2"));
+  std::vector<std::pair<TObject*, Integer>> clicks;
+  edit->Properties()->OnButtonClick = [&](TObject* Sender, Integer Index) { clicks.emplace_back(Sender, Index); };
+  // The button is at the right edge of the edit's client area; the text stops short of it.
+  const TRect client = edit->ClientRect();
+  driver_->ClickAt(edit, TPoint{client.Right - 5, client.Bottom / 2});
+  EXPECT_EQ(clicks, (std::vector<std::pair<TObject*, Integer>>{{edit, 0}}));
+  driver_->ClickAt(edit, TPoint{5, client.Bottom / 2});
+  EXPECT_EQ(clicks.size(), 1u);
+  edit->SetFocus();
+  driver_->PressKey(VK_RETURN, TShiftState{ssCtrl});
+  driver_->PressKey(VK_RETURN);
+  EXPECT_EQ(clicks.size(), 2u);
+  driver_->Type("abc");
+  EXPECT_EQ(edit->Text(), "abc");
+}
+
+TEST_F(InterimControlsTest, ACheckBoxClicksWhenItsStateChanges) {
+  TForm* form = ReadImage(kImage);
+  auto* check = dynamic_cast<TkxCheckBox*>(form->FindComponent("kxCheckBox1"));
+  Integer clicks = 0;
+  check->OnClick = NotifyEvent([&](TObject*) { ++clicks; });
+  check->SetChecked(true);
+  check->SetChecked(true);
+  EXPECT_TRUE(check->Checked());
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(InterimControlsTest, AGroupBoxTakesTheFocusAndHoldsItsControlsInsideTheFrame) {
+  TForm* form = ReadImage(kImage);
+  form->Show();
+  driver_->Settle();
+  auto* group = dynamic_cast<TkxGroupBox*>(form->FindComponent("kxGroupBox1"));
+  ASSERT_TRUE(group->CanFocus());
+  group->SetFocus();
+  EXPECT_EQ(driver_->FocusedControl(), group);
+  auto* filling = NewObject<TPanel>(form);
+  filling->SetParent(group);
+  filling->SetAlign(alClient);
+  EXPECT_GE(filling->Top(), 16);   // below the caption
+  EXPECT_GT(filling->Left(), 0);
+  EXPECT_LT(filling->Left() + filling->Width(), group->Width());
+}
+
+TEST(DateToShortDateTextTest, TheLocalesShortDateWithTheTimeWhenThereIsOne) {
+  const TDateTime day = EncodeDate(2026, 12, 8);
+  const struct {
+    const char* locale;
+    Integer kind;
+    TDateTime date;
+    std::string text;
+  } cases[] = {
+      {"th-TH", 1, day, "8/12/2569"},
+      {"en-US", 1, day, "12/8/2026"},
+      {"th-TH", 1, day + 0.5, "8/12/2569 12:00:00"},
+      {"th-TH", 1, NullDate, ""},
+      {"th-TH", 2, day, ""},
+  };
+  for (const auto& c : cases) {
+    ScopedLocale locale(c.locale);
+    std::string text = "unchanged";
+    DateToShortDateText(c.kind, text, c.date);
+    EXPECT_EQ(text, c.text) << c.locale << " " << c.kind;
+  }
+}
+
+}  // namespace
+}  // namespace uitest
