@@ -397,10 +397,6 @@ TEST(IsEastAsianOrArabicFontName, OnlyThoseCharsetsAndNamesNotStartingInAscii) {
     EXPECT_EQ(IsEastAsianOrArabicFontName(c.charset, c.name), c.expected) << int(c.charset) << " " << c.name;
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(KxCanvasTest, FontsAreMeasuredOnTheSharedScreenCanvas) {
   TFont font;
   font.SetName("Arial");
