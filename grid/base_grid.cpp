@@ -15,6 +15,10 @@ PR_PUBLISH(TBaseGrid) {
   // The inherited entries of DefaultDrawing and GridLineWidth are replaced by the base grid's own.
   p.Property("DefaultDrawing", &TBaseGrid::DefaultDrawing, &TBaseGrid::SetDefaultDrawing).Default(false);
   p.Property("GridLineWidth", &TBaseGrid::GridLineWidth, &TBaseGrid::SetGridLineWidth).Default(1);
+  // A base grid draws its focused cell as selected from the start, so its options' default says so.
+  p.Property("Options", &TCustomGrid::Options, &TCustomGrid::SetOptions)
+      .Default(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect,
+                            goDrawFocusSelected});
   p.Property("GridLineColor", &TBaseGrid::GridLineColor, &TBaseGrid::SetGridLineColor)
       .Type(ColorTypeInfo())
       .Default(clSilver);

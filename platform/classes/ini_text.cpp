@@ -1,5 +1,7 @@
 #include "platform/classes/ini_text.h"
 
+#include <unordered_set>
+
 #include "platform/core/ansi_strings.h"
 
 namespace {
@@ -79,12 +81,10 @@ std::size_t IniText::FindKey(const Span& span, std::string_view key) const {
 
 std::vector<std::string> IniText::SectionNames() const {
   std::vector<std::string> names;
+  std::unordered_set<std::string> seen;   // the names met so far, in upper case (names ignore ASCII case)
   for (const Line& line : lines_) {
     std::string_view name;
-    if (!SectionOf(line.text, name)) continue;
-    bool seen = false;
-    for (const std::string& n : names) seen = seen || SameText(n, name);
-    if (!seen) names.emplace_back(name);
+    if (SectionOf(line.text, name) && seen.insert(UpperCase(name)).second) names.emplace_back(name);
   }
   return names;
 }

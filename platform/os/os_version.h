@@ -8,7 +8,7 @@
 
 #include "platform/core/types.h"
 
-inline constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
+inline constexpr DWORD VER_PLATFORM_WIN32s = 0, VER_PLATFORM_WIN32_WINDOWS = 1, VER_PLATFORM_WIN32_NT = 2;
 
 struct OSVERSIONINFO {
   DWORD dwMajorVersion = 0;

@@ -12,23 +12,9 @@
 #include "platform/core/win_errors.h"
 #include "platform/os/folders.h"
 #include "platform/os/os_error.h"
+#include "platform/os/owned_descriptor.h"
 
 namespace {
-
-// A descriptor closed with its scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 DWORD LastErrno() { return WinErrorFromErrno(errno); }
 
@@ -56,7 +42,7 @@ std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind
 }  // namespace
 
 DWORD RegistryFile::Refresh() {
-  const Descriptor file(open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+  const OwnedDescriptor file(open(path_.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) {
     if (errno != ENOENT) return LastErrno();
     if (!loaded_ || identity_.exists) tree_ = RegistryKey();
@@ -89,7 +75,7 @@ DWORD RegistryFile::Write(const std::function<DWORD(RegistryKey& root, bool& cha
   std::lock_guard lock(mutex_);
   const std::string folder = FolderOf(path_);
   if (!ForceDirectories(Utf8ToCp874(folder))) return GetLastError();
-  const Descriptor lockFile(open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+  const OwnedDescriptor lockFile(open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
   if (lockFile.get() < 0) return LastErrno();
   while (flock(lockFile.get(), LOCK_EX) != 0)
     if (errno != EINTR) return LastErrno();
@@ -106,7 +92,7 @@ DWORD RegistryFile::Write(const std::function<DWORD(RegistryKey& root, bool& cha
 
 DWORD RegistryFile::Store(const RegistryKey& root) {
   const std::string temporary = path_ + ".new";
-  const Descriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  const OwnedDescriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (file.get() < 0) return LastErrno();
   struct stat st {};
   if (!WriteAll(file.get(), SerializeRegistry(root)) || fsync(file.get()) != 0 ||

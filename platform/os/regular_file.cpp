@@ -11,25 +11,11 @@
 #include "platform/core/win_errors.h"
 #include "platform/os/file.h"
 #include "platform/os/os_error.h"
+#include "platform/os/owned_descriptor.h"
 #include "platform/os/path.h"
 #include "platform/os/share_mode.h"
 
 namespace {
-
-// Closes the descriptor when it goes.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 DWORD ReadAll(int fd, std::int64_t size, std::vector<Byte>& bytes) {
   bytes.resize(std::size_t(size));
@@ -49,7 +35,7 @@ DWORD ReadInto(std::string_view path, std::int64_t maxSize, std::vector<Byte>& b
   std::string native;
   if (const DWORD err = ResolvePath(path, native)) return err;
   if (native.empty()) return ERROR_PATH_NOT_FOUND;
-  const Descriptor file(open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  const OwnedDescriptor file(open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) return WinErrorForPath(errno, native);
   struct stat st;
   if (fstat(file.get(), &st) != 0) return WinErrorFromErrno(errno);

@@ -6,6 +6,14 @@
 
 #include "platform/core/ansi_strings.h"
 #include "platform/core/cp874.h"
+#include "platform/gdi/clip.h"
+#include "platform/gdi/dc.h"
+#include "platform/user/message_ids.h"
+#include "platform/user/send_message.h"
+#include "platform/user/window_data.h"
+#include "platform/user/window_pos.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
 
 namespace {
 
@@ -59,12 +67,29 @@ HRESULT GetCurrentThemeName(WideChar* themeFileName, int maxNameChars, WideChar*
   return S_OK;
 }
 
+// The parent erases and paints its client area into the child's context, shifted so that what
+// it draws at its point p lands where p lies in the child; only `rect` (child coordinates) changes.
+HRESULT DrawThemeParentBackground(HWND window, HDC dc, const RECT* rect) {
+  const HWND parent = (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0 ? GetParent(window) : nullptr;
+  if (parent == nullptr || dc == nullptr) return E_FAIL;
+  TPoint offset{0, 0};
+  MapWindowPoints(window, parent, &offset, 1);
+  const int saved = SaveDC(dc);
+  if (rect != nullptr) IntersectClipRect(dc, rect->Left, rect->Top, rect->Right, rect->Bottom);
+  OffsetWindowOrgEx(dc, offset.X, offset.Y, nullptr);
+  SendMessageA(parent, WM_ERASEBKGND, WPARAM(dc), 0);
+  SendMessageA(parent, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+  RestoreDC(dc, saved);
+  return S_OK;
+}
+
 const TLibraryExport kExports[] = {
     {"OpenThemeData", ExportAddress<OpenThemeDataProc>(&OpenThemeData)},
     {"CloseThemeData", ExportAddress<CloseThemeDataProc>(&CloseThemeData)},
     {"IsThemeActive", ExportAddress<IsThemeActiveProc>(&IsThemeActive)},
     {"IsAppThemed", ExportAddress<IsAppThemedProc>(&IsAppThemed)},
     {"GetCurrentThemeName", ExportAddress<GetCurrentThemeNameProc>(&GetCurrentThemeName)},
+    {"DrawThemeParentBackground", ExportAddress<DrawThemeParentBackgroundProc>(&DrawThemeParentBackground)},
 };
 
 class TBuiltInThemeProvider final : public TThemeProvider {

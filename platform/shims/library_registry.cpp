@@ -51,7 +51,8 @@ Registry& TheRegistry() {
 std::uintptr_t HandleValueOfSlot(std::size_t slot) { return (slot + 1) << 16; }
 
 std::optional<std::size_t> SlotOf(std::string_view fileName) {
-  const std::string wanted = UpperCase(fileName);
+  std::string wanted = UpperCase(fileName);
+  if (wanted.find('.') == std::string::npos) wanted += ".DLL";
   for (std::size_t slot = 0; slot < std::size(kRegisteredLibraries); ++slot)
     if (kRegisteredLibraries[slot].fileName == wanted) return slot;
   return std::nullopt;

@@ -3,7 +3,8 @@
 //
 // Each registered library is a `TLibraryImage`: it decides when first loaded whether it is present
 // on this station, answers the address of each function it exports by name, and is told when the
-// last load is freed.  Names are matched ignoring ASCII case ("uxtheme.dll" is "UXTHEME.DLL"); a
+// last load is freed.  Names are matched ignoring ASCII case ("uxtheme.dll" is "UXTHEME.DLL"), and
+// a name without an extension gets ".DLL", as the platform's loader adds it ("USER32"); a
 // name the registry does not know, or a library that declines to load, makes LoadLibraryA answer
 // null, as the platform does for a missing file.  Loads are counted: every load of a loaded
 // library answers the same handle, and the library is detached by the FreeLibrary that matches
@@ -17,7 +18,8 @@
 //   "UXTHEME.DLL"  the visual-style functions of the installed theme provider (theme_provider.h)
 //   "DWMAPI.DLL"   desktop composition, always off here (desktop_composition.h)
 //   "MSIMG32.DLL"  GradientFill and AlphaBlend of the drawing layer (image_blending.h)
-//   "USER32.DLL"   the window layer's functions bound by name: the layered-window functions (user_library.h)
+//   "USER32.DLL"   the window layer's functions bound by name: the layered-window and the monitor
+//                  functions (user_library.h)
 #pragma once
 
 #include <span>

@@ -5,6 +5,8 @@ namespace {
 const TLibraryExport kExports[] = {
     {"SetLayeredWindowAttributes", ExportAddress<SetLayeredWindowAttributesProc>(&SetLayeredWindowAttributes)},
     {"UpdateLayeredWindow", ExportAddress<UpdateLayeredWindowProc>(&UpdateLayeredWindow)},
+    {"MonitorFromPoint", ExportAddress<MonitorFromPointProc>(&MonitorFromPoint)},
+    {"GetMonitorInfoA", ExportAddress<GetMonitorInfoAProc>(&GetMonitorInfoA)},
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The window layer's library "USER32.DLL" as the registry answers it: always present, exporting
 // the functions the system binds by name at run time because older systems lacked them: the
-// layered-window functions SetLayeredWindowAttributes and UpdateLayeredWindow of the window layer
-// (platform/user/layered_window.h).  Everything else of the window layer is called directly.
+// layered-window functions SetLayeredWindowAttributes and UpdateLayeredWindow
+// (platform/user/layered_window.h) and the monitor functions MonitorFromPoint and GetMonitorInfoA
+// (platform/user/system_parameters.h) of the window layer.  Everything else of the window layer is
+// called directly.
 #pragma once
 
 #include <array>
@@ -9,14 +11,17 @@
 
 #include "platform/shims/library_registry.h"
 #include "platform/user/layered_window.h"
+#include "platform/user/system_parameters.h"
 
 using SetLayeredWindowAttributesProc = BOOL (*)(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags);
 using UpdateLayeredWindowProc = BOOL (*)(HWND hwnd, HDC screenDc, const TPoint* position, const TSize* size,
                                          HDC source, const TPoint* sourcePoint, COLORREF key,
                                          const BLENDFUNCTION* blend, DWORD flags);
+using MonitorFromPointProc = HMONITOR (*)(TPoint point, DWORD flags);
+using GetMonitorInfoAProc = BOOL (*)(HMONITOR monitor, MONITORINFO* info);
 
-inline constexpr std::array<std::string_view, 2> kUserLibraryFunctionNames = {"SetLayeredWindowAttributes",
-                                                                              "UpdateLayeredWindow"};
+inline constexpr std::array<std::string_view, 4> kUserLibraryFunctionNames = {
+    "SetLayeredWindowAttributes", "UpdateLayeredWindow", "MonitorFromPoint", "GetMonitorInfoA"};
 
 // The registry's entry for "USER32.DLL".
 TLibraryImage& UserLibraryImage();

@@ -57,7 +57,8 @@ class TBitmap : public TGraphic {
   void SetWidth(Integer Value) override { SetSize(Value, height_); }
   Integer Height() const override { return height_; }
   void SetHeight(Integer Value) override { SetSize(width_, Value); }
-  void SetSize(Integer AWidth, Integer AHeight);
+  // Width and Height come here too, so a descendant sees every change of size.
+  virtual void SetSize(Integer AWidth, Integer AHeight);
 
   HBITMAP Handle();
   void SetHandle(HBITMAP Value);

@@ -8,6 +8,7 @@
 #include "platform/ui/drag_image_list.h"
 #include "platform/ui/drag_object.h"
 #include "platform/ui/form.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/object_instance.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"
@@ -23,8 +24,6 @@ PR_IMPLEMENT_CLASS(TDragControlObject)
 void EndDragOf(TControl* Control, TObject* Target, Integer X, Integer Y) { Control->DoEndDrag(Target, X, Y); }
 
 namespace {
-
-constexpr Integer kDefaultDragThreshold = 5;
 
 struct Drag {
   TControl* control = nullptr;
@@ -157,7 +156,7 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
   }
   drag->object = object;
   drag->images = object->GetDragImages();
-  drag->threshold = Threshold < 0 ? kDefaultDragThreshold : Threshold;
+  drag->threshold = Threshold < 0 ? Mouse.DragThreshold() : Threshold;
   GetCursorPos(&drag->start);
   if (drag->images != nullptr && drag->images->BeginDrag(GetDesktopWindow(), drag->start.X, drag->start.Y))
     drag->images->HideDragImage();   // until the drag has really started

@@ -102,12 +102,14 @@ TCustomImageList::~TCustomImageList() {
 
 HIMAGELIST TCustomImageList::Handle() {
   if (handle_ == nullptr) {
-    handle_ = ImageList_Create(width_, height_, (masked_ ? ILC_MASK : 0) | ILC_COLORDDB, allocBy_, allocBy_);
+    handle_ = ImageList_Create(width_, height_, CreationFlags(), allocBy_, allocBy_);
     if (handle_ == nullptr) throw EOutOfResources("Cannot create an image list");
     ImageList_SetBkColor(handle_, ListColor(bkColor_));
   }
   return handle_;
 }
+
+UINT TCustomImageList::CreationFlags() const { return (masked_ ? ILC_MASK : 0) | ILC_COLORDDB; }
 
 void TCustomImageList::FreeHandle() {
   if (handle_ != nullptr) ImageList_Destroy(handle_);
@@ -233,9 +235,13 @@ void TCustomImageList::Draw(TCanvas* Canvas, Integer X, Integer Y, Integer Index
 void TCustomImageList::Draw(TCanvas* Canvas, Integer X, Integer Y, Integer Index, TDrawingStyle Style,
                             TImageType Type, bool Enabled) {
   if (handle_ == nullptr || Index < 0 || Index >= Count()) return;
+  DoDraw(Index, Canvas, X, Y, StyleFlags(Style, Type), Enabled);
+}
+
+void TCustomImageList::DoDraw(Integer Index, TCanvas* Canvas, Integer X, Integer Y, UINT Style, bool Enabled) {
   Canvas->RequiredState({csHandleValid});
   if (Enabled) {
-    DrawImage(Canvas->Handle(), X, Y, Index, StyleFlags(Style, Type));
+    DrawImage(Canvas->Handle(), X, Y, Index, Style);
     return;
   }
   // Embossed: the shape in clBtnHighlight one pixel right and down, then in clBtnShadow.

@@ -126,6 +126,11 @@ class TCustomImageList : public TComponent {
  protected:
   virtual void Change();
   void DefineProperties(TFiler* Filer) override;
+  // The ILC_ flags the handle is made with: ILC_COLORDDB, with ILC_MASK when Masked.
+  virtual UINT CreationFlags() const;
+  // Draws an image that exists; Style holds the ILD_ flags of the drawing style and image type.
+  // Enabled, it is the list's own drawing; disabled, the embossed shape.
+  virtual void DoDraw(Integer Index, TCanvas* Canvas, Integer X, Integer Y, UINT Style, bool Enabled);
 
  private:
   void FreeHandle();

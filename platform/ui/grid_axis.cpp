@@ -83,7 +83,7 @@ Integer TGridAxis::MaxFirst(Integer lw, Integer limit) const {
 }
 
 Integer TGridAxis::FirstToShow(Integer Index, Integer first, Integer lw, Integer limit) const {
-  if (Index < fixed_) return first;
+  if (Index < fixed_ || Index >= Count()) return first;   // a cell outside the grid cannot be shown
   if (Index < first) return Index;
   const Integer room = limit - FixedBoundary(lw);
   Integer used = extents_[Index];

@@ -37,7 +37,8 @@ class TGridAxis {
   Integer LastVisible(Integer first, Integer lw, Integer limit, bool whole) const;
   // The number of wholly visible normal cells from first on, at least 1 while normal cells exist.
   Integer VisibleCount(Integer first, Integer lw, Integer limit) const;
-  // The first cell that shows Index wholly (or as much of it as fits), moving first as little as possible.
+  // The first cell that shows Index wholly (or as much of it as fits), moving first as little as
+  // possible; first itself for a fixed cell or an index past the last cell.
   Integer FirstToShow(Integer Index, Integer first, Integer lw, Integer limit) const;
   // The largest first cell that still leaves no visible room past the last cell (at least Fixed).
   Integer MaxFirst(Integer lw, Integer limit) const;

@@ -4,6 +4,11 @@
 
 void TGridCells::Resize(Integer ColCount, Integer RowCount) {
   if (ColCount == cols_ && RowCount == rows_) return;
+  if (ColCount == cols_) {
+    cells_.resize(static_cast<size_t>(ColCount) * RowCount);
+    rows_ = RowCount;
+    return;
+  }
   std::vector<Cell> cells(static_cast<size_t>(ColCount) * RowCount);
   for (Integer row = 0; row < std::min(RowCount, rows_); ++row)
     for (Integer col = 0; col < std::min(ColCount, cols_); ++col)
@@ -24,7 +29,7 @@ void MoveBlock(It begin, size_t FromIndex, size_t ToIndex, size_t stride) {
     std::rotate(begin + ToIndex * stride, begin + FromIndex * stride, begin + (FromIndex + 1) * stride);
 }
 
-}  // namespace
+}   // namespace
 
 void TGridCells::MoveCol(Integer FromIndex, Integer ToIndex) {
   for (Integer row = 0; row < rows_; ++row)

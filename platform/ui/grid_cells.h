@@ -1,6 +1,10 @@
 // TGridCells: the string grid's store: one string and one object slot per cell, held densely row by
 // row.  Resizing keeps the cells that survive (at the same column and row); the store never owns
 // or frees the objects.  Indexes are the caller's to check.
+//
+// A change of the row count alone resizes the rows in place: the store's capacity grows
+// geometrically and is kept when rows go, so growing a grid row by row (a load, a paste) costs
+// amortised constant time per row.  A change of the column count rebuilds the store.
 #pragma once
 
 #include <string>

@@ -105,6 +105,10 @@ class TWinControl : public TControl {
   bool IsCtl3DStored() const { return !parentCtl3D_; }
   void SetParentCtl3D(bool Value);
   void PaintTo(HDC DC, Integer X, Integer Y);
+  // The window's border as PaintTo draws it around (0, 0, Width, Height) of DC (WS_EX_CLIENTEDGE:
+  // the sunken edge; WS_BORDER: the outer edge in one colour; else nothing), then DC's drawing
+  // moved to the corner inside the border and clipped to what the border leaves.
+  void PaintBorderTo(HDC DC);
   void PaintControls(HDC DC, TControl* First);
   void Invalidate() override;
   void Repaint() override;

@@ -145,6 +145,16 @@ void TWinControl::PaintTo(HDC DC, Integer X, Integer Y) {
   const int saved = SaveDC(DC);
   MoveWindowOrg(DC, X, Y);
   IntersectClipRect(DC, 0, 0, Width(), Height());
+  PaintBorderTo(DC);
+  Perform(WM_ERASEBKGND, WPARAM(DC), 0);
+  Perform(WM_PAINT, WPARAM(DC), 0);
+  for (TWinControl* w : winControls_)
+    if (w->Visible()) w->PaintTo(DC, w->Left(), w->Top());
+  RestoreDC(DC, saved);
+  SetControlState(ControlState() - TControlState{csPaintCopy});
+}
+
+void TWinControl::PaintBorderTo(HDC DC) {
   UINT edge = 0, flags = 0;
   if ((GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0) {
     edge = EDGE_SUNKEN;
@@ -153,18 +163,11 @@ void TWinControl::PaintTo(HDC DC, Integer X, Integer Y) {
     edge = BDR_OUTER;
     flags = BF_RECT | BF_ADJUST | BF_MONO;
   }
-  if (flags != 0) {
-    TRect r{0, 0, Width(), Height()};
-    DrawEdge(DC, &r, edge, flags);
-    MoveWindowOrg(DC, r.Left, r.Top);
-    IntersectClipRect(DC, 0, 0, r.Right - r.Left, r.Bottom - r.Top);
-  }
-  Perform(WM_ERASEBKGND, WPARAM(DC), 0);
-  Perform(WM_PAINT, WPARAM(DC), 0);
-  for (TWinControl* w : winControls_)
-    if (w->Visible()) w->PaintTo(DC, w->Left(), w->Top());
-  RestoreDC(DC, saved);
-  SetControlState(ControlState() - TControlState{csPaintCopy});
+  if (flags == 0) return;
+  TRect r{0, 0, Width(), Height()};
+  DrawEdge(DC, &r, edge, flags);
+  MoveWindowOrg(DC, r.Left, r.Top);
+  IntersectClipRect(DC, 0, 0, r.Right - r.Left, r.Bottom - r.Top);
 }
 
 void TWinControl::Invalidate() { Perform(CM_INVALIDATE, 0, 0); }

@@ -14,6 +14,7 @@
 #include "platform/user/window_styles.h"
 #include "platform/user/window_surface.h"
 #include "platform/user/window_table.h"
+#include "platform/user/window_tree.h"
 
 namespace user {
 
@@ -84,7 +85,8 @@ HDC GetDC(HWND hwnd) {
 }
 
 HDC GetDCEx(HWND hwnd, HRGN region, DWORD flags) {
-  if (hwnd == nullptr) return GetDC(nullptr);
+  // The desktop shows nothing of the program's: its context is the display's, for measuring.
+  if (hwnd == nullptr || hwnd == GetDesktopWindow()) return GetDC(nullptr);
   Window* w = W(hwnd);
   if (w == nullptr) return nullptr;
   std::optional<gdi::RegionData> clip;

@@ -3,7 +3,8 @@
 // A window DC draws into the top-level window's surface: device (0, 0) is the client area's
 // corner (the window's corner for DCX_WINDOW / GetWindowDC), and drawing is limited to where the
 // window shows (visible_region.h), narrowed by DCX_INTERSECTRGN / DCX_EXCLUDERGN /
-// DCX_INTERSECTUPDATE.  GetDC(0) is a display context for measuring.  Releasing a window DC hands
+// DCX_INTERSECTUPDATE.  GetDC(0), and GetDC / GetDCEx of the desktop window, give a display
+// context for measuring (the screen itself is not drawn on).  Releasing a window DC hands
 // what was drawn to the backend to show.  Every DC is a fresh context (CS_OWNDC and CS_CLASSDC
 // keep no state across GetDC calls here).
 #pragma once

@@ -3,12 +3,18 @@
 
 #include <cassert>
 #include <cstring>
+#include <limits>
 
 #include "suite/isam/isam_errors.h"
 #include "suite/isam/isam_status.h"
 
 namespace {
 constexpr int MaxSequence = 2 * isam_format::EntriesPerPage + 2;
+#ifdef NDEBUG
+constexpr bool kAssertsCompiled = false;
+#else
+constexpr bool kAssertsCompiled = true;
+#endif
 
 // Inserts `e` into seq[0..n) at index `at`.
 void InsertAt(IsamEntry* seq, int& n, int at, const IsamEntry& e) {
@@ -100,6 +106,8 @@ bool BTree::PageSound(const IsamPage& page) {
   }
   return true;
 }
+
+bool BTree::SoundForAsserts(const IsamPage& page) { return !kAssertsCompiled || PageSound(page); }
 
 bool BTree::InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right) {
   return (left.count == 0 || Less(left.Entry(left.count), separator)) &&
@@ -198,17 +206,27 @@ BTreeResult BTree::Next(const KeyArg& arg, Integer& ref, Byte* text) {
 BTreeResult BTree::FetchFamily(Integer parentNo, int pos, Integer pageNo, Family& f, bool& pageIsLeft) {
   f.parent = pages_.Fetch(parentNo);
   if (!f.parent) return BTreeResult::Failed;
-  assert(pos >= 0 && pos <= f.parent->count && f.parent->Child(pos) == pageNo);
-  // An inner page without entries has no second child: only a damaged tree holds one.
-  if (f.parent->count == 0) return Fail(isam_error::RebuildNeeded);
+  // The parent must still link the page where the descent found it (a damaged tree can link a page
+  // twice, so that work below changed the parent), and an inner page without entries has no second
+  // child: only a damaged tree holds one.
+  if (pos > f.parent->count || f.parent->Child(pos) != pageNo || f.parent->count == 0)
+    return Fail(isam_error::RebuildNeeded);
   pageIsLeft = pos < f.parent->count;
   f.sep = pageIsLeft ? pos + 1 : pos;
+  const Integer siblingNo = f.parent->Child(pageIsLeft ? pos + 1 : pos - 1);
+  if (siblingNo == pageNo || siblingNo == parentNo || pageNo == parentNo) return Fail(isam_error::RebuildNeeded);
   PageRef page = pages_.Fetch(pageNo);
-  PageRef sibling = page ? pages_.Fetch(f.parent->Child(pageIsLeft ? pos + 1 : pos - 1)) : PageRef();
+  PageRef sibling = page ? pages_.Fetch(siblingNo) : PageRef();
   if (!sibling) return BTreeResult::Failed;
   f.left = pageIsLeft ? std::move(page) : std::move(sibling);
   f.right = pageIsLeft ? std::move(sibling) : std::move(page);
-  if (!InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right)) return Fail(isam_error::RebuildNeeded);
+  // Entries are about to move between the two pages: they must be of one kind (leaves or inner
+  // pages) and in order across the separator, or the move would spread the damage (and, where the
+  // asserts are compiled, each page in order within).
+  const bool sameKind = (f.left->leftChild == 0) == (f.right->leftChild == 0);
+  if (!sameKind || !InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right) || !SoundForAsserts(*f.left) ||
+      !SoundForAsserts(*f.right))
+    return Fail(isam_error::RebuildNeeded);
   return BTreeResult::Done;
 }
 
@@ -218,6 +236,7 @@ bool BTree::ModifyFamily(Family& f) {
 
 BTreeResult BTree::Insert(const KeyArg& arg) {
   InvalidatePath();
+  if (pages_.Header().entries == std::numeric_limits<Integer>::max()) return Fail(isam_error::ShortWrite);
   Grown up;
   const BTreeResult r = InsertBelow(pages_.Header().root, arg, 0, 0, 0, up);
   if (r != BTreeResult::Done) return r;
@@ -264,9 +283,12 @@ BTreeResult BTree::Place(Integer pageNo, int after, const IsamEntry& entry, Inte
   {
     PageRef page = pages_.Fetch(pageNo);
     if (!page) return BTreeResult::Failed;
-    // The search put a new entry between its neighbours; an entry moved up from a split below lies
-    // between them only if the tree below was in order, which a damaged file may break.
-    if (entry.child != 0 && !Fits(*page, after, entry)) return Fail(isam_error::RebuildNeeded);
+    // The page must be as the search found it (a damaged tree that links it twice can have changed
+    // it below).  An entry moved up from a split below lies between its neighbours only if the
+    // subtree was in order; a new entry, where the search put it, unless the page is out of order
+    // within (checked where the asserts are compiled, like the pages of Balance and Repair).
+    const bool checkFit = entry.child != 0 || kAssertsCompiled;
+    if (after > page->count || (checkFit && !Fits(*page, after, entry))) return Fail(isam_error::RebuildNeeded);
     assert(Fits(*page, after, entry));
     if (page->count < pages_.EntriesPerPage()) {
       if (!pages_.Modify(page)) return BTreeResult::Failed;
@@ -321,6 +343,13 @@ BTreeResult BTree::Balance(Integer pageNo, int after, const IsamEntry& entry, In
 // Splits a full page: of its entries and the new one, the first n stay, the next moves up (handed
 // back in `up`) and the rest go to a new page on its right.
 BTreeResult BTree::Split(Integer pageNo, int after, const IsamEntry& entry, Grown& up) {
+  {
+    // Where the asserts are compiled, a page out of order within (a damaged file) is refused before
+    // a page is allocated for its upper half.
+    const PageRef page = pages_.Fetch(pageNo);
+    if (!page) return BTreeResult::Failed;
+    if (!SoundForAsserts(*page)) return Fail(isam_error::RebuildNeeded);
+  }
   const PageRef right = pages_.New();
   if (!right) return BTreeResult::Failed;
   const PageRef left = pages_.Modify(pageNo);
@@ -343,6 +372,9 @@ BTreeResult BTree::Split(Integer pageNo, int after, const IsamEntry& entry, Grow
 
 BTreeResult BTree::Remove(const KeyArg& arg) {
   InvalidatePath();
+  // A tree that the count says is empty has nothing to remove; a root beside it is damage.
+  if (pages_.Header().entries <= 0)
+    return pages_.Header().root == 0 ? BTreeResult::Missing : Fail(isam_error::RebuildNeeded);
   bool underflow = false;
   const BTreeResult r = RemoveBelow(pages_.Header().root, arg, 0, underflow);
   if (r != BTreeResult::Done) return r;
@@ -410,6 +442,8 @@ BTreeResult BTree::TakePredecessor(Integer pageNo, Integer targetNo, int targetP
   const PageRef target = pages_.Modify(targetNo);
   const PageRef leaf = target ? pages_.Modify(pageNo) : PageRef();
   if (!leaf) return BTreeResult::Failed;
+  // The entry is where the descent found it, unless a damaged tree links its page twice.
+  if (targetPos > target->count) return Fail(isam_error::RebuildNeeded);
   IsamEntry& replaced = target->Entry(targetPos);
   const IsamEntry& predecessor = leaf->Entry(leaf->count);
   replaced.ref = predecessor.ref;
@@ -428,10 +462,12 @@ BTreeResult BTree::Repair(Integer parentNo, Integer pageNo, int pos, bool& under
   const BTreeResult r = FetchFamily(parentNo, pos, pageNo, f, shortIsLeft);
   if (r != BTreeResult::Done) return r;
   const int n = pages_.Half();
-  assert((shortIsLeft ? f.left : f.right)->count < n);
   const int k = ((shortIsLeft ? f.right : f.left)->count - n + 1) / 2;
   const int before = f.left->count + f.right->count;
-  if (k <= 0 && before + 1 > pages_.EntriesPerPage()) return Fail(isam_error::RebuildNeeded);
+  // The page is short as the removal below left it, unless a damaged tree links it twice; a pair
+  // that cannot borrow must fit one page.
+  if ((shortIsLeft ? f.left : f.right)->count >= n || (k <= 0 && before + 1 > pages_.EntriesPerPage()))
+    return Fail(isam_error::RebuildNeeded);
   if (!ModifyFamily(f)) return BTreeResult::Failed;
   IsamEntry& separator = f.parent->Entry(f.sep);
   underflow = false;

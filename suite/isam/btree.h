@@ -7,14 +7,18 @@
 // Pages are held as pinned references (page_ref.h), at most three at once: a parent and the two
 // children around one of its entries.  None is held across the descent to a child.
 //
-// Balance, Split and Repair check what they find and assert what they leave.  On entry, the order
-// that comes from the disk and decides where entries go (the key order across the separator of
-// the two children, the place of an entry moved up from a split below) is checked in every build
-// and reported as 10010 when broken, since going on would misplace entries; the routine's own
-// preconditions (the page is full or short, the parent links it) are asserted.  On exit they assert
-// that the pages they changed are sound: linked from the parent around the separator, within E
-// entries, ascending, leaves or inner pages throughout, in order across the separator, and holding
-// the entries they held (plus the new one).
+// Balance, Split and Repair check what they find and assert what they leave.  On entry, what comes
+// from the disk and decides where entries go is checked in every build and reported as 10010 when
+// broken, since going on would misplace entries: the pages they move entries between are of one
+// kind (leaves or inner pages), distinct and in order across the separator, the parent still links
+// the page where the descent found it (a damaged tree may link a page twice, so that work below
+// changed it), an inner parent has entries, and an entry moved up from a split below fits its
+// place.  Where the asserts are compiled, each page must also be in order within (and a new entry
+// fit its place), so that a damaged file ends in 10010 rather than a failed assert.  On exit they
+// assert that the pages they changed are sound: linked from the parent around the separator,
+// within E entries, ascending, leaves or inner pages throughout, in order across the separator,
+// and holding the entries they held (plus the new one).  Every index stays within a page's 62
+// entries whatever the file holds.
 #pragma once
 
 #include "suite/isam/key_pages.h"
@@ -57,6 +61,10 @@ class BTree {
   bool Less(const IsamEntry& a, const IsamEntry& b) { return Compare(KeyArg{a.text, a.ref}, b) < 0; }
   // At most E entries, ascending, and either a leaf (no children) or an inner page (all children).
   bool PageSound(const IsamPage& page);
+  // PageSound where the asserts are compiled (what they need of a page taken from a damaged file;
+  // the order within a page decides nothing about memory, and checking it would cost a comparison
+  // per entry on every balance and repair), else true.
+  bool SoundForAsserts(const IsamPage& page);
   bool InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right);
   // Whether `entry` belongs after entry `after` of the page (and before the next).
   bool Fits(const IsamPage& page, int after, const IsamEntry& entry);

@@ -106,9 +106,10 @@ void IsamLeave(IsamFileBlock* fb) {
 }
 
 bool IsamMarkModified(IsamFileBlock& fb) {
-  if (fb.modified) return true;
   fb.modified = true;
-  if (fb.saveMode) return true;
+  // The cached OpenFlag follows the disk: a publication that wrote 0 back (a Fileblock opened
+  // with the network argument) leaves the next change to set it again.
+  if (fb.saveMode || fb.Data().openFlag == 1) return true;
   const Byte one = 1;
   if (!fb.data.WriteAt(isam_format::OpenFlagOffset, &one, 1)) return false;
   fb.Data().openFlag = 1;

@@ -32,5 +32,6 @@ inline constexpr Integer Write = 0x800;
 bool IsamEnter(IsamFileBlock* fb, Integer needs, bool noFileBlock = false);
 // Translates lock-caused failures and releases a temporary read lock.
 void IsamLeave(IsamFileBlock* fb);
-// Marks a Fileblock modified at its first change; outside save mode OpenFlag 1 goes to disk at once.
+// Marks a Fileblock modified at a change; outside save mode OpenFlag 1 goes to disk at once unless
+// it is there already, so that the disk holds 1 whenever it may hold a change not written back whole.
 bool IsamMarkModified(IsamFileBlock& fb);

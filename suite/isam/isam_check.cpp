@@ -6,29 +6,19 @@
 #include <set>
 #include <vector>
 
-#include "platform/core/win_errors.h"
-#include "suite/isam/isam_env.h"
 #include "suite/isam/isam_format.h"
 #include "suite/isam/isam_page.h"
 #include "suite/isam/le_bytes.h"
 #include "suite/isam/net_access.h"
+#include "suite/isam/offline_file.h"
 
 namespace {
 using Bytes = std::vector<Byte>;
 
 bool ReadWhole(const std::string& name, Bytes& out, DWORD& error) {
-  std::unique_ptr<IsamIoFile> f;
-  error = IsamCurrentEnv().Open(name, IsamAccess::Read, true, f);
-  if (error != ERROR_SUCCESS) return false;
-  Int64 size = 0;
-  DWORD done = 0;
-  error = f->Size(size);
-  if (error == ERROR_SUCCESS) {
-    out.assign(static_cast<size_t>(size), 0);
-    error = f->ReadAt(0, out.data(), static_cast<DWORD>(size), done);
-  }
-  f->Close();
-  return error == ERROR_SUCCESS && done == out.size();
+  OfflineFile file(name);
+  error = file.Error();
+  return file.ReadAll(out);
 }
 
 struct Checker {
@@ -49,7 +39,7 @@ struct Checker {
     if (r < isam_format::MinRecordLength) return Problem("record length " + std::to_string(r) + " below 21"), false;
     if (data.keyCount > isam_format::MaxKeys) return Problem("more than 100 keys"), false;
     if (data.openFlag == 1) Problem("OpenFlag is 1: the file was not closed properly");
-    if (data.allocated < 0 || static_cast<Int64>(dat.size()) < static_cast<Int64>(data.allocated + 1) * r)
+    if (data.allocated < 0 || static_cast<Int64>(dat.size()) < (static_cast<Int64>(data.allocated) + 1) * r)
       return Problem("data file shorter than its " + std::to_string(data.allocated) + " allocated records"), false;
     inUse.assign(static_cast<size_t>(data.allocated) + 1, true);
     inUse[0] = false;
@@ -86,6 +76,17 @@ struct Checker {
     return true;
   }
 
+  // The pages of key k that the index file can hold: its header's count, or fewer when the file
+  // ends before (a problem then).
+  Integer PagesHeld(size_t k) {
+    const Integer counted = std::max(keys[k].allocated, 0);
+    const Int64 slots = static_cast<Int64>(ix.size()) / slotSize - 1;
+    if (counted <= slots) return counted;
+    Problem("key " + std::to_string(k + 1) + ": " + std::to_string(counted) + " pages counted, the index file holds " +
+            std::to_string(slots));
+    return static_cast<Integer>(std::max<Int64>(slots, 0));
+  }
+
   // Page p of key k as stored, or nullptr when it lies outside the index file.
   const Byte* Page(size_t k, Integer p) {
     const Int64 at = isam_format::PageOffset(p, slotSize, areas[k]);
@@ -98,7 +99,8 @@ struct Checker {
     const std::string key = "key " + std::to_string(k + 1) + ": ";
     const KeyHeader& h = keys[k];
     const Integer l = lengths[k], e = h.entriesPerPage;
-    std::vector<Byte> seen(static_cast<size_t>(std::max(h.allocated, 0)) + 1, 0);
+    const Integer pages = PagesHeld(k);
+    std::vector<Byte> seen(static_cast<size_t>(pages) + 1, 0);
     std::vector<std::pair<Bytes, Integer>> entries;
     int leafDepth = -1;
     bool damaged = false;
@@ -110,7 +112,7 @@ struct Checker {
     };
     std::vector<Frame> stack;
     auto push = [&](Integer p, int depth) {
-      if (p < 1 || p > h.allocated || !Page(k, p)) return Problem(key + "page " + std::to_string(p) + " out of range"), damaged = true, false;
+      if (p < 1 || p > pages) return Problem(key + "page " + std::to_string(p) + " out of range"), damaged = true, false;
       if (seen[static_cast<size_t>(p)]) return Problem(key + "page " + std::to_string(p) + " reached twice"), damaged = true, false;
       if (depth >= isam_format::MaxPathLevels) return Problem(key + "tree deeper than 9 levels"), damaged = true, false;
       seen[static_cast<size_t>(p)] = 1;
@@ -155,14 +157,14 @@ struct Checker {
     }
     Integer freeCount = 0;
     for (Integer p = h.freeHead; p != -1; ++freeCount) {
-      if (p < 1 || p > h.allocated || !Page(k, p)) return Problem(key + "free-page link " + std::to_string(p) + " out of range");
+      if (p < 1 || p > pages) return Problem(key + "free-page link " + std::to_string(p) + " out of range");
       if (seen[static_cast<size_t>(p)]) return Problem(key + "page " + std::to_string(p) + " both free and in use, or the free chain loops");
       seen[static_cast<size_t>(p)] = 2;
       p = GetInt32LE(Page(k, p));   // a free page's first four bytes: the next free page
     }
     if (freeCount != h.freeCount)
       Problem(key + "free-page chain holds " + std::to_string(freeCount) + " pages, header says " + std::to_string(h.freeCount));
-    for (Integer p = 1; p <= h.allocated; ++p)
+    for (Integer p = 1; p <= pages; ++p)
       if (!seen[static_cast<size_t>(p)]) Problem(key + "page " + std::to_string(p) + " is neither in the tree nor free");
     std::vector<bool> listed(inUse.size(), false);
     for (const auto& en : entries)
@@ -172,17 +174,18 @@ struct Checker {
     if (unlisted) report.notes.push_back(key + std::to_string(unlisted) + " records in use are not listed");
   }
 
+  // The dialog file's size and first word tell a station area from a journal: nothing else is read.
   void CheckDialog(const std::string& name) {
-    Bytes dia;
-    DWORD error = 0;
-    if (!ReadWhole(name, dia, error)) return;
-    if (dia.size() <= 1) return;
-    const size_t m = StationSlotSize(data.keyCount);
-    if (dia.size() >= 3 && GetWordLE(&dia[1]) == NetInfo::ValidWord && (dia.size() - 3) % m == 0) {
-      report.notes.push_back("station area of " + std::to_string((dia.size() - 3) / m) + " slots");
+    OfflineFile dia(name);
+    const Int64 size = dia.Size();
+    if (!dia.IsOpen() || size <= 1) return;
+    const Int64 m = StationSlotSize(data.keyCount);
+    Byte head[3];
+    if (dia.Read(0, head, 3) && GetWordLE(head + 1) == NetInfo::ValidWord && (size - 3) % m == 0) {
+      report.notes.push_back("station area of " + std::to_string((size - 3) / m) + " slots");
       return;
     }
-    Problem("dialog file holds an unfinished save-mode operation (" + std::to_string(dia.size()) + " bytes)");
+    Problem("dialog file holds an unfinished save-mode operation (" + std::to_string(size) + " bytes)");
   }
 };
 }  // namespace

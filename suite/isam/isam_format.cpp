@@ -68,6 +68,26 @@ Integer CheckKeyHeader(const KeyHeader& header, Integer& maxKeyLength) {
   return 0;
 }
 
+Integer CheckDataHeader(const DataHeader& header, Int64 dataFileSize) {
+  if (header.keyCount > isam_format::MaxKeys) return isam_error::TooManyKeysHeader;
+  if (header.recordLength < isam_format::MinRecordLength) return isam_error::RecordTooShort;
+  if (header.allocated < 0 || header.freeCount < 0 || header.freeCount > header.allocated)
+    return isam_error::RebuildNeeded;
+  const Int64 needed = (static_cast<Int64>(header.allocated) + 1) * header.recordLength;
+  return dataFileSize < needed ? isam_error::RebuildNeeded : 0;
+}
+
+Integer CheckKeyCounts(const KeyHeader& header) {
+  const Integer pages = header.allocated;
+  const bool sane = pages >= 0 && header.entries >= 0 && header.freeCount >= 0 && header.freeCount <= pages &&
+                    header.root >= 0 && header.root <= pages;
+  return sane ? 0 : isam_error::RebuildNeeded;
+}
+
+bool IndexHoldsPages(Integer pages, Integer slotSize, Int64 indexFileSize) {
+  return (static_cast<Int64>(pages) + 1) * slotSize <= indexFileSize;
+}
+
 int CompareKeyTexts(const Byte* a, const Byte* b) {
   const int n = std::min(a[0], b[0]);
   const int c = n ? std::memcmp(a + 1, b + 1, static_cast<size_t>(n)) : 0;

@@ -67,6 +67,20 @@ struct KeyHeader {
 // engine's error number (10122, 10120, 10121).
 Integer CheckKeyHeader(const KeyHeader& header, Integer& maxKeyLength);
 
+// The checks that keep every offset and count derived from a stored header inside the files and
+// the int32 range (docs/format-record-file.md, "What a damaged file cannot do").  Each returns 0 or
+// the engine's error number.
+//
+// A data header: more than 100 keys -> 10060; a record length below 21 -> 10020; a negative
+// allocated count, a free count outside 0..allocated, or a data file too short to hold record 0
+// and the allocated records -> 10010.
+Integer CheckDataHeader(const DataHeader& header, Int64 dataFileSize);
+// The counts of a key header: a negative page or entry count, a free count outside 0..pages or a
+// root outside 0..pages -> 10010.
+Integer CheckKeyCounts(const KeyHeader& header);
+// Whether an index file of `indexFileSize` bytes holds slot 0 and `pages` slots of `slotSize`.
+bool IndexHoldsPages(Integer pages, Integer slotSize, Int64 indexFileSize);
+
 // Key order: bytes compare as unsigned numbers over the shorter length; on an equal prefix the
 // shorter text is smaller.  Texts are length-prefixed: t[0] is the length.
 int CompareKeyTexts(const Byte* a, const Byte* b);

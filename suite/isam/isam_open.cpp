@@ -41,8 +41,9 @@ bool OpenDialog(IsamFileBlock& fb, const std::string& name, const OpenRequest& r
 bool OpenDataAndIndex(IsamFileBlock& fb, const IsamFileNames& names, const OpenRequest& rq) {
   if (!fb.data.OpenExisting(names.data, rq.readOnly, rq.netMode)) return false;
   DataHeader dh;
-  if (!ReadDataHeader(fb, dh)) return false;
-  if (dh.keyCount > isam_format::MaxKeys) return IsamFail(isam_error::TooManyKeysHeader);
+  Int64 dataSize = 0;
+  if (!ReadDataHeader(fb, dh) || !fb.data.Size(dataSize)) return false;
+  if (const Integer check = CheckDataHeader(dh, dataSize); check != 0) return IsamFail(check);
   fb.keyCount = dh.keyCount;
   fb.sections.assign(static_cast<size_t>(dh.keyCount) + 1, FileSectionInfo{});
   LoadDataSection(fb.Data(), dh);
@@ -62,11 +63,15 @@ bool OpenDataAndIndex(IsamFileBlock& fb, const IsamFileNames& names, const OpenR
       if (!ReadKeyHeader(fb, k, kh)) return false;
       const Integer check = CheckKeyHeader(kh, s.maxKeyLength);
       if (check != 0) return IsamFail(check);
+      if (CheckKeyCounts(kh) != 0) return IsamFail(isam_error::RebuildNeeded);
       LoadKeySection(s, kh);
       offset += kh.pageSize;
       fb.slotsInUse = std::max(fb.slotsInUse, kh.allocated);
     }
     fb.slotSize = offset;
+    Int64 indexSize = 0;
+    if (!fb.index.Size(indexSize)) return false;
+    if (!IndexHoldsPages(fb.slotsInUse, fb.slotSize, indexSize)) return IsamFail(isam_error::RebuildNeeded);
   }
   return dh.openFlag != 1 || IsamFail(isam_error::RebuildNeeded);
 }

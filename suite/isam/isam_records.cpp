@@ -1,4 +1,6 @@
 // Reading, writing, adding and freeing data records.
+#include <limits>
+
 #include "suite/isam/engine_state.h"
 #include "suite/isam/isam_engine.h"
 #include "suite/isam/isam_errors.h"
@@ -12,19 +14,21 @@ Int64 RecordOffset(IsamFileBlock& fb, Integer ref) { return static_cast<Int64>(r
 
 bool ValidLink(Integer link, Integer allocated) { return link != 0 && link >= -1 && link <= allocated; }
 
-// Takes a record number: the free-chain head (validated) or the next new number.
+// Takes a record number: the free-chain head (validated) or the next new number.  A chain that the
+// free count says is empty is damaged (10170); a file of 2^31 - 1 records takes no more (10075).
 bool Allocate(IsamFileBlock& fb, Integer& ref) {
   FileSectionInfo& d = fb.Data();
   if (d.freeHead == -1) {
+    if (d.allocated == std::numeric_limits<Integer>::max()) return IsamFail(isam_error::ShortWrite);
     if (!WriteAheadJournalHeader(fb, 0)) return false;
     ref = ++d.allocated;
     d.tookFromFreeChain = false;
   } else {
-    if (!ValidLink(d.freeHead, d.allocated)) return IsamFail(isam_error::FreeChainDamaged);
+    if (!ValidLink(d.freeHead, d.allocated) || d.freeCount <= 0) return IsamFail(isam_error::FreeChainDamaged);
     Byte status[4];
     if (!fb.data.ReadAt(RecordOffset(fb, d.freeHead), status, 4)) return false;
     const Integer next = GetInt32LE(status);
-    if (!ValidLink(next, d.allocated)) return IsamFail(isam_error::FreeChainDamaged);
+    if (!ValidLink(next, d.allocated) || next == d.freeHead) return IsamFail(isam_error::FreeChainDamaged);
     if (!WriteAheadJournalHeader(fb, 0, next)) return false;
     ref = d.freeHead;
     d.freeHead = next;
@@ -92,6 +96,11 @@ void IsamFreeRecord(IsamFileBlock* fb, Integer ref) {
   FileSectionInfo& d = fb->Data();
   if (ref < 1 || ref > d.allocated) {
     IsamFail(isam_error::FreeOutOfRange);
+    return IsamLeave(fb);
+  }
+  // Every record is on the chain already by the count: the chain or the count is damaged.
+  if (d.freeCount >= d.allocated) {
+    IsamFail(isam_error::FreeChainDamaged);
     return IsamLeave(fb);
   }
   if (!IsamMarkModified(*fb)) return IsamLeave(fb);

@@ -2,6 +2,7 @@
 #include "suite/isam/key_pages.h"
 
 #include <cassert>
+#include <limits>
 
 #include "suite/isam/isam_errors.h"
 #include "suite/isam/isam_status.h"
@@ -40,21 +41,30 @@ namespace {
 bool ValidLink(Integer link, Integer allocated) { return link != 0 && link >= -1 && link <= allocated; }
 }  // namespace
 
+bool KeyPages::MayTakeFromChain(Integer pageNo) {
+  // A page of the tree on the free-page chain (the root, or any page held in a buffer: a free page
+  // never is) would be handed out twice.
+  const FileSectionInfo& h = Header();
+  return ValidLink(pageNo, h.allocated) && pageNo != h.root && h.freeCount > 0 &&
+         !IsamPagePool().Holds(&fb_, key_, pageNo);
+}
+
 PageRef KeyPages::New() {
   FileSectionInfo& h = Header();
   Integer pageNo = 0;
   const bool fromChain = h.freeHead != -1 && WriteAheadMayTakeFromChain(fb_, key_);
   if (fromChain) {
-    if (!ValidLink(h.freeHead, h.allocated)) return IsamFail(isam_error::FreeChainDamaged), PageRef();
+    if (!MayTakeFromChain(h.freeHead)) return IsamFail(isam_error::FreeChainDamaged), PageRef();
     Byte link[4];
     if (!fb_.index.ReadAt(fb_.PageOffset(key_, h.freeHead), link, 4)) return PageRef();
     const Integer next = GetInt32LE(link);
-    if (!ValidLink(next, h.allocated)) return IsamFail(isam_error::FreeChainDamaged), PageRef();
+    if (!ValidLink(next, h.allocated) || next == h.freeHead) return IsamFail(isam_error::FreeChainDamaged), PageRef();
     if (!WriteAheadJournalHeader(fb_, key_, next)) return PageRef();
     pageNo = h.freeHead;
     h.freeHead = next;
     --h.freeCount;
   } else {
+    if (h.allocated == std::numeric_limits<Integer>::max()) return IsamFail(isam_error::ShortWrite), PageRef();
     if (!WriteAheadJournalHeader(fb_, key_)) return PageRef();
     pageNo = h.allocated + 1;
     if (fb_.slotsInUse < pageNo) {
@@ -81,6 +91,8 @@ bool KeyPages::Free(PageRef page) {
   const Integer pageNo = page.Number();
   assert(pageNo >= 1 && pageNo <= h.allocated);
   page.Release();
+  // A page of the tree while the count says every page is free: the count is damaged.
+  if (h.freeCount >= h.allocated) return IsamFail(isam_error::FreeChainDamaged);
   if (!WriteAheadJournalHeader(fb_, key_) || !WriteAheadBeforeWrite(fb_)) return false;
   Byte link[4];
   PutInt32LE(link, h.freeHead);

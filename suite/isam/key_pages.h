@@ -31,12 +31,16 @@ class KeyPages {
   // Declares that the key header is about to change.
   bool ChangeHeader();
   // Allocates a page (free-page chain first, else a new number, growing the file by a slot when
-  // needed) and returns it empty and dirty; empty with the status set on failure.
+  // needed) and returns it empty and dirty; empty with the status set on failure: 10170 when the
+  // chain names a page out of range or in use, 10075 when the key has 2^31 - 1 pages.
   PageRef New();
   // Puts a page on the free-page chain and forgets its buffer (the reference ends here).
   bool Free(PageRef page);
 
  private:
+  // Whether the free-page chain's head may be handed out: in range, and not a page of the tree.
+  bool MayTakeFromChain(Integer pageNo);
+
   IsamFileBlock& fb_;
   Integer key_;
 };

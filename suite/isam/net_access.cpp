@@ -13,6 +13,7 @@
 #include "suite/isam/page_pool.h"
 #include "suite/isam/save_journal.h"
 #include "suite/isam/section_io.h"
+#include "suite/isam/test_point.h"
 
 namespace {
 DWORD LockDia(IsamFileBlock& fb, Int64 offset, Int64 length, Integer limit) {
@@ -28,21 +29,20 @@ using Bits = std::vector<Byte>;
 bool BitSet(const Bits& bits, Integer i) { return (bits[static_cast<size_t>(i / 8)] >> (i % 8)) & 1; }
 void SetBit(Bits& bits, Integer i) { bits[static_cast<size_t>(i / 8)] |= static_cast<Byte>(1 << (i % 8)); }
 
+// Reloads a section's header published by another station, checked as the open checks it.
 bool ReloadSection(IsamFileBlock& fb, Integer i) {
   if (i == 0) {
     DataHeader h;
     if (!ReadDataHeader(fb, h)) return false;
-    const Integer r = fb.Data().length;
+    if (const Integer check = CheckStoredDataHeader(fb, h); check != 0) return IsamFail(check);
     LoadDataSection(fb.Data(), h);
-    fb.Data().length = r;
     return true;
   }
   KeyHeader h;
   if (!ReadKeyHeader(fb, i, h)) return false;
+  if (const Integer check = CheckStoredKeyHeader(fb, i, h); check != 0) return IsamFail(check);
   FileSectionInfo& s = fb.Key(i);
-  const Integer pageSize = s.length;
   LoadKeySection(s, h);
-  s.length = pageSize;
   s.path.valid = false;
   fb.slotsInUse = std::max(fb.slotsInUse, s.allocated);
   IsamPagePool().DropAll(&fb, i);
@@ -167,6 +167,17 @@ bool ReadOwnSlot(IsamFileBlock& fb, bool readLock, bool& valid, Bits& bits) {
   return true;
 }
 
+// Changes are made under the Fileblock lock only, so OpenFlag 1 found under a lock in network mode
+// marks a change that no live station is making: its station died (or could not write it back)
+// before the change was written back whole.  The file is refused with 10010, as the next open
+// refuses it; nothing is refreshed from it, and the refusal writes nothing over it.
+bool NoUnfinishedChange(IsamFileBlock& fb) {
+  if (!IsamNetworkMode()) return true;
+  Byte openFlag = 0;
+  if (!fb.data.ReadAt(isam_format::OpenFlagOffset, &openFlag, 1)) return false;
+  return openFlag != 1 || IsamFail(isam_error::RebuildNeeded);
+}
+
 // Brings the cached headers up to date from the own slot (under a read lock or the Fileblock lock).
 bool Refresh(IsamFileBlock& fb, bool readLock) {
   NetInfo& net = *fb.net;
@@ -176,13 +187,15 @@ bool Refresh(IsamFileBlock& fb, bool readLock) {
   net.area.clear();
   bool valid = false;
   Bits bits;
-  bool ok = ReadOwnSlot(fb, readLock, valid, bits);
+  bool ok = NoUnfinishedChange(fb) && ReadOwnSlot(fb, readLock, valid, bits);
   if (ok && valid) {
     if (net.refreshAll) {
       bits = AllBits(net);
       net.refreshAll = false;
     }
-    ApplyBits(fb, bits);
+    // A header that could not be reloaded leaves the cache behind the file: the operation stops
+    // (and the next refresh reloads everything).
+    ok = ApplyBits(fb, bits);
   } else if (ok) {
     // The area is missing or cut short (a station died inside a save-mode operation, or the file
     // was used without network mode): rebuild it while every other station is kept out.
@@ -198,29 +211,32 @@ bool Refresh(IsamFileBlock& fb, bool readLock) {
   return ok;
 }
 
+// Outside save mode: flags the changed sections in every other slot, then writes the change back.
+// OpenFlag, set since the change began, is cleared by the last write, so a station that dies
+// anywhere in here leaves a file that every station refuses (10010), never one that is whole on
+// disk while the other stations' caches miss the change.
+bool PublishChange(IsamFileBlock& fb) {
+  Bits bits(fb.net->slotSize, 0);
+  SetBit(bits, fb.keyCount + 1);
+  for (Integer i = 0; i <= fb.keyCount; ++i)
+    if (fb.sections[static_cast<size_t>(i)].dirty || fb.sections[static_cast<size_t>(i)].changedSincePublish)
+      SetBit(bits, i);
+  if (!WriteArea(fb, bits, false) || !WriteDirtyPagesAndKeyHeaders(fb, false)) return false;
+  IsamTestPoint(IsamPoint::PublishBeforeDataHeader);
+  if (BitSet(bits, 0)) return WriteDataHeader(fb, 0);
+  const Byte zero = 0;
+  if (!fb.data.WriteAt(isam_format::OpenFlagOffset, &zero, 1)) return false;
+  fb.Data().openFlag = 0;
+  return true;
+}
 }  // namespace
 
 bool NetPublish(IsamFileBlock& fb) {
-  NetInfo& net = *fb.net;
-  Bits bits(net.slotSize, 0);
-  if (fb.saveMode) {
-    bits = AllBits(net);
-  } else {
-    if (!fb.modified) return true;
-    SetBit(bits, fb.keyCount + 1);
-    for (Integer i = 0; i <= fb.keyCount; ++i)
-      if (fb.sections[static_cast<size_t>(i)].dirty || fb.sections[static_cast<size_t>(i)].changedSincePublish)
-        SetBit(bits, i);
-    if (!WriteDirtyPagesAndKeyHeaders(fb, false)) return false;
-    if (BitSet(bits, 0)) {
-      if (!WriteDataHeader(fb, 0)) return false;
-    } else {
-      const Byte zero = 0;
-      if (!fb.data.WriteAt(isam_format::OpenFlagOffset, &zero, 1)) return false;
-      fb.Data().openFlag = 0;
-    }
-  }
-  if (!WriteArea(fb, bits, fb.saveMode)) return false;
+  if (!fb.saveMode && !fb.modified) return true;
+  // In save mode every operation has written its change back already; the journal that replaced
+  // the area while the lock was held gives way to an area with every bit set.
+  const bool published = fb.saveMode ? WriteArea(fb, AllBits(*fb.net), true) : PublishChange(fb);
+  if (!published) return false;
   for (auto& s : fb.sections) s.changedSincePublish = false;
   return IsamNetworkMode() || fb.dialog.Commit(false);
 }

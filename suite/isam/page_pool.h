@@ -30,6 +30,10 @@ class PagePool {
   PageRef Fetch(IsamFileBlock* fb, Integer key, Integer pageNo);
   // A pinned buffer for a page that is not read (a new page); the caller fills it.
   PageRef Take(IsamFileBlock* fb, Integer key, Integer pageNo);
+  // Whether a buffer holds the page (a page in use: a damaged free-page chain may name one).
+  bool Holds(IsamFileBlock* fb, Integer key, Integer pageNo) const {
+    return index_.find({fb, key, pageNo}) != index_.end();
+  }
   // Forgets the buffer of a page without writing it.  The page must not be pinned.
   void Drop(IsamFileBlock* fb, Integer key, Integer pageNo);
   // Forgets every buffer of a Fileblock (key 0: every key) without writing; none may be pinned.

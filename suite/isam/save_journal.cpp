@@ -87,29 +87,86 @@ bool SaveJournal::Undo() {
   if (fb_.readOnly) return IsamFail(isam_error::RepairReadOnly);
   IsamPagePool().DropAll(&fb_);
   for (auto& s : fb_.sections) s.path.valid = false;
+  // Every record is read and checked before the first is undone: a damaged journal changes nothing
+  // and stays in place, so the file stays refused until it is repaired.
+  std::vector<Record> records;
+  if (!ReadRecords(records)) return UndoFailed();
+  for (const Record& r : records)
+    if (!(r.header ? UndoHeader(r.bytes.data()) : UndoPage(r))) return UndoFailed();
+  return FinishUndo();
+}
+
+bool SaveJournal::UndoFailed() {
+  IsamForceError(isam_error::UndoFailed);
+  return false;
+}
+
+bool SaveJournal::ReadRecords(std::vector<Record>& records) {
   Int64 size = 0;
-  if (!fb_.dialog.Size(size)) return IsamFail(isam_error::UndoFailed);
-  Int64 pos = 1;
-  while (pos + 2 <= size) {
+  if (!fb_.dialog.Size(size)) return false;
+  for (Int64 pos = 1; pos + 2 <= size;) {
     Byte tag[2];
-    if (!fb_.dialog.ReadAt(pos, tag, 2)) return IsamFail(isam_error::UndoFailed);
+    if (!fb_.dialog.ReadAt(pos, tag, 2)) return false;
     const Word w = GetWordLE(tag);
+    const bool header = w == HeaderTag, page = w >= 1 && w <= isam_format::EntriesPerPage;
     // A journal begins with a header or page record; anything else at byte 1 is a station area
     // (valid or damaged), which holds nothing to undo.
-    if (w == EndTag || (pos == 1 && w != HeaderTag && (w < 1 || w > isam_format::EntriesPerPage))) break;
-    if (w == HeaderTag) {
-      if (pos + HeaderRecordSize > size) break;
-      Byte rec[HeaderRecordSize];
-      if (!fb_.dialog.ReadAt(pos, rec, sizeof rec) || !UndoHeader(rec)) return IsamFail(isam_error::UndoFailed);
-      pos += HeaderRecordSize;
-      continue;
+    if (w == EndTag || (pos == 1 && !header && !page)) break;
+    if (!header && !page) return false;
+    if (records.size() == MaxRecords) return false;   // more than one operation journals
+    Record r{header, {}};
+    Int64 length = HeaderRecordSize;
+    if (page) {
+      Byte head[6];
+      if (pos + 6 > size) break;   // a record cut short ends the journal
+      if (!fb_.dialog.ReadAt(pos, head, 6)) return false;
+      const Word key = GetWordLE(head + 2);
+      if (key < 1 || key > fb_.keyCount) return false;
+      length = w * static_cast<Int64>(isam_format::EntrySize(fb_.Key(key).maxKeyLength)) + 14;
     }
-    if (w < 1 || w > isam_format::EntriesPerPage) return IsamFail(isam_error::UndoFailed);
-    bool ended = false;
-    if (!UndoPage(w, pos, ended)) return IsamFail(isam_error::UndoFailed);
-    if (ended) break;
+    if (pos + length > size) break;
+    r.bytes.resize(static_cast<size_t>(length));
+    if (!fb_.dialog.ReadAt(pos, r.bytes.data(), static_cast<DWORD>(length))) return false;
+    if (!(header ? HeaderRecordSound(r.bytes.data()) : PageRecordSound(r.bytes))) return false;
+    records.push_back(std::move(r));
+    pos += length;
   }
-  return FinishUndo();
+  return true;
+}
+
+bool SaveJournal::HeaderRecordSound(const Byte* rec) {
+  const Word section = GetWordLE(rec + 2);
+  const Byte* image = rec + 4;
+  const Integer value = GetInt32LE(rec + 32);
+  if (section > fb_.keyCount) return false;
+  Integer allocated = 0, freeHead = 0;
+  if (section == 0) {
+    const DataHeader before = DataHeader::Decode(image);
+    if (CheckStoredDataHeader(fb_, before) != 0) return false;
+    allocated = before.allocated;
+    freeHead = before.freeHead;
+  } else {
+    const KeyHeader before = KeyHeader::Decode(image);
+    if (CheckStoredKeyHeader(fb_, section, before) != 0) return false;
+    allocated = before.allocated;
+    freeHead = before.freeHead;
+  }
+  // A chain value names the record or page the operation took from the chain: the image's head,
+  // which must exist, and the link it held.
+  if (value == NoChainValue) return true;
+  const bool validLink = value == -1 || (value >= 1 && value <= allocated);
+  return validLink && freeHead >= 1 && freeHead <= allocated;
+}
+
+bool SaveJournal::PageRecordSound(const std::vector<Byte>& rec) {
+  const Word count = GetWordLE(rec.data());
+  const Word key = GetWordLE(rec.data() + 2);
+  const FileSectionInfo& s = fb_.Key(key);
+  const Integer pageNo = GetInt32LE(rec.data() + rec.size() - 8);
+  // A before-image is of a page that existed, so it lies inside the index file.
+  Int64 size = 0;
+  if (count > s.entriesPerPage || pageNo < 1 || !fb_.index.Size(size)) return false;
+  return fb_.PageOffset(key, pageNo) + s.length <= size;
 }
 
 bool SaveJournal::UndoHeader(const Byte* rec) {
@@ -122,69 +179,58 @@ bool SaveJournal::UndoHeader(const Byte* rec) {
     const DataHeader before = DataHeader::Decode(image);
     const Integer r = fb_.Data().length;
     if (value != NoChainValue) {
-      if (before.freeHead < 1) return false;
       if (!fb_.data.WriteAt(static_cast<Int64>(before.freeHead) * r, link, 4)) return false;
-    } else {
-      // A record freed by the operation carries a chain link in its status word; the stored header
-      // names it when the freeing went that far.  Restore the status word of a record in use.
-      DataHeader now;
-      if (!ReadDataHeader(fb_, now)) return false;
-      if (now.freeCount == before.freeCount + 1 && now.freeHead != before.freeHead && now.freeHead >= 1 &&
-          now.freeHead <= now.allocated) {
-        const Byte zero[4] = {};
-        if (!fb_.data.WriteAt(static_cast<Int64>(now.freeHead) * r, zero, 4)) return false;
-      }
+    } else if (!RestoreFreedRecord(before)) {
+      return false;
     }
     LoadDataSection(fb_.Data(), before);
-    fb_.Data().length = r;
     return WriteDataHeader(fb_, before.openFlag);
   }
-  if (section > fb_.keyCount) return false;
   const KeyHeader before = KeyHeader::Decode(image);
-  if (value != NoChainValue) {
-    if (before.freeHead < 1) return false;
-    if (!fb_.index.WriteAt(fb_.PageOffset(section, before.freeHead), link, 4)) return false;
-  }
-  FileSectionInfo& s = fb_.Key(section);
-  const Integer pageSize = s.length;
-  LoadKeySection(s, before);
-  s.length = pageSize;
+  if (value != NoChainValue && !fb_.index.WriteAt(fb_.PageOffset(section, before.freeHead), link, 4)) return false;
+  LoadKeySection(fb_.Key(section), before);
   return WriteKeyHeader(fb_, section);
 }
 
-bool SaveJournal::UndoPage(Word count, Int64& pos, bool& ended) {
+bool SaveJournal::RestoreFreedRecord(const DataHeader& before) {
+  // A record freed by the operation carries a chain link in its status word; the stored header
+  // names it when the freeing went that far.  Restore the status word of a record in use.
+  DataHeader now;
   Int64 size = 0;
-  Byte head[6];
-  if (!fb_.dialog.Size(size)) return false;
-  if (pos + 6 > size) return ended = true;
-  if (!fb_.dialog.ReadAt(pos, head, 6)) return false;
-  const Word key = GetWordLE(head + 2);
-  if (key < 1 || key > fb_.keyCount) return false;
-  const Integer entryBytes = count * isam_format::EntrySize(fb_.Key(key).maxKeyLength);
-  if (pos + entryBytes + 14 > size) return ended = true;
-  std::vector<Byte> rec(static_cast<size_t>(entryBytes + 14));
-  if (!fb_.dialog.ReadAt(pos, rec.data(), static_cast<DWORD>(rec.size()))) return false;
+  if (!ReadDataHeader(fb_, now) || !fb_.data.Size(size)) return false;
+  const Integer r = fb_.Data().length;
+  const bool freedByTheOperation = static_cast<Int64>(now.freeCount) == static_cast<Int64>(before.freeCount) + 1 &&
+                                   now.freeHead != before.freeHead && now.freeHead >= 1 &&
+                                   now.freeHead <= now.allocated &&
+                                   (static_cast<Int64>(now.freeHead) + 1) * r <= size;
+  if (!freedByTheOperation) return true;
+  const Byte zero[4] = {};
+  return fb_.data.WriteAt(static_cast<Int64>(now.freeHead) * r, zero, 4);
+}
+
+bool SaveJournal::UndoPage(const Record& r) {
+  const std::vector<Byte>& rec = r.bytes;
+  const Word count = GetWordLE(rec.data());
+  const Word key = GetWordLE(rec.data() + 2);
+  const auto entryBytes = static_cast<Integer>(rec.size()) - 14;
   const Integer pageNo = GetInt32LE(rec.data() + 6 + entryBytes);
-  if (pageNo < 1) return false;
   std::vector<Byte> page(static_cast<size_t>(entryBytes + isam_format::PageHeadSize));
   PutWordLE(page.data(), count);
   std::copy(rec.begin() + 10 + entryBytes, rec.begin() + 14 + entryBytes, page.begin() + 2);
   std::copy(rec.begin() + 6, rec.begin() + 6 + entryBytes, page.begin() + 6);
-  if (!fb_.index.WriteAt(fb_.PageOffset(key, pageNo), page.data(), static_cast<DWORD>(page.size()))) return false;
-  pos += static_cast<Int64>(rec.size());
-  return true;
+  return fb_.index.WriteAt(fb_.PageOffset(key, pageNo), page.data(), static_cast<DWORD>(page.size()));
 }
 
 bool SaveJournal::FinishUndo() {
   const bool network = NetworkFile();
   if (!network) {
-    if (fb_.Data().dirty && !WriteDataHeader(fb_, fb_.Data().openFlag)) return IsamFail(isam_error::UndoFailed);
-    if (!fb_.data.Commit(false)) return IsamFail(isam_error::UndoFailed);
-    if (fb_.keyCount > 0 && !fb_.index.Commit(false)) return IsamFail(isam_error::UndoFailed);
+    if (fb_.Data().dirty && !WriteDataHeader(fb_, fb_.Data().openFlag)) return UndoFailed();
+    if (!fb_.data.Commit(false)) return UndoFailed();
+    if (fb_.keyCount > 0 && !fb_.index.Commit(false)) return UndoFailed();
   }
   end_ = 1;
   journaled_.clear();
   unsynced_ = false;
-  if (!fb_.dialog.TruncateAt(1)) return IsamFail(isam_error::UndoFailed);
-  return network || fb_.dialog.Commit(false) || IsamFail(isam_error::UndoFailed);
+  if (!fb_.dialog.TruncateAt(1)) return UndoFailed();
+  return network || fb_.dialog.Commit(false) || UndoFailed();
 }

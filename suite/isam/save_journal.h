@@ -13,7 +13,12 @@
 // before its first change, so the first image is the before-image; no change of the operation
 // reaches the data or index file before the journal records covering it were written (and, in
 // single-station mode, flushed to disk).  Undo restores every journaled page and header and the
-// free chains, then cuts the journal back to one byte.
+// free chains, then cuts the journal back to one byte.  It checks every record before it undoes
+// the first: a header image must pass the checks of the open and match the open file's layout, a
+// chain value must name a record or page inside the image's counts, a page image must hold at most
+// E entries of an existing key and lie inside the index file, and one operation journals at most
+// MaxRecords records.  A journal that fails a check fails the undo with 10180, changes nothing and
+// stays in place.
 #pragma once
 
 #include <vector>
@@ -28,6 +33,9 @@ class SaveJournal {
   static constexpr Integer HeaderRecordSize = 36;
   static constexpr Integer NoChainValue = -2;
   static constexpr Integer HeaderPseudoPage = -2;
+  // An operation journals at most 30 pages and headers (a B-tree path of 9 levels touches three
+  // pages a level); a journal holding more is not one operation's.
+  static constexpr size_t MaxRecords = 32;
 
   explicit SaveJournal(IsamFileBlock& fb) : fb_(fb) {}
 
@@ -46,10 +54,21 @@ class SaveJournal {
   bool Undo();
 
  private:
+  struct Record {
+    bool header;               // a header record, else a page record
+    std::vector<Byte> bytes;   // the whole record as journaled
+  };
   bool Append(const Byte* bytes, DWORD n);
+  // Reads and checks the records from byte 1 to the end tag or a record cut short.
+  bool ReadRecords(std::vector<Record>& records);
+  bool HeaderRecordSound(const Byte* record);
+  bool PageRecordSound(const std::vector<Byte>& record);
   bool UndoHeader(const Byte* record);
-  bool UndoPage(Word count, Int64& pos, bool& ended);
+  bool RestoreFreedRecord(const DataHeader& before);
+  bool UndoPage(const Record& record);
   bool FinishUndo();
+  // Reports 10180 (whatever failed first) and returns false.
+  bool UndoFailed();
   bool NetworkFile() const;
 
   IsamFileBlock& fb_;

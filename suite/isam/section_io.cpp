@@ -1,6 +1,8 @@
 // Header, record and page transfers between the cache and the files of a Fileblock.
 #include "suite/isam/section_io.h"
 
+#include <limits>
+
 #include "suite/isam/isam_errors.h"
 #include "suite/isam/isam_status.h"
 #include "suite/isam/page_pool.h"
@@ -36,6 +38,27 @@ bool WriteKeyHeader(IsamFileBlock& fb, Integer key) {
     return false;
   fb.Key(key).dirty = false;
   return true;
+}
+
+Integer CheckStoredDataHeader(IsamFileBlock& fb, const DataHeader& h) {
+  if (h.recordLength != fb.Data().length || h.keyCount != fb.keyCount) return isam_error::RebuildNeeded;
+  // The file holds the records of the cached count already; only more need a look at its size.
+  Int64 size = std::numeric_limits<Int64>::max();
+  if (h.allocated > fb.Data().allocated && !fb.data.Size(size)) return IsamErrorCode;
+  return CheckDataHeader(h, size);
+}
+
+Integer CheckStoredKeyHeader(IsamFileBlock& fb, Integer key, const KeyHeader& h) {
+  Integer maxKeyLength = 0;
+  if (const Integer check = CheckKeyHeader(h, maxKeyLength); check != 0) return check;
+  const FileSectionInfo& s = fb.Key(key);
+  if (h.pageSize != s.length || h.entriesPerPage != s.entriesPerPage || CheckKeyCounts(h) != 0)
+    return isam_error::RebuildNeeded;
+  // The index file holds the slots in use already; only more need a look at its size.
+  if (h.allocated <= fb.slotsInUse) return 0;
+  Int64 size = 0;
+  if (!fb.index.Size(size)) return IsamErrorCode;
+  return IndexHoldsPages(h.allocated, fb.slotSize, size) ? 0 : isam_error::RebuildNeeded;
 }
 
 void LoadKeySection(FileSectionInfo& s, const KeyHeader& h) {
@@ -99,7 +122,11 @@ bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page
   const FileSectionInfo& s = fb->Key(key);
   static Byte bytes[isam_format::PageSize(isam_format::MaxKeyLength)];
   if (!fb->index.ReadAt(fb->PageOffset(key, pageNo), bytes, static_cast<DWORD>(s.length))) return false;
-  return page.Expand(bytes, s.maxKeyLength, s.entriesPerPage) || IsamFail(isam_error::RebuildNeeded);
+  if (!page.Expand(bytes, s.maxKeyLength, s.entriesPerPage)) return IsamFail(isam_error::RebuildNeeded);
+  // Every page but the root holds at least E div 2 entries; an empty one below the root has no
+  // entry to separate its children by.
+  const bool emptyBelowRoot = page.count == 0 && pageNo != s.root && s.entriesPerPage >= 2;
+  return !emptyBelowRoot || IsamFail(isam_error::RebuildNeeded);
 }
 
 bool IsamWriteBackPage(PageBuffer& buffer) {

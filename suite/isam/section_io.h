@@ -14,6 +14,12 @@ void LoadKeySection(FileSectionInfo& s, const KeyHeader& h);
 KeyHeader KeySectionHeader(const FileSectionInfo& s);
 void LoadDataSection(FileSectionInfo& s, const DataHeader& h);
 DataHeader DataSectionHeader(const IsamFileBlock& fb, Byte openFlag);
+// Check a header read from disk while the Fileblock is open (another station's publication, a
+// before-image from the journal) as the open checks it, and against the layout the Fileblock was
+// opened with (R and K; P(k) and E: 10010 when it differs).  0, or the error number; a failing read
+// of the file's size has set the status and returns its number.
+Integer CheckStoredDataHeader(IsamFileBlock& fb, const DataHeader& h);
+Integer CheckStoredKeyHeader(IsamFileBlock& fb, Integer key, const KeyHeader& h);
 // Writes every dirty page and dirty key header (not the data header).
 bool WriteDirtyPagesAndKeyHeaders(IsamFileBlock& fb, bool releasePages);
 // Writes bytes of the data file (records, status words) behind the write-ahead barrier.

@@ -6,6 +6,7 @@
 #include "suite/isam/isam_status.h"
 #include "suite/isam/save_journal.h"
 #include "suite/isam/section_io.h"
+#include "suite/isam/test_point.h"
 
 namespace {
 SaveJournal* ActiveJournal(IsamFileBlock& fb) {
@@ -44,6 +45,7 @@ bool SaveOperationCommit(IsamFileBlock& fb) {
   if (fb.Data().dirty && !WriteDataHeader(fb, 0)) return false;
   if (!fb.data.Commit(network)) return false;
   if (fb.keyCount > 0 && !fb.index.Commit(network)) return false;
+  IsamTestPoint(IsamPoint::CommitBeforeJournalEnd);
   return fb.journal->End();
 }
 

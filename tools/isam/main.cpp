@@ -9,10 +9,10 @@
 #include "platform/core/cp874.h"
 #include "platform/os/random.h"
 #include "suite/isam/isam_check.h"
+#include "suite/isam/isam_dump.h"
 #include "suite/isam/isam_engine.h"
 #include "suite/isam/isam_error_text.h"
 #include "suite/lock_retry.h"
-#include "tools/isam/isam_dump.h"
 #include "tools/isam/record_texts.h"
 
 namespace {

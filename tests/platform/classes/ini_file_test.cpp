@@ -77,6 +77,16 @@ TEST(IniFile, ReadsValuesTrimmedAndUnquotedAndDefaultsWhenMissing) {
   EXPECT_FALSE(missing.SectionExists("A"));
 }
 
+// A section that occurs again under any case is listed once, where it first occurs.
+TEST(IniFile, SectionListNamesEachSectionOnce) {
+  TempFolder folder;
+  WriteRawFile(folder / "s.ini", "[b]\r\nX=1\r\n[A]\r\n[B]\r\n[ a ]\r\n[c]\r\n[b]\r\n");
+  TIniFile ini(folder / "s.ini");
+  TStringList list;
+  ini.ReadSections(&list);
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"b", "A", "c"}));
+}
+
 TEST(IniFile, DeletingAndErasingTouchOnlyWhatTheyName) {
   TempFolder folder;
   WriteRawFile(folder / "a.ini", kSample);

@@ -17,10 +17,11 @@ using fakes::CallLog;
 using fakes::ScopedLibraryImage;
 using fakes::TLoggingLibraryImage;
 
-TEST(LibraryRegistry, FindsRegisteredNamesIgnoringCaseAndNothingElse) {
+TEST(LibraryRegistry, FindsRegisteredNamesIgnoringCaseWithTheDefaultExtensionAndNothingElse) {
   const std::pair<const char*, bool> kCases[] = {
-      {"MSIMG32.DLL", true}, {"msimg32.dll", true}, {"MsImg32.Dll", true}, {"dwmapi.dll", true},
-      {"msimg32", false},    {"user32.dll", true},  {"kernel32.dll", false}, {"", false}};
+      {"MSIMG32.DLL", true},  {"msimg32.dll", true}, {"MsImg32.Dll", true},   {"dwmapi.dll", true},
+      {"user32.dll", true},   {"msimg32", true},     {"USER32", true},        {"msimg32.exe", false},
+      {"kernel32.dll", false}, {"gdiplus", false},   {"", false}};
   for (const auto& [name, known] : kCases) {
     SCOPED_TRACE(name);
     const HMODULE module = LoadLibraryA(name);
@@ -71,13 +72,18 @@ TEST(LibraryRegistry, AnAbsentImageFailsTheLoadUntilTheOwnImageIsBack) {
   EXPECT_FALSE(OverrideLibraryImage("OTHER.DLL", &absent));
 }
 
-TEST(UserLibrary, ExportsTheWindowLayersLayeredWindowFunctions) {
-  const HMODULE module = LoadLibraryA("user32.dll");
+TEST(UserLibrary, ExportsTheWindowLayersLayeredWindowAndMonitorFunctions) {
+  const HMODULE module = LoadLibraryA("USER32");
   ASSERT_NE(module, nullptr);
+  EXPECT_EQ(module, LoadLibraryA("user32.dll"));
+  FreeLibrary(module);
   EXPECT_EQ(GetProcAddress(module, "SetLayeredWindowAttributes"),
             ExportAddress<SetLayeredWindowAttributesProc>(&SetLayeredWindowAttributes));
   EXPECT_EQ(GetProcAddress(module, "UpdateLayeredWindow"), ExportAddress<UpdateLayeredWindowProc>(&UpdateLayeredWindow));
+  EXPECT_EQ(GetProcAddress(module, "MonitorFromPoint"), ExportAddress<MonitorFromPointProc>(&MonitorFromPoint));
+  EXPECT_EQ(GetProcAddress(module, "GetMonitorInfoA"), ExportAddress<GetMonitorInfoAProc>(&GetMonitorInfoA));
   EXPECT_EQ(GetProcAddress(module, "GetLayeredWindowAttributes"), nullptr);
+  EXPECT_EQ(GetProcAddress(module, "GetMonitorInfoW"), nullptr);
   FreeLibrary(module);
 }
 

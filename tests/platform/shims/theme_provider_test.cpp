@@ -8,6 +8,15 @@
 #include "tests/support/shims/fake_theme_provider.h"
 #include "platform/shims/builtin_theme_provider.h"
 #include "platform/shims/theme_provider.h"
+#include "platform/gdi/clip.h"
+#include "platform/gdi/region.h"
+#include "platform/user/def_window_proc.h"
+#include "platform/user/message_ids.h"
+#include "platform/user/window_class.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
+#include "tests/support/gdi/test_canvas.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace {
 
@@ -80,6 +89,74 @@ TEST(BuiltInThemeProvider, OpensItsClassesAndNamesItsTheme) {
   EXPECT_EQ(std::u16string(size), u"Nor");   // cut to the buffer, terminated
   EXPECT_EQ(GetProcAddress(module, "DrawThemeBackground"), nullptr);
   FreeLibrary(module);
+}
+
+// A parent that erases its client area in red and paints a blue square at (10, 10, 20, 20) when
+// asked to print its client area.
+LRESULT ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto fill = [wParam](const TRect& r, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+    DeleteObject(brush);
+  };
+  if (message == WM_ERASEBKGND) {
+    fill({0, 0, 100, 100}, kRed);
+    return 1;
+  }
+  if (message == WM_PRINTCLIENT && (lParam & PRF_CLIENT) != 0) {
+    fill({10, 10, 20, 20}, kBlue);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+class BuiltInParentBackground : public usertest::UserTest {
+ protected:
+  BuiltInParentBackground() {
+    user::EnsureClassRegistered(user::ClassRecord("ThemeParent", &ParentProc));
+    parent_ = CreateWindowExA(0, "ThemeParent", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    child_ = CreateWindowExA(0, "ThemeParent", "", WS_CHILD, 5, 5, 30, 30, parent_, nullptr, nullptr, nullptr);
+    module_ = LoadLibraryA("UXTHEME.DLL");
+    draw_ = Bind<DrawThemeParentBackgroundProc>(module_, "DrawThemeParentBackground");
+  }
+  ~BuiltInParentBackground() override {
+    FreeLibrary(module_);
+    DestroyWindow(parent_);
+  }
+
+  ScopedThemeProvider scoped_{&BuiltInThemeProvider()};
+  HWND parent_ = nullptr, child_ = nullptr;
+  HMODULE module_ = nullptr;
+  DrawThemeParentBackgroundProc draw_ = nullptr;
+};
+
+TEST_F(BuiltInParentBackground, PaintsTheParentsBackgroundAndClientUnderTheRectangle) {
+  ASSERT_NE(draw_, nullptr);
+  TestCanvas canvas(30, 30);
+  const RECT r{0, 0, 20, 30};
+  EXPECT_EQ(draw_(child_, canvas.dc(), &r), S_OK);
+  EXPECT_EQ(canvas.At(0, 0), kRed);
+  EXPECT_EQ(canvas.At(4, 4), kRed);
+  EXPECT_EQ(canvas.At(5, 5), kBlue);     // the parent's (10, 10)
+  EXPECT_EQ(canvas.At(14, 14), kBlue);
+  EXPECT_EQ(canvas.At(15, 15), kRed);
+  EXPECT_EQ(canvas.At(19, 29), kRed);
+  EXPECT_EQ(canvas.At(20, 0), kWhite);   // outside the rectangle
+  EXPECT_EQ(canvas.At(29, 29), kWhite);
+  // The context's origin and clip are back as they were.
+  TPoint org{1, 1};
+  GetWindowOrgEx(canvas.dc(), &org);
+  EXPECT_EQ(org.X, 0);
+  EXPECT_EQ(org.Y, 0);
+  HRGN clip = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetClipRgn(canvas.dc(), clip), 0);
+  DeleteObject(clip);
+}
+
+TEST_F(BuiltInParentBackground, ATopLevelWindowHasNoParentToPaint) {
+  TestCanvas canvas(10, 10);
+  EXPECT_EQ(draw_(parent_, canvas.dc(), nullptr), E_FAIL);
+  EXPECT_EQ(canvas.Count(kWhite), 100);
 }
 
 }  // namespace

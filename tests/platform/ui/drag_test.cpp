@@ -9,6 +9,7 @@
 #include "platform/ui/cursors.h"
 #include "platform/ui/drag_object.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"
@@ -116,6 +117,21 @@ TEST_F(DragTest, AnAcceptedDropReachesTheTargetAndTheSourceHearsWhere) {
   EXPECT_EQ(Take(), (Lines{"Accepting drop Source at 25,35", "Source ends on Accepting at 25,35"}));
   EXPECT_FALSE(source_->Dragging());
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(DragTest, TheDragStartsOnceTheMouseHasMovedMouseDragThreshold) {
+  // Over the source, which takes no drops, a started drag shows crNoDrop.
+  struct Threshold {
+    Threshold() { Mouse.SetDragThreshold(10); }
+    ~Threshold() { Mouse.SetDragThreshold(5); }
+  } threshold;
+  driver_->PressMouse(source_, TPoint{5, 5});
+  driver_->MoveMouseTo(source_, TPoint{14, 14});
+  EXPECT_NE(GetCursor(), CursorOf(crNoDrop)) << "9 pixels are below the threshold of 10";
+  driver_->MoveMouseTo(source_, TPoint{15, 5});
+  EXPECT_EQ(GetCursor(), CursorOf(crNoDrop));
+  driver_->ReleaseMouse();
+  EXPECT_EQ(Take(), (Lines{"Source ends on none at 0,0"}));
 }
 
 TEST_F(DragTest, ARefusedOrCancelledDragDropsNothing) {

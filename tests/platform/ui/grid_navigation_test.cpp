@@ -127,6 +127,16 @@ TEST_F(GridNavigationTest, SelectCellRefusingACellStopsTheMove) {
   EXPECT_EQ(grid->clicks, 1);   // only the move that happened clicks
 }
 
+TEST_F(GridNavigationTest, ASelectionPutOutsideTheGridLeavesTheViewAndIsClampedBackByACountChange) {
+  TTestGrid* grid = NewGrid();
+  grid->SetTopRow(3);
+  grid->SetSelection(TGridRect{10, 10, 10, 10});   // one past the last cell: shown nowhere
+  EXPECT_EQ(grid->Selection(), (TGridRect{10, 10, 10, 10}));
+  EXPECT_EQ(grid->TopRow(), 3);
+  grid->SetRowCount(12);
+  EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), (TGridCoord{9, 10}));
+}
+
 TEST_F(GridNavigationTest, PressSelectsAndDragExtendsTheSelection) {
   TTestGrid* grid = NewGrid();
   driver_->MoveMouseTo(grid, {100, 50});   // cell (3, 2)

@@ -1,10 +1,13 @@
 // Update regions, WM_PAINT coalescing, BeginPaint's rectangle and clip, WM_SETREDRAW, WM_PRINT.
 #include <gtest/gtest.h>
 
+#include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
+#include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pens_brushes.h"
 #include "platform/gdi/sys_colors.h"
+#include "platform/gdi/text_extent.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/painting.h"
@@ -135,6 +138,19 @@ TEST_F(PaintingTest, ChildrenAreClippedAreasOfTheTopLevelSurface) {
   EXPECT_EQ(ClientPixel(hwnd_, 19, 10), kWhite);
   EXPECT_EQ(ClientPixel(hwnd_, 50, 29), kWhite);
   EXPECT_EQ(ClientPixel(child, 0, 0), kRed);
+}
+
+TEST_F(PaintingTest, TheDesktopsContextIsTheDisplayContextForMeasuring) {
+  HDC dc = GetDCEx(GetDesktopWindow(), nullptr, DCX_CACHE | DCX_LOCKWINDOWUPDATE);
+  ASSERT_NE(dc, nullptr);
+  EXPECT_EQ(GetDeviceCaps(dc, BITSPIXEL), 32);
+  TSize size{};
+  EXPECT_TRUE(GetTextExtentPoint32A(dc, "Qq", 2, &size));
+  EXPECT_GT(size.cy, 0);
+  EXPECT_EQ(ReleaseDC(GetDesktopWindow(), dc), 1);
+  dc = GetDC(GetDesktopWindow());
+  EXPECT_NE(dc, nullptr);
+  EXPECT_EQ(ReleaseDC(GetDesktopWindow(), dc), 1);
 }
 
 TEST_F(PaintingTest, MovingAChildRepaintsWhereItWas) {

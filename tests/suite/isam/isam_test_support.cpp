@@ -88,6 +88,11 @@ DWORD FaultEnv::Open(const std::string& name, IsamAccess access, bool shared, st
   return Wrap(name, base_.Open(name, access, shared, file), file);
 }
 
+DWORD FaultEnv::OpenMapped(const std::string& name, IsamAccess access, bool shared,
+                           std::unique_ptr<IsamIoFile>& file) {
+  return Wrap(name, base_.OpenMapped(name, access, shared, file), file);
+}
+
 DWORD FaultEnv::Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) {
   const DWORD e = BeforeWrite(name);
   if (e != ERROR_SUCCESS) return e;
@@ -99,6 +104,19 @@ DWORD FaultEnv::CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& 
   if (e != ERROR_SUCCESS) return e;
   return Wrap(name, base_.CreateNew(name, file), file);
 }
+
+namespace {
+std::function<void(IsamPoint)>& TestPointHook() {
+  static std::function<void(IsamPoint)> hook;
+  return hook;
+}
+}  // namespace
+
+void IsamTestPoint(IsamPoint point) {
+  if (TestPointHook()) TestPointHook()(point);
+}
+
+void SetTestPointHook(std::function<void(IsamPoint)> hook) { TestPointHook() = std::move(hook); }
 
 std::vector<KeyTableEntry> EmployeeKeys() { return {{9, 0}, {11, 0}, {26, 1}, {40, 1}, {20, 1}}; }
 

@@ -10,6 +10,7 @@
 #include "suite/isam/isam_engine.h"
 #include "suite/isam/isam_env.h"
 #include "suite/isam/platform_isam_env.h"
+#include "suite/isam/test_point.h"
 #include "tests/support/os/temp_folder.h"
 
 // Passes every call to the platform environment, counting writes and system locks; the n-th write
@@ -41,6 +42,8 @@ class FaultEnv final : public IsamEnv {
   }
 
   DWORD Open(const std::string& name, IsamAccess access, bool shared, std::unique_ptr<IsamIoFile>& file) override;
+  DWORD OpenMapped(const std::string& name, IsamAccess access, bool shared,
+                   std::unique_ptr<IsamIoFile>& file) override;
   DWORD Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
   DWORD CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
   DWORD Delete(const std::string& name) override { return base_.Delete(name); }
@@ -66,6 +69,10 @@ class FaultEnv final : public IsamEnv {
   std::string readSuffix_;
   std::function<void()> readHook_;
 };
+
+// Runs `hook` at every test point the engine reaches from now on (suite/isam/test_point.h); an
+// empty hook ends that.
+void SetTestPointHook(std::function<void(IsamPoint)> hook);
 
 // Starts the engine for one scope and stops it (closing what is still open) afterwards.
 class EngineScope {

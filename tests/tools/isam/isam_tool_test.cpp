@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -126,5 +128,53 @@ TEST(IsamTool, CheckReportsDamage) {
   const Output journal = RunTool("check " + g);
   EXPECT_EQ(journal.code, 1);
   EXPECT_EQ(journal.text, "problem: dialog file holds an unfinished save-mode operation (37 bytes)\n1 problem(s)\n");
+}
+// What a damaged file makes the tool do: refuse it with the engine's error, or report it, never read
+// past a file, allocate or loop by a header's counts, or read a file byte by byte for its size.
+TEST(IsamTool, DamagedHeadersAreReportedNotFollowed) {
+  auto put32 = [](std::string& bytes, size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<char>(v >> (8 * i));
+  };
+  const struct {
+    const char* what;
+    const char* ext;
+    size_t offset;
+    std::uint32_t value;
+    const char* command;
+    int code;
+    const char* output;
+  } cases[] = {
+      {"record length 20", ".DAT", 12, 20, "delete", 1, "isam: open %: error 10020"},
+      {"record length -1", ".DAT", 12, 0xFFFFFFFF, "delete", 1, "isam: open %: error 10020"},
+      {"negative page size", ".IX", 12, 0xFFFFFFFF, "dump", 0, "key 1: header fails its check (10120)"},
+      {"page size 2^31 - 1", ".IX", 12, 0x7FFFFFFF, "dump", 0, "key 1: header fails its check (10120)"},
+      {"2^31 - 1 pages", ".IX", 8, 0x7FFFFFFF, "check", 1, "key 1: 2147483647 pages counted, the index file holds 1"},
+      {"2^31 - 1 pages", ".IX", 8, 0x7FFFFFFF, "dump", 0, "key 1: 2147483647 pages counted, the index file holds 1"},
+      {"2^31 - 1 records", ".DAT", 8, 0x7FFFFFFF, "check", 1,
+       "data file shorter than its 2147483647 allocated records"},
+  };
+  TempFolder dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string f = dir / "T";
+    ASSERT_EQ(RunTool("create " + f + " 40 9:0").code, 0);
+    ASSERT_EQ(RunTool("add " + f + " A").code, 0);
+    std::string bytes = ReadRawFile(f + c.ext);
+    put32(bytes, c.offset, c.value);
+    WriteRawFile(f + c.ext, bytes);
+    const Output out = RunTool(std::string(c.command) + " " + f + (std::string(c.command) == "delete" ? " 1" : ""));
+    EXPECT_EQ(out.code, c.code) << out.text;
+    std::string expected = c.output;
+    if (const size_t at = expected.find('%'); at != std::string::npos) expected.replace(at, 1, f);
+    EXPECT_NE(out.text.find(expected), std::string::npos) << out.text;
+  }
+  // A sparse dialog file of 1 GB: the dump tells its size from the file system.
+  const std::string g = dir / "G";
+  ASSERT_EQ(RunTool("create " + g + " 40 9:0").code, 0);
+  WriteRawFile(g + ".DIA", std::string(1, '\0'));
+  ASSERT_EQ(truncate((g + ".DIA").c_str(), 1 << 30), 0);
+  const Output dump = RunTool("dump " + g);
+  EXPECT_EQ(dump.code, 0);
+  EXPECT_NE(dump.text.find(g + ".DIA: 1073741824 bytes"), std::string::npos) << dump.text;
 }
 }  // namespace

@@ -1,0 +1,18 @@
+// TDragDropSettings; see drag_drop_settings.h.
+#include "grid/drag_drop_settings.h"
+
+#include "platform/classes/publisher.h"
+
+PR_PUBLISH(TDragDropSettings) {
+  p.Property("OleAcceptFiles", &TDragDropSettings::OleAcceptFiles, &TDragDropSettings::SetOleAcceptFiles).Default(true);
+  p.Property("OleAcceptText", &TDragDropSettings::OleAcceptText, &TDragDropSettings::SetOleAcceptText).Default(true);
+  p.Property("OleColumnDragDrop", &TDragDropSettings::OleColumnDragDrop, &TDragDropSettings::SetOleColumnDragDrop)
+      .Default(false);
+  p.Property("OleCopyAlways", &TDragDropSettings::OleCopyAlways, &TDragDropSettings::SetOleCopyAlways).Default(false);
+  p.Property("OleDropRTF", &TDragDropSettings::OleDropRTF, &TDragDropSettings::SetOleDropRTF).Default(false);
+  p.Property("OleDropSource", &TDragDropSettings::OleDropSource, &TDragDropSettings::SetOleDropSource).Default(false);
+  p.Property("OleDropTarget", &TDragDropSettings::OleDropTarget, &TDragDropSettings::SetOleDropTarget).Default(false);
+  p.Property("OleEntireRows", &TDragDropSettings::OleEntireRows, &TDragDropSettings::SetOleEntireRows).Default(false);
+  p.Property("OleInsertRows", &TDragDropSettings::OleInsertRows, &TDragDropSettings::SetOleInsertRows).Default(false);
+  p.Property("OleRemoveRows", &TDragDropSettings::OleRemoveRows, &TDragDropSettings::SetOleRemoveRows).Default(false);
+}

@@ -1,0 +1,802 @@
+// TProStringGrid: the grid library's string grid, the control the application's forms place (the
+// import grid, the company list).  On the base grid (TBaseGrid: cell texts through the base-cell
+// rule, properties per cell, merged cells, undo store) it adds settings objects, typed cell values
+// and cell graphics, a footer row with column aggregates, row and column operations that keep
+// everything travelling with rows in step, an update lock, delimited-file loading and a text
+// stream, and 119 published events.
+//
+// The declaration is grouped by feature; each group's operations live in their own .cpp
+// (pro_string_grid_<feature>.cpp) and later features add groups of their own.
+//
+// Cells: every cell text goes through GetCellText / SetCellText (Cells) of the base grid; the
+// delimited-file import and the text stream store raw (SetLoadedCellText).  Normal cells are the
+// rows FixedRows .. RowCount - FixedFooters - 1 and the columns FixedCols .. ColCount -
+// FixedRightCols - 1.  The grid owns each cell's properties and each cell graphic it made, and frees
+// them when the cell is cleared, its row or column is removed, or the grid shrinks past it.
+//
+// Errors: EProGridError with the texts of pro_grid_error.h; index errors of the class library's
+// grid ("Grid index out of range") pass through.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "grid/base_grid.h"
+#include "grid/pro_string_grid_types.h"
+#include "grid/stored_property.h"
+#include "platform/core/function_ref.h"
+
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TBitmap;
+class TCellGraphic;
+class TCellNode;
+class TColumnSize;
+class TControlList;
+class TControlLook;
+class TCustomImageList;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TFloatingFooter;
+class TFooterPanel;
+class TGridProgressAppearance;
+class TGrouping;
+class THTMLSettings;
+class TIntList;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortSettings;
+class TStream;
+class TStrings;
+enum TCellType : Byte;
+
+class TProStringGrid : public TBaseGrid {
+  PR_CLASS(TProStringGrid, TBaseGrid)
+
+ public:
+  explicit TProStringGrid(TComponent* AOwner);
+  ~TProStringGrid() override;
+
+  // ==== Life cycle ====
+  // Takes only a TProStringGrid: its font, active-cell look, alignment and size switches, its
+  // settings objects, counts, default sizes and options, then its cells through the text stream.
+  // Any other source is ignored.
+  void Assign(TPersistent* Source) override;
+  // With IntegralHeight (outside the update lock) the height holds whole default rows.
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  // The grid, and the floating footer's panel while it is visible (not while loading).
+  void Invalidate() override;
+  // The packed version 3.5.3.1 and its text.
+  virtual Integer GetVersionNumber() const;
+  virtual std::string GetVersionText() const;
+  std::string Version() const { return GetVersionText(); }
+  void SetVersion(const std::string&) {}
+
+  // ==== Dimensions and fixed areas ====
+  // Keeps FixedRowAlways' fixed rows, raises MaxRowCount, frees the properties of cut-off rows.
+  void SetRowCount(Integer Value);
+  void SetColCount(Integer Value);
+  // 1 when the stored count is 0 and FixedRowAlways (FixedColAlways) is set.
+  Integer FixedRows() const;
+  void SetFixedRows(Integer Value);
+  Integer FixedCols() const;
+  void SetFixedCols(Integer Value);
+  Integer FixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(Integer Value);
+  Integer FixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(Integer Value);
+  Integer FixedColWidth() const;
+  void SetFixedColWidth(Integer Value);
+  Integer FixedRowHeight() const { return fixedRowHeight_; }
+  void SetFixedRowHeight(Integer Value);
+  void SetDefaultRowHeight(Integer Value);
+  bool FixedRowAlways() const { return fixedRowAlways_; }
+  void SetFixedRowAlways(bool Value) { fixedRowAlways_ = Value; }
+  bool FixedColAlways() const { return fixedColAlways_; }
+  void SetFixedColAlways(bool Value) { fixedColAlways_ = Value; }
+  // The largest RowCount / ColCount set; MaxRowCount falls with RemoveRows and RemoveRowsEx.
+  Integer MaxRowCount() const { return maxRowCount_; }
+  Integer MaxColCount() const { return maxColCount_; }
+  Integer SavedFixedRows() const { return savedFixedRows_; }
+  Integer SavedFixedCols() const { return savedFixedCols_; }
+  // The current row; setting it fires OnRowUpdate(last reported row, new row) when the row changes
+  // (LastUpdatedRow follows only while OnRowUpdate is assigned).
+  Integer GetRow() const { return TBaseGrid::Row(); }
+  void SetRow(Integer Value);
+  Integer LastUpdatedRow() const { return lastUpdatedRow_; }
+  // The cell range saving and copying cover: the whole grid (IncludeFixedCells), else the normal
+  // cells.
+  Integer FirstSaveCol() const;
+  Integer FirstSaveRow() const;
+  Integer LastSaveCol() const;
+  Integer LastSaveRow() const;
+  Integer SaveColCount() const;
+  Integer SaveRowCount() const;
+  bool IncludeFixedCells() const { return includeFixedCells_; }
+  // Puts the selection outside the grid (while no normal row exists) and back.
+  void HideSelection();
+  void RestoreSelection();
+  bool SelectionHidden() const { return selectionHidden_; }
+  // Column hiding stays dormant in this system: no column is ever hidden.
+  Integer NumHiddenColumns() const { return 0; }
+  bool IsWideCell(Integer ACol, Integer ARow);
+
+  // ==== Headers and merged runs ====
+  TStrings* ColumnHeaders() const;
+  void SetColumnHeaders(TStrings* Value);
+  TStrings* RowHeaders() const;
+  void SetRowHeaders(TStrings* Value);
+  void RefreshColumnHeaders();
+  void RefreshRowHeaders();
+  // The columns whose runs of equal cells MergeListedColumns merges.
+  TIntList* MergeColumns() const { return mergeColumns_.get(); }
+  void SplitColumnMerges(Integer ACol);
+  void SplitAllColumnMerges();
+  void MergeEqualCells(Integer ACol, bool IgnoreOtherMerges);
+  void MergeListedColumns();
+  void RemergeColumns();
+
+  // ==== Rows and columns: inserting, removing, clearing ====
+  virtual void AddRow();
+  // An empty row after the last normal row (above a visible footer row).
+  void AppendRow();
+  virtual void InsertRows(Integer ARow, Integer ACount, bool MoveControls = true);
+  // Copies the rows below up (heights stay in place); frees the removed rows' properties first.
+  virtual void RemoveRows(Integer ARow, Integer ACount);
+  // Removes rows with their heights, properties, controls and flags.
+  virtual void RemoveRowsEx(Integer ARow, Integer ACount);
+  // Frees the rows' properties, then RemoveRowRange.
+  virtual void DeleteRows(Integer ARow, Integer ACount);
+  void RemoveRowRange(Integer ARow, Integer ACount, bool AdjustHidden);
+  void RemoveSelectedRows();
+  virtual void InsertCols(Integer ACol, Integer ACount);
+  virtual void RemoveCols(Integer ACol, Integer ACount);
+  // Frees the graphics and properties of the cells of the range (inclusive) and empties their texts.
+  virtual void ClearRange(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
+  void ClearRows(Integer ARow, Integer ACount);
+  void ClearCols(Integer ACol, Integer ACount);
+  void ClearSelectedCells();
+  // Empties every cell (graphics and properties freed); counts, widths and heights stay.
+  void Clear();
+
+  // ==== Typed cell values ====
+  // The cell as a 32-bit integer ("" and "-" are 0); EProGridError "Cell does not contain integer
+  // value" for anything else the platform's integer reader refuses.
+  Integer GetInts(Integer ACol, Integer ARow);
+  void SetInts(Integer ACol, Integer ARow, Integer Value);
+  // The cell as a number after the grid's number normalisation; "", "-" (trimmed) are 0; a text
+  // without any digit, or one that does not read as a number, raises EProGridError "Cell does not
+  // contain a float value".
+  double GetFloats(Integer ACol, Integer ARow);
+  // The value formatted with FloatFormat.
+  void SetFloats(Integer ACol, Integer ARow, double Value);
+  // The date in the locale's short date format.
+  void SetDates(Integer ACol, Integer ARow, TDateTime Value);
+
+  // ==== Cell graphics ====
+  virtual TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow);
+  virtual TCellType GetCellType(Integer ACol, Integer ARow);
+  // Frees the cell's graphic (not a virtual or row check box) and attaches a new one.
+  TCellGraphic* CreateCellGraphic(Integer ACol, Integer ARow);
+  // Detaches (and, unless a virtual or row check box, frees) the cell's graphic.
+  bool RemoveCellGraphic(Integer ACol, Integer ARow);
+  bool RemoveCellGraphicOfType(Integer ACol, Integer ARow, TCellType AType);
+  // The image index list of a ctImages cell, else nullptr.
+  TIntList* GetCellImages(Integer ACol, Integer ARow);
+  // The sort key of an image cell: the bitmap's or icon's identity, the image index; else -1.
+  std::intptr_t GetCellImageKey(Integer ACol, Integer ARow);
+  // The cell graphic lent to column 0 while MouseActions.HotmailRowSelect is on.
+  TCellGraphic* RowCheckGraphic() const { return rowCheckGraphic_.get(); }
+  bool GetRotated(Integer ACol, Integer ARow, Integer& Angle);
+  // Marks (removes the marks of) AText in every cell's markup with "hi" tags; WholeGrid: all cells,
+  // else the normal cells.
+  void HighlightInGrid(bool WholeGrid, bool CaseSensitive, const std::string& AText);
+  void UnHighlightInGrid(bool WholeGrid);
+
+  // ==== Footer row and column aggregates ====
+  // Fills the footer row's cells (ACol -1: every column) while the floating footer shows the last
+  // row and calculates.
+  virtual void CalculateFooter(Integer ACol);
+  virtual void RecalcFooter(Integer ACol) { CalculateFooter(ACol); }
+  // Sum, average, minimum and maximum of a column's values over rows FromRow..ToRow: only base
+  // cells count; node and summary rows are skipped while grouped; ColumnSum and ColumnAvg skip
+  // values that do not read, ColumnMin and ColumnMax start from FromRow's value (whose error
+  // reaches the caller) and skip the rest that do not read.
+  double ColumnSum(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnAvg(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnMin(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnMax(Integer ACol, Integer FromRow, Integer ToRow);
+
+  // ==== Text conversion, change notification and validation ====
+  // Both true after construction: save the display (formatted) text; save with markup.
+  bool SaveWithFormat() const { return saveWithFormat_; }
+  void SetSaveWithFormat(bool Value) { saveWithFormat_ = Value; }
+  bool SaveWithTags() const { return saveWithTags_; }
+  void SetSaveWithTags(bool Value) { saveWithTags_ = Value; }
+  // Validate an edit even when its text did not change.
+  bool AlwaysValidate() const { return alwaysValidate_; }
+  void SetAlwaysValidate(bool Value) { alwaysValidate_ = Value; }
+  // Set by the editor life cycle while an editor is open in a cell; ValidateCell clears it.
+  bool EditorOpen() const { return editorOpen_; }
+  void SetEditorOpen(bool Value) { editorOpen_ = Value; }
+  Integer EditCol() const { return editCol_; }
+  Integer EditRow() const { return editRow_; }
+  const std::string& KeptCellText() const { return keptCellText_; }
+  const std::string& LastEditedText() const { return lastEditedText_; }
+  // Modified-row marks (kept while ShowModified.Enabled; rows moved carry them).
+  bool GetRowModified(Integer ARow) const;
+  void SetRowModified(Integer ARow, bool State);
+
+  // ==== Update lock ====
+  // While the lock is held the grid does not paint.  BeginUpdate counts (and stops redrawing) only
+  // while the grid shows; BeginUpdateQuiet counts without telling the window.  EndUpdate releases
+  // one level; at 0 a showing grid redraws again and repaints its client area.  ResetUpdate drops
+  // every level at once, redrawing as EndUpdate does.
+  void BeginUpdate();
+  void BeginUpdateQuiet();
+  void EndUpdate();
+  void ResetUpdate();
+  Integer UpdateCount() const { return updateCount_; }
+
+  // ==== Delimited files and the grid text stream ====
+  // Loads a delimited text file from the start cell on; MaxRows -1 loads every line.
+  // EProGridError "Cannot open file " + FileName when it cannot be opened (nothing changes).
+  void LoadCSVFile(const std::string& FileName, Integer MaxRows = -1);
+  // #0: detect the delimiter from the first two lines at each load.
+  char Delimiter() const { return delimiter_; }
+  void SetDelimiter(char Value) { delimiter_ = Value; }
+  bool LoadFirstLine() const { return loadFirstLine_; }
+  void SetLoadFirstLine(bool Value) { loadFirstLine_ = Value; }
+  bool TildeLineBreaks() const { return tildeLineBreaks_; }
+  void SetTildeLineBreaks(bool Value) { tildeLineBreaks_ = Value; }
+  // Writes the sizes, widths and non-empty save texts as CR LF lines; reads them back up to the
+  // stream's end or the first foreign line (the stream is left at that line's start).
+  void WriteGridText(TStream* Stream);
+  void ReadGridText(TStream* Stream);
+
+  // ==== Cell look, alignment and edit permission ====
+  // The (horizontal, vertical) alignment a cell is drawn with.
+  std::pair<TAlignment, TVAlignment> GetCellAlignment(Integer ACol, Integer ARow);
+  // The read-only flag of the cell's properties (made when missing).
+  bool GetCellReadOnly(Integer ACol, Integer ARow);
+  // The fixed cells' gradient colours, as RGB.
+  TColor FixedGradientFrom() const { return fixedGradientFrom_; }
+  void SetFixedGradientFrom(TColor Value);
+  TColor FixedGradientTo() const { return fixedGradientTo_; }
+  void SetFixedGradientTo(TColor Value);
+  // Scrolls the cell into the middle of the view when it lies outside.
+  void ScrollToCell(Integer ACol, Integer ARow);
+  // With ScrollBarAlways: a bar whose rows (columns) all fit stays shown but disabled (or hidden
+  // when its direction is not asked for); with saNone and HideWhenFitting such a bar is hidden.
+  void UpdateScrollBarsAlways(bool HideWhenFitting);
+  // "Y" and "N" unless OnGetCheckTrue / OnGetCheckFalse change them.
+  const std::string& CheckTrueText() const { return checkTrue_; }
+  const std::string& CheckFalseText() const { return checkFalse_; }
+  // Set while the editing and mouse handling edit a fixed cell: CanEditCell then allows editing
+  // without goEditing.
+  bool ForcedEdit() const { return forcedEdit_; }
+  void SetForcedEdit(bool Value) { forcedEdit_ = Value; }
+
+  // ==== Window and platform facts read at construction ====
+  // Windows XP or later with visual styles active.
+  bool IsWinXP() const { return isWinXP_; }
+  // The common-controls library's major version is above 5 (an unreadable version counts).
+  bool IsComCtl6() const { return isComCtl6_; }
+  UINT WheelMessage() const { return wheelMessage_; }
+  Integer WheelScrollLines() const { return wheelScrollLines_; }
+  bool IsLoaded() const { return loaded_; }
+  Integer MinColWidth() const { return minColWidth_; }
+  Integer MinRowHeight() const { return minRowHeight_; }
+  // RowCount when loading ended (node rows keep it in step with the rows they take away).
+  Integer LoadedRowCount() const { return loadedRowCount_; }
+
+  // ==== Grouping and nodes (state read by the aggregates and the look) ====
+  Integer NodeCount() const { return nodeCount_; }
+  // The grouped column; -1 while the grid is not grouped.
+  Integer GroupColumn() const { return groupColumn_; }
+
+  // ==== Settings objects (setting one copies the given object) ====
+  TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
+  void SetFloatingFooter(TFloatingFooter* Value);
+  TFooterPanel* FooterPanel() const { return footerPanel_; }
+  TPrintSettings* PrintSettings() const { return printSettings_.get(); }
+  void SetPrintSettings(TPrintSettings* Value);
+  THTMLSettings* HTMLSettings() const { return htmlSettings_.get(); }
+  void SetHTMLSettings(THTMLSettings* Value);
+  TSortSettings* SortSettings() const { return sortSettings_.get(); }
+  void SetSortSettings(TSortSettings* Value);
+  TDragDropSettings* DragDropSettings() const { return dragDropSettings_.get(); }
+  void SetDragDropSettings(TDragDropSettings* Value);
+  TDragScrollOptions* DragScrollOptions() const { return dragScrollOptions_.get(); }
+  void SetDragScrollOptions(TDragScrollOptions* Value);
+  TControlLook* ControlLook() const { return controlLook_.get(); }
+  void SetControlLook(TControlLook* Value);
+  TNavigation* Navigation() const { return navigation_.get(); }
+  void SetNavigation(TNavigation* Value);
+  TColumnSize* ColumnSize() const { return columnSize_.get(); }
+  void SetColumnSize(TColumnSize* Value);
+  TCellNode* CellNode() const { return cellNode_.get(); }
+  void SetCellNode(TCellNode* Value);
+  TBands* Bands() const { return bands_.get(); }
+  void SetBands(TBands* Value);
+  TSizeWhileTyping* SizeWhileTyping() const { return sizeWhileTyping_.get(); }
+  void SetSizeWhileTyping(TSizeWhileTyping* Value);
+  TMouseActions* MouseActions() const { return mouseActions_.get(); }
+  void SetMouseActions(TMouseActions* Value);
+  TGrouping* Grouping() const { return grouping_.get(); }
+  void SetGrouping(TGrouping* Value);
+  TBackGround* BackGround() const { return backGround_.get(); }
+  void SetBackGround(TBackGround* Value);
+  TGridProgressAppearance* ProgressAppearance() const { return progressAppearance_.get(); }
+  void SetProgressAppearance(TGridProgressAppearance* Value);
+  TBalloonSettings* Balloon() const { return balloon_.get(); }
+  void SetBalloon(TBalloonSettings* Value);
+  TShowModified* ShowModified() const { return showModified_.get(); }
+  void SetShowModified(TShowModified* Value);
+  TFont* FixedFont() const { return fixedFont_.get(); }
+  void SetFixedFont(TFont* Value);
+  TFont* ActiveCellFont() const { return activeCellFont_.get(); }
+  void SetActiveCellFont(TFont* Value);
+  TStrings* LookupItems() const;
+  void SetLookupItems(TStrings* Value);
+  TBitmap* RowIndicator() const { return rowIndicator_.get(); }
+  void SetRowIndicator(TBitmap* Value);
+  TCustomImageList* GridImages() const { return gridImages_; }
+  void SetGridImages(TCustomImageList* Value);
+  TControlList* CellControls() const { return cellControls_.get(); }
+
+  // ==== Look and behaviour properties ====
+  TScrollBarAlways ScrollBarAlways() const { return scrollBarAlways_; }
+  void SetScrollBarAlways(TScrollBarAlways Value) { scrollBarAlways_ = Value; }
+  TGridLook Look() const { return look_; }
+  void SetLook(TGridLook Value);
+  TColor SelectionColor() const { return selectionColor_; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionColorTo() const { return selectionColorTo_; }
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionTextColor() const { return selectionTextColor_; }
+  void SetSelectionTextColor(TColor Value);
+  bool SelectionRectangle() const { return selectionRectangle_; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return selectionResizer_; }
+  void SetSelectionResizer(bool Value);
+  bool ShowSelection() const { return showSelection_; }
+  void SetShowSelection(bool Value);
+  bool ActiveCellShow() const { return activeCellShow_; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return activeCellColor_; }
+  void SetActiveCellColor(TColor Value);
+  TColor ActiveCellColorTo() const { return activeCellColorTo_; }
+  void SetActiveCellColorTo(TColor Value);
+  bool URLShow() const { return urlShow_; }
+  void SetURLShow(bool Value);
+  TColor URLColor() const { return urlColor_; }
+  void SetURLColor(TColor Value);
+  bool URLFull() const { return urlFull_; }
+  void SetURLFull(bool Value);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool Value);
+  TVAlignment VAlignment() const { return vAlignment_; }
+  void SetVAlignment(TVAlignment Value);
+  // The DrawText vertical flag VAlignment stands for (DT_TOP, DT_VCENTER, DT_BOTTOM).
+  UINT VAlignFlag() const { return vAlignFlag_; }
+  Integer MaxEditLength() const { return maxEditLength_; }
+  void SetMaxEditLength(Integer Value);
+  // Stored; the grid fits its columns to their contents when it is switched on.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool Value) override;
+  bool IntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool Value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool Value);
+  const std::string& FloatFormat() const { return floatFormat_; }
+  void SetFloatFormat(const std::string& Value) { floatFormat_ = Value; }
+
+  // ==== Events: painting, look and hints ====
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TCustomCellSizeEvent OnCustomCellSize;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TGridAlignEvent OnGetAlignment;
+  TWordWrapEvent OnGetWordWrap;
+  TGridFormatEvent OnGetFormat;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TFloatFormatEvent OnGetFloatFormat;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TFooterPaintEvent OnFooterPaint;
+  TGridHintEvent OnGridHint;
+  TOfficeHintEvent OnOfficeHint;
+  TCellBalloonEvent OnCellBalloon;
+  TScrollHintEvent OnScrollHint;
+  // ==== Events: current cell and selection ====
+  TAutoAdvanceEvent OnAutoAdvance;
+  TRowUpdateEvent OnRowUpdate;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+  TSelectionChangedEvent OnSelectionChanged;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  // ==== Events: printing ====
+  TGridPrintPageEvent OnPrintPage;
+  TGridPrintPageEvent OnPrintPageDone;
+  TGridPrintStartEvent OnPrintStart;
+  TGridPrintCancelEvent OnPrintCancel;
+  TGridFitToPageEvent OnFitToPage;
+  TGridPrintNewPageEvent OnPrintNewPage;
+  TGridPrintColumnWidthEvent OnPrintSetColumnWidth;
+  TGridPrintRowHeightEvent OnPrintSetRowHeight;
+  // ==== Events: rows and columns ====
+  TCanAddRowEvent OnCanAddRow;
+  TAutoAddRowEvent OnAutoAddRow;
+  TCanInsertRowEvent OnCanInsertRow;
+  TAutoInsertRowEvent OnAutoInsertRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TColumnSizeEvent OnColumnSize;
+  TColumnSizeEvent OnColumnMove;
+  TRowSizeEvent OnRowSize;
+  TRowSizeEvent OnRowMove;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TEndRowSizeEvent OnEndRowSize;
+  // ==== Events: sorting and nodes ====
+  TClickSortEvent OnClickSort;
+  TCanSortEvent OnCanSort;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  TNodeClickEvent OnExpandNode;
+  TNodeClickEvent OnContractNode;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  // ==== Events: finding, filtering, loading and saving ====
+  TSearchEditChangeEvent OnSearchEditChange;
+  TGridProgressEvent OnFileProgress;
+  TGridProgressEvent OnFilterProgress;
+  TCellSaveLoadEvent OnSaveCell;
+  TCellSaveLoadEvent OnLoadCell;
+  TCellsChangedEvent OnCellsChanged;
+  // ==== Events: mouse, anchors and form controls ====
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnRightClickCell;
+  TClickCellEvent OnDblClickCell;
+  TCanClickCellEvent OnCanClickCell;
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  TControlEvent OnControlClick;
+  TControlEvent OnControlEditDone;
+  TControlComboListEvent OnControlComboList;
+  TDragScrollEvent OnDragScroll;
+  // ==== Events: clipboard ====
+  TClipboardEvent OnClipboardPaste;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardCellEvent OnClipboardBeforePasteCell;
+  TClipboardWideCellEvent OnClipboardBeforePasteWideCell;
+  // ==== Events: editing and validation ====
+  TCanEditCellEvent OnCanEditCell;
+  TIsFixedCellEvent OnIsFixedCell;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateWideEvent OnCellValidateWide;
+  THasComboEvent OnHasComboBox;
+  TGetEditorTypeEvent OnGetEditorType;
+  TGetEditorPropEvent OnGetEditorProp;
+  TEllipsClickEvent OnEllipsClick;
+  TButtonClickEvent OnButtonClick;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TClickCellEvent OnDatePickerCloseUp;
+  TComboChangeEvent OnComboChange;
+  TClickCellEvent OnComboCloseUp;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TNotifyEvent OnRichEditSelectionChange;
+  TNotifyEvent OnEditingDone;
+  TEditCellDoneEvent OnEditCellDone;
+  TEditChangeEvent OnEditChange;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TSetEditWideEvent OnSetEditWideText;
+  TGetEditWideEvent OnGetEditWideText;
+  // ==== Events: drag and drop between programs ====
+  TOleDragDropEvent OnOleDrop;
+  TOleDroppedEvent OnOleDropped;
+  TOleDragDropEvent OnOleDrag;
+  TOleDragOverEvent OnOleDragOver;
+  TOleDragStartEvent OnOleDragStart;
+  TOleDragStopEvent OnOleDragStop;
+  TOleDropColEvent OnOleDropCol;
+  TOleDropFileEvent OnOleDropFile;
+  // (OnResize is the control's own, published here.)
+
+ protected:
+  // ==== Class library overrides ====
+  void CreateWnd() override;
+  void Loaded() override;
+  void Resize() override;
+  void Click() override;
+  void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void GetInitialCellStyle(Integer ACol, Integer ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
+                           TAlignment& Alignment, TVAlignment& VAlignment, bool& WordWrap,
+                           TCellGradientDirection& GradientDirection) override;
+  bool HasNodes() override { return nodeCount_ > 0; }
+  Integer GetRowIndent(Integer ARow) override;
+  void FooterRowChanged() override;
+
+  // ==== Event dispatchers (each fires its event when assigned) ====
+  virtual void DoGridHint(Integer ACol, Integer ARow, std::string& Hint);
+  virtual void DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void DoGetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void DoGetCellBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders);
+  virtual void DoGetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders);
+  virtual void DoGetAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGetFormat(Integer ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
+  virtual void DoGetEditorType(Integer ACol, Integer ARow, TEditorType& AEditor);
+  virtual void DoIsFixedCell(Integer ACol, Integer ARow, bool& IsFixed);
+  virtual void DoCanEditCell(Integer ACol, Integer ARow, bool& CanEdit);
+  virtual void CanEditCell(Integer ACol, Integer ARow, bool& CanEdit);
+  virtual void DoIsPasswordCell(Integer ACol, Integer ARow, bool& IsPassword);
+  virtual void DoGetWordWrap(Integer ACol, Integer ARow, bool& WordWrap);
+  virtual bool DoHasComboBox(Integer ACol, Integer ARow);
+  virtual void DoGetCheckTrue(Integer ACol, Integer ARow, std::string& Value);
+  virtual void DoGetCheckFalse(Integer ACol, Integer ARow, std::string& Value);
+  virtual void DoCanAddRow(bool& CanAdd);
+  virtual void DoCanInsertRow(Integer ARow, bool& CanInsert);
+  virtual void DoDatePickerCloseUp();
+  // Hooks: never called, or called where a later feature gives them a meaning.
+  virtual void ReservedHook() {}
+  virtual void CellActionHook(Integer /*ACol*/, Integer /*ARow*/) {}
+  virtual void EditFormulaMode(bool /*Formula*/) {}
+  virtual void HeadersChanged() {}
+
+  // ==== Text conversion, change notification and validation ====
+  // The cell's display text: with OnGetFloatFormat, a number cell formatted by it.
+  virtual void GetFloatFormat(Integer ACol, Integer ARow, std::string& Text);
+  virtual void GetCalculatedCellText(Integer ACol, Integer ARow, std::string& Text);
+  virtual void GetSaveCellText(Integer ACol, Integer ARow, std::string& Text);
+  // OnLoadCell, then the text stored raw.
+  virtual void SetLoadedCellText(Integer ACol, Integer ARow, const std::string& Text);
+  virtual void CellValueChanged(Integer ACol);
+  virtual void RememberCellValue(Integer ACol, Integer ARow);
+  // OnCellsChanged, then every footer column recalculated.
+  virtual void CellsChanged(const TRect& R);
+  virtual void AllCellsChanged();
+  // Progress hooks: stage 0 at the start (row -1), 1 per row, 2 at the end (row -1).
+  virtual void SaveProgress(Integer /*Stage*/, Integer /*ARow*/) {}
+  virtual void LoadProgress(Integer /*Stage*/, Integer /*ARow*/) {}
+  // Ends an edit: true when the edited text is accepted (and stored).
+  virtual bool ValidateCell(const std::string& NewValue);
+  virtual bool ValidateCellWide(const std::u16string& NewValue);
+
+  // Loads the file into the grid (LoadCSVFile's work).
+  void ImportDelimitedFile(const std::string& FileName, Integer MaxRows);
+
+ private:
+  friend class TFloatingFooter;
+
+  // ---- Life cycle ----
+  void CreateSettings();
+  void ReadPlatformFacts();
+  void AssignSettings(TProStringGrid* Source);
+  void Repaint(TObject* Sender);
+
+  // ---- Dimensions, headers ----
+  void FreePropertiesPastCount(Integer NewCols, Integer NewRows);
+  void ApplyColumnHeaders();
+  void ApplyRowHeaders();
+  void ColumnHeadersChanged(TObject* Sender);
+  void RowHeadersChanged(TObject* Sender);
+  void SetSelectionRect(const TGridRect& Value);
+
+  // ---- Rows and columns ----
+  // Frees the cell's graphic (as RemoveCellGraphic) and its properties.
+  void FreeCellContents(Integer ACol, Integer ARow);
+  void FreeRowContents(Integer FromRow, Integer ToRow);
+  // Empties the object slots of rows (columns) whose properties moved elsewhere.
+  void DetachRows(Integer FromRow, Integer ToRow);
+  void DetachCols(Integer FromCol, Integer ToCol);
+  void CopyRow(Integer FromRow, Integer ToRow);
+  void CopyCol(Integer FromCol, Integer ToCol);
+  void MoveCellControls(Integer FromRow, Integer Delta);
+  bool DisjunctRowFlag(Integer ARow) const;
+  bool DisjunctColFlag(Integer ACol) const;
+  void DeleteListEntries(TIntList* List, Integer AIndex, Integer ACount);
+  void PlaceRowAfterRemoveRows(Integer OldRow, Integer OldTopRow);
+  void PlaceRowAfterRemoval(Integer OldRow, Integer OldTopRow, Integer Footers);
+
+  // ---- Values, footer ----
+  double ReadFloat(const std::string& Text);
+  // Writes Rewrite(text) into every cell (WholeGrid) or every normal cell.
+  void RewriteCells(bool WholeGrid, TFunctionRef<std::string(const std::string&)> Rewrite);
+  bool TakesPartInAggregate(Integer ACol, Integer ARow);
+  void ForEachAggregateValue(Integer ACol, Integer FromRow, Integer ToRow, TFunctionRef<void(double)> Take);
+  void CalculateFooterColumn(Integer ACol);
+
+  // ---- Delimited files ----
+  struct DelimitedImport;
+  void LoadRecord(DelimitedImport& Import, std::string& Rest, Integer StartCol);
+  void JoinQuotedLines(DelimitedImport& Import, std::string& Rest);
+
+  // ---- Validation ----
+  void ReopenEditorOn(Integer ACol, Integer ARow, const std::string& Text);
+
+  // ---- Update lock ----
+  void RedrawAfterLock();
+  void WMPaint(TMessage& Message);
+
+  // ---- Owned objects ----
+  TFooterPanel* footerPanel_;   // owned as a component
+  std::unique_ptr<TFloatingFooter> floatingFooter_;
+  std::unique_ptr<TPrintSettings> printSettings_;
+  std::unique_ptr<THTMLSettings> htmlSettings_;
+  std::unique_ptr<TSortSettings> sortSettings_;
+  std::unique_ptr<TDragDropSettings> dragDropSettings_;
+  std::unique_ptr<TDragScrollOptions> dragScrollOptions_;
+  std::unique_ptr<TControlLook> controlLook_;
+  std::unique_ptr<TNavigation> navigation_;
+  std::unique_ptr<TColumnSize> columnSize_;
+  std::unique_ptr<TCellNode> cellNode_;
+  std::unique_ptr<TBands> bands_;
+  std::unique_ptr<TSizeWhileTyping> sizeWhileTyping_;
+  std::unique_ptr<TMouseActions> mouseActions_;
+  std::unique_ptr<TGrouping> grouping_;
+  std::unique_ptr<TStringList> columnHeaders_;
+  std::unique_ptr<TStringList> rowHeaders_;
+  std::unique_ptr<TStringList> lookupItems_;
+  std::unique_ptr<TFont> fixedFont_;
+  std::unique_ptr<TFont> activeCellFont_;
+  std::unique_ptr<TBackGround> backGround_;
+  std::unique_ptr<TControlList> cellControls_;
+  std::unique_ptr<TGridProgressAppearance> progressAppearance_;
+  std::unique_ptr<TBalloonSettings> balloon_;
+  std::unique_ptr<TShowModified> showModified_;
+  std::unique_ptr<TBitmap> rowIndicator_;
+  std::unique_ptr<TCellGraphic> rowCheckGraphic_;
+  // Row flags of the disjunct selection, the selected-row numbers, column flags, modified rows.
+  std::unique_ptr<TIntList> rowSelect_;
+  std::unique_ptr<TIntList> selectedRows_;
+  std::unique_ptr<TIntList> colSelect_;
+  std::unique_ptr<TIntList> modifiedRows_;
+  std::unique_ptr<TIntList> mergeColumns_;
+  TCustomImageList* gridImages_ = nullptr;   // not owned
+
+  // ---- Dimensions ----
+  Integer fixedFooters_ = 0;
+  Integer fixedRightCols_ = 0;
+  Integer fixedRowHeight_ = 21;
+  bool fixedRowAlways_ = false;
+  bool fixedColAlways_ = false;
+  Integer savedFixedRows_ = 1;
+  Integer savedFixedCols_ = 1;
+  Integer maxRowCount_ = 0;
+  Integer maxColCount_ = 0;
+  Integer lastUpdatedRow_ = -1;
+  bool includeFixedCells_ = true;
+  TGridRect savedSelection_{};
+  bool selectionHidden_ = false;
+  Integer loadedFixedRows_ = 0;
+  Integer loadedFixedCols_ = 0;
+  Integer loadedRowCount_ = 0;
+  Integer minColWidth_ = 0;
+  Integer minRowHeight_ = 0;
+
+  // ---- Look and behaviour ----
+  TScrollBarAlways scrollBarAlways_ = saNone;
+  TGridLook look_ = glXP;
+  TColor selectionColor_ = 0xEACAB6;
+  TColor selectionColorTo_ = clNone;
+  TColor selectionTextColor_ = clBlack;
+  bool selectionRectangle_ = false;
+  bool selectionResizer_ = false;
+  bool showSelection_ = true;
+  bool activeCellShow_ = false;
+  TColor activeCellColor_ = 0x808080;
+  TColor activeCellColorTo_ = clNone;
+  bool urlShow_ = false;
+  TColor urlColor_ = 0xFF0000;
+  bool urlFull_ = false;
+  bool flat_ = false;
+  TVAlignment vAlignment_ = vtaTop;
+  UINT vAlignFlag_ = 0;
+  Integer maxEditLength_ = 0;
+  bool autoSize_ = false;
+  bool integralHeight_ = false;
+  bool wordWrap_ = true;
+  std::string floatFormat_ = "%.2f";
+  std::string checkTrue_ = "Y";
+  std::string checkFalse_ = "N";
+  TColor fixedGradientFrom_;
+  TColor fixedGradientTo_;
+  bool forcedEdit_ = false;
+
+  // ---- Platform facts ----
+  bool isWinXP_ = false;
+  bool isComCtl6_ = false;
+  UINT wheelMessage_ = 0;
+  Integer wheelScrollLines_ = 0;
+  bool loaded_ = false;
+  bool destroying_ = false;
+
+  // ---- Grouping and nodes ----
+  Integer nodeCount_ = 0;
+  Integer groupColumn_ = -1;
+
+  // ---- Text conversion and validation ----
+  bool saveWithFormat_ = true;
+  bool saveWithTags_ = true;
+  bool alwaysValidate_ = false;
+  bool editorOpen_ = false;
+  bool validating_ = false;
+  Integer editCol_ = -1;
+  Integer editRow_ = -1;
+  std::string keptCellText_;
+  std::u16string keptWideText_;
+  std::string lastEditedText_;
+
+  // ---- Update lock ----
+  Integer updateCount_ = 0;
+
+  // ---- Delimited files ----
+  char delimiter_ = '\0';
+  bool loadFirstLine_ = true;
+  bool tildeLineBreaks_ = false;
+
+  // ==== Published switches that only store; the features that read them are the painting,
+  // scrolling, hint, editing and lookup handling ====
+  PR_STORED_PROPERTY(bool, FixedAsButtons, false)
+  PR_STORED_PROPERTY(TScrollType, ScrollType, ssNormal)
+  PR_STORED_PROPERTY(TColor, ScrollColor, clNone)
+  PR_STORED_PROPERTY(Integer, ScrollWidth, 17)
+  PR_STORED_PROPERTY(bool, ScrollProportional, false)
+  PR_STORED_PROPERTY(bool, ScrollSynch, false)
+  PR_STORED_PROPERTY(TScrollHintType, ScrollHints, shNone)
+  PR_STORED_PROPERTY(bool, SelectionRTFKeep, false)
+  PR_STORED_PROPERTY(bool, HideFocusRect, false)
+  PR_STORED_PROPERTY(TColor, HintColor, clInfoBk)
+  PR_STORED_PROPERTY(bool, HintShowCells, false)
+  PR_STORED_PROPERTY(bool, HintShowLargeText, false)
+  PR_STORED_PROPERTY(bool, HintShowSizing, false)
+  PR_STORED_PROPERTY(bool, HTMLHint, false)
+  PR_STORED_PROPERTY(bool, AnchorHint, false)
+  PR_STORED_PROPERTY(bool, EnableHTML, true)
+  PR_STORED_PROPERTY(bool, EnableWheel, true)
+  PR_STORED_PROPERTY(bool, IntelliZoom, true)
+  PR_STORED_PROPERTY(bool, EnhRowColMove, true)
+  PR_STORED_PROPERTY(TIntelliPan, IntelliPan, ipVertical)
+  PR_STORED_PROPERTY(bool, URLEdit, false)
+  PR_STORED_PROPERTY(TEditorType, DefaultEditor, edNormal)
+  PR_STORED_PROPERTY(bool, AutoNumAlign, false)
+  PR_STORED_PROPERTY(bool, AutoThemeAdapt, false)
+  PR_STORED_PROPERTY(bool, Hovering, false)
+  PR_STORED_PROPERTY(bool, EditWithTags, false)
+  PR_STORED_PROPERTY(bool, EnableBlink, false)
+  PR_STORED_PROPERTY(bool, EnhTextSize, false)
+  PR_STORED_PROPERTY(bool, ExcelStyleDecimalSeparator, false)
+  PR_STORED_PROPERTY(bool, Lookup, false)
+  PR_STORED_PROPERTY(bool, LookupCaseSensitive, false)
+  PR_STORED_PROPERTY(bool, LookupHistory, false)
+  PR_STORED_PROPERTY(bool, Multilinecells, false)
+  // Lines of a delimited file are converted from the OEM code page before they are split.
+  PR_STORED_PROPERTY(bool, OemConvert, false)
+  PR_STORED_PROPERTY(bool, SizeWithForm, false)
+};

@@ -1,0 +1,3 @@
+#include "platform/ui/mouse.h"
+
+TMouse Mouse;

@@ -1,0 +1,56 @@
+// The string grid's cell store on its own: rows resized in place with amortised growth, columns
+// rebuilt, surviving cells kept in every case.
+#include "platform/ui/grid_cells.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/classes/object.h"
+
+namespace {
+
+TEST(GridCellsStore, GrowingRowByRowMovesTheStoreOnlyLogarithmicallyOften) {
+  TGridCells store;
+  store.Resize(30, 1);
+  store.At(7, 0).Text = "first";
+  const TGridCells::Cell* where = &store.At(0, 0);
+  int moves = 0;
+  for (Integer rows = 2; rows <= 10000; ++rows) {
+    store.Resize(30, rows);
+    store.At(29, rows - 1).Text = std::to_string(rows);
+    if (&store.At(0, 0) != where) ++moves;
+    where = &store.At(0, 0);
+  }
+  EXPECT_LE(moves, 20);   // geometric growth: about log2(10000) moves, not one per row
+  EXPECT_EQ(store.At(7, 0).Text, "first");
+  EXPECT_EQ(store.At(29, 4999).Text, "5000");
+  EXPECT_EQ(store.RowCount(), 10000);
+}
+
+TEST(GridCellsStore, ShrinkingRowsInPlaceLeavesFreshCellsWhenTheyGrowBack) {
+  TGridCells store;
+  TObject object;
+  store.Resize(3, 4);
+  store.At(2, 3) = {"gone", &object};
+  store.At(2, 1) = {"kept", &object};
+  store.Resize(3, 2);
+  store.Resize(3, 5);
+  EXPECT_EQ(store.At(2, 1).Text, "kept");
+  EXPECT_EQ(store.At(2, 1).Object, &object);
+  EXPECT_EQ(store.At(2, 3).Text, "");
+  EXPECT_EQ(store.At(2, 3).Object, nullptr);
+}
+
+TEST(GridCellsStore, AColumnCountChangeKeepsEveryCellAtItsPlace) {
+  TGridCells store;
+  store.Resize(2, 3);
+  for (Integer r = 0; r < 3; ++r)
+    for (Integer c = 0; c < 2; ++c) store.At(c, r).Text = std::to_string(c) + "." + std::to_string(r);
+  store.Resize(4, 2);
+  EXPECT_EQ(store.At(1, 1).Text, "1.1");
+  EXPECT_EQ(store.At(3, 1).Text, "");
+  store.Resize(1, 2);
+  EXPECT_EQ(store.At(0, 1).Text, "0.1");
+  EXPECT_EQ(store.ColCount(), 1);
+}
+
+}   // namespace
