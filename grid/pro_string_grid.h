@@ -791,7 +791,9 @@ class TProStringGrid : public TBaseGrid {
   double ReadFloat(const std::string& Text);
   // Writes Rewrite(text) into every cell (WholeGrid) or every normal cell.
   void RewriteCells(bool WholeGrid, TFunctionRef<std::string(const std::string&)> Rewrite);
-  bool TakesPartInAggregate(Integer ACol, Integer ARow);
+  bool TakesPartInAggregate(Integer ACol, Integer ARow, bool RealRow);
+  bool AggregatesRealRows(Integer ToRow) const;
+  double AggregateValue(Integer ACol, Integer ARow, bool RealRow);
   void ForEachAggregateValue(Integer ACol, Integer FromRow, Integer ToRow, TFunctionRef<void(double)> Take);
   void CalculateFooterColumn(Integer ACol);
 
@@ -929,6 +931,8 @@ class TProStringGrid : public TBaseGrid {
 
   // ---- Filtering ----
   bool filterActive_ = false;
+  // Set while the footer's aggregates count hidden rows: every row index is a real one.
+  bool aggregateRealRows_ = false;
   Integer filterFixedRows_ = 0;
 
   // ---- Finding ----
