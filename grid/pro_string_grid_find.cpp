@@ -26,6 +26,14 @@ std::u16string UpperWide(std::u16string Text) {
   return Text;
 }
 
+// Restricts one axis to a single index.  A start before it (in the scan's direction) moves onto
+// it; a start past it stays there, so the scan goes on along the other axis (or ends) instead of
+// coming back to a cell it has found already.
+void RestrictScan(Integer& Start, Integer& First, Integer& Last, Integer Index, bool Backward) {
+  First = Last = Index;
+  if (Backward ? Start > Index : Start < Index) Start = Index;
+}
+
 }   // namespace
 
 std::string TProStringGrid::GetCellPlainText(Integer ACol, Integer ARow) { return StripMarkup(GetCellText(ACol, ARow)); }
@@ -62,6 +70,7 @@ bool TProStringGrid::CellMatchesSearch(Integer ACol, Integer ARow, bool IsWide) 
   return found && equal;
 }
 
+
 void TProStringGrid::FindCellFrom(TPoint Start, const std::string& Text, TPoint& Found, TGridFindOptions Options,
                                   bool IsWide, const std::u16string& WideText) {
   ScanForCell(Start, Text, Found, Options, IsWide, WideText, false);
@@ -85,10 +94,11 @@ void TProStringGrid::ScanForCell(TPoint Start, const std::string& Text, TPoint& 
   const bool backward = Options.Contains(fndBackward);
   const bool rowByRow = Options.Contains(fndRowByRow);
   PlaceScanStart(scan, Start, backward, rowByRow);
-  if (Options.Contains(fndCurrentRow)) scan.StartRow = scan.FirstRow = scan.LastRow = Row();
-  if (Options.Contains(fndPresetRow)) scan.StartRow = scan.FirstRow = scan.LastRow = presetRow_;
-  if (Options.Contains(fndCurrentColumn)) scan.StartCol = scan.FirstCol = scan.LastCol = Col();
-  if (Options.Contains(fndPresetColumn)) scan.StartCol = scan.FirstCol = scan.LastCol = presetCol_;
+  if (Options.Contains(fndCurrentRow)) RestrictScan(scan.StartRow, scan.FirstRow, scan.LastRow, Row(), backward);
+  if (Options.Contains(fndPresetRow)) RestrictScan(scan.StartRow, scan.FirstRow, scan.LastRow, presetRow_, backward);
+  if (Options.Contains(fndCurrentColumn)) RestrictScan(scan.StartCol, scan.FirstCol, scan.LastCol, Col(), backward);
+  if (Options.Contains(fndPresetColumn))
+    RestrictScan(scan.StartCol, scan.FirstCol, scan.LastCol, presetCol_, backward);
   const Integer step = backward ? -1 : 1;
   // The outer axis steps after each pass over the inner axis, which then restarts at its edge.
   Integer& outer = rowByRow ? scan.StartRow : scan.StartCol;
