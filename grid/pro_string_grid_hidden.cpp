@@ -117,7 +117,8 @@ void TProStringGrid::RemoveHiddenCells(Integer ACol, Integer ACount) {
 // ---- Hiding ----
 
 void TProStringGrid::HideRows(Integer FromRow, Integer ToRow) {
-  if (FromRow > ToRow) return;
+  ToRow = std::min(ToRow, RowCount() + NumHiddenRows() - 1);
+  if (FromRow < 0 || FromRow > ToRow) return;
   const Integer position = HiddenBelow(FromRow);
   Integer alreadyHidden = 0;
   for (Integer i = position; i < NumHiddenRows() && HiddenEntry(i)->Idx() <= ToRow; ++i) ++alreadyHidden;
