@@ -192,6 +192,19 @@ TEST_F(HiddenRowsTest, SettingTheFilterOnAgainOnlyRecalculatesTheFooter) {
   EXPECT_EQ(HiddenIdx(grid), (std::vector<Integer>{2}));
 }
 
+TEST_F(HiddenRowsTest, AssignCopiesTheFilterConditions) {
+  TTestStringGrid* source = Rows(3);
+  FilterOut(source, "r1");
+  source->Filter()->Items(0)->SetPrefix("ID-");
+  TTestStringGrid* copy = NewGrid();
+  EXPECT_EQ(copy->Filter()->Count(), 0);
+  copy->Assign(source);
+  ASSERT_EQ(copy->Filter()->Count(), 1);
+  EXPECT_EQ(copy->Filter()->Items(0)->Condition(), "!r1");
+  EXPECT_EQ(copy->Filter()->Items(0)->Prefix(), "ID-");
+  EXPECT_TRUE(copy->Filter()->Items(0)->CaseSensitive());
+}
+
 // ---- Operations that must keep the store in step ----
 
 // A filter switched on while a contracted node hides rows: the filter's rows are stored by real
