@@ -931,8 +931,6 @@ class TProStringGrid : public TBaseGrid {
 
   // ---- Filtering ----
   bool filterActive_ = false;
-  // Set while the footer's aggregates count hidden rows: every row index is a real one.
-  bool aggregateRealRows_ = false;
   Integer filterFixedRows_ = 0;
 
   // ---- Finding ----

@@ -31,13 +31,6 @@ void TProStringGrid::CalculateFooterColumn(Integer ACol) {
   if (!HasCellProperties(ACol, footerRow)) return;
   const Integer hidden = floatingFooter_->CalculateHiddenRows() ? NumHiddenRows() : 0;
   const Integer lastDataRow = RowCount() - 2 + hidden;
-  const bool realRows = aggregateRealRows_;
-  aggregateRealRows_ = hidden > 0;
-  struct Restore {
-    bool& flag;
-    bool value;
-    ~Restore() { flag = value; }
-  } restore{aggregateRealRows_, realRows};
   const Byte kind = GetCellProperties(ACol, footerRow)->FooterCalc() & kFooterKindMask;
   switch (kind) {
     case kEmpty:
@@ -84,8 +77,9 @@ bool TProStringGrid::TakesPartInAggregate(Integer ACol, Integer ARow, bool RealR
   return kind != ctNode && kind != ctSummary;
 }
 
-// Rows past the shown ones (or every row, while the footer counts hidden rows) are real rows.
-bool TProStringGrid::AggregatesRealRows(Integer ToRow) const { return aggregateRealRows_ || ToRow >= RowCount(); }
+// A range that reaches past the shown data rows (into the footer rows or beyond) counts real rows:
+// the footer's range over hidden rows ends there, and the footer row itself is never data.
+bool TProStringGrid::AggregatesRealRows(Integer ToRow) const { return ToRow >= RowCount() - fixedFooters_; }
 
 double TProStringGrid::AggregateValue(Integer ACol, Integer ARow, bool RealRow) {
   return RealRow ? GetAllFloats(ACol, ARow) : GetFloats(ACol, ARow);
