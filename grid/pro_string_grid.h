@@ -201,8 +201,9 @@ class TProStringGrid : public TBaseGrid {
   // A cell by real row: a hidden row's stored text passed through the display-text hook, a shown
   // row's text through the cell getter.
   std::string GetCellTextInclHidden(Integer ACol, Integer ARealRow);
-  // The row's stored cell texts by real index (a hidden row's from the store), one per column.
-  std::vector<std::string> GetRowItems(Integer ARealRow);
+  // A hidden row's stored cells (texts, and the cells' properties as objects), one per column;
+  // nullptr for a row that is not hidden.
+  TStringList* GetRowItems(Integer ARealRow) const;
   // GetFloats for a real row, hidden rows included.
   double GetAllFloats(Integer ACol, Integer ARealRow);
   // A column's width by real index (a hidden column's saved width).

@@ -36,7 +36,9 @@ void RestrictScan(Integer& Start, Integer& First, Integer& Last, Integer Index, 
 
 }   // namespace
 
-std::string TProStringGrid::GetCellPlainText(Integer ACol, Integer ARow) { return StripMarkup(GetCellText(ACol, ARow)); }
+std::string TProStringGrid::GetCellPlainText(Integer ACol, Integer ARow) {
+  return StripMarkup(GetCellText(ACol, ARow));
+}
 
 void TProStringGrid::StoreSearch(const std::string& Text, const std::u16string& WideText, TGridFindOptions Options) {
   findOptions_ = Options;

@@ -243,17 +243,9 @@ std::string TProStringGrid::GetCellTextInclHidden(Integer ACol, Integer ARealRow
   return text;
 }
 
-std::vector<std::string> TProStringGrid::GetRowItems(Integer ARealRow) {
-  std::vector<std::string> texts;
+TStringList* TProStringGrid::GetRowItems(Integer ARealRow) const {
   const Integer position = HiddenEntryOf(ARealRow);
-  if (position >= 0) {
-    TStringList* cells = HiddenEntry(position)->Items();
-    for (Integer col = 0; col < cells->Count(); ++col) texts.push_back(cells->Strings(col));
-    return texts;
-  }
-  const Integer row = RealToDisplayRow(ARealRow);
-  for (Integer col = 0; col < AllColCount(); ++col) texts.push_back(GetRawCellText(col, row));
-  return texts;
+  return position < 0 ? nullptr : HiddenEntry(position)->Items();
 }
 
 double TProStringGrid::GetAllFloats(Integer ACol, Integer ARealRow) {
