@@ -2,21 +2,16 @@
 // inserting and moving rows, Select on a missing folder and on a row without one, the edit and
 // template dialogs opened from it, and the list written at close only after an edit.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
 
 #include "app/open_company_form.h"
 #include "controls/interim/kx_button.h"
-#include "grid/pro_grid_unit.h"
 #include "grid/pro_string_grid.h"
 #include "platform/core/cp874.h"
-#include "platform/os/drive_map.h"
 #include "platform/ui/font.h"
-#include "tests/app/dialog_test_fixture.h"
-#include "tests/app/scoped_program_folder.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/app/program_folder_test.h"
 #include "tests/platform/ui/script_test_support.h"
 
 namespace uitest {
@@ -26,33 +21,12 @@ namespace fs = std::filesystem;
 
 const std::string kNotFound = Cp874ToUtf8("ไม่พบไดเร็คทอรี่ หรือกำหนดไม่ถูกต้อง"_cp874);
 
-// The program folder is current, the settings and temporary folders beside it; folders a and b
-// exist for the companies.
-class OpenCompanyTest : public DialogTest {
+class OpenCompanyTest : public ProgramFolderTest {
  protected:
-  OpenCompanyTest() {
-    InitializeUnits({ProGridUnit});
-    ResetPathMappings();
-    for (const char* folder : {"program", "config", "tmp", "a", "b"}) fs::create_directories(tmp_ / folder);
-    setenv("XDG_CONFIG_HOME", (tmp_ / "config").c_str(), 1);
-    setenv("TMPDIR", (tmp_ / "tmp").c_str(), 1);
-    fs::current_path(tmp_ / "program");
-    StartSuiteInCurrentFolder();
-  }
-  ~OpenCompanyTest() override {
-    fs::current_path(savedCwd_);
-    unsetenv("XDG_CONFIG_HOME");
-    unsetenv("TMPDIR");
-  }
-
-  std::string Folder(const char* name) const { return Utf8ToCp874(tmp_ / name); }
-  void WriteList(const std::string& bytes) const { WriteRawFile(tmp_ / "program/USERDRV.INI", bytes); }
-  std::string List() const { return ReadRawFile(tmp_ / "program/USERDRV.INI"); }
   void Remember(const std::string& name, const std::string& folder) const {
     WriteRawFile(tmp_ / "config/Quendry/QZACC.CFG",
                  "OPENCOMPANY_DIR=" + folder + "\r\nOPENCOMPANY_COMPANY=" + name + "\r\n");
   }
-
   // The dialog run by RunCompanyChoice under Script; Probe sees it each time a loop waits.
   bool Choose(const std::string& Script, const std::function<void(TForm_OpenCompany*, TCustomForm*)>& Probe = {},
               bool ConfirmMode = false) {
@@ -79,8 +53,6 @@ class OpenCompanyTest : public DialogTest {
     return text;
   }
 
-  TempFolder tmp_;
-  fs::path savedCwd_ = fs::current_path();
   std::vector<std::string> transcript_;
 };
 

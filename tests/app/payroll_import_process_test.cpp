@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/classes/file_stream.h"
 #include "platform/core/cp874.h"
 #include "tests/app/tool_process.h"
 #include "tests/platform/os/temp_folder.h"
@@ -267,6 +268,21 @@ TEST_F(ToolRun, AnImportErrorShowsItsBoxAndLeavesTheWindowOpen) {
                                             "BOX payroll-import|Cell does not contain a float value.|OK",
                                             "EXIT 0"}));
   EXPECT_EQ(fs::file_size(company + "/PRFILE01.DAT"), 2 * kRecordSize) << "row 1 added";
+}
+
+// An import file held exclusively by another program: the application's error box with the
+// grid's message, under the program's name.
+TEST_F(ToolRun, AFileHeldExclusivelyElsewhereShowsTheGridsErrorUnderTheProgramsName) {
+  const std::string company = NewCompany("company");
+  WriteCompanyList({"Company;" + company});
+  WriteRawFile(program_ + "/held.csv", ImportFile({{{0, "E1"}}}));
+  TFileStream holder(Utf8ToCp874(program_ + "/held.csv"), fmOpenRead | fmShareExclusive);
+  ToolProcess tool(program_, "select Grid1 1\nclick Btn_Select\nkey Ctrl+Enter\nfile held.csv\nanswer OK\n"
+                             "click kxButton2\n");
+  EXPECT_EQ(tool.Wait(), 0);
+  const std::vector<std::string> transcript = tool.Transcript();
+  ASSERT_GE(transcript.size(), 2u);
+  EXPECT_EQ(transcript[transcript.size() - 2], "BOX payroll-import|Cannot open file " + program_ + "/held.csv.|OK");
 }
 
 // A company folder the process may not enter (root enters every folder: the tool then runs as
