@@ -2,7 +2,8 @@
 // checked byte for byte against records built here from the employee record's layout, the
 // dialog cancelled, the first run without a company list, the import stopped by No to the lock
 // question while another station holds the file block, an import error that leaves the window
-// open, a folder that cannot be entered, a saved copy refused, and the demonstration company.
+// open, a file held elsewhere, a folder that cannot be entered, a saved copy refused, the
+// demonstration company, and the main window on a real display.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,11 +13,14 @@
 #include <ctime>
 #include <filesystem>
 #include <map>
+#include <span>
 
 #include "platform/classes/file_stream.h"
 #include "platform/core/cp874.h"
+#include "platform/gdi/png_codec.h"
 #include "tests/app/tool_process.h"
 #include "tests/platform/os/temp_folder.h"
+#include "tests/platform/user/backend/sdl/xvfb_server.h"
 #include "tests/suite/lock_holding_station.h"
 
 namespace {
@@ -341,6 +345,31 @@ TEST_F(ToolRun, TheDemonstrationImportsTenEmployeesOnceAndAgainNone) {
     EXPECT_EQ(tool.Transcript().back(), "EXIT 0");
     EXPECT_EQ(fs::file_size(program_ + "/DATADEMO/PRFILE01.DAT"), 11 * kRecordSize) << run;
   }
+}
+
+// On a real display: Xvfb and the SDL backend.  Once the main window shows, the script signals and
+// waits while the test takes a screenshot of the screen (kept in the test's temporary folder) and
+// finds the warning's red letters; then Exit ends the run normally.  Skipped only when Xvfb
+// cannot start.
+TEST_F(ToolRun, OnARealDisplayTheMainWindowShowsTheWarningInRed) {
+  Xvfb xvfb("1920x1080x24");   // the screen the window layer centres the forms on
+  if (xvfb.Display().empty()) GTEST_SKIP() << "Xvfb could not start (is the xvfb package installed?)";
+  WriteCompanyList({"Company;" + NewCompany("company")});
+  ToolProcess tool(program_, "select Grid1 1\nclick Btn_Select\nsignal shown\nawait shot\nclick kxButton2\n",
+                   {{"PR_DISPLAY", "sdl"}, {"DISPLAY", xvfb.Display()}});
+  ASSERT_TRUE(tool.AwaitFile(program_ + "/shown")) << testing::PrintToString(tool.Transcript());
+  const std::string png = ::testing::TempDir() + "payroll-import-on-xvfb.png";
+  const std::string command = "import -display " + xvfb.Display() + " -window root " + png;
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  WriteRawFile(program_ + "/shot", "");
+  EXPECT_EQ(tool.Wait(), 0);
+  EXPECT_EQ(tool.Transcript().back(), "EXIT 0");
+  const std::string bytes = ReadRawFile(png);
+  const auto decoded = gdi::DecodePng(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  ASSERT_TRUE(decoded) << png;
+  int red = 0;
+  for (const std::uint32_t pixel : decoded.value.pixels) red += (pixel & 0xFFFFFF) == 0xFF0000;
+  EXPECT_GT(red, 50) << "the warning's letters in " << png;
 }
 
 }  // namespace
