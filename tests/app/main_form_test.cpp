@@ -16,6 +16,9 @@
 #include "platform/classes/file_stream.h"
 #include "platform/core/exceptions.h"
 #include "platform/gdi/png_codec.h"
+#include "platform/os/folders.h"
+#include "platform/ui/cursors.h"
+#include "platform/ui/screen.h"
 #include "suite/isam/isam_engine.h"
 #include "suite/program_end.h"
 #include "tests/app/program_folder_test.h"
@@ -140,6 +143,26 @@ TEST_F(MainFormTest, AFileThatCannotBeOpenedDisablesImportAndEmptiesTheField) {
   played.Finish();
   EXPECT_FALSE(form_->kxButton1->Enabled());
   EXPECT_EQ(form_->Inp_2->Text(), "");
+}
+
+// An amount that is no number in row 2: the error goes on after the wait popup, the hourglass and
+// the folder are back as they were; row 1 is on file and the window stays.
+TEST_F(MainFormTest, AnImportErrorRestoresThePopupCursorAndFolderFirst) {
+  WriteList("A;" + Folder("a") + "\r\n");
+  WriteRawFile(tmp_ / "a/PRINFO.DAT", "");
+  Create("select Grid1 1\nclick Btn_Select")->Show();
+  std::string file = ImportFile("amounts.csv", 26);
+  WriteRawFile(file, ReadRawFile(file) + "E2" + std::string(23, ',') + ",abc,0\r\n");
+  ASSERT_EQ(Choose(Cp874ToUtf8(file), false), "on|" + file);
+  const std::string folder = GetCurrentDir();
+  EXPECT_THROW(form_->kxButton1Click(form_->kxButton1), Exception);
+  EXPECT_EQ(Screen->Cursor(), crDefault);
+  EXPECT_EQ(GetCurrentDir(), folder);
+  Application->ProcessMessages();   // the popup frees itself once its close is handled
+  for (Integer i = 0; i < Screen->CustomFormCount(); ++i)
+    EXPECT_FALSE(Screen->CustomForms(i)->Name() == "Form_Wait" && Screen->CustomForms(i)->Visible()) << "wait popup";
+  EXPECT_TRUE(form_->Visible());
+  EXPECT_EQ(std::filesystem::file_size(tmp_ / "a/PRFILE01.DAT"), 2u * 2567) << "the header record and row 1";
 }
 
 }  // namespace
