@@ -16,6 +16,7 @@
 #include "grid/control_look.h"
 #include "grid/drag_drop_settings.h"
 #include "grid/drag_scroll_options.h"
+#include "grid/file_version_ms.h"
 #include "grid/floating_footer.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/grouping_settings.h"
@@ -109,6 +110,13 @@ TEST_F(SettingsTest, ANewGridHasThePublishedValues) {
   EXPECT_EQ(grid->WheelMessage(), 0x20Au);
   EXPECT_EQ(grid->WheelScrollLines(), 3);
   ExpectPublishedDefaults(grid);
+}
+
+// The common-controls check reads a version that no file has here: -1, whatever the file.
+TEST_F(SettingsTest, NoFileHasAVersionToRead) {
+  EXPECT_EQ(GetFileVersionMS("COMCTL32.DLL"), -1);
+  EXPECT_EQ(GetFileVersionMS("/proc/self/exe"), -1);
+  EXPECT_EQ(GetFileVersionMS(""), -1);
 }
 
 TEST_F(SettingsTest, NewSettingsObjectsHoldTheirPublishedDefaults) {
