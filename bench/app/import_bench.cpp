@@ -79,9 +79,9 @@ double RunTool(const fs::path& root, const fs::path& importFile) {
 
 // The records of a record file, in reference order.
 std::vector<std::string> ReadRecords(const fs::path& name) {
-  IsamInit(0, 500);
+  IsamInit(2, 500);
   IsamFileBlock* fb = nullptr;
-  IsamOpenFileBlock(fb, name.string(), true, true, false, false);
+  IsamOpenFileBlock(fb, name.string(), false, false, false, true);
   std::vector<std::string> records;
   std::string record(kRecordLength, '\0');
   for (Integer ref = 1; IsamLastOK; ++ref) {
@@ -131,7 +131,12 @@ void BM_ImportTenThousandEmployees(benchmark::State& state) {
     fs::create_directories(folder / "engine");
     const double engine = AddWithEngine(folder / "engine/PRFILE01", records);
     if (tool < 0 || engine < 0 || records.size() != std::size_t(kEmployees)) {
-      state.SkipWithError("a run failed");
+      const std::string why = "a run failed: tool " + std::to_string(tool) + " s, engine " + std::to_string(engine) +
+                              " s, " + std::to_string(records.size()) + " records read back";
+      state.SkipWithError(why.c_str());
+      std::ifstream transcript(folder / "program/transcript.txt");
+      std::string line;
+      while (std::getline(transcript, line)) std::fprintf(stderr, "%s\n", line.c_str());
       break;
     }
     toolTotal += tool;
