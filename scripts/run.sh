@@ -24,6 +24,7 @@ if [ $# -gt 1 ]; then
 fi
 
 "$root/scripts/install-deps.sh"
+echo "Building payroll-import and isam (Release, $build) ..." >&2
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "${PR_BUILD_JOBS:-$(nproc)}" --target payroll-import isam >/dev/null
 
