@@ -1,13 +1,14 @@
 // formshot FORM OUT.png: reads a form image (text or binary) into a form (every class it names must
-// be registered in this program: the ui layer's controls and the interim controls are), shows it
-// under the headless backend and writes a PNG of the form's window, frame included.  Event
-// handlers the image names are left unassigned.  Exit status: 0 written, 1 the image could not be
+// be registered in this program: the ui layer's controls, the string grid and the interim controls
+// are), shows it under the headless backend and writes a PNG of the form's window, frame included.
+// Event handlers the image names are left unassigned.  Exit status: 0 written, 1 the image could not be
 // read (the reader's error on stderr) or the picture could not be written, 2 wrong arguments.
 #include <cstdio>
 #include <string>
 
 #include "controls/interim/interim_controls.h"
 #include "form_shot.h"
+#include "grid/pro_grid_unit.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/units.h"
 #include "platform/ui/application.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: formshot FORM.txt OUT.png\n");
     return 2;
   }
-  InitializeUnits({FormsUnit});
+  InitializeUnits({FormsUnit, ProGridUnit});
   RegisterUiClasses();
   RegisterInterimControls();
   int status = 1;
