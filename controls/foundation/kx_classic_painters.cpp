@@ -122,7 +122,7 @@ TkxGlyphDirection ScrollArrowDirection(bool Horizontal, TkxScrollBarElement Elem
 
 // Standard.
 
-TkxLookAndFeelPainterClass TkxStandardLookAndFeelPainter::Class() {
+const TkxStandardLookAndFeelPainter* TkxStandardLookAndFeelPainter::Class() {
   static const TkxStandardLookAndFeelPainter painter;
   return &painter;
 }
@@ -174,8 +174,7 @@ void TkxStandardLookAndFeelPainter::PaintExpandBox(TkxCanvas& Canvas, const TRec
 
 void TkxStandardLookAndFeelPainter::PaintGroupExpander(TkxCanvas& Canvas, const TRect& R, bool Expanded,
                                                        TkxButtonState State) const {
-  static_cast<const TkxCustomLookAndFeelPainter*>(TkxFlatLookAndFeelPainter::Class())
-      ->TkxCustomLookAndFeelPainter::PaintGroupExpander(Canvas, R, Expanded, State);
+  TkxFlatLookAndFeelPainter::Class()->TkxCustomLookAndFeelPainter::PaintGroupExpander(Canvas, R, Expanded, State);
 }
 
 Integer TkxStandardLookAndFeelPainter::GetExpandBoxSize() const { return 12; }
@@ -281,7 +280,7 @@ void TkxStandardLookAndFeelPainter::PaintSplitter(TkxCanvas& Canvas, const TRect
 
 // Flat.
 
-TkxLookAndFeelPainterClass TkxFlatLookAndFeelPainter::Class() {
+const TkxFlatLookAndFeelPainter* TkxFlatLookAndFeelPainter::Class() {
   static const TkxFlatLookAndFeelPainter painter;
   return &painter;
 }
@@ -383,7 +382,7 @@ void TkxFlatLookAndFeelPainter::PaintSplitter(TkxCanvas& Canvas, const TRect& Re
 
 // Ultra-flat.
 
-TkxLookAndFeelPainterClass TkxUltraFlatLookAndFeelPainter::Class() {
+const TkxUltraFlatLookAndFeelPainter* TkxUltraFlatLookAndFeelPainter::Class() {
   static const TkxUltraFlatLookAndFeelPainter painter;
   return &painter;
 }

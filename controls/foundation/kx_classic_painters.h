@@ -8,7 +8,7 @@
 
 class TkxStandardLookAndFeelPainter : public TkxCustomLookAndFeelPainter {
  public:
-  static TkxLookAndFeelPainterClass Class();
+  static const TkxStandardLookAndFeelPainter* Class();
 
   TkxPainterStyle GetStyleCode() const override;
   TColor PalettePaleYellowA() const override;
@@ -54,7 +54,7 @@ class TkxStandardLookAndFeelPainter : public TkxCustomLookAndFeelPainter {
 
 class TkxFlatLookAndFeelPainter : public TkxCustomLookAndFeelPainter {
  public:
-  static TkxLookAndFeelPainterClass Class();
+  static const TkxFlatLookAndFeelPainter* Class();
 
   TkxPainterStyle GetStyleCode() const override;
   Integer GetControlBorderWidth() const override;
@@ -95,7 +95,7 @@ class TkxFlatLookAndFeelPainter : public TkxCustomLookAndFeelPainter {
 
 class TkxUltraFlatLookAndFeelPainter : public TkxCustomLookAndFeelPainter {
  public:
-  static TkxLookAndFeelPainterClass Class();
+  static const TkxUltraFlatLookAndFeelPainter* Class();
 
   TkxPainterStyle GetStyleCode() const override;
   TColor GetSplitterBorderColor() const override;

@@ -72,7 +72,7 @@ void DrawPart(TkxCanvas& Canvas, HTHEME Theme, int Part, int State, const TRect&
 
 }  // namespace
 
-TkxLookAndFeelPainterClass TkxWinXPLookAndFeelPainter::Class() {
+const TkxWinXPLookAndFeelPainter* TkxWinXPLookAndFeelPainter::Class() {
   static const TkxWinXPLookAndFeelPainter painter;
   return &painter;
 }

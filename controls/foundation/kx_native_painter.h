@@ -10,7 +10,7 @@
 
 class TkxWinXPLookAndFeelPainter : public TkxStandardLookAndFeelPainter {
  public:
-  static TkxLookAndFeelPainterClass Class();
+  static const TkxWinXPLookAndFeelPainter* Class();
 
   TkxPainterStyle GetStyleCode() const override;
   TColor GetSplitterBorderColor() const override;

@@ -21,7 +21,7 @@ TkxCellText WithoutBackgroundEvent(const TkxCellText& Cell) {
 
 }  // namespace
 
-TkxLookAndFeelPainterClass TkxOffice11LookAndFeelPainter::Class() {
+const TkxOffice11LookAndFeelPainter* TkxOffice11LookAndFeelPainter::Class() {
   static const TkxOffice11LookAndFeelPainter painter;
   return &painter;
 }

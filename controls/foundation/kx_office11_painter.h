@@ -7,7 +7,7 @@
 
 class TkxOffice11LookAndFeelPainter : public TkxUltraFlatLookAndFeelPainter {
  public:
-  static TkxLookAndFeelPainterClass Class();
+  static const TkxOffice11LookAndFeelPainter* Class();
 
   TkxPainterStyle GetStyleCode() const override;
   void PaintCellContent(TkxCanvas& Canvas, const TRect& Bounds, const TRect& TextBounds, TkxButtonState State,

@@ -16,6 +16,13 @@
 #include "platform/user/module_instance.h"
 #include "platform/user/resource_bitmap.h"
 
+#include "KX_ARROWBITMAP.res.inc"
+#include "KX_EDITBITMAP.res.inc"
+#include "KX_FILTERBITMAP.res.inc"
+#include "KX_INSERTBITMAP.res.inc"
+#include "KX_MULTIARROWBITMAP.res.inc"
+#include "KX_MULTIDOTBITMAP.res.inc"
+
 // Skin-painter registry.
 
 void TkxExtendedStylePainters::AttachListener(IkxSkinPainterListener* Listener) {
@@ -127,6 +134,8 @@ std::array<TColor, 7> BuildRadioColorMap(TkxLookAndFeelKind Kind, TkxButtonState
   return colors;
 }
 
+// The glyph's shapes: corners as large as the box give the platform's ellipse, the very outline of
+// its own radio button (a corner one pixel smaller would flatten the sides).
 void RoundRectOnCanvas(TCanvas* Canvas, const TRect& R, Integer CornerW, Integer CornerH) {
   Canvas->RoundRect(R.Left, R.Top, R.Right, R.Bottom, CornerW, CornerH);
 }
@@ -207,7 +216,7 @@ void TkxRadioButtonImageList::BuildPattern() {
   auto at = [&](Integer x, Integer y) -> Byte& { return pattern_[std::size_t(y) * W + x]; };
   const auto outline = BlackPixels(W, H, [&](TCanvas* c) {
     c->Brush()->SetStyle(bsClear);
-    RoundRectOnCanvas(c, {0, 0, W, H}, W - 1, H - 1);
+    RoundRectOnCanvas(c, {0, 0, W, H}, W, H);
   });
   for (Integer y = 0; y < H; ++y)
     for (Integer x = 0; x < W; ++x)
@@ -249,7 +258,7 @@ void TkxRadioButtonImageList::BuildPattern() {
   const TRect dot{dot_.Left - origin_.X, dot_.Top - origin_.Y, dot_.Right - origin_.X, dot_.Bottom - origin_.Y};
   const auto dotPixels = BlackPixels(W, H, [&](TCanvas* c) {
     c->Brush()->SetColor(kBlack);
-    RoundRectOnCanvas(c, dot, dot.Width() - 1, dot.Height() - 1);
+    RoundRectOnCanvas(c, dot, dot.Width(), dot.Height());
   });
   for (std::size_t i = 0; i < pattern_.size(); ++i)
     if (dotPixels[i]) pattern_[i] = 6;
@@ -260,7 +269,7 @@ void TkxRadioButtonImageList::BuildMask() {
   TCanvas* canvas = mask_->Canvas();
   canvas->Brush()->SetColor(kBlack);
   canvas->Pen()->SetColor(kBlack);
-  RoundRectOnCanvas(canvas, {0, 0, width_, height_}, width_ - 1, height_ - 1);
+  RoundRectOnCanvas(canvas, {0, 0, width_, height_}, width_, height_);
 }
 
 void TkxRadioButtonImageList::BuildImages() {
