@@ -12,6 +12,7 @@
 #include "controls/foundation/kx_office11_painter.h"
 #include "fake_theme_provider.h"
 #include "painter_test_support.h"
+#include "platform/shims/builtin_theme_provider.h"
 
 namespace {
 
@@ -226,6 +227,35 @@ TEST_F(Office11WithScheme, AHotHeaderCellIsSolidWithAGradientLineAlongItsBottom)
   EXPECT_EQ(surface_.At(30, 20), top);
   EXPECT_NE(surface_.At(30, 24), top);
   EXPECT_EQ(surface_.At(30, 25), 0xFFFFFFu);
+}
+
+}  // namespace
+
+namespace {
+
+class BuiltInPainterTest : private fakes::ScopedThemeProvider, public PainterTest {
+ protected:
+  BuiltInPainterTest() : fakes::ScopedThemeProvider(&BuiltInThemeProvider()) {}
+};
+
+TEST_F(BuiltInPainterTest, AThemedButtonAndScrollBarShowTheStylesParts) {
+  kNative->PaintButton(kx_, {0, 0, 75, 23}, "Exit", kxbsNormal, true, clDefault, clDefault, false);
+  EXPECT_EQ(surface_.At(0, 0), 0xFFFFFFu);
+  EXPECT_EQ(surface_.At(1, 0), COLORREF(RGB(112, 112, 112)));
+  EXPECT_EQ(surface_.At(3, 3), COLORREF(RGB(236, 236, 236)));
+  EXPECT_GT(surface_.Count(0), 10);   // the caption in the part's text colour
+  EXPECT_EQ(kNative->GetButtonBorderWidth(kxbsNormal), 3);
+  EXPECT_EQ(kNative->GetButtonFaceColor(kxbsHot), TColor(RGB(229, 241, 251)));
+  EXPECT_EQ(kNative->GetControlBorderWidth(), 1);
+  EXPECT_EQ(kNative->GetMinThumbLength(true), 12);   // the gripper's 8 plus 4
+  Clear();
+  kNative->PaintScrollBarElement(kx_, false, {0, 0, 16, 17}, sbeStartArrow, kxbsNormal);
+  kNative->PaintScrollBarElement(kx_, false, {0, 17, 16, 40}, sbeThumb, kxbsNormal);
+  EXPECT_EQ(surface_.At(8, 6), COLORREF(RGB(0, 0, 0)));        // the up arrow
+  EXPECT_EQ(surface_.At(5, 28), COLORREF(RGB(120, 120, 120)));  // the gripper
+  EXPECT_EQ(surface_.At(3, 20), COLORREF(RGB(205, 205, 205)));  // the thumb
+  // "ComboBox" does not open: the splitter colour and drop-down button are the standard ones.
+  EXPECT_EQ(kNative->GetSplitterBorderColor(), TColor(0x9D9DA1));
 }
 
 }  // namespace
