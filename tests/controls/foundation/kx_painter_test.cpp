@@ -3,6 +3,7 @@
 // elements against the platform's own arrows, check boxes and the radio glyphs.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "controls/foundation/kx_office11_painter.h"
 #include "controls/foundation/kx_painter.h"
 #include "painter_test_support.h"
+#include "platform/core/date_time.h"
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/gdi_constants.h"
 #include "platform/ui/bitmap.h"
@@ -443,6 +445,112 @@ TEST_F(ClassicPaintTest, SmallShapesDropDownGlyphPlusMinusAndCross) {
   kStandard->PaintSmallCloseButton(kx_, {0, 0, 16, 14}, kxbsNormal);
   EXPECT_EQ(surface_.At(0, 0), kHighlight);
   EXPECT_FALSE(PixelsOf(kText, {2, 2, 14, 12}).empty());
+}
+
+// One probe per family of the operations no control of the tool reaches: each paints on a clean
+// surface and names pixels that must show given colours.
+TEST_F(ClassicPaintTest, OneProbePerFamily) {
+  const std::string text = "Ab";
+  TkxCellText cell;
+  cell.Text = &text;
+  cell.TextColor = clBtnText;
+  cell.BkColor = clWindow;
+  struct Probe {
+    const char* family;
+    std::function<void()> paint;
+    std::vector<std::pair<TPoint, COLORREF>> pixels;
+  };
+  const TkxBackground window{nullptr, clWindow};
+  const Probe kProbes[] = {
+      {"standard control border", [&] { kStandard->PaintControlBorder(kx_, {0, 0, 20, 20}); },
+       {{{0, 0}, kShadow}, {{19, 19}, kHighlight}, {{1, 1}, kDark}, {{18, 18}, kLight}, {{2, 2}, 0xFFFFFF}}},
+      {"flat control border", [&] { kFlat->PaintControlBorder(kx_, {0, 0, 20, 20}); },
+       {{{0, 0}, kShadow}, {{19, 19}, kHighlight}, {{1, 1}, 0xFFFFFF}}},
+      {"ultra-flat control border", [&] { kUltraFlat->PaintControlBorder(kx_, {0, 0, 20, 20}); },
+       {{{0, 0}, kShadow}, {{19, 19}, kShadow}}},
+      {"content frame", [&] { kStandard->PaintContentFrame(kx_, {0, 0, 20, 20}); }, {{{1, 1}, kDark}}},
+      {"arrow button", [&] { kStandard->PaintArrowButton(kx_, {0, 0, 16, 16}, kxbsNormal, gdDown, true); },
+       {{{0, 0}, kHighlight}, {{2, 2}, kFace}, {{7, 7}, kText}}},
+      {"fill arrow", [&] { kStandard->FillArrow(kx_, {0, 0, 7, 7}, gdDown, clRed); },
+       {{{3, 4}, 0x0000FF}, {{3, 2}, 0xFFFFFF}}},
+      {"disabled scroll arrow", [&] { kBase->PaintScrollArrow(kx_, {0, 0, 7, 7}, kxbsDisabled, gdDown); },
+       {{{3, 4}, kShadow}, {{4, 5}, kHighlight}}},
+      {"standard expand box", [&] {
+         kStandard->PaintExpandBox(kx_, {0, 0, 12, 12}, false, clDefault);
+         kx_.FillSolidRect({0, 0, 20, 20}, clRed);   // the box left the clip region
+       },
+       {{{0, 0}, kHighlight}, {{11, 11}, kDark}, {{10, 10}, kShadow}, {{2, 2}, kFace}, {{5, 5}, kText},
+        {{12, 12}, 0x0000FF}}},
+      {"ultra-flat expand box", [&] { kUltraFlat->PaintExpandBox(kx_, {0, 0, 11, 11}, true, clWindow); },
+       {{{0, 0}, kShadow}, {{2, 5}, kWindow}, {{3, 5}, kText}, {{5, 3}, kWindow}}},
+      {"small expand box", [&] { kBase->PaintSmallExpandBox(kx_, {0, 0, 9, 9}, false, clRed, clWindow); },
+       {{{0, 0}, 0x0000FF}, {{1, 1}, kWindow}, {{4, 2}, kText}}},
+      {"group expander", [&] { kStandard->PaintGroupExpander(kx_, {0, 0, 15, 15}, true, kxbsNormal); },
+       {{{0, 0}, kHighlight}, {{14, 14}, kShadow}}},
+      {"standard header cell", [&] {
+         kStandard->PaintHeader(kx_, {0, 0, 40, 18}, {2, 1, 38, 17}, {}, kxBordersAll, kxbsNormal, cell, false, false);
+       },
+       {{{0, 0}, kHighlight}, {{39, 17}, kShadow}, {{1, 1}, kWindow}}},
+      {"ultra-flat header cell", [&] {
+         kUltraFlat->PaintHeaderPlain(kx_, {0, 0, 40, 18}, {0, 0, 40, 18}, {}, {bRight, bBottom}, kxbsNormal, cell);
+       },
+       {{{38, 5}, kText}, {{5, 16}, kText}, {{1, 1}, kWindow}, {{39, 5}, kWindow}}},
+      {"header section pressed", [&] {
+         kStandard->PaintHeaderSection(kx_, {0, 0, 40, 18}, kxBordersAll, kxbsPressed, cell);
+       },
+       {{{0, 0}, kShadow}, {{39, 17}, kShadow}, {{1, 1}, kWindow}}},
+      {"sort mark", [&] { kStandard->PaintSortMark(kx_, {0, 0, 16, 16}, true); },
+       {{{11, 10}, kHighlight}, {{5, 10}, kHighlight}, {{5, 7}, kShadow}, {{4, 10}, kShadow}}},
+      {"standard splitter", [&] { kStandard->PaintSplitter(kx_, {0, 0, 20, 6}, window, true); },
+       {{{5, 0}, kFace}, {{5, 5}, kDark}, {{5, 1}, kHighlight}, {{5, 4}, kShadow}, {{5, 2}, kWindow}}},
+      {"ultra-flat splitter", [&] { kUltraFlat->PaintSplitter(kx_, {0, 0, 6, 20}, window, false); },
+       {{{0, 5}, kShadow}, {{5, 5}, kShadow}, {{2, 5}, kWindow}}},
+      {"standard tab edge", [&] { kStandard->PaintTabEdge(kx_, {0, 0, 2, 20}, bRight, {}, false); },
+       {{{0, 5}, kShadow}}},
+      {"ultra-flat active tab edge", [&] { kUltraFlat->PaintTabEdge(kx_, {0, 0, 2, 20}, bRight, {}, false); },
+       {{{0, 5}, kText}, {{0, 19}, 0xFFFFFF}}},
+      {"tab area", [&] { kFlat->PaintTabArea(kx_, {0, 0, 20, 20}, {bTop}, false); },
+       {{{5, 0}, kHighlight}, {{5, 19}, 0xFFFFFF}}},
+      {"standard band cell", [&] { kStandard->PaintBandCell(kx_, {0, 0, 30, 16}, cell); },
+       {{{0, 0}, kShadow}, {{29, 15}, kHighlight}, {{1, 1}, kWindow}}},
+      {"band line", [&] { kUltraFlat->PaintBandLine(kx_, {0, 0, 10, 1}); }, {{{5, 0}, kShadow}}},
+      {"framed band", [&] { kBase->PaintFramedBand(kx_, {0, 0, 30, 5}, window, clRed, 4); },
+       {{{1, 1}, kWindow}, {{10, 1}, 0x0000FF}, {{28, 1}, kWindow}}},
+      {"indicator cell", [&] { kStandard->PaintIndicatorCell(kx_, {0, 0, 12, 18}, 1, clWindow, nullptr); },
+       {{{0, 0}, kHighlight}, {{5, 6}, 0}}},
+      {"lines glyph", [&] { kBase->PaintLinesGlyph(kx_, {0, 0, 20, 13}, clRed); },
+       {{{0, 2}, 0x0000FF}, {{5, 2}, 0x0000FF}, {{0, 4}, 0xFFFFFF}, {{5, 4}, 0x0000FF}}},
+      {"window background", [&] { kBase->PaintWindowBackground(kx_, {0, 0, 10, 10}); }, {{{5, 5}, kFace}}},
+      {"drop-down button", [&] { kStandard->PaintDropDownButton(kx_, {0, 0, 15, 15}, kxbsNormal, true); },
+       {{{0, 0}, kHighlight}, {{7, 7}, 0xFF0000}}},
+      {"size grip", [&] { kBase->PaintSizeGrip(kx_, {0, 0, 16, 16}, clRed); },   // the platform's grip over it
+       {{{1, 1}, kFace}}},
+      {"tool button", [&] { kUltraFlat->PaintToolButton(kx_, {0, 0, 16, 16}, kxbsNormal); },
+       {{{0, 0}, kFace}}},
+      {"group button", [&] { kUltraFlat->PaintGroupButton(kx_, {0, 0, 20, 16}, kxbsNormal, 2, 0, clRed); },
+       {{{1, 1}, 0x0000FF}, {{0, 0}, 0xFFFFFF}, {{5, 5}, kFace}}},
+      {"skin image without a list", [&] { kBase->PaintSkinImage(kx_, nullptr, 0, {0, 0}); }, {{{0, 0}, 0xFFFFFF}}},
+  };
+  for (const Probe& probe : kProbes) {
+    SCOPED_TRACE(probe.family);
+    Clear();
+    kx_.PushClipRegion();   // expand boxes leave the clip region
+    probe.paint();
+    kx_.PopClipRegion();
+    for (const auto& [at, color] : probe.pixels) EXPECT_EQ(surface_.At(at.X, at.Y), color) << at.X << "," << at.Y;
+    kx_.GetBrush()->SetStyle(bsSolid);
+  }
+}
+
+TEST_F(ClassicPaintTest, ClockAtThreePointsTheHourRightAndTheSecondsUp) {
+  constexpr COLORREF kTeal = 0x808000, kAqua = 0xFFFF00, kSecondRed = 0x0000FF;
+  kBase->PaintClockFace(kx_, {0, 0, 41, 41}, clWhite, EncodeTime(3, 0, 0, 0));
+  EXPECT_EQ(surface_.At(30, 20), kTeal);       // the hour hand, straight right
+  EXPECT_EQ(surface_.At(20, 30), 0xFFFFFFu);   // nothing below the centre
+  EXPECT_EQ(surface_.At(20, 8), kSecondRed);   // the second hand, straight up
+  EXPECT_EQ(surface_.At(39, 20), kTeal);       // the 3 o'clock mark: its centre, aqua left, text colour right
+  EXPECT_EQ(surface_.At(38, 20), kAqua);
+  EXPECT_EQ(surface_.At(40, 20), kText);
 }
 
 }  // namespace
