@@ -362,7 +362,9 @@ TEST_F(ClassicPaintTest, StandardRadioGlyphHasThePlatformsRadioColours) {
     EXPECT_EQ(surface_.At(9, 2), Shown(cl3DLight));
     for (int y = 0; y < 13; ++y)
       for (int x = 0; x < 13; ++x)
-        if (x != 9 || y != 2) ASSERT_EQ(surface_.At(x, y), reference.At(x, y)) << x << "," << y;
+        if (x != 9 || y != 2) {
+          ASSERT_EQ(surface_.At(x, y), reference.At(x, y)) << x << "," << y;
+        }
   };
   compare();
   const int index = COLOR_3DLIGHT;
