@@ -137,7 +137,7 @@ TkxLookAndFeel* TkxLookAndFeel::GetMaster() const {
   return master_ != nullptr ? master_ : root;
 }
 
-TkxLookAndFeelPainterClass TkxLookAndFeel::SelectPainterClass(ThemedObjectType Type) const {
+TkxLookAndFeelPainterClass TkxLookAndFeel::SelectPainterClassForType(ThemedObjectType Type) const {
   if (current_.NativeStyle && IsThemeTypeAvailable(Type)) return TkxWinXPLookAndFeelPainter::Class();
   return skinPainter_ != nullptr ? skinPainter_ : PainterClassOfKind(current_.Kind);
 }

@@ -84,10 +84,11 @@ class TkxLookAndFeel : public TkxInterfacedPersistent,
   void SetMaster(TkxLookAndFeel* Value);
   bool IsRoot() const { return isRoot_; }
 
-  // Native style with the visual style of Type (of every type of Types) available: the visual-style
-  // painter; else the skin painter; else the Kind's painter.
-  TkxLookAndFeelPainterClass SelectPainterClass(ThemedObjectType Type) const;
+  // Native style with the visual style of every type of Types (of Type) available: the visual-style
+  // painter; else the skin painter; else the Kind's painter.  The empty set asks only for the
+  // library and active themes.
   TkxLookAndFeelPainterClass SelectPainterClass(ThemedObjectTypes Types = 0) const;
+  TkxLookAndFeelPainterClass SelectPainterClassForType(ThemedObjectType Type) const;
 
   // Null is ignored, and so is a second registration; a controller only joins the root.
   void RegisterListener(IkxLookAndFeelChangeListener* Listener);

@@ -1,6 +1,7 @@
 #include "controls/foundation/kx_painter_resources.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "controls/foundation/kd_office11.h"

@@ -223,6 +223,10 @@ TEST_F(BuiltInLookAndFeelTest, NativeStyleWithTheBuiltInProviderPaintsWithTheVis
   Root().SetKind(lfStandard);
   Root().SetNativeStyle(true);
   EXPECT_EQ(child.look.GetPainterClass(), TkxWinXPLookAndFeelPainter::Class());
+  constexpr ThemedObjectType kButton = 0, kComboBox = 2;   // the built-in style draws no combo box
+  EXPECT_EQ(child.look.SelectPainterClassForType(kButton), TkxWinXPLookAndFeelPainter::Class());
+  EXPECT_EQ(child.look.SelectPainterClassForType(kComboBox), TkxStandardLookAndFeelPainter::Class());
+  EXPECT_EQ(child.look.SelectPainterClass((1u << kButton) | (1u << kComboBox)), TkxStandardLookAndFeelPainter::Class());
 }
 
 class FakeLookAndFeelTest : public LookAndFeelTest {
