@@ -372,7 +372,8 @@ void TkxWinXPLookAndFeelPainter::PaintTab(TkxCanvas& Canvas, const TRect& R, Tkx
   const bool pressed = State == kxbsPressed;
   // The drawing space: R itself, or for a vertical tab R at the origin with its sides swapped.
   TRect clip = Vertical ? TRect{0, 0, R.Height(), R.Width()} : R;
-  const bool nearSide = Borders.Contains(Vertical ? bTop : bLeft), farSide = Borders.Contains(Vertical ? bBottom : bRight);
+  const bool nearSide = Borders.Contains(Vertical ? bTop : bLeft);
+  const bool farSide = Borders.Contains(Vertical ? bBottom : bRight);
   TRect part{clip.Left - (nearSide ? 0 : 2), clip.Top, clip.Right + (farSide ? 0 : 2), clip.Bottom};
   if (pressed)
     ++part.Bottom;

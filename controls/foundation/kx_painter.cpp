@@ -43,7 +43,8 @@ TkxTextFlags TkxCustomLookAndFeelPainter::CellTextFlags(const TkxCellText& Cell)
   return flags;
 }
 
-void TkxCustomLookAndFeelPainter::DrawCellText(TkxCanvas& Canvas, const TRect& R, const TkxCellText& Cell, TColor Color) {
+void TkxCustomLookAndFeelPainter::DrawCellText(TkxCanvas& Canvas, const TRect& R, const TkxCellText& Cell,
+                                               TColor Color) {
   Canvas.GetBrush()->SetStyle(bsClear);
   if (Cell.Font != nullptr) Canvas.GetFont()->Assign(Cell.Font);
   Canvas.GetFont()->SetColor(Color);

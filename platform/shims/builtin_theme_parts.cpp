@@ -89,7 +89,8 @@ void CheckOrRadio(HDC DC, int Part, int State, const TRect& R) {
   Frame(DC, box, kFrames[i]);
   if (!checked) return;
   for (int k = 0; k < 2; ++k) {   // a mark two pixels thick
-    const TPoint mark[] = {{box.Left + 3, box.Top + 6 + k}, {box.Left + 5, box.Top + 8 + k}, {box.Left + 10, box.Top + 3 + k}};
+    const TPoint mark[] = {
+        {box.Left + 3, box.Top + 6 + k}, {box.Left + 5, box.Top + 8 + k}, {box.Left + 10, box.Top + 3 + k}};
     const HPEN pen = CreatePen(PS_SOLID, 1, glyph);
     const HGDIOBJ old = SelectObject(DC, pen);
     Polyline(DC, mark, 3);
@@ -154,8 +155,10 @@ bool DrawScrollBarPart(HDC DC, int Part, int State, const TRect& R) {
 bool DrawPart(TBuiltInThemeClass Class, HDC DC, int Part, int State, const TRect& R) {
   switch (Class) {
     case TBuiltInThemeClass::Button:
-      if (Part == 1) PushButton(DC, State, R);
-      else if (Part == 2 || Part == 3) CheckOrRadio(DC, Part, State, R);
+      if (Part == 1)
+        PushButton(DC, State, R);
+      else if (Part == 2 || Part == 3)
+        CheckOrRadio(DC, Part, State, R);
       return Part >= 1 && Part <= 3;
     case TBuiltInThemeClass::Header:
       if (Part != 1) return false;
@@ -230,10 +233,15 @@ bool IsBuiltInPartPartiallyTransparent(TBuiltInThemeClass Class, int Part) {
 bool BuiltInPartColor(TBuiltInThemeClass Class, int Part, int State, int Property, COLORREF& Color) {
   if (Class != TBuiltInThemeClass::Button || Part != 1) return false;
   const int i = State == 5 ? 0 : Interaction(State);
-  if (Property == kFillColorProp) Color = kButtonFills[i];
-  else if (Property == kTextColorProp) Color = i == 3 ? kGrayGlyph : kGlyph;
-  else return false;
-  return true;
+  if (Property == kFillColorProp) {
+    Color = kButtonFills[i];
+    return true;
+  }
+  if (Property == kTextColorProp) {
+    Color = i == 3 ? kGrayGlyph : kGlyph;
+    return true;
+  }
+  return false;
 }
 
 COLORREF BuiltInTextColor(TBuiltInThemeClass Class, int Part, int State) {

@@ -83,7 +83,8 @@ TEST(PainterValues, SizesWidthsAndColoursOfEachClassicLook) {
     const TkxCustomLookAndFeelPainter& p = *r.painter;
     EXPECT_EQ(p.GetControlBorderWidth(), r.control);
     EXPECT_EQ(p.GetButtonBorderWidth(kxbsDefault), r.buttonDefault);
-    for (TkxButtonState s : {kxbsNormal, kxbsHot, kxbsPressed, kxbsDisabled}) EXPECT_EQ(p.GetButtonBorderWidth(s), r.buttonNormal);
+    for (TkxButtonState s : {kxbsNormal, kxbsHot, kxbsPressed, kxbsDisabled})
+      EXPECT_EQ(p.GetButtonBorderWidth(s), r.buttonNormal);
     EXPECT_EQ(p.GetPressedTextShift(), r.pressedShift);
     EXPECT_EQ(p.GetButtonTextInset(), r.textInset);
     EXPECT_EQ(p.GetHeaderBorderWidth(), r.header);

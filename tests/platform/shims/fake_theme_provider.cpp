@@ -105,7 +105,8 @@ HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC, int part, int state, co
 }
 
 HRESULT GetThemePartSize(HTHEME theme, HDC, int part, int state, const RECT*, THEMESIZE kind, SIZE* size) {
-  const std::string key = PartText(theme, part, state) + (kind == TS_MIN ? " min" : kind == TS_TRUE ? " true" : " draw");
+  const char* kindText = kind == TS_MIN ? " min" : kind == TS_TRUE ? " true" : " draw";
+  const std::string key = PartText(theme, part, state) + kindText;
   Log("GetThemePartSize " + key);
   const auto it = active->partSizes.find(key);
   if (it == active->partSizes.end()) return E_FAIL;
