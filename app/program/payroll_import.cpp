@@ -14,6 +14,7 @@
 #include "app/main_form.h"
 #include "app/payroll_user_interface.h"
 #include "app/program_environment.h"
+#include "controls/foundation/foundation_units.h"
 #include "controls/interim/interim_controls.h"
 #include "grid/pro_grid_unit.h"
 #include "platform/core/units.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
   TScriptedRun run("payroll-import");
   InitCommandLineText(argc, argv);
   InitializeUnits({FormsUnit, ProGridUnit});
+  InitializeUnits(ControlFoundationUnits());
   InitializeSuiteRuntime();
   RegisterUiClasses();
   RegisterInterimControls();

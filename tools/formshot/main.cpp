@@ -1,11 +1,13 @@
 // formshot FORM OUT.png: reads a form image (text or binary) into a form (every class it names must
-// be registered in this program: the ui layer's controls, the string grid and the interim controls
-// are), shows it under the headless backend and writes a PNG of the form's window, frame included.
-// Event handlers the image names are left unassigned.  Exit status: 0 written, 1 the image could not be
+// be registered in this program: the ui layer's controls, the string grid and the interim controls are; the control
+// foundation's units run, so a look-and-feel controller restyles the root), shows it
+// under the headless backend and writes a PNG of the form's window, frame included.  Event
+// handlers the image names are left unassigned.  Exit status: 0 written, 1 the image could not be
 // read (the reader's error on stderr) or the picture could not be written, 2 wrong arguments.
 #include <cstdio>
 #include <string>
 
+#include "controls/foundation/foundation_units.h"
 #include "controls/interim/interim_controls.h"
 #include "form_shot.h"
 #include "grid/pro_grid_unit.h"
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   InitializeUnits({FormsUnit, ProGridUnit});
+  InitializeUnits(ControlFoundationUnits());
   RegisterUiClasses();
   RegisterInterimControls();
   int status = 1;
