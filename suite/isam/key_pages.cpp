@@ -80,8 +80,7 @@ PageRef KeyPages::New() {
   h.changedSincePublish = true;
   PageRef page = IsamPagePool().Take(&fb_, key_, pageNo);
   if (!page) return page;
-  page->count = 0;
-  page->leftChild = 0;
+  page->Reset(Header().maxKeyLength);
   IsamPagePool().MarkDirty(page.Buffer());
   return page;
 }
