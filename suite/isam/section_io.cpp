@@ -131,9 +131,8 @@ bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page
 
 bool IsamWriteBackPage(PageBuffer& buffer) {
   IsamFileBlock& fb = *buffer.owner;
-  const FileSectionInfo& s = fb.Key(buffer.key);
   const IsamPage& page = buffer.page;
-  assert(page.MaxKeyLength() == s.maxKeyLength);
+  assert(page.MaxKeyLength() == fb.Key(buffer.key).maxKeyLength);
   if (!WriteAheadBeforeWrite(fb) || !fb.index.WriteAt(fb.PageOffset(buffer.key, buffer.pageNo), page.Bytes(),
                                                       static_cast<DWORD>(page.DiskSize())))
     return false;
