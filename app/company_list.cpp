@@ -1,5 +1,6 @@
 #include "app/company_list.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -45,6 +46,9 @@ Integer WriteLines(const std::string& path, const std::vector<std::string>& line
   return IOResult();
 }
 
+// The data folder a first company gets: the current folder's DATAFILE subfolder.
+std::string DefaultDataFolder() { return GetCurrentDir() + PathDelim + "DATAFILE"; }
+
 TCompanyRow ParseRow(const std::string& line) {
   TCompanyRow row;
   const std::size_t semicolon = line.find(';');
@@ -71,7 +75,7 @@ bool TCompanyList::Ensure() {
     for (const std::string& folder : ReadLines(kSeedName))
       if (!folder.empty()) lines.push_back(";" + folder);
   } else {
-    lines.push_back(";" + GetCurrentDir() + PathDelim + "DATAFILE");
+    lines.push_back(";" + DefaultDataFolder());
     newList_ = true;
   }
   WriteLines(kListName, lines);
@@ -107,6 +111,15 @@ Integer TCompanyList::CompanyCount() const {
   for (const TCompanyRow& row : rows_)
     if (!row.Folder.empty()) ++count;
   return count;
+}
+
+std::string TCompanyList::FolderToEdit(Integer Index) const {
+  if (!Row(Index).Folder.empty()) return Row(Index).Folder;
+  const auto withFolder =
+      std::find_if(rows_.begin(), rows_.end(), [](const TCompanyRow& row) { return !row.Folder.empty(); });
+  const bool onlyDemo = CompanyCount() == 1 && withFolder->Folder.find("DATADEMO") != std::string::npos;
+  if (CompanyCount() == 0 || onlyDemo) return DefaultDataFolder();
+  return GetCurrentDir();
 }
 
 bool TCompanyList::AutoSelect() const { return rememberedRow_ != 0 && CfgSettings.OpenCompanySelect; }

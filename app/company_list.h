@@ -45,6 +45,11 @@ class TCompanyList {
   const TCompanyRow& Row(Integer Index) const { return rows_.at(std::size_t(Index - 1)); }
   // The rows that have a folder.
   Integer CompanyCount() const;
+  // The folder the edit dialog opens row Index with: the row's own; for a row without one, the
+  // current folder's DATAFILE subfolder while no row has a folder or the only one with a folder is
+  // the demo's (its folder holds "DATADEMO"); otherwise the current folder itself (the dialog then
+  // opens a new entry whose folder follows its name).
+  std::string FolderToEdit(Integer Index) const;
   // The remembered company's row, 0 when no row is it.
   Integer RememberedRow() const { return rememberedRow_; }
   // The check box "choose this company automatically": a remembered row with the auto-select flag.

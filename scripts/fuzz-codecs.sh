@@ -2,7 +2,10 @@
 # Builds the image decoders' fuzzing targets with clang's libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a while.  Run by hand, never by the tests:
 #
-#   scripts/fuzz-codecs.sh [seconds per codec] [codec...]      codecs: bmp ico png jpeg gif
+#   scripts/fuzz-codecs.sh [seconds per codec] [codec...]      codecs: bmp ico png jpeg gif gif_frames
+#
+# gif_frames is the grid's GIF frame scanner (grid/gif_frames.cpp, target in tests/grid/fuzz/,
+# kept inputs in tests/grid/fuzz_inputs/gif_frames/, seeded with the GIF seeds).
 #
 # Seeds: the files tests/platform/gdi/fuzz/seed_corpus.cpp writes, and the kept inputs under
 # tests/platform/gdi/fuzz_inputs/<codec>/.  The growing corpus goes to build/fuzz/<codec>/corpus,
@@ -33,10 +36,14 @@ clang++ "${flags[@]}" -fsanitize=fuzzer-no-link "$root/tests/platform/gdi/fuzz/s
 "$out/seed_corpus" "$out/seeds"
 
 for codec in "${codecs[@]}"; do
-  mkdir -p "$out/$codec/corpus" "$root/tests/platform/gdi/fuzz_inputs/$codec"
-  clang++ "${flags[@]}" -fsanitize=fuzzer "$root/tests/platform/gdi/fuzz/${codec}_fuzz.cpp" "${objects[@]}" \
+  tests=$root/tests/platform/gdi seeds=$out/seeds/$codec extra=()
+  if [ "$codec" = gif_frames ]; then
+    tests=$root/tests/grid seeds=$out/seeds/gif extra=("$root/grid/gif_frames.cpp")
+  fi
+  mkdir -p "$out/$codec/corpus" "$tests/fuzz_inputs/$codec"
+  clang++ "${flags[@]}" -fsanitize=fuzzer "$tests/fuzz/${codec}_fuzz.cpp" "${extra[@]}" "${objects[@]}" \
     "${libs[@]}" -o "$out/$codec/fuzz"
   "$out/$codec/fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$out/$codec/" \
-    "$out/$codec/corpus" "$out/seeds/$codec" "$root/tests/platform/gdi/fuzz_inputs/$codec"
+    "$out/$codec/corpus" "$seeds" "$tests/fuzz_inputs/$codec"
 done

@@ -18,6 +18,10 @@ packages=(
   # text: layout, font matching and the fonts the font configuration maps the system's faces to
   libpango1.0-dev libfontconfig-dev libharfbuzz-dev libfreetype-dev
   fonts-thai-tlwg fonts-liberation2 fonts-dejavu-core
+  # Tahoma-metric Latin faces (regular and bold) and the compact looped Thai faces the forms' text uses
+  fonts-wine fonts-noto-ui-core
+  # the worksheet server's readers: binary workbooks, and packages (zip archives of XML parts)
+  libfreexl-dev libzip-dev libexpat1-dev
   # the SDL display, and the X server, screenshot and input tools of its smoke test
   libsdl2-dev xvfb imagemagick xdotool
 )

@@ -6,10 +6,14 @@
 #include "controls/interim/kx_group_box.h"
 #include "controls/interim/kx_label.h"
 #include "controls/interim/kx_look_and_feel_controller.h"
+#include "controls/interim/kx_radio_button.h"
+#include "controls/interim/kx_shell_combo_box.h"
+#include "controls/interim/kx_text_edit.h"
 #include "platform/classes/class_registry.h"
 
 void RegisterInterimControls() {
   RegisterClasses({TkxButton::StaticClass(), TkxButtonEdit::StaticClass(), TkxLabel::StaticClass(),
                    TkxCheckBox::StaticClass(), TkxGroupBox::StaticClass(),
-                   TkxLookAndFeelController::StaticClass()});
+                   TkxLookAndFeelController::StaticClass(), TkxTextEdit::StaticClass(),
+                   TkxRadioButton::StaticClass(), TkxShellComboBox::StaticClass()});
 }

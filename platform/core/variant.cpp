@@ -65,6 +65,8 @@ Variant::Variant(std::u16string text) : type_(varOleStr), wide_(std::move(text))
 Variant::Variant(const char16_t* text) : type_(varOleStr), wide_(text ? text : u"") {}
 Variant::Variant(const TBcd& value) : type_(varFMTBcd), bcd_(value) {}
 Variant::Variant(const TSQLTimeStamp& value) : type_(varSQLTimeStamp), stamp_(value) {}
+Variant::Variant(std::shared_ptr<IDispatch> object)
+    : type_(object ? varDispatch : varEmpty), dispatch_(std::move(object)) {}
 
 Variant::Variant(const Variant& other)
     : type_(other.type_),
@@ -74,6 +76,7 @@ Variant::Variant(const Variant& other)
       wide_(other.wide_),
       bcd_(other.bcd_),
       stamp_(other.stamp_),
+      dispatch_(other.dispatch_),
       array_(other.array_ ? std::make_unique<ArrayData>(*other.array_) : nullptr) {}
 
 Variant::Variant(Variant&& other) noexcept = default;
@@ -145,6 +148,21 @@ Variant Null() {
 
 Variant Unassigned() { return Variant(); }
 
+Variant VarAsError(Integer code) {
+  Variant v;
+  v.type_ = varError;
+  v.integer_ = code;
+  return v;
+}
+
+bool VarIsError(const Variant& v) { return v.VarType() == varError; }
+
+bool VarIsError(const Variant& v, Integer& code) {
+  if (!VarIsError(v)) return false;
+  code = Integer(VariantAccess::Integer(v));
+  return true;
+}
+
 Variant VarArrayCreate(std::initializer_list<TVarArrayBound> bounds, TVarType elementType) {
   if (bounds.size() == 0 || elementType != varVariant) throw EVariantArrayCreateError("Error creating variant or safe array");
   Int64 count = 1;
@@ -173,6 +191,8 @@ std::string VarTypeAsText(TVarType type) {
     case varCurrency: return "Currency";
     case varDate: return "Date";
     case varOleStr: return "OleStr";
+    case varDispatch: return "Dispatch";
+    case varError: return "Error";
     case varBoolean: return "Boolean";
     case varVariant: return "Variant";
     case varShortInt: return "ShortInt";

@@ -4,8 +4,10 @@
 // Types (VarType codes): Empty, Null, the integers Smallint, Integer, ShortInt, Byte, Word,
 // LongWord and Int64, Single, Double, Currency, Date (a TDateTime), OleStr (UTF-16 text), Boolean,
 // String (code page 874 text), the custom types SQLTimeStamp (TSQLTimeStamp) and FMTBcd (TBcd),
-// and arrays of Variants with bounds per dimension (VarType varArray | varVariant).  Interfaces,
-// error values and by-reference variants are not held (docs/platform-variant.md).
+// and arrays of Variants with bounds per dimension (VarType varArray | varVariant); then the two
+// kinds an automation server answers: Error (a 32-bit error code) and Dispatch (an automation
+// object, platform/shims/automation.h, shared by the Variants that refer to it).  Other
+// interfaces and by-reference variants are not held (docs/platform-variant.md).
 //
 // Conversions follow the run time's rules (docs/platform-variant.md has the table): a value that
 // cannot be converted raises EVariantTypeCastError "Could not convert variant of type (X) into
@@ -28,7 +30,7 @@ using TVarType = Word;
 
 inline constexpr TVarType varEmpty = 0x0000, varNull = 0x0001, varSmallint = 0x0002, varInteger = 0x0003,
                           varSingle = 0x0004, varDouble = 0x0005, varCurrency = 0x0006, varDate = 0x0007,
-                          varOleStr = 0x0008, varBoolean = 0x000B, varVariant = 0x000C, varShortInt = 0x0010,
+                          varOleStr = 0x0008, varDispatch = 0x0009, varError = 0x000A, varBoolean = 0x000B, varVariant = 0x000C, varShortInt = 0x0010,
                           varByte = 0x0011, varWord = 0x0012, varLongWord = 0x0013, varInt64 = 0x0014,
                           varString = 0x0100, varTypeMask = 0x0FFF, varArray = 0x2000;
 // The run time numbers its custom types as it registers them; here they are fixed.
@@ -40,6 +42,9 @@ PR_DECLARE_EXCEPTION(EVariantOverflowError, EVariantError);
 PR_DECLARE_EXCEPTION(EVariantInvalidOpError, EVariantError);
 PR_DECLARE_EXCEPTION(EVariantBadIndexError, EVariantError);
 PR_DECLARE_EXCEPTION(EVariantArrayCreateError, EVariantError);
+
+// An automation object; only platform/shims knows what it is.
+class IDispatch;
 
 struct TVarArrayBound {
   Integer LowBound;
@@ -64,6 +69,7 @@ class Variant {
   Variant(const char16_t* text);
   Variant(const TBcd& value);
   Variant(const TSQLTimeStamp& value);
+  Variant(std::shared_ptr<IDispatch> object);   // Dispatch; a null reference makes Empty
   Variant(const Variant& other);
   Variant(Variant&& other) noexcept;
   Variant& operator=(const Variant& other);
@@ -91,6 +97,8 @@ class Variant {
   std::u16string AsWideString() const;
   TBcd AsBcd() const;
   TSQLTimeStamp AsSQLTimeStamp() const;
+  // The object of a Dispatch, null for Empty, a cast error for anything else.
+  const std::shared_ptr<IDispatch>& AsDispatch() const;
 
   // Arrays: Get and Put take one index per dimension (EVariantBadIndexError outside the bounds or
   // with another count); on a variant that is not an array they raise EVariantInvalidOpError.
@@ -101,6 +109,7 @@ class Variant {
 
  private:
   friend Variant Null();
+  friend Variant VarAsError(Integer code);
   friend Variant VarArrayCreate(std::initializer_list<TVarArrayBound> bounds, TVarType elementType);
   struct ArrayData;
   friend struct VariantAccess;
@@ -112,11 +121,19 @@ class Variant {
   std::u16string wide_;   // OleStr
   TBcd bcd_;
   TSQLTimeStamp stamp_;
+  std::shared_ptr<IDispatch> dispatch_;
   std::unique_ptr<ArrayData> array_;
 };
 
 Variant Null();
 Variant Unassigned();
+
+// An Error value holding `code` (an automation server's error code, such as 0x800A07D7); every
+// conversion of it is a cast error.
+Variant VarAsError(Integer code);
+bool VarIsError(const Variant& v);
+// As above, and the code when it is one.
+bool VarIsError(const Variant& v, Integer& code);
 
 // An array of Variants, one bound pair per dimension (at least one); elementType must be
 // varVariant (EVariantArrayCreateError otherwise, or for a high bound below its low bound - 1).

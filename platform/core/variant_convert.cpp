@@ -198,6 +198,11 @@ TSQLTimeStamp Variant::AsSQLTimeStamp() const {
   return DateTimeToSQLTimeStamp(AsDateTime());
 }
 
+const std::shared_ptr<IDispatch>& Variant::AsDispatch() const {
+  if (VarType() != varDispatch && VarType() != varEmpty) RaiseCastError(VarType(), varDispatch);
+  return dispatch_;
+}
+
 Variant VarAsType(const Variant& v, TVarType type) {
   const TVarType from = v.VarType();
   if (type == from || type == varVariant) return v;

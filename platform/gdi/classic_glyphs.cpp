@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gdi/bitmap.h"
+#include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
 #include "platform/gdi/ellipse_shape.h"
 #include "platform/gdi/gdi_objects.h"
@@ -121,6 +122,16 @@ HBRUSH CreateCheckerboardBrush() {
   HBRUSH brush = CreatePatternBrush(pattern);
   DeleteObject(pattern);   // the brush keeps its own copy
   return brush;
+}
+
+void FillCheckerboard(HDC dc, const TRect& r, COLORREF even, COLORREF odd) {
+  HBRUSH brush = CreateCheckerboardBrush();
+  const COLORREF text = SetTextColor(dc, odd);
+  const COLORREF back = SetBkColor(dc, even);
+  FillRect(dc, &r, brush);
+  SetTextColor(dc, text);
+  SetBkColor(dc, back);
+  DeleteObject(brush);
 }
 
 void PaintGlyph(HDC dc, int x, int y, const GlyphGrid& grid, const COLORREF* colors, int count) {

@@ -53,6 +53,9 @@ GlyphGrid Bullet(int diameter);
 // even, bit 0 (the text colour) elsewhere, from the brush origin.  The caller deletes it.
 HBRUSH CreateCheckerboardBrush();
 
+// Fills r with that checkerboard: `even` where x + y is even from the brush origin, `odd` elsewhere.
+void FillCheckerboard(HDC dc, const TRect& r, COLORREF even, COLORREF odd);
+
 // Paints every cell with role r in colors[r] (roles beyond count, or CLR_INVALID, are skipped),
 // with the grid's top-left at logical (x, y).
 void PaintGlyph(HDC dc, int x, int y, const GlyphGrid& grid, const COLORREF* colors, int count);

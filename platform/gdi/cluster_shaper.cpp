@@ -27,16 +27,23 @@ std::vector<PlacedGlyph> ClusterShaper::Run(std::u16string_view cluster) const {
   }
   if (face < 0) return placed;
   const FontFace& f = font_.Face(face);
+  const double ppemX = font_.PixelsPerEm() * font_.XScale() * f.scale;
+  return ShapeWithFace(f, face, ppemX, font_.PixelsPerEm() * f.scale, cluster);
+}
+
+std::vector<PlacedGlyph> ShapeWithFace(const FontFace& f, int face, double ppemX, double ppemY,
+                                       std::u16string_view text) {
+  std::vector<PlacedGlyph> placed;
   hb_buffer_t* buffer = hb_buffer_create();
-  hb_buffer_add_utf16(buffer, reinterpret_cast<const std::uint16_t*>(cluster.data()), int(cluster.size()), 0,
-                      int(cluster.size()));
+  hb_buffer_add_utf16(buffer, reinterpret_cast<const std::uint16_t*>(text.data()), int(text.size()), 0,
+                      int(text.size()));
   hb_buffer_guess_segment_properties(buffer);
   hb_shape(f.shaper, buffer, nullptr, 0);
   unsigned count = 0;
   const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
   const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, &count);
-  const double xScale = font_.PixelsPerEm() * font_.XScale() / f.unitsPerEm;
-  const double yScale = double(font_.PixelsPerEm()) / f.unitsPerEm;
+  const double xScale = ppemX / f.unitsPerEm;
+  const double yScale = ppemY / f.unitsPerEm;
   long pen = 0;
   for (unsigned i = 0; i < count; ++i) {
     placed.push_back({face, infos[i].codepoint, int(std::lround((pen + positions[i].x_offset) * xScale)),

@@ -16,6 +16,7 @@
 namespace gdi {
 
 class RealizedFont;
+struct FontFace;
 
 struct PlacedGlyph {
   int face;
@@ -23,6 +24,11 @@ struct PlacedGlyph {
   int dx;   // pixels along the baseline from the cluster's origin
   int dy;   // pixels downward from the baseline
 };
+
+// Shapes text with one face (index `face` in the font's list) at the given horizontal and vertical
+// em sizes in pixels, offsets rounded as above.
+std::vector<PlacedGlyph> ShapeWithFace(const FontFace& f, int face, double ppemX, double ppemY,
+                                       std::u16string_view text);
 
 class ClusterShaper {
  public:

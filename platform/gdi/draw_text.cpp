@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/core/cp874.h"
 #include "platform/gdi/draw_text_layout.h"
 #include "platform/gdi/line_measure.h"
 #include "platform/gdi/realized_font.h"
@@ -51,11 +50,6 @@ void WriteWide(const std::u16string& text, char16_t* buffer) {
   buffer[text.size()] = 0;
 }
 
-void WriteAnsi(const std::u16string& text, char* buffer) {
-  const std::string bytes = Utf16ToCp874(text);
-  std::copy(bytes.begin(), bytes.end(), buffer);
-  buffer[bytes.size()] = 0;
-}
 
 bool Valid(const void* text, int count, const TRect* rect) { return rect && count >= -1 && (text || count == 0); }
 
@@ -68,7 +62,12 @@ int DrawTextExW(HDC dc, char16_t* text, int count, TRect* rect, UINT format, DRA
 
 int DrawTextExA(HDC dc, char* text, int count, TRect* rect, UINT format, DRAWTEXTPARAMS* params) {
   if (!Valid(text, count, rect)) return 0;
-  return Run(dc, AnsiUnits(text, TextCount(text, count)), rect, format, params, text, WriteAnsi);
+  const auto writeAnsi = [dc](const std::u16string& units, char* buffer) {
+    const std::string bytes = AnsiBytes(dc, units);
+    std::copy(bytes.begin(), bytes.end(), buffer);
+    buffer[bytes.size()] = 0;
+  };
+  return Run(dc, AnsiUnits(dc, text, TextCount(text, count)), rect, format, params, text, writeAnsi);
 }
 
 // The platform's DrawText writes into its "constant" text too when DT_MODIFYSTRING asks for it.

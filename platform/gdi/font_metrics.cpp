@@ -26,14 +26,7 @@ Cell FaceCell(const FaceTables& f) {
   return {0.8, 0.2};
 }
 
-Cell CombinedCell(const FaceTables& face, const FaceTables* thai) {
-  Cell cell = FaceCell(face);
-  if (thai) {
-    const Cell other = FaceCell(*thai);
-    cell = {std::max(cell.ascent, other.ascent), std::max(cell.descent, other.descent)};
-  }
-  return cell;
-}
+int AverageAdvance(const FaceTables& f) { return f.weightedAverage > 0 ? f.weightedAverage : f.xAvgCharWidth; }
 
 int Pixels(double ems, int ppem) { return int(std::lround(ems * ppem)); }
 
@@ -55,27 +48,28 @@ Decorations ScaleDecorations(const FaceTables& f, int ppem, int ascent, int desc
 
 }  // namespace
 
-int PixelsPerEm(const FaceTables& face, const FaceTables* thai, LONG lfHeight) {
+int PixelsPerEm(const FaceTables& face, LONG lfHeight) {
   long ppem = 0;
   if (lfHeight < 0) {
     ppem = -long(lfHeight);
   } else {
-    const Cell cell = CombinedCell(face, thai);
+    const Cell cell = FaceCell(face);
     const long height = lfHeight == 0 ? kDefaultCellHeight : lfHeight;
     ppem = std::lround(double(height) / std::max(0.01, cell.ascent + cell.descent));
   }
   return int(std::clamp<long>(ppem, 1, kMaxPixelsPerEm));
 }
 
-ScaledMetrics ScaleMetrics(const FaceTables& face, const FaceTables* thai, const LOGFONTW& request) {
+ScaledMetrics ScaleMetrics(const FaceTables& face, const LOGFONTW& request) {
   ScaledMetrics m;
   const int upem = std::max(1, face.unitsPerEm);
-  m.ppem = PixelsPerEm(face, thai, request.lfHeight);
+  m.ppem = PixelsPerEm(face, request.lfHeight);
   m.ppemX = m.ppem;
-  if (request.lfWidth > 0 && face.xAvgCharWidth > 0)
-    m.ppemX = std::clamp(double(request.lfWidth) * upem / face.xAvgCharWidth, 1.0, double(kMaxPixelsPerEm));
+  const int average = AverageAdvance(face);
+  if (request.lfWidth > 0 && average > 0)
+    m.ppemX = std::clamp(double(request.lfWidth) * upem / average, 1.0, double(kMaxPixelsPerEm));
 
-  const Cell cell = CombinedCell(face, thai);
+  const Cell cell = FaceCell(face);
   TEXTMETRICW& tm = m.tm;
   tm.tmAscent = Pixels(cell.ascent, m.ppem);
   tm.tmDescent = Pixels(cell.descent, m.ppem);
@@ -83,7 +77,7 @@ ScaledMetrics ScaleMetrics(const FaceTables& face, const FaceTables* thai, const
   tm.tmInternalLeading = std::max(0, tm.tmHeight - m.ppem);
   const double lineSpacing = double(face.hheaLineGap + face.hheaAscender - face.hheaDescender) / upem;
   tm.tmExternalLeading = std::max(0, Pixels(lineSpacing - (cell.ascent + cell.descent), m.ppem));
-  tm.tmAveCharWidth = std::max(1, Scale(face.xAvgCharWidth, m.ppemX, upem));
+  tm.tmAveCharWidth = std::max(1, Scale(average, m.ppemX, upem));
   tm.tmMaxCharWidth = std::max(tm.tmAveCharWidth, Scale(face.maxAdvance, m.ppemX, upem));
   tm.tmWeight = request.lfWeight > 0 ? std::clamp<LONG>(request.lfWeight, 1, 1000) : FW_NORMAL;
   tm.tmOverhang = 0;

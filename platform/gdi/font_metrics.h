@@ -7,12 +7,14 @@
 // - tmAscent = round(winAscent * ppem / upem), tmDescent likewise, tmHeight their sum,
 //   tmInternalLeading = tmHeight - ppem (not below 0), tmExternalLeading = the line gap the
 //   horizontal header asks for beyond the cell, not below 0.
-// - The cell also holds the glyphs of the face that supplies Thai when the font has none (Loma
-//   for the Liberation fonts): ascent and descent are the larger of the two faces' at the same em
-//   size, so Thai text with stacked marks stays inside the box it measures.  Positive heights
-//   count this combined cell.
-// - tmAveCharWidth and tmMaxCharWidth scale the tables' average and largest advances by the
-//   horizontal em size (ppem, or what lfWidth asks for).
+// - The cell is the named face's own.  Characters a fallback face supplies (Thai for the Latin
+//   faces) are fitted into it by the realized font (realized_font.h), never the other way round,
+//   so a font measures as the face its name asks for.
+// - tmAveCharWidth scales the face's average advance: the weighted average of the lowercase
+//   letters and the space (weights per thousand: a 64, b 14, c 27, ... space 166), the definition
+//   of the average width that the platform's fonts carry; a face without lowercase letters gives
+//   its table's average.  tmMaxCharWidth scales the largest advance.  Both use the horizontal em
+//   size (ppem, or what lfWidth asks for).
 // - tmPitchAndFamily: TMPF_VECTOR | TMPF_TRUETYPE, plus TMPF_FIXED_PITCH for variable-pitch faces,
 //   with the family from the face's classification (monospaced: FF_MODERN, serif: FF_ROMAN,
 //   otherwise FF_SWISS).
@@ -33,7 +35,8 @@ struct FaceTables {
   int hheaAscender = 0;
   int hheaDescender = 0;   // negative below the baseline
   int hheaLineGap = 0;
-  int xAvgCharWidth = 0;
+  int xAvgCharWidth = 0;      // the OS/2 table's average advance
+  int weightedAverage = 0;    // the weighted average of the lowercase letters (0: none)
   int maxAdvance = 0;
   int underlinePosition = 0;   // negative below the baseline
   int underlineThickness = 0;
@@ -52,9 +55,12 @@ struct Decorations {
   int strikeoutThickness = 1;
 };
 
-// The em size in pixels the request asks for (lfHeight rule above); thai is the Thai fallback
-// face's tables, or null when the face has Thai itself.
-int PixelsPerEm(const FaceTables& face, const FaceTables* thai, LONG lfHeight);
+// The weights per thousand of the average width: a .. z, then the space.
+inline constexpr int kAverageWidthWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
+                                                 56, 17, 4,  49, 56, 71,  31, 10, 18, 3,  18, 2, 166};
+
+// The em size in pixels the request asks for (lfHeight rule above).
+int PixelsPerEm(const FaceTables& face, LONG lfHeight);
 
 struct ScaledMetrics {
   int ppem = 0;          // vertical em size
@@ -66,6 +72,6 @@ struct ScaledMetrics {
 // Metrics of the face at the requested size.  A non-zero lfWidth sets the horizontal em size so
 // that the average advance becomes lfWidth.  The character fields and tmCharSet are left for the
 // caller.
-ScaledMetrics ScaleMetrics(const FaceTables& face, const FaceTables* thai, const LOGFONTW& request);
+ScaledMetrics ScaleMetrics(const FaceTables& face, const LOGFONTW& request);
 
 }  // namespace gdi

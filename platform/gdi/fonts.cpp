@@ -10,6 +10,7 @@
 #include "platform/gdi/font_registry.h"
 #include "platform/gdi/handle_table.h"
 #include "platform/gdi/realized_font.h"
+#include "platform/gdi/symbol_encoding.h"
 #include "platform/gdi/text_call.h"
 #include "platform/gdi/text_constants.h"
 
@@ -25,12 +26,16 @@ BOOL CharWidths(HDC dc, UINT first, UINT last, int* widths, ToChar toChar) {
   if (!ValidRange(first, last, widths)) return 0;
   TextCall call(dc);
   if (!call) return 0;
-  for (UINT c = first; c <= last; ++c) *widths++ = call.Font().Char(toChar(c)).advance;
+  for (UINT c = first; c <= last; ++c) *widths++ = call.Font().Char(toChar(call.Font().Request(), c)).advance;
   return 1;
 }
 
-char32_t AnsiCodePoint(UINT c) { return c <= 0xFF ? Cp874ToUnicode(static_cast<unsigned char>(c)) : char32_t(c); }
-char32_t WideCodePoint(UINT c) { return char32_t(c); }
+char32_t AnsiCodePoint(const LOGFONTW& font, UINT c) {
+  if (c > 0xFF) return char32_t(c);
+  const auto byte = static_cast<unsigned char>(c);
+  return IsSymbolFace(font) ? SymbolToUnicode(byte) : Cp874ToUnicode(byte);
+}
+char32_t WideCodePoint(const LOGFONTW&, UINT c) { return char32_t(c); }
 
 // The face name GetTextFace reports, as UTF-16.
 std::u16string TextFace(HDC dc) {

@@ -25,13 +25,7 @@ void Fill(HDC dc, const TRect& r, COLORREF color) {
 // The checkerboard of highlight and face that latched and indeterminate states show: highlight
 // where (x + y) is even, relative to the brush origin.
 void FillDither(HDC dc, const TRect& r) {
-  HBRUSH brush = CreateCheckerboardBrush();
-  const COLORREF text = SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
-  const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-  FillRect(dc, &r, brush);
-  SetTextColor(dc, text);
-  SetBkColor(dc, back);
-  DeleteObject(brush);
+  FillCheckerboard(dc, r, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNFACE));
 }
 
 // Paints a one-role glyph centred in r (shifted by offset), embossed when inactive.

@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "platform/gdi/realized_font.h"
 
@@ -29,6 +30,19 @@ void AppendSpans(const unsigned char* row, int width, int y, int left, GlyphMask
   }
 }
 
+// Pixels a glyph of a fitted face moves right so that its ink, starting left of its origin, starts
+// at it: only for a glyph that merely leans back (less than a quarter of its ink width left of the
+// origin: sara ai maimalai's curl), never for one made to reach over the character before it
+// (sara am's nikhahit) nor for a combining mark (no advance).
+int ShiftIntoAdvance(cairo_scaled_font_t* measure, std::uint32_t glyph) {
+  cairo_glyph_t g{glyph, 0, 0};
+  cairo_text_extents_t e;
+  cairo_scaled_font_glyph_extents(measure, &g, 1, &e);
+  const int left = int(std::floor(e.x_bearing)), right = int(std::ceil(e.x_bearing + e.width));
+  const bool leansBack = left < 0 && -left * 4 < right - left && e.x_advance > 0;
+  return leansBack ? -left : 0;
+}
+
 }  // namespace
 
 const GlyphMask& GlyphCache::Mask(int face, std::uint32_t glyph) {
@@ -38,9 +52,8 @@ const GlyphMask& GlyphCache::Mask(int face, std::uint32_t glyph) {
   return it->second;
 }
 
-GlyphMask GlyphCache::Render(int face, std::uint32_t glyph) const {
+GlyphMask RenderGlyph(cairo_scaled_font_t* font, std::uint32_t glyph) {
   GlyphMask mask;
-  cairo_scaled_font_t* font = font_.Face(face).draw;
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t e;
   cairo_scaled_font_glyph_extents(font, &g, 1, &e);
@@ -61,6 +74,29 @@ GlyphMask GlyphCache::Render(int face, std::uint32_t glyph) const {
   if (data && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS)
     for (int y = 0; y < height; ++y) AppendSpans(data + std::ptrdiff_t(y) * stride, width, top + y, left, mask);
   cairo_surface_destroy(surface);
+  return mask;
+}
+
+GlyphMask GlyphCache::Render(int face, std::uint32_t glyph) const {
+  const FontFace& f = font_.Face(face);
+  GlyphMask mask = RenderGlyph(f.draw, glyph);
+  if (mask.box.Right <= mask.box.Left) return mask;
+  if (f.emboldened) {
+    for (Span& span : mask.spans) ++span.x1;
+    ++mask.box.Right;
+  }
+  const int along = f.fitted ? ShiftIntoAdvance(f.measure, glyph) : 0;
+  if (along == 0 && f.raise == 0) return mask;
+  // The offset (along the baseline, up from it) turned by the escapement like the glyph.
+  const double angle = font_.Escapement() * std::numbers::pi / 1800.0;
+  const double c = std::cos(angle), s = std::sin(angle);
+  const int dx = int(std::lround(along * c - f.raise * s)), dy = int(std::lround(-along * s - f.raise * c));
+  for (Span& span : mask.spans) {
+    span.y += dy;
+    span.x0 += dx;
+    span.x1 += dx;
+  }
+  mask.box = TRect{mask.box.Left + dx, mask.box.Top + dy, mask.box.Right + dx, mask.box.Bottom + dy};
   return mask;
 }
 

@@ -3,7 +3,9 @@
 // A glyph is rendered by cairo without antialiasing into an 8-bit mask with its origin on a whole
 // pixel; pixels at or above half coverage are ink (with antialiasing off they are all 0 or 255).
 // The ink is kept as horizontal spans relative to the glyph's origin on the baseline, already in
-// the font's escapement, so drawing a glyph is copying its spans at an integer position.
+// the font's escapement, raised as its face is (a fallback face fitted into the font's cell) and
+// widened by a pixel for a simulated bold, so drawing a glyph is copying its spans at an integer
+// position.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +15,8 @@
 #include "platform/gdi/geometry.h"
 #include "platform/gdi/region_data.h"
 
+typedef struct _cairo_scaled_font cairo_scaled_font_t;
+
 namespace gdi {
 
 class RealizedFont;
@@ -21,6 +25,9 @@ struct GlyphMask {
   std::vector<Span> spans;   // relative to the origin; y grows downward
   TRect box;                 // bounds of the spans (empty for blank glyphs)
 };
+
+// The ink of one glyph of a cairo font, its origin on the baseline at (0, 0).
+GlyphMask RenderGlyph(cairo_scaled_font_t* font, std::uint32_t glyph);
 
 class GlyphCache {
  public:

@@ -42,6 +42,13 @@ GdiObject* HandleTable::FindLocked(std::uintptr_t value) const {
   return object && object->handle_ == value ? const_cast<GdiObject*>(object) : nullptr;
 }
 
+std::size_t HandleTable::Count(ObjectKind kind) const {
+  std::lock_guard lock(mutex_);
+  std::size_t count = 0;
+  for (const Slot& slot : slots_) count += slot.object && slot.object->Kind() == kind;
+  return count;
+}
+
 GdiObject* HandleTable::Find(const void* handle) const {
   std::lock_guard lock(mutex_);
   return FindLocked(reinterpret_cast<std::uintptr_t>(handle));

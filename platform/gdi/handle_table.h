@@ -38,6 +38,9 @@ class HandleTable {
   bool RetainExclusive(GdiObject* object, const void* owner);
   void Release(GdiObject* object);
   bool IsSelected(const GdiObject* object) const;
+  // The objects of a kind that exist (stock objects and objects deleted while selected included),
+  // for tests that check that drawing code leaves no object behind.
+  std::size_t Count(ObjectKind kind) const;
 
   static void* HandleOf(const GdiObject* object) {
     return reinterpret_cast<void*>(static_cast<std::uintptr_t>(object->handle_));

@@ -5,14 +5,17 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_ADVANCES_H
 #include <hb-ot.h>
 #include <hb.h>
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
+#include <pango/pangofc-font.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
+#include <string_view>
 
 #include "platform/core/cp874.h"
 #include "platform/gdi/cluster_shaper.h"
@@ -24,6 +27,17 @@ namespace gdi {
 namespace {
 
 constexpr std::int32_t kNotLookedUp = -1;
+constexpr gunichar kKoKai = 0x0E01;
+
+// The Thai stacks that reach highest and lowest in everyday text: tall consonants under an above
+// vowel and mai ek or mai tho, under thanthakhat, under a tone mark and sara am; consonants with a
+// tail or a descender under a below vowel; the tall leading vowels.  (Mai tri and mai chattawa
+// above an above vowel, and tho than under a below vowel, reach a row further; fitting them too
+// would shrink all Thai by a fifth for a handful of rare syllables.)
+constexpr std::u16string_view kThaiStacks[] = {u"\u0E1B\u0E34\u0E48", u"\u0E1F\u0E37\u0E49", u"\u0E1D\u0E31\u0E48",
+                                               u"\u0E2C\u0E35\u0E48", u"\u0E1B\u0E4C", u"\u0E1B\u0E48\u0E33",
+                                               u"\u0E0E\u0E38", u"\u0E0F\u0E39", u"\u0E0D\u0E39",
+                                               u"\u0E24", u"\u0E26", u"\u0E43", u"\u0E44", u"\u0E42"};
 
 std::string FaceNameUtf8(const LOGFONTW& lf) {
   std::u16string face;
@@ -56,8 +70,30 @@ PangoFontDescription* Describe(const LOGFONTW& lf, int pixels) {
   return d;
 }
 
+// The configuration marks faces whose bold file carries the regular strokes (with the bold
+// advances) as "simulatedbold": their glyphs are emboldened as the platform simulates bold.
+bool SimulatesBold(PangoFont* font) {
+  if (!PANGO_IS_FC_FONT(font)) return false;
+  FcBool value = FcFalse;
+  const FcPattern* pattern = pango_fc_font_get_pattern(PANGO_FC_FONT(font));
+  return FcPatternGetBool(pattern, "simulatedbold", 0, &value) == FcResultMatch && value;
+}
+
 cairo_scaled_font_t* PangoScaled(PangoFont* font) {
   return pango_cairo_font_get_scaled_font(reinterpret_cast<PangoCairoFont*>(font));
+}
+
+// The weighted average advance of the lowercase letters and the space (font_metrics.h), 0 when
+// the face lacks one of them.
+int WeightedAverage(FT_Face face) {
+  long sum = 0;
+  for (int i = 0; i < 27; ++i) {
+    const FT_UInt glyph = FT_Get_Char_Index(face, i < 26 ? FT_ULong('a' + i) : FT_ULong(' '));
+    FT_Fixed advance = 0;
+    if (glyph == 0 || FT_Get_Advance(face, glyph, FT_LOAD_NO_SCALE, &advance) != 0) return 0;
+    sum += long(advance) * kAverageWidthWeights[i];
+  }
+  return int(std::lround(sum / 1000.0));
 }
 
 FaceTables ReadTables(PangoFont* font) {
@@ -73,6 +109,7 @@ FaceTables ReadTables(PangoFont* font) {
   t.underlinePosition = face->underline_position;
   t.underlineThickness = face->underline_thickness;
   t.fixedPitch = FT_IS_FIXED_WIDTH(face);
+  t.weightedAverage = WeightedAverage(face);
   if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2)); os2 && os2->version != 0xFFFF) {
     t.winAscent = os2->usWinAscent;
     t.winDescent = os2->usWinDescent;
@@ -88,25 +125,6 @@ FaceTables ReadTables(PangoFont* font) {
   return t;
 }
 
-// The tables of the face that supplies Thai when the primary face has none.
-std::optional<FaceTables> ThaiFallbackTables(const LOGFONTW& lf, int pixels, PangoFont* primary) {
-  constexpr gunichar kKoKai = 0x0E01;
-  hb_codepoint_t glyph = 0;
-  if (hb_font_get_nominal_glyph(pango_font_get_hb_font(primary), kKoKai, &glyph)) return std::nullopt;
-  FontSystem& system = FontSystem::Instance();
-  PangoFontDescription* d = Describe(lf, pixels);
-  PangoFontset* fontset =
-      pango_font_map_load_fontset(system.FontMap(), system.Context(), d, pango_language_from_string("en"));
-  pango_font_description_free(d);
-  std::optional<FaceTables> tables;
-  if (PangoFont* thai = fontset ? pango_fontset_get_font(fontset, kKoKai) : nullptr) {
-    if (thai != primary) tables = ReadTables(thai);
-    g_object_unref(thai);
-  }
-  if (fontset) g_object_unref(fontset);
-  return tables;
-}
-
 PangoFont* LoadFont(const LOGFONTW& lf, int pixels) {
   FontSystem& system = FontSystem::Instance();
   PangoFontDescription* d = Describe(lf, pixels);
@@ -120,10 +138,10 @@ int NormalisedEscapement(LONG tenths) {
   return e < 0 ? e + 3600 : e;
 }
 
-cairo_scaled_font_t* CreateScaled(cairo_scaled_font_t* base, double xScale, int escapement) {
+cairo_scaled_font_t* CreateScaled(cairo_scaled_font_t* base, double xScale, double scale, int escapement) {
   cairo_matrix_t matrix, ctm, stretch;
   cairo_scaled_font_get_font_matrix(base, &matrix);
-  cairo_matrix_init_scale(&stretch, xScale, 1);
+  cairo_matrix_init_scale(&stretch, xScale * scale, scale);
   cairo_matrix_multiply(&matrix, &matrix, &stretch);
   if (escapement) {
     cairo_matrix_t rotation;
@@ -148,8 +166,7 @@ RealizedFont::RealizedFont(const LOGFONTW& request) : request_(request) {
   const int provisional = request.lfHeight < 0 ? int(std::min<long>(-long(request.lfHeight), 2048)) : 16;
   PangoFont* primary = LoadFont(request, provisional);
   const FaceTables tables = primary ? ReadTables(primary) : FaceTables{};
-  const std::optional<FaceTables> thai = primary ? ThaiFallbackTables(request, provisional, primary) : std::nullopt;
-  scaled_ = ScaleMetrics(tables, thai ? &*thai : nullptr, request);
+  scaled_ = ScaleMetrics(tables, request);
   if (primary && scaled_.ppem != provisional) {
     g_object_unref(primary);
     primary = LoadFont(request, scaled_.ppem);
@@ -171,7 +188,8 @@ RealizedFont::RealizedFont(const LOGFONTW& request) : request_(request) {
   tm.tmLastChar = 0xFFFC;
   tm.tmDefaultChar = 0x1F;
   tm.tmBreakChar = 0x20;
-  if (tables.xAvgCharWidth == 0 && !faces_.empty()) tm.tmAveCharWidth = std::max(1, Char(U'x').advance);
+  if (tables.xAvgCharWidth == 0 && tables.weightedAverage == 0 && !faces_.empty())
+    tm.tmAveCharWidth = std::max(1, Char(U'x').advance);
   glyphs_ = std::make_unique<GlyphCache>(*this);
   clusters_ = std::make_unique<ClusterShaper>(*this);
 }
@@ -192,12 +210,37 @@ void RealizedFont::AddFace(PangoFont* font) {
   FontFace face;
   face.font = font;
   cairo_scaled_font_t* base = PangoScaled(font);
-  face.measure = CreateScaled(base, XScale(), 0);
-  face.draw = escapement_ ? CreateScaled(base, XScale(), escapement_) : face.measure;
   hb_face_t* hbFace = hb_font_get_face(pango_font_get_hb_font(font));
   face.unitsPerEm = int(hb_face_get_upem(hbFace));
   face.shaper = hb_font_create(hbFace);
+  face.emboldened = SimulatesBold(font);
+  hb_codepoint_t koKai = 0;
+  if (!faces_.empty() && hb_font_get_nominal_glyph(face.shaper, kKoKai, &koKai)) FitIntoCell(face, base);
+  face.measure = CreateScaled(base, XScale(), face.scale, 0);
+  face.draw = escapement_ ? CreateScaled(base, XScale(), face.scale, escapement_) : face.measure;
   faces_.push_back(face);
+}
+
+void RealizedFont::FitIntoCell(FontFace& face, cairo_scaled_font_t* base) {
+  face.fitted = true;
+  const TEXTMETRICW& tm = Metrics();
+  const int ppem = scaled_.ppem, smallest = std::max(1, (ppem * 3 + 3) / 4);
+  for (int pixels = ppem;; --pixels) {
+    face.scale = double(pixels) / ppem;
+    cairo_scaled_font_t* trial = CreateScaled(base, XScale(), face.scale, 0);
+    int above = 0, below = 0;   // ink rows above and below the baseline
+    for (const std::u16string_view stack : kThaiStacks)
+      for (const PlacedGlyph& g : ShapeWithFace(face, 0, pixels * XScale(), pixels, stack)) {
+        const GlyphMask mask = RenderGlyph(trial, g.glyph);
+        if (mask.box.Bottom <= mask.box.Top) continue;
+        above = std::max(above, -int(mask.box.Top + g.dy));
+        below = std::max(below, int(mask.box.Bottom + g.dy));
+      }
+    cairo_scaled_font_destroy(trial);
+    if (above + below > tm.tmHeight && pixels > smallest) continue;
+    face.raise = below > tm.tmDescent ? below - tm.tmDescent : above > tm.tmAscent ? tm.tmAscent - above : 0;
+    return;
+  }
 }
 
 int RealizedFont::FaceOf(PangoFont* font) {

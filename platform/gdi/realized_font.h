@@ -2,8 +2,21 @@
 // its metrics, and the per-character cache that makes widths cheap and additive.
 //
 // Faces: face 0 is the one the request names (after the configuration's mapping); characters it
-// lacks come from the configuration's fallbacks (Thai from Loma), which join the face list as they
-// are met.  Each face is measured unrotated and drawn with the escapement's rotation.
+// lacks come from the configuration's fallbacks (Thai from Noto Looped Thai UI), which join the face
+// list as they are met.  Each face is measured unrotated and drawn with the escapement's rotation.
+//
+// The metrics are face 0's alone.  A fallback face with Thai is fitted into that cell: its
+// tallest and deepest stacks (a tall consonant with an above vowel and a tone mark; a consonant
+// with a tail and a below vowel) are rendered at the font's em size, and at one pixel less each
+// time until their ink is no taller than tmHeight (down to three quarters of the em size); the
+// face is then raised (or lowered) by whole pixels until that ink lies inside the rows from
+// tmAscent above the baseline to tmDescent below it.  So Thai with stacked marks stays whole in a
+// single-line cell of tmHeight, and the Thai letters keep close to the Latin letters' size.  Its
+// glyphs that lean back left of their origin (sara ai maimalai's curl) are drawn moved right to
+// start at it, so a line's ink starts where its text does.
+//
+// A face the configuration marks "simulatedbold" (a bold file with the regular strokes) is
+// emboldened as the platform simulates bold: every glyph's ink is widened by one pixel to the right.
 //
 // Characters (CharInfo): the advance is a whole number of pixels, the same wherever the character
 // stands, so the width of a text is the sum of its characters' advances.  Combining marks (Thai
@@ -40,6 +53,10 @@ struct FontFace {
   cairo_scaled_font_t* draw = nullptr;     // rotated by the escapement (the same object when 0)
   hb_font_t* shaper = nullptr;             // in font units, for combining marks
   int unitsPerEm = 2048;
+  double scale = 1.0;   // this face's em size over the font's (a fitted fallback face is smaller)
+  int raise = 0;        // pixels this face's glyphs are drawn above the font's baseline
+  bool emboldened = false;   // each glyph drawn one pixel wider to the right (simulated bold)
+  bool fitted = false;       // a fallback face fitted into the font's cell
 };
 
 struct CharInfo {
@@ -79,6 +96,7 @@ class RealizedFont {
   CharInfo Lookup(char32_t c);
   int FaceOf(PangoFont* font);   // takes the reference
   void AddFace(PangoFont* font);
+  void FitIntoCell(FontFace& face, cairo_scaled_font_t* base);
 
   LOGFONTW request_;
   ScaledMetrics scaled_;

@@ -48,7 +48,7 @@ BOOL GetTextExtentExPointW(HDC dc, const char16_t* text, int count, int maxExten
 BOOL GetTextExtentExPointA(HDC dc, const char* text, int count, int maxExtent, int* fit, int* partial,
                            TSize* size) {
   if (count < 0 || (count > 0 && !text)) return 0;
-  return ExtentEx(dc, AnsiUnits(text, std::size_t(count)), maxExtent, fit, partial, size);
+  return ExtentEx(dc, AnsiUnits(dc, text, std::size_t(count)), maxExtent, fit, partial, size);
 }
 
 BOOL GetTextExtentPoint32W(HDC dc, const char16_t* text, int count, TSize* size) {
@@ -74,5 +74,5 @@ DWORD GetTabbedTextExtentW(HDC dc, const char16_t* text, int count, int tabCount
 
 DWORD GetTabbedTextExtentA(HDC dc, const char* text, int count, int tabCount, const int* tabStops) {
   if (count < 0 || (count > 0 && !text)) return 0;
-  return TabbedExtent(dc, AnsiUnits(text, std::size_t(count)), tabCount, tabStops);
+  return TabbedExtent(dc, AnsiUnits(dc, text, std::size_t(count)), tabCount, tabStops);
 }

@@ -91,7 +91,7 @@ BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const TRect* rect, const ch
 
 BOOL ExtTextOutA(HDC dc, int x, int y, UINT options, const TRect* rect, const char* text, UINT count, const int* dx) {
   if (count > 0x7FFFFFFF || !ValidText(text, int(count))) return 0;
-  return ExtOutput(dc, {x, y, options, rect, dx}, AnsiUnits(text, count));
+  return ExtOutput(dc, {x, y, options, rect, dx}, AnsiUnits(dc, text, count));
 }
 
 BOOL TextOutW(HDC dc, int x, int y, const char16_t* text, int count) {
@@ -112,5 +112,5 @@ LONG TabbedTextOutA(HDC dc, int x, int y, const char* text, int count, int tabCo
                     int tabOrigin) {
   if (!ValidText(text, count)) return 0;
   return TabbedOutput(dc, {x, y, 0, nullptr, nullptr, true, tabCount, tabStops, tabOrigin},
-                      AnsiUnits(text, std::size_t(count)));
+                      AnsiUnits(dc, text, std::size_t(count)));
 }

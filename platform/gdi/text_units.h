@@ -1,14 +1,17 @@
 // The text calls' strings in their own units.
 //
-// The A calls take code page 874 bytes, the W calls UTF-16 code units.  Inside the text layer both
-// become UTF-16: code page 874 maps each byte to exactly one code unit, so every index, count and
-// width array the layer reports back is in the caller's units without translation.  A surrogate
+// The A calls take code page 874 bytes (Symbol-encoded bytes while the face "Symbol" is selected:
+// symbol_encoding.h), the W calls UTF-16 code units.  Inside the text layer both become UTF-16:
+// either encoding maps each byte to exactly one code unit, so every index, count and width array
+// the layer reports back is in the caller's units without translation.  A surrogate
 // pair is one character whose advance belongs to its first unit.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "platform/gdi/gdi_types.h"
 
 namespace gdi {
 
@@ -26,7 +29,10 @@ inline char32_t DecodeUnit(std::u16string_view text, std::size_t& i) {
 std::size_t TextCount(const char* text, int count);
 std::size_t TextCount(const char16_t* text, int count);
 
-// Code page 874 bytes as UTF-16 units, one unit per byte.
-std::u16string AnsiUnits(const char* text, std::size_t count);
+// An A call's bytes as UTF-16 units, one unit per byte, in the encoding of the font selected into
+// the context.
+std::u16string AnsiUnits(HDC dc, const char* text, std::size_t count);
+// And back, for texts written into the caller's buffer.
+std::string AnsiBytes(HDC dc, std::u16string_view units);
 
 }  // namespace gdi

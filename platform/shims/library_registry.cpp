@@ -15,6 +15,7 @@
 #include "platform/shims/desktop_composition.h"
 #include "platform/shims/image_blending.h"
 #include "platform/shims/theme_provider.h"
+#include "platform/shims/user_library.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ const RegisteredLibrary kRegisteredLibraries[] = {
     {"UXTHEME.DLL", ThemeLibraryImage},
     {"DWMAPI.DLL", DesktopCompositionLibraryImage},
     {"MSIMG32.DLL", ImageBlendingLibraryImage},
+    {"USER32.DLL", UserLibraryImage},
 };
 
 struct LoadedLibrary {

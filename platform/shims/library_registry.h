@@ -17,6 +17,7 @@
 //   "UXTHEME.DLL"  the visual-style functions of the installed theme provider (theme_provider.h)
 //   "DWMAPI.DLL"   desktop composition, always off here (desktop_composition.h)
 //   "MSIMG32.DLL"  GradientFill and AlphaBlend of the drawing layer (image_blending.h)
+//   "USER32.DLL"   the window layer's functions bound by name: the layered-window functions (user_library.h)
 #pragma once
 
 #include <span>

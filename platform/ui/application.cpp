@@ -27,6 +27,7 @@
 #include "platform/user/focus.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/post_message.h"
+#include "platform/user/program_end_requests.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
@@ -137,6 +138,7 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
 // --- the loop ---
 
 void TApplication::Run() {
+  const user::ProgramEndRequests endRequests(handle_);
   running_ = true;
   try {
     if (mainForm_ != nullptr) {
@@ -259,7 +261,7 @@ void TApplication::WndProc(TMessage& Message) {
       if (hook(Message)) return;
     switch (Message.Msg) {
       case WM_CLOSE:
-        if (mainForm_ != nullptr) mainForm_->Close();
+        if (mainForm_ != nullptr && !closingMainForm_) CloseMainForm();
         return;
       case WM_ENDSESSION:
         if (Message.WParam != 0) terminated_ = true;
@@ -291,6 +293,22 @@ void TApplication::WndProc(TMessage& Message) {
     }
   } catch (...) {
     HandleException(this);
+  }
+}
+
+// One close of the main form per request: requests that arrive while it closes (a second signal)
+// are dropped, whether they reach a loop run by the close handlers or wait for the main loop.
+void TApplication::CloseMainForm() {
+  closingMainForm_ = true;
+  try {
+    mainForm_->Close();
+  } catch (...) {
+    closingMainForm_ = false;
+    throw;
+  }
+  closingMainForm_ = false;
+  MSG request{};
+  while (PeekMessageA(&request, handle_, WM_CLOSE, WM_CLOSE, PM_REMOVE)) {
   }
 }
 

@@ -5,7 +5,10 @@
 // messages, key messages offered to controls as CN_ messages (IsKeyMsg) and the rest are
 // translated and dispatched.  With nothing waiting it is idle (mouse enter/leave, hints, OnIdle)
 // and waits for a message.  Terminate posts WM_QUIT, so the loop ends at its next turn; Run
-// shows the main form and loops until then.
+// shows the main form and loops until then.  While Run loops, SIGTERM, SIGINT, SIGHUP and the
+// display's quit request post WM_CLOSE to the hidden window (user/program_end_requests.h), which
+// closes the main form in order (OnCloseQuery, OnClose); close requests that arrive while the
+// main form is closing are dropped, so a second signal cannot cut the first one's close short.
 //
 // The hidden application window (class "TApplication") owns every form and popup; its procedure
 // offers each message to the hooks installed with HookMainWindow (a hook that answers true ends
@@ -150,6 +153,7 @@ class TApplication : public TComponent {
   bool IdleStep();
   bool IsKeyMsg(MSG& Msg);
   bool IsHintMsg(const MSG& Msg);
+  void CloseMainForm();
   TControl* DoMouseIdle();
   // Lets the actions of every visible, enabled form update themselves (TCustomForm::UpdateActions).
   void DoActionIdle();
@@ -163,6 +167,7 @@ class TApplication : public TComponent {
   mutable std::string title_;
   bool terminated_ = false;
   bool running_ = false;
+  bool closingMainForm_ = false;
   bool showMainForm_ = true;
   bool active_ = true;
   std::vector<TWindowHook> windowHooks_;

@@ -1,6 +1,8 @@
 // TCanvas: the context and its objects, shapes, pixels, copies and locking.
 #include "platform/ui/canvas.h"
 
+#include <cstdint>
+
 #include "platform/classes/publisher.h"
 #include "platform/core/exceptions.h"
 #include "platform/gdi/blt.h"
@@ -11,6 +13,7 @@
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/raster_ops.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/graphic.h"
 
 PR_IMPLEMENT_CLASS(TCanvas)
@@ -283,6 +286,33 @@ void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
   if (Graphic == nullptr) return;
   PR_DRAWING(csHandleValid, csFontValid, csPenValid, csBrushValid);
   Graphic->Draw(this, Rect);
+}
+
+void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color) {
+  const Integer width = Source.Width();
+  const Integer height = Source.Height();
+  if (Bitmap == nullptr || width <= 0 || height <= 0) return;
+  // The source pixels and this canvas's brush on two 32-bit pictures of the source's size; the
+  // pixels of Color take the brush's pixel at the same place, then the result is copied.
+  const TRect whole{0, 0, width, height};
+  TBitmap picture;
+  picture.SetPixelFormat(pf32bit);
+  picture.SetSize(width, height);
+  picture.Canvas()->CopyRect(whole, Bitmap->Canvas(), Source);
+  TBitmap fill;
+  fill.SetPixelFormat(pf32bit);
+  fill.SetSize(width, height);
+  fill.Canvas()->SetBrush(brush_.get());
+  fill.Canvas()->FillRect(whole);
+  const COLORREF key = ColorToRGB(Color);
+  const std::uint32_t keyPixel = GetRValue(key) << 16 | GetGValue(key) << 8 | GetBValue(key);   // 0x00RRGGBB
+  for (Integer y = 0; y < height; ++y) {
+    auto* pixels = static_cast<std::uint32_t*>(picture.ScanLine(y));
+    const auto* brush = static_cast<const std::uint32_t*>(fill.ScanLine(y));
+    for (Integer x = 0; x < width; ++x)
+      if ((pixels[x] & 0xFFFFFF) == keyPixel) pixels[x] = brush[x];
+  }
+  CopyRect(Dest, picture.Canvas(), whole);
 }
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) {

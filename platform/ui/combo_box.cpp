@@ -26,7 +26,7 @@ PR_PUBLISH(TComboBox) {
   PublishEnabled(p);
   PublishFont(p);
   p.Property("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight).Default(16);
-  // Items before ItemIndex and Text, so a form image selects among items already read.
+  // A form image may hold ItemIndex before Items: the index is applied in Loaded.
   p.Property("Items", &TCustomComboBox::Items, &TCustomComboBox::SetItems);
   p.Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex).Default(-1);
   p.Property("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength).Default(0);
@@ -121,6 +121,10 @@ Integer TCustomComboBox::ItemIndex() const {
 }
 
 void TCustomComboBox::SetItemIndex(Integer Value) {
+  if (ComponentState().Contains(csLoading)) {
+    readingIndex_ = Value;
+    return;
+  }
   if (!HandleAllocated()) {
     savedIndex_ = Value;
     return;
@@ -232,6 +236,13 @@ void TCustomComboBox::CreateWnd() {
     Send(CB_SETITEMHEIGHT, 0, MAKELPARAM(WORD(itemHeight_), 0));
   items_->TakeSavedItems();
   if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
+}
+
+void TCustomComboBox::Loaded() {
+  inherited::Loaded();
+  if (readingIndex_ < 0) return;
+  SetItemIndex(readingIndex_);
+  readingIndex_ = -1;
 }
 
 void TCustomComboBox::DestroyWnd() {

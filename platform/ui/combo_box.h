@@ -101,6 +101,7 @@ class TCustomComboBox : public TWinControl {
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void DestroyWnd() override;
+  void Loaded() override;
 
  private:
   void CNCommand(TMessage& Message);
@@ -117,6 +118,7 @@ class TCustomComboBox : public TWinControl {
   HWND editHandle_ = nullptr;
   HWND listHandle_ = nullptr;
   Integer savedIndex_ = -1;
+  Integer readingIndex_ = -1;   // a streamed ItemIndex waits for Loaded, when Items are all read
   TComboBoxStyle style_ = csDropDown;
   TEditCharCase charCase_ = ecNormal;
   Integer maxLength_ = 0;

@@ -90,10 +90,12 @@ void ComboBoxState::Layout() {
 void ComboBoxState::SetFieldHeight(int height) {
   fieldHeight = height;
   if (!Simple()) {
+    // The window is the field's height; the height it was asked for is kept for the list.
+    const int full = std::max(fullHeight, WindowHeight());
     TRect rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, 0, 0, rect.Width(), std::max(fullHeight, WindowHeight()),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, 0, 0, rect.Width(), WindowHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fullHeight = full;
   }
   Layout();
 }

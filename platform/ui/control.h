@@ -235,7 +235,11 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
   virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+  // OnMouseWheel first; a turn it leaves unhandled goes to DoMouseWheelDown (negative delta) or
+  // DoMouseWheelUp.  Each answers whether the turn was handled (the base ones: false).
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+  virtual bool DoMouseWheelDown(TShiftState /*Shift*/, TPoint /*MousePos*/) { return false; }
+  virtual bool DoMouseWheelUp(TShiftState /*Shift*/, TPoint /*MousePos*/) { return false; }
   virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
   virtual void DoStartDrag(TDragObject*& DragObject);
   virtual void DoEndDrag(TObject* Target, Integer X, Integer Y);

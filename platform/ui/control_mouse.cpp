@@ -92,14 +92,15 @@ void TControl::WMMouseWheel(TMessage& Message) {
     Message.Result = 1;
   else if (parent_ != nullptr)
     Message.Result = parent_->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
-  else
-    DefaultHandler(Message);
+  // Nobody up the chain took the wheel: the window's own procedure scrolls (an edit, a list box).
+  if (Message.Result == 0 && Message.Msg == WM_MOUSEWHEEL) DefaultHandler(Message);
 }
 
 bool TControl::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
   bool handled = false;
   OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
-  return handled;
+  if (handled) return true;
+  return WheelDelta < 0 ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
 }
 
 void TControl::WMContextMenu(TMessage& Message) {

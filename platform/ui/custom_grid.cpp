@@ -261,7 +261,17 @@ void TCustomGrid::MoveTopLeft(TGridCoord Value) {
   PlaceEditor();
 }
 
-void TCustomGrid::ClampTopLeft() { MoveTopLeft(topLeft_); }
+void TCustomGrid::ClampTopLeft() {
+  // Without a window there is no client area to fit yet: the corner only stays on a normal cell,
+  // and the window's first size (Resize) fits it to the view.  So counts, sizes and the line
+  // width can be set before the grid has a parent, creating no window.
+  if (!HandleAllocated()) {
+    topLeft_.X = Clamp(topLeft_.X, FixedCols(), ColCount() - 1);
+    topLeft_.Y = Clamp(topLeft_.Y, FixedRows(), RowCount() - 1);
+    return;
+  }
+  MoveTopLeft(topLeft_);
+}
 
 void TCustomGrid::ScrollIntoView(TGridCoord Cell) {
   MoveTopLeft(TGridCoord{cols_.FirstToShow(Cell.X, LeftCol(), gridLineWidth_, ClientWidth()),
@@ -329,6 +339,7 @@ void TCustomGrid::InvalidateLogical(TRect Rect) {
 }
 
 void TCustomGrid::InvalidateGridRect(const TGridRect& ARect) {
+  if (!HandleAllocated()) return;   // nothing shown yet: nothing to repaint
   // The union of the visible cells of the range, with their lines.
   TRect area{ClientWidth(), ClientHeight(), 0, 0};
   for (Integer row = ARect.Top; row <= ARect.Bottom; ++row) {

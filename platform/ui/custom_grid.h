@@ -155,7 +155,8 @@ class TCustomGrid : public TCustomControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
-  bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
  private:
   TRect LogicalCellRect(Integer ACol, Integer ARow);
@@ -170,8 +171,10 @@ class TCustomGrid : public TCustomControl {
   void DrawLines(Integer lastCol, Integer lastRow, const TRect& Clip);
   void DrawCells(Integer lastCol, Integer lastRow, const TRect& Clip);
   void DefaultDrawCell(const TRect& Rect, TGridDrawState State);
+  void RaiseFixedCell(const TRect& Rect);
   void FocusDraw(const TRect& Rect);
   void UpdateScrollBars();
+  void WheelStep(Integer Rows);   // moves the current row by Rows within the normal rows
   void ScrollMessage(TMessage& Message, bool Vertical);
   TGridCoord KeyTarget(Word Key, TShiftState Shift, bool& MoveAnchor);
   bool StartSizingOrMoving(Integer X, Integer Y);

@@ -135,12 +135,20 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
   inherited::MouseUp(Button, Shift, X, Y);
 }
 
-bool TCustomGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
-  if (inherited::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-  // The wheel moves the current row by one per notch, down for a negative delta.
-  const Integer row = std::clamp(Row() + (WheelDelta < 0 ? 1 : -1), FixedRows(), RowCount() - 1);
-  if (row != Row()) MoveColRow(Col(), row, true, true);
+// The wheel moves the current row by one per notch, down for a negative delta.
+bool TCustomGrid::DoMouseWheelDown(TShiftState, TPoint) {
+  WheelStep(1);
   return true;
+}
+
+bool TCustomGrid::DoMouseWheelUp(TShiftState, TPoint) {
+  WheelStep(-1);
+  return true;
+}
+
+void TCustomGrid::WheelStep(Integer Rows) {
+  const Integer row = std::clamp(Row() + Rows, FixedRows(), RowCount() - 1);
+  if (row != Row()) MoveColRow(Col(), row, true, true);
 }
 
 void TCustomGrid::SelectDrag(Integer X, Integer Y) {

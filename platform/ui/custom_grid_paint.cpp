@@ -4,6 +4,7 @@
 // rectangle are skipped, so repainting one cell calls DrawCell once.
 #include <algorithm>
 
+#include "platform/gdi/draw_edge.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/custom_grid.h"
@@ -61,6 +62,7 @@ void TCustomGrid::DrawCells(Integer lastCol, Integer lastRow, const TRect& Clip)
       }
       if (defaultDrawing_) DefaultDrawCell(rect, state);
       DrawCell(col, row, rect, state);
+      if (defaultDrawing_ && state.Contains(gdFixed)) RaiseFixedCell(rect);
       if (defaultDrawing_ && state.Contains(gdFocused)) FocusDraw(rect);
     });
   });
@@ -73,6 +75,20 @@ void TCustomGrid::DefaultDrawCell(const TRect& Rect, TGridDrawState State) {
   else if (State.Contains(gdSelected)) color = clHighlight;
   canvas->Brush()->SetColor(color);
   canvas->FillRect(Rect);
+}
+
+void TCustomGrid::RaiseFixedCell(const TRect& Rect) {
+  // With Ctl3D a fixed cell is a raised button face inside its grid lines: a white edge on the
+  // sides next to a line, dark grey on the far ones.  A side without its line takes the line's
+  // gap into the cell, so neighbouring cells meet edge to edge.
+  if (!Ctl3D() || gridLineWidth_ == 0) return;
+  const bool vert = options_.Contains(goFixedVertLine), horz = options_.Contains(goFixedHorzLine);
+  if (!vert && !horz) return;
+  TRect edge = Rect;
+  if (!vert) edge.Right += gridLineWidth_;
+  if (!horz) edge.Bottom += gridLineWidth_;
+  const UINT sides = (vert ? BF_LEFT | BF_RIGHT : 0) | (horz ? BF_TOP | BF_BOTTOM : 0);
+  DrawEdge(Canvas()->Handle(), &edge, BDR_RAISEDINNER, sides);
 }
 
 void TCustomGrid::FocusDraw(const TRect& Rect) {

@@ -14,6 +14,7 @@
 #include "platform/user/painting.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/send_message.h"
+#include "platform/user/system_parameters.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
@@ -349,7 +350,7 @@ void EditControl::OnScrollBar(int Bar, WORD Code, int ThumbPos) {
 void EditControl::OnWheel(int Delta) {
   if (!IsMultiLine()) return;
   Notify(EN_VSCROLL);
-  LineScroll(0, -3 * Delta / 120);
+  LineScroll(0, user::WheelScrollLines(Delta));
 }
 
 void EditControl::UpdateScrollBars() const {

@@ -33,7 +33,7 @@ class TGraphic : public TPersistent {
 
   virtual void LoadFromStream(TStream* Stream) = 0;
   virtual void SaveToStream(TStream* Stream) = 0;
-  void LoadFromFile(const std::string& FileName);
+  virtual void LoadFromFile(const std::string& FileName);
   void SaveToFile(const std::string& FileName);
   // True when both pictures are of one class and save the same bytes.
   virtual bool Equals(TGraphic* Graphic);

@@ -15,6 +15,7 @@
 #include "platform/user/painting.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/send_message.h"
+#include "platform/user/system_parameters.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
@@ -344,6 +345,7 @@ LRESULT ListBoxWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: return OnKeyDown(w, s, wParam);
     case WM_CHAR: return OnChar(s, wParam);
     case WM_VSCROLL: return OnScroll(s, wParam);
+    case WM_MOUSEWHEEL: s.SetTop(s.Top() + user::WheelScrollLines(GET_WHEEL_DELTA_WPARAM(wParam))); return 0;
     case WM_SETFOCUS: return OnFocus(s, true);
     case WM_KILLFOCUS: return OnFocus(s, false);
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;

@@ -4,9 +4,8 @@
 
 #include "platform/classes/publisher.h"
 #include "platform/classes/stream.h"
-#include "platform/gdi/blt.h"
 #include "platform/gdi/decoded_image.h"
-#include "platform/gdi/gdi_constants.h"
+#include "platform/gdi/decoded_image_draw.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
@@ -85,17 +84,6 @@ void TPngImage::SaveToStream(TStream* Stream) {
 void TPngImage::Draw(TCanvas* ACanvas, const TRect& Rect) {
   if (Empty()) return;
   if (!hasAlpha_) return ACanvas->StretchDraw(Rect, bitmap_.get());
-  // The blend takes premultiplied pixels.
-  gdi::DecodedImage image = bitmap_->ToImage();
-  for (auto& p : image.pixels) {
-    const std::uint32_t a = p >> 24;
-    auto scale = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-    p = (a << 24) | scale((p >> 16) & 0xFF) << 16 | scale((p >> 8) & 0xFF) << 8 | scale(p & 0xFF);
-  }
-  TBitmap premultiplied;
-  premultiplied.LoadFromImage(image);
   ACanvas->RequiredState({csHandleValid});
-  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(ACanvas->Handle(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), premultiplied.Canvas()->Handle(), 0,
-             0, Width(), Height(), blend);
+  gdi::DrawDecodedImage(ACanvas->Handle(), Rect, bitmap_->ToImage(), gdi::ImageScaling::Nearest);
 }

@@ -243,13 +243,7 @@ void TSpeedButton::Paint() {
   const bool pressed = state_ == bsDown || state_ == bsExclusive;
   PaintFace(rect, pressed);
   if (state_ == bsExclusive && (!flat_ || !mouseInControl_)) {
-    HDC dc = Canvas()->Handle();
-    HBRUSH checker = gdi::CreateCheckerboardBrush();
-    const COLORREF text = SetTextColor(dc, ColorToRGB(clBtnFace)), back = SetBkColor(dc, ColorToRGB(clBtnHighlight));
-    FillRect(dc, &rect, checker);
-    SetTextColor(dc, text);
-    SetBkColor(dc, back);
-    DeleteObject(checker);
+    gdi::FillCheckerboard(Canvas()->Handle(), rect, ColorToRGB(clBtnHighlight), ColorToRGB(clBtnFace));
   }
   const TPoint offset = pressed ? TPoint{1, 1} : TPoint{0, 0};
   glyph_->Draw(Canvas(), rect, offset, Caption(), layout_, margin_, spacing_, state_,

@@ -15,27 +15,27 @@ void TStringGrid::CheckCell(Integer ACol, Integer ARow) const {
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) throw EInvalidGridOperation(SGridIndexOutOfRange);
 }
 
-std::string TStringGrid::Cells(Integer ACol, Integer ARow) const {
+TGridCells::Cell& TStringGrid::StoredCell(Integer ACol, Integer ARow) {
   CheckCell(ACol, ARow);
-  return cells_.At(ACol, ARow).Text;
+  return cells_.At(ACol, ARow);
 }
 
-void TStringGrid::SetCells(Integer ACol, Integer ARow, const std::string& Value) {
+const TGridCells::Cell& TStringGrid::StoredCell(Integer ACol, Integer ARow) const {
   CheckCell(ACol, ARow);
-  cells_.At(ACol, ARow).Text = Value;
+  return cells_.At(ACol, ARow);
+}
+
+std::string TStringGrid::Cells(Integer ACol, Integer ARow) const { return StoredCell(ACol, ARow).Text; }
+
+void TStringGrid::SetCells(Integer ACol, Integer ARow, const std::string& Value) {
+  StoredCell(ACol, ARow).Text = Value;
   InvalidateCell(ACol, ARow);
   EditedCellChanged(ACol, ARow);
 }
 
-TObject* TStringGrid::Objects(Integer ACol, Integer ARow) const {
-  CheckCell(ACol, ARow);
-  return cells_.At(ACol, ARow).Object;
-}
+TObject* TStringGrid::Objects(Integer ACol, Integer ARow) const { return StoredCell(ACol, ARow).Object; }
 
-void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value) {
-  CheckCell(ACol, ARow);
-  cells_.At(ACol, ARow).Object = Value;
-}
+void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value) { StoredCell(ACol, ARow).Object = Value; }
 
 TStrings* TStringGrid::View(std::vector<std::unique_ptr<TStringGridStrings>>& Views, bool IsRow, Integer Index,
                             Integer Count) {

@@ -30,6 +30,12 @@ class TStringGrid : public TDrawGrid {
   void SetCols(Integer Index, TStrings* Value) { Cols(Index)->Assign(Value); }
 
  protected:
+  // One cell of the store exactly as kept, its text and its object, read and written without the
+  // repaint and the editor reload of SetCells (descendants that keep their own rules on top of
+  // the store use it).  "Grid index out of range" outside the grid.
+  TGridCells::Cell& StoredCell(Integer ACol, Integer ARow);
+  const TGridCells::Cell& StoredCell(Integer ACol, Integer ARow) const;
+
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
   std::string GetEditText(Integer ACol, Integer ARow) override;
   void SetEditText(Integer ACol, Integer ARow, const std::string& Value) override;

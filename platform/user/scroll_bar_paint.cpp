@@ -1,6 +1,7 @@
 #include "platform/user/scroll_bar_paint.h"
 
 #include "platform/gdi/draw.h"
+#include "platform/gdi/classic_glyphs.h"
 #include "platform/gdi/draw_edge.h"
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/sys_colors.h"
@@ -27,6 +28,18 @@ void PaintArrow(HDC dc, TRect r, bool vertical, bool last, const ScrollBarState&
   DrawFrameControl(dc, &r, DFC_SCROLL, direction | (disabled ? DFCS_INACTIVE : 0) | (pressed ? DFCS_PUSHED : 0));
 }
 
+// A piece of the track: with the scroll-bar colour left at the button face's, the checkerboard of
+// highlight and face (so the track stands out from the buttons); otherwise the scroll-bar colour.
+// The piece held down by the mouse shows inverted.
+void PaintTrack(HDC dc, const TRect& r, bool pressed) {
+  if (IsRectEmpty(&r)) return;
+  if (GetSysColor(COLOR_SCROLLBAR) == GetSysColor(COLOR_3DFACE))
+    gdi::FillCheckerboard(dc, r, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DFACE));
+  else
+    FillRect(dc, &r, GetSysColorBrush(COLOR_SCROLLBAR));
+  if (pressed) InvertRect(dc, &r);
+}
+
 void PaintBar(HWND hwnd, HDC dc, const TRect& bar, bool vertical) {
   if (IsRectEmpty(&bar)) return;
   const Window* w = W(hwnd);
@@ -38,8 +51,8 @@ void PaintBar(HWND hwnd, HDC dc, const TRect& bar, bool vertical) {
   const int thumbEnd = l.thumbStart + l.thumbLength;
   const TRect before = Piece(bar, vertical, l.arrow, l.thumbLength ? l.thumbStart : trackEnd);
   const TRect after = Piece(bar, vertical, l.thumbLength ? thumbEnd : trackEnd, trackEnd);
-  FillRect(dc, &before, GetSysColorBrush(s.pressedPart == 1 ? COLOR_3DDKSHADOW : COLOR_SCROLLBAR));
-  FillRect(dc, &after, GetSysColorBrush(s.pressedPart == 3 ? COLOR_3DDKSHADOW : COLOR_SCROLLBAR));
+  PaintTrack(dc, before, s.pressedPart == 1);
+  PaintTrack(dc, after, s.pressedPart == 3);
   if (l.thumbLength == 0) return;
   TRect thumb = Piece(bar, vertical, l.thumbStart, thumbEnd);
   DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);

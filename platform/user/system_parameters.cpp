@@ -104,6 +104,12 @@ bool IsSetter(UINT action) {
 
 }  // namespace
 
+int WheelScrollLines(int Delta) {
+  UINT lines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  return -Delta * int(lines) / WHEEL_DELTA;
+}
+
 void ResetSystemParameters() {
   ResetNonClientMetrics();
   std::lock_guard lock(Table().mutex);

@@ -51,6 +51,10 @@ BOOL GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info);
 
 namespace user {
 
+// The lines a wheel turn of Delta (WHEEL_DELTA per notch, positive away from the user) scrolls
+// by SPI_GETWHEELSCROLLLINES: positive scrolls toward the end of the text or list.
+int WheelScrollLines(int Delta);
+
 // Tests: back to the table.
 void ResetSystemParameters();
 

@@ -200,5 +200,5 @@ struct TRACKMOUSEEVENT {
 };
 
 // An atom given in place of a class name travels in the low word of the pointer.
-inline constexpr bool IS_INTRESOURCE(const void* p) { return (std::uintptr_t(p) >> 16) == 0; }
+inline bool IS_INTRESOURCE(const void* p) { return (std::uintptr_t(p) >> 16) == 0; }
 inline const char* MAKEINTATOM(ATOM a) { return reinterpret_cast<const char*>(std::uintptr_t(a)); }

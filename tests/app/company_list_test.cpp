@@ -109,6 +109,26 @@ TEST_F(CompanyList, InsertingIntoAFullListChangesNothing) {
   EXPECT_EQ(list.Row(89).Name, "R89");
 }
 
+// The folder the edit dialog opens an empty row with: DATAFILE for a first company (also beside
+// the demo's), otherwise the program folder itself, which opens a new entry.
+TEST_F(CompanyList, AnEmptyRowIsEditedWithDataFileOnlyWhileNoRealCompanyHasAFolder) {
+  const std::string dataFile = ProgramFolder + "/DATAFILE";
+  const struct {
+    std::string lines;
+    std::string folder;   // of row 3
+  } cases[] = {
+      {"", dataFile},
+      {"Demo;/srv/DATADEMO\r\nNamed only;\r\n", dataFile},
+      {"Demo;/srv/datademo\r\n", ProgramFolder},
+      {"Demo;/srv/DATADEMO\r\nAcme;/srv/acme\r\n", ProgramFolder},
+      {"A;/a\r\nB;/b\r\nC;/c\r\n", "/c"},
+  };
+  for (const auto& c : cases) {
+    WriteList(c.lines);
+    EXPECT_EQ(Loaded().FolderToEdit(3), c.folder) << c.lines;
+  }
+}
+
 TEST_F(CompanyList, AListThatCannotBeWrittenRaises) {
   TCompanyList list = Loaded();
   std::filesystem::remove(program_ / "USERDRV.INI");

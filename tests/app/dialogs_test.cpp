@@ -1,6 +1,6 @@
 // The tool's dialogs behind the suite's user interface: message boxes, questions, the wait popup
-// and the saved-copy question, as a scripted run drives and lists them; their form images; and
-// the language switch of form texts.
+// and the saved-copy question, as a scripted run drives and lists them; the form images of these
+// and of the company edit and template dialogs; and the language switch of form texts.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,6 +10,8 @@
 #include "app/ask_yes_no_form.h"
 #include "app/display_message_form.h"
 #include "app/fix_recov_form.h"
+#include "app/open_company_edit_form.h"
+#include "app/open_company_report_template_form.h"
 #include "app/payroll_user_interface.h"
 #include "app/translate_form.h"
 #include "app/wait_form.h"
@@ -30,48 +32,13 @@
 #include "suite/program_end.h"
 #include "suite/saved_copy_recovery.h"
 #include "suite/user_interface.h"
+#include "tests/app/dialog_test_fixture.h"
 #include "tests/platform/os/temp_folder.h"
 #include "tests/platform/ui/script_test_support.h"
 #include "tests/platform/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {
-
-// The process's current folder for a scope.
-class ScopedCurrentFolder {
- public:
-  explicit ScopedCurrentFolder(const std::string& Folder) : saved_(std::filesystem::current_path()) {
-    std::filesystem::current_path(Folder);
-  }
-  ~ScopedCurrentFolder() { std::filesystem::current_path(saved_); }
-
- private:
-  std::filesystem::path saved_;
-};
-
-class DialogTest : public UiTest {
- protected:
-  DialogTest() : previous_(SetSuiteUserInterface(&ui_)) {
-    driver_->SetQueuedInput(true);   // the scripts answer the dialogs
-    ResetProgramEnd();
-  }
-  ~DialogTest() override {
-    SetSuiteUserInterface(previous_);
-    ResetProgramEnd();
-  }
-
-  // Runs Probe on the active form each time a loop is about to wait, before the script's step.
-  class IdleProbe {
-   public:
-    explicit IdleProbe(std::function<void(TCustomForm*)> Probe) {
-      Application->OnIdle = [Probe](TObject*, bool&) { Probe(Screen->ActiveCustomForm()); };
-    }
-    ~IdleProbe() { Application->OnIdle = {}; }
-  };
-
-  TPayrollUserInterface ui_;
-  SuiteUserInterface* previous_;
-};
 
 TEST_F(DialogTest, AQuestionEndsInAMarkAndAnswersYesOnlyForYes) {
   const struct {
@@ -200,6 +167,9 @@ TEST_F(DialogTest, TheFormImagesLoadAtTheirSizesAndFormshotDrawsThem) {
       {"ask_yes_no_form", [] { return NewObject<TForm_AskForYesNo>(Application); }, 234, 92},
       {"wait_form", [] { return NewObject<TForm_Wait>(Application); }, 185, 40},
       {"fix_recov_form", [] { return NewObject<TForm_FixRecov>(Application); }, 496, 345},
+      {"open_company_edit_form", [] { return NewObject<TForm_OpenCompany_Edit>(Application); }, 494, 150},
+      {"open_company_report_template_form",
+       [] { return NewObject<TForm_OpenCompany_ReportTemplate>(Application); }, 491, 158},
   };
   for (const auto& c : cases) {
     TCustomForm* form = c.make();

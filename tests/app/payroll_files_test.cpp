@@ -361,6 +361,11 @@ TEST_F(PayrollFiles, StartEndsAtOnceWithExitCodeOneWhenItCannotGoOn) {
     IsamExit();
     EXPECT_EQ(ProgramExitCode(), 1) << c.what;
     EXPECT_FALSE(Shown().empty()) << c.what;
+    if (c.what == std::string("no PRINFO.DAT")) {
+      const RecordingUserInterface::Entry box{"message", MessageKindError,
+                                              std::string("ไม่พบแฟ้มข้อมูลของโปรแกรมเงินเดือนและค่าแรง"_cp874)};
+      EXPECT_EQ(Shown(), std::vector<RecordingUserInterface::Entry>{box});
+    }
     for (const char* file : c.absent) EXPECT_FALSE(std::filesystem::exists(company_ / file)) << c.what << ": " << file;
     EXPECT_FALSE(LedgerOpen) << c.what;
     if (std::filesystem::exists(company_ / "PRINFO.DAT") && !c.settingsWritten) {

@@ -27,16 +27,18 @@ constexpr std::array<FARPROC, sizeof...(Index)> MakeRecorders(std::index_sequenc
 // One distinct untyped recorder per name; the functions tests call through their types below.
 constexpr auto kRecorders = MakeRecorders(std::make_index_sequence<kThemeFunctionNames.size()>());
 
-HTHEME FakeOpenThemeData(HWND, const WideChar*) {
-  LogCall("OpenThemeData");
+HTHEME FakeOpenThemeData(HWND, const WideChar* classList) {
+  std::string list;
+  for (const WideChar* c = classList; c != nullptr && *c != 0; ++c) list += char(*c);   // ASCII class names
+  LogCall("OpenThemeData " + list);
   return reinterpret_cast<HTHEME>(std::uintptr_t{0x7E});
 }
 HRESULT FakeCloseThemeData(HTHEME) {
   LogCall("CloseThemeData");
   return S_OK;
 }
-HRESULT FakeDrawThemeBackground(HTHEME, HDC, int, int, const RECT*, const RECT*) {
-  LogCall("DrawThemeBackground");
+HRESULT FakeDrawThemeBackground(HTHEME, HDC, int partId, int stateId, const RECT*, const RECT*) {
+  LogCall("DrawThemeBackground " + std::to_string(partId) + " " + std::to_string(stateId));
   return S_OK;
 }
 BOOL FakeIsThemeActive() {

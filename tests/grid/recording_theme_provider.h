@@ -1,7 +1,8 @@
 // A theme provider for the grid's binding tests that writes every call it gets as a line of its
 // log: "load", "lookup <name>", "free", and "call <function>" when one of its visual-style
-// functions runs.  It exports a distinct function for every visual-style name (the bindings need
-// them all) except those in `missing`; a provider made unavailable declines to load.
+// functions runs ("call OpenThemeData <class list>", "call DrawThemeBackground <part> <state>").
+// It exports a distinct function for every visual-style name (the bindings need them all) except
+// those in `missing`; a provider made unavailable declines to load.
 // ScopedThemeProvider installs one for a test and puts the default provider back afterwards.
 #pragma once
 

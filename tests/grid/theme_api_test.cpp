@@ -51,7 +51,7 @@ TEST(VerUZEDBinding, LooksUpItsFortyFiveNamesInOrderOnce) {
   ASSERT_NE(VerUZED::IsThemeActive(), nullptr);
   EXPECT_EQ(VerUZED::IsThemeActive()(), TRUE);
   EXPECT_EQ(VerUZED::OpenThemeData()(nullptr, u"BUTTON"), reinterpret_cast<HTHEME>(std::uintptr_t{0x7E}));
-  EXPECT_EQ(provider.log, (Lines{"call IsThemeActive", "call OpenThemeData"}));
+  EXPECT_EQ(provider.log, (Lines{"call IsThemeActive", "call OpenThemeData BUTTON"}));
 }
 
 TEST(VerUZEDBinding, UnloadFreesAndClearsTheFlag) {

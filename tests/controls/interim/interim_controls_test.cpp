@@ -11,6 +11,8 @@
 #include "controls/interim/kx_group_box.h"
 #include "controls/interim/kx_label.h"
 #include "controls/interim/kx_look_and_feel_controller.h"
+#include "controls/interim/kx_radio_button.h"
+#include "controls/interim/kx_text_edit.h"
 #include "platform/core/date_time.h"
 #include "platform/os/locale.h"
 #include "platform/ui/form.h"
@@ -167,9 +169,68 @@ TEST_F(InterimControlsTest, AGroupBoxTakesTheFocusAndHoldsItsControlsInsideTheFr
   auto* filling = NewObject<TPanel>(form);
   filling->SetParent(group);
   filling->SetAlign(alClient);
-  EXPECT_GE(filling->Top(), 16);   // below the caption
+  group->Canvas()->SetFont(group->Font());
+  EXPECT_GE(filling->Top(), group->Canvas()->TextHeight("0"));   // below the caption
   EXPECT_GT(filling->Left(), 0);
   EXPECT_LT(filling->Left() + filling->Width(), group->Width());
+}
+
+TEST_F(InterimControlsTest, ATextEditKeepsItsMaxLengthAndReportsEveryChange) {
+  const std::string image =
+      "object Form1: TForm\n  object Edit1: TkxTextEdit\n    Left = 8\n    Top = 8\n"
+      "    Properties.MaxLength = 50\n    TabOrder = 0\n    Width = 300\n  end\nend\n";
+  TForm* form = ReadImage(image);
+  auto* edit = dynamic_cast<TkxTextEdit*>(form->FindComponent("Edit1"));
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->Properties()->MaxLength(), 50);
+  EXPECT_NE(FormImageText(form).find("Properties.MaxLength = 50"), std::string::npos);
+  form->Show();
+  driver_->Settle();
+  std::vector<std::string> changes;
+  edit->Properties()->OnChange = NotifyEvent([&](TObject* Sender) {
+    EXPECT_EQ(Sender, edit);
+    changes.push_back(edit->Text());
+  });
+  edit->SetFocus();
+  driver_->Type(std::string(51, 'a'));
+  EXPECT_EQ(edit->Text(), std::string(50, 'a'));
+  ASSERT_EQ(changes.size(), 50u);
+  EXPECT_EQ(changes.front(), "a");
+  EXPECT_EQ(changes.back(), std::string(50, 'a'));
+  edit->SetText("set");
+  driver_->PressKey(VK_END);
+  driver_->PressKey(VK_BACK);
+  EXPECT_EQ(changes.size(), 52u);
+  EXPECT_EQ(changes.back(), "se");
+}
+
+TEST_F(InterimControlsTest, TwoRadioButtonsOfOneParentExcludeEachOther) {
+  const std::string image =
+      "object Form1: TForm\n  object kxGroupBox1: TkxGroupBox\n    Left = 8\n    Top = 8\n    Width = 300\n"
+      "    Height = 90\n    TabOrder = 0\n"
+      "    object kxRadioButton1: TkxRadioButton\n      Left = 8\n      Top = 24\n      Caption = 'Default'\n"
+      "      Checked = True\n      TabOrder = 0\n      TabStop = True\n    end\n"
+      "    object kxRadioButton2: TkxRadioButton\n      Left = 8\n      Top = 48\n      Caption = 'Own'\n"
+      "      TabOrder = 1\n    end\n  end\nend\n";
+  TForm* form = ReadImage(image);
+  form->Show();
+  driver_->Settle();
+  auto* first = dynamic_cast<TkxRadioButton*>(form->FindComponent("kxRadioButton1"));
+  auto* second = dynamic_cast<TkxRadioButton*>(form->FindComponent("kxRadioButton2"));
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(second->Caption(), "Own");
+  std::vector<std::string> clicks;
+  for (TkxRadioButton* button : {first, second})
+    button->OnClick =
+        NotifyEvent([&clicks](TObject* Sender) { clicks.push_back(static_cast<TControl*>(Sender)->Name()); });
+  const auto states = [&] { return std::pair(first->Checked(), second->Checked()); };
+  EXPECT_EQ(states(), std::pair(true, false));
+  driver_->Click(second);
+  EXPECT_EQ(states(), std::pair(false, true));
+  first->SetChecked(true);
+  EXPECT_EQ(states(), std::pair(true, false));
+  driver_->Click(first);   // already checked: no change
+  EXPECT_EQ(clicks, (std::vector<std::string>{"kxRadioButton2", "kxRadioButton1"}));
 }
 
 TEST(DateToShortDateTextTest, TheLocalesShortDateWithTheTimeWhenThereIsOne) {

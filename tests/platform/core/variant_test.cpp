@@ -28,6 +28,8 @@ TEST(Variant, TypesOfConstructedValues) {
       {Variant(TSQLTimeStamp{2024, 1, 2, 3, 4, 5, 6}), varSQLTimeStamp},
       {Variant::FromInteger(varByte, 200), varByte},
       {VarArrayCreate({{0, 2}}, varVariant), TVarType(varArray | varVariant)},
+      {VarAsError(Integer(0x800A07D7)), varError},
+      {Variant(std::shared_ptr<IDispatch>()), varEmpty},
   };
   for (const auto& [value, type] : kCases) EXPECT_EQ(value.VarType(), type) << VarTypeAsText(type);
 }
@@ -78,6 +80,24 @@ TEST(Variant, ImpossibleConversionsRaiseTheCastError) {
   EXPECT_EQ(message([] { Variant("1/2/x").AsDateTime(); }), "Could not convert variant of type (String) into type (Date)");
   EXPECT_EQ(message([] { Variant(TSQLTimeStamp{2024, 13, 1}).AsString(); }),
             "Could not convert variant of type (SQLTimeStamp) into type (String)");
+  EXPECT_EQ(message([] { VarToStr(VarAsError(2042)); }), "Could not convert variant of type (Error) into type (String)");
+  EXPECT_EQ(message([] { VarAsError(2042).AsDouble(); }), "Could not convert variant of type (Error) into type (Double)");
+  EXPECT_EQ(message([] { VarAsType(Variant(1), varError); }), "Could not convert variant of type (Integer) into type (Error)");
+  EXPECT_EQ(message([] { Variant("x").AsDispatch(); }), "Could not convert variant of type (String) into type (Dispatch)");
+  EXPECT_EQ(message([] { VarArrayCreate({{0, 1}}, varVariant).AsDispatch(); }),
+            "Could not convert variant of type (Array Variant) into type (Dispatch)");
+}
+
+TEST(Variant, ErrorValuesKeepTheirCode) {
+  Integer code = 0;
+  const Variant error = VarAsError(Integer(0x800A07D7));
+  ASSERT_TRUE(VarIsError(error, code));
+  EXPECT_EQ(LongWord(code), 0x800A07D7u);
+  const Variant copy = error;
+  EXPECT_TRUE(VarIsError(copy));
+  EXPECT_FALSE(VarIsError(Variant(2007), code));
+  EXPECT_EQ(Variant().AsDispatch(), nullptr);
+  EXPECT_THROW(VarCompareValue(error, Variant(1)), EVariantTypeCastError);
 }
 
 TEST(Variant, ValuesOutOfTheTargetRangeOverflow) {

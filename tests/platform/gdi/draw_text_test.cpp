@@ -93,16 +93,18 @@ TEST(DrawText, WordBreakFillsLinesGreedilyAtSpaces) {
   DisplayDc display;
   HDC dc = display.dc();
   WithFont f(dc, kTahoma);
-  const std::string_view text = "aaa bbb ccc";
+  const std::string_view text = "nnn uuu hhh";   // three words of one width
+  ASSERT_EQ(Width(dc, "nnn"), Width(dc, "uuu"));
+  ASSERT_EQ(Width(dc, "nnn"), Width(dc, "hhh"));
   const int lh = Metrics(dc).tmHeight;
   struct Case {
     int width;
     std::vector<std::string> lines;
   } cases[] = {
-      {Width(dc, "aaa bbb ccc"), {"aaa bbb ccc"}},
-      {Width(dc, "aaa bbb"), {"aaa bbb ", "ccc"}},
-      {Width(dc, "aaa bbb") - 1, {"aaa ", "bbb ", "ccc"}},
-      {1, {"aaa ", "bbb ", "ccc"}},
+      {Width(dc, "nnn uuu hhh"), {"nnn uuu hhh"}},
+      {Width(dc, "nnn uuu"), {"nnn uuu ", "hhh"}},
+      {Width(dc, "nnn uuu") - 1, {"nnn ", "uuu ", "hhh"}},
+      {1, {"nnn ", "uuu ", "hhh"}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LinesOf(dc, text, c.width, DT_WORDBREAK), c.lines) << "width " << c.width;
@@ -113,12 +115,12 @@ TEST(DrawText, WordBreakFillsLinesGreedilyAtSpaces) {
     EXPECT_EQ(calc.Right, widest) << "width " << c.width << ": blanks at a wrap do not count";
   }
   // What is drawn is each line's text at its line's place.
-  const int width = Width(dc, "aaa bbb") - 1;
+  const int width = Width(dc, "nnn uuu") - 1;
   const Ink drawn = Drawn(kTahoma, [&](HDC dc) { Draw(dc, text, {5, 5, 5 + width, 100}, DT_WORDBREAK); });
   const Ink expected = Drawn(kTahoma, [&](HDC dc) {
-    Out(dc, 5, 5, "aaa");
-    Out(dc, 5, 5 + lh, "bbb");
-    Out(dc, 5, 5 + 2 * lh, "ccc");
+    Out(dc, 5, 5, "nnn");
+    Out(dc, 5, 5 + lh, "uuu");
+    Out(dc, 5, 5 + 2 * lh, "hhh");
   });
   EXPECT_EQ(drawn, expected);
 }

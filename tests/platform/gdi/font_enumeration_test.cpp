@@ -57,7 +57,8 @@ TEST(FontEnumeration, ListsEveryInstalledFamilyOnceInItsRegularStyle) {
   const std::vector<Listed> all = Families(display.dc(), nullptr);
   const std::set<std::string> faces = Faces(all);
   EXPECT_EQ(faces.size(), all.size()) << "each family once";
-  for (const char* family : {"Loma", "Liberation Sans", "Liberation Serif", "Liberation Mono", "DejaVu Sans"})
+  for (const char* family : {"Tahoma", "Noto Looped Thai UI", "Loma", "Liberation Sans", "Liberation Serif",
+                             "Liberation Mono", "DejaVu Sans"})
     EXPECT_TRUE(faces.count(family)) << family;
   for (const Listed& e : all) {
     EXPECT_EQ(e.type, TRUETYPE_FONTTYPE) << e.font.lfFaceName;
@@ -103,7 +104,8 @@ TEST(FontEnumeration, AFaceListsItsStylesUnderTheNameAsked) {
     std::vector<std::string> fullNames;
   } cases[] = {
       {"Arial", {"Arial", "Arial Bold", "Arial Italic", "Arial Bold Italic"}},
-      {"tahoma", {"tahoma", "tahoma Bold", "tahoma Oblique", "tahoma Bold Oblique"}},
+      {"tahoma", {"tahoma", "tahoma Bold"}},
+      {"loma", {"loma", "loma Bold", "loma Oblique", "loma Bold Oblique"}},
       {"Liberation Mono", {"Liberation Mono", "Liberation Mono Bold", "Liberation Mono Italic",
                            "Liberation Mono Bold Italic"}},
       {"@Tahoma", {}},   // no vertical faces: a rotated font keeps the plain name
@@ -138,8 +140,10 @@ TEST(FontEnumeration, CharacterSetsFollowWhatTheFacesCover) {
     BYTE asked;
     std::multiset<int> charsets;   // one per entry
   } cases[] = {
-      {"Tahoma", DEFAULT_CHARSET, {0, 0, 0, 0, 222, 222, 222, 222}},
-      {"Tahoma", THAI_CHARSET, {222, 222, 222, 222}},
+      {"Loma", DEFAULT_CHARSET, {0, 0, 0, 0, 222, 222, 222, 222}},
+      {"Loma", THAI_CHARSET, {222, 222, 222, 222}},
+      {"Tahoma", DEFAULT_CHARSET, {0, 0}},   // its files are Latin; Thai comes from the fallback
+      {"Tahoma", THAI_CHARSET, {}},
       {"Arial", DEFAULT_CHARSET, {0, 0, 0, 0}},
       {"Arial", THAI_CHARSET, {}},
   };
@@ -150,12 +154,12 @@ TEST(FontEnumeration, CharacterSetsFollowWhatTheFacesCover) {
       const bool isThai = e.font.lfCharSet == THAI_CHARSET;
       EXPECT_STREQ(e.ex.elfScript, isThai ? "Thai" : "Western");
       EXPECT_EQ(e.metrics.ntmTm.tm.tmCharSet, e.font.lfCharSet);
-      EXPECT_EQ((e.metrics.ntmFontSig.fsCsb[0] >> 16) & 1, std::string(c.face) == "Tahoma" ? 1u : 0u) << c.face;
+      EXPECT_EQ((e.metrics.ntmFontSig.fsCsb[0] >> 16) & 1, std::string(c.face) == "Loma" ? 1u : 0u) << c.face;
     }
     EXPECT_EQ(charsets, c.charsets) << c.face << " asked " << int(c.asked);
   }
   // The older calls list each style once, as Thai when it covers Thai.
-  for (const Listed& e : Families(dc, "Tahoma")) EXPECT_EQ(e.font.lfCharSet, THAI_CHARSET);
+  for (const Listed& e : Families(dc, "Loma")) EXPECT_EQ(e.font.lfCharSet, THAI_CHARSET);
 }
 
 int CollectWide(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM param) {

@@ -35,15 +35,15 @@ TEST(Fonts, FaceNamesResolveThroughTheConfiguration) {
     FontSpec requested;
     const char* family;   // the installed family it must behave as
   } cases[] = {
-      {{"Tahoma", -11}, "Loma"},
-      {{"MS Shell Dlg 2", -11}, "Loma"},
+      {{"MS Shell Dlg 2", -11}, "Tahoma"},
+      {{"MS Sans Serif", -11}, "Tahoma"},
+      {{"ms sans serif", -11}, "Tahoma"},
       {{"Arial", -13}, "Liberation Sans"},
-      {{"MS Sans Serif", -11}, "Liberation Sans"},
-      {{"ms sans serif", -11}, "Liberation Sans"},
+      {{"Microsoft Sans Serif", -11}, "Liberation Sans"},
       {{"Times New Roman", -15, FW_BOLD, 1}, "Liberation Serif"},
       {{"Courier New", -12}, "Liberation Mono"},
-      {{"", -12}, "Loma"},
-      {{"No Such Face", -12}, "Loma"},
+      {{"", -12}, "Tahoma"},
+      {{"No Such Face", -12}, "Tahoma"},
       {{"No Such Face", -12, FW_NORMAL, 0, 0, DEFAULT_CHARSET, FF_ROMAN}, "Liberation Serif"},
       {{"No Such Face", -12, FW_NORMAL, 0, 0, DEFAULT_CHARSET, FIXED_PITCH}, "Liberation Mono"},
   };
@@ -67,7 +67,7 @@ TEST(Fonts, TextFaceIsTheRequestedNameWhenKnownElseTheFamilyUsed) {
     const char* requested;
     const char* reported;
   } cases[] = {{"Tahoma", "Tahoma"},       {"Arial", "Arial"}, {"Liberation Sans", "Liberation Sans"},
-               {"No Such Face", "Loma"},   {"", "Loma"},       {"@Tahoma", "Loma"}};
+               {"No Such Face", "Tahoma"}, {"", "Tahoma"},     {"@Tahoma", "Tahoma"}, {"Loma", "Loma"}};
   DisplayDc display;
   for (const Case& c : cases) {
     WithFont f(display.dc(), {c.requested, -12});

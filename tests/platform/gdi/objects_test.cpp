@@ -5,6 +5,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/gdi/fonts.h"
+#include "platform/gdi/handle_table.h"
 #include "platform/gdi/palette.h"
 #include "platform/gdi/region.h"
 #include "test_canvas.h"
@@ -113,6 +115,19 @@ TEST(Objects, StockObjectsSurviveDeletion) {
   GetObject(GetStockObject(GRAY_BRUSH), sizeof lb, &lb);
   EXPECT_EQ(lb.lbColor, RGB(128, 128, 128));
   EXPECT_EQ(GetStockObject(9), nullptr);
+}
+
+TEST(Objects, TheTableCountsTheObjectsOfAKind) {
+  gdi::HandleTable& table = gdi::HandleTable::Instance();
+  const std::size_t fonts = table.Count(gdi::ObjectKind::Font), pens = table.Count(gdi::ObjectKind::Pen);
+  HFONT font = CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
+  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+  EXPECT_EQ(table.Count(gdi::ObjectKind::Font), fonts + 1);
+  EXPECT_EQ(table.Count(gdi::ObjectKind::Pen), pens + 1);
+  DeleteObject(font);
+  DeleteObject(pen);
+  EXPECT_EQ(table.Count(gdi::ObjectKind::Font), fonts);
+  EXPECT_EQ(table.Count(gdi::ObjectKind::Pen), pens);
 }
 
 TEST(Objects, DeletingSelectedObjects) {

@@ -9,6 +9,7 @@
 #include "platform/shims/desktop_composition.h"
 #include "platform/shims/image_blending.h"
 #include "platform/shims/library_registry.h"
+#include "platform/shims/user_library.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ using fakes::TLoggingLibraryImage;
 TEST(LibraryRegistry, FindsRegisteredNamesIgnoringCaseAndNothingElse) {
   const std::pair<const char*, bool> kCases[] = {
       {"MSIMG32.DLL", true}, {"msimg32.dll", true}, {"MsImg32.Dll", true}, {"dwmapi.dll", true},
-      {"msimg32", false},    {"user32.dll", false}, {"", false}};
+      {"msimg32", false},    {"user32.dll", true},  {"kernel32.dll", false}, {"", false}};
   for (const auto& [name, known] : kCases) {
     SCOPED_TRACE(name);
     const HMODULE module = LoadLibraryA(name);
@@ -68,6 +69,16 @@ TEST(LibraryRegistry, AnAbsentImageFailsTheLoadUntilTheOwnImageIsBack) {
   EXPECT_NE(module, nullptr);
   FreeLibrary(module);
   EXPECT_FALSE(OverrideLibraryImage("OTHER.DLL", &absent));
+}
+
+TEST(UserLibrary, ExportsTheWindowLayersLayeredWindowFunctions) {
+  const HMODULE module = LoadLibraryA("user32.dll");
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(GetProcAddress(module, "SetLayeredWindowAttributes"),
+            ExportAddress<SetLayeredWindowAttributesProc>(&SetLayeredWindowAttributes));
+  EXPECT_EQ(GetProcAddress(module, "UpdateLayeredWindow"), ExportAddress<UpdateLayeredWindowProc>(&UpdateLayeredWindow));
+  EXPECT_EQ(GetProcAddress(module, "GetLayeredWindowAttributes"), nullptr);
+  FreeLibrary(module);
 }
 
 TEST(DesktopComposition, TheNineFunctionsAnswerCompositionOff) {

@@ -117,6 +117,24 @@ TEST(CanvasTest, CopyRectCombinesWithTheCopyMode) {
   }
 }
 
+// The pixels of the key colour take the destination canvas's brush, the others are copied; an
+// 8-bit source is matched after conversion.
+TEST(CanvasTest, BrushCopyPutsTheBrushInPlaceOfOneColour) {
+  for (const TPixelFormat format : {pf24bit, pf8bit}) {
+    auto source = Filled(4, 3, kFuchsia, format);
+    source->Canvas()->SetPixels(2, 1, kBlue);
+    auto target = Filled(10, 10, kWhite);
+    TCanvas* canvas = target->Canvas();
+    canvas->Brush()->SetColor(kLime);
+    canvas->BrushCopy(TRect{5, 5, 8, 7}, source.get(), TRect{1, 0, 4, 2}, kFuchsia);
+    EXPECT_EQ(canvas->Pixels(5, 5), kLime);
+    EXPECT_EQ(canvas->Pixels(6, 6), kBlue);   // source (2, 1)
+    EXPECT_EQ(canvas->Pixels(7, 6), kLime);
+    EXPECT_EQ(canvas->Pixels(8, 6), kWhite);   // outside Dest
+    EXPECT_EQ(canvas->Pixels(5, 7), kWhite);
+  }
+}
+
 TEST(CanvasTest, DrawAndStretchDrawPlaceTheGraphic) {
   auto picture = Filled(2, 2, kFuchsia);
   picture->Canvas()->SetPixels(1, 0, kBlue);   // top right

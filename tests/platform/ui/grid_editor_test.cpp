@@ -223,6 +223,28 @@ TEST_F(GridEditorTest, ChangesByTheProgramNeitherLoseTheEditorsTextNorLeaveItSta
   ExpectEditing(grid, "set");
 }
 
+// The store a descendant reads and writes directly: no repaint, no editor reload, and the
+// grid's index error outside the grid.
+TEST_F(GridEditorTest, TheStoredCellChangesWithoutRepaintOrReload) {
+  TTestGrid* grid = EditingGrid();
+  driver_->PressKey(VK_F2);
+  ExpectEditing(grid, "11");
+  driver_->Settle();
+  grid->drawn.clear();
+  TObject marker;
+  grid->StoredCell(1, 1).Text = "stored";
+  grid->StoredCell(1, 1).Object = &marker;
+  grid->Update();
+  EXPECT_TRUE(grid->drawn.empty());
+  ExpectEditing(grid, "11");
+  EXPECT_EQ(grid->Cells(1, 1), "stored");
+  EXPECT_EQ(grid->Objects(1, 1), &marker);
+  const TTestGrid& constGrid = *grid;
+  EXPECT_EQ(constGrid.StoredCell(9, 9).Text, "99");
+  for (const TGridCoord cell : {TGridCoord{10, 0}, TGridCoord{0, 10}, TGridCoord{-1, 0}})
+    EXPECT_THROW(grid->StoredCell(cell.X, cell.Y), EInvalidGridOperation) << cell.X << "," << cell.Y;
+}
+
 TEST_F(GridEditorTest, GetAndSetEditTextEventsSeeTheEditorsText) {
   TTestGrid* grid = EditingGrid();
   std::vector<std::string> stored;

@@ -209,6 +209,30 @@ TEST_F(GridGeometryTest, VisibleCountsAndTopLeftClampFollowSizesAndLines) {
   EXPECT_EQ(grid->VisibleRowCount(), 1);   // a page is never empty
 }
 
+// A grid without a parent takes its counts, sizes and line width without making a window; once
+// shown its corner fits the view.
+TEST_F(GridGeometryTest, AGridWithoutAWindowTakesCountsAndSizesAndFitsItsCornerWhenShown) {
+  auto* grid = new TTestGrid(nullptr);
+  grid->SetColCount(12);
+  grid->SetRowCount(8);
+  grid->SetDefaultColWidth(30);
+  grid->SetGridLineWidth(0);
+  grid->SetFixedCols(2);
+  grid->SetCells(11, 7, "last");
+  EXPECT_FALSE(grid->HandleAllocated());
+  EXPECT_EQ(grid->LeftCol(), 2);
+  TForm* form = NewForm("Host");
+  grid->SetBorderStyle(bsNone);
+  grid->SetScrollBars(ssNone);
+  grid->SetBounds(0, 0, 200, 100);
+  grid->SetParent(form);
+  driver_->Settle();
+  grid->SetLeftCol(50);
+  EXPECT_EQ(grid->LeftCol(), 8);   // after 60 pixels of fixed columns, columns 8..11 end in view
+  EXPECT_EQ(grid->Cells(11, 7), "last");
+  delete grid;
+}
+
 // Each change of counts calls SizeChanged once with the old counts, after the new ones are set;
 // each change of LeftCol or TopRow calls TopLeftChanged, which fires OnTopLeftChanged, once, after
 // the new corner is set, including a corner clamped by fewer rows; no change calls nothing.

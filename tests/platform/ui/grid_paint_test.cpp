@@ -1,7 +1,8 @@
 // Painting the grid: the DrawCell calls of one paint of a scrolled grid (cells, rectangles, states)
 // with one-pixel lines and without lines, painting left to the owner without DefaultDrawing, which
 // cells the invalidation calls repaint, and a headless picture of a 5 x 5 string grid probed at its
-// lines, its fixed cells, its selection and the room past its last cell.
+// lines, its fixed cells, its selection and the room past its last cell, and the raised edge of
+// fixed cells with Ctl3D.
 #include <functional>
 
 #include "platform/ui/canvas.h"
@@ -174,6 +175,39 @@ TEST_F(GridPaintTest, PictureShowsLinesFixedCellsSelectionAndTheRoomPastTheCells
       {"room past the cells", 327, 60, clYellow},
   };
   for (const auto& p : probes) EXPECT_EQ(driver_->Pixel(grid, p.x, p.y), ColorToRGB(p.color)) << p.what;
+}
+
+// With Ctl3D a fixed cell is raised inside its black grid lines: white top and left, dark grey
+// bottom and right; without Ctl3D it is flat.  A side whose lines are off takes the line's gap.
+TEST_F(GridPaintTest, FixedCellsAreRaisedWithCtl3D) {
+  constexpr TColor W = clBtnHighlight, F = clBtnFace, S = clBtnShadow, B = clBlack;
+  const struct {
+    const char* what;
+    bool ctl3D;
+    TGridOptions lines;
+    TColor top, left, bottom, right, lineRight, lineBelow;
+  } cases[] = {
+      {"Ctl3D", true, {goFixedVertLine, goFixedHorzLine}, W, W, S, S, B, B},
+      {"flat", false, {goFixedVertLine, goFixedHorzLine}, F, F, F, F, B, B},
+      {"no vertical lines", true, {goFixedHorzLine}, W, F, S, F, F, B},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTestGrid* grid = NewGrid(3, 3);
+    grid->SetCtl3D(c.ctl3D);
+    grid->SetOptions(c.lines + TGridOptions{goVertLine, goHorzLine});
+    driver_->Settle();
+    // Fixed cell (0, 1): 30 x 20 pixels at (0, 21), its lines right of it (x 30) and below it (y 41).
+    const struct {
+      const char* where;
+      Integer x, y;
+      TColor color;
+    } probes[] = {{"top", 15, 21, c.top},       {"left", 0, 31, c.left},
+                  {"bottom", 15, 40, c.bottom}, {"right", 29, 31, c.right},
+                  {"middle", 15, 31, F},        {"line right", 30, 31, c.lineRight},
+                  {"line below", 15, 41, c.lineBelow}};
+    for (const auto& p : probes) EXPECT_EQ(driver_->Pixel(grid, p.x, p.y), ColorToRGB(p.color)) << p.where;
+  }
 }
 
 }  // namespace

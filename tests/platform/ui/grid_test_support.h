@@ -22,6 +22,7 @@ class TTestGrid : public TStringGrid {
   using TCustomGrid::MoveColRow;
   using TCustomGrid::RowToThumb;
   using TCustomGrid::ThumbToRow;
+  using TStringGrid::StoredCell;
 
   struct Drawn {
     Integer Col, Row;

@@ -1,5 +1,5 @@
-// The mouse over controls: which cursor shows (the control's own, or the screen's while it is set)
-// and the enter and leave notifications as the mouse moves between controls.
+// The mouse over controls: which cursor shows (the control's own, or the screen's while it is set),
+// the enter and leave notifications as the mouse moves between controls, and where a wheel turn goes.
 #include "platform/ui/cursors.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
@@ -64,6 +64,34 @@ TEST_F(MouseTest, EnterAndLeaveFollowTheMouseFromControlToControl) {
       "Panel:CM_MOUSELEAVE", "Host:CM_MOUSELEAVE", "Label:CM_MOUSEENTER", "Host:CM_MOUSEENTER",
       "Label:CM_MOUSELEAVE", "Host:CM_MOUSELEAVE", "Host:CM_MOUSEENTER"};
   EXPECT_EQ(log.Take(), expected);
+}
+
+// A panel that logs the wheel turns that reach its DoMouseWheelDown and DoMouseWheelUp.
+class TWheelPanel : public TPanel {
+ public:
+  using TPanel::TPanel;
+  std::vector<std::string> turns;
+
+ protected:
+  bool DoMouseWheelDown(TShiftState, TPoint) override {
+    turns.push_back("down");
+    return true;
+  }
+  bool DoMouseWheelUp(TShiftState, TPoint) override {
+    turns.push_back("up");
+    return true;
+  }
+};
+
+TEST_F(MouseTest, AWheelTurnOnMouseWheelLeavesGoesDownOrUpByItsSign) {
+  auto* panel = new TWheelPanel(form_);
+  panel->SetParent(form_);
+  bool handle = false;
+  panel->OnMouseWheel = [&](TObject*, TShiftState, Integer, TPoint, bool& handled) { handled = handle; };
+  for (const Integer delta : {-120, 120, -240}) panel->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(5, 5));
+  handle = true;
+  EXPECT_EQ(panel->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), MAKELPARAM(5, 5)), 1);
+  EXPECT_EQ(panel->turns, (std::vector<std::string>{"down", "up", "down"}));
 }
 
 }  // namespace

@@ -1,13 +1,15 @@
 // Scroll bar controls: presses, drags and keys on a SCROLLBAR window come back to TScrollBar as
-// scroll codes and positions; the values the control keeps, their errors, and SB_CTL reaching only
-// scroll bar controls.
+// scroll codes and positions; the values the control keeps, their errors, SB_CTL reaching only
+// scroll bar controls, and the classic track.
 #include <string>
 #include <vector>
 
 #include "platform/core/exceptions.h"
+#include "platform/ui/colors.h"
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/scroll_bar_window.h"
 #include "platform/user/input_events.h"
+#include "platform/user/painting.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
@@ -92,6 +94,26 @@ TEST_F(ScrollBarTest, PressesDragsAndKeysScrollByTheControlsSteps) {
   forced_ = 42;   // OnScroll has the last word
   driver_->ClickAt(bar, TPoint{8, 195});
   EXPECT_EQ(bar->Position(), 42);
+}
+
+// The classic track is a checkerboard of highlight and face; the part held down shows inverted
+// (probed while the press scrolls, then the button is let go).
+TEST_F(ScrollBarTest, TheTrackIsACheckerboardInvertedWhilePressed) {
+  TScrollBar* bar = NewBar();
+  const COLORREF white = ColorToRGB(clBtnHighlight), face = ColorToRGB(clBtnFace);
+  const COLORREF a = driver_->Pixel(bar, 8, 150), b = driver_->Pixel(bar, 9, 150), below = driver_->Pixel(bar, 8, 151);
+  EXPECT_TRUE((a == white && b == face) || (a == face && b == white)) << std::hex << a << " " << b;
+  EXPECT_EQ(below, b);
+  std::vector<COLORREF> pressed;
+  bar->OnScroll = [&](TObject*, TScrollCode, Integer&) {
+    if (!pressed.empty()) return;
+    RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);   // as shown while held
+    pressed = {driver_->Pixel(bar, 8, 150), driver_->Pixel(bar, 9, 150)};
+    user::InjectMouseButton(user::MouseButton::Left, false);
+  };
+  driver_->PressMouse(bar, TPoint{8, 150});
+  EXPECT_EQ(pressed, (std::vector<COLORREF>{a ^ 0xFFFFFF, b ^ 0xFFFFFF}));
+  EXPECT_EQ(driver_->Pixel(bar, 8, 150), a);
 }
 
 // The parent may destroy the control while it is told of the scroll; the drag then ends quietly.

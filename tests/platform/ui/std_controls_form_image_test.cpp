@@ -1,6 +1,6 @@
 // Form images of combo boxes, scroll bars, scroll boxes, up-down controls and track bars: their
-// properties read back (a combo box's item index among the items read before it, a track bar's
-// range in the order written) and are written again.
+// properties read back (a combo box's item index whether the items come before or after it, a
+// track bar's range in the order written) and are written again.
 #include <string>
 
 #include "platform/ui/combo_box.h"
@@ -73,6 +73,29 @@ TEST_F(StdControlsFormImageTest, PropertiesReadBackAndAreWrittenAgain) {
 }
 
 // Max is written before Min: a range wholly below the default Min still reads back whole.
+// A form designer writes ItemIndex before Items.Strings: the index waits for the items.
+TEST_F(StdControlsFormImageTest, AComboBoxIndexReadBeforeItsItemsSelectsAmongThem) {
+  for (const char* style : {"csDropDownList", "csDropDown"}) {
+    SCOPED_TRACE(style);
+    const std::string name(style);
+    TForm* form = ReadForm("object " + name + "Form: TForm\n"
+                           "  object cbKind: TComboBox\n"
+                           "    Style = " + name + "\n"
+                           "    ItemIndex = 1\n"
+                           "    Items.Strings = (\n"
+                           "      'one'\n"
+                           "      'two')\n"
+                           "  end\n"
+                           "end\n");
+    form->Show();
+    driver_->Settle();
+    auto* combo = dynamic_cast<TComboBox*>(form->FindComponent("cbKind"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Text(), "two");
+  }
+}
+
 TEST_F(StdControlsFormImageTest, TrackBarsReadBackAndAreWrittenAgain) {
   TForm* form = ReadForm(
       "object Main: TForm\n"

@@ -6,7 +6,9 @@
 
 #include "form_shot.h"
 #include "platform/gdi/png_codec.h"
+#include "platform/core/cp874.h"
 #include "platform/ui/application.h"
+#include "platform/ui/list_box.h"
 #include "platform/ui/ui_classes.h"
 #include "tests/platform/os/temp_folder.h"
 #include "ui_test_fixture.h"
@@ -57,6 +59,26 @@ TEST_F(FormshotTest, WritesThePictureTheProgramShows) {
   EXPECT_EQ(shot.width, form->Width());
   EXPECT_EQ(shot.height, form->Height());
   EXPECT_EQ(shot.pixels, here.pixels);
+}
+
+// standard_controls.form holds every standard control with Thai and English texts, laid out in
+// Tahoma 8 as a form designer writes it: its picture is the one to look at after a change of the
+// look.  Laid out as written: 21-pixel edits and combo boxes, six list rows, the drop-down list's
+// item chosen in the image.
+TEST_F(FormshotTest, TheStandardControlsFormIsLaidOutAsWritten) {
+  const std::string image = SourcePath("tests/tools/formshot/standard_controls.form");
+  const Output out = RunFormshot(image + " " + (folder_ / "standard.png"));
+  ASSERT_EQ(out.code, 0) << out.text;
+  RegisterUiClasses();
+  TForm* form = LoadFormForShot(image);
+  form->Show();
+  driver_->Settle();
+  for (const char* name : {"NameEdit", "CodeEdit", "Count", "Department", "Kind"})
+    EXPECT_EQ(driver_->Get(name)->Height(), 21) << name;
+  EXPECT_EQ(driver_->TextOf("Kind"), "รายเดือน Monthly"_cp874);
+  auto* people = driver_->GetAs<TListBox>("People");
+  EXPECT_EQ(people->ClientHeight() / people->ItemHeight(), 6);
+  EXPECT_EQ(DecodeFile(folder_ / "standard.png").width, form->Width());
 }
 
 TEST_F(FormshotTest, ReportsABadImageWithTheReadersError) {

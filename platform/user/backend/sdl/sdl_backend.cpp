@@ -16,6 +16,7 @@
 #include "platform/user/capture.h"
 #include "platform/user/layered_window.h"
 #include "platform/user/cursor.h"
+#include "platform/user/focus.h"
 #include "platform/user/window.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_surface.h"
@@ -40,10 +41,17 @@ void ShowPixels(SDL_Window* window, const SDL_Rect& r) {
 
 bool Shown(const Window* w) { return w != nullptr && w->IsTopLevel() && (w->style & WS_VISIBLE); }
 
+// A popup without a caption that another window owns: a drop-down list, a menu, a hint.
+bool IsDropDown(const Window* w) {
+  return (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION && w->owner != nullptr;
+}
+
+// Windows the display must not activate: the window layer alone decides whether they are.
+bool ShownWithoutActivation(const Window* w) { return IsDropDown(w) || (w->exStyle & WS_EX_NOACTIVATE); }
+
 Uint32 CreationFlags(const Window* w) {
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-  const bool captionless = (w->style & WS_POPUP) && (w->style & WS_CAPTION) != WS_CAPTION;
-  if (captionless && w->owner != nullptr) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+  if (IsDropDown(w)) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
   else if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_UTILITY;
   if (w->exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   return flags;
@@ -59,6 +67,13 @@ SDL_Surface* SourceOf(const Window* w) {
 }  // namespace
 
 std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* reason) {
+  // Termination signals are the window layer's (program_end_requests.h), and closing the last
+  // window is the program's business, not a quit request.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // A click that brings a window the keyboard is still a click (SDL drops one that comes within
+  // 10 ms of the focus change), as a click on an inactive window activates it and acts.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(kSubsystems) != 0) {
     if (reason != nullptr) *reason = SDL_GetError();
     return nullptr;
@@ -119,8 +134,11 @@ void SdlBackend::WindowChanged(HWND hwnd) {
   if (window == nullptr && (window = Create(hwnd)) == nullptr) return;
   Sync(hwnd, window);
   if (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) {
-    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, (w->exStyle & WS_EX_NOACTIVATE) ? "1" : "0");
+    const bool keepOwnerActive = ShownWithoutActivation(w);
+    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, keepOwnerActive ? "1" : "0");
     SDL_ShowWindow(window);
+    // Without a window manager SDL gives a window it maps the keyboard; the active window keeps it.
+    if (keepOwnerActive) ReturnKeyboardToActiveWindow();
   }
   if (GetTopWindow(nullptr) == hwnd && raised_ != hwnd) {
     SDL_RaiseWindow(window);
@@ -174,17 +192,30 @@ void SdlBackend::FollowCapture() {
   SDL_CaptureMouse(wanted ? SDL_TRUE : SDL_FALSE);
 }
 
+void SdlBackend::ReturnKeyboardToActiveWindow() {
+  SDL_Window* active = SdlWindowOf(GetActiveWindow());
+  if (active != nullptr && !(SDL_GetWindowFlags(active) & SDL_WINDOW_HIDDEN)) SDL_SetWindowInputFocus(active);
+}
+
 bool SdlBackend::PumpEvents(std::optional<DWORD> timeoutMs) {
   FollowCursor();
   FollowCapture();
   bool any = false;
   SDL_Event e;
   const auto handle = [&](const SDL_Event& event) {
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    if (event.type == SDL_WINDOWEVENT) {
       SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
       HWND hwnd = window ? static_cast<HWND>(SDL_GetWindowData(window, kHwndKey)) : nullptr;
-      if (const Window* w = W(hwnd)) Present(hwnd, Rect(0, 0, w->rect.Width(), w->rect.Height()));
-      return;
+      const Window* w = W(hwnd);
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        if (w != nullptr) Present(hwnd, Rect(0, 0, w->rect.Width(), w->rect.Height()));
+        return;
+      }
+      // The display focusing a drop-down (its mapping, or a click in it) changes no activation.
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && w != nullptr && ShownWithoutActivation(w)) {
+        ReturnKeyboardToActiveWindow();
+        return;
+      }
     }
     any |= TranslateSdlEvent(event);
   };

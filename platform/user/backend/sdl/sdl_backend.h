@@ -1,10 +1,14 @@
 // The SDL display: one borderless SDL window per visible top-level window (the window layer
 // draws frames and captions itself), at the window's screen rectangle, with its title.
 //
-// Popups without a caption become popup-menu windows (no window-manager placement or focus, not
-// in the task bar), tool windows utility windows, WS_EX_TOPMOST windows stay on top, and the
-// window at the top of the window layer's z-order is raised.  Windows with WS_EX_NOACTIVATE are
-// shown without activation.  A layered window's constant alpha is the SDL window's opacity (a
+// Owned popups without a caption (drop-down lists, menus, hints) become popup-menu windows (no
+// window-manager placement or focus, not in the task bar), tool windows utility windows,
+// WS_EX_TOPMOST windows stay on top, and the window at the top of the window layer's z-order is
+// raised.  Drop-downs and windows with WS_EX_NOACTIVATE never take activation from the display:
+// they are shown without activation, the keyboard focus the display gives them when it maps them
+// (SDL does so when no window manager runs) or when they are clicked goes back to the active
+// window, and those focus changes are not turned into activation, which would close the
+// drop-down.  A layered window's constant alpha is the SDL window's opacity (a
 // compositing window manager shows it); colour keys, per-pixel alpha and window regions are
 // applied in process only: on the display the window shows its whole rectangle.
 //
@@ -50,6 +54,7 @@ class SdlBackend final : public Backend {
   void Sync(HWND hwnd, SDL_Window* window);
   void FollowCursor();
   void FollowCapture();
+  void ReturnKeyboardToActiveWindow();
 
   std::map<HWND, SDL_Window*> windows_;
   HWND raised_ = nullptr;

@@ -14,6 +14,7 @@
 #include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/post_message.h"
+#include "platform/user/program_end_requests.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
@@ -187,6 +188,9 @@ bool TranslateSdlEvent(const SDL_Event& event) {
     case SDL_KEYUP: return Key(event.key);
     case SDL_TEXTINPUT: return Text(event.text);
     case SDL_WINDOWEVENT: return WindowEvent(event.window);
+    case SDL_QUIT:
+      RequestProgramEnd();
+      return true;
     case SDL_DROPBEGIN:
     case SDL_DROPFILE:
     case SDL_DROPTEXT:

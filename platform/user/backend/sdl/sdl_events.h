@@ -3,7 +3,7 @@
 // extended bit (sdl_keys.h), text input as characters (WM_CHAR, code page 874 for 8-bit windows),
 // and the display's window events: a close request is WM_SYSCOMMAND SC_CLOSE, a move or resize
 // made by the display's window manager moves or sizes the window, focus given by the display
-// activates it.  Files dropped from other programs (SDL_DROPFILE between SDL_DROPBEGIN and
+// activates it, and its quit request asks the program to end (user::RequestProgramEnd).  Files dropped from other programs (SDL_DROPFILE between SDL_DROPBEGIN and
 // SDL_DROPCOMPLETE) are one drop (user::DropFiles: WM_DROPFILES, or a registered drop target) at
 // the pointer, or in the middle of the window SDL names when the pointer is elsewhere; dropped
 // text goes to user::DropText (a registered drop target) at the same point.

@@ -1,0 +1,16 @@
+// The suite's ProgramFolder set to a folder for a scope.  (A .cpp of its own: the suite's global
+// TempFolder would hide the tests' TempFolder class in a test that includes suite_folders.h.)
+#pragma once
+
+#include <string>
+
+class ScopedProgramFolder {
+ public:
+  explicit ScopedProgramFolder(const std::string& Folder);
+  ~ScopedProgramFolder();
+  ScopedProgramFolder(const ScopedProgramFolder&) = delete;
+  ScopedProgramFolder& operator=(const ScopedProgramFolder&) = delete;
+
+ private:
+  std::string saved_;
+};
