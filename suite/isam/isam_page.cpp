@@ -8,6 +8,7 @@ void IsamPage::Reset(Integer maxKeyLength) {
   entrySize_ = isam_format::EntrySize(maxKeyLength);
   SetCount(0);
   SetLeftChild(0);
+  tailsClear_ = true;
 }
 
 bool IsamPage::Load(const Byte* in, Integer maxKeyLength, Integer entriesPerPage) {
@@ -21,17 +22,23 @@ bool IsamPage::Load(const Byte* in, Integer maxKeyLength, Integer entriesPerPage
   }
   if (in != bytes_) std::memcpy(bytes_, in, static_cast<size_t>(DiskSize(count, maxKeyLength)));
   SetCount(count);
-  // Lengths within L, and zeros after every text: bytes the format leaves undefined may hold
-  // anything in a file written elsewhere, and the engine writes zeros there.
-  Byte* p = At(1) + 8;
-  for (int i = 1; i <= count; ++i, p += entrySize_) {
-    if (p[0] > maxKeyLength) {
-      p[0] = static_cast<Byte>(maxKeyLength);
+  Byte* len = At(1) + 8;
+  for (int i = 1; i <= count; ++i, len += entrySize_) {
+    if (*len > maxKeyLength) {
+      *len = static_cast<Byte>(maxKeyLength);
       intact = false;
     }
-    std::memset(p + 1 + p[0], 0, static_cast<size_t>(maxKeyLength - p[0]));
   }
+  tailsClear_ = false;
   return intact;
+}
+
+void IsamPage::ClearTails() {
+  if (tailsClear_) return;
+  Byte* len = At(1) + 8;
+  for (int i = 1; i <= Count(); ++i, len += entrySize_)
+    std::memset(len + 1 + *len, 0, static_cast<size_t>(maxKeyLength_ - *len));
+  tailsClear_ = true;
 }
 
 IsamEntry IsamPage::Entry(int i) const {

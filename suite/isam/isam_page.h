@@ -10,7 +10,9 @@
 // decode pages through this module.
 //
 // Invariants: the stored count is at most the key's E and every stored length at most L (Load
-// clamps a damaged page), and the text bytes after every entry's length are zeros.
+// clamps a damaged page).  The text bytes after an entry's length are zeros once ClearTails ran: a
+// page read from a file written elsewhere may hold anything there, and the engine writes zeros, so
+// a page is cleared before it changes (a page only read is never written back).
 #pragma once
 
 #include <cstring>
@@ -42,6 +44,8 @@ class IsamPage {
   // `entriesPerPage` or a text length above L is clamped, so damaged pages can never overrun the
   // buffer; returns false when anything had to be clamped.
   bool Load(const Byte* in, Integer maxKeyLength, Integer entriesPerPage);
+  // Zeros the text bytes after every entry's length (once after a Load).
+  void ClearTails();
   // The buffer a page is read into before Load(Raw(), ...): MaxBytes.
   Byte* Raw() { return bytes_; }
   // The disk form: DiskSize() bytes.
@@ -81,6 +85,7 @@ class IsamPage {
   void Put(Byte* p, const IsamEntry& entry) const;
 
   Integer maxKeyLength_ = 0;
+  bool tailsClear_ = true;
   Integer entrySize_ = isam_format::EntryOverhead;
   Byte bytes_[MaxBytes] = {};
 };

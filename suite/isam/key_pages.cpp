@@ -18,6 +18,7 @@ PageRef KeyPages::Fetch(Integer pageNo) {
 }
 
 bool KeyPages::Modify(PageRef& page) {
+  page->ClearTails();   // the before-image and the page written back carry zeros there
   if (!WriteAheadJournalPage(fb_, page.Buffer())) return false;
   IsamPagePool().MarkDirty(page.Buffer());
   return true;

@@ -327,15 +327,15 @@ void PrintSummary(const std::string& sides, const std::map<char, std::vector<Res
     }
     std::printf("\n");
   }
-  std::printf("\nEngine syncs and byte-range lock calls per operation (first round):\n");
+  std::printf("\nEngine syncs and byte-range lock calls in each phase of the first round, per operations:\n");
   for (char c : sides) {
     const Side& side = *FindSide(c);
     if (!side.engine) continue;
     const Result& r = results.at(c).front();
     std::printf("%c %-31s", c, side.name);
     for (int p = 0; p < PhaseCount; ++p)
-      std::printf("  %s %.2f syncs %.2f locks", kPhaseNames[p], r.counts[p].syncs / r.operations[p],
-                  r.counts[p].locks / r.operations[p]);
+      std::printf("  %s: %ld syncs, %ld locks / %.0f", kPhaseNames[p], r.counts[p].syncs, r.counts[p].locks,
+                  r.operations[p]);
     std::printf("\n");
   }
 }
