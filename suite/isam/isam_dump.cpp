@@ -24,7 +24,8 @@ void DumpPage(std::ostream& out, const Byte* stored, const KeyLayout& key) {
   for (int i = 1; i <= page.Count(); ++i) {
     const Byte* text = page.Text(i);
     const std::string chars(reinterpret_cast<const char*>(text + 1), text[0]);
-    out << "    [" << i << "] \"" << Cp874ToUtf8(chars) << "\" ref=" << page.Ref(i) << " right=" << page.Child(i) << "\n";
+    out << "    [" << i << "] \"" << Cp874ToUtf8(chars) << "\" ref=" << page.Ref(i) << " right=" << page.Child(i)
+        << "\n";
   }
 }
 

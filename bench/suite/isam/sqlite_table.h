@@ -29,8 +29,12 @@ class Statement {
   ~Statement() { sqlite3_finalize(stmt_); }
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
-  void Text(int i, const std::string& s) { sqlite3_bind_text(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_STATIC); }
-  void Blob(int i, const std::string& s) { sqlite3_bind_blob(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_STATIC); }
+  void Text(int i, const std::string& s) {
+    sqlite3_bind_text(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
+  }
+  void Blob(int i, const std::string& s) {
+    sqlite3_bind_blob(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
+  }
   void Int(int i, sqlite3_int64 v) { sqlite3_bind_int64(stmt_, i, v); }
   // Runs the statement once; true when it gave `expected` (SQLITE_DONE or SQLITE_ROW).
   bool Step(int expected = SQLITE_DONE) {
