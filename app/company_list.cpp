@@ -127,6 +127,9 @@ bool TCompanyList::AutoSelect() const { return rememberedRow_ != 0 && CfgSetting
 void TCompanyList::RemoveRow(Integer Index) {
   for (Integer i = Index; i < kRows; ++i) Row(i) = Row(i + 1);
   Row(kRows) = {};
+  // The remembered company moves up with its row, or is gone with it.
+  if (rememberedRow_ == Index) rememberedRow_ = 0;
+  else if (rememberedRow_ > Index) --rememberedRow_;
   changed_ = true;
 }
 
@@ -134,6 +137,7 @@ bool TCompanyList::InsertRow(Integer Index) {
   if (Row(kRows).Used()) return false;
   for (Integer i = kRows; i > Index; --i) Row(i) = Row(i - 1);
   Row(Index) = {};
+  if (rememberedRow_ >= Index) ++rememberedRow_;
   changed_ = true;
   return true;
 }

@@ -9,7 +9,8 @@
 // program folder's DATAFILE subfolder ("new list": the dialog opens the row's editor at once).
 //
 // The remembered company (QZACC.CFG: OPENCOMPANY_COMPANY and OPENCOMPANY_DIR) is the last row
-// whose name and folder equal it without regard to case; moving rows takes it along.
+// whose name and folder equal it without regard to case; moving, removing and inserting rows take
+// it along (a removed remembered row leaves none).
 #pragma once
 
 #include <array>

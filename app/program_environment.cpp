@@ -5,6 +5,8 @@
 #include "app/translate_form.h"
 #include "controls/interim/calendar_offset.h"
 #include "controls/interim/date_to_short_date_text.h"
+#include "grid/bands.h"
+#include "grid/pro_string_grid.h"
 #include "platform/core/ansi_strings.h"
 #include "platform/os/clock.h"
 #include "platform/os/os_version.h"
@@ -12,6 +14,8 @@
 #include "platform/ui/form.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/size_constraints.h"
+#include "suite/cfg_settings.h"
+#include "suite/color_scheme.h"
 
 namespace {
 
@@ -88,6 +92,13 @@ void PlaceForm(TCustomForm* Form, Integer HeightLimit, Integer WidthLimit) {
     if (!IsNewerWindows()) top += 2;
   }
   Form->SetBounds(left, top, Form->Width(), Form->Height());
+}
+
+void ApplyGridBandColors(TProStringGrid* Grid) {
+  const Integer set = CfgSettings.UserColorType;
+  const TColorSet& colors = ColorSets[std::size_t(set >= 1 && set <= kColorSetCount ? set - 1 : 0)];
+  Grid->Bands()->SetPrimaryColor(TColor(colors.Grid));
+  Grid->Bands()->SetSecondaryColor(clWindow);
 }
 
 void PushScreenContext(const std::string& Text) {

@@ -16,12 +16,17 @@
 #include "platform/core/types.h"
 
 class TCustomForm;
+class TProStringGrid;
 
 // For every form not named "MainForm": PlaceForm(form, 0, 0), the language switch (TranslateForm)
 // and one turn of the pending messages.
 void PrepareForm(TCustomForm* Form);
 // HeightLimit and WidthLimit (0: none) lower the maximum size of a Tag-999 form.
 void PlaceForm(TCustomForm* Form, Integer HeightLimit, Integer WidthLimit);
+
+// The grid's bands: the primary colour the grid colour of the colour set USER_COLOR_TYPE names (set 1
+// for a number outside 1..6), the secondary colour clWindow.
+void ApplyGridBandColors(TProStringGrid* Grid);
 
 void PushScreenContext(const std::string& Text);
 void PopScreenContext();

@@ -2,6 +2,9 @@
 // setters and the look properties.
 #include "grid/pro_string_grid.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "grid/background.h"
 #include "grid/balloon_settings.h"
 #include "grid/bands.h"
@@ -14,6 +17,7 @@
 #include "grid/drag_scroll_options.h"
 #include "grid/file_version_ms.h"
 #include "grid/floating_footer.h"
+#include "grid/grid_filter.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/grouping_settings.h"
 #include "grid/html_settings.h"
@@ -95,6 +99,9 @@ void TProStringGrid::CreateSettings() {
   colSelect_ = std::make_unique<TIntList>(-1, -1);
   modifiedRows_ = std::make_unique<TIntList>(-1, -1);
   mergeColumns_ = std::make_unique<TIntList>(0, 0);
+  hiddenRows_ = std::make_unique<TCollection>(TGridItem::StaticClass());
+  filter_ = std::make_unique<TFilter>(this);
+  std::fill(std::begin(visibleCols_), std::end(visibleCols_), true);
   backGround_ = std::make_unique<TBackGround>(this);
   cellControls_ = std::make_unique<TControlList>();
   progressAppearance_ = std::make_unique<TGridProgressAppearance>();
@@ -119,6 +126,7 @@ void TProStringGrid::ReadPlatformFacts() {
 
 TProStringGrid::~TProStringGrid() {
   destroying_ = true;
+  FreeHiddenRows();
   // A shrinking grid frees the properties of the cells it cuts off, so the cells of the current
   // counts are every cell that can still hold any.
   ClearRange(0, 0, ColCount() - 1, RowCount() - 1);
@@ -182,6 +190,7 @@ void TProStringGrid::Assign(TPersistent* Source) {
   autoSize_ = source->autoSize_;
   SetAutoThemeAdapt(source->AutoThemeAdapt());
   AssignSettings(source);
+  filter_->Assign(source->Filter());
   SetColCount(source->ColCount());
   SetRowCount(source->RowCount());
   SetFixedRows(source->FixedRows());

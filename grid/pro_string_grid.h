@@ -22,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "grid/base_grid.h"
 #include "grid/pro_string_grid_types.h"
@@ -34,15 +35,19 @@ class TBands;
 class TBitmap;
 class TCellGraphic;
 class TCellNode;
+class TCollection;
 class TColumnSize;
 class TControlList;
 class TControlLook;
 class TCustomImageList;
 class TDragDropSettings;
 class TDragScrollOptions;
+class TFilter;
+class TFilterData;
 class TFloatingFooter;
 class TFooterPanel;
 class TGridProgressAppearance;
+class TGridItem;
 class TGrouping;
 class THTMLSettings;
 class TIntList;
@@ -123,8 +128,9 @@ class TProStringGrid : public TBaseGrid {
   void HideSelection();
   void RestoreSelection();
   bool SelectionHidden() const { return selectionHidden_; }
-  // Column hiding stays dormant in this system: no column is ever hidden.
-  Integer NumHiddenColumns() const { return 0; }
+  // Column hiding stays dormant in this system: no column is ever hidden (the hidden rows' group
+  // below keeps the column flags).
+  Integer NumHiddenColumns() const { return hiddenColCount_; }
   bool IsWideCell(Integer ACol, Integer ARow);
 
   // ==== Headers and merged runs ====
@@ -164,6 +170,118 @@ class TProStringGrid : public TBaseGrid {
   void ClearSelectedCells();
   // Empties every cell (graphics and properties freed); counts, widths and heights stay.
   void Clear();
+
+  // ==== Hidden rows (and the dormant hidden columns) ====
+  // Every row has a real index (its place when nothing is hidden) and, while shown, a display
+  // index.  Hidden rows wait in an ordered store (TGridItem entries in ascending Idx) with their
+  // texts, properties and heights.  Real indexes: HideRows, UnHideRows, IsHiddenRow.
+  void HideRows(Integer FromRow, Integer ToRow);
+  void HideRow(Integer ARow) { HideRows(ARow, ARow); }
+  // Hides the rows at the listed display indexes (ascending) in one operation.
+  void HideRowList(TIntList* List);
+  // Shows the hidden rows of the real range again; nothing unless FromRow itself is hidden.
+  void UnHideRows(Integer FromRow, Integer ToRow);
+  void UnHideRow(Integer ARow) { UnHideRows(ARow, ARow); }
+  void UnHideRowsAll();
+  bool IsHiddenRow(Integer ARow) const;
+  Integer NumHiddenRows() const;
+  // The store's entries, in ascending real index.
+  TCollection* HiddenRows() const { return hiddenRows_.get(); }
+  Integer DisplayToRealRow(Integer ARow) const;
+  Integer RealToDisplayRow(Integer ARow) const;
+  Integer RealRowIndex(Integer ARow) const { return DisplayToRealRow(ARow); }
+  Integer DisplRowIndex(Integer ARow) const { return RealToDisplayRow(ARow); }
+  Integer DisplToRealCol(Integer ACol) const;
+  Integer RealToDisplCol(Integer ACol) const;
+  Integer RealColIndex(Integer ACol) const { return DisplToRealCol(ACol); }
+  Integer RealCol() const { return DisplToRealCol(Col()); }
+  // False from column 512 on.
+  bool IsHiddenColumn(Integer ACol) const;
+  Integer AllColCount() const { return ColCount() + NumHiddenColumns(); }
+  // A cell by real row: a hidden row's stored text passed through the display-text hook, a shown
+  // row's text through the cell getter.
+  std::string GetCellTextInclHidden(Integer ACol, Integer ARealRow);
+  // A hidden row's stored cells (texts, and the cells' properties as objects), one per column;
+  // nullptr for a row that is not hidden.
+  TStringList* GetRowItems(Integer ARealRow) const;
+  // GetFloats for a real row, hidden rows included.
+  double GetAllFloats(Integer ACol, Integer ARealRow);
+  // A column's width by real index (a hidden column's saved width).
+  Integer GetRealColWidth(Integer ACol);
+  void SetRealColWidth(Integer ACol, Integer Width);
+
+  // ==== Cell access ====
+  // The cell as UTF-16 (a "|\" text decoded, any other converted from code page 874), and back
+  // (stored raw, without repaint).
+  std::u16string GetWideCells(Integer ACol, Integer ARow);
+  void SetWideCells(Integer ACol, Integer ARow, const std::u16string& Value);
+  // The display text without markup tags.
+  std::string GetCellPlainText(Integer ACol, Integer ARow);
+
+  // ==== Disjunct selection ====
+  // Rows are checked against 0 .. RowCount + NumHiddenRows - 1 (EProGridError "Invalid row
+  // accessed"), columns against 0 .. ColCount - 1 ("Invalid column accessed").  Row flags are
+  // indexed by display row, or by real row with MouseActions.RowSelectPersistent.
+  bool GetRowSelect(Integer ARow);
+  bool GetColSelect(Integer ACol);
+  void SetDisjunctRowSelected(Integer ARow, bool State);
+  void SetDisjunctColSelected(Integer ACol, bool State);
+  void ClearDisjunctRowSelection();
+  void ClearDisjunctColSelection();
+  void SelectionToDisjunctRows(bool All);
+  void SelectionToDisjunctCols(bool All);
+  Integer SelectedRowCount();
+  // The row numbers selected, in the order of selection.
+  TIntList* SelectedRows() const { return selectedRows_.get(); }
+  // False for fixed cells; else by the disjunct row or column flags, or the selection rectangle.
+  bool IsCellSelected(Integer ACol, Integer ARow);
+
+  // ==== Filtering ====
+  TFilter* Filter() const { return filter_.get(); }
+  void SetFilter(TFilter* Value);
+  // On: hides every data row that fails the filter; off: brings every hidden row back.  Setting it
+  // recalculates the footer, also when the value does not change.
+  bool FilterActive() const { return filterActive_; }
+  void SetFilterActive(bool Value);
+  virtual bool FilterRowMatches(Integer ARow);
+
+  // ==== Finding ====
+  // The next matching cell after Start ((-1, -1): from the range's first cell); Found (-1, -1)
+  // when none.  Never wraps around.
+  void FindCellFrom(TPoint Start, const std::string& Text, TPoint& Found, TGridFindOptions Options, bool IsWide = false,
+                    const std::u16string& WideText = {});
+  // FindCellFrom on an 8-bit text, reporting SaveProgress (0, 1 per tested cell's row, then 4 found
+  // or 2 not found).
+  void FindText(TPoint Start, const std::string& Text, TPoint& Found, TGridFindOptions Options);
+  bool CellMatchesSearch(Integer ACol, Integer ARow, bool IsWide);
+  // The first row whose search column, markup stripped, begins with Text (upper-case); -1 when
+  // none.
+  Integer FindRowByPrefix(const std::string& Text);
+  Integer PresetSearchCol() const { return presetCol_; }
+  void SetPresetSearchCol(Integer Value) { presetCol_ = Value; }
+  Integer PresetSearchRow() const { return presetRow_; }
+  void SetPresetSearchRow(Integer Value) { presetRow_ = Value; }
+  // The search footer's state until its panel exists: its settings and the panel's edit, check box
+  // and highlight button.
+  struct TSearchFooterState {
+    bool Visible = false;
+    bool AutoSearch = true;
+    bool SearchActiveColumnOnly = false;
+    Integer SearchColumn = -1;
+    std::string LastSearch;
+    std::string EditText;
+    TColor EditColor = clWindow;
+    bool MatchCase = false;
+    bool HighlightDown = false;
+  };
+  TSearchFooterState& SearchFooterState() { return searchFooter_; }
+  TPoint LastFoundCell() const { return lastFound_; }
+  // The search footer panel's five notifications.
+  void SearchEditChanged(TObject* Sender);
+  void SearchFindNext(TObject* Sender);
+  void SearchFindPrevious(TObject* Sender);
+  void SearchClose(TObject* Sender);
+  void SearchHighlightToggled(TObject* Sender);
 
   // ==== Typed cell values ====
   // The cell as a 32-bit integer ("" and "-" are 0); EProGridError "Cell does not contain integer
@@ -611,6 +729,8 @@ class TProStringGrid : public TBaseGrid {
   // ---- Rows and columns ----
   // Frees the cell's graphic (as RemoveCellGraphic) and its properties.
   void FreeCellContents(Integer ACol, Integer ARow);
+  // The same for a properties object out of the grid's slots (nothing for any other object).
+  static void FreeDetachedProperties(TObject* Object);
   void FreeRowContents(Integer FromRow, Integer ToRow);
   // Empties the object slots of rows (columns) whose properties moved elsewhere.
   void DetachRows(Integer FromRow, Integer ToRow);
@@ -624,11 +744,57 @@ class TProStringGrid : public TBaseGrid {
   void PlaceRowAfterRemoveRows(Integer OldRow, Integer OldTopRow);
   void PlaceRowAfterRemoval(Integer OldRow, Integer OldTopRow, Integer Footers);
 
+  // ---- Hidden rows ----
+  TGridItem* HiddenEntry(Integer Index) const;
+  // The store position of the real row's entry, or -1.
+  Integer HiddenEntryOf(Integer ARealRow) const;
+  // The number of hidden rows below the real row (also the store position a new entry takes).
+  Integer HiddenBelow(Integer ARealRow) const;
+  // A new entry at the store position holding the shown row's cells (texts and properties) and
+  // height under the real index; the row's slots keep their objects (the caller detaches them).
+  void StoreRow(Integer ADisplayRow, Integer ARealRow, Integer APosition);
+  // Copies the entry's cells and height onto the display row and frees the entry.
+  void RestoreRow(Integer Position, Integer ADisplayRow);
+  // Adds Delta to the Idx of every entry at or after the real index.
+  void ShiftHiddenRows(Integer FromRealRow, Integer Delta);
+  // Takes each removed real row out of the entries' numbering (RealRows ascending).
+  void CloseHiddenGaps(const std::vector<Integer>& RealRows);
+  std::vector<Integer> RealRowsOf(Integer ADisplayRow, Integer ACount) const;
+  // Frees the properties and graphics every entry holds, and the entries.
+  void FreeHiddenRows();
+  // Inserts (removes) ACount cells at ACol in every entry; removed cells' contents are freed.
+  void InsertHiddenCells(Integer ACol, Integer ACount);
+  void RemoveHiddenCells(Integer ACol, Integer ACount);
+  void MarkNodesExpanded();
+  // The column flags and saved widths from ACol on move by Delta columns (new ones: visible, 0).
+  void MoveColumnFlags(Integer ACol, Integer Delta);
+  void InsertEmptyRows(Integer ARow, Integer ACount, bool MoveControls);
+
+  // ---- Filtering ----
+  void HideFilteredRows();
+  std::string FilterCellText(const TFilterData* Item, Integer ARow);
+
+  // ---- Finding ----
+  struct FindScanRange {
+    Integer FirstCol, LastCol, FirstRow, LastRow;
+    Integer StartCol, StartRow;
+  };
+  void StoreSearch(const std::string& Text, const std::u16string& WideText, TGridFindOptions Options);
+  // FindCellFrom's work; Report: SaveProgress(1, row) before each cell test.
+  void ScanForCell(TPoint Start, const std::string& Text, TPoint& Found, TGridFindOptions Options, bool IsWide,
+                   const std::u16string& WideText, bool Report);
+  void PlaceScanStart(FindScanRange& Scan, TPoint Start, bool Backward, bool RowByRow) const;
+  void GoToFoundCell(TPoint Cell);
+  void FindWithFooter(bool Backward);
+  void ScrollFoundRowAboveFooter();
+
   // ---- Values, footer ----
   double ReadFloat(const std::string& Text);
   // Writes Rewrite(text) into every cell (WholeGrid) or every normal cell.
   void RewriteCells(bool WholeGrid, TFunctionRef<std::string(const std::string&)> Rewrite);
-  bool TakesPartInAggregate(Integer ACol, Integer ARow);
+  bool TakesPartInAggregate(Integer ACol, Integer ARow, bool RealRow);
+  bool AggregatesRealRows(Integer ToRow) const;
+  double AggregateValue(Integer ACol, Integer ARow, bool RealRow);
   void ForEachAggregateValue(Integer ACol, Integer FromRow, Integer ToRow, TFunctionRef<void(double)> Take);
   void CalculateFooterColumn(Integer ACol);
 
@@ -678,6 +844,8 @@ class TProStringGrid : public TBaseGrid {
   std::unique_ptr<TIntList> colSelect_;
   std::unique_ptr<TIntList> modifiedRows_;
   std::unique_ptr<TIntList> mergeColumns_;
+  std::unique_ptr<TCollection> hiddenRows_;
+  std::unique_ptr<TFilter> filter_;
   TCustomImageList* gridImages_ = nullptr;   // not owned
 
   // ---- Dimensions ----
@@ -755,6 +923,25 @@ class TProStringGrid : public TBaseGrid {
 
   // ---- Update lock ----
   Integer updateCount_ = 0;
+
+  // ---- Hidden columns (dormant: every flag stays true, the count 0) ----
+  static constexpr Integer kColumnFlags = 513;
+  bool visibleCols_[kColumnFlags];
+  SmallInt savedColWidths_[kColumnFlags] = {};
+  Integer hiddenColCount_ = 0;
+
+  // ---- Filtering ----
+  bool filterActive_ = false;
+  Integer filterFixedRows_ = 0;
+
+  // ---- Finding ----
+  TGridFindOptions findOptions_;
+  std::string findText_;
+  std::u16string findWideText_;
+  Integer presetCol_ = -1;
+  Integer presetRow_ = -1;
+  TPoint lastFound_{-1, -1};
+  TSearchFooterState searchFooter_;
 
   // ---- Delimited files ----
   char delimiter_ = '\0';

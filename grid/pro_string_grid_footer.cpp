@@ -24,10 +24,13 @@ void TProStringGrid::CalculateFooter(Integer ACol) {
   for (Integer col = 0; col < columns; ++col) CalculateFooterColumn(col);
 }
 
+// With CalculateHiddenRows the aggregates run over real rows (hidden rows included), which end
+// right above the footer row, the last real row.
 void TProStringGrid::CalculateFooterColumn(Integer ACol) {
   const Integer footerRow = RowCount() - 1;
   if (!HasCellProperties(ACol, footerRow)) return;
-  const Integer lastDataRow = RowCount() - 2;
+  const Integer hidden = floatingFooter_->CalculateHiddenRows() ? NumHiddenRows() : 0;
+  const Integer lastDataRow = RowCount() - 2 + hidden;
   const Byte kind = GetCellProperties(ACol, footerRow)->FooterCalc() & kFooterKindMask;
   switch (kind) {
     case kEmpty:
@@ -51,7 +54,7 @@ void TProStringGrid::CalculateFooterColumn(Integer ACol) {
       return;
     case kCustom: {
       std::string value;
-      floatingFooter_->OnCalcFooter(floatingFooter_.get(), ACol, footerRow, value);
+      floatingFooter_->OnCalcFooter(floatingFooter_.get(), ACol, footerRow + hidden, value);
       return SetCellText(ACol, footerRow, value);
     }
     default:
@@ -62,24 +65,37 @@ void TProStringGrid::CalculateFooterColumn(Integer ACol) {
 // ---- Column aggregates ----
 
 // A row counts when its cell is a base cell and, while the grid is grouped, it is neither a node
-// row nor a summary row.
-bool TProStringGrid::TakesPartInAggregate(Integer ACol, Integer ARow) {
+// row nor a summary row.  A hidden row (real rows only) always counts.
+bool TProStringGrid::TakesPartInAggregate(Integer ACol, Integer ARow, bool RealRow) {
+  if (RealRow) {
+    if (IsHiddenRow(ARow)) return true;
+    ARow = RealToDisplayRow(ARow);
+  }
   if (!IsBaseCell(ACol, ARow)) return false;
   if (groupColumn_ < 0) return true;
   const TCellType kind = GetCellType(0, ARow);
   return kind != ctNode && kind != ctSummary;
 }
 
+// A range that reaches past the shown data rows (into the footer rows or beyond) counts real rows:
+// the footer's range over hidden rows ends there, and the footer row itself is never data.
+bool TProStringGrid::AggregatesRealRows(Integer ToRow) const { return ToRow >= RowCount() - fixedFooters_; }
+
+double TProStringGrid::AggregateValue(Integer ACol, Integer ARow, bool RealRow) {
+  return RealRow ? GetAllFloats(ACol, ARow) : GetFloats(ACol, ARow);
+}
+
 // Walks the rows FromRow..ToRow of the column, handing each value that reads to Take; values that
 // do not read are skipped.  SaveProgress reports the walk (0, each row that counts, 2).
 void TProStringGrid::ForEachAggregateValue(Integer ACol, Integer FromRow, Integer ToRow,
                                            TFunctionRef<void(double)> Take) {
+  const bool realRows = AggregatesRealRows(ToRow);
   SaveProgress(0, -1);
   for (Integer row = FromRow; row <= ToRow; ++row) {
-    if (!TakesPartInAggregate(ACol, row)) continue;
+    if (!TakesPartInAggregate(ACol, row, realRows)) continue;
     SaveProgress(1, row);
     try {
-      Take(GetFloats(ACol, row));
+      Take(AggregateValue(ACol, row, realRows));
     } catch (const EProGridError&) {
     }
   }
@@ -98,7 +114,7 @@ double TProStringGrid::ColumnAvg(Integer ACol, Integer FromRow, Integer ToRow) {
 }
 
 double TProStringGrid::ColumnMin(Integer ACol, Integer FromRow, Integer ToRow) {
-  double result = GetFloats(ACol, FromRow);
+  double result = AggregateValue(ACol, FromRow, AggregatesRealRows(ToRow));
   ForEachAggregateValue(ACol, FromRow, ToRow, [&](double value) {
     if (value < result) result = value;
   });
@@ -106,7 +122,7 @@ double TProStringGrid::ColumnMin(Integer ACol, Integer FromRow, Integer ToRow) {
 }
 
 double TProStringGrid::ColumnMax(Integer ACol, Integer FromRow, Integer ToRow) {
-  double result = GetFloats(ACol, FromRow);
+  double result = AggregateValue(ACol, FromRow, AggregatesRealRows(ToRow));
   ForEachAggregateValue(ACol, FromRow, ToRow, [&](double value) {
     if (value > result) result = value;
   });

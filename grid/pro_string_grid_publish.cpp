@@ -10,6 +10,7 @@
 #include "grid/drag_drop_settings.h"
 #include "grid/drag_scroll_options.h"
 #include "grid/floating_footer.h"
+#include "grid/grid_filter.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/grouping_settings.h"
 #include "grid/html_settings.h"
@@ -75,6 +76,7 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("FixedRowHeight", &TProStringGrid::FixedRowHeight, &TProStringGrid::SetFixedRowHeight).Default(21);
   p.Property("Flat", &TProStringGrid::Flat, &TProStringGrid::SetFlat).Default(false);
   p.Property("FloatFormat", &TProStringGrid::FloatFormat, &TProStringGrid::SetFloatFormat);
+  p.Property("Filter", &TProStringGrid::Filter, &TProStringGrid::SetFilter);
   p.Property("FloatingFooter", &TProStringGrid::FloatingFooter, &TProStringGrid::SetFloatingFooter);
   p.Property("GridImages", &TProStringGrid::GridImages, &TProStringGrid::SetGridImages);
   p.Property("Grouping", &TProStringGrid::Grouping, &TProStringGrid::SetGrouping);

@@ -7,12 +7,14 @@
 // shrinks, so that every properties object lives in exactly one slot and the count change frees
 // nothing still in use.  Properties and graphics of removed cells are freed before anything moves.
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "grid/cell_graphic.h"
 #include "grid/cell_properties.h"
 #include "grid/control_list.h"
 #include "grid/floating_footer.h"
+#include "grid/grid_update_lock.h"
 #include "grid/int_list.h"
 #include "grid/mouse_actions.h"
 #include "grid/pro_string_grid.h"
@@ -20,17 +22,7 @@
 
 namespace {
 
-// Holds the grid's update lock for a scope, released also when the scope ends by an exception.
-class UpdateLock {
- public:
-  explicit UpdateLock(TProStringGrid* Grid) : grid_(Grid) { grid_->BeginUpdate(); }
-  ~UpdateLock() { grid_->EndUpdate(); }
-  UpdateLock(const UpdateLock&) = delete;
-  UpdateLock& operator=(const UpdateLock&) = delete;
-
- private:
-  TProStringGrid* grid_;
-};
+using UpdateLock = GridUpdateLock;
 
 // Hides the floating footer for a scope and shows it again (with its footer rows) at the end.
 class HiddenFooter {
@@ -72,10 +64,17 @@ class LastColumnWidth {
 
 void TProStringGrid::FreeCellContents(Integer ACol, Integer ARow) {
   if (!HasCellProperties(ACol, ARow)) return;
-  auto* graphic = dynamic_cast<TCellGraphic*>(GetCellGraphicObject(ACol, ARow));
+  TObject* properties = GetRawCellObject(ACol, ARow);
+  SetRawCellObject(ACol, ARow, nullptr);
+  FreeDetachedProperties(properties);
+}
+
+void TProStringGrid::FreeDetachedProperties(TObject* Object) {
+  std::unique_ptr<TCellProperties> properties(dynamic_cast<TCellProperties*>(Object));
+  if (properties == nullptr) return;
+  auto* graphic = dynamic_cast<TCellGraphic*>(properties->GraphicObject());
   if (graphic != nullptr && graphic->CellType() != ctVirtCheckBox && graphic->CellType() != ctRowCheckBox)
     delete graphic;
-  FreeCellProperties(ACol, ARow);
 }
 
 void TProStringGrid::FreeRowContents(Integer FromRow, Integer ToRow) {
@@ -173,8 +172,22 @@ void TProStringGrid::AppendRow() {
   if (floatingFooter_->FooterStyle() == fsFixedLastRow) ClearRows(RowCount() - 2, 1);
 }
 
+// The hidden rows at and after the insertion point's real index (the real row count when
+// appending) move down with the shown rows, and the disjunct flags take false flags there, so that
+// rows come back and selected rows stay where they were.
 void TProStringGrid::InsertRows(Integer ARow, Integer ACount, bool MoveControls) {
   if (ACount <= 0) return;
+  const Integer realRow = ARow < RowCount() ? DisplayToRealRow(ARow) : RowCount() + NumHiddenRows();
+  ShiftHiddenRows(realRow, ACount);
+  const Integer flagRow = mouseActions_->RowSelectPersistent() ? realRow : ARow;
+  if (flagRow >= 0 && flagRow < rowSelect_->Count())
+    for (Integer i = 0; i < ACount; ++i) rowSelect_->Insert(flagRow, 0);
+  InsertEmptyRows(ARow, ACount, MoveControls);
+}
+
+// The row insertion itself: hidden rows and disjunct flags stay (showing hidden rows inserts
+// through here).
+void TProStringGrid::InsertEmptyRows(Integer ARow, Integer ACount, bool MoveControls) {
   {
     LastColumnWidth lastWidth(this);
     SetRowCount(RowCount() + ACount);
@@ -200,6 +213,7 @@ void TProStringGrid::RemoveRows(Integer ARow, Integer ACount) {
   ACount = std::min(ACount, RowCount() - ARow);
   const Integer oldRow = Row();
   const Integer oldTopRow = TopRow();
+  const std::vector<Integer> removedRealRows = RealRowsOf(ARow, ACount);
   {
     UpdateLock lock(this);
     LastColumnWidth lastWidth(this);
@@ -211,6 +225,7 @@ void TProStringGrid::RemoveRows(Integer ARow, Integer ACount) {
     maxRowCount_ -= ACount;
     PlaceRowAfterRemoveRows(oldRow, oldTopRow);
   }
+  CloseHiddenGaps(removedRealRows);
   CellsChanged(TRect{0, ARow, ColCount() - 1, ARow + ACount});
 }
 
@@ -218,6 +233,7 @@ void TProStringGrid::RemoveRowsEx(Integer ARow, Integer ACount) {
   if (ARow > RowCount() || ARow < 0 || ACount <= 0) return;
   ACount = std::min(ACount, RowCount() - ARow);
   if (ACount <= 0) return;
+  const std::vector<Integer> removedRealRows = RealRowsOf(ARow, ACount);
   MoveCellControls(ARow + ACount, -ACount);
   FreeRowContents(ARow, ARow + ACount - 1);
   if (Col() < ColCount() && Row() < RowCount()) SelectCell(Col(), Row());   // not while put aside
@@ -228,6 +244,7 @@ void TProStringGrid::RemoveRowsEx(Integer ARow, Integer ACount) {
     const Integer oldTopRow = TopRow();
     const Integer oldRow = Row();
     HiddenFooter hiddenFooter(floatingFooter_.get());
+    CloseHiddenGaps(removedRealRows);
     if (showModified_->Enabled()) DeleteListEntries(modifiedRows_.get(), ARow, ACount);
     if (mouseActions_->DisjunctRowSelect()) DeleteListEntries(rowSelect_.get(), ARow, ACount);
     for (Integer row = ARow; row < RowCount(); ++row) {
@@ -252,10 +269,11 @@ void TProStringGrid::DeleteRows(Integer ARow, Integer ACount) {
   RemoveRowRange(ARow, ACount, true);
 }
 
-void TProStringGrid::RemoveRowRange(Integer ARow, Integer ACount, bool /*AdjustHidden*/) {
+void TProStringGrid::RemoveRowRange(Integer ARow, Integer ACount, bool AdjustHidden) {
   if (ARow > RowCount() || ARow < 0 || ACount <= 0) return;
   ACount = std::min(ACount, RowCount() - ARow);
   if (ACount <= 0) return;
+  if (AdjustHidden) CloseHiddenGaps(RealRowsOf(ARow, ACount));
   const Integer footers = fixedFooters_;
   const bool rowSelect = Options().Contains(goRowSelect);
   {
@@ -290,8 +308,9 @@ void TProStringGrid::RemoveRowRange(Integer ARow, Integer ACount, bool /*AdjustH
 void TProStringGrid::RemoveSelectedRows() {
   UpdateLock lock(this);
   if (mouseActions_->DisjunctRowSelect()) {
+    const bool byRealRow = mouseActions_->RowSelectPersistent();
     for (Integer row = RowCount() - fixedFooters_ - 1; row >= FixedRows(); --row)
-      if (DisjunctRowFlag(row)) DeleteRows(row, 1);
+      if (DisjunctRowFlag(byRealRow ? DisplayToRealRow(row) : row)) DeleteRows(row, 1);
     return;
   }
   const TGridRect selection = Selection();
@@ -313,6 +332,8 @@ void TProStringGrid::InsertCols(Integer ACol, Integer ACount) {
     SetColWidths(col, DefaultColWidth());
     ResetColumn(col);
   }
+  MoveColumnFlags(ACol, ACount);
+  InsertHiddenCells(ACol, ACount);
 }
 
 void TProStringGrid::RemoveCols(Integer ACol, Integer ACount) {
@@ -324,6 +345,8 @@ void TProStringGrid::RemoveCols(Integer ACol, Integer ACount) {
     SetColWidths(col, ColWidths(col + ACount));
   }
   DetachCols(std::max(ACol, ColCount() - ACount), ColCount() - 1);
+  MoveColumnFlags(ACol, -ACount);
+  RemoveHiddenCells(ACol, ACount);
   SetColCount(ColCount() - ACount);
   CellsChanged(TRect{ACol, 0, ACol + ACount, RowCount() - 1});
 }
@@ -352,8 +375,9 @@ void TProStringGrid::ClearCols(Integer ACol, Integer ACount) {
 
 void TProStringGrid::ClearSelectedCells() {
   if (mouseActions_->DisjunctRowSelect()) {
+    const bool byRealRow = mouseActions_->RowSelectPersistent();
     for (Integer row = FixedRows(); row < RowCount(); ++row)
-      if (DisjunctRowFlag(row)) ClearRows(row, 1);
+      if (DisjunctRowFlag(byRealRow ? DisplayToRealRow(row) : row)) ClearRows(row, 1);
   } else if (mouseActions_->DisjunctColSelect()) {
     for (Integer col = FixedCols(); col < ColCount(); ++col)
       if (DisjunctColFlag(col)) ClearCols(col, 1);

@@ -41,6 +41,11 @@ using TCellBorders = TSet<TCellBorder>;
 // The directions a drag near the edges scrolls in.
 PR_ENUM(TDragScrollDirections, dsdUp, dsdDown, dsdLeft, dsdRight)
 using TDragScrollDirection = TSet<TDragScrollDirections>;
+// How the finder searches (FindCellFrom); a 16-bit set, bit numbers as listed.
+PR_ENUM(TGridFindOption, fndMatchCase, fndWholeCell, fndCondition, fndRowByRow, fndMatchStart, fndCurrentRow,
+        fndCurrentColumn, fndIncludeFixed, fndGotoCell, fndStripMarkup, fndBackward, fndHiddenColumns,
+        fndPresetColumn, fndPresetRow)
+using TGridFindOptions = TSet<TGridFindOption>;
 
 // ---- Painting and cell look ----
 using TCustomCellDrawEvent = Event<void(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,

@@ -7,9 +7,12 @@
 #include "controls/foundation/kx_dwm_api.h"
 #include "controls/foundation/kx_geometry.h"
 #include "controls/foundation/kx_graphics_unit.h"
+#include "controls/foundation/kx_look_and_feel.h"
+#include "controls/foundation/kx_painter_resources.h"
 
 std::span<const Unit> ControlFoundationUnits() {
-  static const Unit kUnits[] = {kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit, kdOffice11Unit, kxGeometryUnit,
-                                kxControlsUnit, kxGraphicsUnit, kxDWMApiUnit};
+  static const Unit kUnits[] = {kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit,       kdOffice11Unit,
+                                kxLookAndFeelsUnit,      kxGeometryUnit,           kxControlsUnit,
+                                kxGraphicsUnit,          kxLookAndFeelPaintersUnit, kxDWMApiUnit};
   return kUnits;
 }

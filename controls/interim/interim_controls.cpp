@@ -5,7 +5,7 @@
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"
 #include "controls/interim/kx_label.h"
-#include "controls/interim/kx_look_and_feel_controller.h"
+#include "controls/foundation/kx_look_and_feel.h"
 #include "controls/interim/kx_radio_button.h"
 #include "controls/interim/kx_shell_combo_box.h"
 #include "controls/interim/kx_text_edit.h"

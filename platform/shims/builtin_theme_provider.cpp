@@ -8,6 +8,9 @@
 #include "platform/core/cp874.h"
 #include "platform/gdi/clip.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/draw_text.h"
+#include "platform/gdi/gdi_constants.h"
+#include "platform/shims/builtin_theme_parts.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
@@ -17,10 +20,8 @@
 
 namespace {
 
-constexpr std::string_view kClassNames[] = {
-    "Button", "Clock", "ComboBox", "Edit", "ExplorerBar", "Header", "ListBox", "ListView", "Menu",
-    "Page", "Progress", "Rebar", "ScrollBar", "Spin", "StartPanel", "Status", "Tab", "TaskBand",
-    "TaskBar", "ToolBar", "ToolTip", "TrackBar", "TrayNotify", "TreeView", "Window"};
+// The classes the style draws, in the order of TBuiltInThemeClass.
+constexpr std::string_view kClassNames[] = {"Button", "Header", "ListView", "ScrollBar", "Window"};
 constexpr std::u16string_view kThemeFileName = u"Builtin.msstyles", kColorName = u"NormalColor",
                               kSizeName = u"NormalSize";
 constexpr HRESULT E_HANDLE = HRESULT(0x80070006);
@@ -47,6 +48,50 @@ HTHEME OpenThemeData(HWND, const WideChar* classList) {
 }
 
 HRESULT CloseThemeData(HTHEME theme) { return IsOurHandle(theme) ? S_OK : E_HANDLE; }
+
+TBuiltInThemeClass ClassOf(HTHEME theme) {
+  return TBuiltInThemeClass(reinterpret_cast<std::uintptr_t>(theme) / 16 - 1);
+}
+
+HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) {
+  if (!IsOurHandle(theme) || rect == nullptr) return E_HANDLE;
+  return DrawBuiltInPart(ClassOf(theme), dc, part, state, *rect, clip);
+}
+
+// The text in the part's text colour, on a transparent background, laid out as DrawText does.
+HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const WideChar* text, int count, DWORD flags, DWORD,
+                      const RECT* rect) {
+  if (!IsOurHandle(theme) || dc == nullptr || text == nullptr || rect == nullptr) return E_INVALIDARG;
+  const COLORREF oldColor = SetTextColor(dc, BuiltInTextColor(ClassOf(theme), part, state));
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  TRect r = *rect;
+  DrawTextW(dc, text, count, &r, flags);
+  SetBkMode(dc, oldMode);
+  SetTextColor(dc, oldColor);
+  return S_OK;
+}
+
+HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC, int part, int, const RECT* bounds, RECT* content) {
+  TRect m;
+  if (!IsOurHandle(theme) || bounds == nullptr || content == nullptr) return E_INVALIDARG;
+  if (!BuiltInContentMargins(ClassOf(theme), part, m)) return E_FAIL;
+  *content = {bounds->Left + m.Left, bounds->Top + m.Top, bounds->Right - m.Right, bounds->Bottom - m.Bottom};
+  return S_OK;
+}
+
+HRESULT GetThemePartSize(HTHEME theme, HDC, int part, int, const RECT*, THEMESIZE, SIZE* size) {
+  if (!IsOurHandle(theme) || size == nullptr) return E_INVALIDARG;
+  return BuiltInPartSize(ClassOf(theme), part, *size) ? S_OK : E_FAIL;
+}
+
+BOOL IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int) {
+  return IsOurHandle(theme) && IsBuiltInPartPartiallyTransparent(ClassOf(theme), part) ? TRUE : FALSE;
+}
+
+HRESULT GetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color) {
+  if (!IsOurHandle(theme) || color == nullptr) return E_INVALIDARG;
+  return BuiltInPartColor(ClassOf(theme), part, state, property, *color) ? S_OK : E_FAIL;
+}
 
 BOOL IsThemeActive() { return TRUE; }
 BOOL IsAppThemed() { return TRUE; }
@@ -90,6 +135,14 @@ const TLibraryExport kExports[] = {
     {"IsAppThemed", ExportAddress<IsAppThemedProc>(&IsAppThemed)},
     {"GetCurrentThemeName", ExportAddress<GetCurrentThemeNameProc>(&GetCurrentThemeName)},
     {"DrawThemeParentBackground", ExportAddress<DrawThemeParentBackgroundProc>(&DrawThemeParentBackground)},
+    {"DrawThemeBackground", ExportAddress<DrawThemeBackgroundProc>(&DrawThemeBackground)},
+    {"DrawThemeText", ExportAddress<DrawThemeTextProc>(&DrawThemeText)},
+    {"GetThemeBackgroundContentRect",
+     ExportAddress<GetThemeBackgroundContentRectProc>(&GetThemeBackgroundContentRect)},
+    {"GetThemePartSize", ExportAddress<GetThemePartSizeProc>(&GetThemePartSize)},
+    {"IsThemeBackgroundPartiallyTransparent",
+     ExportAddress<IsThemeBackgroundPartiallyTransparentProc>(&IsThemeBackgroundPartiallyTransparent)},
+    {"GetThemeColor", ExportAddress<GetThemeColorProc>(&GetThemeColor)},
 };
 
 class TBuiltInThemeProvider final : public TThemeProvider {

@@ -24,63 +24,58 @@ void InsertAt(IsamEntry* seq, int& n, int at, const IsamEntry& e) {
 }
 
 int CopyOut(const IsamPage& page, IsamEntry* seq, int n) {
-  for (int j = 1; j <= page.count; ++j) seq[n++] = page.Entry(j);
+  for (int j = 1; j <= page.Count(); ++j) seq[n++] = page.Entry(j);
   return n;
 }
 
 void CopyIn(IsamPage& page, const IsamEntry* seq, int from, int count) {
-  for (int j = 0; j < count; ++j) page.Entry(j + 1) = seq[from + j];
-  page.count = static_cast<Word>(count);
-}
-
-void RemoveAt(IsamPage& page, int i) {
-  for (int j = i; j < page.count; ++j) page.Entry(j) = page.Entry(j + 1);
-  --page.count;
+  for (int j = 0; j < count; ++j) page.SetEntry(j + 1, seq[from + j]);
+  page.SetCount(count);
 }
 
 // Moves k entries from the right page through the separator to the end of the left page: the
 // separator comes down, k - 1 of the right page's first entries follow it, the k-th goes up.
 void BorrowFromRight(IsamEntry& separator, IsamPage& left, IsamPage& right, Integer rightNo, int k) {
-  const int had = left.count;
+  const int had = left.Count();
   IsamEntry down = separator;
-  down.child = right.leftChild;
-  left.Entry(had + 1) = down;
-  for (int j = 1; j < k; ++j) left.Entry(had + 1 + j) = right.Entry(j);
-  left.count = static_cast<Word>(had + k);
+  down.child = right.LeftChild();
+  left.SetEntry(had + 1, down);
+  left.CopyEntries(had + 2, right, 1, k - 1);
+  left.SetCount(had + k);
   separator = right.Entry(k);
-  right.leftChild = separator.child;
+  right.SetLeftChild(separator.child);
   separator.child = rightNo;
-  for (int j = 1; j <= right.count - k; ++j) right.Entry(j) = right.Entry(j + k);
-  right.count = static_cast<Word>(right.count - k);
+  right.CopyEntries(1, right, k + 1, right.Count() - k);
+  right.SetCount(right.Count() - k);
 }
 
 // Moves k entries from the end of the left page through the separator to the front of the right
 // page: the separator comes down as the right page's k-th entry, k - 1 of the left page's last
 // entries go before it, the one before those goes up.
 void BorrowFromLeft(IsamEntry& separator, IsamPage& left, IsamPage& right, Integer rightNo, int k) {
-  const int had = left.count;
-  for (int j = right.count; j >= 1; --j) right.Entry(j + k) = right.Entry(j);
+  const int had = left.Count();
+  right.CopyEntries(k + 1, right, 1, right.Count());
   IsamEntry down = separator;
-  down.child = right.leftChild;
-  right.Entry(k) = down;
-  for (int j = 1; j < k; ++j) right.Entry(j) = left.Entry(had - k + 1 + j);
+  down.child = right.LeftChild();
+  right.SetEntry(k, down);
+  right.CopyEntries(1, left, had - k + 2, k - 1);
   separator = left.Entry(had - k + 1);
-  right.leftChild = separator.child;
+  right.SetLeftChild(separator.child);
   separator.child = rightNo;
-  left.count = static_cast<Word>(had - k);
-  right.count = static_cast<Word>(right.count + k);
+  left.SetCount(had - k);
+  right.SetCount(right.Count() + k);
 }
 
 // Joins the separator and the right page's entries onto the left page; the parent loses the
 // separator (and with it its link to the right page).
 void Merge(IsamPage& parent, int sep, IsamPage& left, const IsamPage& right) {
   IsamEntry down = parent.Entry(sep);
-  down.child = right.leftChild;
-  int t = left.count;
-  left.Entry(++t) = down;
-  for (int j = 1; j <= right.count; ++j) left.Entry(++t) = right.Entry(j);
-  left.count = static_cast<Word>(t);
-  RemoveAt(parent, sep);
+  down.child = right.LeftChild();
+  const int had = left.Count();
+  left.SetEntry(had + 1, down);
+  left.CopyEntries(had + 2, right, 1, right.Count());
+  left.SetCount(had + 1 + right.Count());
+  parent.RemoveAt(sep);
 }
 
 BTreeResult Fail(Integer code) {
@@ -89,48 +84,47 @@ BTreeResult Fail(Integer code) {
 }
 }  // namespace
 
-int BTree::Compare(const KeyArg& arg, const IsamEntry& e) {
-  const int c = CompareKeyTexts(arg.text, e.text);
+int BTree::Compare(const KeyArg& arg, const KeyArg& other) {
+  const int c = CompareKeyTexts(arg.text, other.text);
   if (c != 0 || !pages_.Header().duplicates) return c;
   // Equal texts order by reference: the sign of the wrapping 32-bit difference.
-  const auto d = static_cast<Integer>(static_cast<std::uint32_t>(arg.ref) - static_cast<std::uint32_t>(e.ref));
+  const auto d = static_cast<Integer>(static_cast<std::uint32_t>(arg.ref) - static_cast<std::uint32_t>(other.ref));
   return (d > 0) - (d < 0);
 }
 
 bool BTree::PageSound(const IsamPage& page) {
-  if (page.count > pages_.EntriesPerPage()) return false;
-  const bool leaf = page.leftChild == 0;
-  for (int i = 1; i <= page.count; ++i) {
-    if ((page.Entry(i).child == 0) != leaf) return false;
-    if (i > 1 && !Less(page.Entry(i - 1), page.Entry(i))) return false;
+  if (page.Count() > pages_.EntriesPerPage()) return false;
+  const bool leaf = page.LeftChild() == 0;
+  for (int i = 1; i <= page.Count(); ++i) {
+    if ((page.Child(i) == 0) != leaf) return false;
+    if (i > 1 && !Less(ArgOf(page, i - 1), ArgOf(page, i))) return false;
   }
   return true;
 }
 
 bool BTree::SoundForAsserts(const IsamPage& page) { return !kAssertsCompiled || PageSound(page); }
 
-bool BTree::InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right) {
-  return (left.count == 0 || Less(left.Entry(left.count), separator)) &&
-         (right.count == 0 || Less(separator, right.Entry(1)));
+bool BTree::InOrderAcross(const IsamPage& left, const KeyArg& separator, const IsamPage& right) {
+  return (left.Count() == 0 || Less(ArgOf(left, left.Count()), separator)) &&
+         (right.Count() == 0 || Less(separator, ArgOf(right, 1)));
 }
 
 bool BTree::Fits(const IsamPage& page, int after, const IsamEntry& entry) {
-  return (after == 0 || Less(page.Entry(after), entry)) &&
-         (after == page.count || Less(entry, page.Entry(after + 1)));
+  return (after == 0 || Less(ArgOf(page, after), ArgOf(entry))) &&
+         (after == page.Count() || Less(ArgOf(entry), ArgOf(page, after + 1)));
 }
 
 bool BTree::Sound(const Family& f) {
   return f.parent->Child(f.sep - 1) == f.left.Number() && f.parent->Child(f.sep) == f.right.Number() &&
-         PageSound(*f.left) && PageSound(*f.right) &&
-         InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right);
+         PageSound(*f.left) && PageSound(*f.right) && InOrderAcross(*f.left, ArgOf(*f.parent, f.sep), *f.right);
 }
 
 bool BTree::Search(const IsamPage& page, const KeyArg& arg, int& hi) {
   int lo = 1;
-  hi = page.count;
+  hi = page.Count();
   while (hi >= lo) {
     const int mid = (lo + hi) / 2;
-    const int c = Compare(arg, page.Entry(mid));
+    const int c = Compare(arg, ArgOf(page, mid));
     if (c <= 0) hi = mid - 1;
     if (c >= 0) lo = mid + 1;
   }
@@ -149,7 +143,7 @@ BTreeResult BTree::Find(const KeyArg& arg, Integer& ref) {
     const bool found = Search(*page, arg, hi);
     path.levels[path.depth++] = {p, found ? hi + 1 : hi};
     if (found) {
-      ref = page->Entry(hi + 1).ref;
+      ref = page->Ref(hi + 1);
       path.valid = true;
       return BTreeResult::Done;
     }
@@ -179,17 +173,16 @@ BTreeResult BTree::Next(const KeyArg& arg, Integer& ref, Byte* text) {
     path.levels[path.depth++] = {p, 0};
     const PageRef page = pages_.Fetch(p);
     if (!page) return BTreeResult::Failed;
-    p = page->leftChild;
+    p = page->LeftChild();
   }
   while (path.depth > 0) {
     auto& top = path.levels[path.depth - 1];
     const PageRef page = pages_.Fetch(top.page);
     if (!page) return BTreeResult::Failed;
-    if (top.pos < page->count) {
+    if (top.pos < page->Count()) {
       ++top.pos;
-      const IsamEntry& e = page->Entry(top.pos);
-      ref = e.ref;
-      std::memcpy(text, e.text, e.text[0] + 1u);
+      ref = page->Ref(top.pos);
+      std::memcpy(text, page->Text(top.pos), page->Text(top.pos)[0] + 1u);
       path.valid = true;
       return BTreeResult::Done;
     }
@@ -209,9 +202,9 @@ BTreeResult BTree::FetchFamily(Integer parentNo, int pos, Integer pageNo, Family
   // The parent must still link the page where the descent found it (a damaged tree can link a page
   // twice, so that work below changed the parent), and an inner page without entries has no second
   // child: only a damaged tree holds one.
-  if (pos > f.parent->count || f.parent->Child(pos) != pageNo || f.parent->count == 0)
+  if (pos > f.parent->Count() || f.parent->Child(pos) != pageNo || f.parent->Count() == 0)
     return Fail(isam_error::RebuildNeeded);
-  pageIsLeft = pos < f.parent->count;
+  pageIsLeft = pos < f.parent->Count();
   f.sep = pageIsLeft ? pos + 1 : pos;
   const Integer siblingNo = f.parent->Child(pageIsLeft ? pos + 1 : pos - 1);
   if (siblingNo == pageNo || siblingNo == parentNo || pageNo == parentNo) return Fail(isam_error::RebuildNeeded);
@@ -223,8 +216,8 @@ BTreeResult BTree::FetchFamily(Integer parentNo, int pos, Integer pageNo, Family
   // Entries are about to move between the two pages: they must be of one kind (leaves or inner
   // pages) and in order across the separator, or the move would spread the damage (and, where the
   // asserts are compiled, each page in order within).
-  const bool sameKind = (f.left->leftChild == 0) == (f.right->leftChild == 0);
-  if (!sameKind || !InOrderAcross(*f.left, f.parent->Entry(f.sep), *f.right) || !SoundForAsserts(*f.left) ||
+  const bool sameKind = (f.left->LeftChild() == 0) == (f.right->LeftChild() == 0);
+  if (!sameKind || !InOrderAcross(*f.left, ArgOf(*f.parent, f.sep), *f.right) || !SoundForAsserts(*f.left) ||
       !SoundForAsserts(*f.right))
     return Fail(isam_error::RebuildNeeded);
   return BTreeResult::Done;
@@ -243,9 +236,8 @@ BTreeResult BTree::Insert(const KeyArg& arg) {
   if (up.grown) {
     const PageRef root = pages_.New();
     if (!root) return BTreeResult::Failed;
-    root->count = 1;
-    root->leftChild = pages_.Header().root;
-    root->Entry(1) = up.entry;
+    root->SetLeftChild(pages_.Header().root);
+    root->InsertAt(0, up.entry);
     pages_.Header().root = root.Number();
   }
   if (!pages_.ChangeHeader()) return BTreeResult::Failed;
@@ -288,13 +280,11 @@ BTreeResult BTree::Place(Integer pageNo, int after, const IsamEntry& entry, Inte
     // subtree was in order; a new entry, where the search put it, unless the page is out of order
     // within (checked where the asserts are compiled, like the pages of Balance and Repair).
     const bool checkFit = entry.child != 0 || kAssertsCompiled;
-    if (after > page->count || (checkFit && !Fits(*page, after, entry))) return Fail(isam_error::RebuildNeeded);
+    if (after > page->Count() || (checkFit && !Fits(*page, after, entry))) return Fail(isam_error::RebuildNeeded);
     assert(Fits(*page, after, entry));
-    if (page->count < pages_.EntriesPerPage()) {
+    if (page->Count() < pages_.EntriesPerPage()) {
       if (!pages_.Modify(page)) return BTreeResult::Failed;
-      for (int j = page->count; j > after; --j) page->Entry(j + 1) = page->Entry(j);
-      page->Entry(after + 1) = entry;
-      ++page->count;
+      page->InsertAt(after, entry);
       return BTreeResult::Done;
     }
   }
@@ -314,29 +304,29 @@ BTreeResult BTree::Balance(Integer pageNo, int after, const IsamEntry& entry, In
   bool fullIsLeft = false;
   const BTreeResult r = FetchFamily(parentNo, parentPos, pageNo, f, fullIsLeft);
   if (r != BTreeResult::Done) return r;
-  assert((fullIsLeft ? f.left : f.right)->count == pages_.EntriesPerPage());
-  if ((fullIsLeft ? f.right : f.left)->count >= pages_.EntriesPerPage()) return BTreeResult::Done;
+  assert((fullIsLeft ? f.left : f.right)->Count() == pages_.EntriesPerPage());
+  if ((fullIsLeft ? f.right : f.left)->Count() >= pages_.EntriesPerPage()) return BTreeResult::Done;
   if (!ModifyFamily(f)) return BTreeResult::Failed;
-  [[maybe_unused]] const int before = f.left->count + f.right->count;
+  [[maybe_unused]] const int before = f.left->Count() + f.right->Count();
 
   IsamEntry seq[MaxSequence];
   int t = CopyOut(*f.left, seq, 0);
   IsamEntry down = f.parent->Entry(f.sep);
-  down.child = f.right->leftChild;
+  down.child = f.right->LeftChild();
   seq[t++] = down;
   t = CopyOut(*f.right, seq, t);
-  InsertAt(seq, t, fullIsLeft ? after : f.left->count + 1 + after, entry);
+  InsertAt(seq, t, fullIsLeft ? after : f.left->Count() + 1 + after, entry);
   // The overflowing page keeps floor(t / 2) entries, its sibling ceil(t / 2) - 1.
   const int x = fullIsLeft ? t / 2 : (t + 1) / 2 - 1;
   CopyIn(*f.left, seq, 0, x);
   IsamEntry up = seq[x];
-  f.right->leftChild = up.child;
+  f.right->SetLeftChild(up.child);
   CopyIn(*f.right, seq, x + 1, t - x - 1);
   up.child = f.right.Number();
-  f.parent->Entry(f.sep) = up;
+  f.parent->SetEntry(f.sep, up);
   balanced = true;
-  assert(Sound(f) && f.left->count + f.right->count == before + 1);
-  assert(f.left->count >= pages_.Half() && f.right->count >= pages_.Half());
+  assert(Sound(f) && f.left->Count() + f.right->Count() == before + 1);
+  assert(f.left->Count() >= pages_.Half() && f.right->Count() >= pages_.Half());
   return BTreeResult::Done;
 }
 
@@ -354,19 +344,19 @@ BTreeResult BTree::Split(Integer pageNo, int after, const IsamEntry& entry, Grow
   if (!right) return BTreeResult::Failed;
   const PageRef left = pages_.Modify(pageNo);
   if (!left) return BTreeResult::Failed;
-  assert(left->count == pages_.EntriesPerPage());
+  assert(left->Count() == pages_.EntriesPerPage());
   IsamEntry seq[MaxSequence];
   int t = CopyOut(*left, seq, 0);
   InsertAt(seq, t, after, entry);
   const int keep = pages_.Half();
   CopyIn(*left, seq, 0, keep);
   up.entry = seq[keep];
-  right->leftChild = up.entry.child;
+  right->SetLeftChild(up.entry.child);
   CopyIn(*right, seq, keep + 1, t - keep - 1);
   up.entry.child = right.Number();
   up.grown = true;
-  assert(left->count + right->count == pages_.EntriesPerPage() && right->count >= keep);
-  assert(PageSound(*left) && PageSound(*right) && InOrderAcross(*left, up.entry, *right));
+  assert(left->Count() + right->Count() == pages_.EntriesPerPage() && right->Count() >= keep);
+  assert(PageSound(*left) && PageSound(*right) && InOrderAcross(*left, ArgOf(up.entry), *right));
   return BTreeResult::Done;
 }
 
@@ -380,8 +370,8 @@ BTreeResult BTree::Remove(const KeyArg& arg) {
   if (r != BTreeResult::Done) return r;
   PageRef root = pages_.Fetch(pages_.Header().root);
   if (!root) return BTreeResult::Failed;
-  if (root->count == 0) {
-    const Integer newRoot = root->leftChild;
+  if (root->Count() == 0) {
+    const Integer newRoot = root->LeftChild();
     if (!pages_.Modify(root) || !pages_.ChangeHeader()) return BTreeResult::Failed;
     pages_.Header().root = newRoot;
     if (!pages_.Free(std::move(root))) return BTreeResult::Failed;
@@ -410,8 +400,8 @@ BTreeResult BTree::RemoveBelow(Integer pageNo, const KeyArg& arg, int depth, boo
   } else if (child == 0) {
     const PageRef leaf = pages_.Modify(pageNo);
     if (!leaf) return BTreeResult::Failed;
-    RemoveAt(*leaf, hi + 1);
-    underflow = leaf->count < pages_.Half();
+    leaf->RemoveAt(hi + 1);
+    underflow = leaf->Count() < pages_.Half();
     return BTreeResult::Done;
   } else {
     r = TakePredecessor(child, pageNo, hi + 1, depth + 1, childUnderflow);
@@ -429,7 +419,7 @@ BTreeResult BTree::TakePredecessor(Integer pageNo, Integer targetNo, int targetP
   {
     const PageRef page = pages_.Fetch(pageNo);
     if (!page) return BTreeResult::Failed;
-    last = page->count;
+    last = page->Count();
     rightmost = page->Child(last);
   }
   if (rightmost != 0) {
@@ -443,13 +433,11 @@ BTreeResult BTree::TakePredecessor(Integer pageNo, Integer targetNo, int targetP
   const PageRef leaf = target ? pages_.Modify(pageNo) : PageRef();
   if (!leaf) return BTreeResult::Failed;
   // The entry is where the descent found it, unless a damaged tree links its page twice.
-  if (targetPos > target->count) return Fail(isam_error::RebuildNeeded);
-  IsamEntry& replaced = target->Entry(targetPos);
-  const IsamEntry& predecessor = leaf->Entry(leaf->count);
-  replaced.ref = predecessor.ref;
-  SetEntryText(replaced, predecessor.text);
-  --leaf->count;
-  underflow = leaf->count < pages_.Half();
+  if (targetPos > target->Count()) return Fail(isam_error::RebuildNeeded);
+  const int taken = leaf->Count();
+  target->SetRefAndText(targetPos, leaf->Ref(taken), leaf->Text(taken));
+  leaf->SetCount(taken - 1);
+  underflow = leaf->Count() < pages_.Half();
   return BTreeResult::Done;
 }
 
@@ -462,23 +450,24 @@ BTreeResult BTree::Repair(Integer parentNo, Integer pageNo, int pos, bool& under
   const BTreeResult r = FetchFamily(parentNo, pos, pageNo, f, shortIsLeft);
   if (r != BTreeResult::Done) return r;
   const int n = pages_.Half();
-  const int k = ((shortIsLeft ? f.right : f.left)->count - n + 1) / 2;
-  const int before = f.left->count + f.right->count;
+  const int k = ((shortIsLeft ? f.right : f.left)->Count() - n + 1) / 2;
+  const int before = f.left->Count() + f.right->Count();
   // The page is short as the removal below left it, unless a damaged tree links it twice; a pair
   // that cannot borrow must fit one page.
-  if ((shortIsLeft ? f.left : f.right)->count >= n || (k <= 0 && before + 1 > pages_.EntriesPerPage()))
+  if ((shortIsLeft ? f.left : f.right)->Count() >= n || (k <= 0 && before + 1 > pages_.EntriesPerPage()))
     return Fail(isam_error::RebuildNeeded);
   if (!ModifyFamily(f)) return BTreeResult::Failed;
-  IsamEntry& separator = f.parent->Entry(f.sep);
   underflow = false;
   if (k > 0) {
+    IsamEntry separator = f.parent->Entry(f.sep);
     if (shortIsLeft) BorrowFromRight(separator, *f.left, *f.right, f.right.Number(), k);
     else BorrowFromLeft(separator, *f.left, *f.right, f.right.Number(), k);
-    assert(Sound(f) && f.left->count + f.right->count == before);
+    f.parent->SetEntry(f.sep, separator);
+    assert(Sound(f) && f.left->Count() + f.right->Count() == before);
     return BTreeResult::Done;
   }
   Merge(*f.parent, f.sep, *f.left, *f.right);
-  underflow = f.parent->count < n;
-  assert(f.parent->Child(f.sep - 1) == f.left.Number() && f.left->count == before + 1 && PageSound(*f.left));
+  underflow = f.parent->Count() < n;
+  assert(f.parent->Child(f.sep - 1) == f.left.Number() && f.left->Count() == before + 1 && PageSound(*f.left));
   return pages_.Free(std::move(f.right)) ? BTreeResult::Done : BTreeResult::Failed;
 }

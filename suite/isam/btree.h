@@ -57,15 +57,17 @@ class BTree {
     PageRef parent, left, right;
     int sep = 0;
   };
-  int Compare(const KeyArg& arg, const IsamEntry& e);
-  bool Less(const IsamEntry& a, const IsamEntry& b) { return Compare(KeyArg{a.text, a.ref}, b) < 0; }
+  static KeyArg ArgOf(const IsamEntry& e) { return {e.text, e.ref}; }
+  static KeyArg ArgOf(const IsamPage& page, int i) { return {page.Text(i), page.Ref(i)}; }
+  int Compare(const KeyArg& arg, const KeyArg& other);
+  bool Less(const KeyArg& a, const KeyArg& b) { return Compare(a, b) < 0; }
   // At most E entries, ascending, and either a leaf (no children) or an inner page (all children).
   bool PageSound(const IsamPage& page);
   // PageSound where the asserts are compiled (what they need of a page taken from a damaged file;
   // the order within a page decides nothing about memory, and checking it would cost a comparison
   // per entry on every balance and repair), else true.
   bool SoundForAsserts(const IsamPage& page);
-  bool InOrderAcross(const IsamPage& left, const IsamEntry& separator, const IsamPage& right);
+  bool InOrderAcross(const IsamPage& left, const KeyArg& separator, const IsamPage& right);
   // Whether `entry` belongs after entry `after` of the page (and before the next).
   bool Fits(const IsamPage& page, int after, const IsamEntry& entry);
   bool Sound(const Family& f);

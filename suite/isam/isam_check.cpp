@@ -120,7 +120,7 @@ struct Checker {
       if (n > e || n == 0) return Problem(key + "page " + std::to_string(p) + " holds " + std::to_string(n) + " entries"), damaged = true, false;
       if (p != h.root && n < e / 2) Problem(key + "page " + std::to_string(p) + " holds only " + std::to_string(n) + " entries");
       stack.push_back({0, depth, {}});
-      if (!stack.back().page.Expand(Page(k, p), l, e))
+      if (!stack.back().page.Load(Page(k, p), l, e))
         Problem(key + "page " + std::to_string(p) + " holds a key text longer than " + std::to_string(l));
       return true;
     };
@@ -129,11 +129,11 @@ struct Checker {
       Frame& f = stack.back();
       const Integer child = f.page.Child(f.next);
       if (f.next > 0) {
-        const IsamEntry& entry = f.page.Entry(f.next);
-        entries.emplace_back(Bytes(entry.text, entry.text + entry.text[0] + 1), entry.ref);
+        const Byte* text = f.page.Text(f.next);
+        entries.emplace_back(Bytes(text, text + text[0] + 1), f.page.Ref(f.next));
       }
       const int depth = f.depth;
-      const bool last = f.next == f.page.count;
+      const bool last = f.next == f.page.Count();
       ++f.next;
       if (last) stack.pop_back();
       if (child == 0) {

@@ -19,12 +19,13 @@ struct KeyLayout {
 // The stored count, then the entries as the engine reads them (at most E, texts cut at L).
 void DumpPage(std::ostream& out, const Byte* stored, const KeyLayout& key) {
   IsamPage page;
-  page.Expand(stored, key.maxKeyLength, key.header.entriesPerPage);
-  out << " n=" << IsamPage::StoredCount(stored) << " left=" << page.leftChild << "\n";
-  for (int i = 1; i <= page.count; ++i) {
-    const IsamEntry& entry = page.Entry(i);
-    const std::string text(reinterpret_cast<const char*>(entry.text + 1), entry.text[0]);
-    out << "    [" << i << "] \"" << Cp874ToUtf8(text) << "\" ref=" << entry.ref << " right=" << entry.child << "\n";
+  page.Load(stored, key.maxKeyLength, key.header.entriesPerPage);
+  out << " n=" << IsamPage::StoredCount(stored) << " left=" << page.LeftChild() << "\n";
+  for (int i = 1; i <= page.Count(); ++i) {
+    const Byte* text = page.Text(i);
+    const std::string chars(reinterpret_cast<const char*>(text + 1), text[0]);
+    out << "    [" << i << "] \"" << Cp874ToUtf8(chars) << "\" ref=" << page.Ref(i) << " right=" << page.Child(i)
+        << "\n";
   }
 }
 

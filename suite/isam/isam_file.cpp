@@ -47,6 +47,7 @@ bool IsamFile::OpenExisting(const std::string& name, bool readOnly, bool shared,
   exclusive_ = !shared;
   readOnly_ = readOnly;
   mapped_ = mapped;
+  unsynced_ = true;
   return true;
 }
 
@@ -60,6 +61,7 @@ bool IsamFile::Create(const std::string& name) {
   exclusive_ = true;
   readOnly_ = false;
   mapped_ = false;
+  unsynced_ = true;
   return true;
 }
 
@@ -74,6 +76,7 @@ bool IsamFile::CreateNew(const std::string& name, bool& existed) {
   exclusive_ = false;
   readOnly_ = false;
   mapped_ = false;
+  unsynced_ = true;
   return true;
 }
 
@@ -100,6 +103,7 @@ bool IsamFile::ReadAvailable(Int64 offset, void* buffer, DWORD n, DWORD& done) {
 bool IsamFile::WriteAt(Int64 offset, const void* buffer, DWORD n) {
   if (!handle_) return IsamFail(isam_error::InvalidHandle);
   DWORD done = 0;
+  unsynced_ = true;
   const DWORD e = handle_->WriteAt(offset, buffer, n, done);
   if (e != ERROR_SUCCESS) return IsamFail(MapIoError(e));
   return done == n || IsamFail(isam_error::ShortWrite);
@@ -112,6 +116,7 @@ bool IsamFile::WriteZeros(Int64 offset, DWORD n) {
 
 bool IsamFile::TruncateAt(Int64 size) {
   if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  unsynced_ = true;
   const DWORD e = handle_->Truncate(size);
   return e == ERROR_SUCCESS || IsamFail(MapIoError(e));
 }
@@ -124,8 +129,12 @@ bool IsamFile::Size(Int64& size) {
 
 bool IsamFile::Commit(bool networkFile) {
   if (!handle_) return IsamFail(isam_error::InvalidHandle);
+  if (!unsynced_) return true;
   const DWORD e = handle_->Flush();
-  if (e == ERROR_SUCCESS) return true;
+  if (e == ERROR_SUCCESS) {
+    unsynced_ = false;
+    return true;
+  }
   if (e != ERROR_TOO_MANY_OPEN_FILES) return IsamFail(MapIoError(e));
   if (networkFile) return IsamFail(isam_error::CommitNoHandles);
   const std::string name = name_;

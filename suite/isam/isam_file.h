@@ -3,7 +3,8 @@
 //
 // Invariants: a closed IsamFile has no handle; closing releases every byte-range lock the handle
 // holds (through the lock table) before the handle goes.  Reads and writes are single positioned
-// calls; a short read is 10070 and a short write 10075.
+// calls; a short read is 10070 and a short write 10075.  `unsynced_` is false only while nothing
+// was written or cut through the handle since its last successful sync.
 #pragma once
 
 #include <memory>
@@ -39,7 +40,9 @@ class IsamFile {
   bool TruncateAt(Int64 size);
   bool Size(Int64& size);
   // Forces the file to disk.  With too many open files a non-network file is closed and reopened
-  // (closing commits it); a network file reports 10150.
+  // (closing commits it); a network file reports 10150.  A file not written through this handle
+  // since its last sync is not synced again: a sync costs a disk flush even when nothing changed,
+  // and what other stations wrote is theirs to commit.
   bool Commit(bool networkFile);
 
  private:
@@ -48,6 +51,7 @@ class IsamFile {
   bool exclusive_ = false;
   bool readOnly_ = false;
   bool mapped_ = false;
+  bool unsynced_ = true;
 };
 
 // Deletes a file; failures map like the other file operations.

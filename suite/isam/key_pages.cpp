@@ -18,6 +18,7 @@ PageRef KeyPages::Fetch(Integer pageNo) {
 }
 
 bool KeyPages::Modify(PageRef& page) {
+  page->ClearTails();   // the before-image and the page written back carry zeros there
   if (!WriteAheadJournalPage(fb_, page.Buffer())) return false;
   IsamPagePool().MarkDirty(page.Buffer());
   return true;
@@ -80,8 +81,7 @@ PageRef KeyPages::New() {
   h.changedSincePublish = true;
   PageRef page = IsamPagePool().Take(&fb_, key_, pageNo);
   if (!page) return page;
-  page->count = 0;
-  page->leftChild = 0;
+  page->Reset(Header().maxKeyLength);
   IsamPagePool().MarkDirty(page.Buffer());
   return page;
 }

@@ -31,6 +31,7 @@ Integer PagePool::Allocate(Integer count) {
 
 void PagePool::Release() {
   index_.clear();
+  spare_ = Index::node_type();
   dirtyList_.clear();
   lru_.clear();
 }
@@ -45,7 +46,10 @@ void PagePool::MarkDirty(PageBuffer& buffer) {
 void PagePool::Forget(Ring::iterator it) {
   PageBuffer& b = **it;
   assert(b.pins == 0);
-  if (b.owner) index_.erase({b.owner, b.key, b.pageNo});
+  if (b.owner) {
+    auto node = index_.extract({b.owner, b.key, b.pageNo});
+    if (spare_.empty()) spare_ = std::move(node);
+  }
   b.owner = nullptr;
   b.dirty = false;
   lru_.splice(lru_.begin(), lru_, it);
@@ -70,7 +74,15 @@ PageRef PagePool::Assign(PageBuffer* victim, IsamFileBlock* fb, Integer key, Int
   victim->key = key;
   victim->pageNo = pageNo;
   lru_.splice(lru_.end(), lru_, lru_.begin());
-  index_[{fb, key, pageNo}] = std::prev(lru_.end());
+  // The index entry the victim had is reused (no allocation on a miss once the pool is warm).
+  if (spare_.empty()) {
+    index_[{fb, key, pageNo}] = std::prev(lru_.end());
+  } else {
+    spare_.key() = {fb, key, pageNo};
+    spare_.mapped() = std::prev(lru_.end());
+    index_.insert(std::move(spare_));
+    spare_ = Index::node_type();
+  }
   return PageRef(victim);
 }
 

@@ -59,7 +59,9 @@ class PagePool {
 
   Ring lru_;   // front: least recently used
   std::vector<PageBuffer*> dirtyList_;   // so that publishing a change need not walk the whole ring
-  std::unordered_map<std::tuple<IsamFileBlock*, Integer, Integer>, Ring::iterator, KeyHash> index_;
+  using Index = std::unordered_map<std::tuple<IsamFileBlock*, Integer, Integer>, Ring::iterator, KeyHash>;
+  Index index_;
+  Index::node_type spare_;   // an index entry taken out with a forgotten buffer, for the next page
 };
 
 PagePool& IsamPagePool();

@@ -37,17 +37,15 @@ bool SaveJournal::JournalPage(const PageBuffer& buffer) {
   journaled_.emplace_back(buffer.key, buffer.pageNo);
   // A page without entries is a page just allocated by this operation: it has no before-image
   // worth keeping (undo releases it by restoring the header).
-  if (buffer.page.count == 0) return true;
-  const Integer l = fb_.Key(buffer.key).maxKeyLength;
-  const Integer entryBytes = buffer.page.count * isam_format::EntrySize(l);
+  const IsamPage& page = buffer.page;
+  if (page.Count() == 0) return true;
+  const Integer entryBytes = page.DiskSize() - isam_format::PageHeadSize;
   std::vector<Byte> rec(static_cast<size_t>(entryBytes + 14));
-  std::vector<Byte> packed(static_cast<size_t>(IsamPage::DiskSize(buffer.page.count, l)));
-  buffer.page.Pack(packed.data(), l);
-  PutWordLE(rec.data(), buffer.page.count);
+  PutWordLE(rec.data(), page.Count());
   PutWordLE(rec.data() + 2, static_cast<Word>(buffer.key));
-  std::copy(packed.begin() + isam_format::PageHeadSize, packed.end(), rec.begin() + 6);
+  std::copy_n(page.Bytes() + isam_format::PageHeadSize, entryBytes, rec.begin() + 6);
   PutInt32LE(rec.data() + 6 + entryBytes, buffer.pageNo);
-  PutInt32LE(rec.data() + 10 + entryBytes, buffer.page.leftChild);
+  PutInt32LE(rec.data() + 10 + entryBytes, page.LeftChild());
   return Append(rec.data(), static_cast<DWORD>(rec.size()));
 }
 

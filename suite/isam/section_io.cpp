@@ -1,6 +1,7 @@
 // Header, record and page transfers between the cache and the files of a Fileblock.
 #include "suite/isam/section_io.h"
 
+#include <cassert>
 #include <limits>
 
 #include "suite/isam/isam_errors.h"
@@ -120,23 +121,20 @@ bool WriteDataBytes(IsamFileBlock& fb, Int64 offset, const void* bytes, DWORD n)
 
 bool IsamReadPage(IsamFileBlock* fb, Integer key, Integer pageNo, IsamPage& page) {
   const FileSectionInfo& s = fb->Key(key);
-  static Byte bytes[isam_format::PageSize(isam_format::MaxKeyLength)];
-  if (!fb->index.ReadAt(fb->PageOffset(key, pageNo), bytes, static_cast<DWORD>(s.length))) return false;
-  if (!page.Expand(bytes, s.maxKeyLength, s.entriesPerPage)) return IsamFail(isam_error::RebuildNeeded);
+  if (!fb->index.ReadAt(fb->PageOffset(key, pageNo), page.Raw(), static_cast<DWORD>(s.length))) return false;
+  if (!page.Load(page.Raw(), s.maxKeyLength, s.entriesPerPage)) return IsamFail(isam_error::RebuildNeeded);
   // Every page but the root holds at least E div 2 entries; an empty one below the root has no
   // entry to separate its children by.
-  const bool emptyBelowRoot = page.count == 0 && pageNo != s.root && s.entriesPerPage >= 2;
+  const bool emptyBelowRoot = page.Count() == 0 && pageNo != s.root && s.entriesPerPage >= 2;
   return !emptyBelowRoot || IsamFail(isam_error::RebuildNeeded);
 }
 
 bool IsamWriteBackPage(PageBuffer& buffer) {
   IsamFileBlock& fb = *buffer.owner;
-  const FileSectionInfo& s = fb.Key(buffer.key);
-  const Integer n = IsamPage::DiskSize(buffer.page.count, s.maxKeyLength);
-  static Byte bytes[isam_format::PageSize(isam_format::MaxKeyLength)];
-  buffer.page.Pack(bytes, s.maxKeyLength);
-  if (!WriteAheadBeforeWrite(fb) ||
-      !fb.index.WriteAt(fb.PageOffset(buffer.key, buffer.pageNo), bytes, static_cast<DWORD>(n)))
+  const IsamPage& page = buffer.page;
+  assert(page.MaxKeyLength() == fb.Key(buffer.key).maxKeyLength);
+  if (!WriteAheadBeforeWrite(fb) || !fb.index.WriteAt(fb.PageOffset(buffer.key, buffer.pageNo), page.Bytes(),
+                                                      static_cast<DWORD>(page.DiskSize())))
     return false;
   buffer.dirty = false;
   return true;

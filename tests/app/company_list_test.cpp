@@ -91,8 +91,12 @@ TEST_F(CompanyList, RowsMoveAndTheRememberedRowGoesAlong) {
   EXPECT_TRUE(list.Changed());
   list.RemoveRow(1);
   EXPECT_EQ(Names(list, 4), (std::vector<std::string>{"C", "D", "B", ""}));
+  EXPECT_EQ(list.RememberedRow(), 3);
   EXPECT_TRUE(list.InsertRow(2));
   EXPECT_EQ(Names(list, 5), (std::vector<std::string>{"C", "", "D", "B", ""}));
+  EXPECT_EQ(list.RememberedRow(), 4);
+  list.RemoveRow(4);
+  EXPECT_EQ(list.RememberedRow(), 0) << "removed with its row";
 }
 
 TEST_F(CompanyList, InsertingIntoAFullListChangesNothing) {

@@ -14,3 +14,7 @@ class ScopedProgramFolder {
  private:
   std::string saved_;
 };
+
+// The suite's folders set from the current folder and the environment (it becomes ProgramFolder),
+// its settings back at their defaults.
+void StartSuiteInCurrentFolder();

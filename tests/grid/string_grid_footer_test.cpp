@@ -104,5 +104,41 @@ TEST_F(FooterTest, ALoadedFileWhoseFirstAmountIsNoNumberLoadsAndEmptiesMinimumAn
   EXPECT_EQ(grid->GetCellText(3, 3), "7.00");
 }
 
+// With CalculateHiddenRows the aggregates take the hidden rows too, by real index, and never the
+// footer row (the last real row) itself.
+TEST_F(FooterTest, HiddenRowsCountWithCalculateHiddenRows) {
+  const struct {
+    Byte kind;
+    const char* withHidden;
+    const char* shownOnly;
+  } cases[] = {{1, "7.00", "3.00"}, {2, "2.33", "1.50"}, {4, "1.00", "1.00"},
+               {5, "4.00", "2.00"}, {7, "custom 1,4", "custom 1,3"}};
+  for (const auto& c : cases) {
+    for (bool hidden : {true, false}) {
+      SCOPED_TRACE(std::to_string(c.kind) + (hidden ? " with hidden rows" : " shown rows only"));
+      TTestStringGrid* grid = Footed({"1", "2", "4"}, c.kind);
+      grid->FloatingFooter()->OnCalcFooter = [](TObject*, Integer col, Integer row, std::string& value) {
+        value = "custom " + std::to_string(col) + "," + std::to_string(row);
+      };
+      grid->FloatingFooter()->SetCalculateHiddenRows(hidden);
+      grid->HideRows(3, 3);
+      grid->CalculateFooter(-1);
+      grid->CalculateFooter(-1);   // the footer's own value must not join the next sum
+      EXPECT_EQ(grid->GetCellText(1, 3), hidden ? c.withHidden : c.shownOnly);
+    }
+  }
+}
+
+TEST_F(FooterTest, TheCountTakesTheHiddenRowsWithCalculateHiddenRows) {
+  for (bool hidden : {true, false}) {
+    SCOPED_TRACE(hidden);
+    TTestStringGrid* grid = Footed(std::vector<std::string>(12, "1"), 3);   // 10 data rows stay shown
+    grid->FloatingFooter()->SetCalculateHiddenRows(hidden);
+    grid->HideRows(4, 5);
+    grid->RecalcFooter(1);
+    EXPECT_EQ(grid->GetCellText(1, grid->RowCount() - 1), hidden ? "12.00" : "10.00");
+  }
+}
+
 }   // namespace
 }   // namespace gridtest

@@ -1,24 +1,42 @@
-// Employee records through the record-file engine beside SQLite: 100,000 records of 2,567 bytes with
-// the employee file's five keys are added, each key of each record is searched once, every record
-// is rewritten, and every record is deleted with its keys.  The engine runs single-station and in
-// network mode (Fileblock lock around every change, as the suite's wrapper takes it), each with and
-// without save mode; SQLite holds the same rows and indexes (journal_mode=DELETE, synchronous=OFF)
-// with one transaction per statement, and with one transaction per phase.
+// Employee records through the record-file engine beside SQLite, like for like: 100,000 records of
+// 2,567 bytes with the employee file's five keys are added, each key of each record is searched
+// once, every record is rewritten, and every record is deleted with its keys.  Each engine side is
+// paired with the SQLite side that gives the same guarantees (docs/format-record-file.md lists the
+// pairs and why), and the sides run one after another in every round, so that each ratio is taken
+// between runs close together; the summary gives the median of every figure and ratio over the
+// rounds and the spread (lowest and highest).
 //
 // As in the import, each record is built in one reused buffer before it is handed over: records
 // passed from 100,000 separate heap blocks would mostly time the kernel touching fresh user pages.
 //
-//   isam_vs_sqlite [FOLDER] [COUNT] [RUNS]   RUNS: any of s (single station), n (network mode),
-//                  S, N (the same in save mode), p (SQLite per statement), o (SQLite one transaction)
-#include <sqlite3.h>
-
+//   isam_vs_sqlite [FOLDER [COUNT [ROUNDS [SIDES [SAVE COUNT]]]]]
+//
+// SIDES picks and orders the sides (default all, engine and SQLite alternating):
+//   s  engine, single station, changes handed to the system at each phase's end, no sync
+//   o  SQLite, one transaction per phase, rollback journal, synchronous=OFF
+//   y  engine, single station, each change phase ending with a flush (one fdatasync per file)
+//   O  as o, each change phase ending with an fdatasync of the database file
+//   n  engine, network mode: the Fileblock lock around every change, each change visible at once
+//   f  SQLite, one transaction per statement, journal_mode=OFF, synchronous=OFF
+//   d  as f with the rollback journal (journal_mode=DELETE)          (reference)
+//   w  as f in WAL mode                                               (reference)
+//   v  engine, single station, save mode, syncs skipped               (SAVE COUNT records)
+//   j  as d                                                           (SAVE COUNT records)
+//   V  engine, single station, save mode                              (SAVE COUNT records)
+//   J  as d with synchronous=FULL                                     (SAVE COUNT records)
+// Every side searches twice: each search on its own, then all inside one read transaction or lock.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
+#include "bench/suite/isam/counting_env.h"
 #include "bench/suite/isam/employee_rows.h"
+#include "bench/suite/isam/sqlite_table.h"
 #include "suite/isam/isam_engine.h"
 
 namespace {
@@ -28,22 +46,74 @@ Integer PoolSize() {
   return v ? std::atoi(v) : 500;
 }
 
-enum Phase { Add, Find, Rewrite, Delete, PhaseCount };
-const char* const kPhaseNames[PhaseCount] = {"add", "find", "rewrite", "delete"};
+// Find: every search on its own (the engine's network mode takes its read lock for each, SQLite a
+// transaction for each).  Find in one: the searches inside one read transaction (SQLite) or inside
+// one Fileblock lock (the engine's network mode; single station the same as Find).
+enum Phase { Add, Find, FindInOne, Rewrite, Delete, PhaseCount };
+const char* const kPhaseNames[PhaseCount] = {"add", "find", "find in one", "rewrite", "delete"};
+
+struct EngineMode {
+  bool network = false;
+  bool save = false;
+  bool syncs = true;       // false: syncs return at once (the changes still reach the system)
+  bool flushAtEnd = false;  // each change phase ends with IsamFlushFileBlock
+};
+
+struct Side {
+  char letter;
+  const char* name;
+  bool engine;
+  EngineMode engineMode;
+  SqliteMode sqliteMode;
+  bool small;   // runs with the save-mode count
+};
+
+const Side kSides[] = {
+    {'s', "engine single, no sync", true, {false, false, false, true}, {}, false},
+    {'o', "SQLite one tx, no sync", false, {}, {"DELETE", "OFF", true, false}, false},
+    {'y', "engine single, sync at end", true, {false, false, true, true}, {}, false},
+    {'O', "SQLite one tx, sync at end", false, {}, {"DELETE", "OFF", true, true}, false},
+    {'n', "engine network", true, {true, false, true, false}, {}, false},
+    {'f', "SQLite per stmt, journal OFF", false, {}, {"OFF", "OFF", false, false}, false},
+    {'d', "SQLite per stmt, DELETE", false, {}, {"DELETE", "OFF", false, false}, false},
+    {'w', "SQLite per stmt, WAL", false, {}, {"WAL", "OFF", false, false}, false},
+    {'v', "engine save, syncs skipped", true, {false, true, false, false}, {}, true},
+    {'j', "SQLite per stmt, DELETE", false, {}, {"DELETE", "OFF", false, false}, true},
+    {'V', "engine save", true, {false, true, true, false}, {}, true},
+    {'J', "SQLite per stmt, DELETE, FULL", false, {}, {"DELETE", "FULL", false, false}, true},
+};
+
+// Engine side and SQLite side that give the same guarantees; `reference` pairs are for comparison.
+struct Pair {
+  char engine, sqlite;
+  const char* what;
+};
+const Pair kPairs[] = {
+    {'s', 'o', "single / SQLite one tx, neither syncs"},
+    {'y', 'O', "single / SQLite one tx, both sync at end"},
+    {'n', 'f', "network / SQLite per stmt, journal OFF"},
+    {'n', 'd', "network / SQLite per stmt, DELETE (ref)"},
+    {'n', 'w', "network / SQLite per stmt, WAL (ref)"},
+    {'v', 'j', "save / SQLite per stmt DELETE, no syncs"},
+    {'V', 'J', "save / SQLite per stmt DELETE, syncs"},
+};
 
 struct Result {
-  bool ran = false;
   bool ok = true;
   double seconds[PhaseCount] = {};
   double operations[PhaseCount] = {};
+  IoCounts counts[PhaseCount];   // engine sides only
+  double Rate(int p) const { return operations[p] / seconds[p]; }
 };
 
-// Times `body` as phase `p` of `res` over `n` operations.
-template <class Body> void Time(Result& res, Phase p, size_t n, Body body) {
+// Times `body` as phase `p` of `res` over `n` operations, counting the engine's syncs and locks.
+template <class Body> void Time(Result& res, CountingEnv* env, Phase p, size_t n, Body body) {
+  const IoCounts before = env ? env->counts : IoCounts{};
   const double t = NowSeconds();
   body();
   res.seconds[p] = SecondsSince(t);
   res.operations[p] = static_cast<double>(n);
+  if (env) res.counts[p] = {env->counts.syncs - before.syncs, env->counts.locks - before.locks};
 }
 
 // The record the rewrite phase stores: the original with its last byte changed.
@@ -52,21 +122,34 @@ void Rewritten(std::string& buffer, const EmployeeRow& r) {
   buffer.back() = 'R';
 }
 
-Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, bool network, bool save) {
+void RemoveEngineFiles(const std::string& base) {
+  for (const char* ext : {".DAT", ".IX", ".DIA"}) std::remove((base + ext).c_str());
+}
+
+Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, const EngineMode& mode) {
   Result res;
-  res.ran = true;
-  IsamInit(network ? 2 : 0, PoolSize());
+  CountingEnv env;
+  env.skipSyncs = !mode.syncs;
+  IsamSetEnv(&env);
+  IsamInit(mode.network ? 2 : 0, PoolSize());
   const KeyTableEntry keys[] = {{9, 0}, {11, 0}, {26, 1}, {40, 1}, {20, 1}};
   IsamCreateFileBlock(base, 2567, 5, keys);
   IsamFileBlock* fb = nullptr;
-  IsamOpenFileBlock(fb, base, false, false, save, network);
-  if (!fb) return res.ok = false, res;
-  auto lock = [&] { if (network) IsamLockFileBlock(fb); };
-  auto unlock = [&] { if (network) IsamUnlockFileBlock(fb); };
+  IsamOpenFileBlock(fb, base, false, false, mode.save, mode.network);
+  if (!fb) {
+    IsamExit();
+    IsamSetEnv(nullptr);
+    return res.ok = false, res;
+  }
+  auto lock = [&] { if (mode.network) IsamLockFileBlock(fb); };
+  auto unlock = [&] { if (mode.network) IsamUnlockFileBlock(fb); };
+  auto flush = [&] {
+    if (mode.flushAtEnd) IsamFlushFileBlock(fb), res.ok = res.ok && IsamLastOK;
+  };
   std::vector<Integer> refs(rows.size());
   std::string buffer;
   const size_t n = rows.size();
-  Time(res, Add, n, [&] {
+  Time(res, &env, Add, n, [&] {
     for (size_t i = 0; i < n; ++i) {
       buffer = rows[i].record;
       lock();
@@ -75,17 +158,23 @@ Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, 
       unlock();
       res.ok = res.ok && IsamLastOK;
     }
-    IsamFlushFileBlock(fb);
+    flush();
   });
-  Time(res, Find, 5 * n, [&] {
+  auto findAll = [&] {
     for (int k = 0; k < 5; ++k)
-      for (const EmployeeRow& r : rows) {
+      for (size_t i = 0; i < n; ++i) {
         Integer ref = 0;
-        IsamFindKey(fb, k + 1, ref, r.key[k]);
-        res.ok = res.ok && IsamLastOK;
+        IsamFindKey(fb, k + 1, ref, rows[i].key[k]);
+        res.ok = res.ok && IsamLastOK && (k > 1 || ref == refs[i]);
       }
+  };
+  Time(res, &env, Find, 5 * n, findAll);
+  Time(res, &env, FindInOne, 5 * n, [&] {
+    lock();
+    findAll();
+    unlock();
   });
-  Time(res, Rewrite, n, [&] {
+  Time(res, &env, Rewrite, n, [&] {
     for (size_t i = 0; i < n; ++i) {
       Rewritten(buffer, rows[i]);
       lock();
@@ -93,8 +182,9 @@ Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, 
       unlock();
       res.ok = res.ok && IsamLastOK;
     }
+    flush();
   });
-  Time(res, Delete, n, [&] {
+  Time(res, &env, Delete, n, [&] {
     for (size_t i = 0; i < n; ++i) {
       lock();
       for (int k = 0; k < 5; ++k) IsamRemoveKey(fb, k + 1, refs[i], rows[i].key[k]);
@@ -102,54 +192,31 @@ Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, 
       unlock();
       res.ok = res.ok && IsamLastOK;
     }
-    IsamFlushFileBlock(fb);
+    flush();
   });
   res.ok = res.ok && IsamUsedRecords(fb) == 0;
   IsamCloseFileBlock(fb);
   IsamExit();
+  IsamSetEnv(nullptr);
+  RemoveEngineFiles(base);
   return res;
 }
 
-bool Exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
-
-class Statement {
- public:
-  Statement(sqlite3* db, const std::string& sql) { sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr); }
-  ~Statement() { sqlite3_finalize(stmt_); }
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
-  void Text(int i, const std::string& s) { sqlite3_bind_text(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_STATIC); }
-  void Blob(int i, const std::string& s) { sqlite3_bind_blob(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_STATIC); }
-  void Int(int i, sqlite3_int64 v) { sqlite3_bind_int64(stmt_, i, v); }
-  // Runs the statement once; true when it gave `expected` (SQLITE_DONE or SQLITE_ROW).
-  bool Step(int expected = SQLITE_DONE) {
-    const bool ok = sqlite3_step(stmt_) == expected;
-    sqlite3_reset(stmt_);
-    return ok;
-  }
-
- private:
-  sqlite3_stmt* stmt_ = nullptr;
-};
-
-Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, bool oneTransaction) {
+Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, const SqliteMode& mode) {
   Result res;
-  res.ran = true;
-  std::remove(path.c_str());
-  sqlite3* db = nullptr;
-  sqlite3_open(path.c_str(), &db);
-  res.ok = Exec(db, "PRAGMA journal_mode=DELETE") && Exec(db, "PRAGMA synchronous=OFF") &&
-           Exec(db, "CREATE TABLE emp(id INTEGER PRIMARY KEY, k1 TEXT, k2 TEXT, k3 TEXT, k4 TEXT, k5 TEXT, rec BLOB)") &&
-           Exec(db, "CREATE UNIQUE INDEX i1 ON emp(k1)") && Exec(db, "CREATE UNIQUE INDEX i2 ON emp(k2)") &&
-           Exec(db, "CREATE INDEX i3 ON emp(k3)") && Exec(db, "CREATE INDEX i4 ON emp(k4)") &&
-           Exec(db, "CREATE INDEX i5 ON emp(k5)");
-  auto begin = [&] { if (oneTransaction) Exec(db, "BEGIN"); };
-  auto commit = [&] { if (oneTransaction) res.ok = Exec(db, "COMMIT") && res.ok; };
+  for (const char* suffix : {"", "-journal", "-wal", "-shm"}) std::remove((path + suffix).c_str());
+  sqlite3* db = OpenEmployeeDb(path, mode, true);
+  if (!db) return res.ok = false, res;
+  auto begin = [&] { if (mode.oneTransaction) SqliteExec(db, "BEGIN"); };
+  auto commit = [&] {
+    if (mode.oneTransaction) res.ok = SqliteExec(db, "COMMIT") && res.ok;
+    if (mode.syncAtEnd) res.ok = SyncDbFile(path) && res.ok;
+  };
   const size_t n = rows.size();
   std::string buffer;
   {
-    Statement ins(db, "INSERT INTO emp(id,k1,k2,k3,k4,k5,rec) VALUES(?,?,?,?,?,?,?)");
-    Time(res, Add, n, [&] {
+    Statement ins(db, kInsertEmployee);
+    Time(res, nullptr, Add, n, [&] {
       begin();
       for (size_t i = 0; i < n; ++i) {
         buffer = rows[i].record;
@@ -161,18 +228,24 @@ Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, 
       commit();
     });
   }
-  Time(res, Find, 5 * n, [&] {
+  auto findAll = [&] {
     for (int k = 0; k < 5; ++k) {
       Statement q(db, "SELECT id FROM emp WHERE k" + std::to_string(k + 1) + "=? LIMIT 1");
-      for (const EmployeeRow& r : rows) {
-        q.Text(1, r.key[k]);
+      for (size_t i = 0; i < n; ++i) {
+        q.Text(1, rows[i].key[k]);
         res.ok = q.Step(SQLITE_ROW) && res.ok;
       }
     }
+  };
+  Time(res, nullptr, Find, 5 * n, findAll);
+  Time(res, nullptr, FindInOne, 5 * n, [&] {
+    res.ok = SqliteExec(db, "BEGIN") && res.ok;
+    findAll();
+    res.ok = SqliteExec(db, "COMMIT") && res.ok;
   });
   {
     Statement upd(db, "UPDATE emp SET rec=? WHERE id=?");
-    Time(res, Rewrite, n, [&] {
+    Time(res, nullptr, Rewrite, n, [&] {
       begin();
       for (size_t i = 0; i < n; ++i) {
         Rewritten(buffer, rows[i]);
@@ -185,7 +258,7 @@ Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, 
   }
   {
     Statement del(db, "DELETE FROM emp WHERE id=?");
-    Time(res, Delete, n, [&] {
+    Time(res, nullptr, Delete, n, [&] {
       begin();
       for (size_t i = 0; i < n; ++i) {
         del.Int(1, static_cast<sqlite3_int64>(i + 1));
@@ -195,63 +268,114 @@ Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, 
     });
   }
   sqlite3_close(db);
-  std::remove(path.c_str());
+  for (const char* suffix : {"", "-journal", "-wal", "-shm"}) std::remove((path + suffix).c_str());
   return res;
 }
 
-double Rate(const Result& r, Phase p) { return r.operations[p] / r.seconds[p]; }
+const Side* FindSide(char letter) {
+  for (const Side& s : kSides)
+    if (s.letter == letter) return &s;
+  return nullptr;
+}
 
-void Report(const char* what, const Result& r) {
-  if (!r.ran) return;
-  std::printf("%-32s", what);
-  for (int p = 0; p < PhaseCount; ++p)
-    std::printf(" %9.0f/s %6.1fus", Rate(r, static_cast<Phase>(p)), 1e6 / Rate(r, static_cast<Phase>(p)));
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const size_t m = v.size() / 2;
+  return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
+
+// "median [lowest-highest]" of a series.
+void PrintSpread(const std::vector<double>& v, const char* format) {
+  char med[32], lo[32], hi[32];
+  std::snprintf(med, sizeof med, format, Median(v));
+  std::snprintf(lo, sizeof lo, format, *std::min_element(v.begin(), v.end()));
+  std::snprintf(hi, sizeof hi, format, *std::max_element(v.begin(), v.end()));
+  std::printf(" %7s [%s-%s]", med, lo, hi);
+}
+
+void PrintRound(const Side& side, const Result& r) {
+  std::printf("  %c %-30s", side.letter, side.name);
+  for (int p = 0; p < PhaseCount; ++p) std::printf(" %10.0f/s", r.Rate(p));
   std::printf("%s\n", r.ok ? "" : "  (FAILED)");
 }
 
-// Prints a / b per phase (how many times faster a is), when both ran.
-void Ratio(const char* what, const Result& a, const Result& b) {
-  if (!a.ran || !b.ran) return;
-  std::printf("%-32s", what);
-  for (int p = 0; p < PhaseCount; ++p) std::printf(" %17.2fx", Rate(a, static_cast<Phase>(p)) / Rate(b, static_cast<Phase>(p)));
+void PrintSummary(const std::string& sides, const std::map<char, std::vector<Result>>& results) {
+  std::printf("\nMedians over the rounds [lowest-highest], operations per second:\n%-33s", "");
+  for (const char* name : kPhaseNames) std::printf(" %-24s", name);
   std::printf("\n");
+  for (char c : sides) {
+    const Side& side = *FindSide(c);
+    const auto& rs = results.at(c);
+    std::printf("%c %-31s", c, side.name);
+    for (int p = 0; p < PhaseCount; ++p) {
+      std::vector<double> rates;
+      for (const Result& r : rs) rates.push_back(r.Rate(p));
+      PrintSpread(rates, "%.0f");
+    }
+    std::printf("\n");
+  }
+  std::printf("\nRatios engine / SQLite within each round, median [lowest-highest]:\n");
+  for (const Pair& pair : kPairs) {
+    if (!results.count(pair.engine) || !results.count(pair.sqlite)) continue;
+    const auto& e = results.at(pair.engine);
+    const auto& s = results.at(pair.sqlite);
+    std::printf("%-41s", pair.what);
+    for (int p = 0; p < PhaseCount; ++p) {
+      std::vector<double> ratios;
+      for (size_t i = 0; i < e.size() && i < s.size(); ++i) ratios.push_back(e[i].Rate(p) / s[i].Rate(p));
+      PrintSpread(ratios, "%.2f");
+    }
+    std::printf("\n");
+  }
+  std::printf("\nEngine syncs and byte-range lock calls in each phase of the first round, per operations:\n");
+  for (char c : sides) {
+    const Side& side = *FindSide(c);
+    if (!side.engine) continue;
+    const Result& r = results.at(c).front();
+    std::printf("%c %-31s", c, side.name);
+    for (int p = 0; p < PhaseCount; ++p)
+      std::printf("  %s: %ld syncs, %ld locks / %.0f", kPhaseNames[p], r.counts[p].syncs, r.counts[p].locks,
+                  r.operations[p]);
+    std::printf("\n");
+  }
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : "/tmp";
   const int count = argc > 2 ? std::atoi(argv[2]) : 100000;
-  const std::string runs = argc > 3 ? argv[3] : "snpo";
-  if (argc > 4 || !std::filesystem::is_directory(folder) || count <= 0 ||
-      runs.find_first_not_of("snSNpo") != std::string::npos) {
-    std::fprintf(stderr, "usage: isam_vs_sqlite [FOLDER [COUNT [RUNS]]]  (an existing folder, COUNT > 0, RUNS of snSNpo)\n");
+  const int rounds = argc > 3 ? std::atoi(argv[3]) : 3;
+  const std::string sides = argc > 4 ? argv[4] : "soyOnfdwvjVJ";
+  const int saveCount = argc > 5 ? std::atoi(argv[5]) : 2000;
+  bool known = !sides.empty();
+  for (char c : sides) known = known && FindSide(c) && sides.find(c) == sides.rfind(c);
+  if (argc > 6 || !std::filesystem::is_directory(folder) || count <= 0 || rounds <= 0 || saveCount <= 0 || !known) {
+    std::fprintf(stderr, "usage: isam_vs_sqlite [FOLDER [COUNT [ROUNDS [SIDES [SAVE COUNT]]]]]  "
+                         "(an existing folder, counts > 0, SIDES each once of soyOnfdwvjVJ)\n");
     return 2;
   }
   const auto rows = MakeEmployeeRows(count, 42);
-  auto wanted = [&](char c) { return runs.find(c) != std::string::npos; };
-  Result single, network, singleSave, networkSave, perStatement, oneTx;
-  if (wanted('s')) single = RunEngine(folder + "/bench_single", rows, false, false);
-  if (wanted('n')) network = RunEngine(folder + "/bench_network", rows, true, false);
-  if (wanted('S')) singleSave = RunEngine(folder + "/bench_single_save", rows, false, true);
-  if (wanted('N')) networkSave = RunEngine(folder + "/bench_network_save", rows, true, true);
-  if (wanted('p')) perStatement = RunSqlite(folder + "/bench_per_statement.db", rows, false);
-  if (wanted('o')) oneTx = RunSqlite(folder + "/bench_one_tx.db", rows, true);
-  std::printf("%d employee records of 2,567 bytes, five keys, %d page buffers\n%-32s", count, PoolSize(), "");
-  for (const char* name : kPhaseNames) std::printf(" %18s", name);
+  const auto saveRows = MakeEmployeeRows(saveCount, 42);
+  std::printf("%d employee records of 2,567 bytes (save-mode sides %d), five keys, %d page buffers, %d rounds\n",
+              count, saveCount, PoolSize(), rounds);
+  std::printf("%-34s", "");
+  for (const char* name : kPhaseNames) std::printf(" %12s", name);
   std::printf("\n");
-  Report("engine, single station", single);
-  Report("engine, network mode", network);
-  Report("engine, single station, save", singleSave);
-  Report("engine, network mode, save", networkSave);
-  Report("SQLite, transaction per stmt", perStatement);
-  Report("SQLite, one transaction", oneTx);
-  Ratio("single / SQLite one transaction", single, oneTx);
-  Ratio("network / SQLite per statement", network, perStatement);
-  Ratio("single save / single", singleSave, single);
-  Ratio("network save / network", networkSave, network);
-  for (const char* ext : {".DAT", ".IX", ".DIA"})
-    for (const char* f : {"/bench_single", "/bench_network", "/bench_single_save", "/bench_network_save"})
-      std::remove((folder + f + ext).c_str());
-  const bool ok = single.ok && network.ok && singleSave.ok && networkSave.ok && perStatement.ok && oneTx.ok;
+  std::map<char, std::vector<Result>> results;
+  bool ok = true;
+  for (int round = 1; round <= rounds; ++round) {
+    std::printf("round %d\n", round);
+    for (char c : sides) {
+      const Side& side = *FindSide(c);
+      const auto& use = side.small ? saveRows : rows;
+      const Result r = side.engine ? RunEngine(folder + "/bench_engine", use, side.engineMode)
+                                   : RunSqlite(folder + "/bench_sqlite.db", use, side.sqliteMode);
+      PrintRound(side, r);
+      std::fflush(stdout);
+      ok = ok && r.ok;
+      results[c].push_back(r);
+    }
+  }
+  PrintSummary(sides, results);
   return ok ? 0 : 1;
 }

@@ -101,7 +101,8 @@ TEST(KdUxTheme, WrappersPassTheirArgumentsOn) {
   EXPECT_EQ(kdUxTheme::DrawThemeParentBackground(nullptr, dc, &rect), S_OK);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);   // put back after the parent's painting
   EXPECT_EQ(kdUxTheme::DrawThemeTextAnsi(nullptr, dc, 1, 1, "\xC3x", 2, 0, 0, rect), S_OK);
-  EXPECT_EQ(CallLog(), (std::vector<std::string>{"DrawThemeParentBackground", "DrawThemeText \u0E23x 2"}));
+  EXPECT_EQ(CallLog(), (std::vector<std::string>{"DrawThemeParentBackground",
+                                                 "DrawThemeText \u0E23x 2 flags 0 (0, 0, 10, 10)"}));
   DeleteDC(dc);
 }
 

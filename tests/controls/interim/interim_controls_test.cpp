@@ -3,6 +3,8 @@
 // and the short date text behind the calendar offset.
 #include <gtest/gtest.h>
 
+#include "controls/foundation/kx_classic_painters.h"
+#include "controls/foundation/kx_look_and_feel.h"
 #include "controls/interim/date_to_short_date_text.h"
 #include "controls/interim/interim_controls.h"
 #include "controls/interim/kx_button.h"
@@ -10,7 +12,6 @@
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"
 #include "controls/interim/kx_label.h"
-#include "controls/interim/kx_look_and_feel_controller.h"
 #include "controls/interim/kx_radio_button.h"
 #include "controls/interim/kx_text_edit.h"
 #include "platform/core/date_time.h"
@@ -80,6 +81,16 @@ const char* const kImage =
 
 class InterimControlsTest : public UiTest {
  protected:
+  // The form images' look-and-feel controller edits the root look-and-feel.
+  void SetUp() override {
+    UiTest::SetUp();
+    kxLookAndFeelsUnit.initialize();
+  }
+  void TearDown() override {
+    kxLookAndFeelsUnit.finalize();
+    UiTest::TearDown();
+  }
+
   TForm* ReadImage(const std::string& text) {
     RegisterInterimControls();
     return ReadForm(text);
@@ -100,8 +111,12 @@ TEST_F(InterimControlsTest, AFormImageLoadsWithTheFinalNamesAndStreamsBack) {
   EXPECT_FALSE(button->Enabled());
   EXPECT_EQ(look->Kind(), lfStandard);
   EXPECT_TRUE(look->NativeStyle());
+  EXPECT_EQ(SharedRootLookAndFeel()->Kind(), lfStandard);
+  EXPECT_EQ(SharedRootLookAndFeel()->GetPainterClass(), TkxStandardLookAndFeelPainter::Class());   // no themes
   const std::string written = FormImageText(form);
-  delete form;
+  delete form;   // the last controller goes: the root is ultra-flat again, without native style
+  EXPECT_EQ(SharedRootLookAndFeel()->Kind(), lfUltraFlat);
+  EXPECT_FALSE(SharedRootLookAndFeel()->NativeStyle());
   TForm* again = ReadImage(written);
   EXPECT_EQ(FormImageText(again), written);
   for (const char* property : {"Kind = lfStandard", "NativeStyle = True", "Kind = bkEllipsis", "Default = True"})

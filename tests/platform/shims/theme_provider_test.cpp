@@ -76,6 +76,8 @@ TEST(BuiltInThemeProvider, OpensItsClassesAndNamesItsTheme) {
   EXPECT_EQ(open(nullptr, u"NoSuchClass; BUTTON"), button);
   EXPECT_NE(open(nullptr, u"ScrollBar"), button);
   EXPECT_EQ(open(nullptr, u"NoSuchClass"), nullptr);
+  EXPECT_EQ(open(nullptr, u"ComboBox"), nullptr);   // a class it does not draw: its callers go classic
+  EXPECT_EQ(open(nullptr, u"Edit;Window"), open(nullptr, u"Window"));
   EXPECT_EQ(open(nullptr, nullptr), nullptr);
   EXPECT_EQ(close(button), S_OK);
   EXPECT_LT(close(reinterpret_cast<HTHEME>(0x12345)), 0);
@@ -87,7 +89,7 @@ TEST(BuiltInThemeProvider, OpensItsClassesAndNamesItsTheme) {
   EXPECT_EQ(std::u16string(file), u"Builtin.msstyles");
   EXPECT_EQ(std::u16string(color), u"NormalColor");
   EXPECT_EQ(std::u16string(size), u"Nor");   // cut to the buffer, terminated
-  EXPECT_EQ(GetProcAddress(module, "DrawThemeBackground"), nullptr);
+  EXPECT_EQ(GetProcAddress(module, "DrawThemeEdge"), nullptr);
   FreeLibrary(module);
 }
 
@@ -157,6 +159,125 @@ TEST_F(BuiltInParentBackground, ATopLevelWindowHasNoParentToPaint) {
   TestCanvas canvas(10, 10);
   EXPECT_EQ(draw_(parent_, canvas.dc(), nullptr), E_FAIL);
   EXPECT_EQ(canvas.Count(kWhite), 100);
+}
+
+}  // namespace
+
+namespace {
+
+// The built-in style's parts, drawn and measured through the library's exports.
+class BuiltInParts : public ::testing::Test {
+ protected:
+  BuiltInParts() {
+    module_ = LoadLibraryA("UXTHEME.DLL");
+    const auto open = Bind<OpenThemeDataProc>(module_, "OpenThemeData");
+    button_ = open(nullptr, u"Button");
+    scrollBar_ = open(nullptr, u"ScrollBar");
+    header_ = open(nullptr, u"Header");
+    window_ = open(nullptr, u"Window");
+    listView_ = open(nullptr, u"ListView");
+    draw_ = Bind<DrawThemeBackgroundProc>(module_, "DrawThemeBackground");
+  }
+  ~BuiltInParts() override { FreeLibrary(module_); }
+  HRESULT Draw(HTHEME theme, int part, int state, const RECT& r, const RECT* clip = nullptr) {
+    return draw_(theme, canvas_.dc(), part, state, &r, clip);
+  }
+
+  ScopedThemeProvider scoped_{&BuiltInThemeProvider()};
+  HMODULE module_ = nullptr;
+  HTHEME button_ = nullptr, scrollBar_ = nullptr, header_ = nullptr, window_ = nullptr, listView_ = nullptr;
+  DrawThemeBackgroundProc draw_ = nullptr;
+  TestCanvas canvas_{40, 30};
+};
+
+TEST_F(BuiltInParts, PushButtonStatesFrameFillAndTransparentCorners) {
+  const struct {
+    int state;
+    COLORREF frame, fill;
+  } kStates[] = {{1, RGB(112, 112, 112), RGB(236, 236, 236)}, {2, RGB(60, 127, 177), RGB(229, 241, 251)},
+                 {3, RGB(44, 98, 139), RGB(204, 228, 247)},   {4, RGB(188, 188, 188), RGB(244, 244, 244)},
+                 {5, RGB(51, 153, 255), RGB(236, 236, 236)}};
+  const auto color = Bind<GetThemeColorProc>(module_, "GetThemeColor");
+  for (const auto& s : kStates) {
+    SCOPED_TRACE(s.state);
+    canvas_.Clear(kWhite);
+    ASSERT_EQ(Draw(button_, 1, s.state, {0, 0, 30, 20}), S_OK);
+    EXPECT_EQ(canvas_.At(0, 0), kWhite);   // corners left alone
+    EXPECT_EQ(canvas_.At(1, 0), s.frame);
+    EXPECT_EQ(canvas_.At(29, 10), s.frame);
+    EXPECT_EQ(canvas_.At(15, 10), s.fill);
+    EXPECT_EQ(canvas_.At(1, 1), s.state == 5 ? s.frame : s.fill);   // the default button's second frame
+    COLORREF fill = 0, text = 0;
+    EXPECT_EQ(color(button_, 1, s.state, 3802, &fill), S_OK);
+    EXPECT_EQ(fill, s.fill);
+    EXPECT_EQ(color(button_, 1, s.state, 3803, &text), S_OK);
+    EXPECT_EQ(text, s.state == 4 ? RGB(131, 131, 131) : RGB(0, 0, 0));
+  }
+  COLORREF other = 0;
+  EXPECT_EQ(color(button_, 1, 1, 3801, &other), E_FAIL);
+  EXPECT_EQ(color(scrollBar_, 1, 1, 3802, &other), E_FAIL);
+  EXPECT_TRUE(Bind<IsThemeBackgroundPartiallyTransparentProc>(module_, "IsThemeBackgroundPartiallyTransparent")(
+      button_, 1, 1));
+  EXPECT_FALSE(Bind<IsThemeBackgroundPartiallyTransparentProc>(module_, "IsThemeBackgroundPartiallyTransparent")(
+      scrollBar_, 3, 1));
+}
+
+TEST_F(BuiltInParts, CheckAndRadioGlyphsInTheirStates) {
+  ASSERT_EQ(Draw(button_, 3, 1, {0, 0, 13, 13}), S_OK);
+  EXPECT_EQ(canvas_.At(0, 0), RGB(112, 112, 112));
+  EXPECT_EQ(canvas_.Count(RGB(0, 0, 0)), 0);
+  ASSERT_EQ(Draw(button_, 3, 5, {0, 0, 13, 13}), S_OK);
+  EXPECT_GT(canvas_.Count(RGB(0, 0, 0)), 8);   // the mark
+  ASSERT_EQ(Draw(button_, 2, 8, {20, 0, 33, 13}), S_OK);
+  EXPECT_EQ(canvas_.At(26, 6), RGB(131, 131, 131));   // a disabled dot
+  EXPECT_EQ(canvas_.At(20, 0), kWhite);
+  const auto size = Bind<GetThemePartSizeProc>(module_, "GetThemePartSize");
+  SIZE s{};
+  EXPECT_EQ(size(button_, nullptr, 2, 1, nullptr, TS_TRUE, &s), S_OK);
+  EXPECT_EQ(s, (SIZE{13, 13}));
+  EXPECT_EQ(size(button_, nullptr, 1, 1, nullptr, TS_TRUE, &s), E_FAIL);
+  EXPECT_EQ(size(scrollBar_, nullptr, 8, 1, nullptr, TS_MIN, &s), S_OK);
+  EXPECT_EQ(s, (SIZE{8, 8}));
+  EXPECT_EQ(size(window_, nullptr, 19, 1, nullptr, TS_TRUE, &s), S_OK);
+}
+
+TEST_F(BuiltInParts, ScrollBarHeaderWindowAndListViewParts) {
+  ASSERT_EQ(Draw(scrollBar_, 1, 1 * 4 + 1, {0, 0, 17, 17}), S_OK);   // down arrow
+  EXPECT_EQ(canvas_.At(8, 9), RGB(0, 0, 0));
+  EXPECT_EQ(canvas_.At(8, 6), RGB(240, 240, 240));
+  for (int part = 2; part <= 10; ++part) EXPECT_EQ(Draw(scrollBar_, part, 1, {0, 0, 17, 17}), S_OK) << part;
+  EXPECT_EQ(Draw(scrollBar_, 11, 1, {0, 0, 17, 17}), E_FAIL);
+  canvas_.Clear(kWhite);
+  Draw(scrollBar_, 3, 2, {0, 0, 16, 30});
+  Draw(scrollBar_, 9, 0, {0, 0, 16, 30});
+  EXPECT_EQ(canvas_.At(8, 13), RGB(120, 120, 120));   // the gripper's lines across the thumb
+  EXPECT_EQ(canvas_.At(8, 14), RGB(166, 166, 166));
+  canvas_.Clear(kWhite);
+  ASSERT_EQ(Draw(header_, 1, 2, {0, 0, 40, 20}), S_OK);
+  EXPECT_EQ(canvas_.At(5, 5), RGB(217, 235, 249));
+  EXPECT_EQ(canvas_.At(5, 19), RGB(213, 213, 213));
+  canvas_.Clear(kWhite);
+  const RECT clip{0, 0, 10, 10};
+  ASSERT_EQ(Draw(listView_, 5, 0, {0, 0, 20, 20}, &clip), S_OK);
+  EXPECT_EQ(canvas_.At(0, 5), RGB(130, 135, 144));
+  EXPECT_EQ(canvas_.At(19, 5), kWhite);   // outside the clip
+  ASSERT_EQ(Draw(window_, 19, 1, {0, 0, 13, 13}), S_OK);
+  EXPECT_EQ(canvas_.At(3, 3), RGB(0, 0, 0));
+  const auto content = Bind<GetThemeBackgroundContentRectProc>(module_, "GetThemeBackgroundContentRect");
+  RECT inside{};
+  const RECT bounds{0, 0, 100, 100};
+  EXPECT_EQ(content(button_, nullptr, 1, 1, &bounds, &inside), S_OK);
+  EXPECT_EQ(inside, (RECT{3, 3, 97, 97}));
+  EXPECT_EQ(content(header_, nullptr, 1, 1, &bounds, &inside), S_OK);
+  EXPECT_EQ(inside, (RECT{3, 2, 97, 98}));
+}
+
+TEST_F(BuiltInParts, ThemeTextInThePartsTextColour) {
+  const auto text = Bind<DrawThemeTextProc>(module_, "DrawThemeText");
+  const RECT r{0, 0, 40, 30};
+  ASSERT_EQ(text(button_, canvas_.dc(), 1, 4, u"Exit", -1, 0x25, 0, &r), S_OK);   // centred on one line
+  EXPECT_GT(canvas_.Count(RGB(131, 131, 131)), 5);
+  EXPECT_EQ(canvas_.Count(RGB(0, 0, 0)), 0);
 }
 
 }  // namespace

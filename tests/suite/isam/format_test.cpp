@@ -153,6 +153,15 @@ TEST(RecordFileFormat, HandBuiltFileIsRead) {
   ASSERT_EQ(img.keys[0].ordered.size(), 4u);
   EXPECT_EQ(img.keys[0].ordered[2], std::make_pair(std::string("melon"), 2));
   EXPECT_EQ(ReadRawFile(dir / "H.DAT").substr(4 * 21, 5), MakeRecord(21, "d").substr(0, 5));
+  // The leaf that took "kiwi" is written with zeros after both texts; the leaf only read keeps its
+  // junk (the engine never writes a page it did not change).
+  const std::string written = ReadRawFile(dir / "H.IX");
+  const auto tail = [&](Integer page, int entry, size_t len) {
+    return written.substr(static_cast<size_t>(page * p + 6 + entry * es + 9) + len, static_cast<size_t>(l) - len);
+  };
+  EXPECT_EQ(tail(1, 0, 5), std::string(4, '\0'));
+  EXPECT_EQ(tail(1, 1, 4), std::string(5, '\0'));
+  EXPECT_EQ(tail(2, 0, 4), std::string(5, '#'));
 }
 
 // Pages of key k lie at page * SlotSize + A(k): with keys of 9 and 40, S = 4,166 and page 3 of key 2

@@ -30,7 +30,10 @@ class FaultFile final : public IsamIoFile {
   DWORD Size(Int64& size) override { return base_->Size(size); }
   // Data written before a process dies is in the system's cache and survives it: the stations these
   // tests kill are processes, not machines, so forcing it to the disk would only cost time.
-  DWORD Flush() override { return ERROR_SUCCESS; }
+  DWORD Flush() override {
+    env_.CountFlush(name_);
+    return ERROR_SUCCESS;
+  }
   DWORD Lock(Int64 offset, Int64 length) override {
     env_.CountLock();
     return base_->Lock(offset, length);

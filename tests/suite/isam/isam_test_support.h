@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "suite/isam/isam_engine.h"
@@ -17,7 +18,7 @@
 // to a file whose name ends in `suffix` can fail (with `error`) or end the process on the spot
 // (SIGKILL: nothing after it reaches the disk, as when a station dies).  A hook can run once, just
 // before the next read of a file, to hold an engine call in the middle.  Flushes to stable storage
-// succeed without touching the disk.
+// succeed without touching the disk; the names of the files flushed are kept.
 class FaultEnv final : public IsamEnv {
  public:
   enum class Fault { None, Fail, Kill };
@@ -35,6 +36,8 @@ class FaultEnv final : public IsamEnv {
   long Writes() const { return writes_; }
   long SystemLocks() const { return locks_; }
   long SystemUnlocks() const { return unlocks_; }
+  // The files flushed since the last TakeFlushed, in order.
+  std::vector<std::string> TakeFlushed() { return std::exchange(flushed_, {}); }
   // Counts matching writes from now on (without a fault).
   void Count(const std::string& suffix) {
     suffix_ = suffix;
@@ -55,6 +58,7 @@ class FaultEnv final : public IsamEnv {
   void BeforeRead(const std::string& name);
   void CountLock() { ++locks_; }
   void CountUnlock() { ++unlocks_; }
+  void CountFlush(const std::string& name) { flushed_.push_back(name); }
 
  private:
   DWORD Wrap(const std::string& name, DWORD e, std::unique_ptr<IsamIoFile>& file);
@@ -68,6 +72,7 @@ class FaultEnv final : public IsamEnv {
   DWORD error_ = 0;
   std::string readSuffix_;
   std::function<void()> readHook_;
+  std::vector<std::string> flushed_;
 };
 
 // Runs `hook` at every test point the engine reaches from now on (suite/isam/test_point.h); an

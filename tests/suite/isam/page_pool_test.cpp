@@ -24,12 +24,12 @@ TEST(PagePool, PinnedPagesStayAndAFullyPinnedPoolRefuses) {
   PageRef first = pool.Fetch(fb, 1, 1);
   ASSERT_TRUE(first);
   const IsamPage* held = &*first;
-  const Word count = first->count;
+  const Word count = first->Count();
   for (int round = 0; round < 3; ++round)
     for (Integer p = 2; p <= pages; ++p) ASSERT_TRUE(pool.Fetch(fb, 1, p)) << p;
   EXPECT_EQ(&*first, held);
   EXPECT_EQ(first.Number(), 1);
-  EXPECT_EQ(first->count, count);
+  EXPECT_EQ(first->Count(), count);
 
   std::vector<PageRef> pinned;
   for (Integer p = 2; p <= 8; ++p) pinned.push_back(pool.Fetch(fb, 1, p));

@@ -13,14 +13,15 @@
 // server's life because a server that starts again writes its number again.
 class Xvfb {
  public:
-  Xvfb() {
+  // Screen: "WIDTHxHEIGHTxDEPTH".
+  explicit Xvfb(const char* Screen = "800x600x24") {
     int fds[2];
     if (pipe(fds) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
       close(fds[0]);
       const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", Screen, "-nolisten", "tcp",
              "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }

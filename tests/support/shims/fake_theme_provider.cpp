@@ -73,8 +73,57 @@ HRESULT DrawThemeParentBackground(HWND, HDC dc, const RECT*) {
   return S_OK;
 }
 
-HRESULT DrawThemeText(HTHEME, HDC, int, int, const WideChar* text, int count, DWORD, DWORD, const RECT*) {
-  Log("DrawThemeText " + Utf16ToUtf8(text) + " " + std::to_string(count));
+// "<class> <part> <state>" of a drawing or measuring call.
+std::string PartText(HTHEME theme, int part, int state) {
+  return active->classes.at(ClassIndexOf(theme)) + " " + std::to_string(part) + " " + std::to_string(state);
+}
+
+std::string RectText(const RECT& r) {
+  return "(" + std::to_string(r.Left) + ", " + std::to_string(r.Top) + ", " + std::to_string(r.Right) + ", " +
+         std::to_string(r.Bottom) + ")";
+}
+
+HRESULT DrawThemeText(HTHEME, HDC, int, int, const WideChar* text, int count, DWORD flags, DWORD, const RECT* rect) {
+  Log("DrawThemeText " + Utf16ToUtf8(text) + " " + std::to_string(count) + " flags " + std::to_string(flags) + " " +
+      RectText(*rect));
+  return S_OK;
+}
+
+HRESULT DrawThemeBackground(HTHEME theme, HDC, int part, int state, const RECT* rect, const RECT*) {
+  Log("DrawThemeBackground " + PartText(theme, part, state) + " " + RectText(*rect));
+  return S_OK;
+}
+
+HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC, int part, int state, const RECT* bounds, RECT* content) {
+  const std::string key = PartText(theme, part, state);
+  Log("GetThemeBackgroundContentRect " + key);
+  if (active->failing.count("GetThemeBackgroundContentRect") != 0) return E_FAIL;
+  const auto it = active->contentMargins.find(active->classes.at(ClassIndexOf(theme)));
+  const RECT m = it != active->contentMargins.end() ? it->second : RECT{3, 3, 3, 3};
+  *content = {bounds->Left + m.Left, bounds->Top + m.Top, bounds->Right - m.Right, bounds->Bottom - m.Bottom};
+  return S_OK;
+}
+
+HRESULT GetThemePartSize(HTHEME theme, HDC, int part, int state, const RECT*, THEMESIZE kind, SIZE* size) {
+  const char* kindText = kind == TS_MIN ? " min" : kind == TS_TRUE ? " true" : " draw";
+  const std::string key = PartText(theme, part, state) + kindText;
+  Log("GetThemePartSize " + key);
+  const auto it = active->partSizes.find(key);
+  if (it == active->partSizes.end()) return E_FAIL;
+  *size = it->second;
+  return S_OK;
+}
+
+BOOL IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state) {
+  Log("IsThemeBackgroundPartiallyTransparent " + PartText(theme, part, state));
+  return active->transparentClasses.count(active->classes.at(ClassIndexOf(theme))) != 0 ? TRUE : FALSE;
+}
+
+HRESULT GetThemeColor(HTHEME theme, int part, int state, int prop, COLORREF* color) {
+  Log("GetThemeColor " + PartText(theme, part, state) + " " + std::to_string(prop));
+  const auto it = active->colors.find(active->classes.at(ClassIndexOf(theme)) + " " + std::to_string(prop));
+  if (it == active->colors.end()) return E_FAIL;
+  *color = it->second;
   return S_OK;
 }
 
@@ -85,6 +134,13 @@ const TLibraryExport kExports[] = {
     {"GetCurrentThemeName", ExportAddress<GetCurrentThemeNameProc>(&GetCurrentThemeName)},
     {"DrawThemeParentBackground", ExportAddress<DrawThemeParentBackgroundProc>(&DrawThemeParentBackground)},
     {"DrawThemeText", ExportAddress<DrawThemeTextProc>(&DrawThemeText)},
+    {"DrawThemeBackground", ExportAddress<DrawThemeBackgroundProc>(&DrawThemeBackground)},
+    {"GetThemeBackgroundContentRect",
+     ExportAddress<GetThemeBackgroundContentRectProc>(&GetThemeBackgroundContentRect)},
+    {"GetThemePartSize", ExportAddress<GetThemePartSizeProc>(&GetThemePartSize)},
+    {"IsThemeBackgroundPartiallyTransparent",
+     ExportAddress<IsThemeBackgroundPartiallyTransparentProc>(&IsThemeBackgroundPartiallyTransparent)},
+    {"GetThemeColor", ExportAddress<GetThemeColorProc>(&GetThemeColor)},
 };
 
 }  // namespace

@@ -5,13 +5,20 @@
 //
 // Fake theme: classes the test lists open (one handle per class, matched ignoring case in a
 // ";"-separated list); IsThemeActive answers `themeActive`; GetCurrentThemeName copies
-// `themeFileName` and `colorName` and answers `themeNameResult`; it exports only those functions
-// DrawThemeParentBackground (which leaves the stock system font selected) and DrawThemeText,
-// less the names in `missing`.  Log lines: "Load", "Free", "Export <name>", "OpenThemeData <list>" (or
-// "OpenThemeData <list> failed"), "CloseThemeData <class>", "IsThemeActive",
-// "GetCurrentThemeName", "DrawThemeParentBackground", "DrawThemeText <UTF-8 text> <count>".
+// `themeFileName` and `colorName` and answers `themeNameResult`; it exports only those functions,
+// DrawThemeParentBackground (which leaves the stock system font selected), DrawThemeText and the
+// painters' calls below, less the names in `missing`.  Log lines: "Load", "Free", "Export <name>",
+// "OpenThemeData <list>" (or "OpenThemeData <list> failed"), "CloseThemeData <class>",
+// "IsThemeActive", "GetCurrentThemeName", "DrawThemeParentBackground", "DrawThemeText <UTF-8 text>
+// <count> flags <flags> (l, t, r, b)", and with P = "<class> <part> <state>": "DrawThemeBackground P (l, t, r, b)",
+// "GetThemeBackgroundContentRect P" (the bounds less the class's `contentMargins`, 3 on each side
+// by default; E_FAIL when listed in `failing`), "GetThemePartSize P <min|true|draw>" (from
+// `partSizes` by that key, else E_FAIL), "IsThemeBackgroundPartiallyTransparent P" (True for the
+// `transparentClasses`), "GetThemeColor P <property>" (from `colors` by "<class> <property>", else
+// E_FAIL).
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,6 +50,11 @@ class TFakeThemeProvider final : public TThemeProvider {
   std::u16string colorName = u"NormalColor";
   HRESULT themeNameResult = S_OK;
   std::set<std::string> missing;
+  std::set<std::string> failing;
+  std::map<std::string, RECT> contentMargins;
+  std::map<std::string, SIZE> partSizes;
+  std::set<std::string> transparentClasses;
+  std::map<std::string, COLORREF> colors;
   Integer openHandles = 0;   // opened and not yet closed
 };
 
