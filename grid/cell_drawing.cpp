@@ -9,7 +9,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/edit_window.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/user/resource_bitmap.h"
 #include "platform/user/send_message.h"
 

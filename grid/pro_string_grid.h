@@ -27,7 +27,7 @@
 #include "grid/base_grid.h"
 #include "grid/pro_string_grid_types.h"
 #include "grid/stored_property.h"
-#include "platform/classes/function_ref.h"
+#include "platform/core/function_ref.h"
 
 class TBackGround;
 class TBalloonSettings;

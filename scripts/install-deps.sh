@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # toolchain and test frameworks
-  g++ cmake ninja-build pkg-config ccache
+  # toolchain and test frameworks; python3 runs the layering and docs checks (tests/project)
+  g++ cmake ninja-build pkg-config ccache python3
   libgtest-dev libgmock-dev libbenchmark-dev
   # locale-aware collation
   libicu-dev

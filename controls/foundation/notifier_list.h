@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/classes/function_ref.h"
+#include "platform/core/function_ref.h"
 #include "platform/core/types.h"
 
 class TNotifierListBase {

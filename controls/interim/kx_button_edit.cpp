@@ -4,7 +4,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/custom_control.h"
-#include "platform/ui/edit_window.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/ui/shortcuts.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"

@@ -1,10 +1,10 @@
 #include "controls/interim/kx_shell_combo_box.h"
 
 #include "platform/ui/canvas.h"
-#include "platform/ui/combo_box_window.h"
+#include "platform/window_classes/combo_box_window.h"
 #include "platform/ui/control_messages.h"
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/edit_window.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"

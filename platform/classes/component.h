@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "platform/classes/enum_set.h"
-#include "platform/classes/function_ref.h"
 #include "platform/classes/persistent.h"
 #include "platform/classes/type_info.h"
+#include "platform/core/function_ref.h"
 
 PR_ENUM(TComponentStateItem, csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor,
         csUpdating, csFixups, csFreeNotification, csInline, csDesignInstance)

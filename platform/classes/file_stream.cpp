@@ -10,27 +10,6 @@
 PR_IMPLEMENT_CLASS(THandleStream)
 PR_IMPLEMENT_CLASS(TFileStream)
 
-namespace {
-
-DWORD AccessOf(Word mode) {
-  switch (mode & 3) {
-    case fmOpenRead: return GENERIC_READ;
-    case fmOpenWrite: return GENERIC_WRITE;
-    default: return GENERIC_READ | GENERIC_WRITE;
-  }
-}
-
-DWORD ShareOf(Word mode) {
-  switch ((mode & 0xF0) >> 4) {
-    case 2: return FILE_SHARE_READ;
-    case 3: return FILE_SHARE_WRITE;
-    case 4: return FILE_SHARE_READ | FILE_SHARE_WRITE;
-    default: return 0;
-  }
-}
-
-}  // namespace
-
 Integer THandleStream::Read(void* Buffer, Integer Count) {
   if (Count <= 0) return 0;
   DWORD done = 0;
@@ -59,7 +38,7 @@ void THandleStream::SetSize(Int64 NewSize) {
 TFileStream::TFileStream(std::string_view FileName, Word Mode) : fileName_(FileName) {
   const bool create = Mode == fmCreate;
   const DWORD error = create ? file_.Open(FileName, GENERIC_READ | GENERIC_WRITE, 0, CREATE_ALWAYS)
-                             : file_.Open(FileName, AccessOf(Mode), ShareOf(Mode), OPEN_EXISTING);
+                             : file_.Open(FileName, FileModeAccess(Mode), FileModeShare(Mode, 0), OPEN_EXISTING);
   if (error == ERROR_SUCCESS) return;
   const std::string message = Format(create ? classes_text::kFCreateError : classes_text::kFOpenError,
                                                  {fileName_, SysErrorMessage(error)});

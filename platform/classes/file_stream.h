@@ -1,9 +1,8 @@
 // THandleStream and TFileStream: streams over an open platform file (platform/os/file.h).
 //
 // Open modes as the class library has them: fmCreate creates or truncates the file and opens it
-// exclusively; otherwise the low two bits choose the access (fmOpenRead, fmOpenWrite,
-// fmOpenReadWrite) and bits 4-6 the sharing (fmShareCompat and fmShareExclusive share nothing,
-// fmShareDenyWrite lets others read, fmShareDenyRead lets others write, fmShareDenyNone both).
+// exclusively; otherwise the mode is an access and a share mode of platform/os/file_mode.h, with
+// fmShareCompat sharing nothing (as fmShareExclusive does).
 // Failures raise EFCreateError / EFOpenError "Cannot create/open file "<full name>". <system text>".
 #pragma once
 
@@ -12,16 +11,9 @@
 
 #include "platform/classes/stream.h"
 #include "platform/os/file.h"
+#include "platform/os/file_mode.h"
 
 inline constexpr Word fmCreate = 0xFFFF;
-inline constexpr Word fmOpenRead = 0x0000;
-inline constexpr Word fmOpenWrite = 0x0001;
-inline constexpr Word fmOpenReadWrite = 0x0002;
-inline constexpr Word fmShareCompat = 0x0000;
-inline constexpr Word fmShareExclusive = 0x0010;
-inline constexpr Word fmShareDenyWrite = 0x0020;
-inline constexpr Word fmShareDenyRead = 0x0030;
-inline constexpr Word fmShareDenyNone = 0x0040;
 
 class THandleStream : public TStream {
   PR_CLASS(THandleStream, TStream)

@@ -13,7 +13,7 @@ DWORD FileModeAccess(Word mode) {
 }
 
 DWORD FileModeShare(Word mode, DWORD compatShare) {
-  switch (mode & 0x70) {
+  switch (mode & 0xF0) {
     case fmShareCompat: return compatShare;
     case fmShareDenyWrite: return FILE_SHARE_READ;
     case fmShareDenyRead: return FILE_SHARE_WRITE;

@@ -1,8 +1,9 @@
-// The class library's file open modes: an access in the low bits, a share mode in bits 4..6.
+// The class library's file open modes: an access in bits 0..1, a share mode in bits 4..7.
 //
-// The same numbers serve FileMode (classic typed and text files, classic_io.h) and file streams.
-// The two differ only in what "compat" sharing means: classic files share reading and writing,
-// while file streams open exclusively; FileModeShare takes that meaning from the caller.
+// The same numbers serve FileMode (classic typed and text files, classic_io.h) and file streams
+// (platform/classes/file_stream.h, which adds fmCreate).  The two differ only in what "compat"
+// sharing means: classic files share reading and writing, while file streams open exclusively;
+// FileModeShare takes that meaning from the caller.
 #pragma once
 
 #include "platform/core/types.h"
@@ -16,7 +17,9 @@ inline constexpr Word fmShareDenyWrite = 0x0020;
 inline constexpr Word fmShareDenyRead = 0x0030;
 inline constexpr Word fmShareDenyNone = 0x0040;
 
-// GENERIC_READ and/or GENERIC_WRITE for the access bits; 0 for the invalid access 3.
+// GENERIC_READ and/or GENERIC_WRITE for the access bits; 0 for the undefined access 3, which
+// File::Open refuses with ERROR_INVALID_ACCESS.
 DWORD FileModeAccess(Word mode);
-// FILE_SHARE_* for the share bits; `compatShare` for fmShareCompat; 0 for unknown values.
+// FILE_SHARE_* for the share bits; `compatShare` for fmShareCompat; 0 (nothing shared) for
+// fmShareExclusive and the undefined values 0x50..0xF0.
 DWORD FileModeShare(Word mode, DWORD compatShare);

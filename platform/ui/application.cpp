@@ -18,12 +18,10 @@
 #include "platform/ui/object_instance.h"
 #include "platform/ui/screen.h"
 #include "platform/user/backend.h"
-#if PR_HAVE_SDL_DISPLAY
-#include "platform/user/backend/sdl/display_choice.h"
-#endif
 #include "platform/user/capture.h"
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
+#include "platform/user/display_choice.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/post_message.h"
@@ -92,19 +90,12 @@ void TApplication::CreateHandle() {
 
 void TApplication::Initialize() {
   if (user::BackendInstalled()) return;
-  const char* asked = std::getenv("PR_DISPLAY");
-  const std::string wanted = asked != nullptr ? asked : "";
-#if PR_HAVE_SDL_DISPLAY
   const user::DisplayChoice choice = user::InstallDisplayBackend();
-  if (wanted.empty() || wanted == choice.backend) return;
-  const std::string why = choice.note;
-#else
-  if (wanted.empty() || wanted == "headless") return;
-  const std::string why = "the program was built without the SDL display";
-#endif
+  if (!choice.backend.empty()) return;
   // A display asked for by name and not available is an error the user must see, not a program
   // running unseen in memory.
-  throw Exception("The display asked for by PR_DISPLAY=" + wanted + " cannot be used: " + why);
+  throw Exception("The display asked for by PR_DISPLAY=" + std::string(std::getenv("PR_DISPLAY")) +
+                  " cannot be used: " + choice.note);
 }
 
 TCustomForm* TApplication::CreateFormOfClass(TClass FormClass) {

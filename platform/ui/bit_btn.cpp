@@ -3,13 +3,13 @@
 #include "platform/gdi/dc.h"
 #include "platform/ui/bit_btn_glyphs.h"
 #include "platform/ui/bitmap.h"
-#include "platform/ui/button_paint.h"
-#include "platform/ui/button_window.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"
 #include "platform/user/owner_draw.h"
+#include "platform/window_classes/button_paint.h"
+#include "platform/window_classes/button_window.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "platform/ui/button.h"
 
 #include "platform/ui/button_action_link.h"
-#include "platform/ui/button_window.h"
+#include "platform/window_classes/button_window.h"
 #include "platform/ui/custom_action.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"

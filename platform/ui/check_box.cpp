@@ -1,9 +1,9 @@
 #include "platform/ui/check_box.h"
 
-#include "platform/ui/button_window.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/hotkeys.h"
 #include "platform/user/send_message.h"
+#include "platform/window_classes/button_window.h"
 
 PR_PUBLISH(TCheckBox) {
   PublishAction(p);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/combo_box_window.h"
+#include "platform/window_classes/combo_box_window.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/form.h"

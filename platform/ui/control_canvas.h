@@ -7,7 +7,7 @@
 // is being destroyed (FreeDeviceContexts).
 #pragma once
 
-#include "platform/classes/function_ref.h"
+#include "platform/core/function_ref.h"
 #include "platform/ui/canvas.h"
 #include "platform/user/user_types.h"
 

@@ -4,11 +4,11 @@
 #include "platform/gdi/fonts.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/ui/edit_publishing.h"
-#include "platform/ui/edit_window.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_styles.h"
+#include "platform/window_classes/edit_window.h"
 
 PR_IMPLEMENT_CLASS(TCustomEdit)
 

@@ -6,11 +6,11 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/header_window.h"
 #include "platform/user/owner_draw.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
+#include "platform/window_classes/header_window.h"
 
 namespace {
 

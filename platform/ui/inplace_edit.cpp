@@ -4,7 +4,6 @@
 
 #include "platform/classes/publisher.h"
 #include "platform/ui/custom_grid.h"
-#include "platform/ui/edit_window.h"
 #include "platform/ui/form.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_beep.h"
@@ -15,6 +14,7 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
+#include "platform/window_classes/edit_window.h"
 
 PR_IMPLEMENT_CLASS(TInplaceEdit)
 

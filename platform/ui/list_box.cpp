@@ -5,10 +5,10 @@
 #include "platform/core/format.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/list_box_window.h"
 #include "platform/user/owner_draw.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_styles.h"
+#include "platform/window_classes/list_box_window.h"
 
 PR_PUBLISH(TListBox) {
   PublishAlign(p);

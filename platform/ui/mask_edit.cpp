@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "platform/ui/edit_publishing.h"
-#include "platform/ui/edit_window.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/window_classes/edit_window.h"
 
 PR_IMPLEMENT_CLASS(TCustomMaskEdit)
 

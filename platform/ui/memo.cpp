@@ -1,10 +1,10 @@
 #include "platform/ui/memo.h"
 
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/edit_window.h"
 #include "platform/ui/memo_strings.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_styles.h"
+#include "platform/window_classes/edit_window.h"
 
 PR_IMPLEMENT_CLASS(TCustomMemo)
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/ui/edit_window.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/memo.h"
 #include "platform/user/message_ids.h"

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/classes/event.h"
-#include "platform/classes/function_ref.h"
 #include "platform/classes/type_info.h"
+#include "platform/core/function_ref.h"
 #include "platform/gdi/geometry.h"
 #include "platform/user/user_types.h"
 

@@ -4,9 +4,9 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/scroll_bar_window.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/system_metrics.h"
+#include "platform/window_classes/scroll_bar_window.h"
 
 PR_PUBLISH(TScrollBar) {
   PublishAlign(p);

@@ -12,13 +12,14 @@
 #include "platform/ui/message_box_form.h"
 #include "platform/ui/object_instance.h"
 #include "platform/ui/screen.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
 #include "platform/user/input_events.h"
 #include "platform/user/painting.h"
 #include "platform/user/post_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_capture.h"
+#include "platform/user/window_input.h"
 
 namespace {
 

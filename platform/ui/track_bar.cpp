@@ -4,8 +4,8 @@
 
 #include "platform/ui/colors.h"
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/track_bar_window.h"
 #include "platform/user/send_message.h"
+#include "platform/window_classes/track_bar_window.h"
 
 PR_PUBLISH(TTrackBar) {
   PublishAlign(p);

@@ -1,10 +1,10 @@
 #include "platform/ui/up_down.h"
 
 #include "platform/ui/control_publishing.h"
-#include "platform/ui/up_down_window.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
+#include "platform/window_classes/up_down_window.h"
 
 PR_PUBLISH(TUpDown) {
   p.Property("AlignButton", &TCustomUpDown::AlignButton, &TCustomUpDown::SetAlignButton).Default(udRight);

@@ -1,4 +1,8 @@
-// TWinControl: the window's life cycle, the children, bounds, notifications and message dispatch.
+// TWinControl: the window's life cycle (making, binding, recreating and destroying the handle),
+// showing, the children, and the notifications passed on to them.  Bounds and the border are in
+// win_control_bounds.cpp, message dispatch in win_control_dispatch.cpp, keys in win_control_keys.cpp,
+// focus in win_control_focus.cpp, aligning in win_control_align.cpp, painting in
+// win_control_paint.cpp.
 #include "platform/ui/win_control.h"
 
 #include <algorithm>
@@ -7,7 +11,6 @@
 #include "platform/classes/publisher.h"
 #include "platform/classes/reader.h"
 #include "platform/core/ansi_strings.h"
-#include "platform/gdi/dc.h"
 #include "platform/ui/application.h"
 #include "platform/ui/bidi.h"
 #include "platform/ui/brush.h"
@@ -18,7 +21,6 @@
 #include "platform/ui/object_instance.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
-#include "platform/user/send_message.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
@@ -364,83 +366,6 @@ void TWinControl::SetParent(TWinControl* AParent) {
   inherited::SetParent(AParent);
 }
 
-// --- bounds ---
-
-void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
-  if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height()) return;
-  if (!CheckNewSize(AWidth, AHeight)) return;
-  if (handle_ != nullptr && !IsIconic(handle_)) {
-    SetWindowPos(handle_, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    UpdateBoundsRect(TRect{ALeft, ATop, ALeft + AWidth, ATop + AHeight});
-  }
-  UpdateAnchorRules();
-  RequestAlign();
-}
-
-void TWinControl::UpdateBounds() {
-  TRect rect;
-  GetWindowRect(handle_, &rect);
-  if ((GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD) != 0) {
-    if (HWND parent = GetParent(handle_)) MapWindowPoints(nullptr, parent, reinterpret_cast<TPoint*>(&rect), 2);
-  }
-  UpdateBoundsRect(rect);
-  UpdateAnchorRules();
-}
-
-TRect TWinControl::ClientRect() {
-  TRect rect{};
-  GetClientRect(Handle(), &rect);
-  return rect;
-}
-
-TPoint TWinControl::ClientOrigin() const {
-  TPoint origin{0, 0};
-  ::ClientToScreen(const_cast<TWinControl*>(this)->Handle(), &origin);
-  return origin;
-}
-
-void TWinControl::WMSize(TMessage& Message) {
-  UpdateBounds();
-  DefaultHandler(Message);
-  Realign();
-  if (!ComponentState().Contains(csLoading)) Resize();
-}
-
-void TWinControl::WMMove(TMessage& Message) {
-  DefaultHandler(Message);
-  UpdateBounds();
-}
-
-// Size constraints and AutoSize hold however the window is sized (SetWindowPos, the frame, a
-// maximise): a size they refuse is dropped, a size they change is changed.
-void TWinControl::WMWindowPosChanging(TMessage& Message) {
-  auto* pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
-  const bool busy = ComponentState().Contains(csReading) || ComponentState().Contains(csDestroying);
-  if (pos != nullptr && !busy && (pos->flags & SWP_NOSIZE) == 0 && !CheckNewSize(pos->cx, pos->cy))
-    pos->flags |= SWP_NOSIZE;
-  DefaultHandler(Message);
-}
-
-void TWinControl::WMWindowPosChanged(TMessage& Message) {
-  const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
-  const bool framed = ctl3D_ && ControlStyle().Contains(csFramed) && Parent() != nullptr && pos != nullptr &&
-                      (pos->flags & SWP_NOREDRAW) == 0;
-  const bool visible = IsWindowVisible(handle_) != 0;
-  const bool movedOrSized = pos != nullptr && visible && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE);
-  if (framed && movedOrSized) InvalidateFrame();
-  if (!ControlState().Contains(csDestroyingHandle) && handle_ != nullptr) UpdateBounds();
-  DefaultHandler(Message);
-  if (framed && (movedOrSized || (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0)) InvalidateFrame();
-}
-
-void TWinControl::SetBorderWidth(TBorderWidth Value) {
-  if (borderWidth_ == Value) return;
-  borderWidth_ = Value;
-  if (handle_ != nullptr) SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
-  Realign();
-}
-
 // --- notifications ---
 
 void TWinControl::CMColorChanged(TMessage& Message) {
@@ -492,36 +417,4 @@ void TWinControl::CMBiDiModeChanged(TMessage& Message) {
   inherited::Dispatch(Message);
   if (SysLocaleMiddleEast() && Message.WParam == 0) RecreateWnd();
   NotifyControls(CM_PARENTBIDIMODECHANGED);
-}
-
-// --- messages ---
-
-void TWinControl::MainWndProc(TMessage& Message) {
-  try {
-    WindowProc(Message);
-  } catch (...) {
-    if (Application == nullptr) throw;
-    Application->HandleException(this);
-  }
-}
-
-void TWinControl::DefaultHandler(TMessage& Message) {
-  if (handle_ == nullptr) return inherited::DefaultHandler(Message);
-  if (Message.Msg == WM_CONTEXTMENU && Parent() != nullptr) {
-    Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);
-    if (Message.Result != 0) return;
-  }
-  if (Message.Msg >= WM_CTLCOLORMSGBOX && Message.Msg <= WM_CTLCOLORSTATIC) {
-    Message.Result = SendMessageA(reinterpret_cast<HWND>(Message.LParam), CN_BASE + Message.Msg, Message.WParam,
-                                  Message.LParam);
-    return;
-  }
-  if (Message.Msg >= CN_CTLCOLORMSGBOX && Message.Msg <= CN_CTLCOLORSTATIC) {
-    auto dc = reinterpret_cast<HDC>(Message.WParam);
-    SetTextColor(dc, ColorToRGB(Font()->Color()));
-    SetBkColor(dc, ColorToRGB(brush_->Color()));
-    Message.Result = reinterpret_cast<LRESULT>(brush_->Handle());
-    return;
-  }
-  Message.Result = CallWindowProcA(defWndProc_, handle_, Message.Msg, Message.WParam, Message.LParam);
 }

@@ -28,6 +28,10 @@ void TWinControl::SetFocus() {
   }
 }
 
+void TWinControl::DoEnter() { OnEnter(this); }
+
+void TWinControl::DoExit() { OnExit(this); }
+
 void TWinControl::RemoveFocus(bool Removing) {
   if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this, Removing);
 }

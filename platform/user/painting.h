@@ -15,7 +15,7 @@
 
 #include <optional>
 
-#include "platform/classes/function_ref.h"
+#include "platform/core/function_ref.h"
 #include "platform/user/user_types.h"
 
 BOOL InvalidateRect(HWND hwnd, const TRect* rect, BOOL erase);

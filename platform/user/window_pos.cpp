@@ -92,13 +92,7 @@ BOOL Maximize(HWND h, bool activate) {
   w->style = (w->style | WS_MAXIMIZE) & ~WS_MINIMIZE;
   const bool wasVisible = w->IsVisibleFlag();
   if (!wasVisible) SendFrom(h, WM_SHOWWINDOW, TRUE, 0, false);
-  MINMAXINFO mmi{};
-  const TRect work = WorkArea();
-  mmi.ptMaxSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-  mmi.ptMaxPosition = {work.Left - 4, work.Top - 4};
-  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-  SendFrom(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi), false);
+  const MINMAXINFO mmi = AskMinMaxInfo(h);
   SetWindowPos(h, HWND_TOP, mmi.ptMaxPosition.X, mmi.ptMaxPosition.Y, mmi.ptMaxSize.X, mmi.ptMaxSize.Y,
                SWP_SHOWWINDOW | SWP_FRAMECHANGED | (activate ? 0 : SWP_NOACTIVATE));
   return wasVisible;
@@ -116,6 +110,17 @@ BOOL Restore(HWND h, bool activate) {
 }
 
 }  // namespace
+
+MINMAXINFO AskMinMaxInfo(HWND h) {
+  MINMAXINFO mmi{};
+  const TRect work = WorkArea();
+  mmi.ptMaxSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+  mmi.ptMaxPosition = {work.Left - 4, work.Top - 4};
+  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+  SendFrom(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi), false);
+  return mmi;
+}
 
 }  // namespace user
 

@@ -30,5 +30,8 @@ namespace user {
 
 // WM_SIZE then WM_MOVE with the window's current client area.
 void SendSizeAndMove(HWND hwnd);
+// The window's maximized placement and tracking limits: the system metrics' defaults (maximized
+// over the work area, its frame just outside) as WM_GETMINMAXINFO lets the window change them.
+MINMAXINFO AskMinMaxInfo(HWND hwnd);
 
 }  // namespace user

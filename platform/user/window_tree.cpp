@@ -99,16 +99,6 @@ void ApplyDefaults(CreateRequest& r) {
   }
 }
 
-MINMAXINFO DefaultMinMax() {
-  MINMAXINFO mmi{};
-  const TRect work = WorkArea();
-  mmi.ptMaxSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-  mmi.ptMaxPosition = {work.Left - 4, work.Top - 4};
-  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-  return mmi;
-}
-
 // Frees a window that never got its first message (a CBT hook refused it).
 void FreeUnborn(Window* w) {
   w->windowClass->windows--;
@@ -178,8 +168,7 @@ HWND Create(CreateRequest r) {
   const LPARAM cs = r.unicode ? reinterpret_cast<LPARAM>(&csW) : reinterpret_cast<LPARAM>(&csA);
   int cx = csA.cx, cy = csA.cy;
   if ((r.style & WS_THICKFRAME) || !(r.style & (WS_POPUP | WS_CHILD))) {
-    MINMAXINFO mmi = DefaultMinMax();
-    SendFrom(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi), false);
+    const MINMAXINFO mmi = AskMinMaxInfo(h);
     cx = std::max<int>(std::min<int>(cx, mmi.ptMaxTrackSize.X), mmi.ptMinTrackSize.X);
     cy = std::max<int>(std::min<int>(cy, mmi.ptMaxTrackSize.Y), mmi.ptMinTrackSize.Y);
   }

@@ -23,8 +23,8 @@
 #include "platform/os/folders.h"
 #include "tests/app/dialog_test_fixture.h"
 #include "tests/app/scoped_program_folder.h"
-#include "tests/platform/os/temp_folder.h"
-#include "tests/platform/ui/script_test_support.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/ui/script_test_support.h"
 
 namespace uitest {
 namespace {

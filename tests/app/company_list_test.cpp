@@ -6,7 +6,7 @@
 #include "platform/core/exceptions.h"
 #include "suite/cfg_settings.h"
 #include "suite/suite_folders.h"
-#include "tests/suite/suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "platform/core/cp874.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

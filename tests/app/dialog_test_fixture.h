@@ -12,7 +12,7 @@
 #include "platform/ui/screen.h"
 #include "suite/program_end.h"
 #include "suite/user_interface.h"
-#include "tests/platform/ui/ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 

@@ -33,9 +33,9 @@
 #include "suite/saved_copy_recovery.h"
 #include "suite/user_interface.h"
 #include "tests/app/dialog_test_fixture.h"
-#include "tests/platform/os/temp_folder.h"
-#include "tests/platform/ui/script_test_support.h"
-#include "tests/platform/ui/ui_test_fixture.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/ui/script_test_support.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

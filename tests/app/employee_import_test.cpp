@@ -12,7 +12,7 @@
 #include "payroll_fixture.h"
 #include "platform/core/cp874.h"
 #include "platform/core/exceptions.h"
-#include "tests/suite/lock_holding_station.h"
+#include "tests/support/suite/lock_holding_station.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "suite/isam/isam_engine.h"
 #include "suite/program_end.h"
 #include "tests/app/program_folder_test.h"
-#include "tests/platform/ui/script_test_support.h"
+#include "tests/support/ui/script_test_support.h"
 
 namespace uitest {
 namespace {

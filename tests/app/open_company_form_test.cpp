@@ -12,7 +12,7 @@
 #include "platform/core/cp874.h"
 #include "platform/ui/font.h"
 #include "tests/app/program_folder_test.h"
-#include "tests/platform/ui/script_test_support.h"
+#include "tests/support/ui/script_test_support.h"
 
 namespace uitest {
 namespace {

@@ -15,8 +15,8 @@
 #include "platform/core/extended80_text.h"
 #include "platform/os/file.h"
 #include "suite/isam/isam_status.h"
-#include "tests/platform/os/child_process.h"
-#include "tests/suite/lock_holding_station.h"
+#include "tests/support/os/child_process.h"
+#include "tests/support/suite/lock_holding_station.h"
 
 namespace {
 

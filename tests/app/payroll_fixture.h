@@ -18,8 +18,8 @@
 #include "suite/isam/isam_engine.h"
 #include "suite/lock_retry.h"
 #include "suite/program_end.h"
-#include "tests/suite/recording_user_interface.h"
-#include "tests/suite/suite_folder_fixture.h"
+#include "tests/support/suite/recording_user_interface.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 class PayrollFixture : public SuiteFolderFixture {
  protected:

@@ -19,9 +19,9 @@
 #include "platform/core/cp874.h"
 #include "platform/gdi/png_codec.h"
 #include "tests/app/tool_process.h"
-#include "tests/platform/os/temp_folder.h"
-#include "tests/platform/user/backend/sdl/xvfb_server.h"
-#include "tests/suite/lock_holding_station.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/os/xvfb_server.h"
+#include "tests/support/suite/lock_holding_station.h"
 
 namespace {
 

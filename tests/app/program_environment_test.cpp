@@ -8,7 +8,7 @@
 #include "platform/os/locale.h"
 #include "platform/ui/size_constraints.h"
 #include "platform/user/system_metrics.h"
-#include "tests/platform/ui/ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -14,7 +14,7 @@
 #include "platform/os/drive_map.h"
 #include "tests/app/dialog_test_fixture.h"
 #include "tests/app/scoped_program_folder.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace uitest {
 

@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-#include "tests/platform/ui/script_test_support.h"
+#include "tests/support/ui/script_test_support.h"
 
 ToolProcess::ToolProcess(const std::string& ProgramFolder, const std::string& Script,
                          const std::vector<std::pair<std::string, std::string>>& Environment, int AsUser)

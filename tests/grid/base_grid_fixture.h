@@ -12,7 +12,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/region.h"
 #include "platform/user/painting.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace gridtest {
 

@@ -8,7 +8,7 @@
 
 #include "base_grid_fixture.h"
 #include "platform/core/float_math.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace gridtest {
 namespace {

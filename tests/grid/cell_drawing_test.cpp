@@ -20,7 +20,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/font.h"
 #include "recording_theme_provider.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/gdi/jpeg_codec.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/ui/bitmap.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

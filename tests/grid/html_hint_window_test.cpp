@@ -9,7 +9,7 @@
 #include "platform/user/focus.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/core/exceptions.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/ui/bitmap.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 // The picture the "RES://" tests load: a 4 x 4 BMP of colour 0x40C020.
 #include "RES_PICTURE.res.inc"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gif_test_writer.h"
+#include "tests/support/gdi/gif_test_writer.h"
 #include "platform/gdi/bmp_codec.h"
 #include "platform/gdi/decoded_image.h"
 

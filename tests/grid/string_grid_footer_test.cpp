@@ -9,7 +9,7 @@
 #include "grid/pro_grid_error.h"
 #include "platform/os/locale.h"
 #include "string_grid_fixture.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace gridtest {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "suite/cfg_settings.h"
-#include "suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "platform/core/cp874.h"
 #include "platform/os/clock.h"
 #include "platform/os/file.h"
-#include "recording_user_interface.h"
+#include "tests/support/suite/recording_user_interface.h"
 #include "suite/color_scheme.h"
-#include "suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

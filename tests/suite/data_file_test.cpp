@@ -8,7 +8,7 @@
 #include "platform/core/cp874.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/clock.h"
-#include "recording_user_interface.h"
+#include "tests/support/suite/recording_user_interface.h"
 #include "suite/cfg_settings.h"
 #include "suite/isam/isam_check.h"
 #include "suite/isam/isam_env.h"
@@ -16,9 +16,9 @@
 #include "suite/isam/platform_isam_env.h"
 #include "suite/lock_retry.h"
 #include "suite/program_end.h"
-#include "suite_folder_fixture.h"
-#include "tests/platform/os/child_process.h"
-#include "tests/suite/lock_holding_station.h"
+#include "tests/support/suite/suite_folder_fixture.h"
+#include "tests/support/os/child_process.h"
+#include "tests/support/suite/lock_holding_station.h"
 
 namespace {
 

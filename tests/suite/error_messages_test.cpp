@@ -4,7 +4,7 @@
 
 #include "platform/core/cp874.h"
 #include "platform/os/folders.h"
-#include "suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

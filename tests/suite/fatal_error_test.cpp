@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/cp874.h"
-#include "recording_user_interface.h"
+#include "tests/support/suite/recording_user_interface.h"
 #include "suite/program_end.h"
-#include "suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

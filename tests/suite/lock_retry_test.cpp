@@ -4,7 +4,7 @@
 
 #include "platform/core/cp874.h"
 #include "platform/os/clock.h"
-#include "recording_user_interface.h"
+#include "tests/support/suite/recording_user_interface.h"
 #include "suite/isam/isam_status.h"
 #include "suite/program_end.h"
 

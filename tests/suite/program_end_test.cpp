@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "recording_user_interface.h"
+#include "tests/support/suite/recording_user_interface.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "recording_user_interface.h"
+#include "tests/support/suite/recording_user_interface.h"
 #include "suite/program_end.h"
-#include "suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "suite/frame_characters.h"
 #include "suite/report_temp.h"
 #include "suite/suite_runtime.h"
-#include "suite_folder_fixture.h"
+#include "tests/support/suite/suite_folder_fixture.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "platform/classes/reader.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/painting.h"
+#include "platform/user/window_capture.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 // formshot FORM OUT.png: reads a form image (text or binary) into a form (every class it names must
-// be registered in this program: the ui layer's controls, the string grid and the interim controls are; the control
-// foundation's units run, so a look-and-feel controller restyles the root), shows it
-// under the headless backend and writes a PNG of the form's window, frame included.  Event
-// handlers the image names are left unassigned.  Exit status: 0 written, 1 the image could not be
-// read (the reader's error on stderr) or the picture could not be written, 2 wrong arguments.
+// be registered in this program: the ui layer's controls, the string grid and the interim controls
+// are; the control foundation's units run, so a look-and-feel controller restyles the root), shows
+// it on the window layer's in-memory display (the program links no other) and writes a PNG of the
+// form's window, frame included.  Event handlers the image names are left unassigned.  Exit
+// status: 0 written, 1 the image could not be read (the reader's error on stderr) or the picture
+// could not be written, 2 wrong arguments.
 #include <cstdio>
 #include <string>
 

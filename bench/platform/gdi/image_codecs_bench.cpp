@@ -11,7 +11,7 @@
 #include "platform/gdi/gif_codec.h"
 #include "platform/gdi/jpeg_codec.h"
 #include "platform/gdi/png_codec.h"
-#include "tests/platform/gdi/gif_test_writer.h"
+#include "tests/support/gdi/gif_test_writer.h"
 
 namespace {
 

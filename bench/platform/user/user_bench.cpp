@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/os/clock.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_ids.h"
@@ -13,6 +12,7 @@
 #include "platform/user/post_message.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_class.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 

@@ -7,10 +7,10 @@
 
 #include "controls/foundation/kd_office11.h"
 #include "controls/foundation/kd_office11_paint.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "platform/gdi/blt.h"
 #include "platform/shims/image_blending.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

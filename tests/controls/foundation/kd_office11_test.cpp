@@ -8,7 +8,7 @@
 #include "controls/foundation/kd_office11.h"
 #include "controls/foundation/kd_theme_manager.h"
 #include "controls/foundation/kd_ux_theme.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/sys_colors.h"

@@ -8,7 +8,7 @@
 
 #include "controls/foundation/kd_theme_manager.h"
 #include "controls/foundation/kd_ux_theme.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/ui/application.h"
 #include "platform/user/message_ids.h"

@@ -6,7 +6,7 @@
 
 #include "controls/foundation/kd_ux_theme.h"
 #include "controls/foundation/kx_dwm_api.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"

@@ -19,7 +19,7 @@
 #include "platform/gdi/text_constants.h"
 #include "platform/ui/bitmap.h"
 #include "platform/user/system_parameters.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

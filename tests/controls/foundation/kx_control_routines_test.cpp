@@ -12,7 +12,7 @@
 #include "platform/ui/screen.h"
 #include "controls/foundation/kx_screen_canvas.h"
 #include "platform/user/message_ids.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
 

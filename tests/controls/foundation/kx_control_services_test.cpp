@@ -15,7 +15,7 @@
 #include "controls/foundation/kx_mouse_tracking.h"
 #include "controls/foundation/kx_settings_controller.h"
 #include "controls/foundation/kx_timer.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/os/locale.h"
 #include "platform/shims/user_library.h"
@@ -29,7 +29,7 @@
 #include "platform/user/post_message.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_parameters.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
 

@@ -14,13 +14,13 @@
 #include "controls/foundation/kx_glyph.h"
 #include "controls/foundation/kx_graphics_unit.h"
 #include "controls/foundation/kx_image_list.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/shims/image_blending.h"
 #include "platform/ui/image_list.h"
 #include "platform/user/system_parameters.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

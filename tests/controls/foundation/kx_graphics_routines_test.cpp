@@ -10,7 +10,7 @@
 #include "foundation_test_support.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/ui/image_list.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "controls/foundation/kx_look_and_feel.h"
 #include "controls/foundation/kx_native_painter.h"
 #include "controls/foundation/kx_office11_painter.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/shims/builtin_theme_provider.h"
 #include "platform/user/message_ids.h"

@@ -8,13 +8,13 @@
 #include "controls/foundation/kd_ux_theme.h"
 #include "controls/foundation/kx_canvas.h"
 #include "controls/foundation/kx_parent_image.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/shims/builtin_theme_provider.h"
 #include "platform/ui/custom_control.h"
 #include "platform/ui/panel.h"
-#include "test_canvas.h"
-#include "ui_test_fixture.h"
+#include "tests/support/gdi/test_canvas.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "controls/foundation/kx_classic_painters.h"
 #include "controls/foundation/kx_native_painter.h"
 #include "controls/foundation/kx_office11_painter.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "painter_test_support.h"
 #include "platform/shims/builtin_theme_provider.h"
 

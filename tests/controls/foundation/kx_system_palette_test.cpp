@@ -11,7 +11,7 @@
 #include "controls/foundation/kd_theme_manager.h"
 #include "controls/foundation/kd_ux_theme.h"
 #include "controls/foundation/kx_system_palette.h"
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "foundation_test_support.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/user/system_parameters.h"

@@ -17,7 +17,7 @@
 #include "foundation_test_support.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/ui/canvas.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace paintertest {
 

@@ -19,7 +19,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/panel.h"
 #include "platform/user/virtual_keys.h"
-#include "tests/platform/ui/ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -11,12 +11,12 @@
 #include "controls/interim/shell_folder_list.h"
 #include "platform/core/cp874.h"
 #include "platform/os/drive_map.h"
-#include "platform/ui/combo_box_window.h"
+#include "platform/window_classes/combo_box_window.h"
 #include "platform/ui/form.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
-#include "tests/platform/os/temp_folder.h"
-#include "tests/platform/ui/ui_test_fixture.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

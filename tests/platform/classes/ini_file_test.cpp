@@ -9,7 +9,7 @@
 #include "platform/classes/registry_ini_file.h"
 #include "platform/classes/string_list.h"
 #include "platform/core/format_settings.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/classes/file_stream.h"
 #include "platform/classes/memory_stream.h"
 #include "platform/classes/string_stream.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 
@@ -90,6 +90,7 @@ TEST(FileStream, ModesAndErrors) {
     TFileStream other(folder / "a.txt", fmOpenRead | fmShareDenyNone);
     EXPECT_THROW(TFileStream(folder / "a.txt", fmOpenReadWrite | fmShareExclusive), EFOpenError);
   }
+  EXPECT_THROW(TFileStream(folder / "a.txt", fmOpenWrite | fmOpenReadWrite), EFOpenError);   // access 3
   try {
     TFileStream missing(folder / "missing.txt", fmOpenRead);
     FAIL() << "no exception";

@@ -5,7 +5,7 @@
 #include "platform/classes/classes_errors.h"
 #include "platform/classes/string_list.h"
 #include "platform/core/cp874.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/gdi/system_bitmaps.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

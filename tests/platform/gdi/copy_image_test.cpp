@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/copy_image.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

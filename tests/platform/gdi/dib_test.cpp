@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "codec_test_support.h"
-#include "gif_test_writer.h"
+#include "tests/support/gdi/gif_test_writer.h"
 
 namespace {
 

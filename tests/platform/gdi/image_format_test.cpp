@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "codec_test_support.h"
-#include "gif_test_writer.h"
+#include "tests/support/gdi/gif_test_writer.h"
 #include "platform/gdi/bmp_codec.h"
 #include "platform/gdi/ico_codec.h"
 #include "platform/gdi/jpeg_codec.h"

@@ -9,7 +9,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/image_list.h"
 #include "platform/gdi/image_list_stream.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "platform/gdi/icon.h"
 #include "platform/gdi/image_list.h"
 #include "platform/gdi/sys_colors.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

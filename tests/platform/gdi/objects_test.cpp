@@ -9,7 +9,7 @@
 #include "platform/gdi/handle_table.h"
 #include "platform/gdi/palette.h"
 #include "platform/gdi/region.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

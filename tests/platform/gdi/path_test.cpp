@@ -4,7 +4,7 @@
 #include "platform/gdi/clip.h"
 #include "platform/gdi/path.h"
 #include "platform/gdi/region.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

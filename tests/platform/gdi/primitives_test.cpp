@@ -8,7 +8,7 @@
 
 #include "platform/gdi/clip.h"
 #include "platform/gdi/raster_ops.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <functional>
 
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/gdi/region.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/gdi/clip.h"
 #include "platform/gdi/region.h"
 #include "platform/gdi/surface_dc.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/gdi/text_constants.h"
 #include "platform/gdi/text_extent.h"
 #include "platform/gdi/text_out.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 // A font request with the fields the tests vary; the rest stay zero.
 struct FontSpec {

@@ -3,14 +3,14 @@
 
 #include <vector>
 
-#include "child_process.h"
+#include "tests/support/os/child_process.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/classic_io.h"
 #include "platform/os/file.h"
 #include "platform/os/text_file.h"
 #include "platform/os/typed_file.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

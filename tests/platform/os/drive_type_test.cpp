@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/os/drive_map.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -8,29 +8,10 @@
 
 #include "platform/core/cp874.h"
 #include "platform/os/folders.h"
-#include "temp_folder.h"
+#include "tests/support/os/scoped_env.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
-
-// Sets (or, with nothing, removes) an environment variable for a scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    Apply(value);
-  }
-  ~ScopedEnv() { Apply(old_); }
-
- private:
-  void Apply(const std::optional<std::string>& value) {
-    if (value)
-      setenv(name_, value->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(Environment, DesktopFoldersFromTheLinuxVariables) {
   struct Case {

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "platform/os/folders.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

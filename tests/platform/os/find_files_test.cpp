@@ -9,7 +9,7 @@
 #include "platform/core/cp874.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/file_mask.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

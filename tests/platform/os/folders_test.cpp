@@ -8,7 +8,7 @@
 
 #include "platform/core/win_errors.h"
 #include "platform/os/os_error.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "child_process.h"
+#include "tests/support/os/child_process.h"
 #include "platform/core/cp874.h"
 #include "platform/os/drive_map.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

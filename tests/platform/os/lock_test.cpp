@@ -3,7 +3,7 @@
 #include "platform/core/win_errors.h"
 #include "platform/os/file.h"
 #include "platform/os/share_mode.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

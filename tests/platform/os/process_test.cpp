@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "child_process.h"
+#include "tests/support/os/child_process.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/file.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

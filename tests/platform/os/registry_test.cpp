@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "tests/support/os/child_process.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/folders.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "platform/core/win_errors.h"
 #include "platform/os/file.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "tests/support/os/child_process.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/clock.h"
 #include "platform/os/drive_map.h"
 #include "platform/os/file_ops.h"
 #include "platform/os/os_error.h"
-#include "temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

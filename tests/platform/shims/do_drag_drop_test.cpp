@@ -9,7 +9,6 @@
 #include "platform/shims/drag_drop_registry.h"
 #include "platform/shims/external_data_object.h"
 #include "platform/shims/ole_init.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/capture.h"
 #include "platform/user/cursor.h"
 #include "platform/user/focus.h"

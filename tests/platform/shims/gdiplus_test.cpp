@@ -5,13 +5,13 @@
 #include <cstring>
 #include <string>
 
-#include "gif_test_writer.h"
+#include "tests/support/gdi/gif_test_writer.h"
 #include "platform/gdi/bmp_codec.h"
 #include "platform/gdi/ico_codec.h"
 #include "platform/gdi/jpeg_codec.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/user/global_memory.h"
-#include "test_canvas.h"
+#include "tests/support/gdi/test_canvas.h"
 
 namespace {
 

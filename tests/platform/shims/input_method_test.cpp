@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "message_log.h"
+#include "tests/support/user/message_log.h"
 #include "platform/shims/input_method.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace {
 

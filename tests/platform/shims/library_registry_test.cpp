@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "platform/gdi/blt.h"
 #include "platform/shims/desktop_composition.h"
 #include "platform/shims/image_blending.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/shims/ole_interfaces.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace oletest {
 

@@ -10,7 +10,7 @@
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/image_list.h"
-#include "../os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "fake_theme_provider.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "platform/shims/builtin_theme_provider.h"
 #include "platform/shims/theme_provider.h"
 #include "platform/gdi/clip.h"
@@ -15,8 +15,8 @@
 #include "platform/user/window_class.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "test_canvas.h"
-#include "user_test_fixture.h"
+#include "tests/support/gdi/test_canvas.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace {
 

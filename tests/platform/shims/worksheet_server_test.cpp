@@ -14,7 +14,7 @@
 #include "platform/shims/automation.h"
 #include "platform/shims/ole_init.h"
 #include "platform/shims/worksheet_cells.h"
-#include "../os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

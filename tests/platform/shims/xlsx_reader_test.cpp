@@ -2,7 +2,7 @@
 // read, and every refusal (damage, document type declarations, inflation past the cap).
 #include <gtest/gtest.h>
 
-#include "../os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 #include "platform/core/date_time.h"
 #include "platform/shims/xlsx_reader.h"
 #include "xlsx_test_package.h"

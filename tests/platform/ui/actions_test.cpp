@@ -11,7 +11,7 @@
 #include "platform/ui/custom_action.h"
 #include "platform/ui/speed_button.h"
 #include "platform/user/virtual_keys.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

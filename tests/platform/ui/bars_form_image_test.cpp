@@ -7,7 +7,7 @@
 #include "platform/ui/speed_button.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -6,13 +6,13 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/ui/combo_box.h"
-#include "platform/ui/combo_box_window.h"
-#include "platform/ui/list_box_window.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "platform/window_classes/combo_box_window.h"
+#include "platform/window_classes/list_box_window.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

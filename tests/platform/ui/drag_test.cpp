@@ -18,7 +18,7 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_tree.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -8,9 +8,7 @@
 
 #include "platform/os/thread.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/edit_window.h"
 #include "platform/ui/menu_hooks.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/caret.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/clipboard_text.h"
@@ -21,8 +19,10 @@
 #include "platform/user/send_message.h"
 #include "platform/user/track_popup_menu.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "platform/window_classes/edit_window.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

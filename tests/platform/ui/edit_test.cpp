@@ -6,18 +6,18 @@
 
 #include "platform/core/cp874.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/edit_window.h"
+#include "platform/user/window_input.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/user/caret.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
 #include "key_steps.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

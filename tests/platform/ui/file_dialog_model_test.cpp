@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 
 #include "platform/os/folders.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

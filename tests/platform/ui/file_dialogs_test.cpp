@@ -9,10 +9,10 @@
 #include "platform/ui/list_box.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/open_dialog.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/virtual_keys.h"
-#include "tests/platform/os/temp_folder.h"
-#include "ui_test_fixture.h"
+#include "platform/user/window_input.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/ui/list_box.h"
 #include "platform/ui/string_grid.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

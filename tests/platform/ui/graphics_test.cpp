@@ -16,7 +16,7 @@
 #include "platform/ui/jpeg_image.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/png_image.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace uitest {
 namespace {

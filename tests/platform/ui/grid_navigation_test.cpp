@@ -1,7 +1,6 @@
 // Moving about the grid: key sequences on a 10 x 10 grid (three whole rows to a page) with their
 // current cell and selection, SelectCell refusing a move, mouse presses and drags, and the 0..127
 // scroll bar scale both ways.
-#include "platform/core/mul_div.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/virtual_keys.h"
@@ -176,21 +175,21 @@ TEST_F(GridNavigationTest, DraggingOutsideTheCellsScrollsOnATimer) {
 
 TEST_F(GridNavigationTest, ThumbPositionsAndTopRowFollowTheFormula) {
   // n = MulDiv(pos, RowCount - VisibleRowCount - FixedRows, 127) + FixedRows; three rows to a page.
+  // The thumb then shows the new top row on the same scale (halves rounded away from zero), and
+  // reading it back gives that row.
   const struct {
-    Integer rows, position, topRow;
-  } cases[] = {{10, 0, 1},    {10, 10, 1},   {10, 11, 2},   {10, 64, 4},   {10, 127, 7},
-               {131, 1, 2},   {131, 126, 127}, {258, 1, 3}, {258, 127, 255}, {5, 127, 2}};
+    Integer rows, position, topRow, thumb;
+  } cases[] = {{10, 0, 1, 0},        {10, 10, 1, 0},     {10, 11, 2, 21},    {10, 64, 4, 64},
+               {10, 127, 7, 127},    {131, 1, 2, 1},     {131, 126, 127, 126}, {258, 1, 3, 1},
+               {258, 127, 255, 127}, {5, 127, 2, 127}};
   for (const auto& c : cases) {
     TTestGrid* grid = NewGrid(10, c.rows);
     grid->SetScrollBars(ssVertical);
     SCOPED_TRACE(std::to_string(c.rows) + " rows at " + std::to_string(c.position));
     grid->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, c.position), 0);
     EXPECT_EQ(grid->TopRow(), c.topRow);
-    EXPECT_EQ(grid->TopRow(), MulDiv(c.position, c.rows - 3 - 1, 127) + 1);
-    // The thumb shows the new top row on the same scale, and reading it back gives that row.
-    const int thumb = GetScrollPos(grid->Handle(), SB_VERT);
-    EXPECT_EQ(thumb, MulDiv(c.topRow - 1, 127, c.rows - 3 - 1));
-    EXPECT_EQ(grid->ThumbToRow(thumb), c.topRow);
+    EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), c.thumb);
+    EXPECT_EQ(grid->ThumbToRow(c.thumb), c.topRow);
   }
 }
 

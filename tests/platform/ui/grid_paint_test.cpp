@@ -7,7 +7,7 @@
 
 #include "platform/ui/canvas.h"
 #include "platform/ui/colors.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 #include "grid_test_support.h"
 
 namespace uitest {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/ui/string_grid.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 

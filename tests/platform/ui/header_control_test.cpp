@@ -6,10 +6,10 @@
 #include "platform/gdi/sys_colors.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/header_control.h"
-#include "platform/ui/header_window.h"
 #include "platform/user/input_events.h"
 #include "platform/user/send_message.h"
-#include "ui_test_fixture.h"
+#include "platform/window_classes/header_window.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -2,7 +2,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/label.h"
 #include "platform/user/virtual_keys.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -5,12 +5,12 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/ui/list_box.h"
-#include "platform/ui/list_box_window.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_tree.h"
-#include "ui_test_fixture.h"
+#include "platform/window_classes/list_box_window.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -7,15 +7,15 @@
 
 #include "platform/core/format_settings.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/edit_window.h"
 #include "platform/ui/mask_edit.h"
 #include "platform/ui/message_box.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/window_classes/edit_window.h"
 #include "key_steps.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -2,13 +2,13 @@
 #include <string>
 
 #include "platform/classes/tstrings.h"
-#include "platform/ui/edit_window.h"
 #include "platform/ui/memo.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
-#include "ui_test_fixture.h"
+#include "platform/window_classes/edit_window.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

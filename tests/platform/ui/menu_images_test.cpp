@@ -12,16 +12,16 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/menu_item_paint.h"
 #include "platform/ui/screen.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/hooks.h"
 #include "platform/user/menu.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/track_popup_menu.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/ui/custom_action.h"
 #include "platform/ui/menu.h"
 #include "platform/user/virtual_keys.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

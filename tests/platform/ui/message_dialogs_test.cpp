@@ -14,7 +14,7 @@
 #include "platform/ui/message_form.h"
 #include "platform/ui/picture.h"
 #include "platform/user/virtual_keys.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

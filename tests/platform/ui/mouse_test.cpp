@@ -5,7 +5,7 @@
 #include "platform/ui/panel.h"
 #include "platform/ui/screen.h"
 #include "platform/user/cursor.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

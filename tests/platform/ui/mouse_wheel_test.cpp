@@ -5,12 +5,12 @@
 
 #include "platform/ui/list_box.h"
 #include "platform/ui/memo.h"
-#include "platform/ui/edit_window.h"
+#include "platform/window_classes/edit_window.h"
 #include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_parameters.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -4,7 +4,7 @@
 #include "platform/ui/font.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "platform/ui/button.h"
-#include "platform/ui/button_window.h"
+#include "platform/window_classes/button_window.h"
 #include "platform/user/owner_draw.h"
 #include "platform/user/input_events.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_pos.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

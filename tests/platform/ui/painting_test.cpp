@@ -16,7 +16,7 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "program_end_child_process.h"
+#include "tests/support/os/program_end_child_process.h"
 
 namespace {
 

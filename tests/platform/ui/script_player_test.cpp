@@ -17,9 +17,9 @@
 #include "platform/ui/scripted_run.h"
 #include "platform/ui/string_grid.h"
 #include "platform/ui/ui_transcript.h"
-#include "script_test_support.h"
-#include "tests/platform/os/child_process.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/script_test_support.h"
+#include "tests/support/os/child_process.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

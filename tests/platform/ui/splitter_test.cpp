@@ -6,7 +6,7 @@
 #include "platform/ui/panel.h"
 #include "platform/ui/splitter.h"
 #include "platform/user/input_events.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

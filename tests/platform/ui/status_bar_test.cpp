@@ -6,7 +6,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/status_bar.h"
 #include "platform/user/system_metrics.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/ui/scrolling_win_control.h"
 #include "platform/ui/track_bar.h"
 #include "platform/ui/up_down.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

@@ -1,7 +1,7 @@
 // TTimer on the test clock: ticks every interval while enabled with a handler; any change
 // restarts the interval; a disabled or handler-less timer, or one with interval 0, is silent.
 #include "platform/ui/timer.h"
-#include "ui_test_fixture.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace uitest {
 namespace {

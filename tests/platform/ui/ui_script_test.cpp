@@ -9,7 +9,7 @@
 #include "platform/ui/ui_script.h"
 #include "platform/ui/ui_transcript.h"
 #include "platform/user/virtual_keys.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

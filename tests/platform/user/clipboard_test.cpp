@@ -13,7 +13,7 @@
 #include "platform/user/global_memory.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/window_styles.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/user/message_ids.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_styles.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

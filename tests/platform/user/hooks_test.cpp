@@ -2,17 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/os/thread.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/post_message.h"
 #include "platform/user/send_message.h"
 #include "platform/user/window_data.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

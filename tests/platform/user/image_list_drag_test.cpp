@@ -8,14 +8,14 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/image_list.h"
 #include "platform/gdi/region.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/image_list_drag.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_from_point.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_region.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/user/menu.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

@@ -1,14 +1,14 @@
 // The message sequences of docs/platform-user-messages.md, each written out in full.
 #include <gtest/gtest.h>
 
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

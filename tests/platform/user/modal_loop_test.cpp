@@ -2,16 +2,16 @@
 // injected before the loop starts is handled inside it, and clicks on disabled windows go nowhere.
 #include <gtest/gtest.h>
 
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

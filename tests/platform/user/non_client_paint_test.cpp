@@ -11,7 +11,6 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/os/thread.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/focus.h"
 #include "platform/user/hooks.h"
 #include "platform/user/input_events.h"
@@ -21,12 +20,13 @@
 #include "platform/user/system_metrics.h"
 #include "platform/user/system_parameters.h"
 #include "platform/user/window.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_table.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

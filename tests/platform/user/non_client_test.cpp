@@ -2,7 +2,7 @@
 // frame, and the standard scroll bars.
 #include <gtest/gtest.h>
 
-#include "platform/user/backend/headless/headless_backend.h"
+#include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/scroll_bar.h"
@@ -10,7 +10,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

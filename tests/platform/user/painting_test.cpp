@@ -8,16 +8,16 @@
 #include "platform/gdi/pens_brushes.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/gdi/text_extent.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
 #include "platform/user/painting.h"
 #include "platform/user/send_message.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

@@ -8,15 +8,15 @@
 #include "platform/gdi/font_types.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/gdi/text_constants.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/cursor.h"
+#include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/system_parameters.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

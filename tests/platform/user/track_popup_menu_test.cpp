@@ -11,7 +11,6 @@
 #include "platform/gdi/sys_colors.h"
 #include "platform/os/clock.h"
 #include "platform/os/os_error.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/menu.h"
 #include "platform/user/menu_layout.h"
 #include "platform/user/message_ids.h"
@@ -22,12 +21,14 @@
 #include "platform/user/system_parameters.h"
 #include "platform/user/track_popup_menu.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_data.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

@@ -8,7 +8,6 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pens_brushes.h"
 #include "platform/gdi/region.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/caret.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
@@ -17,12 +16,14 @@
 #include "platform/user/message_loop.h"
 #include "platform/user/painting.h"
 #include "platform/user/send_message.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_data.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_region.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

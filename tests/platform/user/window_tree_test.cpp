@@ -3,15 +3,15 @@
 
 #include "platform/core/cp874.h"
 #include "platform/user/atom_table.h"
-#include "platform/user/backend/headless/headless_backend.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/window_data.h"
 #include "platform/user/window_from_point.h"
+#include "platform/user/window_input.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
+#include "tests/support/user/user_test_fixture.h"
 
 namespace usertest {
 namespace {

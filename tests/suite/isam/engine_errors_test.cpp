@@ -8,7 +8,7 @@
 #include "isam_test_support.h"
 #include "platform/os/file.h"
 #include "suite/isam/isam_error_text.h"
-#include "tests/platform/os/child_process.h"
+#include "tests/support/os/child_process.h"
 
 namespace {
 struct ErrorCase {

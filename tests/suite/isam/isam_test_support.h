@@ -12,7 +12,7 @@
 #include "suite/isam/isam_env.h"
 #include "suite/isam/platform_isam_env.h"
 #include "suite/isam/test_point.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 // Passes every call to the platform environment, counting writes and system locks; the n-th write
 // to a file whose name ends in `suffix` can fail (with `error`) or end the process on the spot

@@ -9,7 +9,7 @@
 #include "platform/core/win_errors.h"
 #include "platform/os/file.h"
 #include "suite/isam/mapped_io_file.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 using namespace std::string_literals;
 

@@ -13,7 +13,7 @@
 #include "platform/os/random.h"
 #include "record_file_reader.h"
 #include "suite/isam/isam_check.h"
-#include "tests/platform/os/child_process.h"
+#include "tests/support/os/child_process.h"
 
 namespace {
 constexpr Integer kLength = 48;

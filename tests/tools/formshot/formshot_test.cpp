@@ -4,14 +4,14 @@
 #include <span>
 #include <string>
 
-#include "form_shot.h"
 #include "platform/gdi/png_codec.h"
 #include "platform/core/cp874.h"
 #include "platform/ui/application.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/ui_classes.h"
-#include "tests/platform/os/temp_folder.h"
-#include "ui_test_fixture.h"
+#include "tests/support/os/temp_folder.h"
+#include "tests/support/ui/ui_test_fixture.h"
+#include "tools/formshot/form_shot.h"
 
 namespace uitest {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 

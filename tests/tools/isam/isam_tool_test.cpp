@@ -11,7 +11,7 @@
 #include <string>
 
 #include "suite/isam/isam_engine.h"
-#include "tests/platform/os/temp_folder.h"
+#include "tests/support/os/temp_folder.h"
 
 namespace {
 struct Output {

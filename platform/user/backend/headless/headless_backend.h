@@ -1,14 +1,10 @@
-// The headless display: windows live only in memory.  It shows nothing, counts what would have been
-// presented, saves any window as a PNG, reads single pixels, and drives the window layer with
-// injected mouse, keyboard and text input at window-relative points, as a person at a real
-// display would.  It is the default for tests and whenever there is no display.
+// The headless display: windows live only in memory.  It shows nothing and counts what would have
+// been presented.  Linking this library offers it as the "headless" display (display_choice.h);
+// without it the window layer's built-in display, which counts nothing, stands in.  Window pixels
+// and PNGs (window_capture.h) and injected input (window_input.h) work on any display.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "platform/user/backend.h"
-#include "platform/user/input_events.h"
 
 namespace user {
 
@@ -21,22 +17,5 @@ class HeadlessBackend final : public Backend {
  private:
   int presents_ = 0;
 };
-
-// The window's own rectangle (frame included) from its top-level window's surface; false when the
-// window was never drawn or the file cannot be written.
-bool SaveWindowPng(HWND hwnd, const std::string& path);
-// The colour at window coordinates (0, 0 = the window rectangle's corner); CLR_INVALID outside.
-COLORREF WindowPixel(HWND hwnd, int x, int y);
-// The same at client coordinates.
-COLORREF ClientPixel(HWND hwnd, int x, int y);
-
-// Input at client coordinates of a window: moves the cursor there, then presses / releases.
-void MoveMouseTo(HWND hwnd, int x, int y);
-void Click(HWND hwnd, int x, int y, MouseButton button = MouseButton::Left);
-void DoubleClick(HWND hwnd, int x, int y);
-// A key pressed and released (with the layout's character).
-void PressKey(int vk);
-// Types text as the display's text input delivers it.
-void TypeText(std::u16string_view text);
 
 }  // namespace user

@@ -16,6 +16,7 @@
 #include "platform/user/capture.h"
 #include "platform/user/layered_window.h"
 #include "platform/user/cursor.h"
+#include "platform/user/display_choice.h"
 #include "platform/user/focus.h"
 #include "platform/user/window.h"
 #include "platform/user/window_styles.h"
@@ -238,3 +239,17 @@ void SdlBackend::SetSystemClipboardText(std::u16string_view text) {
 }
 
 }  // namespace user
+
+namespace {
+
+std::unique_ptr<user::Backend> OpenSdlDisplay(std::string& reason) {
+  std::unique_ptr<user::SdlBackend> display = user::SdlBackend::Open(&reason);
+  if (display == nullptr) reason = "SDL video did not start: " + reason;
+  return display;
+}
+
+}  // namespace
+
+// Linking this library offers the display to the start-up choice (display_choice.h): the library's
+// link options name this symbol as undefined, which pulls this file into every program linking it.
+extern "C" const bool pr_sdl_display_offered = user::OfferDisplay("sdl", &OpenSdlDisplay);

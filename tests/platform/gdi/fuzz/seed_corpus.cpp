@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bmp_test_writer.h"
-#include "gif_test_writer.h"
+#include "tests/support/gdi/gif_test_writer.h"
 #include "ico_test_writer.h"
 #include "jpeg_test_writer.h"
 #include "platform/gdi/jpeg_codec.h"

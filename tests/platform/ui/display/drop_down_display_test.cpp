@@ -13,14 +13,14 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/menu_item.h"
 #include "platform/user/backend.h"
-#include "platform/user/backend/sdl/display_choice.h"
+#include "platform/user/display_choice.h"
 #include "platform/user/focus.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/post_message.h"
 #include "platform/user/track_popup_menu.h"
-#include "ui_test_fixture.h"
-#include "xvfb_server.h"
+#include "tests/support/ui/ui_test_fixture.h"
+#include "tests/support/os/xvfb_server.h"
 
 namespace uitest {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "program_end_child_process.h"
-#include "xvfb_server.h"
+#include "tests/support/os/program_end_child_process.h"
+#include "tests/support/os/xvfb_server.h"
 
 namespace {
 

@@ -23,16 +23,16 @@
 #include "platform/gdi/image_format.h"
 #include "platform/gdi/pens_brushes.h"
 #include "platform/user/backend.h"
-#include "platform/user/backend/headless/headless_backend.h"
-#include "platform/user/backend/sdl/display_choice.h"
+#include "platform/user/display_choice.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/mouse_tracking.h"
 #include "platform/user/painting.h"
+#include "platform/user/window_capture.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "user_test_fixture.h"
-#include "xvfb_server.h"
+#include "tests/support/user/user_test_fixture.h"
+#include "tests/support/os/xvfb_server.h"
 
 namespace usertest {
 namespace {
