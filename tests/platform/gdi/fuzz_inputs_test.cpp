@@ -3,11 +3,8 @@
 // outside its input (the test build runs under AddressSanitizer).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
+#include <vector>
 
 #include "codec_test_support.h"
 #include "platform/gdi/bmp_codec.h"
@@ -16,11 +13,10 @@
 #include "platform/gdi/image_format.h"
 #include "platform/gdi/jpeg_codec.h"
 #include "platform/gdi/png_codec.h"
+#include "tests/support/os/kept_inputs.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using codec_test::Bytes;
 using Result = gdi::CodecResult<gdi::DecodedImage>;
 
 void ExpectClean(const Result& r) {
@@ -58,25 +54,14 @@ void PrintTo(const KeptInputs& inputs, std::ostream* out) { *out << inputs.codec
 
 class FuzzInputs : public testing::TestWithParam<KeptInputs> {};
 
-Bytes Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST_P(FuzzInputs, EveryKeptInputDecodesOrFailsCleanly) {
-  const char* source = std::getenv("PR_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
-  std::vector<fs::path> files;
-  for (const auto& entry :
-       fs::directory_iterator(fs::path(source) / "tests/platform/gdi/fuzz_inputs" / GetParam().codec))
-    files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  ASSERT_FALSE(files.empty());
-  for (const fs::path& file : files) {
-    SCOPED_TRACE(file.filename().string());
-    const Bytes bytes = Read(file);
-    ExpectClean(GetParam().decode(bytes));
-    ExpectClean(gdi::DecodeImage(bytes));
+  const std::vector<KeptInput> inputs =
+      ReadKeptInputs(std::string("tests/platform/gdi/fuzz_inputs/") + GetParam().codec);
+  ASSERT_FALSE(inputs.empty());
+  for (const KeptInput& input : inputs) {
+    SCOPED_TRACE(input.name);
+    ExpectClean(GetParam().decode(input.bytes));
+    ExpectClean(gdi::DecodeImage(input.bytes));
   }
 }
 
