@@ -805,6 +805,8 @@ class TProStringGrid : public TBaseGrid {
 
   // ---- Validation ----
   void ReopenEditorOn(Integer ACol, Integer ARow, const std::string& Text);
+  // RememberCellValue of the current cell, when it lies inside the grid.
+  void RememberCurrentCellValue();
 
   // ---- Update lock ----
   void RedrawAfterLock();

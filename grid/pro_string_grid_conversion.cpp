@@ -77,9 +77,13 @@ void TProStringGrid::RememberCellValue(Integer ACol, Integer ARow) {
   keptWideText_ = DecodeWideCellText(GetCellText(ACol, ARow));
 }
 
+void TProStringGrid::RememberCurrentCellValue() {
+  if (Col() < ColCount() && Row() < RowCount()) RememberCellValue(Col(), Row());
+}
+
 void TProStringGrid::Click() {
   inherited::Click();
-  if (Col() < ColCount() && Row() < RowCount()) RememberCellValue(Col(), Row());
+  RememberCurrentCellValue();
 }
 
 bool TProStringGrid::GetRowModified(Integer ARow) const {
@@ -135,9 +139,7 @@ class AdvanceOnEnterOff {
 bool TProStringGrid::ValidateCell(const std::string& NewValue) {
   if (!editorOpen_ || validating_) return true;
   editorOpen_ = false;
-  auto rememberCurrent = [this] {
-    if (Col() < ColCount() && Row() < RowCount()) RememberCellValue(Col(), Row());
-  };
+  const auto rememberCurrent = [this] { RememberCurrentCellValue(); };   // outlives the scope
   ValidationScope scope(validating_, rememberCurrent);
   bool valid = true;
   const Integer col = editCol_;
@@ -182,9 +184,7 @@ void TProStringGrid::ReopenEditorOn(Integer ACol, Integer ARow, const std::strin
 bool TProStringGrid::ValidateCellWide(const std::u16string& NewValue) {
   if (!editorOpen_ || validating_) return true;
   editorOpen_ = false;
-  auto rememberCurrent = [this] {
-    if (Col() < ColCount() && Row() < RowCount()) RememberCellValue(Col(), Row());
-  };
+  const auto rememberCurrent = [this] { RememberCurrentCellValue(); };   // outlives the scope
   ValidationScope scope(validating_, rememberCurrent);
   bool valid = true;
   const Integer col = editCol_;
