@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "controls/editors/kx_date_week_start.h"
+#include "controls/editors/kx_date_utils.h"
 #include "controls/editors/kx_format_builders.h"
 #include "controls/editors/kx_smart_input_expression.h"
 #include "platform/core/exceptions.h"
