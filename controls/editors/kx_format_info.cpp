@@ -50,23 +50,23 @@ class FormatParser {
           break;
         case 'D':
           used = run;
-          if (run <= 4) Add(fikDay, RepeatChar('D', static_cast<Integer>(run)));
+          if (run <= 4) Add(fikDay, StringOfChar('D', static_cast<Integer>(run)));
           else if (!Parse(run == 5 ? FormatSettings.ShortDateFormat : FormatSettings.LongDateFormat, Depth + 1))
             return false;
           break;
         case 'E':
         case 'Y': used = run; Add(fikYear, run > 2 ? "YYYY" : "YY"); break;
         case 'G': return false;
-        case 'H': used = run; Add(fikHour, RepeatChar('H', Limited(run, 2))); break;
-        case 'M': used = run; Add(fikMonth, RepeatChar('M', Limited(run, 4))); break;
-        case 'N': used = run; Add(fikMinute, RepeatChar('N', Limited(run, 2))); break;
-        case 'S': used = run; Add(fikSecond, RepeatChar('S', Limited(run, 2))); break;
+        case 'H': used = run; Add(fikHour, StringOfChar('H', Limited(run, 2))); break;
+        case 'M': used = run; Add(fikMonth, StringOfChar('M', Limited(run, 4))); break;
+        case 'N': used = run; Add(fikMinute, StringOfChar('N', Limited(run, 2))); break;
+        case 'S': used = run; Add(fikSecond, StringOfChar('S', Limited(run, 2))); break;
         case 'T':
           used = run;
           if (!Parse(run == 1 ? FormatSettings.ShortTimeFormat : FormatSettings.LongTimeFormat, Depth + 1))
             return false;
           break;
-        case 'Z': used = run; Add(fikMillisecond, RepeatChar('Z', Limited(run, 3))); break;
+        case 'Z': used = run; Add(fikMillisecond, StringOfChar('Z', Limited(run, 3))); break;
         default: AddLiteral(Format.substr(i, 1)); break;
       }
       i += used;
@@ -111,7 +111,7 @@ class FormatParser {
     }
     if (Run >= 3) {
       const size_t used = std::min<size_t>(Run, 4);
-      Add(fikDay, RepeatChar('D', static_cast<Integer>(used)));
+      Add(fikDay, StringOfChar('D', static_cast<Integer>(used)));
       return used;
     }
     AddLiteral(Format.substr(At, 1));
@@ -192,5 +192,3 @@ bool FindFormatItemAt(const TkxDateTimeFormatInfo& Info, Integer Position, Byte&
   }
   return false;
 }
-
-std::string RepeatChar(char Ch, Integer Count) { return std::string(static_cast<size_t>(std::max(Count, 0)), Ch); }

@@ -51,5 +51,3 @@ Integer GetFormatLength(const TkxDateTimeFormatInfo& Info);
 // and past the last item.
 bool FindFormatItemAt(const TkxDateTimeFormatInfo& Info, Integer Position, Byte& Kind, Integer& Start,
                       Integer& Length, Byte& AmPmStyle);
-// Count copies of Ch (none for a count below 1).
-std::string RepeatChar(char Ch, Integer Count);

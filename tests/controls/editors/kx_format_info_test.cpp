@@ -130,9 +130,6 @@ TEST(FormatInfo, DesignatorsTakeTheirStyleAndLength) {
     EXPECT_EQ(length, c.length);
     EXPECT_EQ(GetFormatLength(info), 3 + c.length);
   }
-  EXPECT_EQ(RepeatChar('c', 3), "ccc");
-  EXPECT_EQ(RepeatChar('c', 0), "");
-  EXPECT_EQ(RepeatChar('c', -2), "");
 }
 
 }  // namespace
