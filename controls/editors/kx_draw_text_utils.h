@@ -45,7 +45,7 @@ struct TkxTextLayoutParams {
   Byte CharSet = 0;              // tmCharSet
 };
 
-// One laid-out row: a piece of the caller's text.
+// One laid-out row: a stretch of the caller's text.
 struct TkxTextRowInfo {
   const char* Text = nullptr;    // the row's first byte inside the caller's text
   Integer TextLength = 0;        // bytes

@@ -40,7 +40,7 @@ std::string AmPmExpression(const TkxDateTimeFormatItem& Item) {
   return "(" + QuoteForExpression(am.empty() ? pm : am) + ")?";
 }
 
-std::string DatePiece(const TkxDateTimeFormatItem& Item) {
+std::string DateItemExpression(const TkxDateTimeFormatItem& Item) {
   switch (Item.Kind) {
     case fikYear: return Item.Text == "YY" ? "\\d\\d" : "\\d\\d\\d\\d";
     case fikMonth: return MonthExpression(Item);
@@ -50,7 +50,7 @@ std::string DatePiece(const TkxDateTimeFormatItem& Item) {
   }
 }
 
-std::string TimePiece(const TkxDateTimeFormatItem& Item) {
+std::string TimeItemExpression(const TkxDateTimeFormatItem& Item) {
   switch (Item.Kind) {
     case fikHour: return Item.Text.starts_with("12") ? "(0?[1-9]|1[012])" : "([01]?\\d|2[0-3])";
     case fikMinute:
@@ -61,7 +61,7 @@ std::string TimePiece(const TkxDateTimeFormatItem& Item) {
   }
 }
 
-std::string ClassicPiece(const TkxDateTimeFormatItem& Item) {
+std::string ClassicMaskOf(const TkxDateTimeFormatItem& Item) {
   switch (Item.Kind) {
     case fikLiteral: {
       std::string escaped;
@@ -84,7 +84,7 @@ std::string ClassicPiece(const TkxDateTimeFormatItem& Item) {
   }
 }
 
-std::string DisplayPiece(const TkxDateTimeFormatItem& Item) {
+std::string DisplayFormatOf(const TkxDateTimeFormatItem& Item) {
   switch (Item.Kind) {
     case fikLiteral: return "\"" + Item.Text + "\"";
     case fikYear:
@@ -146,7 +146,7 @@ std::string PositiveCurrencyLayout(const std::string& C, const std::string& N) {
 std::string BuildClassicMask(const TkxDateTimeFormatInfo& Info) {
   if (Info.ItemList.empty()) return "";
   std::string mask = "!";
-  for (const auto& item : Info.ItemList) mask += ClassicPiece(item);
+  for (const auto& item : Info.ItemList) mask += ClassicMaskOf(item);
   return mask + ";1; ";
 }
 
@@ -154,14 +154,14 @@ std::string BuildRegExprMask(const TkxDateTimeFormatInfo& Info, TkxFormatGroup G
   std::string mask;
   for (const auto& item : Info.ItemList) {
     if (item.Kind == fikLiteral) mask += QuoteForExpression(item.Text);
-    else mask += Group == TkxFormatGroup::Date ? DatePiece(item) : TimePiece(item);
+    else mask += Group == TkxFormatGroup::Date ? DateItemExpression(item) : TimeItemExpression(item);
   }
   return mask;
 }
 
 std::string BuildDisplayFormat(const TkxDateTimeFormatInfo& Info) {
   std::string format;
-  for (const auto& item : Info.ItemList) format += DisplayPiece(item);
+  for (const auto& item : Info.ItemList) format += DisplayFormatOf(item);
   return format;
 }
 

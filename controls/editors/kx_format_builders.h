@@ -10,10 +10,10 @@
 
 enum class TkxFormatGroup { Date, Time };
 
-// "!" + one mask piece per item + ";1; " (literals saved, a blank as blank); empty for an empty
+// "!" + the mask characters of each item + ";1; " (literals saved, a blank as blank); empty for an empty
 // info.  «d/M/yyyy» gives «!99/99/9999;1; ».
 std::string BuildClassicMask(const TkxDateTimeFormatInfo& Info);
-// The regular-expression pieces of the group's items, in order (literals in both groups, quoted).
+// The regular expressions of the group's items, in order (literals in both groups, quoted).
 std::string BuildRegExprMask(const TkxDateTimeFormatInfo& Info, TkxFormatGroup Group);
 // A FormatDateTime format with fixed-width fields matching the masks ("dd/mm/yyyy").
 std::string BuildDisplayFormat(const TkxDateTimeFormatInfo& Info);

@@ -7,7 +7,6 @@
 #include "controls/editors/kx_date_utils.h"
 #include "controls/editors/kx_format_builders.h"
 #include "controls/editors/kx_smart_input_expression.h"
-#include "platform/core/exceptions.h"
 #include "platform/core/format_settings.h"
 #include "platform/core/units.h"
 #include "platform/os/locale.h"
