@@ -3,6 +3,7 @@
 // selections over rows, the forced ellipsis, and the clipping left as it was found.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -84,6 +85,46 @@ TEST_F(DrawTextUtilsTest, AWordWiderThanTheRowOverflowsOrBreaks) {
   EXPECT_EQ(joined, word);
   const TkxTextRows oneLetter = Rows(word, 1, tofWordBreak | tofBreakAnywhere);   // at least one per row
   EXPECT_EQ(oneLetter.size(), word.size());
+}
+
+TEST_F(DrawTextUtilsTest, TheFittingLengthIsTheLongestPrefixThatFits) {
+  const std::string text = "The quick brown fox jumps over the lazy dog";
+  TkxTextLayoutParams params;
+  CalcTextParams(&canvas_, 0, params);
+  for (Integer maxWidth : {1, 7, 30, 61, 100, 150, 400}) {
+    Integer longest = 1;   // at least one byte
+    for (Integer n = 1; n <= static_cast<Integer>(text.size()); ++n)
+      if (Width(text.substr(0, n)) <= maxWidth) longest = n;
+    Integer width = -1;
+    const Integer fit = GetFittingLength(dc(), params, text.data(), width, maxWidth, static_cast<Integer>(text.size()));
+    if (Width(text) > 8 * maxWidth) {   // far too wide: left to the caller, character by character
+      EXPECT_EQ(fit, 1) << maxWidth;
+      EXPECT_EQ(width, 0) << maxWidth;
+      continue;
+    }
+    EXPECT_EQ(fit, longest) << maxWidth;
+    EXPECT_EQ(width, Width(text.substr(0, fit))) << maxWidth;
+  }
+}
+
+TEST_F(DrawTextUtilsTest, CalcRectMeasuresAndTheResultCountsRowsOrPixels) {
+  TkxTextLayoutParams params;
+  CalcTextParams(&canvas_, 0, params);
+  const Integer narrow = Width("abc d");
+  TRect rect{10, 5, 10 + narrow + 7, 5};
+  const Integer height = DrawTextInRect(&canvas_, "abc def", rect, tofWordBreak | tofCalcRect, 0, 0, clNone, clNone, 0, 4, 3);
+  EXPECT_EQ(height, 2 * params.CharHeight);
+  EXPECT_EQ(rect.Left, 10);
+  EXPECT_EQ(rect.Right, 10 + 4 + std::max(Width("abc "), Width("def")) + 3);   // a row keeps its break
+  EXPECT_EQ(rect.Top, 5);
+  EXPECT_EQ(rect.Bottom, 5 + 2 * params.CharHeight);
+  EXPECT_EQ(RightmostPainted(0, 120), -1) << "measuring draws nothing";
+
+  TRect drawn{0, 0, narrow, 100};
+  EXPECT_EQ(DrawTextInRect(&canvas_, "abc def", drawn, tofWordBreak | tofRowCountResult, 0, 0, clNone, clNone), 2);
+  EXPECT_EQ(DrawTextInRect(&canvas_, "", drawn, tofWordBreak, 0, 0, clNone, clNone), 0);
+  TRect empty{0, 0, 0, 100};
+  EXPECT_EQ(DrawTextInRect(&canvas_, "abc", empty, tofWordBreak, 0, 0, clNone, clNone), 0);
 }
 
 TEST_F(DrawTextUtilsTest, LineBreaksEndRowsUnlessSingleLine) {
