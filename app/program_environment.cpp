@@ -3,8 +3,8 @@
 #include <array>
 
 #include "app/translate_form.h"
+#include "controls/editors/kx_date_text.h"
 #include "controls/interim/calendar_offset.h"
-#include "controls/interim/date_to_short_date_text.h"
 #include "grid/bands.h"
 #include "grid/pro_string_grid.h"
 #include "platform/core/ansi_strings.h"
@@ -130,6 +130,6 @@ Word CalendarOffsetOfDateText(const std::string& Text) {
 
 void InitCalendarOffset() {
   std::string today;
-  DateToShortDateText(1, today, Date());
+  DateTimeToDisplayTextEx(true, today, Date());
   CalendarOffset = CalendarOffsetOfDateText(today);
 }

@@ -35,5 +35,6 @@ const std::string& CurrentScreenContext();
 // The calendar offset a short date text shows: 543 when its last four characters are a year above
 // 2500, otherwise 0 (also when they are not four digits, as in "8/12/69").
 Word CalendarOffsetOfDateText(const std::string& Text);
-// Start-up: CalendarOffset := the offset of today's short date text (DateToShortDateText kind 1).
+// Start-up: CalendarOffset := the offset of today's display text (DateTimeToDisplayTextEx with four-digit
+// years: the locale's short date, Thai-calendar years under th-TH).
 void InitCalendarOffset();

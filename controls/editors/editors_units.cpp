@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "controls/editors/kx_formats.h"
 #include "controls/editors/kx_value_types_unit.h"
 #include "controls/foundation/foundation_units.h"
 #include "controls/foundation/kx_solid_brush_cache.h"
@@ -9,7 +10,7 @@
 std::span<const Unit> EditorFrameworkUnits() {
   static const std::vector<Unit> units = [] {
     std::vector<Unit> all(ControlFoundationUnits().begin(), ControlFoundationUnits().end());
-    all.insert(all.end(), {kxValueTypesUnit, kxEditPaintUtilsUnit});
+    all.insert(all.end(), {kxValueTypesUnit, kxEditPaintUtilsUnit, kxFormatsUnit});
     return all;
   }();
   return units;

@@ -1,6 +1,6 @@
 // CalendarOffset: the number the calendar editor adds to every year it shows, 543 when the
 // system's calendar counts Buddhist-era years, else 0.  Process-wide; the program's start-up sets
-// it once (from the short date text of today, DateToShortDateText) and nothing else changes it.
+// it once (from the display text of today, DateTimeToDisplayTextEx) and nothing else changes it.
 #pragma once
 
 #include "platform/core/types.h"

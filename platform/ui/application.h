@@ -90,6 +90,10 @@ class TApplication : public TComponent {
   void SetMainForm(TCustomForm* Form) { mainForm_ = Form; }
   const std::string& Title() const;
   void SetTitle(const std::string& Value);
+  // Whether components that keep values made from FormatSettings reload it (GetFormatSettings)
+  // when the regional settings change ("intl").  Default true.
+  bool UpdateFormatSettings() const { return updateFormatSettings_; }
+  void SetUpdateFormatSettings(bool Value) { updateFormatSettings_ = Value; }
   bool ShowMainForm() const { return showMainForm_; }
   void SetShowMainForm(bool Value) { showMainForm_ = Value; }
   bool Active() const { return active_; }
@@ -169,6 +173,7 @@ class TApplication : public TComponent {
   bool running_ = false;
   bool closingMainForm_ = false;
   bool showMainForm_ = true;
+  bool updateFormatSettings_ = true;
   bool active_ = true;
   std::vector<TWindowHook> windowHooks_;
   std::vector<TModalObserver*> modalObservers_;

@@ -1,9 +1,10 @@
 // The smart-input expression: quoting texts as literals, the extended date masks byte for byte,
-// and the date masks of the format controller, extended, under th-TH and en-US.
+// and the format controller's extended date masks under th-TH and en-US.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "controls/editors/kx_formats.h"
 #include "controls/editors/kx_reg_expr.h"
 #include "controls/editors/kx_smart_input_expression.h"
 #include "platform/core/format_settings.h"
@@ -44,42 +45,6 @@ TEST(SmartInputExpression, KeywordsFollowTheExpressionWithAnOptionalOffset) {
   EXPECT_EQ(dateTime, "(\\d)|(" + keywords + "|'now'" + offset);
 }
 
-// The regular-expression masks the format controller builds from the locale's short date format
-// ("d/M/yyyy" under th-TH, "M/d/yyyy" under en-US) and long time format, before the extension.
-std::string MonthPiece() {
-  std::string names;
-  for (const std::string& name : FormatSettings.ShortMonthNames) {
-    if (!names.empty()) names += '|';
-    names += QuoteForExpression(name);
-  }
-  return "((0?[1-9]|1[012])|(" + names + "))";
-}
-
-struct ControllerMasks {
-  std::string date;
-  std::string dateTime;
-};
-
-ControllerMasks ControllerMasksOf(const std::string& locale) {
-  const std::string day = "([012]?[1-9]|[123]0|31)";
-  const std::string separator = std::string("\\") + FormatSettings.DateSeparator;
-  const std::string year = "\\d\\d\\d\\d";
-  const std::string minutesSeconds = "\\:[0-5]?\\d\\:[0-5]?\\d";
-  ControllerMasks masks;
-  std::string time;
-  if (locale == "th-TH") {
-    masks.date = day + separator + MonthPiece() + separator + year;
-    time = "([01]?\\d|2[0-3])" + minutesSeconds;
-  } else {
-    masks.date = MonthPiece() + separator + day + separator + year;
-    time = "(0?[1-9]|1[012])" + minutesSeconds + "' '('AM'|'PM')?";
-  }
-  masks.dateTime = masks.date + " ' '(" + time + ")?";
-  BuildSmartInputExpression(masks.date, false);
-  BuildSmartInputExpression(masks.dateTime, true);
-  return masks;
-}
-
 struct SmartCase {
   const char* locale;
   const char* typed;
@@ -109,12 +74,12 @@ TEST(SmartInputExpression, ExtendedControllerMasksTakeDatesAndKeywords) {
   for (const SmartCase& c : cases) {
     SCOPED_TRACE(std::string(c.locale) + " " + c.typed);
     ScopedLocale locale(c.locale);
-    const ControllerMasks masks = ControllerMasksOf(c.locale);
+    const TkxFormatController controller;
     TkxRegExpr date, dateTime;
     date.SetCaseInsensitive(true);
     dateTime.SetCaseInsensitive(true);
-    CompileText(date, masks.date);
-    CompileText(dateTime, masks.dateTime);
+    CompileText(date, controller.DateRegExprMask);
+    CompileText(dateTime, controller.DateTimeRegExprMask);
     EXPECT_EQ(date.AdvanceText(c.typed), c.takenByDate);
     EXPECT_EQ(date.IsComplete(), c.dateComplete);
     EXPECT_EQ(dateTime.AdvanceText(c.typed), c.takenByDateTime);
@@ -131,7 +96,7 @@ TEST(SmartInputExpression, MonthNamesHoldingAQuoteStillCompile) {
                EkxRegExprError);
   TkxRegExpr date;
   date.SetCaseInsensitive(true);
-  CompileText(date, ControllerMasksOf("en-US").date);
+  CompileText(date, TkxFormatController().DateRegExprMask);
   EXPECT_EQ(date.AdvanceText("Jan'y/8/2026"), "Jan'y/8/2026");
   EXPECT_TRUE(date.IsComplete());
 }

@@ -5,7 +5,6 @@
 
 #include "controls/foundation/kx_classic_painters.h"
 #include "controls/foundation/kx_look_and_feel.h"
-#include "controls/interim/date_to_short_date_text.h"
 #include "controls/interim/interim_controls.h"
 #include "controls/interim/kx_button.h"
 #include "controls/interim/kx_button_edit.h"
@@ -14,8 +13,6 @@
 #include "controls/interim/kx_label.h"
 #include "controls/interim/kx_radio_button.h"
 #include "controls/interim/kx_text_edit.h"
-#include "platform/core/date_time.h"
-#include "platform/os/locale.h"
 #include "platform/ui/form.h"
 #include "platform/ui/panel.h"
 #include "platform/user/virtual_keys.h"
@@ -246,28 +243,6 @@ TEST_F(InterimControlsTest, TwoRadioButtonsOfOneParentExcludeEachOther) {
   EXPECT_EQ(states(), std::pair(true, false));
   driver_->Click(first);   // already checked: no change
   EXPECT_EQ(clicks, (std::vector<std::string>{"kxRadioButton2", "kxRadioButton1"}));
-}
-
-TEST(DateToShortDateTextTest, TheLocalesShortDateWithTheTimeWhenThereIsOne) {
-  const TDateTime day = EncodeDate(2026, 12, 8);
-  const struct {
-    const char* locale;
-    Integer kind;
-    TDateTime date;
-    std::string text;
-  } cases[] = {
-      {"th-TH", 1, day, "8/12/2569"},
-      {"en-US", 1, day, "12/8/2026"},
-      {"th-TH", 1, day + 0.5, "8/12/2569 12:00:00"},
-      {"th-TH", 1, NullDate, ""},
-      {"th-TH", 2, day, ""},
-  };
-  for (const auto& c : cases) {
-    ScopedLocale locale(c.locale);
-    std::string text = "unchanged";
-    DateToShortDateText(c.kind, text, c.date);
-    EXPECT_EQ(text, c.text) << c.locale << " " << c.kind;
-  }
 }
 
 }  // namespace
