@@ -36,7 +36,7 @@
 
 #include "bench/suite/isam/counting_env.h"
 #include "bench/suite/isam/employee_rows.h"
-#include "bench/suite/isam/sqlite_sync_count.h"
+#include "bench/suite/isam/sqlite_counting_vfs.h"
 #include "bench/suite/isam/sqlite_table.h"
 #include "suite/isam/isam_engine.h"
 
@@ -362,7 +362,7 @@ int main(int argc, char** argv) {
                          "(an existing folder, counts > 0, SIDES each once of soyOnfdwvjVJ)\n");
     return 2;
   }
-  if (!InstallSqliteSyncCounter()) {
+  if (!InstallSqliteCounters()) {
     std::fprintf(stderr, "isam_vs_sqlite: SQLite refused the sync-counting file layer\n");
     return 1;
   }

@@ -1,10 +1,12 @@
-// A pass-through VFS that counts SQLite's syncs.
-#include "bench/suite/isam/sqlite_sync_count.h"
+// A pass-through VFS that counts SQLite's syncs and sleeps.
+#include "bench/suite/isam/sqlite_counting_vfs.h"
 
 #include <sqlite3.h>
 
 namespace {
 long syncs = 0;
+long sleeps = 0;
+long sleptMicroseconds = 0;
 sqlite3_vfs* systemVfs = nullptr;
 
 // The counted file; the system VFS's own file follows it in the same block.
@@ -87,7 +89,11 @@ void (*DlSym(sqlite3_vfs*, void* handle, const char* symbol))(void) {
 }
 void DlClose(sqlite3_vfs*, void* handle) { systemVfs->xDlClose(systemVfs, handle); }
 int Randomness(sqlite3_vfs*, int n, char* out) { return systemVfs->xRandomness(systemVfs, n, out); }
-int SleepMicro(sqlite3_vfs*, int us) { return systemVfs->xSleep(systemVfs, us); }
+int SleepMicro(sqlite3_vfs*, int us) {
+  ++sleeps;
+  sleptMicroseconds += us;
+  return systemVfs->xSleep(systemVfs, us);
+}
 int CurrentTime(sqlite3_vfs*, double* out) { return systemVfs->xCurrentTime(systemVfs, out); }
 int GetLastError(sqlite3_vfs*, int n, char* out) { return systemVfs->xGetLastError(systemVfs, n, out); }
 int CurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* out) { return systemVfs->xCurrentTimeInt64(systemVfs, out); }
@@ -95,7 +101,7 @@ int CurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* out) { return systemVfs->xCurr
 sqlite3_vfs countingVfs = {};
 }  // namespace
 
-bool InstallSqliteSyncCounter() {
+bool InstallSqliteCounters() {
   if (systemVfs != nullptr) return true;
   sqlite3_vfs* system = sqlite3_vfs_find(nullptr);
   if (system == nullptr || system->iVersion < 2) return false;
@@ -123,3 +129,5 @@ bool InstallSqliteSyncCounter() {
 }
 
 long SqliteSyncCount() { return syncs; }
+long SqliteSleepCount() { return sleeps; }
+long SqliteSleptMicroseconds() { return sleptMicroseconds; }
