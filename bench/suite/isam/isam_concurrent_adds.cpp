@@ -31,8 +31,8 @@
 
 namespace {
 constexpr int kProcessCounts[] = {1, 2, 4, 8};
+constexpr int kMostProcesses = 8;   // the largest of kProcessCounts
 const SqliteMode kWal{"WAL", "OFF", false, false};
-constexpr int kMostProcesses = 8;
 
 // What one worker process waited, left in memory shared with the parent.
 struct Waits {
