@@ -25,6 +25,8 @@
 //   V  engine, single station, save mode                              (SAVE COUNT records)
 //   J  as d with synchronous=FULL                                     (SAVE COUNT records)
 // Every side searches twice: each search on its own, then all inside one read transaction or lock.
+// The summary ends with every side's syncs per phase (SQLite's counted by its file layer in
+// sqlite_counting_vfs) and the engine's byte-range lock calls.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
