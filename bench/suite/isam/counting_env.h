@@ -1,5 +1,6 @@
-// The engine's platform environment with its files' syncs and byte-range locks counted, so that a
-// benchmark can say what each operation costs in syncs and locks.  With `skipSyncs` a sync returns
+// The engine's platform environment with its files' syncs, byte-range locks and lock-retry pauses
+// counted, so that a benchmark can say what each operation costs in syncs and locks and how long
+// stations waited for each other.  With `skipSyncs` a sync returns
 // at once without reaching the disk: the engine then hands its changes to the system (written, not
 // synced), as a database with synchronous writes turned off does at a commit.
 #pragma once
@@ -9,6 +10,8 @@
 struct IoCounts {
   long syncs = 0;
   long locks = 0;     // lock and unlock calls
+  long waits = 0;     // pauses between attempts at a lock held elsewhere
+  long waitedMs = 0;  // their total length
 };
 
 class CountingEnv final : public IsamEnv {
@@ -22,7 +25,11 @@ class CountingEnv final : public IsamEnv {
   DWORD Create(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
   DWORD CreateNew(const std::string& name, std::unique_ptr<IsamIoFile>& file) override;
   DWORD Delete(const std::string& name) override { return platform_.Delete(name); }
-  void Sleep(DWORD ms) override { platform_.Sleep(ms); }
+  void Sleep(DWORD ms) override {
+    ++counts.waits;
+    counts.waitedMs += static_cast<long>(ms);
+    platform_.Sleep(ms);
+  }
   DWORD RandomFrom1(DWORD n) override { return platform_.RandomFrom1(n); }
 
  private:

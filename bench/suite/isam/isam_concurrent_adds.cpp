@@ -5,9 +5,12 @@
 // synchronous=OFF as the engine's network mode does not sync either, waiting on a busy database).
 // Each round runs both sides for every process count one after the other, and afterwards checks
 // that nothing was lost: the offline check passes and every record is found by both unique keys
-// with its bytes (engine), every row is there once (SQLite).
+// with its bytes (engine), every row is there once (SQLite).  Each run also says how long the
+// processes waited for each other: the engine's pauses between attempts at the Fileblock or opening
+// lock, SQLite's sleeps on a busy database.
 //
 //   isam_concurrent_adds [FOLDER [COUNT [ROUNDS]]]
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,7 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/suite/isam/counting_env.h"
 #include "bench/suite/isam/employee_rows.h"
+#include "bench/suite/isam/sqlite_counting_vfs.h"
 #include "bench/suite/isam/sqlite_table.h"
 #include "platform/os/random.h"
 #include "suite/isam/isam_check.h"
@@ -26,7 +31,15 @@
 
 namespace {
 constexpr int kProcessCounts[] = {1, 2, 4, 8};
+constexpr int kMostProcesses = 8;   // the largest of kProcessCounts
 const SqliteMode kWal{"WAL", "OFF", false, false};
+
+// What one worker process waited, left in memory shared with the parent.
+struct Waits {
+  long count = 0;
+  long ms = 0;
+};
+Waits* sharedWaits = nullptr;   // kMostProcesses slots
 
 // Repeats `op` while it fails with a lock conflict (error class 2).
 template <class Op> void Retry(Op op) {
@@ -36,7 +49,10 @@ template <class Op> void Retry(Op op) {
   }
 }
 
-int EngineWorker(const std::string& base, const std::vector<EmployeeRow>& rows, size_t first, size_t count) {
+int EngineWorker(const std::string& base, const std::vector<EmployeeRow>& rows, int slot, size_t first,
+                 size_t count) {
+  CountingEnv env;
+  IsamSetEnv(&env);
   Randomize();
   IsamInit(2, 500);
   IsamFileBlock* fb = nullptr;
@@ -55,10 +71,13 @@ int EngineWorker(const std::string& base, const std::vector<EmployeeRow>& rows, 
   }
   IsamCloseFileBlock(fb);
   IsamExit();
+  sharedWaits[slot] = {env.counts.waits, env.counts.waitedMs};
   return IsamLastOK ? 0 : 3;
 }
 
-int SqliteWorker(const std::string& path, const std::vector<EmployeeRow>& rows, size_t first, size_t count) {
+int SqliteWorker(const std::string& path, const std::vector<EmployeeRow>& rows, int slot, size_t first,
+                 size_t count) {
+  const long sleepsBefore = SqliteSleepCount(), usBefore = SqliteSleptMicroseconds();
   sqlite3* db = OpenEmployeeDb(path, kWal, false);
   if (!db) return 1;
   bool ok = true;
@@ -73,19 +92,24 @@ int SqliteWorker(const std::string& path, const std::vector<EmployeeRow>& rows, 
     }
   }
   sqlite3_close(db);
+  sharedWaits[slot] = {SqliteSleepCount() - sleepsBefore, (SqliteSleptMicroseconds() - usBefore) / 1000};
   return ok ? 0 : 2;
 }
 
-// Runs `worker(first, count)` in `procs` processes; true when every one succeeded.
-template <class Worker> bool InProcesses(int procs, size_t share, Worker worker) {
+// Runs `worker(slot, first, count)` in `procs` processes; true when every one succeeded.  `waits`
+// gets the sum of what they waited.
+template <class Worker> bool InProcesses(int procs, size_t share, Waits& waits, Worker worker) {
+  for (int p = 0; p < procs; ++p) sharedWaits[p] = {};
   for (int p = 0; p < procs; ++p)
-    if (fork() == 0) _exit(worker(static_cast<size_t>(p) * share, share));
+    if (fork() == 0) _exit(worker(p, static_cast<size_t>(p) * share, share));
   bool ok = true;
   for (int p = 0; p < procs; ++p) {
     int status = 0;
     wait(&status);
     ok = ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   }
+  waits = {};
+  for (int p = 0; p < procs; ++p) waits.count += sharedWaits[p].count, waits.ms += sharedWaits[p].ms;
   return ok;
 }
 
@@ -142,6 +166,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: isam_concurrent_adds [FOLDER [COUNT [ROUNDS]]]  (an existing folder, COUNT >= 8)\n");
     return 2;
   }
+  void* shared = mmap(nullptr, sizeof(Waits) * kMostProcesses, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS,
+                      -1, 0);
+  if (shared == MAP_FAILED || !InstallSqliteCounters()) {
+    std::fprintf(stderr, "isam_concurrent_adds: no shared memory or no counting SQLite file layer\n");
+    return 1;
+  }
+  sharedWaits = static_cast<Waits*>(shared);
   const std::string base = folder + "/bench_concurrent";
   const std::string db = folder + "/bench_concurrent.db";
   const auto rows = MakeEmployeeRows(total, 7);
@@ -157,19 +188,26 @@ int main(int argc, char** argv) {
       const KeyTableEntry keys[] = {{9, 0}, {11, 0}, {26, 1}, {40, 1}, {20, 1}};
       IsamCreateFileBlock(base, 2567, 5, keys);
       IsamExit();
+      Waits engineWaits, sqliteWaits;
       double t = NowSeconds();
-      bool ok = InProcesses(procs, share, [&](size_t first, size_t n) { return EngineWorker(base, rows, first, n); });
+      bool ok = InProcesses(procs, share, engineWaits, [&](int slot, size_t first, size_t n) {
+        return EngineWorker(base, rows, slot, first, n);
+      });
       const double engine = static_cast<double>(added) / SecondsSince(t);
       ok = EngineLostNothing(base, rows, added) && ok;
       sqlite3* created = OpenEmployeeDb(db, kWal, true);
       ok = created && ok;
       sqlite3_close(created);
       t = NowSeconds();
-      ok = InProcesses(procs, share, [&](size_t first, size_t n) { return SqliteWorker(db, rows, first, n); }) && ok;
+      ok = InProcesses(procs, share, sqliteWaits, [&](int slot, size_t first, size_t n) {
+             return SqliteWorker(db, rows, slot, first, n);
+           }) && ok;
       const double sqlite = static_cast<double>(added) / SecondsSince(t);
       ok = SqliteLostNothing(db, added) && ok;
       std::printf("round %d, %d process(es): engine %8.0f adds/s, SQLite WAL %8.0f adds/s, %.2fx%s\n", round, procs,
                   engine, sqlite, engine / sqlite, ok ? "" : "  FAILED");
+      std::printf("    waits: engine %ld pauses, %.2f s in all; SQLite %ld sleeps, %.2f s in all\n", engineWaits.count,
+                  engineWaits.ms / 1000.0, sqliteWaits.count, sqliteWaits.ms / 1000.0);
       std::fflush(stdout);
       engineRates[c].push_back(engine);
       sqliteRates[c].push_back(sqlite);

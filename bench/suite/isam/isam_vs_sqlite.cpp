@@ -25,6 +25,8 @@
 //   V  engine, single station, save mode                              (SAVE COUNT records)
 //   J  as d with synchronous=FULL                                     (SAVE COUNT records)
 // Every side searches twice: each search on its own, then all inside one read transaction or lock.
+// The summary ends with every side's syncs per phase (SQLite's counted by its file layer in
+// sqlite_counting_vfs) and the engine's byte-range lock calls.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +38,7 @@
 
 #include "bench/suite/isam/counting_env.h"
 #include "bench/suite/isam/employee_rows.h"
+#include "bench/suite/isam/sqlite_counting_vfs.h"
 #include "bench/suite/isam/sqlite_table.h"
 #include "suite/isam/isam_engine.h"
 
@@ -102,18 +105,20 @@ struct Result {
   bool ok = true;
   double seconds[PhaseCount] = {};
   double operations[PhaseCount] = {};
-  IoCounts counts[PhaseCount];   // engine sides only
+  IoCounts counts[PhaseCount];   // syncs of every side, lock calls of engine sides
   double Rate(int p) const { return operations[p] / seconds[p]; }
 };
 
-// Times `body` as phase `p` of `res` over `n` operations, counting the engine's syncs and locks.
-template <class Body> void Time(Result& res, CountingEnv* env, Phase p, size_t n, Body body) {
-  const IoCounts before = env ? env->counts : IoCounts{};
+// Times `body` as phase `p` of `res` over `n` operations, with the syncs and locks that `counts`
+// (the side's running totals) grew by.
+template <class Counts, class Body> void Time(Result& res, Counts counts, Phase p, size_t n, Body body) {
+  const IoCounts before = counts();
   const double t = NowSeconds();
   body();
   res.seconds[p] = SecondsSince(t);
   res.operations[p] = static_cast<double>(n);
-  if (env) res.counts[p] = {env->counts.syncs - before.syncs, env->counts.locks - before.locks};
+  const IoCounts after = counts();
+  res.counts[p] = {after.syncs - before.syncs, after.locks - before.locks};
 }
 
 // The record the rewrite phase stores: the original with its last byte changed.
@@ -146,10 +151,11 @@ Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, 
   auto flush = [&] {
     if (mode.flushAtEnd) IsamFlushFileBlock(fb), res.ok = res.ok && IsamLastOK;
   };
+  auto counts = [&] { return env.counts; };
   std::vector<Integer> refs(rows.size());
   std::string buffer;
   const size_t n = rows.size();
-  Time(res, &env, Add, n, [&] {
+  Time(res, counts, Add, n, [&] {
     for (size_t i = 0; i < n; ++i) {
       buffer = rows[i].record;
       lock();
@@ -168,13 +174,13 @@ Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, 
         res.ok = res.ok && IsamLastOK && (k > 1 || ref == refs[i]);
       }
   };
-  Time(res, &env, Find, 5 * n, findAll);
-  Time(res, &env, FindInOne, 5 * n, [&] {
+  Time(res, counts, Find, 5 * n, findAll);
+  Time(res, counts, FindInOne, 5 * n, [&] {
     lock();
     findAll();
     unlock();
   });
-  Time(res, &env, Rewrite, n, [&] {
+  Time(res, counts, Rewrite, n, [&] {
     for (size_t i = 0; i < n; ++i) {
       Rewritten(buffer, rows[i]);
       lock();
@@ -184,7 +190,7 @@ Result RunEngine(const std::string& base, const std::vector<EmployeeRow>& rows, 
     }
     flush();
   });
-  Time(res, &env, Delete, n, [&] {
+  Time(res, counts, Delete, n, [&] {
     for (size_t i = 0; i < n; ++i) {
       lock();
       for (int k = 0; k < 5; ++k) IsamRemoveKey(fb, k + 1, refs[i], rows[i].key[k]);
@@ -207,16 +213,18 @@ Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, 
   for (const char* suffix : {"", "-journal", "-wal", "-shm"}) std::remove((path + suffix).c_str());
   sqlite3* db = OpenEmployeeDb(path, mode, true);
   if (!db) return res.ok = false, res;
+  long ownSyncs = 0;   // the fdatasync after a commit, made outside SQLite
+  auto counts = [&] { return IoCounts{SqliteSyncCount() + ownSyncs, 0}; };
   auto begin = [&] { if (mode.oneTransaction) SqliteExec(db, "BEGIN"); };
   auto commit = [&] {
     if (mode.oneTransaction) res.ok = SqliteExec(db, "COMMIT") && res.ok;
-    if (mode.syncAtEnd) res.ok = SyncDbFile(path) && res.ok;
+    if (mode.syncAtEnd) res.ok = SyncDbFile(path) && res.ok, ++ownSyncs;
   };
   const size_t n = rows.size();
   std::string buffer;
   {
     Statement ins(db, kInsertEmployee);
-    Time(res, nullptr, Add, n, [&] {
+    Time(res, counts, Add, n, [&] {
       begin();
       for (size_t i = 0; i < n; ++i) {
         buffer = rows[i].record;
@@ -237,15 +245,15 @@ Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, 
       }
     }
   };
-  Time(res, nullptr, Find, 5 * n, findAll);
-  Time(res, nullptr, FindInOne, 5 * n, [&] {
+  Time(res, counts, Find, 5 * n, findAll);
+  Time(res, counts, FindInOne, 5 * n, [&] {
     res.ok = SqliteExec(db, "BEGIN") && res.ok;
     findAll();
     res.ok = SqliteExec(db, "COMMIT") && res.ok;
   });
   {
     Statement upd(db, "UPDATE emp SET rec=? WHERE id=?");
-    Time(res, nullptr, Rewrite, n, [&] {
+    Time(res, counts, Rewrite, n, [&] {
       begin();
       for (size_t i = 0; i < n; ++i) {
         Rewritten(buffer, rows[i]);
@@ -258,7 +266,7 @@ Result RunSqlite(const std::string& path, const std::vector<EmployeeRow>& rows, 
   }
   {
     Statement del(db, "DELETE FROM emp WHERE id=?");
-    Time(res, nullptr, Delete, n, [&] {
+    Time(res, counts, Delete, n, [&] {
       begin();
       for (size_t i = 0; i < n; ++i) {
         del.Int(1, static_cast<sqlite3_int64>(i + 1));
@@ -327,15 +335,17 @@ void PrintSummary(const std::string& sides, const std::map<char, std::vector<Res
     }
     std::printf("\n");
   }
-  std::printf("\nEngine syncs and byte-range lock calls in each phase of the first round, per operations:\n");
+  std::printf("\nSyncs (every side) and byte-range lock calls (engine sides) in each phase of the first round,"
+              " per operations:\n");
   for (char c : sides) {
     const Side& side = *FindSide(c);
-    if (!side.engine) continue;
     const Result& r = results.at(c).front();
     std::printf("%c %-31s", c, side.name);
-    for (int p = 0; p < PhaseCount; ++p)
-      std::printf("  %s: %ld syncs, %ld locks / %.0f", kPhaseNames[p], r.counts[p].syncs, r.counts[p].locks,
-                  r.operations[p]);
+    for (int p = 0; p < PhaseCount; ++p) {
+      std::printf("  %s: %ld syncs", kPhaseNames[p], r.counts[p].syncs);
+      if (side.engine) std::printf(", %ld locks", r.counts[p].locks);
+      std::printf(" / %.0f", r.operations[p]);
+    }
     std::printf("\n");
   }
 }
@@ -353,6 +363,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: isam_vs_sqlite [FOLDER [COUNT [ROUNDS [SIDES [SAVE COUNT]]]]]  "
                          "(an existing folder, counts > 0, SIDES each once of soyOnfdwvjVJ)\n");
     return 2;
+  }
+  if (!InstallSqliteCounters()) {
+    std::fprintf(stderr, "isam_vs_sqlite: SQLite refused the sync-counting file layer\n");
+    return 1;
   }
   const auto rows = MakeEmployeeRows(count, 42);
   const auto saveRows = MakeEmployeeRows(saveCount, 42);
