@@ -402,6 +402,20 @@ class TProStringGrid : public TBaseGrid {
   bool GetComment(Integer ACol, Integer ARow, std::string& Comment);
   void GetCellErrorRange(Integer ACol, Integer ARow, Integer& Start, Integer& Length);
 
+  // ==== Grouping ====
+  // Group: the column's runs of equal values (after a sort on it with AutoSortForGrouping) become
+  // groups, each a node whose header row holds the value in column 1 (2 when grouping column 1),
+  // optionally followed by a summary row; the column leaves the grid until UnGroup puts it back
+  // with its width, row-0 and footer texts and every row's value.  GroupOnColumn keeps the column:
+  // each run gets a header row (its value in the next column), the run's cells are emptied, and
+  // with Summary one summary row follows the last group; UnGroupOnColumn writes the values back.
+  // Both first switch the filter off and expand every node.  Column 0 (the node column) and a
+  // grid without data rows are never grouped.
+  virtual void Group(Integer ACol);
+  virtual void UnGroup();
+  virtual void GroupOnColumn(Integer ACol);
+  virtual void UnGroupOnColumn(Integer ACol);
+
   // ==== Typed cell values ====
   // The cell as a 32-bit integer ("" and "-" are 0); EProGridError "Cell does not contain integer
   // value" for anything else the platform's integer reader refuses.
@@ -965,6 +979,30 @@ class TProStringGrid : public TBaseGrid {
   bool UserMayChange(Integer ACol, Integer ARow, bool ByUser, bool AlwaysActive);
   TStrings* RadioChoicesOf(Integer ACol, Integer ARow);
   TCellType BaseCellType(Integer ACol, Integer ARow);
+
+  // ---- Grouping ----
+  void ColorGroupRow(Integer ARow, TColor Color, TColor ColorTo, TColor TextColor);
+  void ColorGroupCell(Integer ACol, Integer ARow, TColor Color, TColor ColorTo, TColor TextColor);
+  void ColorHeaderRow(Integer ARow);
+  void ColorSummaryRow(Integer ARow);
+  void MergeGroupRow(Integer ARow, Integer AFromCol, bool Header);
+  void BringEveryRowBack();
+  void SaveGroupedColumn(Integer ACol);
+  Integer InsertSummaryRow(Integer ARow);
+  void MakeGroupNode(Integer ARow, Integer ASpan, Integer AGroupedCol);
+  bool IsGroupClosingRow(Integer ARow);
+  void MergeGroupRows();
+  void SplitGroupMerges();
+  void ResetGroupCellLook(Integer ARow);
+  bool IsGroupingRow(Integer ARow);
+  // What Group saved and did: the column's width and texts, and the settings it grouped with.
+  Integer savedGroupWidth_ = 0;
+  std::string savedGroupHeader_;
+  std::string savedGroupFooter_;
+  bool groupRemoved_ = false;
+  bool groupSummary_ = false;
+  bool groupMergeHeader_ = false;
+  bool groupMergeSummary_ = false;
 
   // ---- Owned objects ----
   TFooterPanel* footerPanel_;   // owned as a component
