@@ -257,7 +257,8 @@ class TProStringGrid : public TBaseGrid {
   void FindText(TPoint Start, const std::string& Text, TPoint& Found, TGridFindOptions Options);
   bool CellMatchesSearch(Integer ACol, Integer ARow, bool IsWide);
   // The first row whose search column, markup stripped, begins with Text (upper-case); -1 when
-  // none.
+  // none.  The search column: FixedCols without SortSettings.Show; with IndexShow the sort index's
+  // first column (FixedCols while it is empty); else SortSettings.Column.
   Integer FindRowByPrefix(const std::string& Text);
   Integer PresetSearchCol() const { return presetCol_; }
   void SetPresetSearchCol(Integer Value) { presetCol_ = Value; }

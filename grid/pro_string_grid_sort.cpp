@@ -508,7 +508,9 @@ void TProStringGrid::SetRowColors(Integer ARow, TColor Value, void (TCellPropert
   for (Integer col = 0; col < ColCount(); ++col) RepaintCell(col, ARow);
 }
 
-void TProStringGrid::SetRowColor(Integer ARow, TColor Value) { SetRowColors(ARow, Value, &TCellProperties::SetBrushColor); }
+void TProStringGrid::SetRowColor(Integer ARow, TColor Value) {
+  SetRowColors(ARow, Value, &TCellProperties::SetBrushColor);
+}
 
 void TProStringGrid::SetRowColorTo(Integer ARow, TColor Value) {
   SetRowColors(ARow, Value, &TCellProperties::SetBrushColorTo);

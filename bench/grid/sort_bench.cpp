@@ -29,8 +29,8 @@ std::vector<std::vector<std::string>> MakeRows() {
   for (int row = 0; row < kRows; ++row) {
     for (int col = 0; col < kCols; ++col) rows[row][col] = "c" + std::to_string(col) + "-" + std::to_string(row % 1000);
     rows[row][kTextCol] = "name " + std::to_string(random() % 50000) + " " + std::to_string(random() % 100);
-    rows[row][kNumberCol] = std::to_string(static_cast<int>(random() % 2000000) - 1000000) + "." +
-                            std::to_string(random() % 100);
+    rows[row][kNumberCol] =
+        std::to_string(static_cast<int>(random() % 2000000) - 1000000) + "." + std::to_string(random() % 100);
   }
   return rows;
 }

@@ -171,7 +171,8 @@ TEST_F(SortTest, FullBreaksTiesOnlyToTheRight) {
 }
 
 TEST_F(SortTest, SortByColumnInBothDirections) {
-  TTestStringGrid* grid = GridOf({{"", "key", "row"}, {"", "30", "a"}, {"", "4", "b"}, {"", "100", "c"}, {"", "4", "d"}, {"", "-1", "e"}});
+  TTestStringGrid* grid =
+      GridOf({{"", "key", "row"}, {"", "30", "a"}, {"", "4", "b"}, {"", "100", "c"}, {"", "4", "d"}, {"", "-1", "e"}});
   grid->SortSettings()->SetColumn(1);
   grid->SortByColumn();
   EXPECT_EQ(Column(grid, 1, 0, 5), (std::vector<std::string>{"key", "-1", "4", "4", "30", "100"}));
@@ -238,7 +239,8 @@ TEST_F(SortTest, TheCurrentRowFollowsItsDataOnlyWithMoveRowOnSort) {
 }
 
 TEST_F(SortTest, NodeGroupsSortInsideExpandedNodesOnly) {
-  TTestStringGrid* grid = GridOf({{"", ""}, {"", "h1"}, {"", "c"}, {"", "a"}, {"", "b"}, {"", "h2"}, {"", "z"}, {"", "y"}, {"", "q"}});
+  TTestStringGrid* grid = GridOf(
+      {{"", ""}, {"", "h1"}, {"", "c"}, {"", "a"}, {"", "b"}, {"", "h2"}, {"", "z"}, {"", "y"}, {"", "q"}});
   grid->AddNode(1, 4);
   grid->AddNode(5, 3);
   grid->ContractNode(5);
