@@ -1,8 +1,13 @@
 // TCellGraphic; see cell_graphic.h.
 #include "grid/cell_graphic.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/classes/publisher.h"
+#include "platform/ui/graphic.h"
 #include "platform/ui/icon.h"
+#include "platform/ui/picture.h"
 
 PR_PUBLISH(TCellGraphic) {
   p.Property("CellType", &TCellGraphic::CellType, &TCellGraphic::SetCellType).NoDefault();
@@ -54,4 +59,46 @@ void TCellGraphic::Assign(TPersistent* Source) {
   cellErrFrom_ = source->cellErrFrom_;
   cellErrLen_ = source->cellErrLen_;
   cellText_ = source->cellText_;
+}
+
+namespace {
+
+// The picture's own size, as a picture or any graphic.
+TPoint OwnPictureSize(TObject* Object) {
+  if (const auto* picture = dynamic_cast<TPicture*>(Object)) return {picture->Width(), picture->Height()};
+  if (const auto* graphic = dynamic_cast<TGraphic*>(Object)) return {graphic->Width(), graphic->Height()};
+  return {0, 0};
+}
+
+Integer Rounded(double Value) { return static_cast<Integer>(std::lround(Value)); }
+
+}   // namespace
+
+TPoint TCellGraphic::GetPictureSize(Integer AvailWidth, Integer AvailHeight) const {
+  if (cellType_ != ctPicture && cellType_ != ctFilePicture) return {0, 0};
+  const TPoint own = OwnPictureSize(cellBitmap_);
+  const Integer aw = AvailWidth - cellIndex_;
+  const Integer ah = AvailHeight - cellIndex_;
+  const bool fits = aw >= own.X && ah >= own.Y;
+  double rw = own.X > 0 ? static_cast<double>(aw) / own.X : 1;
+  double rh = own.Y > 0 ? static_cast<double>(ah) / own.Y : 1;
+  switch (cellAngle_) {
+    case 0:
+      return own;
+    case 1:
+      return {aw, ah};
+    case 3:
+      return fits ? own : TPoint{aw, ah};
+    case 4:
+      if (fits) return own;
+      rw = std::min(rw, 1.0);
+      rh = std::min(rh, 1.0);
+      break;
+    case 2:
+      break;
+    default:
+      return own;
+  }
+  if (rw >= rh) return {Rounded(own.X * rh), ah};
+  return {aw, Rounded(own.Y * rw)};
 }

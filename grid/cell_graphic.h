@@ -15,6 +15,7 @@
 #include "platform/classes/persistent.h"
 #include "platform/classes/type_info.h"
 #include "platform/core/variant.h"
+#include "platform/gdi/gdi_types.h"
 
 class TIcon;
 
@@ -66,6 +67,12 @@ class TCellGraphic : public TPersistent {
   // The comment of a comment cell.
   const std::string& CellText() const { return cellText_; }
   void SetCellText(const std::string& Value) { cellText_ = Value; }
+
+  // The size a ctPicture or ctFilePicture graphic takes in the available area less the margin
+  // (CellIndex) on each axis, by its fit mode (CellAngle): 0 its own size; 1 the area; 2 the area
+  // keeping its proportions; 3 its own size when it fits, else the area; 4 its own size when it
+  // fits, else as 2 without enlarging.  (0, 0) for any other kind.
+  TPoint GetPictureSize(Integer AvailWidth, Integer AvailHeight) const;
 
   TObject* CellBitmap() const { return cellBitmap_; }
   void SetCellBitmap(TObject* Value) { cellBitmap_ = Value; }

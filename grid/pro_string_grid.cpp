@@ -27,6 +27,7 @@
 #include "grid/print_settings.h"
 #include "grid/show_modified.h"
 #include "grid/size_while_typing.h"
+#include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "grid/theme_api.h"
 #include "grid/windows_version.h"
@@ -101,6 +102,8 @@ void TProStringGrid::CreateSettings() {
   mergeColumns_ = std::make_unique<TIntList>(0, 0);
   hiddenRows_ = std::make_unique<TCollection>(TGridItem::StaticClass());
   filter_ = std::make_unique<TFilter>(this);
+  sortIndex_ = std::make_unique<TSortIndexList>();
+  rowOrder_ = std::make_unique<TIntList>(-1, -1);
   std::fill(std::begin(visibleCols_), std::end(visibleCols_), true);
   backGround_ = std::make_unique<TBackGround>(this);
   cellControls_ = std::make_unique<TControlList>();

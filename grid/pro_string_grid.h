@@ -56,10 +56,12 @@ class TNavigation;
 class TPrintSettings;
 class TShowModified;
 class TSizeWhileTyping;
+class TSortIndexList;
 class TSortSettings;
 class TStream;
 class TStrings;
 enum TCellType : Byte;
+enum TSortDirection : Byte;
 
 class TProStringGrid : public TBaseGrid {
   PR_CLASS(TProStringGrid, TBaseGrid)
@@ -255,7 +257,8 @@ class TProStringGrid : public TBaseGrid {
   void FindText(TPoint Start, const std::string& Text, TPoint& Found, TGridFindOptions Options);
   bool CellMatchesSearch(Integer ACol, Integer ARow, bool IsWide);
   // The first row whose search column, markup stripped, begins with Text (upper-case); -1 when
-  // none.
+  // none.  The search column: FixedCols without SortSettings.Show; with IndexShow the sort index's
+  // first column (FixedCols while it is empty); else SortSettings.Column.
   Integer FindRowByPrefix(const std::string& Text);
   Integer PresetSearchCol() const { return presetCol_; }
   void SetPresetSearchCol(Integer Value) { presetCol_ = Value; }
@@ -282,6 +285,137 @@ class TProStringGrid : public TBaseGrid {
   void SearchFindPrevious(TObject* Sender);
   void SearchClose(TObject* Sender);
   void SearchHighlightToggled(TObject* Sender);
+
+  // ==== Sorting ====
+  // Sorts swap whole rows in place (texts, objects, heights); RowOrder keeps, for each row
+  // position, where that row stood before sorting (rebuilt as 0, 1, ... whenever its length is not
+  // RowCount), so RestoreUnsortedOrder can put every row back.  A column's sort style, prefix and
+  // suffix come from OnGetFormat (ssAutomatic with SortSettings.AutoFormat, else ssAlphabetic).
+  // -1, 0 or 1: the cell of ARow1 before, equal to or after that of ARow2 in ascending order; with
+  // SortSettings.IgnoreBlanks one empty cell goes first (blFirst) or last (blLast) in Direction.
+  Integer CompareCells(Integer ACol, Integer ARow1, Integer ARow2, TSortDirection Direction);
+  // CompareCells in SortSettings.Direction; with Full, ties go on to the columns on the right.
+  Integer CompareRows(Integer ACol, Integer ARow1, Integer ARow2);
+  // By the sort index entry at Depth (signed by its direction); with Full, ties go to the next.
+  Integer CompareRowsIndexed(Integer Depth, Integer ARow1, Integer ARow2);
+  // Quicksorts of rows Lo..Hi (not stable); both need the three scratch rows a driver adds.
+  void SortRowRange(Integer ACol, Integer Lo, Integer Hi);
+  void SortRowRangeIndexed(Integer Lo, Integer Hi);
+  // SortRowRangeIndexed with scratch rows of its own.
+  void SortRangeByIndex(Integer Lo, Integer Hi);
+  // The normal rows by SortSettings.Column (the sort index emptied; without MoveRowOnSort one
+  // OnRowUpdate(row before, row after) at the end).
+  virtual void SortByColumn();
+  // The normal rows by the sort index; EProGridError "No indexes specified for indexed sort" when
+  // it is empty (nothing changes).
+  virtual void SortByIndex();
+  // The child rows of every expanded node, by SortSettings.Column or by the sort index (whose
+  // emptiness raises the list error).
+  virtual void SortNodeGroups();
+  virtual void SortNodeGroupsByIndex();
+  // Every row (fixed ones included) back where RowOrder says it stood; the list error when rows
+  // were added since the last sort.
+  virtual void RestoreUnsortedOrder();
+  // Exchanges two rows: their RowOrder entries, texts and objects (only the sort column's with
+  // SingleColumn), heights, disjunct flags (with DisjunctRowSelect and MoveRowOnSort), modified
+  // marks (ShowModified.Enabled) and the tracked row.
+  virtual void SwapRows(Integer ARow1, Integer ARow2);
+  // The multi-column sort: column in bits 0-30, bit 31 set for descending.
+  TSortIndexList* SortIndexes() const { return sortIndex_.get(); }
+  TIntList* RowOrder() const { return rowOrder_.get(); }
+  // With MoveRowOnSort, where the row current when the sort began is now.
+  Integer SortTrackedRow() const { return sortTrackedRow_; }
+  Integer SwapCount() const { return swapCount_; }
+
+  // ==== Cell and row colours ====
+  // The cell's BrushColor; clNone without properties.
+  TColor GetCellColor(Integer ACol, Integer ARow);
+  void SetCellColor(Integer ACol, Integer ARow, TColor Value);
+  void SetCellColorTo(Integer ACol, Integer ARow, TColor Value);
+  void SetCellFontColor(Integer ACol, Integer ARow, TColor Value);
+  // Every cell of the row from FixedCols on; clNone frees the properties of cells without a
+  // graphic (a cell with one keeps it and takes clNone).
+  void SetRowColor(Integer ARow, TColor Value);
+  void SetRowColorTo(Integer ARow, TColor Value);
+  void SetRowFontColor(Integer ARow, TColor Value);
+
+  // ==== Node rows ====
+  // A node row carries a ctNode graphic in column 0: CellIndex its span (rows it heads, itself
+  // included; 0: up to the next node row), CellBoolean set while contracted.  A row's level (the
+  // nodes covering it) sits in its column-0 properties.  Contracted rows wait in the hidden-row
+  // store.  AddNode, AddSummaryRow, RemoveNode, ExpandNode, ContractNode and the row operations
+  // take real rows; the questions take display rows.
+  void AddNode(Integer ARow, Integer ASpan);
+  void AddSummaryRow(Integer ARow);
+  void RemoveNode(Integer ARow);
+  void RemoveAllNodes();
+  bool IsNode(Integer ARow);
+  bool IsSummary(Integer ARow);
+  // True while the node is contracted; false for other rows.
+  bool GetNodeState(Integer ARow);
+  // -1 for a row that is not a node.
+  Integer GetNodeLevel(Integer ARow);
+  Integer GetNodeSpan(Integer ARow);
+  void AdjustNodeSpan(Integer ARow, Integer Delta);
+  // The innermost node whose span covers the row (for a node: its parent, or itself at the top
+  // level); -1 without nodes or outside every node.
+  Integer GetParentRow(Integer ARow);
+  // 0 a node row, 2 the tree line goes on to the next row, 1 it ends here.
+  Integer GetTreeLineKind(Integer ARow);
+  bool IsNodeGlyphHit(Integer ARow, Integer X);
+  // With CellNode.ExpandOne every other expanded node is contracted first.
+  void ExpandNode(Integer ARow);
+  // Nested contracted nodes are marked expanded: this node's contraction takes over their rows.
+  void ContractNode(Integer ARow);
+  void ExpandAll();
+  void ContractAll();
+  void InsertRowWithNodes(Integer ARow);
+  void RemoveRowWithNodes(Integer ARow);
+  // A row inserted at ARow + AOffset inside the row's node (which, with every lower-level node
+  // above it, grows by one row and is expanded), at that node's level.
+  void InsertChildRow(Integer ARow, Integer AOffset);
+  void RemoveChildRow(Integer ARow);
+
+  // ==== Check, radio and button cells ====
+  // Check state by kind: ctCheckBox its CellBoolean; ctDataCheckBox and ctVirtCheckBox the text
+  // equal to the check-true text; ctRowCheckBox (column 0) the row's disjunct selection.  Each
+  // answers whether the cell holds a check box.
+  bool GetCheckBoxState(Integer ACol, Integer ARow, bool& State);
+  bool SetCheckBoxState(Integer ACol, Integer ARow, bool State);
+  void SetCheckState(Integer ADisplCol, Integer ARow, bool State);
+  void CheckAll(Integer ACol);
+  void UnCheckAll(Integer ACol);
+  // Flips a check box (ByUser: only where CanEditCell allows, unless CheckAlwaysActive) and records
+  // the change in the linked undo store; false for other cells.
+  virtual bool ToggleCellGraphic(Integer ACol, Integer ARow, bool ByUser);
+  // The next choice of a radio cell, wrapping to 0 (ByUser: as above with RadioAlwaysActive).
+  bool ToggleRadio(Integer ACol, Integer ARow, bool ByUser);
+  // The tests below look at the merged base cell; GetRadioIndex at the cell itself.
+  bool IsCheckBoxCell(Integer ACol, Integer ARow);
+  bool IsRadioCell(Integer ACol, Integer ARow);
+  TStrings* GetRadioChoices(Integer ACol, Integer ARow);
+  bool GetRadioIndex(Integer ACol, Integer ARow, Integer& Index);
+  bool IsButtonCell(Integer ACol, Integer ARow);
+  bool HasClickableGraphic(Integer ACol, Integer ARow);
+  // With MouseActions.PreciseCheckBoxCheck only a point inside the drawn box hits it.
+  bool IsCheckBoxHit(Integer ACol, Integer ARow, Integer X, Integer Y);
+  bool GetButtonRect(Integer ADisplCol, Integer ARow, TRect& Rect);
+  bool GetComment(Integer ACol, Integer ARow, std::string& Comment);
+  void GetCellErrorRange(Integer ACol, Integer ARow, Integer& Start, Integer& Length);
+
+  // ==== Grouping ====
+  // Group: the column's runs of equal values (after a sort on it with AutoSortForGrouping) become
+  // groups, each a node whose header row holds the value in column 1 (2 when grouping column 1),
+  // optionally followed by a summary row; the column leaves the grid until UnGroup puts it back
+  // with its width, row-0 and footer texts and every row's value.  GroupOnColumn keeps the column:
+  // each run gets a header row (its value in the next column), the run's cells are emptied, and
+  // with Summary one summary row follows the last group; UnGroupOnColumn writes the values back.
+  // Both first switch the filter off and expand every node.  Column 0 (the node column) and a
+  // grid without data rows are never grouped.
+  virtual void Group(Integer ACol);
+  virtual void UnGroup();
+  virtual void GroupOnColumn(Integer ACol);
+  virtual void UnGroupOnColumn(Integer ACol);
 
   // ==== Typed cell values ====
   // The cell as a 32-bit integer ("" and "-" are 0); EProGridError "Cell does not contain integer
@@ -811,6 +945,65 @@ class TProStringGrid : public TBaseGrid {
   // ---- Update lock ----
   void RedrawAfterLock();
   void WMPaint(TMessage& Message);
+
+  // ---- Sorting ----
+  class SortSession;
+  bool CellCheckState(Integer ACol, Integer ARow);
+  Integer CompareByStyle(TSortStyle Style, Integer ACol, Integer ARow1, Integer ARow2, const std::string& S1,
+                         const std::string& S2, const std::string& Prefix, const std::string& Suffix);
+  void CopyPivot(Integer ARow);
+  void QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
+                     TFunctionRef<Integer(Integer, Integer)> RowCompare);
+  void RebuildRowOrder();
+  Integer LastNormalRowWhileSorting() const;
+  void SortNodeGroupsBy(bool ByIndex);
+  void SortByOriginalOrder(TIntList* Keys, Integer Lo, Integer Hi);
+  void SetRowColors(Integer ARow, TColor Value, void (TCellProperties::*Setter)(TColor));
+  // The display row after the node's last row: its span on, or for span 0 the next node row (or
+  // RowCount).
+  Integer NodeSpanEnd(Integer ADisplayRow);
+  std::unique_ptr<TSortIndexList> sortIndex_;
+  std::unique_ptr<TIntList> rowOrder_;
+  Integer sortTrackedRow_ = -1;
+  Integer swapCount_ = 0;
+
+  // ---- Node rows, check cells ----
+  TCellGraphic* NodeGraphic(Integer ARow);
+  Integer RowLevel(Integer ARow) const;
+  Integer NodeRealEnd(Integer ADisplayRow);
+  void ChangeSpanLevels(Integer ADisplayRow, Integer Delta, bool ToZero);
+  void DropNode(Integer ADisplayRow, bool LevelsToZero);
+  void ShowNodeRows(Integer ADisplayRow);
+  void GrowNodeAndParents(Integer ANode);
+  void RepaintColumn(Integer ACol);
+  std::string CheckText(Integer ACol, Integer ARow, bool State);
+  bool UserMayChange(Integer ACol, Integer ARow, bool ByUser, bool AlwaysActive);
+  TStrings* RadioChoicesOf(Integer ACol, Integer ARow);
+  TCellType BaseCellType(Integer ACol, Integer ARow);
+
+  // ---- Grouping ----
+  void ColorGroupRow(Integer ARow, TColor Color, TColor ColorTo, TColor TextColor);
+  void ColorGroupCell(Integer ACol, Integer ARow, TColor Color, TColor ColorTo, TColor TextColor);
+  void ColorHeaderRow(Integer ARow);
+  void ColorSummaryRow(Integer ARow);
+  void MergeGroupRow(Integer ARow, Integer AFromCol, bool Header);
+  void BringEveryRowBack();
+  void SaveGroupedColumn(Integer ACol);
+  Integer InsertSummaryRow(Integer ARow);
+  void MakeGroupNode(Integer ARow, Integer ASpan, Integer AGroupedCol);
+  bool IsGroupClosingRow(Integer ARow);
+  void MergeGroupRows();
+  void SplitGroupMerges();
+  void ResetGroupCellLook(Integer ARow);
+  bool IsGroupingRow(Integer ARow);
+  // What Group saved and did: the column's width and texts, and the settings it grouped with.
+  Integer savedGroupWidth_ = 0;
+  std::string savedGroupHeader_;
+  std::string savedGroupFooter_;
+  bool groupRemoved_ = false;
+  bool groupSummary_ = false;
+  bool groupMergeHeader_ = false;
+  bool groupMergeSummary_ = false;
 
   // ---- Owned objects ----
   TFooterPanel* footerPanel_;   // owned as a component

@@ -11,6 +11,7 @@
 #include "grid/markup_text.h"
 #include "grid/mouse_actions.h"
 #include "grid/pro_string_grid.h"
+#include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "grid/wide_cell_text.h"
 #include "platform/core/ansi_strings.h"
@@ -165,9 +166,10 @@ void TProStringGrid::GoToFoundCell(TPoint Cell) {
 
 Integer TProStringGrid::FindRowByPrefix(const std::string& Text) {
   if (RowCount() < 2) return -1;
-  // The grid keeps no sort index yet, so with IndexShow the index is empty.
   Integer col = FixedCols();
   if (sortSettings_->Show() && !sortSettings_->IndexShow()) col = sortSettings_->Column();
+  if (sortSettings_->Show() && sortSettings_->IndexShow() && sortIndex_->Count() > 0)
+    col = sortIndex_->GetSortColumn(0);
   for (Integer row = FixedRows(); row < RowCount(); ++row)
     if (AnsiUpperCase(GetCellPlainText(col, row).substr(0, Text.size())) == Text) return row;
   return -1;

@@ -7,6 +7,7 @@
 
 #include "grid/floating_footer.h"
 #include "grid/grid_filter.h"
+#include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "grid/wide_cell_text.h"
 #include "string_grid_fixture.h"
@@ -225,6 +226,16 @@ TEST_F(FindTest, RowByPrefixSearchesTheSortColumn) {
   grid->SortSettings()->SetColumn(1);
   EXPECT_EQ(grid->FindRowByPrefix("AB"), 2);
   EXPECT_EQ(grid->FindRowByPrefix("ZZ"), -1);
+  // A multi-column sort searches its first index column, FixedCols while the index is empty.
+  grid->SortSettings()->SetIndexShow(true);
+  EXPECT_EQ(grid->FindRowByPrefix("X"), -1);
+  grid->SortIndexes()->AddIndex(1, false);
+  EXPECT_EQ(grid->FindRowByPrefix("X"), 1);
+  grid->SortIndexes()->Clear();
+  grid->SortIndexes()->AddIndex(2, true);
+  grid->SortIndexes()->AddIndex(1, true);
+  EXPECT_EQ(grid->FindRowByPrefix("AB"), 1);
+  EXPECT_EQ(grid->FindRowByPrefix("X"), -1);
 }
 
 TEST_F(FindTest, TheSearchFooter) {
