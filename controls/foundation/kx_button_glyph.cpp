@@ -137,6 +137,7 @@ TRect TkxButtonGlyph::GetTextMargins(TButtonLayout) const {
 }
 
 void TkxButtonGlyph::GlyphChanged() {
+  if (rendering_) return;
   ReleaseCachedImages();
   OnChange(nullptr);
 }
@@ -167,6 +168,11 @@ Integer TkxButtonGlyph::GetStateImageIndex(TkxButtonState State) {
 
 // The kind's image and its mask (white where transparent) go to the cache's list of the size.
 void TkxButtonGlyph::RenderImage(Integer Kind) {
+  rendering_ = true;
+  const struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{rendering_};
   const TSize size = GetGlyphSize();
   const TRect r{0, 0, size.cx, size.cy};
   const std::unique_ptr<TkxCustomBitmap> image = TkxCustomBitmap::CreateSize(size.cx, size.cy);

@@ -135,4 +135,6 @@ class TkxButtonGlyph {
   std::array<Integer, 4> indices_{-1, -1, -1, -1};
   Integer numGlyphs_ = 1;
   std::unique_ptr<TkxImageInfo> imageInfo_;
+  // Reading the source through its canvas reports it as changed; rendering never changes it.
+  bool rendering_ = false;
 };
