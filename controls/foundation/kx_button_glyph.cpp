@@ -7,6 +7,7 @@
 #include "controls/foundation/kx_graphics_routines.h"
 #include "controls/foundation/kx_text_flags.h"
 #include "platform/classes/publisher.h"
+#include "platform/gdi/image_list.h"
 #include "platform/gdi/text_constants.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/brush.h"
@@ -47,6 +48,11 @@ Integer TkxGlyphList::AddGlyph(TBitmap* Image, TBitmap* Mask) {
   used_[std::size_t(index)] = true;
   ++usedCount_;
   return index;
+}
+
+void TkxGlyphList::DoDraw(Integer Index, TCanvas* Canvas, Integer X, Integer Y, UINT Style, bool Enabled) {
+  if (!Enabled) return TkxImageList::DoDraw(Index, Canvas, X, Y, Style, Enabled);
+  ImageList_Draw(Handle(), Index, Canvas->Handle(), X, Y, ILD_TRANSPARENT);
 }
 
 void TkxGlyphList::ReleaseIndex(Integer Index) {

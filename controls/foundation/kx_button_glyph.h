@@ -35,6 +35,12 @@ class TkxGlyphList : public TkxImageList {
   void ReleaseIndex(Integer Index);
   Integer UsedCount() const { return usedCount_; }
 
+ protected:
+  // The list holds opaque images with masks: enabled images go straight through the masked
+  // image-list draw (the glyph renderer would give the same pixels at a cost that grows with the
+  // list); disabled ones take the renderer's disabled look.
+  void DoDraw(Integer Index, TCanvas* Canvas, Integer X, Integer Y, UINT Style, bool Enabled) override;
+
  private:
   Integer AllocateIndex(TBitmap* Image, TBitmap* Mask);
 
