@@ -11,7 +11,9 @@
 #include "controls/foundation/kx_parent_image.h"
 #include "controls/foundation/kx_screen_canvas.h"
 #include "platform/core/mul_div.h"
+#include "platform/ui/action_list.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/custom_action.h"
 #include "platform/ui/control_canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/user/capture.h"
@@ -136,6 +138,7 @@ TkxCustomButton::TkxCustomButton(TComponent* AOwner)
 }
 
 TkxCustomButton::~TkxCustomButton() {
+  if (auto* link = dynamic_cast<TkxButtonActionLink*>(ActionLink())) link->ButtonDestroying();
   StopMouseLeaveTracking(this);
   ClearObjectLinksTo(this);
 }
@@ -302,6 +305,7 @@ void TkxCustomButton::PaintContent() {
   if (OnGetDrawParams) OnGetDrawParams(this, state, face, font);
   painter->PaintButton(*kxCanvas_, r, "", state, true, face, font->Color(), false);
   const Integer shift = state == kxbsPressed ? painter->GetPressedTextShift() : 0;
+  UpdateImageInfo();
   kxCanvas_->PushClipRegion();
   try {
     kxCanvas_->IntersectClipRect(GetContentRect(state));
@@ -317,6 +321,40 @@ void TkxCustomButton::PaintContent() {
     painter->PaintScrollArrow(*kxCanvas_, arrow, state, gdDown);
   }
   if (Focused() && !menuVisible_) kxCanvas_->DrawFocusRect(painter->CalcFocusFrameRect(*kxCanvas_, ClientRect()));
+}
+
+// --- Actions ---
+
+PR_IMPLEMENT_CLASS(TkxButtonActionLink)
+
+TkxButtonActionLink::~TkxButtonActionLink() {
+  if (button_ == nullptr || button_->ComponentState().Contains(csDestroying)) return;
+  button_->glyph_->ImageInfo()->SetImages(nullptr);
+  button_->glyph_->ImageInfo()->SetImageIndex(-1);
+}
+
+void TkxButtonActionLink::AssignClient(TObject* AClient) {
+  TButtonActionLink::AssignClient(AClient);
+  button_ = dynamic_cast<TkxCustomButton*>(AClient);
+}
+
+void TkxButtonActionLink::SetImageIndex(Integer Value) {
+  if (button_ != nullptr) button_->glyph_->ImageInfo()->SetImageIndex(Value);
+}
+
+TClass TkxCustomButton::GetActionLinkClass() const { return TkxButtonActionLink::StaticClass(); }
+
+void TkxCustomButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  inherited::ActionChange(Sender, CheckDefaults);
+  UpdateImageInfo();
+}
+
+void TkxCustomButton::UpdateImageInfo() {
+  if (Action() == nullptr) return;
+  auto* action = dynamic_cast<TCustomAction*>(Action());
+  TCustomActionList* list = action != nullptr ? action->ActionList() : nullptr;
+  glyph_->ImageInfo()->SetImages(list != nullptr ? list->Images() : nullptr);
+  glyph_->ImageInfo()->SetImageIndex(action != nullptr ? action->ImageIndex() : -1);
 }
 
 // --- Hot tracking ---

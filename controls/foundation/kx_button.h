@@ -20,6 +20,7 @@
 #include "controls/foundation/kx_mouse_tracking.h"
 #include "controls/foundation/kx_painter.h"
 #include "platform/ui/button.h"
+#include "platform/ui/button_action_link.h"
 #include "platform/ui/menu.h"
 
 class TControlCanvas;
@@ -83,6 +84,7 @@ using TkxButtonGetDrawParamsEvent =
 
 class TkxCustomButton : public TButton, public IkxMouseTrackingCaller {
   PR_CLASS(TkxCustomButton, TButton)
+  friend class TkxButtonActionLink;
 
  public:
   explicit TkxCustomButton(TComponent* AOwner);
@@ -147,6 +149,10 @@ class TkxCustomButton : public TButton, public IkxMouseTrackingCaller {
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  TClass GetActionLinkClass() const override;
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  // The glyph shows the action's image: the images of its action list and its ImageIndex.
+  void UpdateImageInfo();
   void PaintContent();
 
  private:
@@ -185,6 +191,25 @@ class TkxCustomButton : public TButton, public IkxMouseTrackingCaller {
   bool hot_ = false;
   Integer spacing_ = 4;
   TPopupMenu* shownMenu_ = nullptr;   // the menu on screen, cleared when it is freed
+};
+
+// Carries an action's image index to the button's glyph; the glyph forgets the action's image when
+// the link goes while the button stays.
+class TkxButtonActionLink : public TButtonActionLink {
+  PR_CLASS(TkxButtonActionLink, TButtonActionLink)
+
+ public:
+  using TButtonActionLink::TButtonActionLink;
+  ~TkxButtonActionLink() override;
+  void SetImageIndex(Integer Value) override;
+  // The button goes first: the link touches it no more.
+  void ButtonDestroying() { button_ = nullptr; }
+
+ protected:
+  void AssignClient(TObject* AClient) override;
+
+ private:
+  TkxCustomButton* button_ = nullptr;
 };
 
 class TkxButton : public TkxCustomButton {

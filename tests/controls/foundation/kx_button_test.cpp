@@ -20,7 +20,10 @@
 #include "foundation_test_support.h"
 #include "painter_test_support.h"
 #include "platform/gdi/text_constants.h"
+#include "platform/ui/action_list.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/custom_action.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/menu_item.h"
@@ -511,6 +514,37 @@ TEST_F(ButtonTest, AnItemThatFreesTheFormLeavesTheHandlerClean) {
   });
   driver_->Settle();
   EXPECT_TRUE(freed);
+}
+
+// An action with an image of its action list's images shows that image as the glyph.
+TEST_F(ButtonTest, TheActionsImageIsTheGlyph) {
+  LoggingButton* button = AddButton("Go", 10, 10);
+  auto* images = new TImageList(form_);
+  images->SetSize(16, 16);
+  for (int i = 0; i < 2; ++i) {
+    std::unique_ptr<TBitmap> picture = Strip(3);
+    TBitmap one;
+    one.SetPixelFormat(pf24bit);
+    one.SetSize(16, 16);
+    one.Canvas()->CopyRect({0, 0, 16, 16}, picture->Canvas(), {16 * i, 0, 16 * (i + 1), 16});
+    images->Add(&one, nullptr);
+  }
+  auto* list = new TActionList(form_);
+  list->SetImages(images);
+  auto* action = new TAction(form_);
+  action->SetActionList(list);
+  action->SetImageIndex(0);
+  action->SetOnExecute(uitest::NotifyEvent([](TObject*) {}));   // enabled: it has a handler
+  button->SetAction(action);
+  driver_->Settle();
+  EXPECT_TRUE(Shows(button, kColumnColors[0]));
+  action->SetImageIndex(1);
+  driver_->Settle();
+  EXPECT_FALSE(Shows(button, kColumnColors[0]));
+  EXPECT_TRUE(Shows(button, kColumnColors[1]));
+  button->SetAction(nullptr);   // the link goes: so does the image
+  driver_->Settle();
+  EXPECT_FALSE(Shows(button, kColumnColors[1]));
 }
 
 TEST_F(ButtonTest, PopupMenuOnARightClickAndItsShortcut) {
