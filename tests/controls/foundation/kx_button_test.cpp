@@ -189,8 +189,8 @@ TEST_F(ButtonGlyphTest, LayoutTable) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const TkxGlyphLayout at =
-        glyph.LayoutGlyphAndText(&canvas, {10, 20, 110, 50}, {1, 1}, caption, c.layout, c.margin, c.spacing, c.flags, false);
+    const TkxGlyphLayout at = glyph.LayoutGlyphAndText(&canvas, {10, 20, 110, 50}, {1, 1}, caption, c.layout,
+                                                       c.margin, c.spacing, c.flags, false);
     EXPECT_EQ(at.GlyphPos, (TPoint{c.glyph.X + 11, c.glyph.Y + 21}));
     EXPECT_EQ(at.TextRect.Left, c.caption.X + 11);
     EXPECT_EQ(at.TextRect.Top, c.caption.Y + 21);
