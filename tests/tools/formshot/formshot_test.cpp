@@ -81,6 +81,29 @@ TEST_F(FormshotTest, TheStandardControlsFormIsLaidOutAsWritten) {
   EXPECT_EQ(DecodeFile(folder_ / "standard.png").width, form->Width());
 }
 
+// The tool's main form: Import, disabled at start, shows its caption in the disabled look (the
+// shadow colour over a highlight copy, no text colour); Exit beside it in the text colour.
+TEST_F(FormshotTest, TheMainFormsImportButtonIsDrawnDisabled) {
+  const Output out = RunFormshot(SourcePath("app/main_form.form") + " " + (folder_ / "main.png"));
+  ASSERT_EQ(out.code, 0) << out.text;
+  const gdi::DecodedImage shot = DecodeFile(folder_ / "main.png");
+  // The image's client area is 442 x 119, below the caption bar and inside equal borders.
+  const int border = (shot.width - 442) / 2, top = shot.height - 119 - border;
+  auto count = [&](int left, int colour) {
+    int n = 0;   // inside the button (75 x 27 at (left, 84)), off its frame
+    for (int y = 84 + 3; y < 84 + 27 - 3; ++y)
+      for (int x = left + 3; x < left + 75 - 3; ++x)
+        n += (shot.pixels[std::size_t(top + y) * shot.width + border + x] & 0xFFFFFF) == std::uint32_t(colour);
+    return n;
+  };
+  constexpr int kText = 0x000000, kShadow = 0x808080, kHighlight = 0xFFFFFF;
+  EXPECT_GT(count(216, kShadow), 10);
+  EXPECT_GT(count(216, kHighlight), 10);
+  EXPECT_EQ(count(216, kText), 0);
+  EXPECT_GT(count(297, kText), 10);
+  EXPECT_EQ(count(297, kShadow), 0);
+}
+
 TEST_F(FormshotTest, ReportsABadImageWithTheReadersError) {
   const std::string bad = folder_ / "bad.txt";
   WriteRawFile(bad, "object F: TForm\r\n  Colour = clRed\r\nend\r\n");
