@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/program_environment.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"

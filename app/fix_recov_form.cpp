@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"

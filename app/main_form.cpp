@@ -7,7 +7,7 @@
 #include "app/open_company_form.h"
 #include "app/payroll_start.h"
 #include "controls/foundation/kx_look_and_feel.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_button_edit.h"
 #include "controls/interim/kx_label.h"
 #include "grid/pro_string_grid.h"

@@ -4,7 +4,7 @@
 
 #include "app/company_folder_check.h"
 #include "app/program_environment.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_shell_combo_box.h"
 #include "controls/interim/kx_text_edit.h"
 #include "platform/classes/publisher.h"

@@ -2,7 +2,7 @@
 
 #include "app/company_row_dialogs.h"
 #include "app/program_environment.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"
 #include "grid/pro_string_grid.h"

@@ -1,6 +1,6 @@
 #include "app/translate_form.h"
 
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"
 #include "platform/ui/form.h"

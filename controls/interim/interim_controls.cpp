@@ -1,6 +1,6 @@
 #include "controls/interim/interim_controls.h"
 
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_button_edit.h"
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"

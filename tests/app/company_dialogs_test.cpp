@@ -14,7 +14,7 @@
 #include "app/company_row_dialogs.h"
 #include "app/open_company_edit_form.h"
 #include "app/open_company_report_template_form.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_radio_button.h"
 #include "controls/interim/kx_shell_combo_box.h"
 #include "controls/interim/kx_text_edit.h"

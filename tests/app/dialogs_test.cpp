@@ -15,7 +15,7 @@
 #include "app/payroll_user_interface.h"
 #include "app/translate_form.h"
 #include "app/wait_form.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"
 #include "controls/interim/kx_label.h"

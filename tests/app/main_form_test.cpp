@@ -11,7 +11,7 @@
 #include "app/main_form.h"
 #include "app/open_company_form.h"
 #include "app/payroll_start.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_button_edit.h"
 #include "platform/classes/file_stream.h"
 #include "platform/core/exceptions.h"

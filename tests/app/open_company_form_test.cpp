@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/open_company_form.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "grid/pro_string_grid.h"
 #include "platform/core/cp874.h"
 #include "platform/ui/font.h"

@@ -7,7 +7,7 @@
 #include "controls/foundation/kx_look_and_feel.h"
 #include "controls/interim/date_to_short_date_text.h"
 #include "controls/interim/interim_controls.h"
-#include "controls/interim/kx_button.h"
+#include "controls/foundation/kx_button.h"
 #include "controls/interim/kx_button_edit.h"
 #include "controls/interim/kx_check_box.h"
 #include "controls/interim/kx_group_box.h"

@@ -1,5 +1,0 @@
-#include "controls/interim/kx_button.h"
-
-#include "platform/classes/publisher.h"
-
-PR_IMPLEMENT_CLASS(TkxButton)
