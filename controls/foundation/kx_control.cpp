@@ -40,6 +40,7 @@ TkxControl::TkxControl(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TkxControl::~TkxControl() {
   EndDrag(false);
+  DestroyScrollBars();
   dragAndDropObject_.reset();
   kxCanvas_.reset();
   lookAndFeel_.reset();
@@ -77,12 +78,6 @@ bool TkxControl::CanFocusOnClick() { return !IsDesigning() && focusOnClick_ && M
 TRect TkxControl::GetControlBounds() {
   if (HandleAllocated()) return ClientRect();
   return TRect{0, 0, Width(), Height()};
-}
-
-TRect TkxControl::GetContentBounds() {
-  TRect r = GetControlBounds();
-  const Integer border = GetBorderWidth();
-  return TRect{r.Left + border, r.Top + border, r.Right - border, r.Bottom - border};
 }
 
 bool TkxControl::IsDragCopy() { return IsCtrlKeyDown(); }
@@ -189,6 +184,7 @@ void TkxControl::Dispatch(TMessage& Message) {
       PostMessageA(WindowHandle(), KXM_SCROLLBARMETRICSCHANGED, 0, 0);
       return;
     case WM_SETCURSOR: return WMSetCursor(Message);
+    case KXM_SCROLLBARMETRICSCHANGED: return ScrollBarMetricsChanged();
     case CM_COLORCHANGED:
       HandleColorChange();
       return TCustomControl::Dispatch(Message);
@@ -432,6 +428,7 @@ void TkxControl::BeginMouseDownAction(TMouseButton Button, Integer X, Integer Y)
     const Integer detected = DetectDragStart(WindowHandle());
     if (link.Alive() && detected == 1) BeginDrag(true, -1);
   }
+  if (Button == mbMiddle) StartPanning();
 }
 
 void TkxControl::DoStartDrag(TDragObject*& DragObject) {

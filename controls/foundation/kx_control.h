@@ -15,8 +15,12 @@
 #include "controls/foundation/kx_classes.h"
 #include "controls/foundation/kx_look_and_feel.h"
 #include "platform/ui/custom_control.h"
+#include "platform/ui/scroll_bar.h"
+#include "platform/ui/scroll_style.h"
 
 class TkxCanvas;
+class TkxControlScrollBar;
+class TkxSizeGrip;
 class TkxDragAndDropObject;
 class TkxDragImageList;
 class TkxLookAndFeel;
@@ -58,6 +62,24 @@ class TkxControl : public TCustomControl {
   TCursor DefaultCursor() const { return defaultCursor_; }
   void InvalidateRect(const TRect& R, bool Erase);
 
+  // Own scroll bars (present from the window's creation on, while NeedsScrollBars holds).
+  TkxControlScrollBar* HScrollBar() const { return hScrollBar_; }
+  TkxControlScrollBar* VScrollBar() const { return vScrollBar_; }
+  TkxSizeGrip* SizeGrip() const { return sizeGrip_; }
+  // During a parameter calculation the calculated visibility, else the bar's.
+  bool IsHScrollBarVisible();
+  bool IsVScrollBarVisible();
+  // For CalculateScrollBarParams: records the bar's parameters; an unusable range (Min > Max,
+  // PageSize >= Max - Min + 1, Position < Min, or Max < PageSize) hides the bar when HideAllowed,
+  // else shows it disabled, keeping the values recorded before.
+  void SetScrollBarParams(TScrollBarKind Kind, Integer Min, Integer Max, Integer SmallChange, Integer PageSize,
+                          Integer Position, bool ShowAllowed, bool HideAllowed);
+  // Scrolls one line toward Direction through ScrollContent.
+  void ScrollByDirection(TkxDirection Direction);
+  // The middle-button panning loop.
+  void StartPanning();
+  bool IsPanning() const { return panning_; }
+
   // Drag and drop.
   TkxDragAndDropState DragAndDropState() const { return dragAndDropState_; }
   void SetDragAndDropState(TkxDragAndDropState Value);
@@ -83,6 +105,26 @@ class TkxControl : public TCustomControl {
   virtual void AfterMouseUp() { FinishDragAndDrop(true); }
   virtual bool CanFocusOnClick();
   virtual bool CanFocusOnClickAt(Integer, Integer) { return CanFocusOnClick(); }
+  virtual bool CanFocusOnScrollBarClick(TkxControlScrollBar*) { return CanFocusOnClick(); }
+  virtual void BringScrollBarsToFront();
+  // 0 none, 1 horizontal, 2 vertical: the bar the wheel scrolls.
+  virtual Integer GetWheelScrollKind();
+  virtual void AttachScrollBars() { UpdateOwnScrollBarsParent(); }
+  virtual bool IsOwnScrollControl(TControl* AControl);
+  virtual bool AllowsWheelScrollWithoutBars(TkxDirection) { return false; }
+  virtual TRect GetHScrollBarBounds();
+  virtual TRect GetSizeGripBounds();
+  virtual TRect GetVScrollBarBounds();
+  // Descendants call SetScrollBarParams here for each bar.
+  virtual void CalculateScrollBarParams() {}
+  virtual bool CanHideBothScrollBars(TScrollBarKind) { return false; }
+  virtual bool NeedsScrollBars() { return true; }
+  virtual bool ShouldBringScrollBarsToFront() { return !IsDesigning(); }
+  virtual void ScrollContent(TScrollBarKind, TScrollCode, Integer&) {}
+  virtual void PlaceScrollBars();
+  virtual void UpdateScrollBarControlStates();
+  virtual void RecalcScrollBars();
+  virtual void BoundsChanged() { RecalcScrollBars(); }
   virtual Integer GetBorderWidth() { return 0; }
   virtual TRect GetControlBounds();
   virtual TRect GetContentBounds();
@@ -129,6 +171,10 @@ class TkxControl : public TCustomControl {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void Resize() override;
+  void Paint() override;
+  bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
   void DestroyWindowHandle() override;
   void DoContextPopup(TPoint MousePos, bool& Handled) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
@@ -150,6 +196,22 @@ class TkxControl : public TCustomControl {
   void WMContextMenu(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
   void WMSetCursor(TMessage& Message);
+  void ScrollBarMetricsChanged();
+
+  void CreateScrollBars();
+  void DestroyScrollBars();
+  void UpdateScrollBarsPresence();
+  void UpdateOwnScrollBarsParent();
+  void ScrollBarScrolled(TObject* Sender, TScrollCode Code, Integer& Position);
+  TkxControlScrollBar* BarOf(TScrollBarKind Kind) const;
+  bool IsBarVisible(TkxControlScrollBar* Bar);
+  void CalculateParameters();
+  void HideBothWhenTheyOnlyNeedEachOther();
+  void ApplyOrFreezeBars(bool Nested);
+  void FinishPlacement();
+  // The panning loop's steps (kx_control_mouse_loops.cpp).
+  struct PanningState;
+  void PanningMouseMove(PanningState& State, TPoint ScreenPoint);
   void CNKeyDown(TMessage& Message);
 
   std::unique_ptr<TkxCanvas> kxCanvas_;
@@ -166,4 +228,16 @@ class TkxControl : public TCustomControl {
   bool buttonPressed_ = false;
   TPoint mouseDownPos_;
   bool lastParentBackground_ = true;
+  // Own scroll bars: owned here, parented to the control.
+  TkxControlScrollBar* hScrollBar_ = nullptr;
+  TkxControlScrollBar* vScrollBar_ = nullptr;
+  TkxSizeGrip* sizeGrip_ = nullptr;
+  TScrollStyle scrollStyle_ = ssBoth;
+  bool calculatingParams_ = false;
+  bool updatingScrollBars_ = false;
+  bool initialHVisible_ = false;
+  bool initialVVisible_ = false;
+  bool oscillating_ = false;
+  Integer recalcDepth_ = 0;
+  bool panning_ = false;
 };

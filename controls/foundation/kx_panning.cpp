@@ -111,7 +111,8 @@ TkxPanningAnchor::TkxPanningAnchor(HWND Owner, TPoint A, TkxPanningBars Bars) : 
 }
 
 TkxPanningAnchor::~TkxPanningAnchor() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  // The owner's destruction may have taken the window with it.
+  if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
 }
 
 void TkxPanningAnchor::Paint() {

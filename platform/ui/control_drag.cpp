@@ -186,7 +186,10 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
   drag->window = AllocateHWnd(method);
   Current() = std::move(drag);
   SetCapture(Current()->window);
-  if (Immediate) DragTo(Current()->start);
+  if (Immediate) {
+    Current()->active = true;   // no threshold to leave first
+    DragTo(Current()->start);
+  }
 }
 
 void TControl::EndDrag(bool Drop) {

@@ -203,6 +203,16 @@ TEST_F(DragTest, CancelDragInsideOnStartDragStartsNothing) {
   driver_->ReleaseMouse();
 }
 
+TEST_F(DragTest, AnImmediateDragStartsAtThePress) {
+  source_->SetDragMode(dmManual);
+  source_->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) { source_->BeginDrag(true); };
+  driver_->PressMouse(source_, TPoint{5, 5});
+  EXPECT_TRUE(source_->Dragging());
+  EXPECT_EQ(GetCursor(), CursorOf(crNoDrop)) << "over the source, which takes no drops, before any move";
+  driver_->ReleaseMouse();
+  EXPECT_EQ(Take(), (Lines{"Source ends on none at 0,0"}));
+}
+
 TEST_F(DragTest, TheDragImageFollowsTheMouseOverControlsThatDisplayIt) {
   TControlStyle style = accepting_->ControlStyle();
   style.Include(csDisplayDragImage);
