@@ -19,6 +19,7 @@
 #include "controls/foundation/kx_settings_controller.h"
 #include "controls/foundation/kx_size_grip.h"
 #include "foundation_test_support.h"
+#include "platform/ui/colors.h"
 #include "platform/ui/mouse.h"
 #include "platform/ui/screen.h"
 #include "platform/user/capture.h"
@@ -140,11 +141,28 @@ TEST_F(ScrollingTest, BarsAndGripFollowTheContentBounds) {
   EXPECT_EQ(control_->SizeGrip()->BoundsRect(), (TRect{100 - w, 100 - h, 100, 100}));
   EXPECT_EQ(control_->HScrollBar()->PageSize(), 100 - w);
   EXPECT_EQ(control_->GetContentBounds(), (TRect{0, 0, 100 - w, 100 - h}));
+  EXPECT_EQ(driver_->Pixel(control_->SizeGrip(), 2, 2), ColorToRGB(clBtnFace)) << "the painter's grip colour";
 
   control_->SetContent(TSize{50, 300});
   EXPECT_EQ(Visible(), std::make_pair(false, true));
   EXPECT_FALSE(control_->SizeGrip()->Visible());
   EXPECT_EQ(control_->VScrollBar()->BoundsRect(), (TRect{100 - w, 0, 100, 100}));
+}
+
+// The bar posts WM_SETFOCUS to its control: the form takes the control as its active one and the
+// control hears the focus change.
+TEST_F(ScrollingTest, APressOnAnOwnBarOffersTheFocusToTheControl) {
+  control_->SetContent(TSize{50, 300});
+  auto* other = new TkxControl(form_);
+  other->SetBounds(150, 20, 50, 50);
+  other->SetParent(form_);
+  other->SetFocus();
+  driver_->Settle();
+  int focusChanges = 0;
+  control_->OnFocusChanged = uitest::NotifyEvent([&](TObject*) { ++focusChanges; });
+  driver_->ClickAt(control_->VScrollBar(), TPoint{2, 40});
+  EXPECT_EQ(form_->ActiveControl(), control_);
+  EXPECT_EQ(focusChanges, 1);
 }
 
 TEST_F(ScrollingTest, BarsNeededOnlyByEachOtherVanishTogetherWhereTheControlAllowsIt) {
