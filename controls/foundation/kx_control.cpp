@@ -69,9 +69,7 @@ TkxLookAndFeelPainterClass TkxControl::GetPainter() { return GetLookAndFeel()->G
 
 // --- Answers of the base ---
 
-bool TkxControl::DoShowPopupMenu(TComponent* Menu, Integer X, Integer Y) {
-  return ShowPopupMenuAt(this, Menu, X, Y);
-}
+bool TkxControl::DoShowPopupMenu(TComponent* Menu, Integer X, Integer Y) { return ShowPopupMenuAt(this, Menu, X, Y); }
 
 bool TkxControl::CanFocusOnClick() { return !IsDesigning() && focusOnClick_ && MayFocus() && CanFocus(); }
 
@@ -120,8 +118,7 @@ void TkxControl::WndProc(TMessage& Message) {
 // platform would otherwise begin the standard drag at once, before the detection loop.
 bool TkxControl::BypassLeftButton(TMessage& Message) {
   const TPoint p = MessagePos(Message);
-  const bool bypass =
-      IsDesigning() ? GetDesignHitTest(p.X, p.Y, TShiftState{ssLeft}) : DragMode() == dmAutomatic;
+  const bool bypass = IsDesigning() ? GetDesignHitTest(p.X, p.Y, TShiftState{ssLeft}) : DragMode() == dmAutomatic;
   if (!bypass) return false;
   if (IsControlMouseMsg(Message)) return true;
   const TkxScopedObjectLink link(this);
@@ -185,12 +182,8 @@ void TkxControl::Dispatch(TMessage& Message) {
       return;
     case WM_SETCURSOR: return WMSetCursor(Message);
     case KXM_SCROLLBARMETRICSCHANGED: return ScrollBarMetricsChanged();
-    case CM_COLORCHANGED:
-      HandleColorChange();
-      return TCustomControl::Dispatch(Message);
-    case CM_CURSORCHANGED:
-      HandleCursorChange();
-      return TCustomControl::Dispatch(Message);
+    case CM_COLORCHANGED: HandleColorChange(); return TCustomControl::Dispatch(Message);
+    case CM_CURSORCHANGED: HandleCursorChange(); return TCustomControl::Dispatch(Message);
     case CM_DESIGNHITTEST:
       TCustomControl::Dispatch(Message);
       if (Message.Result == 0) {
@@ -447,8 +440,7 @@ void TkxControl::DoEndDrag(TObject* Target, Integer X, Integer Y) {
 }
 
 void TkxControl::DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) {
-  if (auto* object = dynamic_cast<TDragObject*>(Source))
-    SetCurrentDragObject(State == dsDragLeave ? nullptr : object);
+  if (auto* object = dynamic_cast<TDragObject*>(Source)) SetCurrentDragObject(State == dsDragLeave ? nullptr : object);
   TCustomControl::DragOver(Source, X, Y, State, Accept);
 }
 

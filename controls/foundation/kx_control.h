@@ -97,7 +97,7 @@ class TkxControl : public TCustomControl {
   TkxMouseEnterLeaveEvent OnMouseLeave;
 
   // The hooks descendants override; the base behaviour is each one's comment.
-  virtual bool DoShowPopupMenu(TComponent* Menu, Integer X, Integer Y);   // ShowPopupMenuAt
+  virtual bool DoShowPopupMenu(TComponent* Menu, Integer X, Integer Y);  // ShowPopupMenuAt
   virtual void ParentBackgroundChanged() {}
   virtual void BeginMouseDownAction(TMouseButton Button, Integer X, Integer Y);
   virtual bool AllowsDesignDrag(Integer, Integer, TShiftState) { return true; }

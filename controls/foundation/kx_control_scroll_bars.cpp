@@ -51,8 +51,8 @@ void TkxControl::CreateScrollBars() {
   }
   sizeGrip_->LookAndFeel()->SetMaster(lookAndFeel_.get());
   sizeGrip_->SetVisible(false);
-  for (TControl* control : {static_cast<TControl*>(hScrollBar_), static_cast<TControl*>(vScrollBar_),
-                            static_cast<TControl*>(sizeGrip_)}) {
+  for (TControl* control :
+       {static_cast<TControl*>(hScrollBar_), static_cast<TControl*>(vScrollBar_), static_cast<TControl*>(sizeGrip_)}) {
     TControlStyle style = control->ControlStyle();
     style.Include(csReplicatable);
     control->SetControlStyle(style);
@@ -191,8 +191,8 @@ void TkxControl::SetScrollBarParams(TScrollBarKind Kind, Integer Min, Integer Ma
     return;
   }
   // Compared in 64 bits: Max - Min + 1 may pass the Integer range.
-  const bool unusable = Min > Max || std::int64_t{PageSize} >= std::int64_t{Max} - Min + 1 || Position < Min ||
-                        Max < PageSize;
+  const bool unusable =
+      Min > Max || std::int64_t{PageSize} >= std::int64_t{Max} - Min + 1 || Position < Min || Max < PageSize;
   if (unusable) {
     data.Visible = !data.AllowHide;
     if (data.Visible) data.Enabled = false;
@@ -228,14 +228,13 @@ void TkxControl::HideBothWhenTheyOnlyNeedEachOther() {
   auto hideable = [](const TkxScrollBarData& d) { return d.Visible && d.Enabled && d.AllowHide; };
   if (!hideable(h) || !hideable(v)) return;
   auto marked = [this](TScrollBarKind kind, const TkxScrollBarData& d, Integer otherThickness) {
-    return CanHideBothScrollBars(kind) &&
-           std::int64_t{otherThickness} + d.PageSize >= std::int64_t{d.Max} - d.Min + 1;
+    return CanHideBothScrollBars(kind) && std::int64_t{otherThickness} + d.PageSize >= std::int64_t{d.Max} - d.Min + 1;
   };
   const Integer hThick = hScrollBar_->Height(), vThick = vScrollBar_->Width();
   if (!marked(sbHorizontal, h, vThick) || !marked(sbVertical, v, hThick)) return;
   const TkxScrollBarData hData = h, vData = v;
-  SetScrollBarParams(sbHorizontal, hData.Min, hData.Max, hData.SmallChange, hData.PageSize + vThick,
-                     hData.Position, hData.AllowShow, hData.AllowHide);
+  SetScrollBarParams(sbHorizontal, hData.Min, hData.Max, hData.SmallChange, hData.PageSize + vThick, hData.Position,
+                     hData.AllowShow, hData.AllowHide);
   SetScrollBarParams(sbVertical, vData.Min, vData.Max, vData.SmallChange, vData.PageSize + hThick, vData.Position,
                      vData.AllowShow, vData.AllowHide);
 }
@@ -264,8 +263,8 @@ void TkxControl::RecalcScrollBars() {
 // outermost call began with: then the bars that differ from it show disabled instead of toggling.
 void TkxControl::ApplyOrFreezeBars(bool Nested) {
   CalculateParameters();
-  oscillating_ = Nested && hScrollBar_->Data.Visible == initialHVisible_ &&
-                 vScrollBar_->Data.Visible == initialVVisible_;
+  oscillating_ =
+      Nested && hScrollBar_->Data.Visible == initialHVisible_ && vScrollBar_->Data.Visible == initialVVisible_;
   if (!oscillating_) {
     hScrollBar_->ApplyData();
     vScrollBar_->ApplyData();

@@ -11,8 +11,7 @@ PR_IMPLEMENT_CLASS(TkxDragAndDropObject)
 PR_IMPLEMENT_CLASS(TkxDragControlObject)
 PR_IMPLEMENT_CLASS(TkxDragImageList)
 
-TkxDragAndDropObject::TkxDragAndDropObject(TkxControl* AControl)
-    : canvas_(AControl->KxCanvas()), control_(AControl) {}
+TkxDragAndDropObject::TkxDragAndDropObject(TkxControl* AControl) : canvas_(AControl->KxCanvas()), control_(AControl) {}
 
 TCursor TkxDragAndDropObject::GetDragAndDropCursor(bool Accepted) { return Accepted ? crDrag : crNoDrop; }
 

@@ -14,12 +14,12 @@
 #include "platform/gdi/region.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/user/module_instance.h"
-#include "platform/user/window_tree.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_region.h"
 #include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
 #include "platform/window_classes/static_window.h"
 
 TkxPanningMove CalculatePanningMove(TPoint A, TPoint P, Integer W, TkxPanningBars Bars, TSize ScreenSize) {
@@ -68,11 +68,13 @@ void DrawArrow(HDC dc, TkxDirection direction) {
   switch (direction) {
     case dirUp: points[0] = {c, tip}, points[1] = {c - half, base}, points[2] = {c + half, base}; break;
     case dirDown:
-      points[0] = {c, kSize - 1 - tip}, points[1] = {c - half, kSize - 1 - base}, points[2] = {c + half, kSize - 1 - base};
+      points[0] = {c, kSize - 1 - tip}, points[1] = {c - half, kSize - 1 - base},
+      points[2] = {c + half, kSize - 1 - base};
       break;
     case dirLeft: points[0] = {tip, c}, points[1] = {base, c - half}, points[2] = {base, c + half}; break;
     case dirRight:
-      points[0] = {kSize - 1 - tip, c}, points[1] = {kSize - 1 - base, c - half}, points[2] = {kSize - 1 - base, c + half};
+      points[0] = {kSize - 1 - tip, c}, points[1] = {kSize - 1 - base, c - half},
+      points[2] = {kSize - 1 - base, c + half};
       break;
     case dirNone: return;
   }
@@ -105,8 +107,7 @@ TkxPanningAnchor::TkxPanningAnchor(HWND Owner, TPoint A, TkxPanningBars Bars) : 
   window_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP, A.X - kSize / 2, A.Y - kSize / 2, kSize, kSize,
                             Owner, nullptr, HInstance, nullptr);
   SetWindowRgn(window_, CreateEllipticRgn(0, 0, kSize + 1, kSize + 1), TRUE);
-  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   Paint();
 }
 

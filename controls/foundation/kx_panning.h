@@ -24,7 +24,7 @@ struct TkxPanningBars {
 struct TkxPanningMove {
   TkxDirection Direction = dirNone;
   Integer Speed = 0;
-  bool MovedOut = false;   // the cursor is outside the neutral zone
+  bool MovedOut = false;  // the cursor is outside the neutral zone
 };
 
 // The move the cursor at P (screen) asks for around the anchor A, for an anchor of side W with

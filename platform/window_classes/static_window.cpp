@@ -66,7 +66,7 @@ LRESULT StaticWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
     case WM_PRINTCLIENT: user::PaintClient(w, wParam, [w](HDC dc) { Paint(w, dc); }); return 0;
-    case WM_ERASEBKGND: return 1;   // the paint fills the background itself
+    case WM_ERASEBKGND: return 1;  // the paint fills the background itself
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcA(w, message, wParam, lParam);
       InvalidateRect(w, nullptr, FALSE);

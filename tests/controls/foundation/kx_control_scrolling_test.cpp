@@ -89,14 +89,16 @@ class ScrollingTest : public uitest::UiTest {
   }
   static Integer BarWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
   static Integer BarHeight() { return GetSystemMetrics(SM_CYHSCROLL); }
-  std::pair<bool, bool> Visible() const { return {control_->HScrollBar()->Visible(), control_->VScrollBar()->Visible()}; }
+  std::pair<bool, bool> Visible() const {
+    return {control_->HScrollBar()->Visible(), control_->VScrollBar()->Visible()};
+  }
   void MoveTo(TPoint p) {
     const TPoint s = control_->ClientToScreen(p);
     user::InjectMouseMove(s.X, s.Y);
   }
 
-  ScopedUnits units_{kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit, kdOffice11Unit, kxLookAndFeelsUnit,
-                     kxLookAndFeelPaintersUnit, kxControlsUnit};
+  ScopedUnits units_{kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit,        kdOffice11Unit,
+                     kxLookAndFeelsUnit,       kxLookAndFeelPaintersUnit, kxControlsUnit};
   TForm* form_ = nullptr;
   ContentControl* control_ = nullptr;
 };
@@ -107,24 +109,23 @@ TEST_F(ScrollingTest, SetScrollBarParamsRecordsUsableRangesAndHidesOrGreysTheOth
     bool show, hide;
     bool visible, enabled, taken;
   } cases[] = {
-      {0, 99, 100, 0, true, false, true, false, false},   // the page covers the range
+      {0, 99, 100, 0, true, false, true, false, false},  // the page covers the range
       {0, 99, 100, 0, true, true, false, true, false},
-      {10, 99, 10, 9, true, true, false, true, false},    // position below min
+      {10, 99, 10, 9, true, true, false, true, false},  // position below min
       {10, 99, 10, 9, true, false, true, false, false},
-      {0, 99, 10, 5, false, false, false, true, false},   // not to be shown
-      {50, 10, 5, 20, true, true, false, true, false},    // min above max
+      {0, 99, 10, 5, false, false, false, true, false},  // not to be shown
+      {50, 10, 5, 20, true, true, false, true, false},   // min above max
       {0, 99, 10, 5, true, true, true, true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.min << ".." << c.max << " page " << c.page << " at " << c.position);
-    control_->SetScrollBarParams(sbHorizontal, 0, 49, 2, 5, 3, true, true);   // a usable start
+    control_->SetScrollBarParams(sbHorizontal, 0, 49, 2, 5, 3, true, true);  // a usable start
     control_->SetScrollBarParams(sbHorizontal, c.min, c.max, 1, c.page, c.position, c.show, c.hide);
     const TkxScrollBarData& d = control_->HScrollBar()->Data;
     EXPECT_EQ(d.Visible, c.visible);
     EXPECT_EQ(d.Enabled, c.enabled);
-    const TkxScrollBarData expected =
-        c.taken ? TkxScrollBarData{c.min, c.max, c.position, c.page, 1, SmallInt(c.page)}
-                : TkxScrollBarData{0, 49, 3, 5, 2, 5};
+    const TkxScrollBarData expected = c.taken ? TkxScrollBarData{c.min, c.max, c.position, c.page, 1, SmallInt(c.page)}
+                                              : TkxScrollBarData{0, 49, 3, 5, 2, 5};
     EXPECT_EQ((std::vector<Integer>{d.Min, d.Max, d.Position, d.PageSize, d.SmallChange, d.LargeChange}),
               (std::vector<Integer>{expected.Min, expected.Max, expected.Position, expected.PageSize,
                                     expected.SmallChange, expected.LargeChange}));
@@ -171,7 +172,7 @@ TEST_F(ScrollingTest, BarsNeededOnlyByEachOtherVanishTogetherWhereTheControlAllo
     control_->canHideBoth = canHideBoth;
     control_->SetContent(TSize{300, 300});
     ASSERT_EQ(Visible(), std::make_pair(true, true));
-    control_->SetContent(TSize{95, 95});   // fits only without both bars
+    control_->SetContent(TSize{95, 95});  // fits only without both bars
     EXPECT_EQ(Visible(), std::make_pair(!canHideBoth, !canHideBoth));
     EXPECT_EQ(control_->SizeGrip()->Visible(), !canHideBoth);
   }
@@ -214,9 +215,7 @@ TEST_F(ScrollingTest, TheWheelScrollsTheVerticalBarByTheWheelLines) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.delta);
     control_->SetContent(c.content);
-    control_->OnMouseWheel = [&](TObject*, TShiftState, Integer, TPoint, bool& handled) {
-      handled = c.handledByEvent;
-    };
+    control_->OnMouseWheel = [&](TObject*, TShiftState, Integer, TPoint, bool& handled) { handled = c.handledByEvent; };
     const TPoint at = control_->ClientToScreen(TPoint{10, 10});
     control_->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, c.delta), MAKELPARAM(at.X, at.Y));
     EXPECT_EQ(std::exchange(control_->scrolls, {}), c.scrolls);
@@ -227,10 +226,10 @@ TEST_F(ScrollingTest, TheWheelScrollsTheVerticalBarByTheWheelLines) {
 
 class PanningTest : public ScrollingTest {
  protected:
-  PanningTest() { control_->SetContent(TSize{50, 1000}); }   // the vertical bar only
+  PanningTest() { control_->SetContent(TSize{50, 1000}); }  // the vertical bar only
   // A middle press at the middle of the control: the loop runs inside it.
   void PressMiddle() {
-    clock_.Advance(1000);   // not a double click with the press before
+    clock_.Advance(1000);  // not a double click with the press before
     MoveTo(TPoint{40, 40});
     user::InjectMouseButton(user::MouseButton::Middle, true);
   }

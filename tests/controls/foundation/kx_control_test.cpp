@@ -123,13 +123,11 @@ class KxControlTest : public uitest::UiTest {
     const TPoint s = control->ClientToScreen(p);
     user::InjectMouseMove(s.X, s.Y);
   }
-  void Button(bool down, user::MouseButton button = user::MouseButton::Left) {
-    user::InjectMouseButton(button, down);
-  }
+  void Button(bool down, user::MouseButton button = user::MouseButton::Left) { user::InjectMouseButton(button, down); }
   Lines Take(TestControl* control) { return std::exchange(control->log, {}); }
 
-  ScopedUnits units_{kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit, kdOffice11Unit, kxLookAndFeelsUnit,
-                     kxLookAndFeelPaintersUnit, kxControlsUnit};
+  ScopedUnits units_{kdUxTheme::kdUxThemeUnit, kdThemeManagerUnit,        kdOffice11Unit,
+                     kxLookAndFeelsUnit,       kxLookAndFeelPaintersUnit, kxControlsUnit};
   TForm* form_ = nullptr;
   TestControl* control_ = nullptr;
   TestControl* other_ = nullptr;
@@ -186,7 +184,8 @@ TEST_F(KxControlTest, AControlFreedByItsOwnHandlersEndsTheClickCleanly) {
     other_->SetFocus();
     driver_->Settle();
     auto free = [doomed](TObject*) { delete doomed; };
-    if (handler == 0) doomed->OnMouseDown = [free](TObject* s, TMouseButton, TShiftState, Integer, Integer) { free(s); };
+    if (handler == 0)
+      doomed->OnMouseDown = [free](TObject* s, TMouseButton, TShiftState, Integer, Integer) { free(s); };
     else doomed->OnFocusChanged = uitest::NotifyEvent(free);
     driver_->ClickAt(doomed, TPoint{10, 10});
     EXPECT_EQ(driver_->Find("Doomed"), nullptr);
@@ -226,7 +225,7 @@ TEST_F(KxControlTest, ShiftF10PopsTheMenuAtTheClientOrigin) {
   control_->SetFocus();
   driver_->PressKey(VK_F10, TShiftState{ssShift});
   EXPECT_EQ(Take(control_), (Lines{"popup at 0,0 with menu"}));
-  control_->SetPopupMenu(form_);   // not a popup menu: none
+  control_->SetPopupMenu(form_);  // not a popup menu: none
   EXPECT_EQ(control_->PopupMenu(), nullptr);
 }
 
@@ -264,7 +263,7 @@ class DragAndDropTest : public KxControlTest {
   }
   ~DragAndDropTest() override { Screen->SetCursor(crDefault); }
   void Press(TPoint p) {
-    clock_.Advance(1000);   // not a double click with the press before
+    clock_.Advance(1000);  // not a double click with the press before
     MoveTo(control_, p);
     Button(true);
     driver_->Settle();
@@ -296,14 +295,13 @@ TEST_F(DragAndDropTest, AMovePastTheThresholdBeginsAndTheReleaseEndsAccepted) {
 }
 
 TEST_F(DragAndDropTest, EscapeCancelModeAndARightPressEndItRefused) {
-  const std::function<void()> enders[] = {
-      [&] { control_->Perform(WM_KEYDOWN, VK_ESCAPE, 0); },
-      [&] { control_->Perform(CN_KEYDOWN, VK_ESCAPE, 0); },
-      [&] { control_->Perform(WM_CANCELMODE, 0, 0); },
-      [&] {
-        Button(true, user::MouseButton::Right);
-        Button(false, user::MouseButton::Right);
-      }};
+  const std::function<void()> enders[] = {[&] { control_->Perform(WM_KEYDOWN, VK_ESCAPE, 0); },
+                                          [&] { control_->Perform(CN_KEYDOWN, VK_ESCAPE, 0); },
+                                          [&] { control_->Perform(WM_CANCELMODE, 0, 0); },
+                                          [&] {
+                                            Button(true, user::MouseButton::Right);
+                                            Button(false, user::MouseButton::Right);
+                                          }};
   for (size_t i = 0; i < std::size(enders); ++i) {
     SCOPED_TRACE(i);
     Press(TPoint{10, 10});
@@ -312,7 +310,7 @@ TEST_F(DragAndDropTest, EscapeCancelModeAndARightPressEndItRefused) {
     enders[i]();
     driver_->Settle();
     Lines expected{"begin at 30,10", "move 30,10", "end refused"};
-    if (i == 3) expected.push_back("popup at 30,10");   // the right click asks for the context menu too
+    if (i == 3) expected.push_back("popup at 30,10");  // the right click asks for the context menu too
     EXPECT_EQ(Take(control_), expected);
     ExpectIdle();
     Button(false);
@@ -365,8 +363,8 @@ TEST_F(StandardDragTest, DetectionAnswersByTheThresholdSquareRelease_AndEscape) 
   const struct {
     TPoint to;
     Integer result;
-  } moves[] = {{{50 + t, 40}, 1}, {{50, 40 + t}, 1}, {{50 - t, 40}, 2}, {{50 - t - 1, 40}, 1},
-               {{50, 40 - t}, 2}, {{50, 40 - t - 1}, 1}};
+  } moves[] = {{{50 + t, 40}, 1},     {{50, 40 + t}, 1}, {{50 - t, 40}, 2},
+               {{50 - t - 1, 40}, 1}, {{50, 40 - t}, 2}, {{50, 40 - t - 1}, 1}};
   for (const auto& m : moves) {
     SCOPED_TRACE(At(m.to));
     // An unmoved end is cancelled by Escape after the move.

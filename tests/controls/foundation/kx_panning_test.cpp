@@ -26,17 +26,17 @@ TEST(PanningMoveTest, DirectionAndSpeedFollowTheCursorAroundTheAnchor) {
     TkxDirection direction;
     Integer speed;
   } cases[] = {
-      {kBoth, {100, 115}, dirDown, 1},         // 15 below: just past the zone's bottom edge
-      {kBoth, {100, 114}, dirNone, 0},         // inside
-      {kBoth, {100, 174}, dirDown, 12},        // 13 limited to 12
+      {kBoth, {100, 115}, dirDown, 1},   // 15 below: just past the zone's bottom edge
+      {kBoth, {100, 114}, dirNone, 0},   // inside
+      {kBoth, {100, 174}, dirDown, 12},  // 13 limited to 12
       {kBoth, {100, 148}, dirDown, 7},
-      {kBoth, {115, 100}, dirRight, 1},        // the right edge is outside
-      {kBoth, {86, 100}, dirNone, 0},          // the left edge is inside
+      {kBoth, {115, 100}, dirRight, 1},  // the right edge is outside
+      {kBoth, {86, 100}, dirNone, 0},    // the left edge is inside
       {kBoth, {85, 100}, dirLeft, 1},
       {kBoth, {100, 85}, dirUp, 1},
-      {kBoth, {120, 120}, dirDown, 2},         // |dx| = |dy|: vertical
+      {kBoth, {120, 120}, dirDown, 2},  // |dx| = |dy|: vertical
       {kBoth, {121, 120}, dirRight, 2},
-      {kVerticalOnly, {600, 100}, dirNone, 0},   // sideways never pans
+      {kVerticalOnly, {600, 100}, dirNone, 0},  // sideways never pans
       {kVerticalOnly, {600, 130}, dirDown, 4},
       {kHorizontalOnly, {100, 400}, dirNone, 0},
       {kHorizontalOnly, {40, 400}, dirLeft, 10},
@@ -55,9 +55,9 @@ TEST(PanningMoveTest, CursorsShowTheDirectionOrTheBarsThatAllowPanning) {
     TkxDirection direction;
     TkxPanningBars bars;
     TCursor cursor;
-  } cases[] = {{dirNone, kBoth, 2101}, {dirNone, kHorizontalOnly, 2102}, {dirNone, kVerticalOnly, 2103},
-               {dirUp, kBoth, 2104},   {dirRight, kBoth, 2105},          {dirDown, kVerticalOnly, 2106},
-               {dirLeft, kHorizontalOnly, 2107}};
+  } cases[] = {
+      {dirNone, kBoth, 2101},  {dirNone, kHorizontalOnly, 2102}, {dirNone, kVerticalOnly, 2103},  {dirUp, kBoth, 2104},
+      {dirRight, kBoth, 2105}, {dirDown, kVerticalOnly, 2106},   {dirLeft, kHorizontalOnly, 2107}};
   for (const auto& c : cases) EXPECT_EQ(GetPanningCursor(c.direction, c.bars), c.cursor);
 }
 

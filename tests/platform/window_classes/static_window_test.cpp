@@ -1,5 +1,6 @@
 // The STATIC window class: its text left-aligned in the colours and on the brush the parent
 // answers to WM_CTLCOLORSTATIC, or on the default procedure's face colour.
+#include "platform/window_classes/static_window.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/draw.h"
 #include "platform/gdi/gdi_objects.h"
@@ -13,14 +14,13 @@
 #include "platform/user/window_dc.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
-#include "platform/window_classes/static_window.h"
 #include "window_class_fixture.h"
 
 namespace wctest {
 namespace {
 
-constexpr COLORREF kBackground = 0x0000FF;   // red, as COLORREF
-constexpr COLORREF kText = 0xFF0000;         // blue
+constexpr COLORREF kBackground = 0x0000FF;  // red, as COLORREF
+constexpr COLORREF kText = 0xFF0000;        // blue
 
 HBRUSH& ParentBrush() {
   static HBRUSH brush = nullptr;
@@ -40,8 +40,7 @@ class StaticWindowTest : public WindowClassTest {
 
   HWND Make(HWND parent, const char* text) {
     RegisterStaticClass();
-    HWND w = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, parent, nullptr, nullptr,
-                             nullptr);
+    HWND w = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, parent, nullptr, nullptr, nullptr);
     UpdateWindow(w);
     return w;
   }
