@@ -8,6 +8,7 @@
 #include "controls/foundation/kx_drag_and_drop.h"
 #include "controls/foundation/kx_look_and_feel.h"
 #include "controls/foundation/kx_object_link.h"
+#include "controls/foundation/kx_scoped_value.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
@@ -402,11 +403,7 @@ void TkxControl::EndDragAndDrop(bool Accepted) {
 
 void TkxControl::FinishDragAndDrop(bool Accepted) {
   if (finishing_) return;
-  finishing_ = true;
-  struct Clear {
-    bool& flag;
-    ~Clear() { flag = false; }
-  } clear{finishing_};
+  const TkxScopedValue<bool> finishing(finishing_, true);
   if (dragAndDropState_ == ddsInProcess) EndDragAndDrop(Accepted);
   else SetDragAndDropState(ddsNone);
   dragAndDropObject_.reset();

@@ -10,6 +10,7 @@
 #include "controls/foundation/kx_control_scroll_bar.h"
 #include "controls/foundation/kx_look_and_feel.h"
 #include "controls/foundation/kx_object_link.h"
+#include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_settings_controller.h"
 #include "controls/foundation/kx_size_grip.h"
 
@@ -22,14 +23,6 @@ namespace {
 
 constexpr int kMaxCalculationPasses = 4;
 constexpr Integer kMaxRecalcDepth = 4;
-
-// Restores a value when the scope ends.
-template <class T>
-struct Restore {
-  T& ref;
-  T saved;
-  ~Restore() { ref = saved; }
-};
 
 }  // namespace
 
@@ -209,8 +202,7 @@ void TkxControl::SetScrollBarParams(TScrollBarKind Kind, Integer Min, Integer Ma
 
 void TkxControl::CalculateParameters() {
   if (calculatingParams_) return;
-  calculatingParams_ = true;
-  const Restore<bool> clear{calculatingParams_, false};
+  const TkxScopedValue<bool> calculating(calculatingParams_, true);
   hScrollBar_->Data.Visible = vScrollBar_->Data.Visible = false;
   for (int pass = 0; pass < kMaxCalculationPasses; ++pass) {
     const bool h = IsHScrollBarVisible(), v = IsVScrollBarVisible();
@@ -248,10 +240,9 @@ void TkxControl::RecalcScrollBars() {
     initialHVisible_ = hScrollBar_->Visible();
     initialVVisible_ = vScrollBar_->Visible();
   }
-  const Restore<bool> restoreUpdating{updatingScrollBars_, nested};
-  const Restore<Integer> restoreDepth{recalcDepth_, recalcDepth_};
-  updatingScrollBars_ = true;
-  if (++recalcDepth_ > kMaxRecalcDepth) return FinishPlacement();
+  const TkxScopedValue<bool> updating(updatingScrollBars_, true);
+  const TkxScopedValue<Integer> depth(recalcDepth_, recalcDepth_ + 1);
+  if (recalcDepth_ > kMaxRecalcDepth) return FinishPlacement();
   const bool hBefore = hScrollBar_->Visible(), vBefore = vScrollBar_->Visible();
   if (!oscillating_) ApplyOrFreezeBars(nested);
   if (hScrollBar_->Visible() != hBefore || vScrollBar_->Visible() != vBefore) BoundsChanged();
