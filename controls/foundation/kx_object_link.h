@@ -38,5 +38,19 @@ TkxObjectLink* CreateObjectLink(TObject* AObject);
 // Nothing for nil.
 void ReleaseObjectLink(TkxObjectLink* ALink);
 void ClearObjectLinksTo(TObject* AObject);
+// A link held for one scope: Alive() answers whether the object still exists.  Code that runs
+// event handlers (which may free the object) checks it before touching the object again.
+class TkxScopedObjectLink {
+ public:
+  explicit TkxScopedObjectLink(TObject* AObject) : link_(CreateObjectLink(AObject)) {}
+  ~TkxScopedObjectLink() { ReleaseObjectLink(link_); }
+  TkxScopedObjectLink(const TkxScopedObjectLink&) = delete;
+  TkxScopedObjectLink& operator=(const TkxScopedObjectLink&) = delete;
+  bool Alive() const { return link_ != nullptr && link_->Ref != nullptr; }
+
+ private:
+  TkxObjectLink* link_;
+};
+
 // Whether the shared controller exists (tests and diagnostics).
 bool IsObjectLinkControllerAlive();

@@ -131,6 +131,8 @@ class TControl : public TComponent {
   // The popup menu shown on a right click (a TPopupMenu of the menus module).
   TComponent* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TComponent* Value);
+  // The menu WM_CONTEXTMENU pops up: PopupMenu here; a control may answer another one.
+  virtual TComponent* GetPopupMenu() { return popupMenu_; }
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor Value);
   Integer HelpContext() const { return helpContext_; }

@@ -1,6 +1,7 @@
 // Dragging: the drag of one control at a time, run from a hidden window holding the capture.
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "platform/classes/publisher.h"
 #include "platform/core/exceptions.h"
@@ -40,6 +41,12 @@ struct Drag {
 std::unique_ptr<Drag>& Current() {
   static std::unique_ptr<Drag> drag;
   return drag;
+}
+
+// While BeginDrag asks DoStartDrag for a drag object: the flag CancelDrag sets to refuse the drag.
+bool*& StartCancelled() {
+  static bool* flag = nullptr;
+  return flag;
 }
 
 LRESULT SendDragMessage(TControl* target, TDragMessage message, Drag& drag, TPoint pos) {
@@ -141,7 +148,10 @@ TDragImageList* TDragControlObject::GetDragImages() {
 
 TControl* DragControl() { return Current() != nullptr ? Current()->control : nullptr; }
 
-void CancelDrag() { DragDone(false); }
+void CancelDrag() {
+  if (StartCancelled() != nullptr) *StartCancelled() = true;
+  DragDone(false);
+}
 
 void TControl::BeginDrag(bool Immediate, Integer Threshold) {
   if (dynamic_cast<TCustomForm*>(this) != nullptr) throw EInvalidOperation("Cannot drag a form");
@@ -149,7 +159,16 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
   auto drag = std::make_unique<Drag>();
   drag->control = this;
   TDragObject* object = nullptr;
-  DoStartDrag(object);
+  bool cancelled = false;
+  bool* const outer = std::exchange(StartCancelled(), &cancelled);
+  try {
+    DoStartDrag(object);
+  } catch (...) {
+    StartCancelled() = outer;
+    throw;
+  }
+  StartCancelled() = outer;
+  if (cancelled) return;   // the handler refused the drag (CancelDrag inside DoStartDrag)
   if (object == nullptr) {
     drag->owned = std::make_unique<TDragControlObject>(this);
     object = drag->owned.get();
@@ -167,7 +186,10 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
   drag->window = AllocateHWnd(method);
   Current() = std::move(drag);
   SetCapture(Current()->window);
-  if (Immediate) DragTo(Current()->start);
+  if (Immediate) {
+    Current()->active = true;   // no threshold to leave first
+    DragTo(Current()->start);
+  }
 }
 
 void TControl::EndDrag(bool Drop) {

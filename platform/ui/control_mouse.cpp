@@ -117,10 +117,10 @@ void TControl::WMContextMenu(TMessage& Message) {
   DoContextPopup(local, handled);
   Message.Result = handled ? 1 : 0;
   if (handled) return;
-  if (popupMenu_ != nullptr) {
+  if (TComponent* menu = GetPopupMenu()) {
     SendCancelMode(nullptr);
     if (fromKeyboard) screen = ClientToScreen(TPoint{0, 0});
-    if (PopupMenuAt(popupMenu_, this, screen)) Message.Result = 1;
+    if (PopupMenuAt(menu, this, screen)) Message.Result = 1;
   }
   if (Message.Result == 0) DefaultHandler(Message);
 }

@@ -68,5 +68,6 @@ struct TDragRec {
 
 // The control being dragged, or nullptr.
 TControl* DragControl();
-// Ends a drag in progress (dropping when Drop and the target accepts).
+// Ends a drag in progress without a drop.  Called from DoStartDrag (OnStartDrag) it refuses the
+// drag being begun: BeginDrag then starts nothing.
 void CancelDrag();

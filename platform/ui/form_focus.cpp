@@ -66,8 +66,11 @@ void TCustomForm::SetActive(bool Value) {
 // The active control (or the form) takes the focus; a control that got it hears CM_UIACTIVATE.
 void TCustomForm::SetWindowFocus() {
   TWinControl* target = activeControl_ != nullptr ? activeControl_ : this;
-  ::SetFocus(target->Handle());
-  if (GetFocus() == target->Handle()) target->Perform(CM_UIACTIVATE, 0, 0);
+  const HWND window = target->Handle();
+  ::SetFocus(window);
+  // A focus handler may have freed the control, which the form then forgot: it is not touched.
+  if (target != this && target != activeControl_) return;
+  if (GetFocus() == window) target->Perform(CM_UIACTIVATE, 0, 0);
 }
 
 void TCustomForm::SetActiveControl(TWinControl* Control) {

@@ -97,6 +97,10 @@ class TWinControl : public TControl {
 
   // Painting.
   TBrush* Brush() const { return brush_.get(); }
+  // Whether the control shows its parent's background behind what it paints (csParentBackground
+  // in ControlStyle); a change repaints the control.
+  bool ParentBackground() const { return ControlStyle().Contains(csParentBackground); }
+  void SetParentBackground(bool Value);
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool Value) { doubleBuffered_ = Value; }
   bool Ctl3D() const { return ctl3D_; }

@@ -193,3 +193,12 @@ void TWinControl::InvalidateFrame() {
   InflateRect(&r, 1, 1);
   InvalidateRect(Parent()->Handle(), &r, TRUE);
 }
+
+void TWinControl::SetParentBackground(bool Value) {
+  if (ParentBackground() == Value) return;
+  TControlStyle style = ControlStyle();
+  if (Value) style.Include(csParentBackground);
+  else style.Exclude(csParentBackground);
+  SetControlStyle(style);
+  Invalidate();
+}

@@ -183,6 +183,36 @@ TEST_F(DragTest, ADragObjectFromOnStartDragIsTheSourceTargetsSee) {
                            "Source ends on none at 0,0"}));
 }
 
+TEST_F(DragTest, CancelDragInsideOnStartDragStartsNothing) {
+  int starts = 0;
+  source_->OnStartDrag = [&](TObject*, TDragObject*&) {
+    ++starts;
+    CancelDrag();
+  };
+  driver_->PressMouse(source_, TPoint{5, 5});
+  EXPECT_EQ(starts, 1);
+  EXPECT_FALSE(source_->Dragging());
+  EXPECT_EQ(DragControl(), nullptr);
+  driver_->MoveMouseTo(accepting_, TPoint{20, 30});
+  driver_->ReleaseMouse();
+  EXPECT_EQ(Take(), Lines{});
+
+  source_->OnStartDrag = nullptr;   // the next drag starts again
+  driver_->PressMouse(source_, TPoint{5, 5});
+  EXPECT_TRUE(source_->Dragging());
+  driver_->ReleaseMouse();
+}
+
+TEST_F(DragTest, AnImmediateDragStartsAtThePress) {
+  source_->SetDragMode(dmManual);
+  source_->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) { source_->BeginDrag(true); };
+  driver_->PressMouse(source_, TPoint{5, 5});
+  EXPECT_TRUE(source_->Dragging());
+  EXPECT_EQ(GetCursor(), CursorOf(crNoDrop)) << "over the source, which takes no drops, before any move";
+  driver_->ReleaseMouse();
+  EXPECT_EQ(Take(), (Lines{"Source ends on none at 0,0"}));
+}
+
 TEST_F(DragTest, TheDragImageFollowsTheMouseOverControlsThatDisplayIt) {
   TControlStyle style = accepting_->ControlStyle();
   style.Include(csDisplayDragImage);

@@ -5,6 +5,7 @@
 
 #include "platform/ui/list_box.h"
 #include "platform/ui/memo.h"
+#include "platform/ui/mouse.h"
 #include "platform/window_classes/edit_window.h"
 #include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
@@ -74,6 +75,12 @@ TEST_F(MouseWheelTest, AParentsOnMouseWheelThatTakesTheWheelStopsTheScroll) {
   Wheel(list_, WHEEL_DELTA);   // taken by the form
   EXPECT_EQ(list_->TopIndex(), 3);
   EXPECT_EQ(seen, 2);
+}
+
+TEST_F(MouseWheelTest, MouseWheelScrollLinesReadsTheSystemSettingEachTime) {
+  EXPECT_EQ(Mouse.WheelScrollLines(), 3);
+  SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 7, nullptr, 0);
+  EXPECT_EQ(Mouse.WheelScrollLines(), 7);
 }
 
 }  // namespace

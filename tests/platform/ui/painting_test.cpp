@@ -12,6 +12,7 @@
 #include "platform/ui/graphic_control.h"
 #include "platform/ui/panel.h"
 #include "platform/user/focus.h"
+#include "platform/user/painting.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_data.h"
@@ -121,6 +122,20 @@ TEST_F(PaintingTest, BevelsDrawTheirShapesInShadowAndHighlight) {
     bevel->SetStyle(c.style);
     driver_->Settle();
     for (const Probe& p : c.probes) EXPECT_EQ(driver_->Pixel(bevel, p.x, p.y), p.colour) << p.x << "," << p.y;
+  }
+}
+
+TEST_F(PaintingTest, ParentBackgroundIsTheStyleFlagAndAChangeRepaints) {
+  const HWND window = panel_->Handle();
+  TRect pending{};
+  for (bool value : {true, true, false, false}) {
+    SCOPED_TRACE(value);
+    const bool changes = panel_->ParentBackground() != value;
+    ValidateRect(window, nullptr);
+    panel_->SetParentBackground(value);
+    EXPECT_EQ(panel_->ParentBackground(), value);
+    EXPECT_EQ(panel_->ControlStyle().Contains(csParentBackground), value);
+    EXPECT_EQ(GetUpdateRect(window, &pending, FALSE) != 0, changes);
   }
 }
 

@@ -139,5 +139,31 @@ TEST_F(PopupMenuTest, AnActionsEnabledAndCaptionReachItsItemAndEntry_IdleRunsOnU
   EXPECT_EQ(executions, 1);
 }
 
+// A control answering another menu from GetPopupMenu has that one popped up by a right click.
+class OtherMenuControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  TComponent* GetPopupMenu() override { return other; }
+  TComponent* other = nullptr;
+};
+
+TEST_F(PopupMenuTest, ARightClickPopsUpWhatGetPopupMenuAnswers) {
+  Item("Field's");
+  auto* other = new TPopupMenu(form_);
+  auto* item = new TMenuItem(form_);
+  item->SetCaption("Other's");
+  item->OnClick = [this](TObject*) { clicks_.push_back("Other's"); };
+  other->Items()->Add(item);
+  auto* control = new OtherMenuControl(form_);
+  control->SetParent(form_);
+  control->SetBounds(10, 60, 120, 30);
+  control->SetPopupMenu(menu_);
+  control->other = other;
+  ShowFocused();
+  driver_->ChooseFromPopupMenu(control, {VK_DOWN, VK_RETURN});
+  EXPECT_EQ(clicks_, (std::vector<std::string>{"Other's"}));
+  EXPECT_EQ(other->PopupComponent(), control);
+}
+
 }  // namespace
 }  // namespace uitest
