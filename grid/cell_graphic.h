@@ -15,6 +15,7 @@
 #include "platform/classes/persistent.h"
 #include "platform/classes/type_info.h"
 #include "platform/core/variant.h"
+#include "platform/ui/colors.h"
 
 class TIcon;
 
@@ -74,6 +75,13 @@ class TCellGraphic : public TPersistent {
   const Variant& CellVar() const { return cellVar_; }
   void SetCellVar(const Variant& Value) { cellVar_ = Value; }
 
+  // The colours of the colour kinds: progress bar (first and second), range indicator (negative
+  // and positive), progress pie (first).
+  TColor CellColor() const { return cellColor_; }
+  void SetCellColor(TColor Value) { cellColor_ = Value; }
+  TColor CellColorTo() const { return cellColorTo_; }
+  void SetCellColorTo(TColor Value) { cellColorTo_ = Value; }
+
  private:
   TCellType cellType_ = ctNone;
   TCellVAlign cellVAlign_ = vaTop;
@@ -90,4 +98,6 @@ class TCellGraphic : public TPersistent {
   TObject* cellBitmap_ = nullptr;
   TIcon* cellIcon_ = nullptr;
   Variant cellVar_;
+  TColor cellColor_ = clNone;
+  TColor cellColorTo_ = clNone;
 };
