@@ -6,6 +6,7 @@
 
 #include "grid/bands.h"
 #include "grid/cell_drawing.h"
+#include "grid/cell_line_breaks.h"
 #include "grid/cell_properties.h"
 #include "grid/cell_text_kinds.h"
 #include "grid/control_look.h"
@@ -324,12 +325,14 @@ void TProStringGrid::DrawPlainText(TCellPaint& Paint, const std::string& Text) {
     canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsUnderline});
     canvas->Font()->SetColor(Paint.LinkColor);
   }
-  const bool multiLine = Multilinecells() && text.find_first_of("\r\n") != std::string::npos;
+  const bool multiLine = CountTextLines(text, Multilinecells()) > 1;
   const UINT wrapFlag = Paint.WordWrap ? (DT_WORDBREAK | DT_EDITCONTROL) : (Multilinecells() ? 0 : DT_SINGLELINE);
   UINT flags = DT_NOPREFIX | DT_EXPANDTABS | wrapFlag | kHorizontalFlags[Paint.Alignment] |
                kVerticalFlags[Paint.VAlignment];
   if (!multiLine && !Paint.WordWrap) {
-    text = text.substr(0, text.find_first_of("\r\n"));
+    std::string line;
+    TakeFirstLine(text, false, line);
+    text = line;
     flags |= DT_SINGLELINE;
     if (EnhTextSize()) flags |= DT_END_ELLIPSIS;
   } else {
