@@ -1032,6 +1032,8 @@ class TProStringGrid : public TBaseGrid {
   void DrawFixedGradient(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
   void DrawFixedFrame(TCanvas* ACanvas, const TRect& Rect);
   bool SortGlyphShown(Integer ACol, Integer ARow);
+  // The active-cell font and colour on the headers of the current cell (with ActiveCellShow).
+  void ApplyActiveCellColors(Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont);
   void DrawXPProgress(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic);
   // Cell: the graphic's rectangle; Placed: the button's.
   void DrawCellButton(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Cell, const TRect& Placed,

@@ -61,7 +61,7 @@ TSize TProStringGrid::MeasureCellText(Integer ACol, Integer ARow, bool Wrap) {
     // an empty cell.
     if (kind == 2) text.clear();
     if (Wrap) {
-      const bool editedHere = editorOpen_ && editCol_ == ACol && editRow_ == ARow;
+      const bool editedHere = editorOpen_ && ACol == Col() && ARow == Row();
       if (editedHere && text.ends_with('\n')) text += 'w';   // the empty last line counts
       TRect r{cell.Left + xMargin_ + 2, cell.Top + yMargin_ + 2, cell.Right - xMargin_ - 2, cell.Bottom - yMargin_ - 2};
       DrawTextA(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r,

@@ -120,10 +120,15 @@ void TProStringGrid::GetCellStyle(Integer ACol, Integer ARow, TGridDrawState& St
     State.Include(gdFixed);
   }
 
-  if (Printing)
+  // A fixed cell's own brush and font do not come back: only the event may change its look.
+  if (Printing) {
     DoGetCellPrintColor(realCol, ARow, State, ABrush, AFont);
-  else
+  } else if (fixedCell) {
+    ApplyActiveCellColors(realCol, ARow, ABrush, AFont);
+    OnGetCellColor(this, ARow, realCol, State, ABrush, AFont);
+  } else {
     DoGetCellColor(realCol, ARow, State, ABrush, AFont);
+  }
 
   auto applySelectionColors = [&] {
     ABrush->SetColor(selectionColor_);
