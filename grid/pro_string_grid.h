@@ -1034,6 +1034,8 @@ class TProStringGrid : public TBaseGrid {
   bool SortGlyphShown(Integer ACol, Integer ARow);
   // The active-cell font and colour on the headers of the current cell (with ActiveCellShow).
   void ApplyActiveCellColors(Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont);
+  // The node glyph of a node row in column 0 (Rect: the cell's content grown by one pixel).
+  void DrawNodeGlyph(TCanvas* ACanvas, Integer ARow, const TRect& Rect, bool Contracted);
   void DrawXPProgress(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic);
   // Cell: the graphic's rectangle; Placed: the button's.
   void DrawCellButton(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Cell, const TRect& Placed,

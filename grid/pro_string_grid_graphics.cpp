@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "grid/cell_drawing.h"
+#include "grid/cell_node.h"
 #include "grid/cell_properties.h"
 #include "grid/control_look.h"
 #include "grid/grid_glyphs.h"
@@ -19,6 +20,7 @@
 #include "platform/classes/string_list.h"
 #include "platform/core/float_math.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/draw_edge.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/frame_control.h"
 #include "platform/gdi/gdi_constants.h"
@@ -305,6 +307,9 @@ void TProStringGrid::DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARo
     case ctBitButton:
       DrawCellButton(ACanvas, ACol, ARow, Rect, placed, Graphic);
       break;
+    case ctNode:
+      if (ACol == 0) DrawNodeGlyph(ACanvas, ARow, Rect, Graphic->CellBoolean());
+      break;
     default:
       break;
   }
@@ -475,5 +480,47 @@ void TProStringGrid::DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow
                      TRect{item.X, item.Y, item.X + 16, item.Y + 16});
     }
     if (!caption.empty()) ACanvas->TextOut(text.X, text.Y, caption);
+  }
+}
+
+void TProStringGrid::DrawNodeGlyph(TCanvas* ACanvas, Integer ARow, const TRect& Rect, bool Contracted) {
+  const Integer indent = cellNode_->NodeIndent() * GetCellProperties(0, ARow)->NodeLevel();
+  const Integer left = Rect.Left + indent - cellNode_->NodeIndent() / 2 - 4;
+  const Integer height = Rect.Bottom - Rect.Top;
+  const Integer middle = Rect.Top + height / 2;
+  switch (cellNode_->NodeType()) {
+    case cnLeaf:
+      DrawResourceGlyph(ACanvas, left, Rect.Top + (height - 12) / 2, Contracted ? "PSGLEAFCLOSE" : "PSGLEAFOPEN");
+      return;
+    case cnXP:
+      DrawResourceGlyph(ACanvas, left + 4, Rect.Top + (height - 10) / 2, Contracted ? "XPNODEC" : "XPNODEO");
+      return;
+    case cnGlyph: {
+      TBitmap* glyph = Contracted ? cellNode_->ContractGlyph() : cellNode_->ExpandGlyph();
+      if (!cellNode_->ContractGlyph()->Empty() && !cellNode_->ExpandGlyph()->Empty()) {
+        DrawGlyphTransparent(ACanvas, left, Rect.Top + (height - glyph->Height()) / 2, glyph);
+        return;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  // The 8 x 8 box in CellNode.Color, 4 pixels right of the glyph's left, vertically centred.
+  TRect box{left + 4, middle - 4, left + 12, middle + 4};
+  FillRectColor(ACanvas, box, cellNode_->Color());
+  if (cellNode_->NodeType() != cnFlat) {
+    DrawEdge(ACanvas->Handle(), &box, Contracted ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+    return;
+  }
+  // cnFlat: a 10 x 10 frame in NodeColor around it with a minus, and a plus when contracted.
+  ACanvas->Brush()->SetColor(cellNode_->NodeColor());
+  ACanvas->FrameRect(TRect{box.Left - 1, box.Top - 1, box.Right + 1, box.Bottom + 1});
+  ACanvas->Pen()->SetColor(cellNode_->NodeColor());
+  ACanvas->MoveTo(box.Left + 1, middle);
+  ACanvas->LineTo(box.Right - 1, middle);
+  if (Contracted) {
+    ACanvas->MoveTo(box.Left + 4, box.Top + 1);
+    ACanvas->LineTo(box.Left + 4, box.Bottom - 1);
   }
 }

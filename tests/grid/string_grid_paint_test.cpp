@@ -10,6 +10,7 @@
 
 #include "grid/bands.h"
 #include "grid/cell_graphic.h"
+#include "grid/cell_node.h"
 #include "grid/cell_properties.h"
 #include "grid/control_look.h"
 #include "grid/draw_markup.h"
@@ -483,6 +484,42 @@ TEST_F(PaintTest, ANarrowCentredButtonIsCentredAndRemembersItsOffset) {
   const TRect r = grid->CellRect(2, 2);
   EXPECT_EQ(At(grid, r.Left + left + 10, r.Top + 8), ColorToRGB(clBtnFace));
   EXPECT_NE(At(grid, r.Left + 5, r.Top + 8), ColorToRGB(clBtnFace));
+}
+
+TEST_F(PaintTest, NodeGlyphsShowTheirStateAndLeaveOutTheirKeyColour) {
+  TPaintGrid* grid = NewPaintGrid();
+  for (Integer row : {1, 2}) {
+    grid->GetCellProperties(0, row)->SetNodeLevel(1);
+    TCellGraphic* node = grid->CreateCellGraphic(0, row);
+    node->SetCellType(ctNode);
+    node->SetCellBoolean(row == 1);   // row 1 contracted
+  }
+  // Level 1, indent 12: the glyph's left is 12 - 6 - 4 = 2; the flat box is 4 pixels right of it.
+  grid->CellNode()->SetNodeType(cnFlat);
+  Paint(grid);
+  const COLORREF black = 0;
+  for (Integer row : {1, 2}) {
+    const TRect r = grid->CellRect(0, row);
+    const Integer middle = r.Top + 10;
+    SCOPED_TRACE(row);
+    EXPECT_EQ(At(grid, 8, middle), black) << "minus";
+    EXPECT_EQ(At(grid, 5, middle - 2), black) << "frame";
+    EXPECT_EQ(At(grid, 10, middle - 2) == black, row == 1) << "plus only when contracted";
+  }
+  const struct {
+    TNodeType type;
+    COLORREF ink;
+  } glyphs[] = {{cnXP, RGB(120, 152, 181)}, {cnLeaf, RGB(64, 64, 64)}};
+  for (const auto& g : glyphs) {
+    SCOPED_TRACE(static_cast<int>(g.type));
+    grid->CellNode()->SetNodeType(g.type);
+    Paint(grid);
+    for (Integer row : {1, 2}) {
+      EXPECT_GT(Count(grid, 0, row, g.ink), 0);
+      EXPECT_EQ(Count(grid, 0, row, RGB(255, 0, 255)), 0) << "the key colour is left out";
+    }
+    EXPECT_NE(CellPixels(grid, 0, 1), CellPixels(grid, 0, 2));
+  }
 }
 
 // ---- Presets ----
