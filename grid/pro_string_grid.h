@@ -1004,6 +1004,10 @@ class TProStringGrid : public TBaseGrid {
   void ApplyColorPreset(Integer Style);
   // The sort glyph of ACol centred at (X, Y).
   void DrawSortGlyph(TCanvas* ACanvas, Integer ACol, Integer X, Integer Y);
+  // The dotted line that follows the pointer while a column (row) is sized; drawing it again at
+  // the same place removes it.
+  void DrawColSizingLine(Integer X);
+  void DrawRowSizingLine(Integer Y);
   // Pixels the cell's text needs (width, height), margins included; Wrap: wrapped to the cell.
   TSize MeasureCellText(Integer ACol, Integer ARow, bool Wrap);
   // Text margins in pixels (left/right, top/bottom) and the size added to every cell font.
@@ -1032,6 +1036,7 @@ class TProStringGrid : public TBaseGrid {
   void DrawFixedGradient(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
   void DrawFixedFrame(TCanvas* ACanvas, const TRect& Rect);
   bool SortGlyphShown(Integer ACol, Integer ARow);
+  void DrawSizingLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
   // The active-cell font and colour on the headers of the current cell (with ActiveCellShow).
   void ApplyActiveCellColors(Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont);
   // The node glyph of a node row in column 0 (Rect: the cell's content grown by one pixel).

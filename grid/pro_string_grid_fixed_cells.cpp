@@ -1,5 +1,7 @@
 // TProStringGrid fixed cells: the gradient and frames of the looks, the sort glyph in the header
 // and the colour presets.
+#include <algorithm>
+
 #include "grid/cell_drawing.h"
 #include "grid/control_look.h"
 #include "grid/grid_glyphs.h"
@@ -10,6 +12,7 @@
 #include "platform/gdi/gdi_types.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/pen.h"
 
 namespace {
 
@@ -138,4 +141,29 @@ void TProStringGrid::ApplyColorPreset(Integer Style) {
   if (preset.GridLine != clNone) SetGridLineColor(preset.GridLine);
   if (preset.Selection != clNone) SetSelectionColor(preset.Selection);
   Invalidate();
+}
+
+// The line inverts what it crosses (a black pen in not-xor mode), so drawing it twice restores the
+// pixels; a black pen in plain xor mode would leave every pixel as it was and show nothing.
+void TProStringGrid::DrawSizingLine(Integer X1, Integer Y1, Integer X2, Integer Y2) {
+  TCanvas* canvas = Canvas();
+  TPen saved;
+  saved.Assign(canvas->Pen());
+  canvas->Pen()->SetStyle(psDot);
+  canvas->Pen()->SetWidth(1);
+  canvas->Pen()->SetColor(clBlack);
+  canvas->Pen()->SetMode(pmNotXor);
+  canvas->MoveTo(X1, Y1);
+  canvas->LineTo(X2, Y2);
+  canvas->Pen()->Assign(&saved);
+}
+
+void TProStringGrid::DrawColSizingLine(Integer X) {
+  const TRect last = CellRect(0, RowCount() - 1);
+  DrawSizingLine(X, 0, X, std::max(Height(), last.Bottom));
+}
+
+void TProStringGrid::DrawRowSizingLine(Integer Y) {
+  const TRect last = CellRect(ColCount() - 1, 0);
+  DrawSizingLine(0, Y, std::max(Width(), last.Right), Y);
 }

@@ -522,6 +522,19 @@ TEST_F(PaintTest, NodeGlyphsShowTheirStateAndLeaveOutTheirKeyColour) {
   }
 }
 
+TEST_F(PaintTest, ASizingLineShowsOnceAndIsGoneWhenDrawnAgain) {
+  TPaintGrid* grid = NewPaintGrid();
+  Paint(grid);
+  const TRect r = grid->CellRect(2, 2);
+  const std::vector<COLORREF> before = CellPixels(grid, 2, 2);
+  grid->DrawColSizingLine(r.Left + 20);
+  grid->DrawRowSizingLine(r.Top + 8);
+  EXPECT_NE(CellPixels(grid, 2, 2), before);
+  grid->DrawColSizingLine(r.Left + 20);
+  grid->DrawRowSizingLine(r.Top + 8);
+  EXPECT_EQ(CellPixels(grid, 2, 2), before);
+}
+
 // ---- Presets ----
 
 TEST_F(PaintTest, ColourPresetsSetTheLookActiveFixedAndFooterColours) {
