@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   std::vector<double> milliseconds;
   for (int frame = 0; frame < kWarmUp + frames; ++frame) {
     const auto start = Clock::now();
-    grid->Repaint();
+    static_cast<TWinControl*>(grid)->Repaint();   // the control's, not the grid's event handler
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (frame >= kWarmUp) milliseconds.push_back(ms);
   }
