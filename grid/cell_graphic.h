@@ -16,6 +16,7 @@
 #include "platform/classes/type_info.h"
 #include "platform/core/variant.h"
 #include "platform/gdi/gdi_types.h"
+#include "platform/ui/colors.h"
 
 class TIcon;
 
@@ -81,6 +82,13 @@ class TCellGraphic : public TPersistent {
   const Variant& CellVar() const { return cellVar_; }
   void SetCellVar(const Variant& Value) { cellVar_ = Value; }
 
+  // The colours of the colour kinds: progress bar (first and second), range indicator (negative
+  // and positive), progress pie (first).
+  TColor CellColor() const { return cellColor_; }
+  void SetCellColor(TColor Value) { cellColor_ = Value; }
+  TColor CellColorTo() const { return cellColorTo_; }
+  void SetCellColorTo(TColor Value) { cellColorTo_ = Value; }
+
  private:
   TCellType cellType_ = ctNone;
   TCellVAlign cellVAlign_ = vaTop;
@@ -97,4 +105,6 @@ class TCellGraphic : public TPersistent {
   TObject* cellBitmap_ = nullptr;
   TIcon* cellIcon_ = nullptr;
   Variant cellVar_;
+  TColor cellColor_ = clNone;
+  TColor cellColorTo_ = clNone;
 };

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "grid/base_grid.h"
+#include "grid/cell_graphic.h"
 #include "grid/pro_string_grid_types.h"
 #include "grid/stored_property.h"
 #include "platform/core/function_ref.h"
@@ -276,6 +277,9 @@ class TProStringGrid : public TBaseGrid {
     TColor EditColor = clWindow;
     bool MatchCase = false;
     bool HighlightDown = false;
+    // The panel's gradient colours, set by the colour presets.
+    TColor Color = clWhite;
+    TColor ColorTo = clWhite;
   };
   TSearchFooterState& SearchFooterState() { return searchFooter_; }
   TPoint LastFoundCell() const { return lastFound_; }
@@ -1181,4 +1185,65 @@ class TProStringGrid : public TBaseGrid {
   // Lines of a delimited file are converted from the OEM code page before they are split.
   PR_STORED_PROPERTY(bool, OemConvert, false)
   PR_STORED_PROPERTY(bool, SizeWithForm, false)
+
+  // ==== Cell painting, cell graphics, fixed-cell looks and measuring ====
+ public:
+  // The cell's graphic (nullptr when none) with the size the painter gives it, whether the cell's
+  // text is drawn beside it, and its alignments.
+  TCellGraphic* GetCellGraphicInfo(Integer ACol, Integer ARow, Integer& Width, Integer& Height, bool& DrawText,
+                                   TCellHAlign& HAlign, TCellVAlign& VAlign);
+  // The colour presets 0..9 of the looks, the active cells, the fixed gradient and the search
+  // footer; 8 changes nothing, other numbers are ignored.  Repaints.
+  void ApplyColorPreset(Integer Style);
+  // The sort glyph of ACol centred at (X, Y).
+  void DrawSortGlyph(TCanvas* ACanvas, Integer ACol, Integer X, Integer Y);
+  // The dotted line that follows the pointer while a column (row) is sized; drawing it again at
+  // the same place removes it.
+  void DrawColSizingLine(Integer X);
+  void DrawRowSizingLine(Integer Y);
+  // Pixels the cell's text needs (width, height), margins included; Wrap: wrapped to the cell.
+  TSize MeasureCellText(Integer ACol, Integer ARow, bool Wrap);
+  // Text margins in pixels (left/right, top/bottom) and the size added to every cell font.
+  Integer XMargin() const { return xMargin_; }
+  Integer YMargin() const { return yMargin_; }
+  Integer FontSizeDelta() const { return fontSizeDelta_; }
+
+ protected:
+  bool IsFixed(Integer ACol, Integer ARow) override;
+  void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TGridDrawState State) override;
+  void GetCellStyle(Integer ACol, Integer ARow, TGridDrawState& State, bool Printing, bool ApplySelection,
+                    bool MapColumn, TBrush* ABrush, TColor& ColorTo, TFont* AFont, TAlignment& Alignment,
+                    TVAlignment& VAlignment, bool& WordWrap, TCellGradientDirection& GradientDirection) override;
+  // Draws Graphic into Rect (the cell's content rectangle grown by one pixel).
+  void DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
+                       TVAlignment CellVAlign, TAlignment TextAlign, Integer TextWidth);
+  void DrawCheckGlyph(TCanvas* ACanvas, const TRect& Rect, bool Checked, bool Enabled);
+  void DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
+                      bool Enabled);
+
+ private:
+  struct TCellPaint;
+  void DrawCellText(TCellPaint& Paint);
+  void DrawPlainText(TCellPaint& Paint, const std::string& Text);
+  void DrawCellBorders(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
+  void DrawFixedGradient(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
+  void DrawFixedFrame(TCanvas* ACanvas, const TRect& Rect);
+  bool SortGlyphShown(Integer ACol, Integer ARow);
+  void DrawSizingLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
+  // The active-cell font and colour on the headers of the current cell (with ActiveCellShow).
+  void ApplyActiveCellColors(Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont);
+  // The node glyph of a node row in column 0 (Rect: the cell's content grown by one pixel).
+  void DrawNodeGlyph(TCanvas* ACanvas, Integer ARow, const TRect& Rect, bool Contracted);
+  void DrawXPProgress(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic);
+  // Cell: the graphic's rectangle; Placed: the button's.
+  void DrawCellButton(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Cell, const TRect& Placed,
+                      TCellGraphic* Graphic);
+  // The cell's value read for a graphic: 0 for a text that is not a number.
+  double GraphicValue(Integer ACol, Integer ARow);
+
+  Integer xMargin_ = 2;
+  Integer yMargin_ = 2;
+  Integer fontSizeDelta_ = 0;
+  // True while a mouse button drags a disjunct selection.
+  bool mouseSelecting_ = false;
 };

@@ -16,7 +16,7 @@
 
 void TProStringGrid::DoGridHint(Integer ACol, Integer ARow, std::string& Hint) { OnGridHint(this, ARow, ACol, Hint); }
 
-void TProStringGrid::DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) {
+void TProStringGrid::ApplyActiveCellColors(Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont) {
   // Only the first fixed column of the current row and the first fixed row of the current column
   // show the active cell.
   const Integer displayCol = DisplColIndex(ACol);
@@ -26,6 +26,10 @@ void TProStringGrid::DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState A
     AFont->Assign(activeCellFont_.get());
     ABrush->SetColor(activeCellColor_);
   }
+}
+
+void TProStringGrid::DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) {
+  ApplyActiveCellColors(ACol, ARow, ABrush, AFont);
   if (HasCellProperties(ACol, ARow)) {
     const TCellProperties* props = GetCellProperties(ACol, ARow);
     // Cells that draw a control of their own (check boxes, progress bars, ...) keep the brush.
