@@ -54,6 +54,7 @@ class TIntList;
 class TMouseActions;
 class TNavigation;
 class TPrintSettings;
+class TProStringGridCheck;
 class TShowModified;
 class TSizeWhileTyping;
 class TSortSettings;
@@ -646,6 +647,42 @@ class TProStringGrid : public TBaseGrid {
   TOleDropFileEvent OnOleDropFile;
   // (OnResize is the control's own, published here.)
 
+  // ==== Editing: editable cells, cell selection, Enter and Tab navigation ====
+  // Editing allowed (goEditing, RangeSelectAndEdit or suspended editing), CanEditCell agrees for the
+  // cell's base cell and OnIsFixedCell does not call it fixed.
+  bool IsCellEditable(Integer ACol, Integer ARow);
+  // Footer rows and right fixed columns are fixed; otherwise OnIsFixedCell decides (base cell).
+  bool IsFixed(Integer ACol, Integer ARow) override;
+  // The cell's base cell shows a check box, data, virtual or row check box, radio or button: such
+  // cells are operated by clicking, not edited.
+  bool HasClickableGraphic(Integer ACol, Integer ARow);
+  // With goEditing a cell that is editable now; without, one that IsFixed does not call fixed.
+  bool IsTabStopCell(Integer ACol, Integer ARow);
+  // FixedCols, or 1 when there are no fixed columns and the grid holds nodes.
+  Integer FirstNormalColumn();
+  // The right fixed columns that are not hidden.
+  Integer VisibleRightFixedCols();
+  // Moves to the next cell that may be edited after Enter (only with AdvanceOnEnter or Force).  One
+  // advance appends at most one row (column with adTopBottom); when no cell in its order may be
+  // edited it stops after one pass over the normal cells, back on its start cell.
+  void AdvanceToNextCell(Integer ACol, Integer ARow, bool RestartEdit, bool Continued, bool Forward, bool ForceEdit,
+                         bool Force);
+  // Moves to the next (previous) tab stop; with goEditing past cells that are not editable now,
+  // stopping on the start cell after one pass when none is.
+  void HandleTabKey(bool Backwards);
+  // While set, SelectCell allows every cell without further work.
+  bool SelectCellSuppressed() const { return selectCellSuppressed_; }
+  void SetSelectCellSuppressed(bool Value) { selectCellSuppressed_ = Value; }
+  bool EditingSuspended() const { return editingSuspended_; }
+  // The incremental lookup typed so far (AutoGotoWhenSorted).
+  const std::string& LookupText() const { return lookupText_; }
+
+  // ==== Editing: the cell checker ====
+  // Consulted by ValidateCell: Correct before OnCellValidate (AutoCorrect), MarkError after it
+  // (AutoMarkError).  Not owned; forgotten when it is freed.
+  TProStringGridCheck* CellChecker() const { return cellChecker_; }
+  void SetCellChecker(TProStringGridCheck* Value);
+
  protected:
   // ==== Class library overrides ====
   void CreateWnd() override;
@@ -705,6 +742,13 @@ class TProStringGrid : public TBaseGrid {
   // Ends an edit: true when the edited text is accepted (and stored).
   virtual bool ValidateCell(const std::string& NewValue);
   virtual bool ValidateCellWide(const std::u16string& NewValue);
+
+  // ==== Editing: class library overrides and the editor's grid operations ====
+  bool SelectCell(Integer ACol, Integer ARow) override;
+  void KeyPress(char& Key) override;
+  Integer GetEditLimit() override { return MaxEditLength(); }
+  // Called by the in-place editor after its caret moved; empty here.
+  virtual void EditCaretMoved(const std::string& /*Text*/, TPoint /*CaretPoint*/, Integer /*SelStart*/) {}
 
   // Loads the file into the grid (LoadCSVFile's work).
   void ImportDelimitedFile(const std::string& FileName, Integer MaxRows);
@@ -807,6 +851,26 @@ class TProStringGrid : public TBaseGrid {
   void ReopenEditorOn(Integer ACol, Integer ARow, const std::string& Text);
   // RememberCellValue of the current cell, when it lies inside the grid.
   void RememberCurrentCellValue();
+
+  // ---- Editing: selection and navigation ----
+  // The cell after (before) (ACol, ARow) in the advance order; false when the advance ends there.
+  bool NextAdvanceCell(Integer& ACol, Integer& ARow, bool Forward, bool& Inserted);
+  bool AdvanceForwardLeftRight(Integer& ACol, Integer& ARow, bool& Inserted);
+  bool AdvanceForwardTopBottom(Integer& ACol, Integer& ARow, bool& Inserted);
+  void AdvanceBackward(Integer& ACol, Integer& ARow);
+  // Moves to the advance's target through OnAutoAdvance and OnCellChanging; false when refused.
+  bool MoveToAdvanceTarget(Integer ACol, Integer ARow, Integer StartCol, Integer StartRow);
+  void RestartEditAfterAdvance(Integer StartCol, Integer StartRow);
+  bool SelectCellEvents(Integer ACol, Integer ARow);
+  bool CanEditWhileSuspended(Integer ACol, Integer ARow, bool CanEdit);
+  bool SwitchEditingOption(Integer ACol, Integer ARow);
+  // One Tab step from (ACol, ARow); true when it wrapped past the last data cell.
+  bool TabStep(Integer& ACol, Integer& ARow, bool Backwards);
+  // The first (last) tab stop that is no covered cell in the row's columns FromCol..ToCol; -1 none.
+  Integer FirstTabStopInRow(Integer ARow, Integer FromCol, Integer ToCol);
+  Integer LastTabStopInRow(Integer ARow, Integer FromCol, Integer ToCol);
+  void IncrementalLookup(char Key);
+  Integer NormalCellCount();
 
   // ---- Update lock ----
   void RedrawAfterLock();
@@ -922,6 +986,17 @@ class TProStringGrid : public TBaseGrid {
   std::string keptCellText_;
   std::u16string keptWideText_;
   std::string lastEditedText_;
+
+  // ---- Editing: selection and navigation ----
+  bool editingSuspended_ = false;
+  bool editingOptionChanged_ = false;
+  bool cellChangingFired_ = false;
+  bool selectCellSuppressed_ = false;
+  Integer advanceStartCol_ = -1;
+  Integer advanceStartRow_ = -1;
+  std::string lookupText_;
+  Integer lookupPause_ = 0;
+  TProStringGridCheck* cellChecker_ = nullptr;   // not owned
 
   // ---- Update lock ----
   Integer updateCount_ = 0;
