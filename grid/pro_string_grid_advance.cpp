@@ -10,6 +10,7 @@
 // to the first normal cell as without AdvanceInsert.
 #include <algorithm>
 
+#include "grid/cell_checker.h"
 #include "grid/cell_graphic.h"
 #include "grid/cell_properties.h"
 #include "grid/floating_footer.h"
@@ -81,6 +82,12 @@ bool TProStringGrid::CanEditWhileSuspended(Integer ACol, Integer ARow, bool CanE
   CanEditCell(ACol, ARow, CanEdit);
   forcedEdit_ = savedForced;
   return CanEdit;
+}
+
+void TProStringGrid::SetCellChecker(TProStringGridCheck* Value) {
+  if (cellChecker_ != nullptr) cellChecker_->RemoveFreeNotification(this);
+  cellChecker_ = Value;
+  if (Value != nullptr) Value->FreeNotification(this);
 }
 
 // ---- Selecting a cell ----
