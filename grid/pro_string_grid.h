@@ -54,6 +54,7 @@ class TIntList;
 class TMouseActions;
 class TNavigation;
 class TPrintSettings;
+class TProInplaceEdit;
 class TProStringGridCheck;
 class TShowModified;
 class TSizeWhileTyping;
@@ -677,6 +678,40 @@ class TProStringGrid : public TBaseGrid {
   // The incremental lookup typed so far (AutoGotoWhenSorted).
   const std::string& LookupText() const { return lookupText_; }
 
+  // ==== Editing: the editor life cycle and its glue ====
+  // The editor kind chosen for the cell being edited; an editor is in use for the current cell.
+  TEditorType ActiveEditorType() const { return activeEditorType_; }
+  bool EditorActive() const { return editorActive_; }
+  bool EditorShown() const { return editorShown_; }
+  // While set, changes of the in-place editor's text fire no OnEditChange (set while the editor is
+  // filled for a new edit, cleared when it gains the focus).
+  bool SuppressEditChange() const { return suppressEditChange_; }
+  void SetSuppressEditChange(bool Value) { suppressEditChange_ = Value; }
+  // The character that started editing by typing (0: none).
+  char EditStartKey() const { return editStartKey_; }
+  void SetEditStartKey(char Value) { editStartKey_ = Value; }
+  // Set by the grid's press handling for MouseActions.CaretPositioning: the editor puts its caret
+  // under the mouse when it gains the focus.
+  bool CaretToMouse() const { return caretToMouse_; }
+  void SetCaretToMouse(bool Value) { caretToMouse_ = Value; }
+  // Nothing for a cell with a clickable graphic; otherwise the current cell is scrolled into view,
+  // remembered and the in-place editor shown.
+  void ShowCellEditor();
+  // Only while an editor is active: the in-place editor hidden, an editor control closed into the
+  // current cell, the active flag cleared and the current cell selected again.
+  void HideCellEdit();
+  // OnEditingDone, then "GridEditDone" posted to the grid's window (wParam column, lParam row).
+  void NotifyEditingDone(Integer ACol, Integer ARow);
+  // The raw text of the current cell, or of its merged range's base cell.
+  virtual std::string GetCurrentCellText();
+  virtual void SetCurrentCellText(const std::string& Value);
+  // The editor's text transfer (SetEditText) for that cell.
+  virtual void SetCurrentEditText(const std::string& Value);
+  // OnEllipsClick for the current cell (real column); the text it leaves.
+  virtual std::string DoEllipsClick(const std::string& Value);
+  // The grid's own in-place editor (nullptr until first shown).
+  TProInplaceEdit* GetInplaceEditor() const;
+
   // ==== Editing: the cell checker ====
   // Consulted by ValidateCell: Correct before OnCellValidate (AutoCorrect), MarkError after it
   // (AutoMarkError).  Not owned; forgotten when it is freed.
@@ -747,6 +782,16 @@ class TProStringGrid : public TBaseGrid {
   bool SelectCell(Integer ACol, Integer ARow) override;
   void KeyPress(char& Key) override;
   Integer GetEditLimit() override { return MaxEditLength(); }
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  // The base cell's text (real column), markup stripped unless EditWithTags; the editor is
+  // right-aligned for a right-justified cell.
+  std::string GetEditText(Integer ACol, Integer ARow) override;
+  // Written to the base cell of a merged range and the real column.
+  void SetEditText(Integer ACol, Integer ARow, const std::string& Value) override;
+  // Opens the editor control of ActiveEditorType over the cell; closes it into the cell.
+  void OpenEditControl(Integer ACol, Integer ARow);
+  void CloseEditControl(Integer ACol, Integer ARow);
   // Called by the in-place editor after its caret moved; empty here.
   virtual void EditCaretMoved(const std::string& /*Text*/, TPoint /*CaretPoint*/, Integer /*SelStart*/) {}
 
@@ -755,6 +800,7 @@ class TProStringGrid : public TBaseGrid {
 
  private:
   friend class TFloatingFooter;
+  friend class TProInplaceEdit;
 
   // ---- Life cycle ----
   void CreateSettings();
@@ -986,6 +1032,15 @@ class TProStringGrid : public TBaseGrid {
   std::string keptCellText_;
   std::u16string keptWideText_;
   std::string lastEditedText_;
+
+  // ---- Editing: the editor life cycle ----
+  TEditorType activeEditorType_ = edNormal;
+  bool editorActive_ = false;
+  bool editorShown_ = false;
+  bool editControlOpened_ = false;
+  bool suppressEditChange_ = false;
+  bool caretToMouse_ = false;
+  char editStartKey_ = 0;
 
   // ---- Editing: selection and navigation ----
   bool editingSuspended_ = false;

@@ -135,6 +135,8 @@ bool TProStringGrid::SwitchEditingOption(Integer ACol, Integer ARow) {
 bool TProStringGrid::SelectCell(Integer ACol, Integer ARow) {
   if (selectCellSuppressed_) return true;
   if (ACol < 0 || ARow < 0) return false;
+  // The selection put aside past the last cell while no normal row exists.
+  if (ACol >= ColCount() || ARow >= RowCount()) return inherited::SelectCell(ACol, ARow);
   if (floatingFooter_->Visible() && floatingFooter_->FooterStyle() == fsFixedLastRow && ARow == RowCount() - 1)
     return false;
   if (IsCoveredCell(ACol, ARow) && !Options().Contains(goRangeSelect)) {
@@ -156,6 +158,8 @@ bool TProStringGrid::SelectCell(Integer ACol, Integer ARow) {
     const bool valid = IsWideCell(Col(), Row()) ? ValidateCellWide(keptWideText_) : ValidateCell(GetCellText(Col(), Row()));
     answer = valid && inherited::SelectCell(ACol, ARow);
   }
+  // Leaving the cell ends the edit of its editor (the in-place editor is hidden by the move).
+  if (answer && editorActive_ && (ACol != Col() || ARow != Row())) CloseEditControl(Col(), Row());
   if (!ComponentState().Contains(csLoading) && ARow != lastUpdatedRow_ && OnRowUpdate) {
     OnRowUpdate(this, lastUpdatedRow_, ARow);
     lastUpdatedRow_ = ARow;
