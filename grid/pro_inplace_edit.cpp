@@ -216,6 +216,11 @@ void TProInplaceEdit::Paste() {
 
 // ---- Keys ----
 
+void TProInplaceEdit::StayAfterRefusal(Integer Position) {
+  proGrid_->editorOpen_ = true;   // the edit goes on: the next attempt to leave validates again
+  PlaceCaret(Position);
+}
+
 void TProInplaceEdit::PlaceCaret(Integer Position) {
   if (proGrid_->Navigation()->EditSelectAll())
     SelectAll();
@@ -238,7 +243,7 @@ bool TProInplaceEdit::StoreAndValidate() {
   proGrid_->validating_ = false;
   if (proGrid_->ValidateCell(text)) return true;
   SetText(formerAccepted);
-  PlaceCaret(Integer(text.size()));
+  StayAfterRefusal(Integer(text.size()));
   Invalidate();
   proGrid_->keptCellText_ = formerAccepted;
   return false;
@@ -262,7 +267,7 @@ bool TProInplaceEdit::KeyDownRules(Word Key) {
       proGrid_->HandleTabKey(shift);
     } else {
       SetText(proGrid_->GetCurrentCellText());
-      PlaceCaret(Integer(Text().size()));
+      StayAfterRefusal(Integer(Text().size()));
     }
     return true;
   }
@@ -286,7 +291,7 @@ bool TProInplaceEdit::KeyDownRules(Word Key) {
     const std::string formerAccepted = proGrid_->keptCellText_;
     if (!proGrid_->ValidateCell(Text())) {
       SetText(formerAccepted);
-      PlaceCaret(length);
+      StayAfterRefusal(length);
       proGrid_->keptCellText_ = formerAccepted;
       return true;
     }
@@ -316,6 +321,7 @@ void TProInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
 void TProInplaceEdit::KeyPress(char& Key) {
   if (Key == kReturn && !proGrid_->Navigation()->LineFeedOnEnter() && !proGrid_->ValidateCell(Text())) {
     SetText(proGrid_->GetCurrentCellText());
+    proGrid_->editorOpen_ = true;
     Key = 0;
     return;
   }
@@ -365,7 +371,8 @@ void TProInplaceEdit::WalkOut(Word& Key) {
 }
 
 void TProInplaceEdit::KeyUp(Word& Key, TShiftState Shift) {
-  if (proGrid_->Navigation()->CursorWalkEditor() && Shift.Empty()) {
+  const bool modifier = Shift.Contains(ssShift) || Shift.Contains(ssCtrl) || Shift.Contains(ssAlt);
+  if (proGrid_->Navigation()->CursorWalkEditor() && !modifier) {
     WalkOut(Key);
     if (Key == VK_LEFT || Key == VK_RIGHT) return;
   }
@@ -417,6 +424,7 @@ void TProInplaceEdit::FocusLost(TMessage& Message) {
   const HWND gridWindow = proGrid_->Handle();
   const bool otherWindow = newFocus == nullptr || GetAncestor(newFocus, GA_ROOT) != GetAncestor(gridWindow, GA_ROOT);
   if (otherWindow) {
+    proGrid_->editorOpen_ = false;   // closed unvalidated: re-selecting the cell must not validate
     proGrid_->HideCellEdit();
     proGrid_->EditCaretMoved(Text(), TPoint{-1, -1}, -1);
     proGrid_->NotifyEditingDone(editCol_, editRow_);

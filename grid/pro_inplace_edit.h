@@ -62,6 +62,8 @@ class TProInplaceEdit : public TInplaceEdit {
   bool StoreAndValidate();
   // After a refused value: all selected with EditSelectAll, else the caret at Position.
   void PlaceCaret(Integer Position);
+  // A refused value keeps the editor: the edit stays started and the caret is placed.
+  void StayAfterRefusal(Integer Position);
   void WalkOut(Word& Key);
   void CompleteFromLookup();
   void FocusGained(TMessage& Message);
