@@ -7,6 +7,7 @@
 
 #include "grid/background.h"
 #include "grid/balloon_settings.h"
+#include "grid/cell_checker.h"
 #include "grid/bands.h"
 #include "grid/cell_graphic.h"
 #include "grid/cell_node.h"
@@ -222,6 +223,7 @@ void TProStringGrid::AssignSettings(TProStringGrid* Source) {
 
 void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent == gridImages_) gridImages_ = nullptr;
+  if (Operation == opRemove && AComponent == cellChecker_) cellChecker_ = nullptr;
   inherited::Notification(AComponent, Operation);
 }
 

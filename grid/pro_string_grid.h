@@ -55,6 +55,8 @@ class TIntList;
 class TMouseActions;
 class TNavigation;
 class TPrintSettings;
+class TProInplaceEdit;
+class TProStringGridCheck;
 class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
@@ -400,7 +402,6 @@ class TProStringGrid : public TBaseGrid {
   TStrings* GetRadioChoices(Integer ACol, Integer ARow);
   bool GetRadioIndex(Integer ACol, Integer ARow, Integer& Index);
   bool IsButtonCell(Integer ACol, Integer ARow);
-  bool HasClickableGraphic(Integer ACol, Integer ARow);
   // With MouseActions.PreciseCheckBoxCheck only a point inside the drawn box hits it.
   bool IsCheckBoxHit(Integer ACol, Integer ARow, Integer X, Integer Y);
   bool GetButtonRect(Integer ADisplCol, Integer ARow, TRect& Rect);
@@ -784,6 +785,77 @@ class TProStringGrid : public TBaseGrid {
   TOleDropFileEvent OnOleDropFile;
   // (OnResize is the control's own, published here.)
 
+  // ==== Editing: editable cells, cell selection, Enter and Tab navigation ====
+  // Editing allowed (goEditing, RangeSelectAndEdit or suspended editing), CanEditCell agrees for the
+  // cell's base cell and OnIsFixedCell does not call it fixed.
+  bool IsCellEditable(Integer ACol, Integer ARow);
+  // Footer rows and right fixed columns are fixed; otherwise the fixed rows and columns and
+  // OnIsFixedCell decide (for the base cell).
+  bool IsFixed(Integer ACol, Integer ARow) override;
+  // The cell's base cell shows a check box, data, virtual or row check box, radio or button: such
+  // cells are operated by clicking, not edited.
+  bool HasClickableGraphic(Integer ACol, Integer ARow);
+  // With goEditing a cell that is editable now; without, one that IsFixed does not call fixed.
+  bool IsTabStopCell(Integer ACol, Integer ARow);
+  // FixedCols, or 1 when there are no fixed columns and the grid holds nodes.
+  Integer FirstNormalColumn();
+  // The right fixed columns that are not hidden.
+  Integer VisibleRightFixedCols();
+  // Moves to the next cell that may be edited after Enter (only with AdvanceOnEnter or Force).  One
+  // advance appends at most one row (column with adTopBottom); when no cell in its order may be
+  // edited it stops after one pass over the normal cells, back on its start cell.
+  void AdvanceToNextCell(Integer ACol, Integer ARow, bool RestartEdit, bool Continued, bool Forward, bool ForceEdit,
+                         bool Force);
+  // Moves to the next (previous) tab stop; with goEditing past cells that are not editable now,
+  // stopping on the start cell after one pass when none is.
+  void HandleTabKey(bool Backwards);
+  // While set, SelectCell allows every cell without further work.
+  bool SelectCellSuppressed() const { return selectCellSuppressed_; }
+  void SetSelectCellSuppressed(bool Value) { selectCellSuppressed_ = Value; }
+  bool EditingSuspended() const { return editingSuspended_; }
+  // The incremental lookup typed so far (AutoGotoWhenSorted).
+  const std::string& LookupText() const { return lookupText_; }
+
+  // ==== Editing: the editor life cycle and its glue ====
+  // The editor kind chosen for the cell being edited; an editor is in use for the current cell.
+  TEditorType ActiveEditorType() const { return activeEditorType_; }
+  bool EditorActive() const { return editorActive_; }
+  bool EditorShown() const { return editorShown_; }
+  // While set, changes of the in-place editor's text fire no OnEditChange (set while the editor is
+  // filled for a new edit, cleared when it gains the focus).
+  bool SuppressEditChange() const { return suppressEditChange_; }
+  void SetSuppressEditChange(bool Value) { suppressEditChange_ = Value; }
+  // The character that started editing by typing (0: none).
+  char EditStartKey() const { return editStartKey_; }
+  void SetEditStartKey(char Value) { editStartKey_ = Value; }
+  // Set by the grid's press handling for MouseActions.CaretPositioning: the editor puts its caret
+  // under the mouse when it gains the focus.
+  bool CaretToMouse() const { return caretToMouse_; }
+  void SetCaretToMouse(bool Value) { caretToMouse_ = Value; }
+  // Nothing for a cell with a clickable graphic; otherwise the current cell is scrolled into view,
+  // remembered and the in-place editor shown.
+  void ShowCellEditor();
+  // Only while an editor is active: the in-place editor hidden, an editor control closed into the
+  // current cell, the active flag cleared and the current cell selected again.
+  void HideCellEdit();
+  // OnEditingDone, then "GridEditDone" posted to the grid's window (wParam column, lParam row).
+  void NotifyEditingDone(Integer ACol, Integer ARow);
+  // The raw text of the current cell, or of its merged range's base cell.
+  virtual std::string GetCurrentCellText();
+  virtual void SetCurrentCellText(const std::string& Value);
+  // The editor's text transfer (SetEditText) for that cell.
+  virtual void SetCurrentEditText(const std::string& Value);
+  // OnEllipsClick for the current cell (real column); the text it leaves.
+  virtual std::string DoEllipsClick(const std::string& Value);
+  // The grid's own in-place editor (nullptr until first shown).
+  TProInplaceEdit* GetInplaceEditor() const;
+
+  // ==== Editing: the cell checker ====
+  // Consulted by ValidateCell: Correct before OnCellValidate (AutoCorrect), MarkError after it
+  // (AutoMarkError).  Not owned; forgotten when it is freed.
+  TProStringGridCheck* CellChecker() const { return cellChecker_; }
+  void SetCellChecker(TProStringGridCheck* Value);
+
  protected:
   // ==== Class library overrides ====
   void CreateWnd() override;
@@ -844,11 +916,29 @@ class TProStringGrid : public TBaseGrid {
   virtual bool ValidateCell(const std::string& NewValue);
   virtual bool ValidateCellWide(const std::u16string& NewValue);
 
+  // ==== Editing: class library overrides and the editor's grid operations ====
+  bool SelectCell(Integer ACol, Integer ARow) override;
+  void KeyPress(char& Key) override;
+  Integer GetEditLimit() override { return MaxEditLength(); }
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  // The base cell's text (real column), markup stripped unless EditWithTags; the editor is
+  // right-aligned for a right-justified cell.
+  std::string GetEditText(Integer ACol, Integer ARow) override;
+  // Written to the base cell of a merged range and the real column.
+  void SetEditText(Integer ACol, Integer ARow, const std::string& Value) override;
+  // Opens the editor control of ActiveEditorType over the cell; closes it into the cell.
+  void OpenEditControl(Integer ACol, Integer ARow);
+  void CloseEditControl(Integer ACol, Integer ARow);
+  // Called by the in-place editor after its caret moved; empty here.
+  virtual void EditCaretMoved(const std::string& /*Text*/, TPoint /*CaretPoint*/, Integer /*SelStart*/) {}
+
   // Loads the file into the grid (LoadCSVFile's work).
   void ImportDelimitedFile(const std::string& FileName, Integer MaxRows);
 
  private:
   friend class TFloatingFooter;
+  friend class TProInplaceEdit;
 
   // ---- Life cycle ----
   void CreateSettings();
@@ -945,6 +1035,26 @@ class TProStringGrid : public TBaseGrid {
   void ReopenEditorOn(Integer ACol, Integer ARow, const std::string& Text);
   // RememberCellValue of the current cell, when it lies inside the grid.
   void RememberCurrentCellValue();
+
+  // ---- Editing: selection and navigation ----
+  // The cell after (before) (ACol, ARow) in the advance order; false when the advance ends there.
+  bool NextAdvanceCell(Integer& ACol, Integer& ARow, bool Forward, bool& Inserted);
+  bool AdvanceForwardLeftRight(Integer& ACol, Integer& ARow, bool& Inserted);
+  bool AdvanceForwardTopBottom(Integer& ACol, Integer& ARow, bool& Inserted);
+  void AdvanceBackward(Integer& ACol, Integer& ARow);
+  // Moves to the advance's target through OnAutoAdvance and OnCellChanging; false when refused.
+  bool MoveToAdvanceTarget(Integer ACol, Integer ARow, Integer StartCol, Integer StartRow);
+  void RestartEditAfterAdvance(Integer StartCol, Integer StartRow);
+  bool SelectCellEvents(Integer ACol, Integer ARow);
+  bool CanEditWhileSuspended(Integer ACol, Integer ARow, bool CanEdit);
+  bool SwitchEditingOption(Integer ACol, Integer ARow);
+  // One Tab step from (ACol, ARow); true when it wrapped past the last data cell.
+  bool TabStep(Integer& ACol, Integer& ARow, bool Backwards);
+  // The first (last) tab stop that is no covered cell in the row's columns FromCol..ToCol; -1 none.
+  Integer FirstTabStopInRow(Integer ARow, Integer FromCol, Integer ToCol);
+  Integer LastTabStopInRow(Integer ARow, Integer FromCol, Integer ToCol);
+  void IncrementalLookup(char Key);
+  Integer NormalCellCount();
 
   // ---- Update lock ----
   void RedrawAfterLock();
@@ -1120,6 +1230,26 @@ class TProStringGrid : public TBaseGrid {
   std::u16string keptWideText_;
   std::string lastEditedText_;
 
+  // ---- Editing: the editor life cycle ----
+  TEditorType activeEditorType_ = edNormal;
+  bool editorActive_ = false;
+  bool editorShown_ = false;
+  bool editControlOpened_ = false;
+  bool suppressEditChange_ = false;
+  bool caretToMouse_ = false;
+  char editStartKey_ = 0;
+
+  // ---- Editing: selection and navigation ----
+  bool editingSuspended_ = false;
+  bool editingOptionChanged_ = false;
+  bool cellChangingFired_ = false;
+  bool selectCellSuppressed_ = false;
+  Integer advanceStartCol_ = -1;
+  Integer advanceStartRow_ = -1;
+  std::string lookupText_;
+  Integer lookupPause_ = 0;
+  TProStringGridCheck* cellChecker_ = nullptr;   // not owned
+
   // ---- Update lock ----
   Integer updateCount_ = 0;
 
@@ -1209,7 +1339,6 @@ class TProStringGrid : public TBaseGrid {
   Integer FontSizeDelta() const { return fontSizeDelta_; }
 
  protected:
-  bool IsFixed(Integer ACol, Integer ARow) override;
   void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TGridDrawState State) override;
   void GetCellStyle(Integer ACol, Integer ARow, TGridDrawState& State, bool Printing, bool ApplySelection,
                     bool MapColumn, TBrush* ABrush, TColor& ColorTo, TFont* AFont, TAlignment& Alignment,

@@ -147,7 +147,8 @@ bool TProStringGrid::IsButtonCell(Integer ACol, Integer ARow) {
 }
 
 bool TProStringGrid::HasClickableGraphic(Integer ACol, Integer ARow) {
-  return IsCheckBoxCell(ACol, ARow) || IsRadioCell(ACol, ARow) || IsButtonCell(ACol, ARow);
+  const TCellType kind = BaseCellType(ACol, ARow);
+  return IsCheckBoxType(kind) || kind == ctRadio || kind == ctButton;
 }
 
 // ---- Places inside a cell ----

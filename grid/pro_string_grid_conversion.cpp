@@ -1,6 +1,7 @@
 // TProStringGrid: a cell's display, save and calculated texts, loaded texts, the cell being
 // edited, change notification (OnCellsChanged and the footer) and the validation that ends an
 // edit.
+#include "grid/cell_checker.h"
 #include "grid/cell_graphic.h"
 #include "grid/cell_text_kinds.h"
 #include "grid/int_list.h"
@@ -149,7 +150,10 @@ bool TProStringGrid::ValidateCell(const std::string& NewValue) {
   std::string value = NewValue;
   {
     AdvanceOnEnterOff advanceOff(navigation_.get());
+    const Integer realCol = DisplToRealCol(col);
+    if (cellChecker_ != nullptr && cellChecker_->AutoCorrect()) value = cellChecker_->Correct(realCol, row, value);
     OnCellValidate(this, col, row, value, valid);
+    if (cellChecker_ != nullptr && cellChecker_->AutoMarkError()) value = cellChecker_->MarkError(realCol, row, value);
     if (showModified_->Enabled() && FixedCols() > 0 && value != keptCellText_) SetRowModified(row, true);
     if (valid) {
       CellValueChanged(col);

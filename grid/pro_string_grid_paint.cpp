@@ -65,12 +65,6 @@ struct TProStringGrid::TCellPaint {
   Integer TextWidth = 0;   // measured width of the drawn text, for the graphic's placement
 };
 
-bool TProStringGrid::IsFixed(Integer ACol, Integer ARow) {
-  bool fixed = false;
-  DoIsFixedCell(RealColIndex(ACol), ARow, fixed);
-  return fixed;
-}
-
 void TProStringGrid::GetCellStyle(Integer ACol, Integer ARow, TGridDrawState& State, bool Printing,
                                   bool ApplySelection, bool MapColumn, TBrush* ABrush, TColor& ColorTo, TFont* AFont,
                                   TAlignment& Alignment, TVAlignment& VAlignment, bool& WordWrap,
