@@ -89,9 +89,10 @@ void RowToEmployee(const TImportRows& Rows, Integer Row, Byte* Record) {
   const std::array<TextField, 4> texts{Col15Text, Col16Text, Col17Text, Col18Text};
   for (Integer col = 15; col <= 18; ++col) SetText(Record, texts[col - 15], c[col]);
   SetText(Record, Col19Date, FullYearDate(c[19]));
-  std::string started = PackDateText(BuddhistToday()).value_or(std::string());
-  if (const std::string cell = c[20]; cell.size() == 8) started = PackedDate(cell);
-  SetText(Record, Col20Date, started);
+  // The run's date only for a row without a date of its own (the clock is read only then).
+  const std::string cell20 = c[20];
+  SetText(Record, Col20Date,
+          cell20.size() == 8 ? PackedDate(cell20) : PackDateText(BuddhistToday()).value_or(std::string()));
   SetText(Record, Col21Date, PackedDate(c[21]));
   SetText(Record, Col22Date, PackedDate(c[22]));
   Record[Col23Flag] = IsYes(c[23]) ? 1 : 0;

@@ -3,37 +3,27 @@
 #include <algorithm>
 
 void TGridCells::Resize(Integer ColCount, Integer RowCount) {
-  if (ColCount == cols_ && RowCount == rows_) return;
-  if (ColCount == cols_) {
-    cells_.resize(static_cast<size_t>(ColCount) * RowCount);
-    rows_ = RowCount;
-    return;
-  }
-  std::vector<Cell> cells(static_cast<size_t>(ColCount) * RowCount);
-  for (Integer row = 0; row < std::min(RowCount, rows_); ++row)
-    for (Integer col = 0; col < std::min(ColCount, cols_); ++col)
-      cells[static_cast<size_t>(row) * ColCount + col] = std::move(At(col, row));
-  cells_ = std::move(cells);
+  if (ColCount != cols_)
+    for (std::vector<Cell>& row : rows_) row.resize(static_cast<size_t>(ColCount));
   cols_ = ColCount;
-  rows_ = RowCount;
+  rows_.resize(static_cast<size_t>(RowCount), std::vector<Cell>(static_cast<size_t>(ColCount)));
 }
 
 namespace {
 
-// Moves the block of `stride` elements at FromIndex to ToIndex, shifting the blocks between by one.
+// Moves the element at FromIndex to ToIndex, shifting those between by one.
 template <class It>
-void MoveBlock(It begin, size_t FromIndex, size_t ToIndex, size_t stride) {
+void MoveOne(It begin, size_t FromIndex, size_t ToIndex) {
   if (FromIndex < ToIndex)
-    std::rotate(begin + FromIndex * stride, begin + (FromIndex + 1) * stride, begin + (ToIndex + 1) * stride);
+    std::rotate(begin + FromIndex, begin + FromIndex + 1, begin + ToIndex + 1);
   else
-    std::rotate(begin + ToIndex * stride, begin + FromIndex * stride, begin + (FromIndex + 1) * stride);
+    std::rotate(begin + ToIndex, begin + FromIndex, begin + FromIndex + 1);
 }
 
 }   // namespace
 
 void TGridCells::MoveCol(Integer FromIndex, Integer ToIndex) {
-  for (Integer row = 0; row < rows_; ++row)
-    MoveBlock(cells_.begin() + static_cast<size_t>(row) * cols_, FromIndex, ToIndex, 1);
+  for (std::vector<Cell>& row : rows_) MoveOne(row.begin(), FromIndex, ToIndex);
 }
 
-void TGridCells::MoveRow(Integer FromIndex, Integer ToIndex) { MoveBlock(cells_.begin(), FromIndex, ToIndex, cols_); }
+void TGridCells::MoveRow(Integer FromIndex, Integer ToIndex) { MoveOne(rows_.begin(), FromIndex, ToIndex); }

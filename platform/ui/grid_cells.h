@@ -1,10 +1,10 @@
-// TGridCells: the string grid's store: one string and one object slot per cell, held densely row by
-// row.  Resizing keeps the cells that survive (at the same column and row); the store never owns
-// or frees the objects.  Indexes are the caller's to check.
+// TGridCells: the string grid's store: one string and one object slot per cell, held row by row,
+// each row in a block of its own.  Resizing keeps the cells that survive (at the same column and
+// row); the store never owns or frees the objects.  Indexes are the caller's to check.
 //
-// A change of the row count alone resizes the rows in place: the store's capacity grows
-// geometrically and is kept when rows go, so growing a grid row by row (a load, a paste) costs
-// amortised constant time per row.  A change of the column count rebuilds the store.
+// A change of the row count adds or drops whole rows and never moves the cells of the others, so
+// growing a grid row by row (a load, a paste) touches each cell's memory once: no store-wide copy,
+// no fresh large block per growth step.  A change of the column count resizes each row in place.
 #pragma once
 
 #include <string>
@@ -22,16 +22,15 @@ class TGridCells {
   };
 
   Integer ColCount() const { return cols_; }
-  Integer RowCount() const { return rows_; }
+  Integer RowCount() const { return static_cast<Integer>(rows_.size()); }
   void Resize(Integer ColCount, Integer RowCount);
-  Cell& At(Integer ACol, Integer ARow) { return cells_[static_cast<size_t>(ARow) * cols_ + ACol]; }
-  const Cell& At(Integer ACol, Integer ARow) const { return cells_[static_cast<size_t>(ARow) * cols_ + ACol]; }
+  Cell& At(Integer ACol, Integer ARow) { return rows_[ARow][ACol]; }
+  const Cell& At(Integer ACol, Integer ARow) const { return rows_[ARow][ACol]; }
   // Moves one column or row to ToIndex, shifting those between by one (as a list move does).
   void MoveCol(Integer FromIndex, Integer ToIndex);
   void MoveRow(Integer FromIndex, Integer ToIndex);
 
  private:
-  std::vector<Cell> cells_;
+  std::vector<std::vector<Cell>> rows_;
   Integer cols_ = 0;
-  Integer rows_ = 0;
 };
