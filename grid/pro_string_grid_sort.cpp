@@ -359,7 +359,7 @@ class TProStringGrid::SortSession {
     if ((what_ & kParkRow) == 0) return;
     grid_->sortTrackedRow_ = grid_->Row();
     rememberedRow_ = grid_->Row();
-    if (grid_->navigation_->MoveRowOnSort()) grid_->TBaseGrid::SetRow(grid_->RowCount() - kScratchRowCount);
+    if (grid_->navigation_->MoveRowOnSort()) MoveCurrentRowUnreported(grid_->RowCount() - kScratchRowCount);
   }
   ~SortSession() {
     if ((what_ & kScratchRows) != 0) {
@@ -383,12 +383,19 @@ class TProStringGrid::SortSession {
     const bool editorOpen = grid_->editorOpen_;
     grid_->editorOpen_ = false;
     if (grid_->navigation_->MoveRowOnSort()) {
-      grid_->TBaseGrid::SetRow(grid_->sortTrackedRow_);
+      MoveCurrentRowUnreported(grid_->sortTrackedRow_);
       grid_->lastUpdatedRow_ = -1;
     } else {
       grid_->TBaseGrid::SetRow(rememberedRow_);
     }
     grid_->editorOpen_ = editorOpen;
+  }
+
+  // The current row parked on a scratch row and brought back onto its data is the sort's own
+  // bookkeeping: OnRowUpdate must not report a scratch row that is gone when the sort ends.
+  void MoveCurrentRowUnreported(Integer ARow) {
+    grid_->lastUpdatedRow_ = ARow;
+    grid_->TBaseGrid::SetRow(ARow);
   }
 
   TProStringGrid* grid_;
