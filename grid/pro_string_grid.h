@@ -1322,6 +1322,13 @@ class TProStringGrid : public TBaseGrid {
   // text is drawn beside it, and its alignments.
   TCellGraphic* GetCellGraphicInfo(Integer ACol, Integer ARow, Integer& Width, Integer& Height, bool& DrawText,
                                    TCellHAlign& HAlign, TCellVAlign& VAlign);
+  // Pixels (width, height) the cell's graphic adds to the cell for drawing and fitting; (0, 0)
+  // without a graphic.  vaFull (haFull) takes the height (width) of the cell's merged range.
+  virtual void GetCellGraphicSize(Integer ACol, Integer ARow, TPoint& Size);
+  // The same for printed output: bitmaps, icons and data images at full size, pictures measured
+  // in AWidth x AHeight and divided by Scale, progress bars the cell's size, buttons CellIndex.
+  virtual void GetCellGraphicSizeScaled(Integer ACol, Integer ARow, TPoint& Size, double Scale, Integer AWidth,
+                                        Integer AHeight);
   // The colour presets 0..9 of the looks, the active cells, the fixed gradient and the search
   // footer; 8 changes nothing, other numbers are ignored.  Repaints.
   void ApplyColorPreset(Integer Style);
@@ -1369,6 +1376,8 @@ class TProStringGrid : public TBaseGrid {
                       TCellGraphic* Graphic);
   // The cell's value read for a graphic: 0 for a text that is not a number.
   double GraphicValue(Integer ACol, Integer ARow);
+  // GetCellGraphicSize (Scaled false) and GetCellGraphicSizeScaled share this.
+  TPoint GraphicSize(Integer ACol, Integer ARow, bool Scaled, double Scale, Integer AWidth, Integer AHeight);
 
   Integer xMargin_ = 2;
   Integer yMargin_ = 2;

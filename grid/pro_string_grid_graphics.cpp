@@ -29,6 +29,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/custom_image_list.h"
+#include "platform/ui/icon.h"
 
 namespace {
 
@@ -523,4 +524,79 @@ void TProStringGrid::DrawNodeGlyph(TCanvas* ACanvas, Integer ARow, const TRect& 
     ACanvas->MoveTo(box.Left + 4, box.Top + 1);
     ACanvas->LineTo(box.Left + 4, box.Bottom - 1);
   }
+}
+
+void TProStringGrid::GetCellGraphicSize(Integer ACol, Integer ARow, TPoint& Size) {
+  Size = GraphicSize(ACol, ARow, false, 1, 0, 0);
+}
+
+void TProStringGrid::GetCellGraphicSizeScaled(Integer ACol, Integer ARow, TPoint& Size, double Scale, Integer AWidth,
+                                              Integer AHeight) {
+  Size = GraphicSize(ACol, ARow, true, Scale, AWidth, AHeight);
+}
+
+TPoint TProStringGrid::GraphicSize(Integer ACol, Integer ARow, bool Scaled, double Scale, Integer AWidth,
+                                   Integer AHeight) {
+  const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+  if (graphic == nullptr) return TPoint{0, 0};
+  const TCellType kind = graphic->CellType();
+  const TCellHAlign hAlign = graphic->CellHAlign();
+  const TCellVAlign vAlign = graphic->CellVAlign();
+  const bool noText = GetCellText(ACol, ARow).empty();
+  const bool beside = hAlign == haBeforeText || hAlign == haAfterText || noText;
+  const bool aboveOrBelow = vAlign == vaUnderText || vAlign == vaAboveText || noText;
+  // Printed output counts bitmaps, icons and data images whole, whatever the text.
+  const bool whole = Scaled && kind != ctImageList;
+  TPoint size{0, 0};
+  if (kind == ctBitmap) {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellBitmap()))
+      size = {whole || beside ? bitmap->Width() : 0, whole || aboveOrBelow ? bitmap->Height() : 0};
+  } else if (kind == ctIcon) {
+    if (const TIcon* icon = graphic->CellIcon()) size = {whole || beside ? icon->Width() : 0, icon->Height()};
+  } else if ((kind == ctImageList || kind == ctDataImage) && gridImages_ != nullptr) {
+    size = {whole || beside ? gridImages_->Width() : 0, gridImages_->Height()};
+  } else if (IsCheckKind(kind)) {
+    size = {controlLook_->CheckSize(), controlLook_->CheckSize()};
+  } else if (kind == ctRadio) {
+    if (auto* captions = dynamic_cast<TStrings*>(graphic->CellBitmap())) {
+      TCanvas* canvas = Canvas();
+      const Integer lineHeight = canvas->TextHeight("gh");
+      Integer sum = 0, widest = 12;
+      for (Integer i = 0; i < captions->Count(); ++i) {
+        const Integer item = canvas->TextWidth(captions->Strings(i)) + 12;
+        sum += item;
+        widest = std::max(widest, item);
+      }
+      size = graphic->CellBoolean() ? TPoint{sum, lineHeight} : TPoint{widest, lineHeight * captions->Count()};
+    }
+  } else if (kind == ctImages && gridImages_ != nullptr) {
+    const TIntList* list = GetCellImages(ACol, ARow);
+    const Integer count = list != nullptr ? list->Count() : 0;
+    size = graphic->CellBoolean() ? TPoint{count * gridImages_->Width(), gridImages_->Height()}
+                                  : TPoint{gridImages_->Width(), count * gridImages_->Height()};
+  } else if (kind == ctPicture || kind == ctFilePicture) {
+    if (Scaled) {
+      const TPoint picture = graphic->GetPictureSize(AWidth, AHeight);
+      const double scale = Scale > 0 ? Scale : 1;
+      size = {static_cast<Integer>(Round(picture.X / scale)), static_cast<Integer>(Round(picture.Y / scale))};
+    } else {
+      const TPoint extent = MergedCellExtent(ACol, ARow);
+      size = graphic->GetPictureSize(extent.X, extent.Y);
+    }
+  } else if (kind == ctButton || kind == ctBitButton) {
+    const Integer width = graphic->CellIndex() & 0xFFFF;
+    const Integer height = (graphic->CellIndex() >> 16) & 0xFFFF;
+    const bool textCentred = !noText && (hAlign == haCenter || hAlign == haFull);
+    size = {Scaled || !textCentred ? width : 0, Scaled || aboveOrBelow ? height : 0};
+  } else if (kind == ctProgressPie) {
+    size = {kPieSize, kPieSize};
+  } else if (Scaled && (kind == ctProgress || kind == ctXPProgress)) {
+    size = {ColWidths(ACol), RowHeights(ARow)};
+  }
+  if (!Scaled && (vAlign == vaFull || hAlign == haFull)) {
+    const TPoint extent = MergedCellExtent(ACol, ARow);
+    if (vAlign == vaFull) size.Y = extent.Y;
+    if (hAlign == haFull) size.X = extent.X;
+  }
+  return size;
 }

@@ -19,6 +19,7 @@
 #include "grid/sort_settings.h"
 #include "platform/classes/string_list.h"
 #include "platform/gdi/gdi_types.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/font.h"
@@ -484,6 +485,56 @@ TEST_F(PaintTest, ANarrowCentredButtonIsCentredAndRemembersItsOffset) {
   const TRect r = grid->CellRect(2, 2);
   EXPECT_EQ(At(grid, r.Left + left + 10, r.Top + 8), ColorToRGB(clBtnFace));
   EXPECT_NE(At(grid, r.Left + 5, r.Top + 8), ColorToRGB(clBtnFace));
+}
+
+TEST_F(PaintTest, GraphicSizesFollowTheKindTheTextAndTheOutput) {
+  TPaintGrid* grid = NewPaintGrid();
+  TBitmap bitmap;
+  bitmap.SetSize(14, 9);
+  grid->ControlLook()->SetCheckSize(15);
+  const Integer row = 20, col = 60, button = 16 << 16 | 24;
+  const struct {
+    TCellType kind;
+    const char* text;
+    TCellHAlign hAlign;
+    TCellVAlign vAlign;
+    Integer index;
+    TPoint shown, printed;
+  } cases[] = {
+      {ctBitmap, "", haLeft, vaTop, 0, {14, 9}, {14, 9}},
+      {ctBitmap, "t", haBeforeText, vaTop, 0, {14, 0}, {14, 9}},
+      {ctBitmap, "t", haLeft, vaUnderText, 0, {0, 9}, {14, 9}},
+      {ctBitmap, "t", haFull, vaFull, 0, {col, row}, {14, 9}},
+      {ctCheckBox, "t", haLeft, vaTop, 0, {15, 15}, {15, 15}},
+      {ctButton, "", haCenter, vaTop, button, {24, 16}, {24, 16}},
+      {ctButton, "t", haCenter, vaTop, button, {0, 0}, {24, 16}},
+      {ctButton, "t", haLeft, vaAboveText, button, {24, 16}, {24, 16}},
+      {ctProgressPie, "t", haLeft, vaTop, 0, {20, 20}, {20, 20}},
+      {ctProgress, "5", haLeft, vaTop, 0, {0, 0}, {col, row}},
+      {ctComment, "", haLeft, vaTop, 0, {0, 0}, {0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.kind) * 1000 + static_cast<int>(&c - cases));
+    grid->SetCellText(2, 2, c.text);
+    TCellGraphic* graphic = grid->CreateCellGraphic(2, 2);
+    graphic->SetCellType(c.kind);
+    graphic->SetCellHAlign(c.hAlign);
+    graphic->SetCellVAlign(c.vAlign);
+    graphic->SetCellIndex(c.index);
+    if (c.kind == ctBitmap) graphic->SetCellBitmap(&bitmap);
+    TPoint shown{-1, -1}, printed{-1, -1};
+    grid->GetCellGraphicSize(2, 2, shown);
+    grid->GetCellGraphicSizeScaled(2, 2, printed, 2.0, 100, 100);
+    EXPECT_EQ(shown.X, c.shown.X);
+    EXPECT_EQ(shown.Y, c.shown.Y);
+    EXPECT_EQ(printed.X, c.printed.X);
+    EXPECT_EQ(printed.Y, c.printed.Y);
+    grid->RemoveCellGraphic(2, 2);
+  }
+  TPoint none{-1, -1};
+  grid->GetCellGraphicSize(2, 2, none);
+  EXPECT_EQ(none.X, 0);
+  EXPECT_EQ(none.Y, 0);
 }
 
 TEST_F(PaintTest, NodeGlyphsShowTheirStateAndLeaveOutTheirKeyColour) {
