@@ -24,6 +24,7 @@ class TSelectCountingGrid : public TTestStringGrid {
   using TProStringGrid::KeyPress;
   using TProStringGrid::MoveColRow;
   std::vector<TPoint> asked;
+  bool AskSelectCell(Integer ACol, Integer ARow) { return SelectCell(ACol, ARow); }
 
  protected:
   bool SelectCell(Integer ACol, Integer ARow) override {
@@ -229,6 +230,24 @@ TEST_F(NavigationTest, SelectCellSwitchesGoEditingMovesCoveredCellsToTheirBaseAn
   allow = true;
   grid->SetRow(4);
   EXPECT_EQ(grid->Row(), 4);
+}
+
+TEST_F(NavigationTest, WithNodesColumnZeroIsOutOfReachUnlessRowsAreSelected) {
+  struct Case {
+    bool nodes, rowSelect, reachable;
+  };
+  const Case cases[] = {{false, false, true}, {true, false, false}, {true, true, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.nodes ? "nodes" : "no nodes") + (c.rowSelect ? ", goRowSelect" : ""));
+    TSelectCountingGrid* grid = NewEditingGrid();
+    grid->SetFixedCols(0);
+    if (c.nodes) grid->AddNode(1, 2);
+    if (c.rowSelect) grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+    grid->MoveColRow(2, 2, true, true);
+    EXPECT_EQ(grid->AskSelectCell(0, 3), c.reachable);
+    EXPECT_EQ(grid->AskSelectCell(1, 3), true);
+    EXPECT_EQ(grid->FirstNormalColumn(), c.nodes ? 1 : 0);
+  }
 }
 
 TEST_F(NavigationTest, IncrementalLookupGoesToTheFirstRowStartingWithWhatWasTyped) {
