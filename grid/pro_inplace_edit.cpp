@@ -12,6 +12,7 @@
 #include "platform/classes/string_list.h"
 #include "platform/core/ansi_strings.h"
 #include "platform/core/format_settings.h"
+#include "platform/ui/canvas.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/key_state.h"
@@ -96,8 +97,21 @@ void TProInplaceEdit::CreateWnd() {
   lengthLimit_ = static_cast<SmallInt>(proGrid_->GetEditLimit());
 }
 
+// Besides the text, the editor takes the current cell's look: its background colour and a copy of
+// its font, as the grid's cell style gives them (selection colours left out).
 void TProInplaceEdit::UpdateContents() {
   inherited::UpdateContents();
+  TCanvas* canvas = proGrid_->Canvas();
+  TGridDrawState state;
+  TColor colorTo = clNone;
+  TAlignment alignment = taLeftJustify;
+  TVAlignment vAlignment = vtaTop;
+  bool wordWrap = proGrid_->WordWrap();
+  TCellGradientDirection direction = GradientVertical;
+  proGrid_->GetCellStyle(proGrid_->Col(), proGrid_->Row(), state, false, false, true, canvas->Brush(), colorTo,
+                         canvas->Font(), alignment, vAlignment, wordWrap, direction);
+  SetColor(canvas->Brush()->Color());
+  Font()->Assign(canvas->Font());
   editCol_ = proGrid_->Col();
   editRow_ = proGrid_->Row();
 }

@@ -1045,6 +1045,10 @@ class TProStringGrid : public TBaseGrid {
   // Moves to the advance's target through OnAutoAdvance and OnCellChanging; false when refused.
   bool MoveToAdvanceTarget(Integer ACol, Integer ARow, Integer StartCol, Integer StartRow);
   void RestartEditAfterAdvance(Integer StartCol, Integer StartRow);
+  // A target with a clickable graphic is operated as if clicked: the start cell and the target are
+  // selected again, then (unless the start cell is clickable too) a left press and release land 2
+  // pixels inside the target's top-left corner.
+  void ClickAdvanceTarget(Integer StartCol, Integer StartRow);
   bool SelectCellEvents(Integer ACol, Integer ARow);
   bool CanEditWhileSuspended(Integer ACol, Integer ARow, bool CanEdit);
   bool SwitchEditingOption(Integer ACol, Integer ARow);

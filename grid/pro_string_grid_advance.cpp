@@ -252,10 +252,23 @@ bool TProStringGrid::MoveToAdvanceTarget(Integer ACol, Integer ARow, Integer Sta
 void TProStringGrid::RestartEditAfterAdvance(Integer StartCol, Integer StartRow) {
   if (IsCellEditable(Col(), Row())) {
     ShowEditor();
+    if (HasClickableGraphic(Col(), Row())) ClickAdvanceTarget(StartCol, StartRow);
     if (navigation_->AdvanceDirection() != adLeftRight) HideEditor();
     bool ignored = true;
     OnCellChanging(this, StartRow, StartCol, Row(), Col(), ignored);
   }
+}
+
+void TProStringGrid::ClickAdvanceTarget(Integer StartCol, Integer StartRow) {
+  cellChangingFired_ = true;
+  SelectCell(StartCol, StartRow);
+  SelectCell(Col(), Row());
+  if (!HasClickableGraphic(StartCol, StartRow)) {
+    const TRect cell = CellRect(Col(), Row());
+    MouseDown(mbLeft, TShiftState{ssLeft}, cell.Left + 2, cell.Top + 2);
+    MouseUp(mbLeft, TShiftState{}, cell.Left + 2, cell.Top + 2);
+  }
+  cellChangingFired_ = false;
 }
 
 void TProStringGrid::AdvanceToNextCell(Integer ACol, Integer ARow, bool RestartEdit, bool Continued, bool Forward,

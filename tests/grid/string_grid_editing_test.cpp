@@ -13,7 +13,9 @@
 #include "grid/pro_inplace_edit.h"
 #include "pinned_locale.h"
 #include "platform/classes/string_list.h"
+#include "platform/ui/brush.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/font.h"
 #include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
@@ -159,6 +161,39 @@ TEST_F(EditingTest, TheKeypadDecimalKeyGivesTheLocalesSeparatorAndCtrlCStillCopi
   driver_->PressKey('C', TShiftState{ssCtrl});
   EXPECT_EQ(ClipboardText(editor->Handle()), "1,");
   EXPECT_EQ(editor->Text(), "1,");
+}
+
+TEST_F(EditingTest, TheEditorTakesTheCellsColourAndFont) {
+  struct Case {
+    const char* name;
+    Integer col, row;
+    TColor color, fontColor;
+    std::string fontName;
+  };
+  const Case cases[] = {
+      {"cell properties", 1, 1, clYellow, clRed, ""},
+      {"colour event", 2, 2, clLime, clBlue, "Tahoma"},
+      {"plain cell", 3, 3, clNone, clNone, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TEditLogGrid* grid = NewEditGrid();
+    grid->SetColor(clAqua);
+    grid->Font()->SetColor(clMaroon);
+    grid->SetCellColor(1, 1, clYellow);
+    grid->SetCellFontColor(1, 1, clRed);
+    grid->OnGetCellColor = [](TObject*, Integer ARow, Integer ACol, TGridDrawState, TBrush* ABrush, TFont* AFont) {
+      if (ACol != 2 || ARow != 2) return;
+      ABrush->SetColor(clLime);
+      AFont->SetColor(clBlue);
+      AFont->SetName("Tahoma");
+    };
+    grid->MoveColRow(c.col, c.row, true, true);
+    TProInplaceEdit* editor = OpenEditor(grid, "x", 0, 0);
+    EXPECT_EQ(editor->Color(), c.color == clNone ? clAqua : c.color);
+    EXPECT_EQ(editor->Font()->Color(), c.fontColor == clNone ? clMaroon : c.fontColor);
+    EXPECT_EQ(editor->Font()->Name(), c.fontName.empty() ? grid->Font()->Name() : c.fontName);
+  }
 }
 
 TEST_F(EditingTest, PastedTextFollowsTheKindTheLimitAndTheClipboardEvents) {

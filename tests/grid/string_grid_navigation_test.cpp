@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/cell_checker.h"
+#include "grid/cell_graphic.h"
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "platform/ui/edit.h"
@@ -24,11 +25,21 @@ class TSelectCountingGrid : public TTestStringGrid {
   using TProStringGrid::KeyPress;
   using TProStringGrid::MoveColRow;
   std::vector<TPoint> asked;
+  std::vector<std::string> clicks;   // "down x,y" / "up x,y" as the grid's mouse handling sees them
+  bool AskSelectCell(Integer ACol, Integer ARow) { return SelectCell(ACol, ARow); }
 
  protected:
   bool SelectCell(Integer ACol, Integer ARow) override {
     asked.push_back(TPoint{ACol, ARow});
     return TTestStringGrid::SelectCell(ACol, ARow);
+  }
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override {
+    clicks.push_back("down " + std::to_string(X) + "," + std::to_string(Y));
+    TTestStringGrid::MouseDown(Button, Shift, X, Y);
+  }
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override {
+    clicks.push_back("up " + std::to_string(X) + "," + std::to_string(Y));
+    TTestStringGrid::MouseUp(Button, Shift, X, Y);
   }
 };
 
@@ -229,6 +240,67 @@ TEST_F(NavigationTest, SelectCellSwitchesGoEditingMovesCoveredCellsToTheirBaseAn
   allow = true;
   grid->SetRow(4);
   EXPECT_EQ(grid->Row(), 4);
+}
+
+TEST_F(NavigationTest, WithNodesColumnZeroIsOutOfReachUnlessRowsAreSelected) {
+  struct Case {
+    bool nodes, rowSelect, reachable;
+  };
+  const Case cases[] = {{false, false, true}, {true, false, false}, {true, true, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.nodes ? "nodes" : "no nodes") + (c.rowSelect ? ", goRowSelect" : ""));
+    TSelectCountingGrid* grid = NewEditingGrid();
+    grid->SetFixedCols(0);
+    if (c.nodes) grid->AddNode(1, 2);
+    if (c.rowSelect) grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+    grid->MoveColRow(2, 2, true, true);
+    EXPECT_EQ(grid->AskSelectCell(0, 3), c.reachable);
+    EXPECT_EQ(grid->AskSelectCell(1, 3), true);
+    EXPECT_EQ(grid->FirstNormalColumn(), c.nodes ? 1 : 0);
+  }
+}
+
+TEST_F(NavigationTest, RestartingOntoAClickableCellSelectsAgainAndClicksItUnlessTheStartIsClickable) {
+  for (bool startClickable : {false, true}) {
+    SCOPED_TRACE(startClickable ? "clickable start" : "plain start");
+    TSelectCountingGrid* grid = NewEditingGrid();
+    grid->CreateCellGraphic(2, 1)->SetCellType(ctCheckBox);
+    if (startClickable) grid->CreateCellGraphic(1, 1)->SetCellType(ctCheckBox);
+    grid->MoveColRow(1, 1, true, true);
+    grid->asked.clear();
+    grid->clicks.clear();
+    grid->AdvanceToNextCell(1, 1, true, false, true, false, false);
+    EXPECT_EQ(Current(grid), (TPoint{2, 1}));
+    ASSERT_GE(grid->asked.size(), 3u);
+    EXPECT_EQ(grid->asked[1], (TPoint{1, 1}));
+    EXPECT_EQ(grid->asked[2], (TPoint{2, 1}));
+    const TRect cell = grid->CellRect(2, 1);
+    const std::string at = std::to_string(cell.Left + 2) + "," + std::to_string(cell.Top + 2);
+    const std::vector<std::string> pressAndRelease{"down " + at, "up " + at};
+    EXPECT_EQ(grid->clicks, startClickable ? std::vector<std::string>{} : pressAndRelease);
+  }
+}
+
+TEST_F(NavigationTest, EnterOnAClickableCellAdvancesAndFiresOnKeyPress) {
+  struct Case {
+    bool clickable;
+    Integer colAfter;
+    int keyPresses;
+  };
+  for (const Case& c : {Case{true, 2, 1}, Case{false, 1, 1}}) {   // exactly once either way
+    SCOPED_TRACE(c.clickable ? "clickable" : "plain");
+    TSelectCountingGrid* grid = NewEditingGrid();
+    if (c.clickable) grid->CreateCellGraphic(1, 1)->SetCellType(ctCheckBox);
+    grid->MoveColRow(1, 1, true, true);
+    grid->SetFocus();
+    int keyPresses = 0;
+    grid->OnKeyPress = [&](TObject*, char& Key) { keyPresses += Key == VK_RETURN; };
+    char key = VK_RETURN;
+    grid->KeyPress(key);
+    grid->OnKeyPress = {};
+    EXPECT_EQ(Current(grid), (TPoint{c.colAfter, 1}));
+    EXPECT_EQ(keyPresses, c.keyPresses);
+  }
 }
 
 TEST_F(NavigationTest, IncrementalLookupGoesToTheFirstRowStartingWithWhatWasTyped) {
