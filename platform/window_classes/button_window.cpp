@@ -16,6 +16,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/window_classes/text_and_font_messages.h"
 
 namespace {
 
@@ -203,6 +204,7 @@ void RegisterButtonClass() {
 }
 
 LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT handled = 0; HandleTextAndFontMessage(w, message, wParam, lParam, kFontIndex, handled)) return handled;
   switch (message) {
     case WM_PAINT:
     case WM_PRINTCLIENT: {
@@ -226,16 +228,6 @@ LRESULT ButtonWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_GETDLGCODE: return DialogCode(w);
     case WM_ENABLE: InvalidateRect(w, nullptr, FALSE); return 0;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(w, message, wParam, lParam);
-      InvalidateRect(w, nullptr, FALSE);
-      return result;
-    }
-    case WM_SETFONT:
-      SetWindowLongPtrA(w, kFontIndex, LONG_PTR(wParam));
-      if (lParam != 0) InvalidateRect(w, nullptr, FALSE);
-      return 0;
-    case WM_GETFONT: return LRESULT(GetWindowLongPtrA(w, kFontIndex));
     case BM_CLICK: Clicked(w); return 0;
     case BM_GETSTATE: return State(w) & (BST_PUSHED | BST_FOCUS);
     case BM_SETSTATE: SetFlag(w, BST_PUSHED, wParam != 0); return 0;

@@ -17,6 +17,7 @@
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
+#include "platform/window_classes/text_and_font_messages.h"
 
 namespace {
 
@@ -63,20 +64,11 @@ void RegisterStaticClass() {
 }
 
 LRESULT StaticWindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT handled = 0; HandleTextAndFontMessage(w, message, wParam, lParam, kFontIndex, handled)) return handled;
   switch (message) {
     case WM_PAINT:
     case WM_PRINTCLIENT: user::PaintClient(w, wParam, [w](HDC dc) { Paint(w, dc); }); return 0;
     case WM_ERASEBKGND: return 1;  // the paint fills the background itself
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(w, message, wParam, lParam);
-      InvalidateRect(w, nullptr, FALSE);
-      return result;
-    }
-    case WM_SETFONT:
-      SetWindowLongPtrA(w, kFontIndex, LONG_PTR(wParam));
-      if (lParam != 0) InvalidateRect(w, nullptr, FALSE);
-      return 0;
-    case WM_GETFONT: return LRESULT(GetWindowLongPtrA(w, kFontIndex));
     default: return DefWindowProcA(w, message, wParam, lParam);
   }
 }
