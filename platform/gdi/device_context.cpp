@@ -40,20 +40,12 @@ DeviceContext::~DeviceContext() {
 
 void DeviceContext::RetainState(const DcState& s) {
   HandleTable& table = HandleTable::Instance();
-  table.Retain(s.pen);
-  table.Retain(s.brush);
-  table.Retain(s.font);
-  table.Retain(s.palette);
+  table.Retain({s.pen, s.brush, s.font, s.palette});
   if (s.bitmap) table.RetainExclusive(s.bitmap, this);
 }
 
 void DeviceContext::ReleaseState(const DcState& s) {
-  HandleTable& table = HandleTable::Instance();
-  table.Release(s.pen);
-  table.Release(s.brush);
-  table.Release(s.font);
-  table.Release(s.palette);
-  table.Release(s.bitmap);
+  HandleTable::Instance().Release({s.pen, s.brush, s.font, s.palette, s.bitmap});
 }
 
 template <class T>

@@ -97,12 +97,30 @@ bool HandleTable::RetainExclusive(GdiObject* object, const void* owner) {
   return true;
 }
 
-void HandleTable::Release(GdiObject* object) {
-  if (!object) return;
+void HandleTable::Retain(std::initializer_list<GdiObject*> objects) {
   std::lock_guard lock(mutex_);
+  for (GdiObject* object : objects)
+    if (object) ++object->selections_;
+}
+
+void HandleTable::ReleaseLocked(GdiObject* object) {
   if (--object->selections_ > 0) return;
   object->owner_ = nullptr;
   if (object->deletePending_ && !object->stock_) FreeLocked(object);
+}
+
+void HandleTable::Release(GdiObject* object) {
+  if (!object) return;
+  std::lock_guard lock(mutex_);
+  ReleaseLocked(object);
+}
+
+// An object later in the list cannot be freed while FreeLocked has the lock open: it still counts
+// the selection this call has not released yet.
+void HandleTable::Release(std::initializer_list<GdiObject*> objects) {
+  std::lock_guard lock(mutex_);
+  for (GdiObject* object : objects)
+    if (object) ReleaseLocked(object);
 }
 
 bool HandleTable::IsSelected(const GdiObject* object) const {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -33,6 +34,10 @@ class HandleTable {
   // Selection counting (see gdi_object.h).  Release frees an object marked for deletion once its
   // last selection ends.
   void Retain(GdiObject* object);
+  // Retain and Release of several objects (nulls skipped) under one lock: a device context's
+  // whole selection is saved, restored and dropped on every paint.
+  void Retain(std::initializer_list<GdiObject*> objects);
+  void Release(std::initializer_list<GdiObject*> objects);
   // Retain for objects that only one device context may hold at a time (bitmaps): fails when
   // another owner holds it.  Stock objects are shared freely.
   bool RetainExclusive(GdiObject* object, const void* owner);
@@ -53,6 +58,7 @@ class HandleTable {
   };
   GdiObject* FindLocked(std::uintptr_t value) const;
   void FreeLocked(GdiObject* object);
+  void ReleaseLocked(GdiObject* object);
 
   mutable std::mutex mutex_;
   std::vector<Slot> slots_;
