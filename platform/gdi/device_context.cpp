@@ -52,9 +52,8 @@ template <class T>
 void* DeviceContext::Swap(T*& slot, T* object) {
   T* old = slot;
   void* oldHandle = old ? HandleTable::HandleOf(old) : nullptr;   // before a pending deletion frees it
-  HandleTable::Instance().Retain(object);
   slot = object;
-  HandleTable::Instance().Release(old);
+  HandleTable::Instance().Reselect(object, old);
   return oldHandle;
 }
 

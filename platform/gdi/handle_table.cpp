@@ -138,6 +138,12 @@ void HandleTable::Release(std::initializer_list<GdiObject*> objects) {
     if (object) ReleaseLocked(object);
 }
 
+void HandleTable::Reselect(GdiObject* selected, GdiObject* deselected) {
+  std::lock_guard lock(mutex_);
+  if (selected) ++selected->selections_;
+  if (deselected) ReleaseLocked(deselected);
+}
+
 bool HandleTable::IsSelected(const GdiObject* object) const {
   std::lock_guard lock(mutex_);
   return object->selections_ > 0;

@@ -43,6 +43,8 @@ class HandleTable {
   // whole selection is saved, restored and dropped on every paint.
   void Retain(std::initializer_list<GdiObject*> objects);
   void Release(std::initializer_list<GdiObject*> objects);
+  // Retain(selected) and Release(deselected) under one lock: a SelectObject.
+  void Reselect(GdiObject* selected, GdiObject* deselected);
   // Retain for objects that only one device context may hold at a time (bitmaps): fails when
   // another owner holds it.  Stock objects are shared freely.
   bool RetainExclusive(GdiObject* object, const void* owner);
