@@ -40,29 +40,20 @@ DeviceContext::~DeviceContext() {
 
 void DeviceContext::RetainState(const DcState& s) {
   HandleTable& table = HandleTable::Instance();
-  table.Retain(s.pen);
-  table.Retain(s.brush);
-  table.Retain(s.font);
-  table.Retain(s.palette);
+  table.Retain({s.pen, s.brush, s.font, s.palette});
   if (s.bitmap) table.RetainExclusive(s.bitmap, this);
 }
 
 void DeviceContext::ReleaseState(const DcState& s) {
-  HandleTable& table = HandleTable::Instance();
-  table.Release(s.pen);
-  table.Release(s.brush);
-  table.Release(s.font);
-  table.Release(s.palette);
-  table.Release(s.bitmap);
+  HandleTable::Instance().Release({s.pen, s.brush, s.font, s.palette, s.bitmap});
 }
 
 template <class T>
 void* DeviceContext::Swap(T*& slot, T* object) {
   T* old = slot;
   void* oldHandle = old ? HandleTable::HandleOf(old) : nullptr;   // before a pending deletion frees it
-  HandleTable::Instance().Retain(object);
   slot = object;
-  HandleTable::Instance().Release(old);
+  HandleTable::Instance().Reselect(object, old);
   return oldHandle;
 }
 

@@ -4,13 +4,19 @@
 // index into the table (20 bits), kind the ObjectKind (5 bits) and generation (6 bits) changes each
 // time a slot is reused, so a stale handle is refused instead of reaching a newer object.
 //
-// Thread safety: every operation takes the table's mutex, so objects may be created, looked up,
-// selected and deleted from any thread (the report library draws on a background thread).  An
-// object itself is not locked: one device context, bitmap or region must be used by one thread at
-// a time, as on the platform.  Pens, brushes and palettes never change after creation.
+// Thread safety: objects may be created, looked up, selected and deleted from any thread (the
+// report library draws on a background thread).  Every change takes the table's mutex; a lookup
+// (several per drawing call) takes none: slots live in pages that never move, and a slot publishes
+// its object and then the handle value that leads to it, so a lookup that reads a live value finds
+// that value's object.  As with a locked lookup, an object that another thread deletes after the
+// lookup returned is gone: an object itself is not locked, and one device context, bitmap or
+// region must be used by one thread at a time, as on the platform.  Pens, brushes and palettes
+// never change after creation.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -33,6 +39,12 @@ class HandleTable {
   // Selection counting (see gdi_object.h).  Release frees an object marked for deletion once its
   // last selection ends.
   void Retain(GdiObject* object);
+  // Retain and Release of several objects (nulls skipped) under one lock: a device context's
+  // whole selection is saved, restored and dropped on every paint.
+  void Retain(std::initializer_list<GdiObject*> objects);
+  void Release(std::initializer_list<GdiObject*> objects);
+  // Retain(selected) and Release(deselected) under one lock: a SelectObject.
+  void Reselect(GdiObject* selected, GdiObject* deselected);
   // Retain for objects that only one device context may hold at a time (bitmaps): fails when
   // another owner holds it.  Stock objects are shared freely.
   bool RetainExclusive(GdiObject* object, const void* owner);
@@ -48,14 +60,20 @@ class HandleTable {
 
  private:
   struct Slot {
-    std::unique_ptr<GdiObject> object;
+    std::unique_ptr<GdiObject> object;        // changed under the mutex only
+    std::atomic<GdiObject*> live{nullptr};     // object.get(), for lookups
+    std::atomic<std::uint32_t> value{0};       // the live object's handle value, 0 when free
     std::uint8_t generation = 1;
   };
-  GdiObject* FindLocked(std::uintptr_t value) const;
+  static constexpr std::uint32_t kPageBits = 12, kPageSize = 1u << kPageBits, kPages = 1u << (20 - kPageBits);
+  Slot* SlotAt(std::uint32_t slot) const;      // nullptr when its page was never allocated
+  Slot& UsedSlot(std::uint32_t slot) const;    // a slot below slotCount_, under the mutex
   void FreeLocked(GdiObject* object);
+  void ReleaseLocked(GdiObject* object);
 
   mutable std::mutex mutex_;
-  std::vector<Slot> slots_;
+  std::atomic<Slot*> pages_[kPages] = {};   // allocated as slots are first used, never freed
+  std::uint32_t slotCount_ = 0;             // slots ever used (under the mutex)
   std::vector<std::uint32_t> freeSlots_;
 };
 

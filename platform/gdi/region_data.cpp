@@ -146,6 +146,17 @@ RegionData RegionData::FromSpans(std::vector<Span> spans) {
 }
 
 RegionData RegionData::Combine(const RegionData& a, const RegionData& b, Op op) {
+  // Shortcuts for the cases clipping meets on every paint (an empty operand, two rectangles
+  // intersected); each gives the same canonical list as the sweep below.
+  if (a.IsEmpty() || b.IsEmpty()) {
+    switch (op) {
+      case Op::And: return RegionData();
+      case Op::Or:
+      case Op::Xor: return a.IsEmpty() ? b : a;
+      case Op::Diff: return a;
+    }
+  }
+  if (op == Op::And && a.rects_.size() == 1 && b.rects_.size() == 1) return a.Intersect(b.rects_[0]);
   std::vector<int> ys;
   AddBoundaries(a.rects_, ys);
   AddBoundaries(b.rects_, ys);

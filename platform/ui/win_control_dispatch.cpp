@@ -14,17 +14,26 @@
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
+#include "platform/user/owner_draw.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
+#include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 
 namespace {
 
-struct DrawItemHeader {   // the leading fields of DRAWITEMSTRUCT and MEASUREITEMSTRUCT
-  UINT CtlType;
-  UINT CtlID;
-};
+// The child that asks for an item's drawing: the window the request names when it is a child of
+// `parent` with the request's id (no search through the children on every paint), else the child
+// with that id.
+HWND DrawItemSource(HWND parent, const DRAWITEMSTRUCT& draw) {
+  const HWND named = draw.CtlType == ODT_MENU ? nullptr : draw.hwndItem;
+  if (named != nullptr && GetAncestor(named, GA_PARENT) == parent &&
+      UINT(GetWindowLongPtrA(named, GWLP_ID)) == draw.CtlID)
+    return named;
+  return ChildWithId(parent, draw.CtlID);
+}
 
 // The child window a reflected notification came from.
 HWND NotificationSource(HWND parent, const TMessage& m) {
@@ -33,8 +42,8 @@ HWND NotificationSource(HWND parent, const TMessage& m) {
     case WM_HSCROLL:
     case WM_VSCROLL: return reinterpret_cast<HWND>(m.LParam);
     case WM_NOTIFY: return *reinterpret_cast<const HWND*>(m.LParam);   // NMHDR.hwndFrom
-    case WM_DRAWITEM: return ChildWithId(parent, reinterpret_cast<const DrawItemHeader*>(m.LParam)->CtlID);
-    case WM_MEASUREITEM: return ChildWithId(parent, reinterpret_cast<const DrawItemHeader*>(m.LParam)->CtlID);
+    case WM_DRAWITEM: return DrawItemSource(parent, *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
+    case WM_MEASUREITEM: return ChildWithId(parent, reinterpret_cast<const MEASUREITEMSTRUCT*>(m.LParam)->CtlID);
     default: return nullptr;
   }
 }

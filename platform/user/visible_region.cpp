@@ -7,24 +7,40 @@ namespace user {
 
 namespace {
 
-// A window's shape in its top-level window's surface coordinates.
-gdi::RegionData Shape(const Window* w, TPoint topOrigin) {
-  const TRect r = ScreenRect(w);
-  gdi::RegionData shape(Bounds(r.Left - topOrigin.X, r.Top - topOrigin.Y, r.Width(), r.Height()));
-  if (w->windowRegion != nullptr)
-    shape = shape.Intersect(w->windowRegion->Offsetted(r.Left - topOrigin.X, r.Top - topOrigin.Y));
-  return shape;
+TRect Moved(TRect r, TPoint by) {
+  OffsetRect(&r, by.X, by.Y);
+  return r;
 }
 
-gdi::RegionData ClientArea(const Window* w, TPoint topOrigin) {
-  const TRect c = ScreenClientRect(w);
-  return gdi::RegionData(Bounds(c.Left - topOrigin.X, c.Top - topOrigin.Y, c.Width(), c.Height()));
+// `w`'s client-area corner on the surface whose corner is `topOrigin` on the screen.
+TPoint SurfaceClientOrigin(const Window* w, TPoint topOrigin) {
+  const TPoint o = ClientOrigin(w);
+  return {o.X - topOrigin.X, o.Y - topOrigin.Y};
 }
 
-void SubtractSiblingsAbove(gdi::RegionData& region, const Window* w, TPoint topOrigin) {
+// `region` cut to `w`'s shape: its rectangle, and its window region when it has one.
+// `parentClient` is the surface position of the client area of w's parent.
+void IntersectShape(gdi::RegionData& region, const Window* w, TPoint parentClient) {
+  const TRect r = Moved(w->rect, parentClient);
+  region = region.Intersect(r);
+  if (w->windowRegion != nullptr) region = region.Intersect(w->windowRegion->Offsetted(r.Left, r.Top));
+}
+
+// `region` less `w`'s shape when w is visible.  A window whose rectangle misses the region
+// (most siblings and children of a crowded parent) changes nothing and costs no region work.
+void SubtractShape(gdi::RegionData& region, const Window* w, TPoint parentClient) {
+  if (!w->IsVisibleFlag()) return;
+  const TRect r = Moved(w->rect, parentClient);
+  if (!region.Intersects(r)) return;
+  gdi::RegionData shape(r);
+  if (w->windowRegion != nullptr) shape = shape.Intersect(w->windowRegion->Offsetted(r.Left, r.Top));
+  region = region.Subtract(shape);
+}
+
+void SubtractSiblingsAbove(gdi::RegionData& region, const Window* w, TPoint parentClient) {
   for (const Window* s : w->parent->children) {
     if (s == w) break;
-    if (s->IsVisibleFlag()) region = region.Subtract(Shape(s, topOrigin));
+    SubtractShape(region, s, parentClient);
   }
 }
 
@@ -39,16 +55,24 @@ TPoint SurfaceOrigin(const Window* w, bool windowArea) {
 gdi::RegionData VisibleRegion(const Window* w, VisibleRequest request) {
   const Window* top = TopLevelOf(const_cast<Window*>(w));
   const TPoint topOrigin = WindowOrigin(top);
-  gdi::RegionData region = Shape(w, topOrigin);
-  if (!request.windowArea) region = region.Intersect(ClientArea(w, topOrigin));
-  for (const Window* a = w; a != top; a = a->parent) {
-    region = region.Intersect(ClientArea(a->parent, topOrigin));
-    if (a->parent != top || a->parent->windowRegion != nullptr) region = region.Intersect(Shape(a->parent, topOrigin));
-    if ((a->style & WS_CLIPSIBLINGS) || (a == w && request.clipSiblings)) SubtractSiblingsAbove(region, a, topOrigin);
+  TPoint parentClient = SurfaceClientOrigin(w->parent, topOrigin);
+  const TPoint ownClient{parentClient.X + w->client.Left, parentClient.Y + w->client.Top};
+  gdi::RegionData region(Moved(w->rect, parentClient));
+  if (w->windowRegion != nullptr) IntersectShape(region, w, parentClient);
+  if (!request.windowArea) region = region.Intersect(Moved(w->client, parentClient));
+  for (const Window* a = w; a != top && !region.IsEmpty(); a = a->parent) {
+    const Window* p = a->parent;
+    const TPoint grandClient = SurfaceClientOrigin(p->parent, topOrigin);
+    region = region.Intersect(Moved(p->client, grandClient));
+    if (p != top || p->windowRegion != nullptr) IntersectShape(region, p, grandClient);
+    if ((a->style & WS_CLIPSIBLINGS) || (a == w && request.clipSiblings)) SubtractSiblingsAbove(region, a, parentClient);
+    parentClient = grandClient;
   }
   if ((w->style & WS_CLIPCHILDREN) || request.clipChildren)
-    for (const Window* c : w->children)
-      if (c->IsVisibleFlag()) region = region.Subtract(Shape(c, topOrigin));
+    for (const Window* c : w->children) {
+      if (region.IsEmpty()) break;
+      SubtractShape(region, c, ownClient);
+    }
   return region;
 }
 

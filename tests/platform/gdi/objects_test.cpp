@@ -197,8 +197,11 @@ TEST(Objects, PatternBrushesCopyTheirBitmap) {
 }
 
 TEST(Objects, ThreadsCreateDrawAndDeleteAtTheSameTime) {
-  // Each thread uses its own contexts and bitmaps; the handle table is shared.
+  // Each thread uses its own contexts and bitmaps; the handle table is shared.  Each also keeps
+  // 1,500 brushes, so the table grows past its first page of slots while the others look up, and
+  // checks that a handle it deleted stays dead while the others reuse its slot.
   auto work = [](COLORREF color, int* wrong) {
+    std::vector<HBRUSH> held;
     for (int i = 0; i < 300; ++i) {
       TestCanvas canvas(8, 8);
       HBRUSH brush = CreateSolidBrush(color);
@@ -207,6 +210,13 @@ TEST(Objects, ThreadsCreateDrawAndDeleteAtTheSameTime) {
       SelectObject(canvas.dc(), old);
       DeleteObject(brush);
       if (canvas.At(7, 7) != color) ++*wrong;
+      if (GetObjectType(brush) != 0) ++*wrong;
+      for (int k = 0; k < 5; ++k) held.push_back(CreateSolidBrush(color));
+    }
+    for (HBRUSH b : held) {
+      LOGBRUSH record{};
+      if (GetObject(b, sizeof record, &record) != int(sizeof record) || record.lbColor != color) ++*wrong;
+      DeleteObject(b);
     }
   };
   int wrong[4] = {0, 0, 0, 0};

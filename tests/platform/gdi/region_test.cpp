@@ -43,6 +43,11 @@ TEST(Regions, CombineTable) {
       {{0, 0, 10, 10}, {0, 0, 10, 10}, RGN_XOR, NULLREGION, {0, 0, 0, 0}, 0, {}, {{5, 5}}},
       {{0, 0, 10, 10}, {2, 2, 4, 4}, RGN_DIFF, COMPLEXREGION, {0, 0, 10, 10}, 96, {{1, 1}, {4, 4}}, {{2, 2}, {3, 3}}},
       {{0, 0, 10, 10}, {0, 0, 0, 0}, RGN_COPY, SIMPLEREGION, {0, 0, 10, 10}, 100, {{0, 0}}, {{10, 0}}},
+      {{0, 0, 10, 10}, {0, 0, 0, 0}, RGN_AND, NULLREGION, {0, 0, 0, 0}, 0, {}, {{0, 0}}},
+      {{0, 0, 10, 10}, {0, 0, 0, 0}, RGN_OR, SIMPLEREGION, {0, 0, 10, 10}, 100, {{9, 9}}, {{10, 10}}},
+      {{0, 0, 0, 0}, {2, 2, 4, 4}, RGN_XOR, SIMPLEREGION, {2, 2, 4, 4}, 4, {{3, 3}}, {{4, 4}}},
+      {{0, 0, 10, 10}, {0, 0, 0, 0}, RGN_DIFF, SIMPLEREGION, {0, 0, 10, 10}, 100, {{0, 9}}, {{0, 10}}},
+      {{0, 0, 0, 0}, {2, 2, 4, 4}, RGN_DIFF, NULLREGION, {0, 0, 0, 0}, 0, {}, {{3, 3}}},
   };
   for (const Case& c : cases) {
     Rgn a(CreateRectRgnIndirect(&c.a)), b(CreateRectRgnIndirect(&c.b)), d(CreateRectRgn(0, 0, 0, 0));

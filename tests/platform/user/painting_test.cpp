@@ -6,6 +6,7 @@
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pens_brushes.h"
+#include "platform/gdi/region.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/gdi/text_extent.h"
 #include "platform/user/message_ids.h"
@@ -15,6 +16,7 @@
 #include "platform/user/window_capture.h"
 #include "platform/user/window_dc.h"
 #include "platform/user/window_pos.h"
+#include "platform/user/window_region.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
 #include "tests/support/user/user_test_fixture.h"
@@ -138,6 +140,40 @@ TEST_F(PaintingTest, ChildrenAreClippedAreasOfTheTopLevelSurface) {
   EXPECT_EQ(ClientPixel(hwnd_, 19, 10), kWhite);
   EXPECT_EQ(ClientPixel(hwnd_, 50, 29), kWhite);
   EXPECT_EQ(ClientPixel(child, 0, 0), kRed);
+}
+
+// What a child's DC may touch: its client area less the siblings above it (their window regions,
+// not their rectangles), less its own children, cut by its parent.  A sibling far away changes
+// nothing.  Probes are in the top-level window's client coordinates.
+TEST_F(PaintingTest, ADcIsClippedBySiblingShapesAboveItsChildrenAndItsParent) {
+  Pump();
+  HWND below = CreateLogWindow("b", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 10, 10, 60, 40, hwnd_);
+  HWND above = CreateLogWindow("a", WS_CHILD | WS_VISIBLE, 40, 30, 40, 30, hwnd_);
+  CreateLogWindow("f", WS_CHILD | WS_VISIBLE, 85, 0, 10, 10, hwnd_);
+  CreateLogWindow("i", WS_CHILD | WS_VISIBLE, 20, 5, 10, 10, below);        // inside below
+  HWND edge = CreateLogWindow("e", WS_CHILD | WS_VISIBLE, -5, 30, 10, 10, below);   // half outside it
+  SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowRgn(above, CreateRectRgn(0, 0, 20, 30), FALSE);   // above covers x 40..59 only
+  paintRed_ = false;
+  Pump();
+  for (HWND target : {below, edge}) {
+    HDC dc = GetDC(target);
+    HBRUSH red = CreateSolidBrush(kRed);
+    const TRect all = Rect(-100, -100, 200, 200);
+    FillRect(dc, &all, red);
+    DeleteObject(red);
+    ReleaseDC(target, dc);
+  }
+  struct Probe {
+    int x, y;
+    bool red;
+  } probes[] = {{10, 10, true},  {69, 49, true},  {39, 49, true},  {60, 30, true},   // below, beside above's region
+                {40, 30, false}, {59, 49, false},                                   // under above's region
+                {30, 15, false}, {39, 24, false}, {40, 15, true},                   // its inner child
+                {9, 10, false},  {70, 30, false}, {85, 0, false},                   // outside it
+                {10, 40, true},  {14, 49, true},  {5, 40, false},  {9, 49, false}};  // edge, cut by below
+  for (const Probe& p : probes)
+    EXPECT_EQ(ClientPixel(hwnd_, p.x, p.y), p.red ? kRed : kWhite) << p.x << "," << p.y;
 }
 
 TEST_F(PaintingTest, TheDesktopsContextIsTheDisplayContextForMeasuring) {
