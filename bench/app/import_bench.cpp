@@ -9,6 +9,10 @@
 // Neither side flushes on its own (the tool's FlushAfterChange is off); both write into the page
 // cache.  Counters: tool_s and engine_s (each side's median over the iterations, in seconds) and
 // ratio = tool_s / engine_s.
+//
+// PR_IMPORT_BENCH_BEFORE may name another build of payroll-import (a copy kept from before a
+// change): each iteration then also runs it on the same work, just before this build's tool, and
+// before_s (its median) and before_ratio (before_s / engine_s) compare the two in one run.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -60,7 +64,7 @@ void WriteImportFile(const fs::path& path) {
 }
 
 // One run of the tool in a fresh program folder; its wall time in seconds.
-double RunTool(const fs::path& root, const fs::path& importFile) {
+double RunTool(const fs::path& root, const fs::path& importFile, const char* tool) {
   const fs::path program = root / "program", company = root / "company";
   for (const fs::path& dir : {program, company, root / "config", root / "tmp"}) fs::create_directories(dir);
   std::ofstream(company / "PRINFO.DAT", std::ios::binary);
@@ -76,7 +80,7 @@ double RunTool(const fs::path& root, const fs::path& importFile) {
     setenv("PR_UI_SCRIPT", (program / "import.script").c_str(), 1);
     setenv("PR_UI_TRANSCRIPT", (program / "transcript.txt").c_str(), 1);
     setenv("PR_UI_SCRIPT_TIMEOUT", "600", 1);
-    execl(PAYROLL_IMPORT_TOOL, PAYROLL_IMPORT_TOOL, static_cast<char*>(nullptr));
+    execl(tool, tool, static_cast<char*>(nullptr));
     _exit(127);
   }
   int status = 0;
@@ -128,18 +132,26 @@ void BM_ImportTenThousandEmployees(benchmark::State& state) {
   const fs::path root = mkdtemp(pattern.data());
   const fs::path importFile = root / "employees.csv";
   WriteImportFile(importFile);
-  std::vector<double> toolTimes, engineTimes;
+  const char* before = std::getenv("PR_IMPORT_BENCH_BEFORE");
+  std::vector<double> beforeTimes, toolTimes, engineTimes;
   int run = 0;
   for (auto _ : state) {
     const fs::path folder = root / ("run" + std::to_string(run++));
-    const double tool = RunTool(folder, importFile);
+    if (before != nullptr) {
+      state.PauseTiming();
+      beforeTimes.push_back(RunTool(folder / "before", importFile, before));
+      state.ResumeTiming();
+    }
+    const double tool = RunTool(folder, importFile, PAYROLL_IMPORT_TOOL);
     state.PauseTiming();
     const std::vector<std::string> records = ReadRecords(folder / "company/PRFILE01");
     state.ResumeTiming();
     fs::create_directories(folder / "engine");
     const double engine = AddWithEngine(folder / "engine/PRFILE01", records);
-    if (tool < 0 || engine < 0 || records.size() != std::size_t(kEmployees)) {
-      const std::string why = "a run failed: tool " + std::to_string(tool) + " s, engine " + std::to_string(engine) +
+    const bool beforeFailed = !beforeTimes.empty() && beforeTimes.back() < 0;
+    if (tool < 0 || engine < 0 || beforeFailed || records.size() != std::size_t(kEmployees)) {
+      const std::string why = std::string(beforeFailed ? "the earlier build failed; " : "") + "a run failed: tool " +
+                              std::to_string(tool) + " s, engine " + std::to_string(engine) +
                               " s, " + std::to_string(records.size()) + " records read back";
       state.SkipWithError(why.c_str());
       std::ifstream transcript(folder / "program/transcript.txt");
@@ -157,6 +169,10 @@ void BM_ImportTenThousandEmployees(benchmark::State& state) {
     state.counters["tool_s"] = tool;
     state.counters["engine_s"] = engine;
     state.counters["ratio"] = tool / engine;
+    if (!beforeTimes.empty()) {
+      state.counters["before_s"] = Middle(beforeTimes);
+      state.counters["before_ratio"] = Middle(beforeTimes) / engine;
+    }
   }
   fs::remove_all(root);
 }
