@@ -362,6 +362,16 @@ TEST_F(ToolRun, AHeadlessRunLoadsNoDisplayLibrary) {
   EXPECT_EQ(tool.Transcript().back(), "EXIT 0");
 }
 
+// The SDL display asked for where it cannot open (no X server there) ends the run with exit
+// status 2 and nothing played (before: an uncaught exception aborted the process).
+TEST_F(ToolRun, ADisplayThatCannotBeUsedEndsWithExitStatusTwo) {
+  WriteCompanyList({"Company;" + NewCompany("company")});
+  ToolProcess tool(program_, "select Grid1 1\nclick Btn_Select\nclick kxButton2\n",
+                   {{"PR_DISPLAY", "sdl"}, {"DISPLAY", ":99999"}, {"SDL_VIDEODRIVER", "x11"}});
+  EXPECT_EQ(tool.Wait(), 2);
+  EXPECT_TRUE(tool.Transcript().empty());
+}
+
 // On a real display: Xvfb and the SDL backend.  Once the main window shows, the script signals and
 // waits while the test takes a screenshot of the screen (kept in the test's temporary folder) and
 // finds the warning's red letters; then Exit ends the run normally.  Skipped only when Xvfb
