@@ -10,6 +10,7 @@
 #include "platform/core/extended80.h"
 #include "suite/buddhist_date.h"
 #include "suite/data_file.h"
+#include "suite/isam/isam_engine.h"
 #include "suite/number_text.h"
 #include "suite/program_end.h"
 #include "suite/text_routines.h"
@@ -100,9 +101,29 @@ void RowToEmployee(const TImportRows& Rows, Integer Row, Byte* Record) {
   SetAmount(Record, Col25Amount, c.Amount(25));
 }
 
+namespace {
+
+// The file-block lock over one row's search and add: taken first, released by the add, or here
+// for a row that is not added (its code found, the program to end, a cell that raised).
+class TRowLock {
+ public:
+  TRowLock() { LockDataFile(EmployeeFile); }
+  ~TRowLock() {
+    if (IsamFileBlockLocked(EmployeeFile)) UnlockDataFile(EmployeeFile);
+  }
+  TRowLock(const TRowLock&) = delete;
+  TRowLock& operator=(const TRowLock&) = delete;
+};
+
+}  // namespace
+
 void ImportRow(const TImportRows& Rows, Integer Row) {
   const std::string code = Rows.Cell(0, Row);
   if (code.empty() || Integer(code.size()) > kMaxCodeLength) return;
+  // The search and the add under one file-block lock: the station's view of the file is brought
+  // up to date once for both, and no other station can add the code in between.
+  const TRowLock lock;
+  if (ProgramEndRequested()) return;
   Integer ref = 0;
   FindDataKey(EmployeeFile, 1, ref, code);
   if (DataFileCallOK || ProgramEndRequested()) return;

@@ -16,6 +16,9 @@
 //   c15-c18  cut to 20                         c19  10 characters kept, "dd/mm/yy" -> "dd/mm/25yy"
 //   c20 today "yymmdd", replaced by an 8-character cell packed      c21 c22  8 characters packed
 //   c23 1 when the first character is y or Y   c24 c25  the grid's number of the cell
+// Each row's search and add run under one file-block lock of PRFILE01 (taken with the wrapper's
+// retries and question, released after the add or at once for a row not added), so another
+// station cannot add the same code between them.
 // The search uses the code as typed while the record stores it upper-cased and cut: a file of
 // "E001" makes a row "e001" fail on key 1 without a message, as the suite's other programs expect.
 //

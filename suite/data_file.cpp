@@ -38,6 +38,15 @@ std::string KeyText(KeyBuilder builder, const void* record, Integer keyNo) {
   return text;
 }
 
+// Takes the file-block lock (at once when it is held), retrying and then asking while another
+// station holds it; false when the user gave up waiting.  Another failure answers true, leaving
+// the engine's status for the next call to meet.
+bool TakeFileBlockLock(IsamFileBlock* fb) {
+  do IsamLockFileBlock(fb);
+  while (LockRetryQuestion(true));
+  return IsamLastOK || IsamErrorClass() != kLockConflictClass;
+}
+
 // Ends a change: flush when enabled, release the file-block lock when it is held.
 void EndChange(IsamFileBlock* fb) {
   FlushIfEnabled(fb);
@@ -89,11 +98,21 @@ void CloseDataFile(IsamFileBlock*& fb) {
   DataFileCallOK = IsamLastOK;
 }
 
+void LockDataFile(IsamFileBlock* fb) {
+  DataFileCallOK = false;
+  TakeFileBlockLock(fb);
+  DataFileCallOK = IsamLastOK;
+}
+
+void UnlockDataFile(IsamFileBlock* fb) {
+  DataFileCallOK = false;
+  if (IsamFileBlockLocked(fb)) IsamUnlockFileBlock(fb);
+  DataFileCallOK = IsamLastOK;
+}
+
 void AddDataRecord(IsamFileBlock* fb, KeyBuilder builder, Integer keyCount, Integer& ref, const void* record) {
   DataFileCallOK = false;
-  do IsamLockFileBlock(fb);
-  while (LockRetryQuestion(true));
-  if (!IsamLastOK && IsamErrorClass() == kLockConflictClass) return;   // the user gave up waiting
+  if (!TakeFileBlockLock(fb)) return;   // the user gave up waiting
   IsamAddRecord(fb, ref, record);
   if (!IsamLastOK) {
     KeptIsamStatus kept;

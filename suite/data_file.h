@@ -44,7 +44,16 @@ using KeyBuilder = std::string (*)(const void* record, SmallInt keyNo);
 void OpenDataFile(IsamFileBlock*& fb, const std::string& name, Integer recordLength, Word keyCount,
                   const KeyTableEntry* keys);
 void CloseDataFile(IsamFileBlock*& fb);
-// Adds `record` and its keys 1..keyCount under the file-block lock; `ref` receives its number.
+// Takes the file-block lock for a search and the add that may follow it, retrying (and asking) as
+// an add does; DataFileCallOK tells whether it is held.  Under it the search reads without a read
+// lock of its own (the lock brought the station's view of the file up to date, and no other station
+// can change the file until it is released); AddDataRecord adds under it and releases it, and a
+// caller that does not add releases it with UnlockDataFile.
+void LockDataFile(IsamFileBlock* fb);
+// Releases the file-block lock when it is held, publishing any change made under it.
+void UnlockDataFile(IsamFileBlock* fb);
+// Adds `record` and its keys 1..keyCount under the file-block lock (taking it unless the caller
+// holds it) and releases the lock; `ref` receives its number.
 void AddDataRecord(IsamFileBlock* fb, KeyBuilder builder, Integer keyCount, Integer& ref, const void* record);
 // Rewrites record `ref` under the record and file-block locks, without retrying them; sets PutStatus.
 void PutDataRecord(IsamFileBlock* fb, Integer ref, const void* record);

@@ -6,7 +6,8 @@
 //
 // The folder it is started in is its program folder (USERDRV.INI, TITLE.COD, QZERROR.MSG).
 // Exit status: 0 a normal end (also when no company was chosen), 1 the user refused to go on or a
-// failure was fatal, 2 no display and no script, 3 a script that failed.
+// failure was fatal, 2 no display and no script, or PR_DISPLAY naming a display that cannot be used
+// (with the reason on standard error), 3 a script that failed.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,6 +18,7 @@
 #include "controls/foundation/foundation_units.h"
 #include "controls/interim/interim_controls.h"
 #include "grid/pro_grid_unit.h"
+#include "platform/core/exceptions.h"
 #include "platform/core/units.h"
 #include "platform/ui/application.h"
 #include "platform/ui/scripted_run.h"
@@ -66,7 +68,14 @@ int main(int argc, char** argv) {
   InitializeSuiteRuntime();
   RegisterUiClasses();
   RegisterInterimControls();
-  Application->Initialize();
+  try {
+    Application->Initialize();
+  } catch (const Exception& e) {
+    // The display PR_DISPLAY asks for cannot be used (SDL2 missing, no X server): say why.
+    std::fprintf(stderr, "payroll-import: %s\n", e.Message().c_str());
+    FinalizeUnits();
+    return 2;
+  }
   Integer code = 0;
   if (const auto refused = run.Start()) {
     code = *refused;

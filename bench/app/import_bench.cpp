@@ -8,10 +8,19 @@
 //           record and its five keys (BuildEmployeeKey) added, the lock released.
 // Neither side flushes on its own (the tool's FlushAfterChange is off); both write into the page
 // cache.  Counters: tool_s and engine_s (each side's median over the iterations, in seconds) and
-// ratio = tool_s / engine_s.
+// ratio = tool_s / engine_s; tool_cpu_s, engine_cpu_s and cpu_ratio the same for the processor
+// time (user and system: the tool's whole process with its threads, the engine's adding thread),
+// which a loaded machine disturbs less than the wall time.
+//
+// PR_IMPORT_BENCH_BEFORE may name another build of payroll-import (a copy kept from before a
+// change): each iteration then also runs it on the same work, just before this build's tool, and
+// before_s (its median), before_ratio (before_s / engine_s), before_cpu_s and before_cpu_ratio
+// compare the two in one run.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -59,8 +68,21 @@ void WriteImportFile(const fs::path& path) {
   }
 }
 
-// One run of the tool in a fresh program folder; its wall time in seconds.
-double RunTool(const fs::path& root, const fs::path& importFile) {
+double Seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; }
+
+double ThreadCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+struct Times {
+  double wall = -1;   // -1: the run failed
+  double cpu = 0;
+};
+
+// One run of the tool in a fresh program folder; its wall and processor times in seconds.
+Times RunTool(const fs::path& root, const fs::path& importFile, const char* tool) {
   const fs::path program = root / "program", company = root / "company";
   for (const fs::path& dir : {program, company, root / "config", root / "tmp"}) fs::create_directories(dir);
   std::ofstream(company / "PRINFO.DAT", std::ios::binary);
@@ -76,13 +98,15 @@ double RunTool(const fs::path& root, const fs::path& importFile) {
     setenv("PR_UI_SCRIPT", (program / "import.script").c_str(), 1);
     setenv("PR_UI_TRANSCRIPT", (program / "transcript.txt").c_str(), 1);
     setenv("PR_UI_SCRIPT_TIMEOUT", "600", 1);
-    execl(PAYROLL_IMPORT_TOOL, PAYROLL_IMPORT_TOOL, static_cast<char*>(nullptr));
+    execl(tool, tool, static_cast<char*>(nullptr));
     _exit(127);
   }
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
+  return {seconds, Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
 }
 
 // The records of a record file, in reference order.
@@ -102,13 +126,14 @@ std::vector<std::string> ReadRecords(const fs::path& name) {
 }
 
 // The records added to a fresh file by the engine in network mode, the file block locked per add;
-// the time in seconds.
-double AddWithEngine(const fs::path& name, const std::vector<std::string>& records) {
+// the wall and processor times in seconds.
+Times AddWithEngine(const fs::path& name, const std::vector<std::string>& records) {
   IsamInit(2, 500);
   IsamCreateFileBlock(name.string(), kRecordLength, 5, kEmployeeKeys);
   IsamFileBlock* fb = nullptr;
   IsamOpenFileBlock(fb, name.string(), false, false, false, true);
   const auto start = Clock::now();
+  const double cpuStart = ThreadCpuSeconds();
   for (const std::string& record : records) {
     IsamLockFileBlock(fb);
     Integer ref = 0;
@@ -116,11 +141,11 @@ double AddWithEngine(const fs::path& name, const std::vector<std::string>& recor
     for (SmallInt key = 1; key <= 5; ++key) IsamInsertKey(fb, key, ref, BuildEmployeeKey(record.data(), key));
     IsamUnlockFileBlock(fb);
   }
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  const Times times{std::chrono::duration<double>(Clock::now() - start).count(), ThreadCpuSeconds() - cpuStart};
   const bool ok = IsamLastOK;
   IsamCloseFileBlock(fb);
   IsamExit();
-  return ok ? seconds : -1;
+  return ok ? times : Times{};
 }
 
 void BM_ImportTenThousandEmployees(benchmark::State& state) {
@@ -128,18 +153,30 @@ void BM_ImportTenThousandEmployees(benchmark::State& state) {
   const fs::path root = mkdtemp(pattern.data());
   const fs::path importFile = root / "employees.csv";
   WriteImportFile(importFile);
-  std::vector<double> toolTimes, engineTimes;
+  const char* before = std::getenv("PR_IMPORT_BENCH_BEFORE");
+  std::vector<double> beforeTimes, toolTimes, engineTimes, toolCpu, engineCpu, beforeCpu;
   int run = 0;
   for (auto _ : state) {
     const fs::path folder = root / ("run" + std::to_string(run++));
-    const double tool = RunTool(folder, importFile);
+    if (before != nullptr) {
+      state.PauseTiming();
+      const Times beforeRun = RunTool(folder / "before", importFile, before);
+      beforeTimes.push_back(beforeRun.wall);
+      beforeCpu.push_back(beforeRun.cpu);
+      state.ResumeTiming();
+    }
+    const Times toolRun = RunTool(folder, importFile, PAYROLL_IMPORT_TOOL);
+    const double tool = toolRun.wall;
     state.PauseTiming();
     const std::vector<std::string> records = ReadRecords(folder / "company/PRFILE01");
     state.ResumeTiming();
     fs::create_directories(folder / "engine");
-    const double engine = AddWithEngine(folder / "engine/PRFILE01", records);
-    if (tool < 0 || engine < 0 || records.size() != std::size_t(kEmployees)) {
-      const std::string why = "a run failed: tool " + std::to_string(tool) + " s, engine " + std::to_string(engine) +
+    const Times engineRun = AddWithEngine(folder / "engine/PRFILE01", records);
+    const double engine = engineRun.wall;
+    const bool beforeFailed = !beforeTimes.empty() && beforeTimes.back() < 0;
+    if (tool < 0 || engine < 0 || beforeFailed || records.size() != std::size_t(kEmployees)) {
+      const std::string why = std::string(beforeFailed ? "the earlier build failed; " : "") + "a run failed: tool " +
+                              std::to_string(tool) + " s, engine " + std::to_string(engine) +
                               " s, " + std::to_string(records.size()) + " records read back";
       state.SkipWithError(why.c_str());
       std::ifstream transcript(folder / "program/transcript.txt");
@@ -149,6 +186,8 @@ void BM_ImportTenThousandEmployees(benchmark::State& state) {
     }
     toolTimes.push_back(tool);
     engineTimes.push_back(engine);
+    toolCpu.push_back(toolRun.cpu);
+    engineCpu.push_back(engineRun.cpu);
     state.SetIterationTime(tool + engine);
     fs::remove_all(folder);
   }
@@ -157,6 +196,15 @@ void BM_ImportTenThousandEmployees(benchmark::State& state) {
     state.counters["tool_s"] = tool;
     state.counters["engine_s"] = engine;
     state.counters["ratio"] = tool / engine;
+    state.counters["tool_cpu_s"] = Middle(toolCpu);
+    state.counters["engine_cpu_s"] = Middle(engineCpu);
+    state.counters["cpu_ratio"] = Middle(toolCpu) / Middle(engineCpu);
+    if (!beforeTimes.empty()) {
+      state.counters["before_s"] = Middle(beforeTimes);
+      state.counters["before_ratio"] = Middle(beforeTimes) / engine;
+      state.counters["before_cpu_s"] = Middle(beforeCpu);
+      state.counters["before_cpu_ratio"] = Middle(beforeCpu) / Middle(engineCpu);
+    }
   }
   fs::remove_all(root);
 }

@@ -171,6 +171,43 @@ TEST_F(EmployeeImport, AnAmountThatIsNoNumberEndsTheImportAtItsRow) {
   EXPECT_FALSE(OnFile("A3"));
 }
 
+// A row's record is built between its search and its add: the file block is held there, so no
+// other station can add the code in between; it is released after every row, added or not.
+TEST_F(EmployeeImport, EachRowIsSearchedAndAddedUnderOneFileBlockLock) {
+  class WatchedRows final : public TImportRows {
+   public:
+    explicit WatchedRows(TableRows rows) : rows_(std::move(rows)) {}
+    Integer RowCount() const override { return rows_.RowCount(); }
+    std::string Cell(Integer col, Integer row) const override {
+      if (col == 1) heldWhileBuilt.push_back(IsamFileBlockLocked(EmployeeFile));
+      return rows_.Cell(col, row);
+    }
+    double Amount(Integer col, Integer row) const override { return rows_.Amount(col, row); }
+    mutable std::vector<bool> heldWhileBuilt;
+
+   private:
+    TableRows rows_;
+  };
+  const struct {
+    std::vector<std::vector<std::string>> rows;
+    std::size_t built;   // rows whose record was built
+    bool raises;
+  } cases[] = {
+      {{Row("header"), Row("L1"), Row("L2")}, 2, false},
+      {{Row("header"), Row("L1"), Row("L3")}, 1, false},   // L1 found: not built, not added
+      {{Row("header"), Row("L4", 24, "abc")}, 1, true},    // the cell raises after the search
+  };
+  for (const auto& c : cases) {
+    const WatchedRows rows{TableRows(c.rows)};
+    if (c.raises) EXPECT_THROW(ImportAllRows(rows), Exception);
+    else ImportAllRows(rows);
+    EXPECT_EQ(rows.heldWhileBuilt, std::vector<bool>(c.built, true));
+    EXPECT_FALSE(IsamFileBlockLocked(EmployeeFile)) << "released after the rows";
+  }
+  EXPECT_TRUE(OnFile("L3"));
+  EXPECT_FALSE(OnFile("L4"));
+}
+
 // No to the lock question asks the program to end: the import stops before its next wrapper call.
 TEST_F(EmployeeImport, NoToTheLockQuestionStopsTheImport) {
   LockRetryTimeLimitMs = 200;

@@ -3,7 +3,8 @@
 // dialog cancelled, the first run without a company list, the import stopped by No to the lock
 // question while another station holds the file block, an import error that leaves the window
 // open, a file held elsewhere, a folder that cannot be entered, a saved copy refused, the
-// demonstration company, and the main window on a real display.
+// demonstration company, a headless run loading no display library, and the main window on a real
+// display.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -347,6 +348,30 @@ TEST_F(ToolRun, TheDemonstrationImportsTenEmployeesOnceAndAgainNone) {
   }
 }
 
+// A headless run never loads SDL or the display libraries it brings (the tool links the SDL display,
+// which loads SDL only when it opens).
+TEST_F(ToolRun, AHeadlessRunLoadsNoDisplayLibrary) {
+  WriteCompanyList({"Company;" + NewCompany("company")});
+  ToolProcess tool(program_, "select Grid1 1\nclick Btn_Select\nsignal shown\nawait checked\nclick kxButton2\n");
+  ASSERT_TRUE(tool.AwaitFile(program_ + "/shown")) << testing::PrintToString(tool.Transcript());
+  for (const char* library : {"libSDL2", "libwayland", "libasound", "libpulse"})
+    EXPECT_FALSE(tool.HasMapped(library)) << library;
+  EXPECT_TRUE(tool.HasMapped("libcairo")) << "the check reads the tool's own maps";
+  WriteRawFile(program_ + "/checked", "");
+  EXPECT_EQ(tool.Wait(), 0);
+  EXPECT_EQ(tool.Transcript().back(), "EXIT 0");
+}
+
+// The SDL display asked for where it cannot open (no X server there) ends the run with exit
+// status 2 and nothing played (before: an uncaught exception aborted the process).
+TEST_F(ToolRun, ADisplayThatCannotBeUsedEndsWithExitStatusTwo) {
+  WriteCompanyList({"Company;" + NewCompany("company")});
+  ToolProcess tool(program_, "select Grid1 1\nclick Btn_Select\nclick kxButton2\n",
+                   {{"PR_DISPLAY", "sdl"}, {"DISPLAY", ":99999"}, {"SDL_VIDEODRIVER", "x11"}});
+  EXPECT_EQ(tool.Wait(), 2);
+  EXPECT_TRUE(tool.Transcript().empty());
+}
+
 // On a real display: Xvfb and the SDL backend.  Once the main window shows, the script signals and
 // waits while the test takes a screenshot of the screen (kept in the test's temporary folder) and
 // finds the warning's red letters; then Exit ends the run normally.  Skipped only when Xvfb
@@ -358,6 +383,7 @@ TEST_F(ToolRun, OnARealDisplayTheMainWindowShowsTheWarningInRed) {
   ToolProcess tool(program_, "select Grid1 1\nclick Btn_Select\nsignal shown\nawait shot\nclick kxButton2\n",
                    {{"PR_DISPLAY", "sdl"}, {"DISPLAY", xvfb.Display()}});
   ASSERT_TRUE(tool.AwaitFile(program_ + "/shown")) << testing::PrintToString(tool.Transcript());
+  EXPECT_TRUE(tool.HasMapped("libSDL2")) << "the display loads SDL when it opens";
   const std::string png = ::testing::TempDir() + "payroll-import-on-xvfb.png";
   const std::string command = "import -display " + xvfb.Display() + " -window root " + png;
   EXPECT_EQ(std::system(command.c_str()), 0) << command;

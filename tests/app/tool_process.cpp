@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tests/support/ui/script_test_support.h"
 
@@ -76,4 +77,12 @@ bool ToolProcess::AwaitFile(const std::string& Path) const {
   close(process);
   close(watch);
   return found;
+}
+
+bool ToolProcess::HasMapped(const std::string& NamePart) const {
+  std::ifstream maps("/proc/" + std::to_string(pid_) + "/maps");
+  std::string line;
+  while (std::getline(maps, line))
+    if (line.find(NamePart) != std::string::npos) return true;
+  return false;
 }

@@ -26,6 +26,9 @@ class ToolProcess {
   // Blocks until the file exists (true) or the tool has ended without it (false); inotify on the
   // file's folder and the process's pidfd, no timer.
   bool AwaitFile(const std::string& Path) const;
+  // Whether the running tool has a file whose name contains `NamePart` mapped (/proc/PID/maps):
+  // which shared libraries it loaded.
+  bool HasMapped(const std::string& NamePart) const;
 
  private:
   std::string folder_;

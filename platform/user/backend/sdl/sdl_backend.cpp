@@ -1,7 +1,5 @@
 #include "platform/user/backend/sdl/sdl_backend.h"
 
-#include <SDL2/SDL.h>
-
 #include <algorithm>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -13,6 +11,7 @@
 #include "platform/gdi/pixel_surface.h"
 #include "platform/user/backend/sdl/sdl_cursor.h"
 #include "platform/user/backend/sdl/sdl_events.h"
+#include "platform/user/backend/sdl/sdl_library.h"
 #include "platform/user/capture.h"
 #include "platform/user/layered_window.h"
 #include "platform/user/cursor.h"
@@ -37,7 +36,7 @@ void ShowPixels(SDL_Window* window, const SDL_Rect& r) {
 #if defined(__SANITIZE_ADDRESS__)
   const __lsan::ScopedDisabler processLifetime;
 #endif
-  SDL_UpdateWindowSurfaceRects(window, &r, 1);
+  sdl::UpdateWindowSurfaceRects(window, &r, 1);
 }
 
 bool Shown(const Window* w) { return w != nullptr && w->IsTopLevel() && (w->style & WS_VISIBLE); }
@@ -61,35 +60,40 @@ Uint32 CreationFlags(const Window* w) {
 // The window's surface as an SDL surface sharing its pixels (the alpha byte is not shown).
 SDL_Surface* SourceOf(const Window* w) {
   gdi::PixelSurface& pixels = w->surface->Object()->Surface();
-  return SDL_CreateRGBSurfaceWithFormatFrom(pixels.Row(0), pixels.Width(), pixels.Height(), 32, pixels.Stride(),
+  return sdl::CreateRGBSurfaceWithFormatFrom(pixels.Row(0), pixels.Width(), pixels.Height(), 32, pixels.Stride(),
                                             SDL_PIXELFORMAT_RGB888);
 }
 
 }  // namespace
 
 std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* reason) {
-  // Termination signals are the window layer's (program_end_requests.h), and closing the last
-  // window is the program's business, not a quit request.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  // A click that brings a window the keyboard is still a click (SDL drops one that comes within
-  // 10 ms of the focus change), as a click on an inactive window activates it and acts.
-  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  if (SDL_InitSubSystem(kSubsystems) != 0) {
-    if (reason != nullptr) *reason = SDL_GetError();
+  std::string missing;
+  if (!sdl::Load(missing)) {
+    if (reason != nullptr) *reason = missing;
     return nullptr;
   }
-  SDL_StartTextInput();
+  // Termination signals are the window layer's (program_end_requests.h), and closing the last
+  // window is the program's business, not a quit request.
+  sdl::SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  sdl::SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // A click that brings a window the keyboard is still a click (SDL drops one that comes within
+  // 10 ms of the focus change), as a click on an inactive window activates it and acts.
+  sdl::SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (sdl::InitSubSystem(kSubsystems) != 0) {
+    if (reason != nullptr) *reason = std::string("SDL video did not start: ") + sdl::GetError();
+    return nullptr;
+  }
+  sdl::StartTextInput();
   return std::unique_ptr<SdlBackend>(new SdlBackend);
 }
 
 SdlBackend::~SdlBackend() {
-  for (auto& [cursor, sdlCursor] : cursors_) SDL_FreeCursor(sdlCursor);
-  for (auto& [hwnd, window] : windows_) SDL_DestroyWindow(window);
-  SDL_StopTextInput();
+  for (auto& [cursor, sdlCursor] : cursors_) sdl::FreeCursor(sdlCursor);
+  for (auto& [hwnd, window] : windows_) sdl::DestroyWindow(window);
+  sdl::StopTextInput();
   // The display is the program's only user of SDL: quitting the whole library also closes the
   // session-bus connection its X11 input methods opened.
-  SDL_Quit();
+  sdl::Quit();
 }
 
 SDL_Window* SdlBackend::SdlWindowOf(HWND hwnd) const {
@@ -100,10 +104,10 @@ SDL_Window* SdlBackend::SdlWindowOf(HWND hwnd) const {
 SDL_Window* SdlBackend::Create(HWND hwnd) {
   const Window* w = W(hwnd);
   const std::string title = Utf16ToUtf8(w->text);
-  SDL_Window* window = SDL_CreateWindow(title.c_str(), w->rect.Left, w->rect.Top, std::max(1, w->rect.Width()),
+  SDL_Window* window = sdl::CreateWindow(title.c_str(), w->rect.Left, w->rect.Top, std::max(1, w->rect.Width()),
                                         std::max(1, w->rect.Height()), CreationFlags(w));
   if (window == nullptr) return nullptr;
-  SDL_SetWindowData(window, kHwndKey, hwnd);
+  sdl::SetWindowData(window, kHwndKey, hwnd);
   windows_[hwnd] = window;
   return window;
 }
@@ -112,37 +116,37 @@ SDL_Window* SdlBackend::Create(HWND hwnd) {
 void SdlBackend::Sync(HWND hwnd, SDL_Window* window) {
   const Window* w = W(hwnd);
   int x = 0, y = 0, width = 0, height = 0;
-  SDL_GetWindowPosition(window, &x, &y);
-  SDL_GetWindowSize(window, &width, &height);
-  if (x != w->rect.Left || y != w->rect.Top) SDL_SetWindowPosition(window, w->rect.Left, w->rect.Top);
+  sdl::GetWindowPosition(window, &x, &y);
+  sdl::GetWindowSize(window, &width, &height);
+  if (x != w->rect.Left || y != w->rect.Top) sdl::SetWindowPosition(window, w->rect.Left, w->rect.Top);
   if (width != w->rect.Width() || height != w->rect.Height())
-    SDL_SetWindowSize(window, std::max(1, w->rect.Width()), std::max(1, w->rect.Height()));
+    sdl::SetWindowSize(window, std::max(1, w->rect.Width()), std::max(1, w->rect.Height()));
   const std::string title = Utf16ToUtf8(w->text);
-  if (title != SDL_GetWindowTitle(window)) SDL_SetWindowTitle(window, title.c_str());
-  SDL_SetWindowAlwaysOnTop(window, (w->exStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
+  if (title != sdl::GetWindowTitle(window)) sdl::SetWindowTitle(window, title.c_str());
+  sdl::SetWindowAlwaysOnTop(window, (w->exStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
   const bool faded = (w->exStyle & WS_EX_LAYERED) && (w->layeredFlags & LWA_ALPHA);
-  SDL_SetWindowOpacity(window, faded ? float(w->layeredAlpha) / 255.0f : 1.0f);
+  sdl::SetWindowOpacity(window, faded ? float(w->layeredAlpha) / 255.0f : 1.0f);
 }
 
 void SdlBackend::WindowChanged(HWND hwnd) {
   const Window* w = W(hwnd);
   SDL_Window* window = SdlWindowOf(hwnd);
   if (!Shown(w)) {
-    if (window != nullptr) SDL_HideWindow(window);
+    if (window != nullptr) sdl::HideWindow(window);
     if (raised_ == hwnd) raised_ = nullptr;
     return;
   }
   if (window == nullptr && (window = Create(hwnd)) == nullptr) return;
   Sync(hwnd, window);
-  if (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) {
+  if (sdl::GetWindowFlags(window) & SDL_WINDOW_HIDDEN) {
     const bool keepOwnerActive = ShownWithoutActivation(w);
-    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, keepOwnerActive ? "1" : "0");
-    SDL_ShowWindow(window);
+    sdl::SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, keepOwnerActive ? "1" : "0");
+    sdl::ShowWindow(window);
     // Without a window manager SDL gives a window it maps the keyboard; the active window keeps it.
     if (keepOwnerActive) ReturnKeyboardToActiveWindow();
   }
   if (GetTopWindow(nullptr) == hwnd && raised_ != hwnd) {
-    SDL_RaiseWindow(window);
+    sdl::RaiseWindow(window);
     raised_ = hwnd;
   }
   if (w->surface) Present(hwnd, Rect(0, 0, w->rect.Width(), w->rect.Height()));
@@ -151,7 +155,7 @@ void SdlBackend::WindowChanged(HWND hwnd) {
 void SdlBackend::WindowDestroyed(HWND hwnd) {
   auto it = windows_.find(hwnd);
   if (it == windows_.end()) return;
-  SDL_DestroyWindow(it->second);
+  sdl::DestroyWindow(it->second);
   windows_.erase(it);
   if (raised_ == hwnd) raised_ = nullptr;
 }
@@ -159,16 +163,16 @@ void SdlBackend::WindowDestroyed(HWND hwnd) {
 void SdlBackend::Present(HWND hwnd, const TRect& area) {
   const Window* w = W(hwnd);
   SDL_Window* window = SdlWindowOf(hwnd);
-  if (window == nullptr || w == nullptr || !w->surface || (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN)) return;
-  SDL_Surface* target = SDL_GetWindowSurface(window);
+  if (window == nullptr || w == nullptr || !w->surface || (sdl::GetWindowFlags(window) & SDL_WINDOW_HIDDEN)) return;
+  SDL_Surface* target = sdl::GetWindowSurface(window);
   SDL_Surface* source = SourceOf(w);
   if (target != nullptr && source != nullptr) {
     SDL_Rect r{int(area.Left), int(area.Top), int(area.Width()), int(area.Height())};
-    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(source, &r, target, &r);
+    sdl::SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    sdl::UpperBlit(source, &r, target, &r);
     ShowPixels(window, r);
   }
-  SDL_FreeSurface(source);
+  sdl::FreeSurface(source);
 }
 
 void SdlBackend::FollowCursor() {
@@ -176,13 +180,13 @@ void SdlBackend::FollowCursor() {
   if (cursor == shownCursor_) return;
   shownCursor_ = cursor;
   if (cursor == nullptr) {
-    SDL_ShowCursor(SDL_DISABLE);
+    sdl::ShowCursor(SDL_DISABLE);
     return;
   }
   SDL_Cursor*& sdlCursor = cursors_[cursor];
   if (sdlCursor == nullptr) sdlCursor = CreateSdlCursor(cursor);
-  if (sdlCursor != nullptr) SDL_SetCursor(sdlCursor);
-  SDL_ShowCursor(SDL_ENABLE);
+  if (sdlCursor != nullptr) sdl::SetCursor(sdlCursor);
+  sdl::ShowCursor(SDL_ENABLE);
 }
 
 // While a window has the capture the display sends the mouse here even outside the windows.
@@ -190,12 +194,12 @@ void SdlBackend::FollowCapture() {
   const bool wanted = GetCapture() != nullptr;
   if (wanted == captured_) return;
   captured_ = wanted;
-  SDL_CaptureMouse(wanted ? SDL_TRUE : SDL_FALSE);
+  sdl::CaptureMouse(wanted ? SDL_TRUE : SDL_FALSE);
 }
 
 void SdlBackend::ReturnKeyboardToActiveWindow() {
   SDL_Window* active = SdlWindowOf(GetActiveWindow());
-  if (active != nullptr && !(SDL_GetWindowFlags(active) & SDL_WINDOW_HIDDEN)) SDL_SetWindowInputFocus(active);
+  if (active != nullptr && !(sdl::GetWindowFlags(active) & SDL_WINDOW_HIDDEN)) sdl::SetWindowInputFocus(active);
 }
 
 bool SdlBackend::PumpEvents(std::optional<DWORD> timeoutMs) {
@@ -205,8 +209,8 @@ bool SdlBackend::PumpEvents(std::optional<DWORD> timeoutMs) {
   SDL_Event e;
   const auto handle = [&](const SDL_Event& event) {
     if (event.type == SDL_WINDOWEVENT) {
-      SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
-      HWND hwnd = window ? static_cast<HWND>(SDL_GetWindowData(window, kHwndKey)) : nullptr;
+      SDL_Window* window = sdl::GetWindowFromID(event.window.windowID);
+      HWND hwnd = window ? static_cast<HWND>(sdl::GetWindowData(window, kHwndKey)) : nullptr;
       const Window* w = W(hwnd);
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         if (w != nullptr) Present(hwnd, Rect(0, 0, w->rect.Width(), w->rect.Height()));
@@ -220,22 +224,22 @@ bool SdlBackend::PumpEvents(std::optional<DWORD> timeoutMs) {
     }
     any |= TranslateSdlEvent(event);
   };
-  if (timeoutMs && *timeoutMs > 0 && SDL_WaitEventTimeout(&e, int(*timeoutMs))) handle(e);
-  while (SDL_PollEvent(&e)) handle(e);
+  if (timeoutMs && *timeoutMs > 0 && sdl::WaitEventTimeout(&e, int(*timeoutMs))) handle(e);
+  while (sdl::PollEvent(&e)) handle(e);
   return any;
 }
 
 std::optional<std::u16string> SdlBackend::SystemClipboardText() {
-  if (!SDL_HasClipboardText()) return std::nullopt;
-  char* text = SDL_GetClipboardText();
+  if (!sdl::HasClipboardText()) return std::nullopt;
+  char* text = sdl::GetClipboardText();
   std::optional<std::u16string> result;
   if (text != nullptr) result = Utf8ToUtf16(text);
-  SDL_free(text);
+  sdl::free(text);
   return result;
 }
 
 void SdlBackend::SetSystemClipboardText(std::u16string_view text) {
-  SDL_SetClipboardText(Utf16ToUtf8(text).c_str());
+  sdl::SetClipboardText(Utf16ToUtf8(text).c_str());
 }
 
 }  // namespace user
@@ -243,9 +247,7 @@ void SdlBackend::SetSystemClipboardText(std::u16string_view text) {
 namespace {
 
 std::unique_ptr<user::Backend> OpenSdlDisplay(std::string& reason) {
-  std::unique_ptr<user::SdlBackend> display = user::SdlBackend::Open(&reason);
-  if (display == nullptr) reason = "SDL video did not start: " + reason;
-  return display;
+  return user::SdlBackend::Open(&reason);
 }
 
 }  // namespace

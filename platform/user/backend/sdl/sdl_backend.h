@@ -30,7 +30,8 @@ namespace user {
 
 class SdlBackend final : public Backend {
  public:
-  // The backend, or nullptr when SDL's video cannot start (no display); `reason` says why.
+  // The backend, loading SDL2 the first time (sdl_library.h); nullptr when SDL2 cannot be loaded or
+  // its video cannot start (no display), with `reason` saying why.
   static std::unique_ptr<SdlBackend> Open(std::string* reason = nullptr);
   ~SdlBackend() override;
   SdlBackend(const SdlBackend&) = delete;

@@ -1,8 +1,5 @@
 #include "platform/user/backend/sdl/sdl_cursor.h"
 
-#include <SDL2/SDL_mouse.h>
-#include <SDL2/SDL_surface.h>
-
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +8,7 @@
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/icon.h"
+#include "platform/user/backend/sdl/sdl_library.h"
 #include "platform/user/cursor.h"
 
 namespace user {
@@ -69,11 +67,11 @@ SDL_Cursor* PictureCursor(HCURSOR cursor) {
   std::vector<std::uint32_t> pixels = CursorPixels(info, width, height);
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
+  SDL_Surface* surface = sdl::CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
                                                             SDL_PIXELFORMAT_ARGB8888);
   if (surface == nullptr) return nullptr;
-  SDL_Cursor* result = SDL_CreateColorCursor(surface, int(info.xHotspot), int(info.yHotspot));
-  SDL_FreeSurface(surface);
+  SDL_Cursor* result = sdl::CreateColorCursor(surface, int(info.xHotspot), int(info.yHotspot));
+  sdl::FreeSurface(surface);
   return result;
 }
 
@@ -83,8 +81,8 @@ SDL_Cursor* CreateSdlCursor(HCURSOR cursor) {
   if (cursor == nullptr) return nullptr;
   if (const int id = StandardCursorId(cursor)) {
     for (const SystemShape& s : kShapes)
-      if (s.id == id) return SDL_CreateSystemCursor(s.shape);
-    return SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+      if (s.id == id) return sdl::CreateSystemCursor(s.shape);
+    return sdl::CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   }
   return PictureCursor(cursor);
 }

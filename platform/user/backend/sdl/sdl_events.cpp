@@ -1,14 +1,12 @@
 #include "platform/user/backend/sdl/sdl_events.h"
 
-#include <SDL2/SDL_mouse.h>
-#include <SDL2/SDL_video.h>
-
 #include <string>
 #include <vector>
 
 #include "platform/core/cp874.h"
 #include "platform/gdi/geometry.h"
 #include "platform/user/backend/sdl/sdl_keys.h"
+#include "platform/user/backend/sdl/sdl_library.h"
 #include "platform/user/drop_files.h"
 #include "platform/user/focus.h"
 #include "platform/user/input_events.h"
@@ -27,8 +25,8 @@ namespace {
 constexpr int kWheelDelta = 120;
 
 HWND WindowOf(Uint32 windowId) {
-  SDL_Window* window = SDL_GetWindowFromID(windowId);
-  HWND hwnd = window ? static_cast<HWND>(SDL_GetWindowData(window, kHwndKey)) : nullptr;
+  SDL_Window* window = sdl::GetWindowFromID(windowId);
+  HWND hwnd = window ? static_cast<HWND>(sdl::GetWindowData(window, kHwndKey)) : nullptr;
   return hwnd && IsWindow(hwnd) ? hwnd : nullptr;
 }
 
@@ -97,7 +95,7 @@ bool Text(const SDL_TextInputEvent& e) {
 // True when an event still waiting gives the keyboard to another window of this program.
 bool FocusMovesToOwnWindow() {
   SDL_Event pending[32];
-  const int n = SDL_PeepEvents(pending, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  const int n = sdl::PeepEvents(pending, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
   for (int i = 0; i < n; ++i)
     if (pending[i].window.event == SDL_WINDOWEVENT_FOCUS_GAINED && WindowOf(pending[i].window.windowID) != nullptr)
       return true;
@@ -139,7 +137,7 @@ bool WindowEvent(const SDL_WindowEvent& e) {
 // (SDL's drop events carry no point), else the middle of that window's client area.
 TPoint DropPoint(Uint32 windowId) {
   TPoint pointer{};
-  SDL_GetGlobalMouseState(&pointer.X, &pointer.Y);
+  sdl::GetGlobalMouseState(&pointer.X, &pointer.Y);
   HWND hwnd = WindowOf(windowId);
   TRect r{};
   if (hwnd == nullptr || (GetWindowRect(hwnd, &r) && PtInRect(&r, pointer))) return pointer;
@@ -157,7 +155,7 @@ std::vector<std::u16string>& PendingFiles() {
 
 bool Drop(const SDL_DropEvent& e) {
   std::u16string item = e.file != nullptr ? Utf8ToUtf16(e.file) : std::u16string();
-  SDL_free(e.file);
+  sdl::free(e.file);
   switch (e.type) {
     case SDL_DROPBEGIN:
       PendingFiles().clear();
