@@ -1465,4 +1465,32 @@ class TProStringGrid : public TBaseGrid {
   TCustomForm* fitForm_ = nullptr;          // the owner form whose OnResize FitToForm stands in front of
   TNotifyEvent formResize_;                 // the form's handler before
   TPoint formSize_{};
+
+  // ==== Window procedure: edit-done, the in-place editor's changes, wheel and zoom, scrolling ====
+ public:
+  // Changes every column width and row height by Step pixels (where they stay positive) and the
+  // cell fonts by Step points; nothing when the total would leave -10 .. 10.
+  void Zoom(Integer Step);
+  Integer ZoomTotal() const { return fontSizeDelta_; }
+  bool Zooming() const { return zooming_; }
+  // Cell controls in view take their cell's rectangle (one pixel less high) and show; those of data
+  // cells out of view (or in rows and columns of size 0) hide.
+  void PlaceCellControls();
+
+ protected:
+  // "GridEditDone" fires OnEditCellDone; the in-place editor's EN_CHANGE writes its text into the
+  // current cell (not during a press); the wheel moves the current row (scrolls with waScroll) by
+  // WheelIncrement, or the wheel lines, and ends the message; Ctrl+wheel zooms with IntelliZoom.
+  // With EnableWheel off the wheel takes DoMouseWheelDown / DoMouseWheelUp.
+  void WndProc(TMessage& Message) override;
+  void TopLeftChanged() override;
+  // The row delta of a wheel turn when WheelIncrement is set; empty here.
+  virtual void DoWheelScrolled(Integer /*Delta*/) {}
+
+ private:
+  void WriteEditorTextToCell(HWND Sender);
+  bool HandleWheelMessage(TMessage& Message);
+
+  bool zooming_ = false;
+  TPoint lastTopLeft_{-1, -1};
 };
