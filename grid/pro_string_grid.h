@@ -1348,6 +1348,9 @@ class TProStringGrid : public TBaseGrid {
   void DrawRowSizingLine(Integer Y);
   // Pixels the cell's text needs (width, height), margins included; Wrap: wrapped to the cell.
   TSize MeasureCellText(Integer ACol, Integer ARow, bool Wrap);
+  // 1 without Multilinecells; else the most lines (CountTextLines) among the row's cells in the
+  // displayed columns 0 .. ColCount - 1.
+  Integer RowLineCount(Integer ARow);
   // Text margins in pixels (left/right, top/bottom) and the size added to every cell font.
   Integer XMargin() const { return xMargin_; }
   Integer YMargin() const { return yMargin_; }
