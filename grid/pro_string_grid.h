@@ -1446,7 +1446,7 @@ class TProStringGrid : public TBaseGrid {
   void MarkGridStateDuringMove();
   void TrackMoveMarkers(TGridCoord Cell, Integer X, Integer Y);
   void HideMoveMarkers();
-  // Step 11's click mode for the next press; true when a zone chose it (the cursor stays).
+  // The click mode for the next press; true when a zone chose it (the cursor stays).
   bool ChooseClickModeKeepsCursor(TGridCoord Cell, Integer X, Integer Y);
   bool OnSizingEdge(TGridCoord Cell, Integer X, Integer Y);
   // True when the pointer is on a link or anchor (hand cursor); fires the anchor events.
