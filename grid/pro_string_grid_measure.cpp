@@ -94,3 +94,11 @@ TSize TProStringGrid::MeasureCellText(Integer ACol, Integer ARow, bool Wrap) {
   }
   return size;
 }
+
+Integer TProStringGrid::RowLineCount(Integer ARow) {
+  if (!Multilinecells()) return 1;
+  Integer lines = 1;
+  for (Integer col = 0; col < ColCount(); ++col)
+    lines = std::max(lines, CountTextLines(GetCellText(DisplToRealCol(col), ARow), true));
+  return lines;
+}
