@@ -130,6 +130,13 @@ void TProStringGrid::ReadPlatformFacts() {
 
 TProStringGrid::~TProStringGrid() {
   destroying_ = true;
+  // A destructor cannot pass the store's error on: the widths are then not saved.
+  if (columnSize_->Save()) {
+    try {
+      SaveColumnSizes();
+    } catch (const std::exception&) {
+    }
+  }
   FreeHiddenRows();
   // A shrinking grid frees the properties of the cells it cuts off, so the cells of the current
   // counts are every cell that can still hold any.
@@ -146,6 +153,7 @@ void TProStringGrid::CreateWnd() {
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
+    if (columnSize_->Save()) LoadColumnSizes();
   }
   const bool newInDesigner = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
                              !ComponentState().Contains(csReading);
@@ -160,6 +168,7 @@ void TProStringGrid::Loaded() {
     fixedGradientFrom_ = kDAVGradientFrom;
     fixedGradientTo_ = ColorToRGB(clWhite);
   }
+  if (columnSize_->Save()) LoadColumnSizes();
   loadedFixedRows_ = FixedRows();
   loadedFixedCols_ = FixedCols();
   minRowHeight_ = DefaultRowHeight();

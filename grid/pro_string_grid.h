@@ -517,6 +517,13 @@ class TProStringGrid : public TBaseGrid {
   void WriteGridText(TStream* Stream);
   void ReadGridText(TStream* Stream);
 
+  // ==== Column widths kept in an ini file or the registry (ColumnSize) ====
+  // Each column's width as the integer "Col<index>" in ColumnSize.Section of the store named by
+  // ColumnSize.Key; nothing without a key or a section, or in the designer.  Errors of the store
+  // propagate; the store object is freed in any case.  A missing value keeps the width.
+  void SaveColumnSizes();
+  void LoadColumnSizes();
+
   // ==== Cell look, alignment and edit permission ====
   // The (horizontal, vertical) alignment a cell is drawn with.
   std::pair<TAlignment, TVAlignment> GetCellAlignment(Integer ACol, Integer ARow);
