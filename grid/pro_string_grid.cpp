@@ -18,6 +18,7 @@
 #include "grid/drag_scroll_options.h"
 #include "grid/file_version_ms.h"
 #include "grid/floating_footer.h"
+#include "grid/grid_editor_controls.h"
 #include "grid/grid_filter.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/grouping_settings.h"
@@ -137,6 +138,7 @@ TProStringGrid::~TProStringGrid() {
     } catch (const std::exception&) {
     }
   }
+  editorControls_.reset();
   FreeHiddenRows();
   // A shrinking grid frees the properties of the cells it cuts off, so the cells of the current
   // counts are every cell that can still hold any.

@@ -38,6 +38,7 @@ class TCellGraphic;
 class TCellNode;
 class TCollection;
 class TColumnSize;
+class TGridEditorControls;
 class TControlList;
 class TControlLook;
 class TCustomImageList;
@@ -857,6 +858,30 @@ class TProStringGrid : public TBaseGrid {
   // The grid's own in-place editor (nullptr until first shown).
   TProInplaceEdit* GetInplaceEditor() const;
 
+  // ==== Editing: the editor controls ====
+  // The editor control shown for the current cell (nullptr for none, the check box and the
+  // in-place editor).
+  TWinControl* ActiveEditControl() const { return activeEditControl_; }
+  // The control serving each kind (created on the first edit of that kind); nullptr before.
+  TGridEditorControls* EditorControls() const { return editorControls_.get(); }
+  // Ends an editor control's edit with one of its keys: the edit hidden into the cell, Tab and the
+  // arrow keys passed on to the grid's key handling, the focus to the grid (AlwaysEdit off for the
+  // moment) and, on Return, the Enter advance.
+  void LeaveEditControl(Word Key, TShiftState Shift);
+  // While LeaveEditControl runs.
+  bool LeavingEditor() const { return leavingEditor_; }
+  // The cell's text put through SetEditText (display column of the real column ACol), then the cell
+  // text setter.
+  virtual void StoreEditValue(Integer ACol, Integer ARow, const std::string& Value);
+  // KeptCellText written back into the current cell, whose text is then read and written again.
+  virtual void RefreshCurrentCell();
+  // An editor control's text validated for the current cell; StoreFirst writes it into the cell
+  // before.  A refusal keeps the edit started and the kept text as it was; true when accepted.
+  bool ValidateEditorText(const std::string& Text, bool StoreFirst);
+  void SetEditorActive(bool Value) { editorActive_ = Value; }
+  // The background colour the cell's style gives an editor over the cell (display column).
+  TColor EditorCellColor(Integer ACol, Integer ARow);
+
   // ==== Editing: the cell checker ====
   // Consulted by ValidateCell: Correct before OnCellValidate (AutoCorrect), MarkError after it
   // (AutoMarkError).  Not owned; forgotten when it is freed.
@@ -946,6 +971,7 @@ class TProStringGrid : public TBaseGrid {
  private:
   friend class TFloatingFooter;
   friend class TProInplaceEdit;
+  friend class TGridEditorControls;
 
   // ---- Life cycle ----
   void CreateSettings();
@@ -1249,6 +1275,9 @@ class TProStringGrid : public TBaseGrid {
   bool suppressEditChange_ = false;
   bool caretToMouse_ = false;
   char editStartKey_ = 0;
+  TWinControl* activeEditControl_ = nullptr;
+  std::unique_ptr<TGridEditorControls> editorControls_;
+  bool leavingEditor_ = false;
 
   // ---- Editing: selection and navigation ----
   bool editingSuspended_ = false;
