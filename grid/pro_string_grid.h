@@ -970,6 +970,7 @@ class TProStringGrid : public TBaseGrid {
 
  private:
   friend class TFloatingFooter;
+  friend class TFooterPanel;
   friend class TProInplaceEdit;
   friend class TGridEditorControls;
 
