@@ -2,6 +2,7 @@
 #include "grid/grid_editor_controls.h"
 
 #include "grid/edit_char_rules.h"
+#include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "grid/pro_string_grid.h"
 #include "platform/classes/publisher.h"
@@ -15,6 +16,7 @@
 #include "platform/user/post_message.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/window_classes/combo_box_window.h"
 
 PR_IMPLEMENT_CLASS(TGridEditBtn)
 PR_IMPLEMENT_CLASS(TGridUnitEditBtn)
@@ -352,6 +354,7 @@ TGridEditorControls::~TGridEditorControls() {
   delete unitEditBtn_;
   delete checkBox_;
   delete button_;
+  delete combo_;
 }
 
 template <class T>
@@ -377,6 +380,42 @@ TGridUnitEditBtn* TGridEditorControls::UnitEditBtn() {
 }
 TGridCheckBox* TGridEditorControls::CheckBox() { return Made(checkBox_); }
 TGridButton* TGridEditorControls::Button() { return Made(button_); }
+TGridCombo* TGridEditorControls::Combo() { return Made(combo_); }
+
+void TGridEditorControls::OpenCombo(const TRect& Cell, TColor Color, const std::string& Value, bool List) {
+  TProStringGrid* grid = grid_;
+  TGridCombo* combo = Combo();
+  combo->SetBounds(Cell.Left, Cell.Top, 0, 0);
+  combo->SetEnabled(true);
+  combo->SetDroppedDown(false);
+  combo->SetStyle(List ? csDropDownList : csDropDown);
+  const Integer cellHeight = Cell.Bottom - Cell.Top;
+  if (!List) SendMessageA(combo->Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(cellHeight - 6));
+  const Integer itemHeight = combo->ItemHeight();
+  combo->SetBounds(Cell.Left, Cell.Top, Cell.Right - Cell.Left, itemHeight * (combo->DropDownCount() + 1) + cellHeight);
+  const Integer index = combo->Items()->IndexOf(Value);
+  if (List)
+    combo->SetItemIndex(index >= 0 ? index : 0);
+  else
+    combo->SetText(Value);
+  combo->SetColor(Color);
+  combo->SetVisible(true);
+  const TGridLook look = grid->Look();
+  const bool flat = look == glSoft || look == glDAV || look == glXP || look == glListView;
+  combo->SetFlat(flat);
+  combo->SetEtched(flat);
+  if (grid->Navigation()->AutoComboDropSize())
+    combo->SizeDropDown();
+  else if (combo->DropWidth() > 0)
+    combo->SetDropWidth(combo->DropWidth());
+  combo->SetFocus();
+  if (grid->MouseActions()->DirectComboDrop()) combo->SetDroppedDown(true);
+  if (List && index < 0 && combo->Items()->Count() > 0) {
+    const std::string first = combo->Items()->Strings(0);
+    grid->OnComboChange(grid, grid->Col(), grid->Row(), 0, first);
+    grid->OnComboObjectChange(grid, grid->Col(), grid->Row(), 0, first, combo->Items()->Objects(0));
+  }
+}
 
 void TGridEditorControls::GridKeyDown(TProStringGrid* Grid, Word& Key, TShiftState Shift) { Grid->KeyDown(Key, Shift); }
 void TGridEditorControls::GridShowEditor(TProStringGrid* Grid) { Grid->ShowEditor(); }
@@ -434,6 +473,11 @@ bool TGridEditorControls::Open(Integer ACol, Integer ARow) {
       control = edit;
       break;
     }
+    case edComboEdit:
+    case edComboList:
+      OpenCombo(rect, color, value, grid->ActiveEditorType() == edComboList);
+      control = combo_;
+      break;
     case edCheckBox: {
       TGridCheckBox* box = CheckBox();
       box->RecreateWindow();
@@ -475,6 +519,13 @@ bool TGridEditorControls::Close(Integer ACol, Integer ARow) {
       grid->StoreEditValue(realCol, ARow, unitEditBtn_->Text() + unitEditBtn_->UnitID());
       grid->SetEditorActive(false);
       Hide(unitEditBtn_);
+      return true;
+    case edComboEdit:
+    case edComboList:
+      if (combo_ == nullptr) return false;
+      if (grid->EditorActive()) grid->StoreEditValue(realCol, ARow, combo_->Text());
+      grid->SetEditorActive(false);
+      Hide(combo_);
       return true;
     case edCheckBox:
       if (checkBox_ == nullptr) return false;

@@ -13,11 +13,13 @@
 // the end, and the key reaches neither the grid nor the control.  The check box leaves with Return,
 // PageUp, PageDown, End and the arrows; the button with Escape and the arrows.
 //
-// TGridEditorControls holds one control of each kind the grid has opened so far.
+// TGridEditorControls holds one control of each kind the grid has opened so far.  The combo box
+// editor (edComboEdit, edComboList) is in grid_combo.h.
 #pragma once
 
 #include <string>
 
+#include "grid/grid_combo.h"
 #include "grid/zav_edit.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -132,11 +134,13 @@ class TGridEditorControls {
   TGridUnitEditBtn* UnitEditBtn();
   TGridCheckBox* CheckBox();
   TGridButton* Button();
+  TGridCombo* Combo();
   // The controls made so far (nullptr for the others).
   TGridEditBtn* EditBtnIfMade() const { return editBtn_; }
   TGridUnitEditBtn* UnitEditBtnIfMade() const { return unitEditBtn_; }
   TGridCheckBox* CheckBoxIfMade() const { return checkBox_; }
   TGridButton* ButtonIfMade() const { return button_; }
+  TGridCombo* ComboIfMade() const { return combo_; }
 
   // Opens the control of the grid's ActiveEditorType over the cell (display column ACol): false when
   // the kind has no control here.
@@ -155,10 +159,12 @@ class TGridEditorControls {
   // Prepared, enabled, shown, coloured and focused on Bounds.
   void Show(TWinControl* Control, const TRect& Bounds, TColor Color);
   static void Hide(TWinControl* Control);
+  void OpenCombo(const TRect& Cell, TColor Color, const std::string& Value, bool List);
 
   TProStringGrid* grid_;
   TGridEditBtn* editBtn_ = nullptr;
   TGridUnitEditBtn* unitEditBtn_ = nullptr;
   TGridCheckBox* checkBox_ = nullptr;
   TGridButton* button_ = nullptr;
+  TGridCombo* combo_ = nullptr;
 };

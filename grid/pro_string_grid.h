@@ -862,8 +862,8 @@ class TProStringGrid : public TBaseGrid {
   // The editor control shown for the current cell (nullptr for none, the check box and the
   // in-place editor).
   TWinControl* ActiveEditControl() const { return activeEditControl_; }
-  // The control serving each kind (created on the first edit of that kind); nullptr before.
-  TGridEditorControls* EditorControls() const { return editorControls_.get(); }
+  // The editor controls (each made on the first edit of its kind, or when asked for).
+  TGridEditorControls* EditorControls();
   // Ends an editor control's edit with one of its keys: the edit hidden into the cell, Tab and the
   // arrow keys passed on to the grid's key handling, the focus to the grid (AlwaysEdit off for the
   // moment) and, on Return, the Enter advance.

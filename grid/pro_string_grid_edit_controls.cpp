@@ -7,12 +7,16 @@
 #include "platform/ui/canvas.h"
 #include "platform/user/virtual_keys.h"
 
+TGridEditorControls* TProStringGrid::EditorControls() {
+  if (editorControls_ == nullptr) editorControls_ = std::make_unique<TGridEditorControls>(this);
+  return editorControls_.get();
+}
+
 void TProStringGrid::OpenEditControl(Integer ACol, Integer ARow) {
   editorOpen_ = true;
   editControlOpened_ = true;
   activeEditControl_ = nullptr;
-  if (editorControls_ == nullptr) editorControls_ = std::make_unique<TGridEditorControls>(this);
-  editorControls_->Open(ACol, ARow);
+  EditorControls()->Open(ACol, ARow);
   editStartKey_ = 0;
 }
 

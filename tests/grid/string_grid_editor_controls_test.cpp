@@ -12,6 +12,7 @@
 #include "grid/navigation.h"
 #include "platform/core/exceptions.h"
 #include "platform/user/message_beep.h"
+#include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "string_grid_fixture.h"
 
@@ -265,6 +266,163 @@ TEST_F(EditorControlsTest, AControlOwnedByAnotherComponentIsRefused) {
   TForm* form = NewForm("NotAGrid", false);
   EXPECT_THROW(new TGridEditBtn(form), EInvalidCast);
   EXPECT_THROW(new TGridCheckBox(form), EInvalidCast);
+}
+
+}  // namespace
+}  // namespace gridtest
+
+namespace gridtest {
+namespace {
+
+class ComboEditorTest : public EditorControlsTest {
+ protected:
+  ~ComboEditorTest() override {
+    for (TTestStringGrid* grid : combos_) {
+      grid->OnComboChange = {};
+      grid->OnComboObjectChange = {};
+    }
+  }
+  // A grid of Kind whose combo holds the items; OnComboChange and OnComboObjectChange logged.
+  TTestStringGrid* ComboGrid(TEditorType Kind, const std::string& Text) {
+    TTestStringGrid* grid = NewEditGrid(Kind, Text);
+    for (const char* item : {"Apple", "Banana", "Cherry"}) grid->EditorControls()->Combo()->Items()->Add(item);
+    grid->OnComboChange = [this](TObject*, Integer ACol, Integer ARow, Integer AItemIndex, const std::string& S) {
+      events_.push_back("change " + std::to_string(ACol) + "," + std::to_string(ARow) + " " +
+                        std::to_string(AItemIndex) + " " + S);
+    };
+    grid->OnComboObjectChange = [this](TObject*, Integer, Integer, Integer AItemIndex, const std::string&, TObject*) {
+      events_.push_back("object " + std::to_string(AItemIndex));
+    };
+    combos_.push_back(grid);
+    return grid;
+  }
+  TGridCombo* OpenCombo(TTestStringGrid* Grid) {
+    Open(Grid);
+    auto* combo = Grid->EditorControls()->ComboIfMade();
+    EXPECT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->Focused());
+    return combo;
+  }
+
+  std::vector<std::string> events_;
+
+ private:
+  std::vector<TTestStringGrid*> combos_;
+};
+
+TEST_F(ComboEditorTest, ButtonWidthTakesOnly14To32) {
+  TTestStringGrid* grid = NewEditGrid(edComboEdit);
+  TGridCombo* combo = grid->EditorControls()->Combo();
+  EXPECT_EQ(combo->ButtonWidth(), 16);
+  for (const auto& [width, taken] : {std::pair{13, 16}, {14, 14}, {32, 32}, {33, 32}}) {
+    combo->SetButtonWidth(width);
+    EXPECT_EQ(combo->ButtonWidth(), taken) << width;
+  }
+  EXPECT_EQ(combo->Version(), "1.2.0.1");
+}
+
+TEST_F(ComboEditorTest, AListWhoseCellTextIsNoItemOpensOnTheFirstAndReportsIt) {
+  struct Case {
+    TEditorType kind;
+    std::string cell;
+    Integer index;
+    std::string text;
+    std::vector<std::string> events;
+  };
+  const Case cases[] = {
+      {edComboList, "Durian", 0, "Apple", {"change 1,1 0 Apple", "object 0"}},
+      {edComboList, "Banana", 1, "Banana", {}},
+      {edComboEdit, "Durian", -1, "Durian", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.kind) + " " + c.cell);
+    events_.clear();
+    TTestStringGrid* grid = ComboGrid(c.kind, c.cell);
+    TGridCombo* combo = OpenCombo(grid);
+    EXPECT_EQ(combo->Style(), c.kind == edComboList ? csDropDownList : csDropDown);
+    EXPECT_EQ(combo->ItemIndex(), c.index);
+    EXPECT_EQ(combo->Text(), c.text);
+    EXPECT_EQ(events_, c.events);
+    grid->SetCol(2);   // closing stores the combo's text
+    EXPECT_EQ(grid->GetCellText(1, 1), c.text);
+    EXPECT_FALSE(combo->Visible());
+  }
+}
+
+TEST_F(ComboEditorTest, TypingCompletesFromTheItemsThenFromLookupItems) {
+  struct Case {
+    std::string typed, text;
+    Integer index;
+  };
+  // The typed part stays as typed; the rest comes from the item.
+  const Case cases[] = {{"ba", "banana", 1}, {"gr", "grape", -1}, {"x", "x", -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    TTestStringGrid* grid = ComboGrid(edComboEdit, "");
+    grid->SetLookup(true);
+    grid->LookupItems()->Add("Grape");
+    TGridCombo* combo = OpenCombo(grid);
+    for (char ch : c.typed) driver_->PressKey(Word(ch - 'a' + 'A'));   // key-ups drive the completion
+    EXPECT_EQ(combo->Text(), c.text);
+    EXPECT_EQ(combo->ItemIndex(), c.index);
+    EXPECT_EQ(combo->SelText(), c.text.substr(c.typed.size()));
+    driver_->PressKey(VK_ESCAPE);
+  }
+}
+
+TEST_F(ComboEditorTest, EscapeRestoresTheCellAndUpValidatesAndLeavesUpwards) {
+  TTestStringGrid* grid = ComboGrid(edComboEdit, "Cherry");
+  grid->SetRow(2);
+  grid->SetCellText(1, 2, "Cherry");
+  TGridCombo* combo = OpenCombo(grid);
+  combo->SetText("Apple");
+  driver_->PressKey(VK_ESCAPE);
+  EXPECT_EQ(combo->Text(), "Cherry");
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  EXPECT_EQ(grid->GetCellText(1, 2), "Cherry");
+
+  combo = OpenCombo(grid);
+  AcceptOnly(grid, {"Banana"});
+  combo->SetText("Apple");
+  driver_->PressKey(VK_UP);   // refused: stays
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_TRUE(combo->Focused());
+  EXPECT_EQ(combo->Text(), "Cherry");
+  combo->SetText("Banana");
+  driver_->PressKey(VK_UP);
+  EXPECT_EQ(grid->Row(), 1);
+  EXPECT_EQ(grid->GetCellText(1, 2), "Banana");
+  EXPECT_FALSE(combo->Visible());
+}
+
+TEST_F(ComboEditorTest, TheWheelStepsAmongTheItemsAndFiresOnlyForAnItem) {
+  TTestStringGrid* grid = ComboGrid(edComboList, "Banana");
+  TGridCombo* combo = OpenCombo(grid);
+  const auto wheel = [&](short Delta) {
+    events_.clear();
+    SendMessageA(combo->Handle(), grid->WheelMessage(), MAKEWPARAM(0, WORD(Delta)), 0);
+    return combo->ItemIndex();
+  };
+  EXPECT_EQ(wheel(-120), 2);
+  EXPECT_EQ(events_, (std::vector<std::string>{"change 1,1 2 Cherry", "object 2"}));
+  EXPECT_EQ(wheel(-120), 2);   // past the last item: stays on it
+  EXPECT_EQ(wheel(120), 1);
+  EXPECT_EQ(wheel(120), 0);
+  EXPECT_EQ(wheel(120), 0);
+  combo->Items()->Clear();
+  EXPECT_EQ(wheel(-120), -1);
+  EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(ComboEditorTest, WithLookupHistoryANewTextJoinsTheItems) {
+  TTestStringGrid* grid = ComboGrid(edComboEdit, "");
+  grid->SetLookupHistory(true);
+  TGridCombo* combo = OpenCombo(grid);
+  driver_->Type("Fig");
+  grid->SetFocus();
+  driver_->Settle();
+  EXPECT_EQ(grid->GetCellText(1, 1), "Fig");
+  EXPECT_EQ(combo->Items()->IndexOf("Fig"), 3);
 }
 
 }  // namespace
