@@ -129,9 +129,7 @@ void TGridCombo::GridKey(Word& Key, TShiftState Shift) {
     SetText(grid->GetCurrentCellText());
   }
   if (Key == VK_TAB && grid->Options().Contains(goTabs)) {
-    grid->HideCellEdit();
-    grid->SetFocus();
-    grid->HandleTabKey(Shift.Contains(ssShift));
+    TabToNextStop(grid, Shift);
     Key = 0;
     return;
   }

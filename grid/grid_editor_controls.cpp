@@ -46,13 +46,6 @@ void ClaimEditorKeys(TProStringGrid* Grid, TMessage& Message) {
   if (key == VK_RETURN || (key == VK_TAB && Grid->Options().Contains(goTabs))) Message.Result = 1;
 }
 
-// Tab with goTabs: the edit hidden into the cell, the focus to the grid, the next tab stop.
-void TabToNextStop(TProStringGrid* Grid, TShiftState Shift) {
-  Grid->HideCellEdit();
-  Grid->SetFocus();
-  Grid->HandleTabKey(Shift.Contains(ssShift));
-}
-
 // After a grid key that was not refused: Tab with goTabs moves on, anything else leaves through
 // the grid.
 void LeaveWithKey(TProStringGrid* Grid, Word Key, TShiftState Shift) {
@@ -63,6 +56,12 @@ void LeaveWithKey(TProStringGrid* Grid, Word Key, TShiftState Shift) {
 }
 
 }   // namespace
+
+void TabToNextStop(TProStringGrid* Grid, TShiftState Shift) {
+  Grid->HideCellEdit();
+  Grid->SetFocus();
+  Grid->HandleTabKey(Shift.Contains(ssShift));
+}
 
 TProStringGrid* EditorGrid(TComponent* AOwner) {
   auto* grid = dynamic_cast<TProStringGrid*>(AOwner);

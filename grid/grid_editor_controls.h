@@ -28,6 +28,9 @@ class TProStringGrid;
 
 // The grid (AOwner as a TProStringGrid); EInvalidCast for another owner.
 TProStringGrid* EditorGrid(TComponent* AOwner);
+// Tab with goTabs: the edit hidden into the cell, the focus to the grid, the next (with Shift the
+// previous) tab stop.
+void TabToNextStop(TProStringGrid* Grid, TShiftState Shift);
 
 class TGridEditBtn : public TZavEditBtn {
   PR_CLASS(TGridEditBtn, TZavEditBtn)
