@@ -11,9 +11,11 @@
 #include "grid/grid_editor_controls.h"
 #include "grid/navigation.h"
 #include "platform/core/exceptions.h"
+#include "platform/user/clipboard_text.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/window_classes/edit_window.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -187,6 +189,38 @@ TEST_F(EditorControlsTest, EditWithButtonTypingFollowsItsKindAndTheButtonAsksThe
   driver_->Click(edit->EditButton());
   EXPECT_EQ(edit->Text(), "x@1,1");
   EXPECT_EQ(edit->SelLength(), 5);
+}
+
+TEST_F(EditorControlsTest, EditWithButtonPastesOnlyWhenTheClipboardEventsAllowAndReportsChanges) {
+  for (bool allow : {true, false}) {
+    SCOPED_TRACE(allow ? "allowed" : "refused");
+    TTestStringGrid* grid = NewEditGrid(edEditBtn, "ab");
+    std::vector<std::string> log;
+    grid->OnClipboardPaste = [&log, allow](TObject*, bool& Allow) {
+      log.push_back("paste");
+      Allow = allow;
+    };
+    grid->OnClipboardBeforePasteCell = [&log](TObject*, Integer ACol, Integer ARow, std::string& Value, bool&) {
+      log.push_back("cell " + std::to_string(ACol) + "," + std::to_string(ARow) + " " + Value);
+      Value = "ignored";   // the clipboard's own text is pasted
+    };
+    grid->OnEditChange = [&log](TObject*, Integer, Integer, const std::string& Value) { log.push_back("change " + Value); };
+    Open(grid);
+    auto* edit = dynamic_cast<TGridEditBtn*>(driver_->FocusedControl());
+    ASSERT_NE(edit, nullptr);
+    edit->SetSelStart(2);
+    log.clear();
+    ASSERT_TRUE(SetClipboardText(edit->Handle(), "cd"));
+    SendMessageA(edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->Text(), allow ? "abcd" : "ab");
+    const std::vector<std::string> expected =
+        allow ? std::vector<std::string>{"paste", "cell 1,1 cd", "change abcd"} : std::vector<std::string>{"paste"};
+    EXPECT_EQ(log, expected);
+    grid->OnClipboardPaste = {};
+    grid->OnClipboardBeforePasteCell = {};
+    grid->OnEditChange = {};
+    driver_->PressKey(VK_ESCAPE);
+  }
 }
 
 TEST_F(EditorControlsTest, UnitEditEscapeClearsTheUnitAndTheStartKeyReachesIt) {
