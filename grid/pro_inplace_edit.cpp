@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/cell_text_kinds.h"
+#include "grid/edit_char_rules.h"
 #include "grid/grid_text_routines.h"
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
@@ -37,8 +38,6 @@ constexpr char kBackspace = 0x08, kTab = 0x09, kLineFeed = 0x0A, kReturn = 0x0D,
 constexpr LPARAM kKeypadBit = LPARAM(1) << 22;
 
 bool IsKeyDown(int VirtualKey) { return GetKeyState(VirtualKey) < 0; }
-
-bool IsControlChar(char Ch) { return Ch == kBackspace || Ch == kTab || Ch == kReturn || Ch == kEscape; }
 
 bool IsFreeTextKind(TEditorType Kind) {
   return Kind == edNormal || Kind == edCapital || Kind == edMixedCase || Kind == edLowerCase || Kind == edUpperCase;
@@ -133,35 +132,14 @@ void TProInplaceEdit::Change() {
 
 // ---- Typed characters ----
 
-bool TProInplaceEdit::AcceptFloatChar(char Ch) {
-  const std::string text = Text();
-  const std::string selected = SelText();
-  if (Ch == FormatSettings.DecimalSeparator)
-    return text.find(Ch) == std::string::npos || selected.find(Ch) != std::string::npos;
-  if (Ch == FormatSettings.ThousandSeparator) return false;
-  if (Ch == '-') {
-    const bool allowed = (SelStart() == 0 && text.find('-') == std::string::npos) ||
-                         selected.find('-') != std::string::npos;
-    if (!allowed) MessageBeep(0);
-    return allowed;
-  }
-  if (IsControlChar(Ch) || IsDecimalDigit(Ch) || Ch == ',' || Ch == '.') return true;
-  return IsKeyDown(VK_CONTROL);   // clipboard short-cuts
-}
-
 bool TProInplaceEdit::AcceptKindChar(char& Ch) {
   switch (proGrid_->ActiveEditorType()) {
     case edNormal:
     case edPassword:
     case edMixedCase: return true;
-    case edNumeric:
-      if (Ch == '-' && SelStart() == 0 && Text().find('-') == std::string::npos) return true;
-      [[fallthrough]];
-    case edPositiveNumeric:
-      if (IsControlChar(Ch) || IsDecimalDigit(Ch)) return true;
-      MessageBeep(0);
-      return false;
-    case edFloat: return AcceptFloatChar(Ch);
+    case edNumeric: return AcceptNumericChar(*this, Ch, true);
+    case edPositiveNumeric: return AcceptNumericChar(*this, Ch, false);
+    case edFloat: return AcceptFloatChar(*this, Ch);
     case edCapital:
     case edUpperCase: Ch = AnsiUpperCase(std::string(1, Ch))[0]; return true;
     case edLowerCase: Ch = AnsiLowerCase(std::string(1, Ch))[0]; return true;

@@ -52,7 +52,6 @@ class TProInplaceEdit : public TInplaceEdit {
   // The character rules; false: the character is dropped.
   bool AcceptChar(char& Ch, LPARAM KeyData);
   bool AcceptKindChar(char& Ch);
-  bool AcceptFloatChar(char Ch);
   void Paste();
   bool AllowClipboard(bool Cut);
   // The WM_KEYDOWN rules before the class library's key handling; true: the key stops here.

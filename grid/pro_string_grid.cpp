@@ -18,6 +18,7 @@
 #include "grid/drag_scroll_options.h"
 #include "grid/file_version_ms.h"
 #include "grid/floating_footer.h"
+#include "grid/grid_editor_controls.h"
 #include "grid/grid_filter.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/grouping_settings.h"
@@ -132,6 +133,14 @@ void TProStringGrid::ReadPlatformFacts() {
 TProStringGrid::~TProStringGrid() {
   destroying_ = true;
   RemoveFormFitting();
+  // A destructor cannot pass the store's error on: the widths are then not saved.
+  if (columnSize_->Save()) {
+    try {
+      SaveColumnSizes();
+    } catch (const std::exception&) {
+    }
+  }
+  editorControls_.reset();
   FreeHiddenRows();
   // A shrinking grid frees the properties of the cells it cuts off, so the cells of the current
   // counts are every cell that can still hold any.
@@ -148,6 +157,7 @@ void TProStringGrid::CreateWnd() {
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
+    if (columnSize_->Save()) LoadColumnSizes();
   }
   const bool newInDesigner = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
                              !ComponentState().Contains(csReading);
@@ -162,6 +172,7 @@ void TProStringGrid::Loaded() {
     fixedGradientFrom_ = kDAVGradientFrom;
     fixedGradientTo_ = ColorToRGB(clWhite);
   }
+  if (columnSize_->Save()) LoadColumnSizes();
   loadedFixedRows_ = FixedRows();
   loadedFixedCols_ = FixedCols();
   minRowHeight_ = DefaultRowHeight();

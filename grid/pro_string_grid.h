@@ -41,6 +41,7 @@ class TCellGraphic;
 class TCellNode;
 class TCollection;
 class TColumnSize;
+class TGridEditorControls;
 class TControlList;
 class TControlLook;
 class TCustomImageList;
@@ -521,6 +522,13 @@ class TProStringGrid : public TBaseGrid {
   void WriteGridText(TStream* Stream);
   void ReadGridText(TStream* Stream);
 
+  // ==== Column widths kept in an ini file or the registry (ColumnSize) ====
+  // Each column's width as the integer "Col<index>" in ColumnSize.Section of the store named by
+  // ColumnSize.Key; nothing without a key or a section, or in the designer.  Errors of the store
+  // propagate; the store object is freed in any case.  A missing value keeps the width.
+  void SaveColumnSizes();
+  void LoadColumnSizes();
+
   // ==== Cell look, alignment and edit permission ====
   // The (horizontal, vertical) alignment a cell is drawn with.
   std::pair<TAlignment, TVAlignment> GetCellAlignment(Integer ACol, Integer ARow);
@@ -854,6 +862,30 @@ class TProStringGrid : public TBaseGrid {
   // The grid's own in-place editor (nullptr until first shown).
   TProInplaceEdit* GetInplaceEditor() const;
 
+  // ==== Editing: the editor controls ====
+  // The editor control shown for the current cell (nullptr for none, the check box and the
+  // in-place editor).
+  TWinControl* ActiveEditControl() const { return activeEditControl_; }
+  // The editor controls (each made on the first edit of its kind, or when asked for).
+  TGridEditorControls* EditorControls();
+  // Ends an editor control's edit with one of its keys: the edit hidden into the cell, Tab and the
+  // arrow keys passed on to the grid's key handling, the focus to the grid (AlwaysEdit off for the
+  // moment) and, on Return, the Enter advance.
+  void LeaveEditControl(Word Key, TShiftState Shift);
+  // While LeaveEditControl runs.
+  bool LeavingEditor() const { return leavingEditor_; }
+  // The cell's text put through SetEditText (display column of the real column ACol), then the cell
+  // text setter.
+  virtual void StoreEditValue(Integer ACol, Integer ARow, const std::string& Value);
+  // KeptCellText written back into the current cell, whose text is then read and written again.
+  virtual void RefreshCurrentCell();
+  // An editor control's text validated for the current cell; StoreFirst writes it into the cell
+  // before.  A refusal keeps the edit started and the kept text as it was; true when accepted.
+  bool ValidateEditorText(const std::string& Text, bool StoreFirst);
+  void SetEditorActive(bool Value) { editorActive_ = Value; }
+  // The background colour the cell's style gives an editor over the cell (display column).
+  TColor EditorCellColor(Integer ACol, Integer ARow);
+
   // ==== Editing: the cell checker ====
   // Consulted by ValidateCell: Correct before OnCellValidate (AutoCorrect), MarkError after it
   // (AutoMarkError).  Not owned; forgotten when it is freed.
@@ -942,7 +974,9 @@ class TProStringGrid : public TBaseGrid {
 
  private:
   friend class TFloatingFooter;
+  friend class TFooterPanel;
   friend class TProInplaceEdit;
+  friend class TGridEditorControls;
 
   // ---- Life cycle ----
   void CreateSettings();
@@ -1246,6 +1280,9 @@ class TProStringGrid : public TBaseGrid {
   bool suppressEditChange_ = false;
   bool caretToMouse_ = false;
   char editStartKey_ = 0;
+  TWinControl* activeEditControl_ = nullptr;
+  std::unique_ptr<TGridEditorControls> editorControls_;
+  bool leavingEditor_ = false;
 
   // ---- Editing: selection and navigation ----
   bool editingSuspended_ = false;

@@ -2,9 +2,9 @@
 // current cell (DefaultEditor, then OnGetEditorType for the base cell): the plain text kinds are
 // edited in place by TProInplaceEdit; edNone and cells with a clickable graphic are not edited;
 // every other kind is an editor control, opened over the cell by OpenEditControl and read back by
-// CloseEditControl.  The grid keeps no control for a kind yet (they are added with the grid's
-// periphery), so such a kind, like edDataCheckBox, opens nothing, closes storing nothing and leaves
-// the cell its text.  An edit ends with OnEditingDone and the posted "GridEditDone".
+// CloseEditControl (pro_string_grid_edit_controls.cpp).  A kind without a control here (and
+// edDataCheckBox) opens nothing, closes storing nothing and leaves the cell its text.  An edit ends
+// with OnEditingDone and the posted "GridEditDone".
 #include "grid/cell_properties.h"
 #include "grid/markup_text.h"
 #include "grid/pro_grid_unit.h"
@@ -60,19 +60,6 @@ bool TProStringGrid::CanEditShow() {
     editorOpen_ = true;
   }
   return answer;
-}
-
-void TProStringGrid::OpenEditControl(Integer /*ACol*/, Integer /*ARow*/) {
-  editorOpen_ = true;
-  editControlOpened_ = true;
-  editStartKey_ = 0;
-}
-
-void TProStringGrid::CloseEditControl(Integer ACol, Integer ARow) {
-  editStartKey_ = 0;
-  editorActive_ = false;
-  if (activeEditorType_ != edNormal && editControlOpened_) NotifyEditingDone(ACol, ARow);
-  editControlOpened_ = false;
 }
 
 void TProStringGrid::ShowCellEditor() {
