@@ -9,22 +9,23 @@
 #include "platform/classes/reader.h"
 #include "platform/classes/writer.h"
 #include "platform/core/ansi_strings.h"
+#include "platform/ui/colors.h"
 
 PR_IMPLEMENT_CLASS(TkxContainerStyles)
 
 PR_PUBLISH(TkxContainerStyle) {
   using S = TkxContainerStyle;
   p.Property("AssignedValues", &S::AssignedValues, &S::SetAssignedValues).Stored(false);
-  p.Property("BorderColor", &S::BorderColor, &S::SetBorderColor).NoDefault().Stored(&S::BorderColorStored);
+  p.Property("BorderColor", &S::BorderColor, &S::SetBorderColor).Type(ColorTypeInfo()).NoDefault().Stored(&S::BorderColorStored);
   p.Property("BorderStyle", &S::BorderStyle, &S::SetBorderStyle).NoDefault().Stored(&S::BorderStyleStored);
-  p.Property("Color", &S::Color, &S::SetColor).NoDefault().Stored(&S::ColorStored);
+  p.Property("Color", &S::Color, &S::SetColor).Type(ColorTypeInfo()).NoDefault().Stored(&S::ColorStored);
   p.Property("Edges", &S::Edges, &S::SetEdges).NoDefault().Stored(&S::EdgesStored);
   p.Property("Font", &S::Font, &S::SetFont).Stored(&S::FontStored);
   p.Property("HotTrack", &S::HotTrack, &S::SetHotTrack).NoDefault().Stored(&S::HotTrackStored);
   p.Property("LookAndFeel", &S::LookAndFeel, &S::SetLookAndFeel);
   p.Property("Shadow", &S::Shadow, &S::SetShadow).NoDefault().Stored(&S::ShadowStored);
   p.Property("StyleController", &S::StyleController, &S::SetStyleController).Stored(&S::StyleControllerStored);
-  p.Property("TextColor", &S::TextColor, &S::SetTextColor).NoDefault().Stored(&S::TextColorStored);
+  p.Property("TextColor", &S::TextColor, &S::SetTextColor).Type(ColorTypeInfo()).NoDefault().Stored(&S::TextColorStored);
   p.Property("TextStyle", &S::TextStyle, &S::SetTextStyle).NoDefault().Stored(&S::TextStyleStored);
   p.Property("TransparentBorder", &S::TransparentBorder, &S::SetTransparentBorder)
       .NoDefault()
