@@ -11,6 +11,7 @@
 #include "controls/foundation/kd_theme_manager.h"
 #include "controls/foundation/kd_ux_theme.h"
 #include "controls/foundation/kx_container.h"
+#include "controls/foundation/kx_control_scroll_bar.h"
 #include "controls/foundation/kx_controls_unit.h"
 #include "controls/foundation/kx_look_and_feel.h"
 #include "controls/foundation/kx_painter_resources.h"
@@ -28,9 +29,12 @@
 #include "platform/user/message_loop.h"
 #include "platform/user/non_client.h"
 #include "platform/user/painting.h"
+#include "platform/user/scroll_bar.h"
+#include "platform/user/window_styles.h"
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_region.h"
+#include "tests/support/shims/fake_theme_provider.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
@@ -368,6 +372,131 @@ TEST_F(ContainerTest, AnotherWindowedChildsClipDoesNotStandForTheInnerControls) 
   container_->Align(inner_, TRect{0, 0, 100, 30});  // the inner control unclipped again
   EXPECT_EQ(GetWindowRgn(inner_->Handle(), region), ERROR) << "no stale region left on the inner control";
   EXPECT_TRUE(container_->LastInnerClip().Empty);
+  DeleteObject(region);
+}
+
+
+// An inner control with both standard bars; it counts the WM_NCPAINT it is sent.
+class ScrollingInner : public InnerControl {
+ public:
+  using InnerControl::InnerControl;
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_NCPAINT) ++ncPaints;
+    InnerControl::WndProc(Message);
+  }
+  void SetBar(int bar, int min, int max, UINT page, int pos) {
+    SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, min, max, page, pos, 0};
+    SetScrollInfo(Handle(), bar, &si, TRUE);
+  }
+  int ncPaints = 0;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    InnerControl::CreateParams(Params);
+    Params.Style |= WS_HSCROLL | WS_VSCROLL;
+  }
+};
+
+class ScrollingContainer : public TestContainer {
+ public:
+  using TestContainer::TestContainer;
+  bool NeedsScrollBars() override { return true; }
+};
+
+class ContainerScrollBarTest : public ContainerTest {
+ protected:
+  ContainerScrollBarTest() {
+    scrolling_ = new ScrollingContainer(form_);
+    scrolling_->SetBounds(10, 90, 120, 80);
+    scrolling_->SetParent(form_);
+    inner_ = new ScrollingInner(scrolling_, log_);
+    inner_->SetParent(scrolling_);
+    scrolling_->SetInnerControl(inner_);
+    driver_->Settle();
+    inner_->SetBar(SB_HORZ, 0, 199, 50, 30);
+    inner_->SetBar(SB_VERT, 10, 15, 6, 10);
+    scrolling_->UpdateScrollBars(false);
+  }
+  TRect NativeBar(LONG object) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    GetScrollBarInfo(inner_->Handle(), object, &info);
+    const TPoint topLeft = scrolling_->ScreenToClient(TPoint{info.rcScrollBar.Left, info.rcScrollBar.Top});
+    return Bounds(topLeft.X, topLeft.Y, info.rcScrollBar.Width(), info.rcScrollBar.Height());
+  }
+  static std::vector<Integer> Values(TkxScrollBar* bar) {
+    return {bar->Min(), bar->Max(), bar->PageSize(), bar->Position()};
+  }
+
+  ScrollingContainer* scrolling_ = nullptr;
+  ScrollingInner* inner_ = nullptr;
+};
+
+TEST_F(ContainerScrollBarTest, OwnBarsStandOverTheNativeOnesWithTheirValues) {
+  ASSERT_TRUE(scrolling_->HScrollBar()->Visible());
+  ASSERT_TRUE(scrolling_->VScrollBar()->Visible());
+  EXPECT_EQ(scrolling_->HScrollBar()->BoundsRect(), NativeBar(OBJID_HSCROLL));
+  EXPECT_EQ(scrolling_->VScrollBar()->BoundsRect(), NativeBar(OBJID_VSCROLL));
+  EXPECT_EQ(Values(scrolling_->HScrollBar()), (std::vector<Integer>{0, 199, 50, 30}));
+  EXPECT_EQ(Values(scrolling_->VScrollBar()), (std::vector<Integer>{10, 15, 6, 10}));
+}
+
+TEST_F(ContainerScrollBarTest, APageAboveTheMaximumIsClampedNeverRefused) {
+  inner_->SetBar(SB_VERT, 0, 5, 6, 0);
+  scrolling_->UpdateScrollBars(false);
+  EXPECT_EQ(Values(scrolling_->VScrollBar()), (std::vector<Integer>{0, 5, 5, 0}));
+}
+
+TEST_F(ContainerScrollBarTest, TheSizeGripCornerIsPaintedWhenItShowsOrMoves) {
+  // The WM_NCPAINT an update sends (the window layer sends its own when a bar changes).
+  const auto paintsOfAnUpdate = [this] {
+    driver_->Settle();
+    const int before = inner_->ncPaints;
+    scrolling_->UpdateScrollBars(false);
+    return inner_->ncPaints - before;
+  };
+  EXPECT_EQ(paintsOfAnUpdate(), 0) << "the same corner again";
+  EXPECT_EQ(GetInnerSizeGripRect(inner_).Width(), scrolling_->VScrollBar()->Width());
+  ShowScrollBar(inner_->Handle(), SB_HORZ, FALSE);
+  EXPECT_EQ(paintsOfAnUpdate(), 0) << "one bar: no corner";
+  ShowScrollBar(inner_->Handle(), SB_HORZ, TRUE);
+  EXPECT_EQ(paintsOfAnUpdate(), 1) << "the corner shows again";
+  scrolling_->SetBounds(10, 90, 140, 80);
+  EXPECT_EQ(paintsOfAnUpdate(), 1) << "the corner moved";
+}
+
+TEST_F(ContainerScrollBarTest, PostUpdateScrollBarsUpdatesLater) {
+  inner_->SetBar(SB_HORZ, 0, 199, 50, 80);
+  scrolling_->PostUpdateScrollBars();
+  EXPECT_EQ(scrolling_->HScrollBar()->Position(), 30);
+  driver_->Settle();
+  EXPECT_EQ(scrolling_->HScrollBar()->Position(), 80);
+  ShowScrollBar(inner_->Handle(), SB_HORZ, FALSE);
+  scrolling_->UpdateScrollBars(false);
+  EXPECT_FALSE(scrolling_->HScrollBar()->Visible()) << "the native bar went";
+}
+
+
+// The fake theme provider is installed before the theme units start.
+struct FakeThemeFirst {
+  fakes::TFakeThemeProvider fake;
+  fakes::ScopedThemeProvider provider{&fake};
+};
+
+class NativeContainerTest : private FakeThemeFirst, public ContainerTest {};
+
+TEST_F(NativeContainerTest, NativeStyleWithABorderSetsNoWindowRegion) {
+  container_->GetStyle()->SetBorderStyle(cbsSingle);
+  container_->GetStyle()->LookAndFeel()->SetNativeStyle(true);
+  driver_->Settle();
+  container_->RefreshStateFromCursor(false);
+  ASSERT_TRUE(container_->IsNativeStyle());
+  EXPECT_FALSE(container_->NeedsWindowRegion());
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(container_->Handle(), region), ERROR);
+  container_->GetStyle()->LookAndFeel()->SetNativeStyle(false);
+  container_->RefreshStateFromCursor(false);
+  EXPECT_NE(GetWindowRgn(container_->Handle(), region), ERROR) << "the classic look clips to its shape";
   DeleteObject(region);
 }
 
