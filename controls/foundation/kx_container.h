@@ -174,7 +174,7 @@ class TkxContainer : public TkxControl, public IkxMouseTrackingCaller {
   // Sets Color or Font while the change must not go back into the style.
   void SetInternally(const std::function<void()>& Setter);
   void StartHotTracking();
-  // Tab within a focused container; true when it moved the focus.
+  // Tab (with neither Ctrl nor Alt) in a focused container whose TabKeyMovesFocus holds.
   void HandleTabKey(Word& Key, TShiftState Shift);
   void PassKeyToInner(TMessage& Message);
 

@@ -48,13 +48,9 @@ void TkxContainerViewInfo::PaintBackgroundAndBorder(TkxCanvas& Canvas) {
 }
 
 void TkxContainerViewInfo::PaintClassicBackground(TkxCanvas& Canvas) {
-  TRect r = GrowRectOnEdges(BorderRect, BorderWidth, Edges);
-  r.Left = BorderRect.Left - BorderWidth;
-  r.Top = BorderRect.Top - BorderWidth;
-  if (Shadow) PaintContainerShadow(Canvas, r);
-  r = TRect{BorderRect.Left - BorderWidth, BorderRect.Top - BorderWidth, BorderRect.Right + BorderWidth,
-            BorderRect.Bottom + BorderWidth};
-  PaintBorder(Canvas, r);
+  // The shadow hangs off the border's right and bottom where those carry it, else off the bounds.
+  if (Shadow) PaintContainerShadow(Canvas, GrowRectOnEdges(BorderRect, BorderWidth, Edges + TkxBorders{bLeft, bTop}));
+  PaintBorder(Canvas, GrowRectOnEdges(BorderRect, BorderWidth, kxBordersAll));
   Canvas.FillSolidRect(BorderRect, BackgroundColor);
 }
 
