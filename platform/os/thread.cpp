@@ -25,7 +25,8 @@ TThreadID GetCurrentThreadId() {
   return id;
 }
 
-TThreadID MainThreadID() { return static_cast<TThreadID>(getpid()); }
+DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
+TThreadID MainThreadID() { return GetCurrentProcessId(); }
 bool IsMainThread() { return GetCurrentThreadId() == MainThreadID(); }
 
 Thread::Thread(std::function<void()> body) : state_(std::make_shared<State>()) {

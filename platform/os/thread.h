@@ -17,6 +17,7 @@
 using TThreadID = DWORD;
 
 TThreadID GetCurrentThreadId();
+DWORD GetCurrentProcessId();   // the kernel's process id: the main thread's id
 TThreadID MainThreadID();
 bool IsMainThread();
 

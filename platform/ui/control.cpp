@@ -78,7 +78,7 @@ void TControl::WndProc(TMessage& Message) {
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK:
         if (dragMode_ == dmAutomatic) {
-          BeginDrag(false);
+          BeginAutoDrag();
           return;
         }
         controlState_.Include(csLButtonDown);

@@ -158,12 +158,18 @@ class TControl : public TComponent {
 
   // Dragging.
   TDragMode DragMode() const { return dragMode_; }
-  void SetDragMode(TDragMode Value) { dragMode_ = Value; }
+  // Virtual so that a control hosting another (a container) can repeat the mode on it.
+  virtual void SetDragMode(TDragMode Value) { dragMode_ = Value; }
   TCursor DragCursor() const { return dragCursor_; }
   void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
   TDragKind DragKind() const { return dragKind_; }
   void SetDragKind(TDragKind Value) { dragKind_ = Value; }
   void BeginDrag(bool Immediate, Integer Threshold = -1);
+  // The drag a left press starts on a dmAutomatic control: BeginDrag(false, Mouse.DragThreshold).
+  virtual void BeginAutoDrag();
+  // Called on the source of a drag that ends without a drop (cancelled, refused or dropped
+  // nowhere), before its OnEndDrag.
+  virtual void DragCanceled() {}
   void EndDrag(bool Drop);
   bool Dragging() const;
   virtual void DragDrop(TObject* Source, Integer X, Integer Y);

@@ -95,7 +95,10 @@ void DragDone(bool drop) {
   const TPoint pos = drag->object->DragPos();
   const bool accepted = drop && drag->accepted && target != nullptr;
   if (target != nullptr) SendDragMessage(target, accepted ? dmDragDrop : dmDragLeave, *drag, pos);
-  if (!accepted) target = nullptr;
+  if (!accepted) {
+    target = nullptr;
+    drag->control->DragCanceled();
+  }
   const TPoint local = target != nullptr ? target->ScreenToClient(pos) : TPoint{0, 0};
   drag->object->Finished(target, local.X, local.Y, accepted);
   EndDragOf(drag->control, target, local.X, local.Y);
@@ -191,6 +194,8 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
     DragTo(Current()->start);
   }
 }
+
+void TControl::BeginAutoDrag() { BeginDrag(false, Mouse.DragThreshold()); }
 
 void TControl::EndDrag(bool Drop) {
   if (Dragging()) DragDone(Drop);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/core/win_errors.h"
+#include "platform/os/os_error.h"
 #include "platform/user/capture.h"
 #include "platform/user/input_state.h"
 #include "platform/user/message_ids.h"
@@ -254,4 +256,41 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
   }
   if (changed) Redraw(hwnd);
   return changed;
+}
+
+BOOL GetScrollBarInfo(HWND hwnd, LONG idObject, SCROLLBARINFO* info) {
+  if (info == nullptr || info->cbSize != sizeof(SCROLLBARINFO) ||
+      (idObject != OBJID_HSCROLL && idObject != OBJID_VSCROLL)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  Window* w = W(hwnd);
+  if (w == nullptr) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return FALSE;
+  }
+  const bool vertical = idObject == OBJID_VSCROLL;
+  const DWORD size = info->cbSize;
+  *info = SCROLLBARINFO{};
+  info->cbSize = size;
+  const TRect bar = w->controlBar < 0 ? BarRect(hwnd, vertical) : TRect{};
+  DWORD state = 0;
+  if (IsRectEmpty(&bar)) {
+    state |= STATE_SYSTEM_INVISIBLE;
+  } else {
+    TRect window;
+    GetWindowRect(hwnd, &window);
+    info->rcScrollBar = bar;
+    OffsetRect(&info->rcScrollBar, window.Left, window.Top);
+    const ScrollBarLayout layout = LayoutScrollBar(hwnd, vertical, bar);
+    info->dxyLineButton = layout.arrow;
+    info->xyThumbTop = layout.thumbStart;
+    info->xyThumbBottom = layout.thumbStart + layout.thumbLength;
+  }
+  if (!IsWindowVisible(hwnd)) state |= STATE_SYSTEM_OFFSCREEN;
+  const ScrollBarState* s = Bar(hwnd, vertical ? SB_VERT : SB_HORZ);
+  if ((w->style & WS_DISABLED) != 0 || (s != nullptr && s->disabledArrows == ESB_DISABLE_BOTH))
+    state |= STATE_SYSTEM_UNAVAILABLE;
+  info->rgstate[0] = state;
+  return TRUE;
 }

@@ -29,6 +29,11 @@ inline constexpr UINT SIF_RANGE = 0x0001, SIF_PAGE = 0x0002, SIF_POS = 0x0004, S
 inline constexpr UINT ESB_ENABLE_BOTH = 0x0000, ESB_DISABLE_LTUP = 0x0001, ESB_DISABLE_RTDN = 0x0002,
                       ESB_DISABLE_BOTH = 0x0003;
 
+// GetScrollBarInfo's object ids and the bar states it answers in rgstate[0].
+inline constexpr LONG OBJID_VSCROLL = -5, OBJID_HSCROLL = -6;
+inline constexpr DWORD STATE_SYSTEM_UNAVAILABLE = 0x00000001, STATE_SYSTEM_INVISIBLE = 0x00008000,
+                       STATE_SYSTEM_OFFSCREEN = 0x00010000;
+
 struct SCROLLINFO {
   UINT cbSize;
   UINT fMask;
@@ -39,6 +44,22 @@ struct SCROLLINFO {
   int nTrackPos;
 };
 
+// A standard bar's place and state.  cbSize must be 60; the rectangle is in screen coordinates,
+// dxyLineButton is each arrow's length, xyThumbTop / xyThumbBottom the thumb's ends from the bar's
+// start (both 0 without a thumb).  rgstate[0]: STATE_SYSTEM_INVISIBLE when the bar is not shown
+// (its rectangle then empty), STATE_SYSTEM_OFFSCREEN when the window is not visible,
+// STATE_SYSTEM_UNAVAILABLE when the bar or the window is disabled; rgstate[1..5] stay 0.
+struct SCROLLBARINFO {
+  DWORD cbSize;
+  TRect rcScrollBar;
+  int dxyLineButton;
+  int xyThumbTop;
+  int xyThumbBottom;
+  int reserved;
+  DWORD rgstate[6];
+};
+static_assert(sizeof(SCROLLBARINFO) == 60);
+
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw);
 BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
@@ -47,6 +68,9 @@ BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw);
 BOOL GetScrollRange(HWND hwnd, int bar, int* min, int* max);
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
+// OBJID_HSCROLL or OBJID_VSCROLL of a window with standard bars; FALSE with
+// ERROR_INVALID_PARAMETER for a wrong cbSize or object id, ERROR_INVALID_WINDOW_HANDLE for no window.
+BOOL GetScrollBarInfo(HWND hwnd, LONG idObject, SCROLLBARINFO* info);
 
 namespace user {
 

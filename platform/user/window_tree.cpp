@@ -1,12 +1,11 @@
 #include "platform/user/window_tree.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "platform/core/cp874.h"
 #include "platform/core/win_errors.h"
 #include "platform/os/os_error.h"
+#include "platform/os/thread.h"
 #include "platform/user/backend.h"
 #include "platform/user/capture.h"
 #include "platform/user/caret.h"
@@ -434,6 +433,6 @@ HWND FindWindowA(const char* className, const char* windowName) {
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
   const TThreadID thread = WindowTable::Instance().ThreadOf(hwnd);
-  if (processId != nullptr) *processId = thread ? DWORD(getpid()) : 0;
+  if (processId != nullptr) *processId = thread ? GetCurrentProcessId() : 0;
   return thread;
 }

@@ -1,6 +1,7 @@
 #include "platform/os/thread.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <memory>
 #include <stdexcept>
@@ -28,6 +29,16 @@ TEST(Thread, RunsTheBodyOnItsOwnThreadWithAKnownId) {
   EXPECT_FALSE(mainInside);
   EXPECT_TRUE(IsMainThread());   // GoogleTest runs the tests on the main thread
   EXPECT_EQ(thread.FatalException(), nullptr);
+}
+
+TEST(Thread, ProcessIdIsTheKernelsAndTheSameOnEveryThread) {
+  DWORD seenInside = 0;
+  Thread thread([&] { seenInside = GetCurrentProcessId(); });
+  thread.Start();
+  thread.WaitFor();
+  EXPECT_EQ(GetCurrentProcessId(), static_cast<DWORD>(getpid()));
+  EXPECT_EQ(seenInside, GetCurrentProcessId());
+  EXPECT_EQ(MainThreadID(), GetCurrentProcessId());
 }
 
 TEST(Thread, KeepsAnExceptionThatEscapesTheBody) {

@@ -33,10 +33,11 @@ std::string NameOf(TObject* object) {
 
 std::string At(Integer X, Integer Y) { return " at " + std::to_string(X) + "," + std::to_string(Y); }
 
-// A panel whose drags carry a one-image list (red, 4 x 4, hot spot (1, 2)).
+// A panel whose drags carry a one-image list (red, 4 x 4, hot spot (1, 2)); it counts the
+// automatic drags its presses begin and logs a drag that ends without a drop.
 class ImagePanel : public TPanel {
  public:
-  explicit ImagePanel(TComponent* AOwner) : TPanel(AOwner), images_(new TImageList(this)) {
+  ImagePanel(TComponent* AOwner, Lines& log) : TPanel(AOwner), images_(new TImageList(this)), log_(log) {
     images_->SetSize(4, 4);
     TBitmap bitmap;
     bitmap.SetWidth(4);
@@ -47,9 +48,17 @@ class ImagePanel : public TPanel {
     images_->SetDragImage(0, 1, 2);
   }
   TDragImageList* GetDragImages() override { return images_; }
+  void BeginAutoDrag() override {
+    ++autoDrags;
+    TPanel::BeginAutoDrag();
+  }
+  void DragCanceled() override { log_.push_back(Name() + " canceled"); }
+
+  int autoDrags = 0;
 
  private:
   TImageList* images_;
+  Lines& log_;
 };
 
 // Source, Accepting and Refusing panels side by side; Accepting takes what comes from Source,
@@ -60,7 +69,7 @@ class DragTest : public UiTest {
     form_ = NewForm("Host");
     form_->SetClientWidth(300);
     form_->SetClientHeight(100);
-    source_ = Add(new ImagePanel(form_), "Source", 10);
+    source_ = Add(new ImagePanel(form_, log_), "Source", 10);
     accepting_ = Add(new TPanel(form_), "Accepting", 110);
     refusing_ = Add(new TPanel(form_), "Refusing", 210);
     source_->SetDragMode(dmAutomatic);
@@ -91,7 +100,7 @@ class DragTest : public UiTest {
   HCURSOR CursorOf(TCursor cursor) const { return Screen->Cursors(cursor); }
 
   TForm* form_ = nullptr;
-  TPanel* source_ = nullptr;
+  ImagePanel* source_ = nullptr;
   TPanel* accepting_ = nullptr;
   TPanel* refusing_ = nullptr;
   Lines log_;
@@ -100,6 +109,7 @@ class DragTest : public UiTest {
 TEST_F(DragTest, AnAcceptedDropReachesTheTargetAndTheSourceHearsWhere) {
   driver_->PressMouse(source_, TPoint{5, 5});
   EXPECT_TRUE(source_->Dragging());
+  EXPECT_EQ(source_->autoDrags, 1) << "the press of a dmAutomatic control begins the drag through BeginAutoDrag";
   driver_->MoveMouseTo(source_, TPoint{8, 8});
   EXPECT_EQ(Take(), Lines{}) << "the mouse has not moved the threshold's 5 pixels yet";
 
@@ -131,7 +141,7 @@ TEST_F(DragTest, TheDragStartsOnceTheMouseHasMovedMouseDragThreshold) {
   driver_->MoveMouseTo(source_, TPoint{15, 5});
   EXPECT_EQ(GetCursor(), CursorOf(crNoDrop));
   driver_->ReleaseMouse();
-  EXPECT_EQ(Take(), (Lines{"Source ends on none at 0,0"}));
+  EXPECT_EQ(Take(), (Lines{"Source canceled", "Source ends on none at 0,0"}));
 }
 
 TEST_F(DragTest, ARefusedOrCancelledDragDropsNothing) {
@@ -140,20 +150,20 @@ TEST_F(DragTest, ARefusedOrCancelledDragDropsNothing) {
   driver_->MoveMouseTo(refusing_, TPoint{30, 30});
   Take();
   driver_->ReleaseMouse();
-  EXPECT_EQ(Take(), (Lines{"Refusing leave Source at 30,30", "Source ends on none at 0,0"}));
+  EXPECT_EQ(Take(), (Lines{"Refusing leave Source at 30,30", "Source canceled", "Source ends on none at 0,0"}));
 
   // Released over the form, which has no OnDragOver and so refuses.
   driver_->PressMouse(source_, TPoint{5, 5});
   driver_->MoveMouseTo(form_, TPoint{290, 90});
   driver_->ReleaseMouse();
-  EXPECT_EQ(Take(), (Lines{"Source ends on none at 0,0"}));
+  EXPECT_EQ(Take(), (Lines{"Source canceled", "Source ends on none at 0,0"}));
 
   // Escape over a control that would accept.
   driver_->PressMouse(source_, TPoint{5, 5});
   driver_->MoveMouseTo(accepting_, TPoint{30, 30});
   Take();
   driver_->PressKey(VK_ESCAPE);
-  EXPECT_EQ(Take(), (Lines{"Accepting leave Source at 30,30", "Source ends on none at 0,0"}));
+  EXPECT_EQ(Take(), (Lines{"Accepting leave Source at 30,30", "Source canceled", "Source ends on none at 0,0"}));
   EXPECT_FALSE(source_->Dragging());
   driver_->ReleaseMouse();
   EXPECT_EQ(Take(), Lines{});
@@ -179,7 +189,7 @@ TEST_F(DragTest, ADragObjectFromOnStartDragIsTheSourceTargetsSee) {
   EXPECT_EQ(Take(), (Lines{"Accepting enter TDragObject at 20,30", "Accepting move TDragObject at 20,30"}));
   EXPECT_EQ(GetCursor(), CursorOf(crNoDrop)) << "Accepting takes only the Source control itself";
   driver_->ReleaseMouse();
-  EXPECT_EQ(Take(), (Lines{"Accepting leave TDragObject at 20,30", "finished on none at 0,0",
+  EXPECT_EQ(Take(), (Lines{"Accepting leave TDragObject at 20,30", "Source canceled", "finished on none at 0,0",
                            "Source ends on none at 0,0"}));
 }
 
@@ -208,9 +218,10 @@ TEST_F(DragTest, AnImmediateDragStartsAtThePress) {
   source_->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) { source_->BeginDrag(true); };
   driver_->PressMouse(source_, TPoint{5, 5});
   EXPECT_TRUE(source_->Dragging());
+  EXPECT_EQ(source_->autoDrags, 0);
   EXPECT_EQ(GetCursor(), CursorOf(crNoDrop)) << "over the source, which takes no drops, before any move";
   driver_->ReleaseMouse();
-  EXPECT_EQ(Take(), (Lines{"Source ends on none at 0,0"}));
+  EXPECT_EQ(Take(), (Lines{"Source canceled", "Source ends on none at 0,0"}));
 }
 
 TEST_F(DragTest, TheDragImageFollowsTheMouseOverControlsThatDisplayIt) {

@@ -2,6 +2,9 @@
 // frame, and the standard scroll bars.
 #include <gtest/gtest.h>
 
+#include "platform/core/win_errors.h"
+#include "platform/os/os_error.h"
+#include "platform/user/focus.h"
 #include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/message_loop.h"
@@ -204,6 +207,66 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndTheThumbStaysWithoutSetScrollInfo
   SCROLLINFO si{sizeof(SCROLLINFO), SIF_TRACKPOS, 0, 0, 0, 0, 0};
   GetScrollInfo(hwnd_, SB_VERT, &si);
   EXPECT_EQ(si.nTrackPos, 0);
+}
+
+
+TEST_F(ScrollBarTest, GetScrollBarInfoAnswersTheBarsPlaceThumbAndState) {
+  SetWindowPos(hwnd_, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetScrollPos(hwnd_, SB_VERT, 45, FALSE);
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(SCROLLBARINFO);
+  ASSERT_TRUE(GetScrollBarInfo(hwnd_, OBJID_VSCROLL, &info));
+  EXPECT_EQ(info.rcScrollBar, Rect(120, 30, 136, 146)) << "screen coordinates";
+  EXPECT_EQ(info.dxyLineButton, 16);
+  // Track 16..100, thumb 8 long at 16 + 76 * 45 / 90.
+  EXPECT_EQ(info.xyThumbTop, 54);
+  EXPECT_EQ(info.xyThumbBottom, 62);
+  EXPECT_EQ(info.rgstate[0], 0u);
+
+  struct Case {
+    const char* what;
+    LONG object;
+    void (*change)(HWND);
+    DWORD state;
+  } cases[] = {
+      {"the horizontal bar is not shown", OBJID_HSCROLL, [](HWND) {}, STATE_SYSTEM_INVISIBLE},
+      {"the bar disabled", OBJID_VSCROLL, [](HWND h) { EnableScrollBar(h, SB_VERT, ESB_DISABLE_BOTH); },
+       STATE_SYSTEM_UNAVAILABLE},
+      {"the window disabled", OBJID_VSCROLL, [](HWND h) { EnableWindow(h, FALSE); }, STATE_SYSTEM_UNAVAILABLE},
+      {"the window hidden", OBJID_VSCROLL, [](HWND h) { ShowWindow(h, SW_HIDE); }, STATE_SYSTEM_OFFSCREEN},
+      {"hidden and disabled", OBJID_VSCROLL,
+       [](HWND h) {
+         ShowWindow(h, SW_HIDE);
+         EnableWindow(h, FALSE);
+       },
+       STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_UNAVAILABLE},
+  };
+  for (const Case& c : cases) {
+    HWND h = CreateLogWindow("c", WS_POPUP | WS_VISIBLE | WS_VSCROLL, 0, 0, 116, 116, nullptr);
+    c.change(h);
+    info = SCROLLBARINFO{};
+    info.cbSize = sizeof(SCROLLBARINFO);
+    ASSERT_TRUE(GetScrollBarInfo(h, c.object, &info)) << c.what;
+    EXPECT_EQ(info.rgstate[0], c.state) << c.what;
+    if (c.state & STATE_SYSTEM_INVISIBLE) {
+      EXPECT_TRUE(IsRectEmpty(&info.rcScrollBar)) << c.what;
+    }
+    DestroyWindow(h);
+  }
+}
+
+TEST_F(ScrollBarTest, GetScrollBarInfoRefusesAWrongSizeOrObject) {
+  struct Case {
+    DWORD size;
+    LONG object;
+  } cases[] = {{56, OBJID_VSCROLL}, {64, OBJID_HSCROLL}, {60, -4}};
+  for (const Case& c : cases) {
+    SCROLLBARINFO info{};
+    info.cbSize = c.size;
+    SetLastError(0);
+    EXPECT_FALSE(GetScrollBarInfo(hwnd_, c.object, &info)) << c.size << " " << c.object;
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  }
 }
 
 }  // namespace
