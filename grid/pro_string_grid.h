@@ -1320,6 +1320,31 @@ class TProStringGrid : public TBaseGrid {
   PR_STORED_PROPERTY(bool, OemConvert, false)
   PR_STORED_PROPERTY(bool, SizeWithForm, false)
 
+  // ==== Keys ====
+ protected:
+  // The Insert and Delete keys' row operations (node rows through the node operations); the only
+  // data row of a grid without FixedRowAlways is emptied, not removed.
+  virtual void AutoInsertRow(Integer ARow);
+  virtual void AutoDeleteRow(Integer ARow);
+  virtual void DoSelectionChanged(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
+
+ private:
+  void WMKeyDown(TMessage& Message);
+  void WMChar(TMessage& Message);
+  void CMDialogChar(TMessage& Message);
+  void SwallowKey(Word& Key, TShiftState Shift, TMessage& Message);
+  bool KeyBeforeNavigation(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
+  void KeyAfterNavigation(Word Key, TShiftState Shift);
+  void OperateCellGraphic(Word Key);
+  bool KeyHomeEnd(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
+  void MoveToFirstOrLastRow(bool First, TShiftState Shift, Integer RowBefore);
+  bool SkipFixedRun(Word& Key, TShiftState Shift);
+  void AppendOnArrowDown();
+  void InsertRowByKey();
+  void DeleteRowByKey();
+  void SelectAllByKey();
+  void FollowDisjunctSelection(TShiftState Shift);
+
   // ==== Cell painting, cell graphics, fixed-cell looks and measuring ====
  public:
   // The cell's graphic (nullptr when none) with the size the painter gives it, whether the cell's

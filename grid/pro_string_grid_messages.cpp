@@ -1,11 +1,18 @@
 // TProStringGrid: the window messages the grid answers itself.
 #include "grid/pro_string_grid.h"
+#include "platform/ui/control_messages.h"
 #include "platform/user/message_ids.h"
 
 void TProStringGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT:
       return WMPaint(Message);
+    case WM_KEYDOWN:
+      return WMKeyDown(Message);
+    case WM_CHAR:
+      return WMChar(Message);
+    case CM_DIALOGCHAR:
+      return CMDialogChar(Message);
     case WM_ERASEBKGND:
       // The cells cover the client area; nothing is erased beneath them.
       Message.Result = 0;
