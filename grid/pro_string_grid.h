@@ -50,6 +50,7 @@ class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
 class TGrouping;
+class THTMLHintWindow;
 class THTMLSettings;
 class TIntList;
 class TMouseActions;
@@ -63,6 +64,7 @@ class TSortIndexList;
 class TSortSettings;
 class TStream;
 class TStrings;
+class TTimer;
 enum TCellType : Byte;
 enum TSortDirection : Byte;
 
@@ -1344,6 +1346,35 @@ class TProStringGrid : public TBaseGrid {
   void DeleteRowByKey();
   void SelectAllByKey();
   void FollowDisjunctSelection(TShiftState Shift);
+
+  // ==== Scrolling ====
+ public:
+  // With ScrollProportional the thumb's size shows the share of the normal columns (rows) in view
+  // (range M = (127 + r) / (1 - r) for the share r, page M - 126); nothing changes while all fit
+  // or while the normal columns (rows) have no extent.
+  void UpdateProportionalHorz();
+  void UpdateProportionalVert();
+  // With ColumnSize.Stretch the column (-1: the last) takes the client width the others leave,
+  // less 1.  Exception "Stretch column index out of range" for a column at or past ColCount.
+  void StretchColumn(Integer ACol);
+
+ protected:
+  void ColWidthsChanged() override;
+  // With DragScrollOptions.Active a drag near an edge scrolls one row or column per RepeatDelay
+  // after the first InitialDelay.
+  void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) override;
+
+ private:
+  void UpdateProportional(bool Vertical);
+  void WMScroll(TMessage& Message, bool Vertical);
+  void ShowScrollHint(Integer Target, bool Vertical);
+  TDragScrollDirection DragScrollDirectionsAt(Integer X, Integer Y);
+  void DragScrollTick();
+  bool stretchRunning_ = false;
+  bool stretchApplied_ = false;
+  std::unique_ptr<THTMLHintWindow> scrollHint_;
+  std::unique_ptr<TTimer> dragScrollTimer_;
+  TDragScrollDirection dragScrollDirections_;
 
   // ==== Cell painting, cell graphics, fixed-cell looks and measuring ====
  public:

@@ -7,6 +7,10 @@ void TProStringGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT:
       return WMPaint(Message);
+    case WM_HSCROLL:
+      return WMScroll(Message, false);
+    case WM_VSCROLL:
+      return WMScroll(Message, true);
     case WM_KEYDOWN:
       return WMKeyDown(Message);
     case WM_CHAR:
