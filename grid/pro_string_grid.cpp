@@ -145,6 +145,7 @@ void TProStringGrid::Repaint(TObject*) { Invalidate(); }
 void TProStringGrid::CreateWnd() {
   if (destroying_ || ComponentState().Contains(csDestroying)) return;
   inherited::CreateWnd();
+  StartGridTimer();
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
@@ -253,6 +254,7 @@ void TProStringGrid::Invalidate() {
 
 void TProStringGrid::Resize() {
   inherited::Resize();
+  if (columnSize_->Stretch() && scrollBarAlways_ == saNone) StretchColumn(columnSize_->StretchColumn());
   const TBackGroundDisplay display = backGround_->Display();
   const bool gradient = display == bdGradientHorz || display == bdGradientVert;
   if (gradient && backGround_->ColorTo() != clNone) Invalidate();

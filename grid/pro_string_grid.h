@@ -66,6 +66,7 @@ class TStream;
 class TStrings;
 class TTimer;
 enum TCellType : Byte;
+struct NMTTDISPINFOA;
 enum TSortDirection : Byte;
 
 class TProStringGrid : public TBaseGrid {
@@ -1375,6 +1376,28 @@ class TProStringGrid : public TBaseGrid {
   std::unique_ptr<THTMLHintWindow> scrollHint_;
   std::unique_ptr<TTimer> dragScrollTimer_;
   TDragScrollDirection dragScrollDirections_;
+
+  // ==== The grid's timer, focus, size and tooltip messages ====
+ public:
+  // Ticks of the grid's 500 ms timer so far; the blink state drawn for blinking markup; the cell
+  // whose text the last balloon showed.
+  Integer TickCount() const { return tickCount_; }
+  bool BlinkVisible() const { return blinkVisible_; }
+  TPoint BalloonCell() const { return balloonCell_; }
+
+ private:
+  void StartGridTimer();
+  void WMTimer(TMessage& Message);
+  void HoverTick();
+  void BlinkTick();
+  void WMSetFocus(TMessage& Message);
+  void WMNotify(TMessage& Message);
+  void AnswerBalloonText(NMTTDISPINFOA& Info);
+  Integer tickCount_ = 0;
+  bool blinkVisible_ = true;
+  TPoint balloonCell_{-1, -1};
+  // The balloon's text stays here while the tooltip shows it.
+  std::string balloonText_;
 
   // ==== Cell painting, cell graphics, fixed-cell looks and measuring ====
  public:

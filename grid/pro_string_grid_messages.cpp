@@ -11,6 +11,12 @@ void TProStringGrid::Dispatch(TMessage& Message) {
       return WMScroll(Message, false);
     case WM_VSCROLL:
       return WMScroll(Message, true);
+    case WM_TIMER:
+      return WMTimer(Message);
+    case WM_SETFOCUS:
+      return WMSetFocus(Message);
+    case WM_NOTIFY:
+      return WMNotify(Message);
     case WM_KEYDOWN:
       return WMKeyDown(Message);
     case WM_CHAR:
