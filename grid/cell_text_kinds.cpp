@@ -89,3 +89,7 @@ std::string NormalizeNumberText(std::string_view text) {
   }
   return number;
 }
+
+bool IsLinkText(std::string_view text) {
+  return text.find("://") != std::string_view::npos || text.find("mailto:") != std::string_view::npos;
+}

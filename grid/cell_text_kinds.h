@@ -18,6 +18,9 @@ inline constexpr Integer ctkPlain = 0, ctkMarkup = 1, ctkRichText = 2, ctkFormul
 // before the markup test, so encoded wide text is never taken for markup.
 Integer CellTextKind(std::string_view text, bool markupEnabled);
 
+// A text shown as a link (with URLShow): it holds "://" or "mailto:".
+bool IsLinkText(std::string_view text);
+
 // NumberTextKind results.
 inline constexpr Integer ntkInteger = 0, ntkDecimal = 1, ntkNotANumber = 2, ntkScientific = 5;
 

@@ -68,6 +68,7 @@ TProStringGrid::TProStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   fixedGradientTo_ = ColorToRGB(clBtnFace);
   ReadPlatformFacts();
   rowCheckGraphic_ = std::make_unique<TCellGraphic>();
+  InstallFormFitting();
 }
 
 void TProStringGrid::CreateSettings() {
@@ -132,6 +133,7 @@ void TProStringGrid::ReadPlatformFacts() {
 
 TProStringGrid::~TProStringGrid() {
   destroying_ = true;
+  RemoveFormFitting();
   FreeHiddenRows();
   // A shrinking grid frees the properties of the cells it cuts off, so the cells of the current
   // counts are every cell that can still hold any.

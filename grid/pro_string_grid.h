@@ -26,6 +26,7 @@
 
 #include "grid/base_grid.h"
 #include "grid/cell_graphic.h"
+#include "grid/grid_pointer_state.h"
 #include "grid/pro_string_grid_types.h"
 #include "grid/stored_property.h"
 #include "platform/core/function_ref.h"
@@ -34,6 +35,8 @@ class TBackGround;
 class TBalloonSettings;
 class TBands;
 class TBitmap;
+class TCustomForm;
+class THTMLHintWindow;
 class TCellGraphic;
 class TCellNode;
 class TCollection;
@@ -65,6 +68,7 @@ class TSortSettings;
 class TStream;
 class TStrings;
 class TTimer;
+struct THintInfo;
 enum TCellType : Byte;
 struct NMTTDISPINFOA;
 enum TSortDirection : Byte;
@@ -1329,7 +1333,6 @@ class TProStringGrid : public TBaseGrid {
   // data row of a grid without FixedRowAlways is emptied, not removed.
   virtual void AutoInsertRow(Integer ARow);
   virtual void AutoDeleteRow(Integer ARow);
-  virtual void DoSelectionChanged(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
 
  private:
   void WMKeyDown(TMessage& Message);
@@ -1467,4 +1470,77 @@ class TProStringGrid : public TBaseGrid {
   Integer fontSizeDelta_ = 0;
   // True while a mouse button drags a disjunct selection.
   bool mouseSelecting_ = false;
+
+  // ==== Pointer handling: presses, moves, releases, hints, wheel routing, form fitting ====
+ public:
+  // The grid's own cursor: reading gives the control's cursor; setting sets it and remembers it as
+  // the cursor the pointer returns to after a temporary one (links, anchors).
+  TCursor Cursor() const { return TControl::Cursor(); }
+  void SetCursor(TCursor Value);
+  const TGridPointerState& PointerState() const { return pointer_; }
+  TGridPointerState& PointerState() { return pointer_; }
+  // The disjunct cell selection: base cells as (column, row) pairs, in the order selected.
+  const std::vector<TPoint>& SelectedCells() const { return selectedCells_; }
+  bool IsDisjunctCellSelected(Integer ACol, Integer ARow) const;
+  void ClearDisjunctCellSelection();
+  // The text a drag of the selection carries: the selection's columns (every column with goRowSelect
+  // and OleEntireRows), its rows (with DisjunctRowSelect every selected row), raw cell texts (rich
+  // text as its plain text, multi-line texts quoted with QuoteMultiLineCells) joined by TAB, CR LF
+  // after every row but the selection's bottom row.
+  std::string SelectionDragText();
+  // The hint for the cell under Info.CursorPos: anchors (AnchorHint), comments, cell texts
+  // (HintShowCells, HintShowLargeText), then DoGridHint; placed in screen coordinates.
+  void GetHintInfo(THintInfo& Info);
+  // Put in front of the owner form's OnResize: with SizeWithForm the grid follows the form's size
+  // change; the form's previous handler runs after it (its exceptions swallowed).
+  void FitToForm(TObject* Sender);
+  // Multi-line texts of drags and copies pass through QuoteLineBreaks (nothing sets it by default).
+  PR_STORED_PROPERTY(bool, QuoteMultiLineCells, false)
+
+ protected:
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void KeyUp(Word& Key, TShiftState Shift) override;
+  // The platform's zones, refused by OnColumnSize (for a header cell 6 pixels left of the point) or
+  // OnRowSize (for a row-header cell 6 pixels above it).
+  void CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index, Integer& SizingPos,
+                       Integer& SizingOfs) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  virtual void DoSelectionChanged(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
+
+ private:
+  void CMMouseLeave();
+  // A left click (or Space) on a cell under DisjunctCellSelect; false when OnSelectCell refused.
+  bool DisjunctCellClick(Integer ACol, Integer ARow, TShiftState Shift);
+  void AddSelectedCell(TPoint Cell);
+  void RepaintSelectedCells();
+  void TrackSelectDrag(TGridCoord Cell, Integer Y, bool Rows);
+  void TrackFixedSizing(TGridCoord Cell, Integer X, Integer Y);
+  void MarkGridStateDuringMove();
+  void TrackMoveMarkers(TGridCoord Cell, Integer X, Integer Y);
+  void HideMoveMarkers();
+  // Step 11's click mode for the next press; true when a zone chose it (the cursor stays).
+  bool ChooseClickModeKeepsCursor(TGridCoord Cell, Integer X, Integer Y);
+  bool OnSizingEdge(TGridCoord Cell, Integer X, Integer Y);
+  // True when the pointer is on a link or anchor (hand cursor); fires the anchor events.
+  bool TrackLinksAndAnchors(TGridCoord Cell, Integer X, Integer Y);
+  std::string AnchorAt(Integer ACol, Integer ARow, Integer X, Integer Y, std::string* Title);
+  void ForgetHintCells(TGridCoord Cell);
+  void RefreshSelectionRect();
+  void ShowSizingHint(Integer X, Integer Y);
+  void HideSizingHint();
+  std::string CellHintText(Integer ACol, Integer ARow);
+  bool TextExceedsCell(Integer ACol, Integer ARow);
+  bool WheelRouting(bool Down, TShiftState Shift, TPoint MousePos);
+  void InstallFormFitting();
+  void RemoveFormFitting();
+
+  TGridPointerState pointer_;
+  std::vector<TPoint> selectedCells_;
+  THTMLHintWindow* sizingHint_ = nullptr;   // owned as a component, made on first use
+  TCustomForm* fitForm_ = nullptr;          // the owner form whose OnResize FitToForm stands in front of
+  TNotifyEvent formResize_;                 // the form's handler before
+  TPoint formSize_{};
 };

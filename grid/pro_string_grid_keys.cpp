@@ -279,10 +279,6 @@ void TProStringGrid::FollowDisjunctSelection(TShiftState Shift) {
   }
 }
 
-void TProStringGrid::DoSelectionChanged(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom) {
-  OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
-}
-
 // ---- Row insertion and deletion of the Insert and Delete keys ----
 
 void TProStringGrid::AutoInsertRow(Integer ARow) {

@@ -31,10 +31,6 @@ constexpr UINT kVerticalFlags[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
 constexpr Integer kModifiedBarWidth = 4;
 constexpr Integer kSortGlyphRoom = 14;
 
-bool IsLinkText(const std::string& Text) {
-  return Text.find("://") != std::string::npos || Text.find("mailto:") != std::string::npos;
-}
-
 // The link without its protocol: everything up to and including "://", or "mailto:".
 std::string StripProtocol(const std::string& Text) {
   if (const size_t at = Text.find("://"); at != std::string::npos) return Text.substr(at + 3);

@@ -139,6 +139,11 @@ class TCustomGrid : public TCustomControl {
   void InvalidateGridRect(const TGridRect& ARect);
   TGridState GridState() const { return gridState_; }
   void SetGridState(TGridState Value) { gridState_ = Value; }
+  // The column or row being sized or moved (meaningful while GridState says so).
+  Integer SizingIndex() const { return sizingIndex_; }
+  // Drops a sizing or moving drag without applying it: the line (indicator) is erased, the state is
+  // gsNormal again and the mouse capture is released.  Nothing while no such drag runs.
+  void CancelSizingOrMoving();
 
   // Thumb positions on the 0..127 scale.
   Integer RowToThumb(Integer ATopRow);

@@ -115,6 +115,14 @@ void TCustomGrid::EndSizingOrMoving() {
   }
 }
 
+void TCustomGrid::CancelSizingOrMoving() {
+  if (gridState_ == gsColSizing || gridState_ == gsRowSizing) DrawSizingLine();
+  else if (gridState_ == gsColMoving || gridState_ == gsRowMoving) DrawMoveIndicator();
+  else return;
+  gridState_ = gsNormal;
+  SetMouseCapture(false);
+}
+
 void TCustomGrid::DrawSizingLine() {
   if (!HandleAllocated()) return;
   // Inverting twice restores the pixels, so the same call draws and erases the line.

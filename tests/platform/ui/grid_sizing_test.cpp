@@ -5,6 +5,7 @@
 #include "platform/ui/colors.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/screen.h"
+#include "platform/user/capture.h"
 #include "platform/user/cursor.h"
 #include "platform/user/message_ids.h"
 #include "grid_test_support.h"
@@ -61,6 +62,41 @@ TEST_F(GridSizingTest, TheSizingLineIsInvertedWhileDragging) {
   grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(80, 10));
   grid->Repaint();
   EXPECT_EQ(driver_->Pixel(grid, 79, 50), ColorToRGB(clSilver));   // column 1's new line
+}
+
+TEST_F(GridSizingTest, ACancelledDragLeavesSizesAndPixelsAsTheyWere) {
+  const struct {
+    const char* what;
+    TGridOptions options;
+    TPoint from, to, probe;   // probe: a pixel of the inverted line or indicator
+    TGridState during;
+  } cases[] = {
+      {"column sizing", {goColSizing}, {62, 10}, {80, 10}, {79, 50}, gsColSizing},
+      {"row sizing", {goRowSizing}, {10, 42}, {10, 60}, {50, 59}, gsRowSizing},
+      {"column moving", {goColMoving}, {45, 10}, {110, 10}, {93, 50}, gsColMoving},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTestGrid* grid = NewGrid();
+    grid->SetOptions(grid->Options() + c.options);
+    grid->SetCells(1, 1, "a");
+    grid->Repaint();
+    const COLORREF before = driver_->Pixel(grid, c.probe.X, c.probe.Y);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.from.X, c.from.Y));
+    grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(c.to.X, c.to.Y));
+    ASSERT_EQ(grid->GridState(), c.during);
+    ASSERT_EQ(GetCapture(), grid->Handle());
+    ASSERT_NE(driver_->Pixel(grid, c.probe.X, c.probe.Y), before);
+    grid->CancelSizingOrMoving();
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(driver_->Pixel(grid, c.probe.X, c.probe.Y), before);   // erased, not repainted
+    grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(c.to.X, c.to.Y));
+    EXPECT_EQ(grid->ColWidths(1), 30);
+    EXPECT_EQ(grid->RowHeights(1), 20);
+    EXPECT_EQ(grid->Cells(1, 1), "a");
+    EXPECT_EQ(grid->widthChanges, 0);
+  }
 }
 
 TEST_F(GridSizingTest, SplitCursorShowsOverTheSizingZones) {

@@ -14,6 +14,7 @@ namespace uitest {
 class TTestGrid : public TStringGrid {
  public:
   using TStringGrid::TStringGrid;
+  using TCustomGrid::CancelSizingOrMoving;
   using TCustomGrid::ColToThumb;
   using TCustomGrid::GridState;
   using TCustomGrid::InvalidateCol;
