@@ -1402,6 +1402,11 @@ class TProStringGrid : public TBaseGrid {
   // The balloon's text stays here while the tooltip shows it.
   std::string balloonText_;
 
+  // ==== Presses on links and anchors ====
+ private:
+  bool ClickLinkOrAnchor(Integer ACol, Integer ARow, Integer X, Integer Y);
+  void GoToCellAddress(const std::string& Address);
+
   // ==== Cell painting, cell graphics, fixed-cell looks and measuring ====
  public:
   // The cell's graphic (nullptr when none) with the size the painter gives it, whether the cell's
