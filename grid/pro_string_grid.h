@@ -1402,7 +1402,10 @@ class TProStringGrid : public TBaseGrid {
   // The balloon's text stays here while the tooltip shows it.
   std::string balloonText_;
 
-  // ==== Presses on links and anchors ====
+  // ==== Presses on links and anchors; column moves ====
+ protected:
+  void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+
  private:
   bool ClickLinkOrAnchor(Integer ACol, Integer ARow, Integer X, Integer Y);
   void GoToCellAddress(const std::string& Address);

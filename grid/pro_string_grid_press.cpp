@@ -1,9 +1,12 @@
-// TProStringGrid: what a left press on a link or markup anchor does.  Cell texts come from imported
+// TProStringGrid: what a left press on a link or markup anchor does, and what follows a moved column.  Cell texts come from imported
 // files, so a link is handed to the desktop's opener only when it is plainly a web or mail address;
 // a "CELL://" anchor moves to a cell of the grid instead.
 #include "grid/cell_text_kinds.h"
 #include "grid/grid_text_routines.h"
+#include "grid/floating_footer.h"
 #include "grid/pro_string_grid.h"
+#include "grid/sort_index_list.h"
+#include "grid/sort_settings.h"
 #include "platform/core/ansi_strings.h"
 #include "platform/shims/shell_execute.h"
 
@@ -54,4 +57,31 @@ void TProStringGrid::GoToCellAddress(const std::string& Address) {
   if (!normal) return;
   MoveColRow(cell.X, cell.Y, true, true);
   ScrollToCell(cell.X, cell.Y);
+}
+
+// ---- Column moves ----
+
+namespace {
+
+// Where a column index stands after the column at From moved to To.
+Integer ColumnAfterMove(Integer ACol, Integer From, Integer To) {
+  if (ACol == From) return To;
+  if (From < ACol && ACol <= To) return ACol - 1;
+  if (To <= ACol && ACol < From) return ACol + 1;
+  return ACol;
+}
+
+}   // namespace
+
+// The sort column, every column of the sort index and the current column follow the moved column.
+void TProStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) {
+  inherited::ColumnMoved(FromIndex, ToIndex);
+  sortSettings_->SetColumn(ColumnAfterMove(sortSettings_->Column(), FromIndex, ToIndex));
+  for (Integer i = 0; i < sortIndex_->Count(); ++i) {
+    const Integer descending = Integer(Cardinal(sortIndex_->Items(i)) & TSortIndexList::kDescending);
+    sortIndex_->SetItem(i, ColumnAfterMove(sortIndex_->GetSortColumn(i), FromIndex, ToIndex) | descending);
+  }
+  const Integer current = ColumnAfterMove(Col(), FromIndex, ToIndex);
+  if (current != Col()) MoveColRow(current, Row(), true, false);
+  floatingFooter_->Invalidate();
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/sort_index_list.h"
+#include "grid/sort_settings.h"
 #include "platform/shims/shell_execute.h"
 #include "string_grid_fixture.h"
 
@@ -139,6 +141,44 @@ TEST_F(PressTest, OnlyWebAndMailLinksReachTheOpenerOnceEach) {
   expected.push_back("http://last.example");
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(opener.Lines(expected.size()), expected);
+}
+
+class TMovingGrid : public TTestStringGrid {
+ public:
+  using TTestStringGrid::MoveColumn;
+  using TTestStringGrid::TTestStringGrid;
+};
+
+TEST_F(PressTest, TheSortColumnsAndTheCurrentColumnFollowAMovedColumn) {
+  struct Case {
+    Integer from, to;
+    std::vector<Integer> sortColumns, movedSortColumns;
+    Integer current, movedCurrent;
+  };
+  const Case cases[] = {
+      {2, 5, {5, 3}, {4, 2}, 2, 5},
+      {5, 2, {2, 6}, {3, 6}, 4, 5},
+      {5, 2, {1, 5}, {1, 2}, 6, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.from) + " to " + std::to_string(c.to));
+    TForm* form = NewForm("MoveForm" + std::to_string(c.from) + std::to_string(c.current), false);
+    auto* grid = new TMovingGrid(form);
+    grid->SetParent(form);
+    grid->SetColCount(7);
+    grid->SortSettings()->SetColumn(c.sortColumns[0]);
+    grid->SortIndexes()->AddIndex(c.sortColumns[0], true);
+    grid->SortIndexes()->AddIndex(c.sortColumns[1], false);
+    grid->SetCol(c.current);
+    grid->SetCellText(c.from, 0, "moved");
+    grid->MoveColumn(c.from, c.to);
+    EXPECT_EQ(grid->GetCellText(c.to, 0), "moved");
+    EXPECT_EQ(grid->SortSettings()->Column(), c.movedSortColumns[0]);
+    EXPECT_EQ(grid->SortIndexes()->GetSortColumn(0), c.movedSortColumns[0]);
+    EXPECT_EQ(grid->SortIndexes()->GetSortColumn(1), c.movedSortColumns[1]);
+    EXPECT_TRUE(grid->SortIndexes()->IsDescending(1));
+    EXPECT_EQ(grid->Col(), c.movedCurrent);
+  }
 }
 
 }   // namespace
