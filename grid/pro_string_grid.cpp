@@ -22,6 +22,7 @@
 #include "grid/grid_filter.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/grouping_settings.h"
+#include "grid/html_hint_window.h"
 #include "grid/html_settings.h"
 #include "grid/int_list.h"
 #include "grid/mouse_actions.h"
@@ -40,6 +41,7 @@
 #include "platform/ui/custom_image_list.h"
 #include "platform/ui/font.h"
 #include "platform/ui/inplace_edit.h"
+#include "platform/ui/timer.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/system_metrics.h"
@@ -154,6 +156,7 @@ void TProStringGrid::Repaint(TObject*) { Invalidate(); }
 void TProStringGrid::CreateWnd() {
   if (destroying_ || ComponentState().Contains(csDestroying)) return;
   inherited::CreateWnd();
+  StartGridTimer();
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
@@ -264,6 +267,7 @@ void TProStringGrid::Invalidate() {
 
 void TProStringGrid::Resize() {
   inherited::Resize();
+  if (columnSize_->Stretch() && scrollBarAlways_ == saNone) StretchColumn(columnSize_->StretchColumn());
   const TBackGroundDisplay display = backGround_->Display();
   const bool gradient = display == bdGradientHorz || display == bdGradientVert;
   if (gradient && backGround_->ColorTo() != clNone) Invalidate();

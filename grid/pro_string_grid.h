@@ -54,6 +54,7 @@ class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
 class TGrouping;
+class THTMLHintWindow;
 class THTMLSettings;
 class TIntList;
 class TMouseActions;
@@ -67,8 +68,10 @@ class TSortIndexList;
 class TSortSettings;
 class TStream;
 class TStrings;
+class TTimer;
 struct THintInfo;
 enum TCellType : Byte;
+struct NMTTDISPINFOA;
 enum TSortDirection : Byte;
 
 class TProStringGrid : public TBaseGrid {
@@ -1360,6 +1363,89 @@ class TProStringGrid : public TBaseGrid {
   // Lines of a delimited file are converted from the OEM code page before they are split.
   PR_STORED_PROPERTY(bool, OemConvert, false)
   PR_STORED_PROPERTY(bool, SizeWithForm, false)
+
+  // ==== Keys ====
+ protected:
+  // The Insert and Delete keys' row operations (node rows through the node operations); the only
+  // data row of a grid without FixedRowAlways is emptied, not removed.
+  virtual void AutoInsertRow(Integer ARow);
+  virtual void AutoDeleteRow(Integer ARow);
+
+ private:
+  void WMKeyDown(TMessage& Message);
+  void WMChar(TMessage& Message);
+  void CMDialogChar(TMessage& Message);
+  void SwallowKey(Word& Key, TShiftState Shift, TMessage& Message);
+  bool KeyBeforeNavigation(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
+  void KeyAfterNavigation(Word Key, TShiftState Shift);
+  void OperateCellGraphic(Word Key);
+  bool KeyHomeEnd(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
+  void MoveToFirstOrLastRow(bool First, TShiftState Shift, Integer RowBefore);
+  bool SkipFixedRun(Word& Key, TShiftState Shift);
+  void AppendOnArrowDown();
+  void InsertRowByKey();
+  void DeleteRowByKey();
+  void SelectAllByKey();
+  void FollowDisjunctSelection(TShiftState Shift);
+
+  // ==== Scrolling ====
+ public:
+  // With ScrollProportional the thumb's size shows the share of the normal columns (rows) in view
+  // (range M = (127 + r) / (1 - r) for the share r, page M - 126); nothing changes while all fit
+  // or while the normal columns (rows) have no extent.
+  void UpdateProportionalHorz();
+  void UpdateProportionalVert();
+  // With ColumnSize.Stretch the column (-1: the last) takes the client width the others leave,
+  // less 1.  Exception "Stretch column index out of range" for a column at or past ColCount.
+  void StretchColumn(Integer ACol);
+
+ protected:
+  void ColWidthsChanged() override;
+  // With DragScrollOptions.Active a drag near an edge scrolls one row or column per RepeatDelay
+  // after the first InitialDelay.
+  void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) override;
+
+ private:
+  void UpdateProportional(bool Vertical);
+  void WMScroll(TMessage& Message, bool Vertical);
+  void ShowScrollHint(Integer Target, bool Vertical);
+  TDragScrollDirection DragScrollDirectionsAt(Integer X, Integer Y);
+  void DragScrollTick();
+  bool stretchRunning_ = false;
+  bool stretchApplied_ = false;
+  std::unique_ptr<THTMLHintWindow> scrollHint_;
+  std::unique_ptr<TTimer> dragScrollTimer_;
+  TDragScrollDirection dragScrollDirections_;
+
+  // ==== The grid's timer, focus, size and tooltip messages ====
+ public:
+  // Ticks of the grid's 500 ms timer so far; the blink state drawn for blinking markup; the cell
+  // whose text the last balloon showed.
+  Integer TickCount() const { return tickCount_; }
+  bool BlinkVisible() const { return blinkVisible_; }
+  TPoint BalloonCell() const { return balloonCell_; }
+
+ private:
+  void StartGridTimer();
+  void WMTimer(TMessage& Message);
+  void HoverTick();
+  void BlinkTick();
+  void WMSetFocus(TMessage& Message);
+  void WMNotify(TMessage& Message);
+  void AnswerBalloonText(NMTTDISPINFOA& Info);
+  Integer tickCount_ = 0;
+  bool blinkVisible_ = true;
+  TPoint balloonCell_{-1, -1};
+  // The balloon's text stays here while the tooltip shows it.
+  std::string balloonText_;
+
+  // ==== Presses on links and anchors; column moves ====
+ protected:
+  void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+
+ private:
+  bool ClickLinkOrAnchor(Integer ACol, Integer ARow, Integer X, Integer Y);
+  void GoToCellAddress(const std::string& Address);
 
   // ==== Cell painting, cell graphics, fixed-cell looks and measuring ====
  public:

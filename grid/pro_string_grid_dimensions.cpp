@@ -21,6 +21,8 @@ void TProStringGrid::SetRowCount(Integer Value) {
   SetRealRowCount(Value);
   floatingFooter_->Invalidate();
   UpdateScrollBarsAlways(false);
+  UpdateProportionalHorz();
+  UpdateProportionalVert();
 }
 
 void TProStringGrid::SetColCount(Integer Value) {
@@ -31,6 +33,8 @@ void TProStringGrid::SetColCount(Integer Value) {
   floatingFooter_->Invalidate();
   SetBounds(Left(), Top(), Width(), Height());
   UpdateScrollBarsAlways(false);
+  UpdateProportionalHorz();
+  UpdateProportionalVert();
 }
 
 // The class library's store drops the cells a lower count cuts off; the properties and graphics

@@ -8,6 +8,22 @@ void TProStringGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT:
       return WMPaint(Message);
+    case WM_HSCROLL:
+      return WMScroll(Message, false);
+    case WM_VSCROLL:
+      return WMScroll(Message, true);
+    case WM_TIMER:
+      return WMTimer(Message);
+    case WM_SETFOCUS:
+      return WMSetFocus(Message);
+    case WM_NOTIFY:
+      return WMNotify(Message);
+    case WM_KEYDOWN:
+      return WMKeyDown(Message);
+    case WM_CHAR:
+      return WMChar(Message);
+    case CM_DIALOGCHAR:
+      return CMDialogChar(Message);
     case WM_ERASEBKGND:
       // The cells cover the client area; nothing is erased beneath them.
       Message.Result = 0;

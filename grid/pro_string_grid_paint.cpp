@@ -284,6 +284,7 @@ void TProStringGrid::DrawCellText(TCellPaint& Paint) {
     in.MouseX = textRect.Left;
     in.MouseY = textRect.Top;
     in.WordWrap = !EnhTextSize();
+    in.BlinkVisible = blinkVisible_;
     in.URLColor = Paint.LinkColor;
     in.ResFactor = 0;
     in.WindowHandle = HandleAllocated() ? WindowHandle() : nullptr;

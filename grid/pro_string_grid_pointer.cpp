@@ -108,6 +108,11 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   pointer_.MouseDownPoint = TPoint{X, Y};
   pointer_.ColumnSized = pointer_.RowSized = false;
   if (Button == mbLeft) pointer_.LeftButtonDown = true;
+  if (Button == mbLeft && IsValid(cell)) {
+    bool allow = true;
+    OnCanClickCell(this, cell.Y, cell.X, allow);
+    if (!allow || ClickLinkOrAnchor(cell.X, cell.Y, X, Y)) return;
+  }
 
   if (Button == mbLeft && mouseActions_->RangeSelectAndEdit()) {
     const bool onCurrent = cell.X == Col() && cell.Y == Row();
