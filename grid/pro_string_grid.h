@@ -1045,6 +1045,10 @@ class TProStringGrid : public TBaseGrid {
   // Moves to the advance's target through OnAutoAdvance and OnCellChanging; false when refused.
   bool MoveToAdvanceTarget(Integer ACol, Integer ARow, Integer StartCol, Integer StartRow);
   void RestartEditAfterAdvance(Integer StartCol, Integer StartRow);
+  // The editor kind of the cell's base cell: DefaultEditor, then OnGetEditorType (real column).
+  TEditorType EditorKindOf(Integer ACol, Integer ARow);
+  // The kind is edited by a control of its own, not by the in-place editor (edNone is neither).
+  static bool IsEditControlKind(TEditorType Kind);
   // A target with a clickable graphic is operated as if clicked: the start cell and the target are
   // selected again, then (unless the start cell is clickable too) a left press and release land 2
   // pixels inside the target's top-left corner.
