@@ -1076,6 +1076,11 @@ class TProStringGrid : public TBaseGrid {
   void CopyPivot(Integer ARow);
   void QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
                      TFunctionRef<Integer(Integer, Integer)> RowCompare);
+  // SortRowRange on each row's keys read once, when no display hook is assigned and every compared
+  // column's style is byte-wise or reads a value (number, date, time) from the text: the same
+  // quicksort over an index, then the rows moved once.  False (nothing done) otherwise.
+  bool SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, Integer InOrder);
+  void MoveRowsInto(Integer Lo, const std::vector<Integer>& Order);
   void RebuildRowOrder();
   Integer LastNormalRowWhileSorting() const;
   void SortNodeGroupsBy(bool ByIndex);

@@ -103,15 +103,6 @@ bool ReadSortNumber(std::string Text, const std::string& Prefix, const std::stri
   return code == 0;
 }
 
-Integer CompareNumbers(const std::string& S1, const std::string& S2, const std::string& Prefix,
-                       const std::string& Suffix, bool Financial) {
-  double v1 = 0, v2 = 0;
-  const bool read1 = ReadSortNumber(S1, Prefix, Suffix, Financial, v1);
-  const bool read2 = ReadSortNumber(S2, Prefix, Suffix, Financial, v2);
-  if (!read1 && !read2) return 0;
-  return CompareValues(v1, v2);
-}
-
 // A date or time reading; a text that does not read (or whose reading raises) is 0.
 template <typename Reader>
 TDateTime ReadDate(Reader Read, const std::string& Text) {
@@ -130,6 +121,57 @@ TDateTime LocaleDateTime(const std::string& Text) {
 TDateTime LocaleTime(const std::string& Text) {
   TDateTime value = 0;
   return TryStrToTime(Text, value) ? value : 0;
+}
+
+// The styles that compare a value read from each text: numbers, dates and times.
+bool IsValueStyle(TSortStyle Style) {
+  switch (Style) {
+    case ssNumeric:
+    case ssFinancial:
+    case ssDate:
+    case ssDateTime:
+    case ssTime:
+    case ssShortDateEU:
+    case ssShortDateUS: return true;
+    default: return false;
+  }
+}
+
+// A sort value: what a value style reads from one text; Read is false for a number that does not
+// read (a date or time that does not read counts 0 and is read).
+struct SortValue {
+  double value = 0;
+  bool read = true;
+};
+
+SortValue ReadSortValue(TSortStyle Style, const std::string& Text, const std::string& Prefix,
+                        const std::string& Suffix) {
+  SortValue v;
+  switch (Style) {
+    case ssNumeric:
+    case ssFinancial: v.read = ReadSortNumber(Text, Prefix, Suffix, Style == ssFinancial, v.value); break;
+    case ssDate:
+    case ssDateTime: v.value = ReadDate(LocaleDateTime, Text); break;
+    case ssTime: v.value = ReadDate(LocaleTime, Text); break;
+    case ssShortDateEU: v.value = ReadDate(ParseDateDMY, Text); break;
+    default: v.value = ReadDate(ParseDateMDY, Text); break;
+  }
+  return v;
+}
+
+// Two numbers that do not read are equal.
+Integer CompareSortValues(const SortValue& A, const SortValue& B) {
+  if (!A.read && !B.read) return 0;
+  return CompareValues(A.value, B.value);
+}
+
+// With IgnoreBlanks one blank cell goes first (blFirst) or last (blLast) whichever way the rows run.
+Integer OrderBlanks(Integer Result, bool Blank1, bool Blank2, const TSortSettings& Settings,
+                    TSortDirection Direction) {
+  if (!Settings.IgnoreBlanks() || Blank1 == Blank2) return Result;
+  const Integer blankFirst = Settings.BlankPos() == blFirst ? -1 : 1;
+  const Integer ascending = Blank1 ? blankFirst : -blankFirst;
+  return Direction == sdAscending ? ascending : -ascending;
 }
 
 std::string UpperAscii(std::string Text) {
@@ -172,16 +214,12 @@ Integer TProStringGrid::CompareByStyle(TSortStyle Style, Integer ACol, Integer A
       return CompareBytes(S1, S2);
     case ssNumeric:
     case ssFinancial:
-      return CompareNumbers(S1, S2, Prefix, Suffix, Style == ssFinancial);
     case ssDate:
     case ssDateTime:
-      return CompareValues(ReadDate(LocaleDateTime, S1), ReadDate(LocaleDateTime, S2));
     case ssTime:
-      return CompareValues(ReadDate(LocaleTime, S1), ReadDate(LocaleTime, S2));
     case ssShortDateEU:
-      return CompareValues(ReadDate(ParseDateDMY, S1), ReadDate(ParseDateDMY, S2));
     case ssShortDateUS:
-      return CompareValues(ReadDate(ParseDateMDY, S1), ReadDate(ParseDateMDY, S2));
+      return CompareSortValues(ReadSortValue(Style, S1, Prefix, Suffix), ReadSortValue(Style, S2, Prefix, Suffix));
     case ssAlphaNoCase: {
       const Integer upper = CompareBytes(UpperAscii(S1), UpperAscii(S2));
       return upper != 0 ? upper : CompareBytes(S1, S2);
@@ -227,11 +265,7 @@ Integer TProStringGrid::CompareCells(Integer ACol, Integer ARow1, Integer ARow2,
       style = style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
   }
   const Integer result = CompareByStyle(style, ACol, ARow1, ARow2, s1, s2, prefix, suffix);
-  if (!sortSettings_->IgnoreBlanks() || s1.empty() == s2.empty()) return result;
-  // One blank cell: it goes first (blFirst) or last (blLast) whichever way the rows run.
-  const Integer blankFirst = sortSettings_->BlankPos() == blFirst ? -1 : 1;
-  const Integer ascending = s1.empty() ? blankFirst : -blankFirst;
-  return Direction == sdAscending ? ascending : -ascending;
+  return OrderBlanks(result, s1.empty(), s2.empty(), *sortSettings_, Direction);
 }
 
 Integer TProStringGrid::CompareRows(Integer ACol, Integer ARow1, Integer ARow2) {
@@ -264,29 +298,136 @@ void TProStringGrid::CopyPivot(Integer ARow) {
   }
 }
 
-void TProStringGrid::QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
-                                   TFunctionRef<Integer(Integer, Integer)> RowCompare) {
+namespace {
+
+// The steps of one quicksort over the positions Lo..Hi: TakePivot(position) keeps that position's
+// element as the pivot, which Compare then reaches as the position Pivot (outside Lo..Hi); Swap
+// exchanges two positions.
+struct QuickSortSteps {
+  Integer Pivot;
+  Integer InOrder;          // the comparison result of two elements already in order
+  bool CompareBeforeSwap;   // equal elements are not swapped
+  TFunctionRef<void(Integer)> TakePivot;
+  TFunctionRef<Integer(Integer, Integer)> Compare;
+  TFunctionRef<void(Integer, Integer)> Swap;
+};
+
+// The quicksort of the class library's grids (not stable): the middle element is the pivot.
+// Sorting rows and sorting an index of cached keys both run it, so equal keys end in the same order.
+void QuickSortPositions(Integer Lo, Integer Hi, const QuickSortSteps& Steps) {
   while (Lo < Hi) {
-    const Integer pivot = RowCount() - 2;
-    CopyPivot((Lo + Hi) / 2);
+    Steps.TakePivot((Lo + Hi) / 2);
     Integer i = Lo, j = Hi;
     do {
-      while (RowCompare(pivot, i) == InOrder && i < Hi) ++i;
-      while (RowCompare(j, pivot) == InOrder && Lo < j) --j;
+      while (Steps.Compare(Steps.Pivot, i) == Steps.InOrder && i < Hi) ++i;
+      while (Steps.Compare(j, Steps.Pivot) == Steps.InOrder && Lo < j) --j;
       if (j >= i) {
-        if (i != j && (!CompareBeforeSwap || RowCompare(i, j) != 0)) SwapRows(i, j);
+        if (i != j && (!Steps.CompareBeforeSwap || Steps.Compare(i, j) != 0)) Steps.Swap(i, j);
         --j;
         ++i;
       }
     } while (j >= i);
-    if (Lo < j) QuickSortRows(Lo, j, InOrder, CompareBeforeSwap, RowCompare);
+    if (Lo < j) QuickSortPositions(Lo, j, Steps);
     Lo = i;   // the upper part, without another level of recursion
   }
 }
 
+}   // namespace
+
+void TProStringGrid::QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
+                                   TFunctionRef<Integer(Integer, Integer)> RowCompare) {
+  QuickSortPositions(Lo, Hi,
+                     {RowCount() - 2, InOrder, CompareBeforeSwap, [this](Integer Row) { CopyPivot(Row); }, RowCompare,
+                      [this](Integer R1, Integer R2) { SwapRows(R1, R2); }});
+}
+
 void TProStringGrid::SortRowRange(Integer ACol, Integer Lo, Integer Hi) {
   const Integer inOrder = sortSettings_->Direction() == sdAscending ? 1 : -1;
+  if (SortRowRangeByKeys(ACol, Lo, Hi, inOrder)) return;
   QuickSortRows(Lo, Hi, inOrder, true, [&](Integer R1, Integer R2) { return CompareRows(ACol, R1, R2); });
+}
+
+// ---- Sorting by keys read once ----
+
+namespace {
+
+// One column's sort keys, read once per row of the range: the stored text for the byte-wise
+// styles, the value read from it for the value styles.
+struct ColumnKeys {
+  bool byValue = false;
+  std::vector<const std::string*> texts;
+  std::vector<SortValue> values;
+};
+
+Integer CompareColumnKeys(const ColumnKeys& Keys, Integer A, Integer B) {
+  return Keys.byValue ? CompareSortValues(Keys.values[A], Keys.values[B]) : CompareBytes(*Keys.texts[A], *Keys.texts[B]);
+}
+
+}   // namespace
+
+bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, Integer InOrder) {
+  if (OnGetDisplText || OnGetDisplWideText || ACol < 0 || ACol >= ColCount() || Lo >= Hi) return false;
+  const bool full = sortSettings_->Full();
+  // With SingleColumn the other columns stay in place, so only the sort column's keys travel.
+  if (full && sortSettings_->SingleColumn()) return false;
+  const Integer lastCol = full ? std::max(ACol, ColCount() - 1) : ACol;
+  const Integer count = Hi - Lo + 1;
+  std::vector<ColumnKeys> columns(lastCol - ACol + 1);
+  for (Integer col = ACol; col <= lastCol; ++col) {
+    TSortStyle style = sortSettings_->AutoFormat() ? ssAutomatic : ssAlphabetic;
+    std::string prefix, suffix;
+    DoGetFormat(col, style, prefix, suffix);
+    if (style != ssAlphabetic && style != ssAlphaCase && !IsValueStyle(style)) return false;
+    ColumnKeys& keys = columns[col - ACol];
+    keys.byValue = IsValueStyle(style);
+    keys.texts.resize(count);
+    for (Integer row = Lo; row <= Hi; ++row) {
+      if (IsMergedCell(col, row)) return false;   // a covered cell reads its base cell, which moves
+      keys.texts[row - Lo] = &StoredCell(col, row).Text;
+    }
+    if (keys.byValue)
+      for (const std::string* text : keys.texts) keys.values.push_back(ReadSortValue(style, *text, prefix, suffix));
+  }
+  // CompareRows on cached keys: A and B are rows counted from Lo.
+  const TSortDirection direction = sortSettings_->Direction();
+  auto compareRows = [&](Integer A, Integer B) {
+    for (size_t k = 0;; ++k) {
+      const ColumnKeys& keys = columns[k];
+      const Integer result =
+          OrderBlanks(CompareColumnKeys(keys, A, B), keys.texts[A]->empty(), keys.texts[B]->empty(), *sortSettings_,
+                      direction);
+      if (result != 0 || k + 1 == columns.size()) return result;
+    }
+  };
+  // order[position - Lo] is the row (from Lo) at that position; its last entry holds the pivot.
+  std::vector<Integer> order(count + 1);
+  for (Integer i = 0; i < count; ++i) order[i] = i;
+  QuickSortPositions(Lo, Hi,
+                     {Hi + 1, InOrder, true, [&](Integer Position) { order[count] = order[Position - Lo]; },
+                      [&](Integer P1, Integer P2) { return compareRows(order[P1 - Lo], order[P2 - Lo]); },
+                      [&](Integer P1, Integer P2) { std::swap(order[P1 - Lo], order[P2 - Lo]); }});
+  order.pop_back();
+  MoveRowsInto(Lo, order);
+  return true;
+}
+
+// Rows Lo.. rearranged so that position Lo + i holds the row that stood at Lo + Order[i], through
+// SwapRows (at most one swap per row), so everything that travels with a row travels.
+void TProStringGrid::MoveRowsInto(Integer Lo, const std::vector<Integer>& Order) {
+  const Integer count = static_cast<Integer>(Order.size());
+  std::vector<Integer> placeOf(count), rowAt(count);   // where each row is now; which row is where
+  for (Integer i = 0; i < count; ++i) placeOf[i] = rowAt[i] = i;
+  for (Integer i = 0; i < count; ++i) {
+    const Integer wanted = Order[i];
+    const Integer from = placeOf[wanted];
+    if (from == i) continue;
+    SwapRows(Lo + i, Lo + from);
+    const Integer displaced = rowAt[i];
+    rowAt[from] = displaced;
+    placeOf[displaced] = from;
+    rowAt[i] = wanted;
+    placeOf[wanted] = i;
+  }
 }
 
 void TProStringGrid::SortRowRangeIndexed(Integer Lo, Integer Hi) {
