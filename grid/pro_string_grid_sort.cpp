@@ -7,7 +7,9 @@
 // them (reading them skips the display hooks); the middle one holds the quicksort's pivot, the
 // first one parks the current row with MoveRowOnSort.
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -85,22 +87,30 @@ void EraseFirst(std::string& Text, const std::string& Part) {
   if (place != std::string::npos) Text.erase(place, Part.size());
 }
 
-// The number a numeric style reads from a cell text; false when it does not read.
-bool ReadSortNumber(std::string Text, const std::string& Prefix, const std::string& Suffix, bool Financial,
-                    double& Value) {
-  EraseFirst(Text, Suffix);
-  EraseFirst(Text, Prefix);
-  if (Financial) std::erase(Text, FormatSettings.ThousandSeparator);
-  if (FormatSettings.DecimalSeparator != '.') {
-    const size_t place = Text.find(FormatSettings.DecimalSeparator);
-    if (place != std::string::npos) Text[place] = '.';
-  }
+bool ReadNumberText(std::string_view Text, double& Value) {
   Integer code = 0;
   Value = 0;
   if (Text.empty()) return false;
   Val(Text, Value, code);
   if (code != 0) Value = 0;
   return code == 0;
+}
+
+// The number a numeric style reads from a cell text; false when it does not read.  The text is
+// copied only when there is something to take out or turn.
+bool ReadSortNumber(const std::string& Text, const std::string& Prefix, const std::string& Suffix, bool Financial,
+                    double& Value) {
+  if (Prefix.empty() && Suffix.empty() && !Financial && FormatSettings.DecimalSeparator == '.')
+    return ReadNumberText(Text, Value);
+  std::string text = Text;
+  EraseFirst(text, Suffix);
+  EraseFirst(text, Prefix);
+  if (Financial) std::erase(text, FormatSettings.ThousandSeparator);
+  if (FormatSettings.DecimalSeparator != '.') {
+    const size_t place = text.find(FormatSettings.DecimalSeparator);
+    if (place != std::string::npos) text[place] = '.';
+  }
+  return ReadNumberText(text, Value);
 }
 
 // A date or time reading; a text that does not read (or whose reading raises) is 0.
@@ -300,45 +310,49 @@ void TProStringGrid::CopyPivot(Integer ARow) {
 
 namespace {
 
-// The steps of one quicksort over the positions Lo..Hi: TakePivot(position) keeps that position's
-// element as the pivot, which Compare then reaches as the position Pivot (outside Lo..Hi); Swap
-// exchanges two positions.
-struct QuickSortSteps {
+// The quicksort of the class library's grids (not stable): the middle element is the pivot.  Rows
+// and an index of cached keys are sorted by it alike, so equal keys end in the same order.  Steps
+// gives the positions Lo..Hi their meaning: TakePivot(position) keeps that position's element as
+// the pivot, which Compare reaches as the position Steps.Pivot (outside Lo..Hi); Swap exchanges
+// two positions; InOrder is the result of comparing two elements already in order; with
+// CompareBeforeSwap equal elements are not swapped.
+template <typename Steps>
+void QuickSortPositions(Integer Lo, Integer Hi, Steps& S) {
+  while (Lo < Hi) {
+    S.TakePivot((Lo + Hi) / 2);
+    Integer i = Lo, j = Hi;
+    do {
+      while (S.Compare(S.Pivot, i) == S.InOrder && i < Hi) ++i;
+      while (S.Compare(j, S.Pivot) == S.InOrder && Lo < j) --j;
+      if (j >= i) {
+        if (i != j && (!S.CompareBeforeSwap || S.Compare(i, j) != 0)) S.Swap(i, j);
+        --j;
+        ++i;
+      }
+    } while (j >= i);
+    if (Lo < j) QuickSortPositions(Lo, j, S);
+    Lo = i;   // the upper part, without another level of recursion
+  }
+}
+
+// Sorting the grid's rows themselves: the pivot goes to the middle scratch row.
+struct RowSortSteps {
   Integer Pivot;
-  Integer InOrder;          // the comparison result of two elements already in order
-  bool CompareBeforeSwap;   // equal elements are not swapped
+  Integer InOrder;
+  bool CompareBeforeSwap;
   TFunctionRef<void(Integer)> TakePivot;
   TFunctionRef<Integer(Integer, Integer)> Compare;
   TFunctionRef<void(Integer, Integer)> Swap;
 };
 
-// The quicksort of the class library's grids (not stable): the middle element is the pivot.
-// Sorting rows and sorting an index of cached keys both run it, so equal keys end in the same order.
-void QuickSortPositions(Integer Lo, Integer Hi, const QuickSortSteps& Steps) {
-  while (Lo < Hi) {
-    Steps.TakePivot((Lo + Hi) / 2);
-    Integer i = Lo, j = Hi;
-    do {
-      while (Steps.Compare(Steps.Pivot, i) == Steps.InOrder && i < Hi) ++i;
-      while (Steps.Compare(j, Steps.Pivot) == Steps.InOrder && Lo < j) --j;
-      if (j >= i) {
-        if (i != j && (!Steps.CompareBeforeSwap || Steps.Compare(i, j) != 0)) Steps.Swap(i, j);
-        --j;
-        ++i;
-      }
-    } while (j >= i);
-    if (Lo < j) QuickSortPositions(Lo, j, Steps);
-    Lo = i;   // the upper part, without another level of recursion
-  }
-}
-
 }   // namespace
 
 void TProStringGrid::QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
                                    TFunctionRef<Integer(Integer, Integer)> RowCompare) {
-  QuickSortPositions(Lo, Hi,
-                     {RowCount() - 2, InOrder, CompareBeforeSwap, [this](Integer Row) { CopyPivot(Row); }, RowCompare,
-                      [this](Integer R1, Integer R2) { SwapRows(R1, R2); }});
+  auto takePivot = [this](Integer Row) { CopyPivot(Row); };
+  auto swap = [this](Integer R1, Integer R2) { SwapRows(R1, R2); };
+  RowSortSteps steps{RowCount() - 2, InOrder, CompareBeforeSwap, takePivot, RowCompare, swap};
+  QuickSortPositions(Lo, Hi, steps);
 }
 
 void TProStringGrid::SortRowRange(Integer ACol, Integer Lo, Integer Hi) {
@@ -363,6 +377,55 @@ Integer CompareColumnKeys(const ColumnKeys& Keys, Integer A, Integer B) {
   return Keys.byValue ? CompareSortValues(Keys.values[A], Keys.values[B]) : CompareBytes(*Keys.texts[A], *Keys.texts[B]);
 }
 
+// A row of the index: its number (from Lo) and, for a byte-wise first column, the first 16 bytes
+// of its text as two big-endian numbers padded with zero bytes, so that unequal heads order the
+// rows as comparing the texts would, without reaching the texts.
+struct KeyEntry {
+  uint64_t head0 = 0, head1 = 0;
+  Integer row = 0;
+};
+
+uint64_t HeadBytes(const std::string& Text, size_t From) {
+  uint64_t head = 0;
+  for (size_t i = From; i < From + 8; ++i)
+    head = (head << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
+  return head;
+}
+
+// Sorting the index: CompareRows on the cached keys.
+struct KeySortSteps {
+  Integer Pivot;
+  Integer InOrder;
+  bool CompareBeforeSwap;
+  Integer lo;
+  std::vector<KeyEntry>& entries;
+  const std::vector<ColumnKeys>& columns;
+  const TSortSettings& settings;
+  bool headsCompare;   // the first column is byte-wise: the heads decide where they differ
+  KeyEntry pivot{};
+
+  const KeyEntry& At(Integer Position) const { return Position == Pivot ? pivot : entries[Position - lo]; }
+  void TakePivot(Integer Position) { pivot = At(Position); }
+  void Swap(Integer P1, Integer P2) { std::swap(entries[P1 - lo], entries[P2 - lo]); }
+
+  Integer Compare(Integer P1, Integer P2) const {
+    const KeyEntry& a = At(P1);
+    const KeyEntry& b = At(P2);
+    for (size_t k = 0;; ++k) {
+      const ColumnKeys& keys = columns[k];
+      Integer result;
+      if (k == 0 && headsCompare && (a.head0 != b.head0 || a.head1 != b.head1))
+        result = a.head0 != b.head0 ? (a.head0 < b.head0 ? -1 : 1) : (a.head1 < b.head1 ? -1 : 1);
+      else
+        result = CompareColumnKeys(keys, a.row, b.row);
+      if (settings.IgnoreBlanks())
+        result = OrderBlanks(result, keys.texts[a.row]->empty(), keys.texts[b.row]->empty(), settings,
+                             settings.Direction());
+      if (result != 0 || k + 1 == columns.size()) return result;
+    }
+  }
+};
+
 }   // namespace
 
 bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, Integer InOrder) {
@@ -385,28 +448,23 @@ bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, In
       if (IsMergedCell(col, row)) return false;   // a covered cell reads its base cell, which moves
       keys.texts[row - Lo] = &StoredCell(col, row).Text;
     }
-    if (keys.byValue)
+    if (keys.byValue) {
+      keys.values.reserve(count);
       for (const std::string* text : keys.texts) keys.values.push_back(ReadSortValue(style, *text, prefix, suffix));
-  }
-  // CompareRows on cached keys: A and B are rows counted from Lo.
-  const TSortDirection direction = sortSettings_->Direction();
-  auto compareRows = [&](Integer A, Integer B) {
-    for (size_t k = 0;; ++k) {
-      const ColumnKeys& keys = columns[k];
-      const Integer result =
-          OrderBlanks(CompareColumnKeys(keys, A, B), keys.texts[A]->empty(), keys.texts[B]->empty(), *sortSettings_,
-                      direction);
-      if (result != 0 || k + 1 == columns.size()) return result;
     }
-  };
-  // order[position - Lo] is the row (from Lo) at that position; its last entry holds the pivot.
-  std::vector<Integer> order(count + 1);
-  for (Integer i = 0; i < count; ++i) order[i] = i;
-  QuickSortPositions(Lo, Hi,
-                     {Hi + 1, InOrder, true, [&](Integer Position) { order[count] = order[Position - Lo]; },
-                      [&](Integer P1, Integer P2) { return compareRows(order[P1 - Lo], order[P2 - Lo]); },
-                      [&](Integer P1, Integer P2) { std::swap(order[P1 - Lo], order[P2 - Lo]); }});
-  order.pop_back();
+  }
+  const bool headsCompare = !columns[0].byValue;
+  std::vector<KeyEntry> entries(count);
+  for (Integer i = 0; i < count; ++i) {
+    entries[i].row = i;
+    if (!headsCompare) continue;
+    entries[i].head0 = HeadBytes(*columns[0].texts[i], 0);
+    entries[i].head1 = HeadBytes(*columns[0].texts[i], 8);
+  }
+  KeySortSteps steps{Hi + 1, InOrder, true, Lo, entries, columns, *sortSettings_, headsCompare};
+  QuickSortPositions(Lo, Hi, steps);
+  std::vector<Integer> order(count);
+  for (Integer i = 0; i < count; ++i) order[i] = entries[i].row;
   MoveRowsInto(Lo, order);
   return true;
 }
@@ -456,7 +514,7 @@ void TProStringGrid::SwapRows(Integer ARow1, Integer ARow2) {
     std::swap(StoredCell(sortSettings_->Column(), ARow1), StoredCell(sortSettings_->Column(), ARow2));
     return;
   }
-  for (Integer col = 0; col < ColCount(); ++col) std::swap(StoredCell(col, ARow1), StoredCell(col, ARow2));
+  SwapStoredRows(ARow1, ARow2);
   const Integer height1 = RowHeights(ARow1), height2 = RowHeights(ARow2);
   if (height1 != height2) {
     SetRowHeights(ARow1, height2);
