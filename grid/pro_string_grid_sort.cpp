@@ -402,6 +402,7 @@ struct KeySortSteps {
   const std::vector<ColumnKeys>& columns;
   const TSortSettings& settings;
   bool headsCompare;   // the first column is byte-wise: the heads decide where they differ
+  bool ignoreBlanks;
   KeyEntry pivot{};
 
   const KeyEntry& At(Integer Position) const { return Position == Pivot ? pivot : entries[Position - lo]; }
@@ -418,7 +419,7 @@ struct KeySortSteps {
         result = a.head0 != b.head0 ? (a.head0 < b.head0 ? -1 : 1) : (a.head1 < b.head1 ? -1 : 1);
       else
         result = CompareColumnKeys(keys, a.row, b.row);
-      if (settings.IgnoreBlanks())
+      if (ignoreBlanks)
         result = OrderBlanks(result, keys.texts[a.row]->empty(), keys.texts[b.row]->empty(), settings,
                              settings.Direction());
       if (result != 0 || k + 1 == columns.size()) return result;
@@ -461,7 +462,8 @@ bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, In
     entries[i].head0 = HeadBytes(*columns[0].texts[i], 0);
     entries[i].head1 = HeadBytes(*columns[0].texts[i], 8);
   }
-  KeySortSteps steps{Hi + 1, InOrder, true, Lo, entries, columns, *sortSettings_, headsCompare};
+  KeySortSteps steps{Hi + 1, InOrder, true, Lo, entries, columns, *sortSettings_, headsCompare,
+                     sortSettings_->IgnoreBlanks()};
   QuickSortPositions(Lo, Hi, steps);
   std::vector<Integer> order(count);
   for (Integer i = 0; i < count; ++i) order[i] = entries[i].row;
