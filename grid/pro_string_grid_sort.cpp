@@ -5,7 +5,9 @@
 // swaps RowOrder's entries, so RowOrder always says where each row stood before the first sort.
 // While a sort runs, three scratch rows hang below the last row with RealRowCount left in front of
 // them (reading them skips the display hooks); the middle one holds the quicksort's pivot, the
-// first one parks the current row with MoveRowOnSort.
+// first one parks the current row with MoveRowOnSort.  Without display hooks a column sort by
+// byte-wise or value styles reads each row's keys once and sorts an index with the same quicksort,
+// then moves the rows once (SortRowRangeByKeys).
 #include <algorithm>
 #include <cstdint>
 #include <string>
