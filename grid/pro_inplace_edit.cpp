@@ -13,9 +13,11 @@
 #include "platform/classes/string_list.h"
 #include "platform/core/ansi_strings.h"
 #include "platform/core/format_settings.h"
+#include "platform/gdi/geometry.h"
 #include "platform/ui/canvas.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/clipboard_text.h"
+#include "platform/user/cursor.h"
 #include "platform/user/key_state.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/send_message.h"
@@ -401,9 +403,25 @@ void TProInplaceEdit::FocusGained(TMessage& Message) {
   if (IsMasked() && !proGrid_->CaretToMouse() && proGrid_->Navigation()->ImproveMaskSel()) {
     SetSelStart(0);
     SetSelLength(1);
-  } else if (!proGrid_->Navigation()->EditSelectAll()) {
-    Deselect();
+  } else {
+    if (!proGrid_->Navigation()->EditSelectAll()) Deselect();
+    if (proGrid_->CaretToMouse()) PutCaretUnderMouse();
   }
+}
+
+// The caret goes to the character under the mouse pointer, nothing selected, and the grid's
+// CaretToMouse is used up; a pointer outside the editor or over no character changes nothing.
+void TProInplaceEdit::PutCaretUnderMouse() {
+  TPoint mouse{};
+  if (!GetCursorPos(&mouse)) return;
+  mouse = ScreenToClient(mouse);
+  const TRect client = ClientRect();
+  if (!PtInRect(&client, mouse)) return;
+  const LRESULT at = SendMessageA(Handle(), EM_CHARFROMPOS, 0, PointToLParam(mouse));
+  if (at == -1) return;
+  SetSelStart(LOWORD(at));
+  SetSelLength(0);
+  proGrid_->SetCaretToMouse(false);
 }
 
 void TProInplaceEdit::FocusLost(TMessage& Message) {

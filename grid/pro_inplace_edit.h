@@ -66,6 +66,7 @@ class TProInplaceEdit : public TInplaceEdit {
   void WalkOut(Word& Key);
   void CompleteFromLookup();
   void FocusGained(TMessage& Message);
+  void PutCaretUnderMouse();
   void FocusLost(TMessage& Message);
   bool CaretOnFirstLine();
   bool CaretOnLastLine();

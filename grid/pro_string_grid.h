@@ -1086,6 +1086,10 @@ class TProStringGrid : public TBaseGrid {
   // Moves to the advance's target through OnAutoAdvance and OnCellChanging; false when refused.
   bool MoveToAdvanceTarget(Integer ACol, Integer ARow, Integer StartCol, Integer StartRow);
   void RestartEditAfterAdvance(Integer StartCol, Integer StartRow);
+  // The editor kind of the cell's base cell: DefaultEditor, then OnGetEditorType (real column).
+  TEditorType EditorKindOf(Integer ACol, Integer ARow);
+  // The kind is edited by a control of its own, not by the in-place editor (edNone is neither).
+  static bool IsEditControlKind(TEditorType Kind);
   // A target with a clickable graphic is operated as if clicked: the start cell and the target are
   // selected again, then (unless the start cell is clickable too) a left press and release land 2
   // pixels inside the target's top-left corner.
@@ -1113,6 +1117,11 @@ class TProStringGrid : public TBaseGrid {
   void CopyPivot(Integer ARow);
   void QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
                      TFunctionRef<Integer(Integer, Integer)> RowCompare);
+  // SortRowRange on each row's keys read once, when no display hook is assigned and every compared
+  // column's style is byte-wise or reads a value (number, date, time) from the text: the same
+  // quicksort over an index, then the rows moved once.  False (nothing done) otherwise.
+  bool SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, Integer InOrder);
+  void MoveRowsInto(Integer Lo, const std::vector<Integer>& Order);
   void RebuildRowOrder();
   Integer LastNormalRowWhileSorting() const;
   void SortNodeGroupsBy(bool ByIndex);

@@ -256,6 +256,7 @@ void TProStringGrid::RestartEditAfterAdvance(Integer StartCol, Integer StartRow)
     if (navigation_->AdvanceDirection() != adLeftRight) HideEditor();
     bool ignored = true;
     OnCellChanging(this, StartRow, StartCol, Row(), Col(), ignored);
+    if (IsEditControlKind(EditorKindOf(StartCol, StartRow))) HideEditor();
   }
 }
 
@@ -410,7 +411,7 @@ void TProStringGrid::KeyPress(char& Key) {
     }
     const Integer oldCol = Col();
     if (!Focused() || HasClickableGraphic(Col(), Row()))
-      AdvanceToNextCell(Col(), Row(), EditorMode(), false, true, false, false);
+      AdvanceToNextCell(Col(), Row(), editorActive_, false, true, false, false);
     if (HasClickableGraphic(oldCol, Row())) {
       OnKeyPress(this, Key);
       return;

@@ -45,11 +45,10 @@ bool TProStringGrid::CanEditShow() {
   if (answer && !editorActive_) {
     suppressEditChange_ = true;
     RememberCellValue(Col(), Row());
-    activeEditorType_ = DefaultEditor();
-    DoGetEditorType(DisplToRealCol(base.X), base.Y, activeEditorType_);
+    activeEditorType_ = EditorKindOf(base.X, base.Y);
     if (activeEditorType_ == edNone) return false;
     editorActive_ = true;
-    if (!IsInplaceKind(activeEditorType_)) {
+    if (IsEditControlKind(activeEditorType_)) {
       OpenEditControl(base.X, base.Y);
       editorShown_ = true;
       return false;
@@ -61,6 +60,15 @@ bool TProStringGrid::CanEditShow() {
   }
   return answer;
 }
+
+TEditorType TProStringGrid::EditorKindOf(Integer ACol, Integer ARow) {
+  const TPoint base = GetBaseCell(ACol, ARow);
+  TEditorType kind = DefaultEditor();
+  DoGetEditorType(DisplToRealCol(base.X), base.Y, kind);
+  return kind;
+}
+
+bool TProStringGrid::IsEditControlKind(TEditorType Kind) { return Kind != edNone && !IsInplaceKind(Kind); }
 
 void TProStringGrid::ShowCellEditor() {
   if (HasClickableGraphic(Col(), Row())) return;

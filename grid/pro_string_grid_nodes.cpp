@@ -164,9 +164,18 @@ void TProStringGrid::ShowNodeRows(Integer ADisplayRow) {
   node->SetCellBoolean(false);
   const Integer realNode = DisplayToRealRow(ADisplayRow);
   const Integer realEnd = NodeRealEnd(ADisplayRow);
+  // Row selection is off while the rows come back; the current and top rows stay where they were.
+  const bool rowSelect = Options().Contains(goRowSelect);
+  const Integer oldRow = Row(), oldTopRow = TopRow();
+  if (rowSelect) SetOptions(Options() - TGridOptions{goRowSelect});
   {
     GridUpdateLock lock(this);
     if (realEnd - 1 > realNode) UnHideRows(realNode + 1, realEnd - 1);
+  }
+  if (rowSelect) {
+    SetOptions(Options() + TGridOptions{goRowSelect});
+    SetRow(oldRow);
+    SetTopRow(oldTopRow);
   }
   RecalcFooter(-1);
 }

@@ -4,6 +4,7 @@
 #include "grid/background.h"
 #include "grid/balloon_settings.h"
 #include "grid/bands.h"
+#include "grid/cell_checker.h"
 #include "grid/cell_node.h"
 #include "grid/column_size.h"
 #include "grid/control_look.h"
@@ -51,6 +52,7 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("Balloon", &TProStringGrid::Balloon, &TProStringGrid::SetBalloon);
   p.Property("Bands", &TProStringGrid::Bands, &TProStringGrid::SetBands);
   p.Property("CellNode", &TProStringGrid::CellNode, &TProStringGrid::SetCellNode);
+  p.Property("CellChecker", &TProStringGrid::CellChecker, &TProStringGrid::SetCellChecker);
   p.Property("ColumnHeaders", &TProStringGrid::ColumnHeaders, &TProStringGrid::SetColumnHeaders);
   p.Property("ColumnSize", &TProStringGrid::ColumnSize, &TProStringGrid::SetColumnSize);
   p.Property("ControlLook", &TProStringGrid::ControlLook, &TProStringGrid::SetControlLook);

@@ -5,9 +5,13 @@
 // swaps RowOrder's entries, so RowOrder always says where each row stood before the first sort.
 // While a sort runs, three scratch rows hang below the last row with RealRowCount left in front of
 // them (reading them skips the display hooks); the middle one holds the quicksort's pivot, the
-// first one parks the current row with MoveRowOnSort.
+// first one parks the current row with MoveRowOnSort.  Without display hooks a column sort by
+// byte-wise or value styles reads each row's keys once and sorts an index with the same quicksort,
+// then moves the rows once (SortRowRangeByKeys).
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -85,16 +89,7 @@ void EraseFirst(std::string& Text, const std::string& Part) {
   if (place != std::string::npos) Text.erase(place, Part.size());
 }
 
-// The number a numeric style reads from a cell text; false when it does not read.
-bool ReadSortNumber(std::string Text, const std::string& Prefix, const std::string& Suffix, bool Financial,
-                    double& Value) {
-  EraseFirst(Text, Suffix);
-  EraseFirst(Text, Prefix);
-  if (Financial) std::erase(Text, FormatSettings.ThousandSeparator);
-  if (FormatSettings.DecimalSeparator != '.') {
-    const size_t place = Text.find(FormatSettings.DecimalSeparator);
-    if (place != std::string::npos) Text[place] = '.';
-  }
+bool ReadNumberText(std::string_view Text, double& Value) {
   Integer code = 0;
   Value = 0;
   if (Text.empty()) return false;
@@ -103,13 +98,21 @@ bool ReadSortNumber(std::string Text, const std::string& Prefix, const std::stri
   return code == 0;
 }
 
-Integer CompareNumbers(const std::string& S1, const std::string& S2, const std::string& Prefix,
-                       const std::string& Suffix, bool Financial) {
-  double v1 = 0, v2 = 0;
-  const bool read1 = ReadSortNumber(S1, Prefix, Suffix, Financial, v1);
-  const bool read2 = ReadSortNumber(S2, Prefix, Suffix, Financial, v2);
-  if (!read1 && !read2) return 0;
-  return CompareValues(v1, v2);
+// The number a numeric style reads from a cell text; false when it does not read.  The text is
+// copied only when there is something to take out or turn.
+bool ReadSortNumber(const std::string& Text, const std::string& Prefix, const std::string& Suffix, bool Financial,
+                    double& Value) {
+  if (Prefix.empty() && Suffix.empty() && !Financial && FormatSettings.DecimalSeparator == '.')
+    return ReadNumberText(Text, Value);
+  std::string text = Text;
+  EraseFirst(text, Suffix);
+  EraseFirst(text, Prefix);
+  if (Financial) std::erase(text, FormatSettings.ThousandSeparator);
+  if (FormatSettings.DecimalSeparator != '.') {
+    const size_t place = text.find(FormatSettings.DecimalSeparator);
+    if (place != std::string::npos) text[place] = '.';
+  }
+  return ReadNumberText(text, Value);
 }
 
 // A date or time reading; a text that does not read (or whose reading raises) is 0.
@@ -130,6 +133,57 @@ TDateTime LocaleDateTime(const std::string& Text) {
 TDateTime LocaleTime(const std::string& Text) {
   TDateTime value = 0;
   return TryStrToTime(Text, value) ? value : 0;
+}
+
+// The styles that compare a value read from each text: numbers, dates and times.
+bool IsValueStyle(TSortStyle Style) {
+  switch (Style) {
+    case ssNumeric:
+    case ssFinancial:
+    case ssDate:
+    case ssDateTime:
+    case ssTime:
+    case ssShortDateEU:
+    case ssShortDateUS: return true;
+    default: return false;
+  }
+}
+
+// A sort value: what a value style reads from one text; Read is false for a number that does not
+// read (a date or time that does not read counts 0 and is read).
+struct SortValue {
+  double value = 0;
+  bool read = true;
+};
+
+SortValue ReadSortValue(TSortStyle Style, const std::string& Text, const std::string& Prefix,
+                        const std::string& Suffix) {
+  SortValue v;
+  switch (Style) {
+    case ssNumeric:
+    case ssFinancial: v.read = ReadSortNumber(Text, Prefix, Suffix, Style == ssFinancial, v.value); break;
+    case ssDate:
+    case ssDateTime: v.value = ReadDate(LocaleDateTime, Text); break;
+    case ssTime: v.value = ReadDate(LocaleTime, Text); break;
+    case ssShortDateEU: v.value = ReadDate(ParseDateDMY, Text); break;
+    default: v.value = ReadDate(ParseDateMDY, Text); break;
+  }
+  return v;
+}
+
+// Two numbers that do not read are equal.
+Integer CompareSortValues(const SortValue& A, const SortValue& B) {
+  if (!A.read && !B.read) return 0;
+  return CompareValues(A.value, B.value);
+}
+
+// With IgnoreBlanks one blank cell goes first (blFirst) or last (blLast) whichever way the rows run.
+Integer OrderBlanks(Integer Result, bool Blank1, bool Blank2, const TSortSettings& Settings,
+                    TSortDirection Direction) {
+  if (!Settings.IgnoreBlanks() || Blank1 == Blank2) return Result;
+  const Integer blankFirst = Settings.BlankPos() == blFirst ? -1 : 1;
+  const Integer ascending = Blank1 ? blankFirst : -blankFirst;
+  return Direction == sdAscending ? ascending : -ascending;
 }
 
 std::string UpperAscii(std::string Text) {
@@ -172,16 +226,12 @@ Integer TProStringGrid::CompareByStyle(TSortStyle Style, Integer ACol, Integer A
       return CompareBytes(S1, S2);
     case ssNumeric:
     case ssFinancial:
-      return CompareNumbers(S1, S2, Prefix, Suffix, Style == ssFinancial);
     case ssDate:
     case ssDateTime:
-      return CompareValues(ReadDate(LocaleDateTime, S1), ReadDate(LocaleDateTime, S2));
     case ssTime:
-      return CompareValues(ReadDate(LocaleTime, S1), ReadDate(LocaleTime, S2));
     case ssShortDateEU:
-      return CompareValues(ReadDate(ParseDateDMY, S1), ReadDate(ParseDateDMY, S2));
     case ssShortDateUS:
-      return CompareValues(ReadDate(ParseDateMDY, S1), ReadDate(ParseDateMDY, S2));
+      return CompareSortValues(ReadSortValue(Style, S1, Prefix, Suffix), ReadSortValue(Style, S2, Prefix, Suffix));
     case ssAlphaNoCase: {
       const Integer upper = CompareBytes(UpperAscii(S1), UpperAscii(S2));
       return upper != 0 ? upper : CompareBytes(S1, S2);
@@ -227,11 +277,7 @@ Integer TProStringGrid::CompareCells(Integer ACol, Integer ARow1, Integer ARow2,
       style = style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
   }
   const Integer result = CompareByStyle(style, ACol, ARow1, ARow2, s1, s2, prefix, suffix);
-  if (!sortSettings_->IgnoreBlanks() || s1.empty() == s2.empty()) return result;
-  // One blank cell: it goes first (blFirst) or last (blLast) whichever way the rows run.
-  const Integer blankFirst = sortSettings_->BlankPos() == blFirst ? -1 : 1;
-  const Integer ascending = s1.empty() ? blankFirst : -blankFirst;
-  return Direction == sdAscending ? ascending : -ascending;
+  return OrderBlanks(result, s1.empty(), s2.empty(), *sortSettings_, Direction);
 }
 
 Integer TProStringGrid::CompareRows(Integer ACol, Integer ARow1, Integer ARow2) {
@@ -264,29 +310,186 @@ void TProStringGrid::CopyPivot(Integer ARow) {
   }
 }
 
-void TProStringGrid::QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
-                                   TFunctionRef<Integer(Integer, Integer)> RowCompare) {
+namespace {
+
+// The quicksort of the class library's grids (not stable): the middle element is the pivot.  Rows
+// and an index of cached keys are sorted by it alike, so equal keys end in the same order.  Steps
+// gives the positions Lo..Hi their meaning: TakePivot(position) keeps that position's element as
+// the pivot, which Compare reaches as the position Steps.Pivot (outside Lo..Hi); Swap exchanges
+// two positions; InOrder is the result of comparing two elements already in order; with
+// CompareBeforeSwap equal elements are not swapped.
+template <typename Steps>
+void QuickSortPositions(Integer Lo, Integer Hi, Steps& S) {
   while (Lo < Hi) {
-    const Integer pivot = RowCount() - 2;
-    CopyPivot((Lo + Hi) / 2);
+    S.TakePivot((Lo + Hi) / 2);
     Integer i = Lo, j = Hi;
     do {
-      while (RowCompare(pivot, i) == InOrder && i < Hi) ++i;
-      while (RowCompare(j, pivot) == InOrder && Lo < j) --j;
+      while (S.Compare(S.Pivot, i) == S.InOrder && i < Hi) ++i;
+      while (S.Compare(j, S.Pivot) == S.InOrder && Lo < j) --j;
       if (j >= i) {
-        if (i != j && (!CompareBeforeSwap || RowCompare(i, j) != 0)) SwapRows(i, j);
+        if (i != j && (!S.CompareBeforeSwap || S.Compare(i, j) != 0)) S.Swap(i, j);
         --j;
         ++i;
       }
     } while (j >= i);
-    if (Lo < j) QuickSortRows(Lo, j, InOrder, CompareBeforeSwap, RowCompare);
+    if (Lo < j) QuickSortPositions(Lo, j, S);
     Lo = i;   // the upper part, without another level of recursion
   }
 }
 
+// Sorting the grid's rows themselves: the pivot goes to the middle scratch row.
+struct RowSortSteps {
+  Integer Pivot;
+  Integer InOrder;
+  bool CompareBeforeSwap;
+  TFunctionRef<void(Integer)> TakePivot;
+  TFunctionRef<Integer(Integer, Integer)> Compare;
+  TFunctionRef<void(Integer, Integer)> Swap;
+};
+
+}   // namespace
+
+void TProStringGrid::QuickSortRows(Integer Lo, Integer Hi, Integer InOrder, bool CompareBeforeSwap,
+                                   TFunctionRef<Integer(Integer, Integer)> RowCompare) {
+  auto takePivot = [this](Integer Row) { CopyPivot(Row); };
+  auto swap = [this](Integer R1, Integer R2) { SwapRows(R1, R2); };
+  RowSortSteps steps{RowCount() - 2, InOrder, CompareBeforeSwap, takePivot, RowCompare, swap};
+  QuickSortPositions(Lo, Hi, steps);
+}
+
 void TProStringGrid::SortRowRange(Integer ACol, Integer Lo, Integer Hi) {
   const Integer inOrder = sortSettings_->Direction() == sdAscending ? 1 : -1;
+  if (SortRowRangeByKeys(ACol, Lo, Hi, inOrder)) return;
   QuickSortRows(Lo, Hi, inOrder, true, [&](Integer R1, Integer R2) { return CompareRows(ACol, R1, R2); });
+}
+
+// ---- Sorting by keys read once ----
+
+namespace {
+
+// One column's sort keys, read once per row of the range: the stored text for the byte-wise
+// styles, the value read from it for the value styles.
+struct ColumnKeys {
+  bool byValue = false;
+  std::vector<const std::string*> texts;
+  std::vector<SortValue> values;
+};
+
+Integer CompareColumnKeys(const ColumnKeys& Keys, Integer A, Integer B) {
+  return Keys.byValue ? CompareSortValues(Keys.values[A], Keys.values[B]) : CompareBytes(*Keys.texts[A], *Keys.texts[B]);
+}
+
+// A row of the index: its number (from Lo) and, for a byte-wise first column, the first 16 bytes
+// of its text as two big-endian numbers padded with zero bytes, so that unequal heads order the
+// rows as comparing the texts would, without reaching the texts.
+struct KeyEntry {
+  uint64_t head0 = 0, head1 = 0;
+  Integer row = 0;
+};
+
+uint64_t HeadBytes(const std::string& Text, size_t From) {
+  uint64_t head = 0;
+  for (size_t i = From; i < From + 8; ++i)
+    head = (head << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
+  return head;
+}
+
+// Sorting the index: CompareRows on the cached keys.
+struct KeySortSteps {
+  Integer Pivot;
+  Integer InOrder;
+  bool CompareBeforeSwap;
+  Integer lo;
+  std::vector<KeyEntry>& entries;
+  const std::vector<ColumnKeys>& columns;
+  const TSortSettings& settings;
+  bool headsCompare;   // the first column is byte-wise: the heads decide where they differ
+  bool ignoreBlanks;
+  KeyEntry pivot{};
+
+  const KeyEntry& At(Integer Position) const { return Position == Pivot ? pivot : entries[Position - lo]; }
+  void TakePivot(Integer Position) { pivot = At(Position); }
+  void Swap(Integer P1, Integer P2) { std::swap(entries[P1 - lo], entries[P2 - lo]); }
+
+  Integer Compare(Integer P1, Integer P2) const {
+    const KeyEntry& a = At(P1);
+    const KeyEntry& b = At(P2);
+    for (size_t k = 0;; ++k) {
+      const ColumnKeys& keys = columns[k];
+      Integer result;
+      if (k == 0 && headsCompare && (a.head0 != b.head0 || a.head1 != b.head1))
+        result = a.head0 != b.head0 ? (a.head0 < b.head0 ? -1 : 1) : (a.head1 < b.head1 ? -1 : 1);
+      else
+        result = CompareColumnKeys(keys, a.row, b.row);
+      if (ignoreBlanks)
+        result = OrderBlanks(result, keys.texts[a.row]->empty(), keys.texts[b.row]->empty(), settings,
+                             settings.Direction());
+      if (result != 0 || k + 1 == columns.size()) return result;
+    }
+  }
+};
+
+}   // namespace
+
+bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, Integer InOrder) {
+  if (OnGetDisplText || OnGetDisplWideText || ACol < 0 || ACol >= ColCount() || Lo >= Hi) return false;
+  const bool full = sortSettings_->Full();
+  // With SingleColumn the other columns stay in place, so only the sort column's keys travel.
+  if (full && sortSettings_->SingleColumn()) return false;
+  const Integer lastCol = full ? std::max(ACol, ColCount() - 1) : ACol;
+  const Integer count = Hi - Lo + 1;
+  std::vector<ColumnKeys> columns(lastCol - ACol + 1);
+  for (Integer col = ACol; col <= lastCol; ++col) {
+    TSortStyle style = sortSettings_->AutoFormat() ? ssAutomatic : ssAlphabetic;
+    std::string prefix, suffix;
+    DoGetFormat(col, style, prefix, suffix);
+    if (style != ssAlphabetic && style != ssAlphaCase && !IsValueStyle(style)) return false;
+    ColumnKeys& keys = columns[col - ACol];
+    keys.byValue = IsValueStyle(style);
+    keys.texts.resize(count);
+    for (Integer row = Lo; row <= Hi; ++row) {
+      if (IsMergedCell(col, row)) return false;   // a covered cell reads its base cell, which moves
+      keys.texts[row - Lo] = &StoredCell(col, row).Text;
+    }
+    if (keys.byValue) {
+      keys.values.reserve(count);
+      for (const std::string* text : keys.texts) keys.values.push_back(ReadSortValue(style, *text, prefix, suffix));
+    }
+  }
+  const bool headsCompare = !columns[0].byValue;
+  std::vector<KeyEntry> entries(count);
+  for (Integer i = 0; i < count; ++i) {
+    entries[i].row = i;
+    if (!headsCompare) continue;
+    entries[i].head0 = HeadBytes(*columns[0].texts[i], 0);
+    entries[i].head1 = HeadBytes(*columns[0].texts[i], 8);
+  }
+  KeySortSteps steps{Hi + 1, InOrder, true, Lo, entries, columns, *sortSettings_, headsCompare,
+                     sortSettings_->IgnoreBlanks()};
+  QuickSortPositions(Lo, Hi, steps);
+  std::vector<Integer> order(count);
+  for (Integer i = 0; i < count; ++i) order[i] = entries[i].row;
+  MoveRowsInto(Lo, order);
+  return true;
+}
+
+// Rows Lo.. rearranged so that position Lo + i holds the row that stood at Lo + Order[i], through
+// SwapRows (at most one swap per row), so everything that travels with a row travels.
+void TProStringGrid::MoveRowsInto(Integer Lo, const std::vector<Integer>& Order) {
+  const Integer count = static_cast<Integer>(Order.size());
+  std::vector<Integer> placeOf(count), rowAt(count);   // where each row is now; which row is where
+  for (Integer i = 0; i < count; ++i) placeOf[i] = rowAt[i] = i;
+  for (Integer i = 0; i < count; ++i) {
+    const Integer wanted = Order[i];
+    const Integer from = placeOf[wanted];
+    if (from == i) continue;
+    SwapRows(Lo + i, Lo + from);
+    const Integer displaced = rowAt[i];
+    rowAt[from] = displaced;
+    placeOf[displaced] = from;
+    rowAt[i] = wanted;
+    placeOf[wanted] = i;
+  }
 }
 
 void TProStringGrid::SortRowRangeIndexed(Integer Lo, Integer Hi) {
@@ -315,7 +518,7 @@ void TProStringGrid::SwapRows(Integer ARow1, Integer ARow2) {
     std::swap(StoredCell(sortSettings_->Column(), ARow1), StoredCell(sortSettings_->Column(), ARow2));
     return;
   }
-  for (Integer col = 0; col < ColCount(); ++col) std::swap(StoredCell(col, ARow1), StoredCell(col, ARow2));
+  SwapStoredRows(ARow1, ARow2);
   const Integer height1 = RowHeights(ARow1), height2 = RowHeights(ARow2);
   if (height1 != height2) {
     SetRowHeights(ARow1, height2);

@@ -1,6 +1,7 @@
 // Sorting the string grid against std::sort of the same keys, in one run with the two sides
 // alternating: 100,000 rows x 10 columns, sorted by a text column (ssAlphabetic, byte-wise) and by
-// a number column (ssNumeric, each text read as a number at every comparison, as the grid does).
+// a number column (ssNumeric; std::sort reads each text as a number at every comparison, the grid,
+// without display hooks, once per row).
 // Before each round the grid is refilled with the same shuffled rows and the vector with the
 // column's texts (neither timed); one untimed sort before the rounds lets the grid's store grow
 // once for the scratch rows.  Counters: each side's milliseconds per sort and their ratio.

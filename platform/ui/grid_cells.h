@@ -29,6 +29,8 @@ class TGridCells {
   // Moves one column or row to ToIndex, shifting those between by one (as a list move does).
   void MoveCol(Integer FromIndex, Integer ToIndex);
   void MoveRow(Integer FromIndex, Integer ToIndex);
+  // Exchanges two whole rows (texts and objects) by their blocks: no cell is copied or moved.
+  void SwapRows(Integer ARow1, Integer ARow2) { rows_[ARow1].swap(rows_[ARow2]); }
 
  private:
   std::vector<std::vector<Cell>> rows_;

@@ -25,6 +25,12 @@ const TGridCells::Cell& TStringGrid::StoredCell(Integer ACol, Integer ARow) cons
   return cells_.At(ACol, ARow);
 }
 
+void TStringGrid::SwapStoredRows(Integer ARow1, Integer ARow2) {
+  CheckCell(0, ARow1);
+  CheckCell(0, ARow2);
+  cells_.SwapRows(ARow1, ARow2);
+}
+
 std::string TStringGrid::Cells(Integer ACol, Integer ARow) const { return StoredCell(ACol, ARow).Text; }
 
 void TStringGrid::SetCells(Integer ACol, Integer ARow, const std::string& Value) {

@@ -35,6 +35,9 @@ class TStringGrid : public TDrawGrid {
   // the store use it).  "Grid index out of range" outside the grid.
   TGridCells::Cell& StoredCell(Integer ACol, Integer ARow);
   const TGridCells::Cell& StoredCell(Integer ACol, Integer ARow) const;
+  // Exchanges two rows of the store as they are kept (texts and objects), without repaint or
+  // events.  "Grid index out of range" outside the grid.
+  void SwapStoredRows(Integer ARow1, Integer ARow2);
 
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
   std::string GetEditText(Integer ACol, Integer ARow) override;

@@ -277,6 +277,39 @@ TEST_F(EditingTest, TheEditorCoversAMergedRangeAndReportsChangesOnlyAfterItGaine
   EXPECT_EQ(changes, (std::vector<std::string>{"1,1 abc", "1,1 abcd"}));
 }
 
+TEST_F(EditingTest, CaretToMouseOpensTheEditorWithTheCaretUnderThePointerOnlyWhenThePointerIsOverIt) {
+  struct Case {
+    const char* name;
+    bool overTheEditor, selectAll;
+    Integer selStart, selLength;
+    bool caretToMouseAfter;
+  };
+  const Case cases[] = {
+      {"over the fourth character", true, true, 3, 0, false},
+      {"outside, caret at the end", false, false, 6, 0, true},
+      {"outside, all selected", false, true, 0, 6, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TEditLogGrid* grid = NewEditGrid();
+    grid->Navigation()->SetEditSelectAll(c.selectAll);
+    // Where the fourth character lies, in the grid's client area, from an editor opened once.
+    TProInplaceEdit* editor = OpenEditor(grid, "abcdef", 0, 0);
+    const LRESULT at = SendMessageA(editor->Handle(), EM_POSFROMCHAR, 3, 0);
+    const TPoint fourth{editor->Left() + Integer(LOWORD(at)) + 1, editor->Top() + Integer(HIWORD(at)) + 3};
+    driver_->PressKey(VK_ESCAPE);
+    const TRect away = grid->CellRect(3, 3);
+    driver_->MoveMouseTo(grid, c.overTheEditor ? fourth : TPoint{away.Left + 5, away.Top + 5});
+    grid->SetCaretToMouse(true);
+    grid->ShowCellEditor();
+    driver_->Settle();
+    ASSERT_TRUE(editor->Focused());
+    EXPECT_EQ(editor->SelStart(), c.selStart);
+    EXPECT_EQ(editor->SelLength(), c.selLength);
+    EXPECT_EQ(grid->CaretToMouse(), c.caretToMouseAfter);
+  }
+}
+
 TEST_F(EditingTest, LookupCompletesTheTypedPrefixUntilBackspaceAndHistoryKeepsNewTexts) {
   TEditLogGrid* grid = NewEditGrid();
   grid->SetLookup(true);

@@ -12,6 +12,7 @@
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/inplace_edit.h"
 #include "platform/user/virtual_keys.h"
 #include "string_grid_fixture.h"
 
@@ -300,6 +301,63 @@ TEST_F(NavigationTest, EnterOnAClickableCellAdvancesAndFiresOnKeyPress) {
     grid->OnKeyPress = {};
     EXPECT_EQ(Current(grid), (TPoint{c.colAfter, 1}));
     EXPECT_EQ(keyPresses, c.keyPresses);
+  }
+}
+
+TEST_F(NavigationTest, ARestartedEditIsHiddenAgainWhenTheStartCellsKindIsAnEditorControl) {
+  struct Case {
+    TEditorType startKind;
+    bool editorShown;
+  };
+  for (const Case& c : {Case{edNormal, true}, Case{edNone, true}, Case{edSpinEdit, false}}) {
+    SCOPED_TRACE(std::to_string(c.startKind));
+    TSelectCountingGrid* grid = NewEditingGrid();
+    grid->OnGetEditorType = [&c](TObject*, Integer ACol, Integer, TEditorType& Editor) {
+      if (ACol == 1) Editor = c.startKind;
+    };
+    grid->MoveColRow(1, 1, true, true);
+    grid->SetFocus();
+    driver_->Settle();
+    grid->AdvanceToNextCell(1, 1, true, false, true, true, false);
+    EXPECT_EQ(Current(grid), (TPoint{2, 1}));
+    EXPECT_EQ(grid->EditorMode(), c.editorShown);
+    EXPECT_EQ(grid->InplaceEditor() != nullptr && grid->InplaceEditor()->IsShown(), c.editorShown);
+    grid->OnGetEditorType = {};
+  }
+}
+
+// Enter restarts the edit in the next cell while an editor is in use for the current one
+// (EditorActive), not merely while the class library keeps its editor mode (goAlwaysShowEditor on
+// a check box cell, which no editor edits).  A restart onto a check box clicks it.
+TEST_F(NavigationTest, EnterRestartsTheEditOnlyWhileAnEditorIsActive) {
+  struct Case {
+    const char* name;
+    bool alwaysShowEditor;
+    bool startClickable;
+    bool restarted;
+  };
+  const Case cases[] = {
+      {"in-place edit open", false, false, true},
+      {"editor mode on a check box", true, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TSelectCountingGrid* grid = NewEditingGrid();
+    grid->CreateCellGraphic(2, 1)->SetCellType(ctCheckBox);
+    if (c.startClickable) grid->CreateCellGraphic(1, 1)->SetCellType(ctCheckBox);
+    grid->MoveColRow(1, 1, true, true);
+    grid->SetFocus();
+    if (c.alwaysShowEditor) grid->SetOptions(grid->Options() + TGridOptions{goAlwaysShowEditor});
+    else grid->ShowCellEditor();
+    driver_->Settle();
+    EXPECT_EQ(grid->EditorActive(), !c.alwaysShowEditor);
+    EXPECT_TRUE(grid->EditorMode());
+    grid->asked.clear();
+    char key = VK_RETURN;
+    grid->KeyPress(key);
+    EXPECT_EQ(Current(grid), (TPoint{2, 1}));
+    // A restart selects the start cell and the target again after the move.
+    EXPECT_EQ(grid->asked.size() >= 3, c.restarted) << grid->asked.size();
   }
 }
 

@@ -66,6 +66,24 @@ TEST_F(NodeTest, ContractAndExpandGiveBackTheRows) {
   EXPECT_EQ(Shown(grid), all);
 }
 
+// Expanding a node keeps the current row and the top row where they were, and row selection on.
+TEST_F(NodeTest, ExpandingUnderRowSelectKeepsTheCurrentAndTopRows) {
+  TTestStringGrid* grid = RowsGrid(40, true);
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+  grid->AddNode(1, 10);
+  grid->ContractNode(1);
+  grid->SetRow(12);
+  grid->SetTopRow(6);
+  grid->ExpandNode(1);
+  EXPECT_TRUE(grid->Options().Contains(goRowSelect));
+  EXPECT_EQ(grid->Row(), 12);
+  EXPECT_EQ(grid->TopRow(), 6);
+  EXPECT_EQ(grid->Selection().Top, 12);
+  EXPECT_EQ(grid->Selection().Bottom, 12);
+  EXPECT_EQ(grid->Selection().Left, grid->FixedCols());
+  EXPECT_EQ(grid->Selection().Right, grid->ColCount() - 1);
+}
+
 TEST_F(NodeTest, AContractedNestedNodeComesBackWithItsParent) {
   TTestStringGrid* grid = RowsGrid(7);
   const auto all = Shown(grid);

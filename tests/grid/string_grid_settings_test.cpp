@@ -10,6 +10,7 @@
 #include "grid/background.h"
 #include "grid/balloon_settings.h"
 #include "grid/bands.h"
+#include "grid/cell_checker.h"
 #include "grid/cell_graphic.h"
 #include "grid/cell_node.h"
 #include "grid/column_size.h"
@@ -421,6 +422,27 @@ TEST_F(SettingsTest, AGridWritesItsSettingsInItsFormImage) {
   EXPECT_NE(image.find("Navigation.AdvanceOnEnter = True"), std::string::npos);
   EXPECT_NE(image.find("ControlLook.ControlStyle = csDAV"), std::string::npos);
   EXPECT_NE(image.find("FloatingFooter.CalculateHiddenRows = True"), std::string::npos);
+}
+
+TEST_F(SettingsTest, TheCellCheckerIsWrittenByNameAndReadBackAsTheFormsChecker) {
+  TTestStringGrid* grid = NewGrid();
+  grid->SetName("Grid1");
+  auto* checker = new TProStringGridCheck(grid->Owner());
+  checker->SetName("Checker1");
+  grid->SetCellChecker(checker);
+  const std::string image = uitest::FormImageText(grid->Owner());
+  EXPECT_NE(image.find("CellChecker = Checker1"), std::string::npos) << image;
+
+  // Read as a form of another name: the first one still exists.
+  std::string copy = image;
+  copy.replace(copy.find(grid->Owner()->Name()), grid->Owner()->Name().size(), "ReadForm");
+  RegisterClasses({TProStringGrid::StaticClass(), TProStringGridCheck::StaticClass()});
+  TForm* read = ReadForm(copy);
+  UnRegisterClasses({TProStringGrid::StaticClass(), TProStringGridCheck::StaticClass()});
+  auto* readGrid = dynamic_cast<TProStringGrid*>(read->FindComponent("Grid1"));
+  ASSERT_NE(readGrid, nullptr);
+  EXPECT_EQ(readGrid->CellChecker(), read->FindComponent("Checker1"));
+  EXPECT_NE(readGrid->CellChecker(), nullptr);
 }
 
 TEST_F(SettingsTest, AssigningAGridCopiesItsCellsAndSizesAndNothingElseIsTaken) {

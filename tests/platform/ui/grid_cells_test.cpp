@@ -52,4 +52,25 @@ TEST(GridCellsStore, AColumnCountChangeKeepsEveryCellAtItsPlace) {
   EXPECT_EQ(store.ColCount(), 1);
 }
 
+TEST(GridCellsStore, SwappingRowsExchangesTheirBlocksAndLeavesTheOthers) {
+  TGridCells store;
+  TObject object;
+  store.Resize(3, 3);
+  for (Integer r = 0; r < 3; ++r)
+    for (Integer c = 0; c < 3; ++c) store.At(c, r).Text = std::to_string(c) + "." + std::to_string(r);
+  store.At(1, 2).Object = &object;
+  const TGridCells::Cell* lowCell = &store.At(2, 2);
+  store.SwapRows(0, 2);
+  for (Integer c = 0; c < 3; ++c) {
+    EXPECT_EQ(store.At(c, 0).Text, std::to_string(c) + ".2");
+    EXPECT_EQ(store.At(c, 1).Text, std::to_string(c) + ".1");
+    EXPECT_EQ(store.At(c, 2).Text, std::to_string(c) + ".0");
+  }
+  EXPECT_EQ(store.At(1, 0).Object, &object);
+  EXPECT_EQ(store.At(1, 2).Object, nullptr);
+  EXPECT_EQ(&store.At(2, 0), lowCell);   // the row's block moved, its cells did not
+  store.SwapRows(1, 1);
+  EXPECT_EQ(store.At(0, 1).Text, "0.1");
+}
+
 }   // namespace
