@@ -6,6 +6,8 @@ void TProStringGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT:
       return WMPaint(Message);
+    case WM_NCPAINT:
+      return WMNCPaint(Message);
     case WM_ERASEBKGND:
       // The cells cover the client area; nothing is erased beneath them.
       Message.Result = 0;

@@ -263,6 +263,7 @@ void TProStringGrid::DrawCellText(TCellPaint& Paint) {
     canvas->Font()->SetColor(Font()->Color());
     DoGetCellColor(Paint.RealCol, Paint.Row, Paint.State, canvas->Brush(), canvas->Font());
   }
+  DrawCellBackground(canvas, Paint.RealCol, Paint.Row, Paint.Rect, fixed, shownSelected && showSelection_);
   if (!Paint.DrawText) return;
 
   TRect textRect{Paint.Rect.Left + xMargin_, Paint.Rect.Top + yMargin_, Paint.Rect.Right - xMargin_,
