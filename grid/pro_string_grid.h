@@ -1374,6 +1374,14 @@ class TProStringGrid : public TBaseGrid {
   void DrawFixedGradient(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
   void DrawFixedFrame(TCanvas* ACanvas, const TRect& Rect);
   bool SortGlyphShown(Integer ACol, Integer ARow);
+  void DrawIndexSortGlyph(TCanvas* ACanvas, Integer Position, Integer X, Integer Y);
+  // SelectionRectangle's outline sides of a cell inside the selection, SelectionResizer's handle
+  // (Rect: the cell's content rectangle; the lines cover its right and bottom grid lines).
+  void DrawSelectionOutline(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
+  // The tree lines of a child row in column 0 (Rect: the cell's content grown by one pixel).
+  void DrawTreeLines(TCanvas* ACanvas, Integer ARow, const TRect& Rect);
+  // The vertical tree line of a node row through its glyph.
+  void DrawNodeTreeLine(TCanvas* ACanvas, Integer ARow, const TRect& Rect);
   void DrawSizingLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
   // The background picture and gradient behind a cell's text; true when anything was drawn.
   bool DrawCellBackground(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, bool Fixed,
@@ -1401,6 +1409,8 @@ class TProStringGrid : public TBaseGrid {
   Integer xMargin_ = 2;
   Integer yMargin_ = 2;
   Integer fontSizeDelta_ = 0;
+  // The colour of SelectionRectangle's lines and SelectionResizer's handle.
+  TColor selectionRectangleColor_ = clBlack;
   // True while a mouse button drags a disjunct selection.
   bool mouseSelecting_ = false;
 };

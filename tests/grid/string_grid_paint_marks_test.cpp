@@ -1,0 +1,89 @@
+// Marks the string grid paints over its cells, probed in headless pictures: the selection's outline
+// and resizer handle, the numbered glyphs of a multi-column sort and the tree lines of node rows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "grid/cell_node.h"
+#include "grid/sort_index_list.h"
+#include "grid/sort_settings.h"
+#include "platform/gdi/gdi_types.h"
+#include "string_grid_paint_fixture.h"
+
+namespace gridtest {
+namespace {
+
+const COLORREF kBlack = RGB(0, 0, 0);
+
+TEST_F(PaintTest, TheSelectionOutlineAndResizerMarkTheSelectionsEdgesOnly) {
+  const struct {
+    const char* what;
+    bool rectangle;
+    bool resizer;
+  } cases[] = {{"rectangle", true, false}, {"resizer", false, true}, {"both", true, true}, {"none", false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TPaintGrid* grid = NewPaintGrid();
+    grid->SetShowSelection(false);
+    grid->SetSelectionRectangle(c.rectangle);
+    grid->SetSelectionResizer(c.resizer);
+    grid->SetSelection(TGridRect{2, 2, 3, 3});
+    Paint(grid);
+    // CellRect holds the cell's right and bottom grid lines.
+    const TRect topLeft = grid->CellRect(2, 2), bottomRight = grid->CellRect(3, 3);
+    // Outline sides: left of (2, 2), top of (3, 2), right and bottom of (3, 3) over its grid lines.
+    EXPECT_EQ(At(grid, topLeft.Left + 1, topLeft.Top + 10) == kBlack, c.rectangle) << "left side";
+    EXPECT_EQ(AtCell(grid, 3, 2, 30, 1) == kBlack, c.rectangle) << "top side";
+    EXPECT_EQ(At(grid, bottomRight.Right - 1, bottomRight.Top + 10) == kBlack, c.rectangle) << "right side";
+    EXPECT_EQ(At(grid, bottomRight.Left + 20, bottomRight.Bottom - 1) == kBlack, c.rectangle) << "bottom";
+    // No side inside the selection or outside it.
+    EXPECT_NE(AtCell(grid, 3, 2, 1, 10), kBlack) << "an inner left edge";
+    EXPECT_NE(AtCell(grid, 4, 4, 1, 10), kBlack) << "a cell outside";
+    // The handle: 4 x 4 at the selection's bottom-right corner, beyond the 2-pixel lines.
+    EXPECT_EQ(At(grid, bottomRight.Right - 4, bottomRight.Bottom - 4) == kBlack, c.resizer);
+    EXPECT_NE(At(grid, bottomRight.Right - 5, bottomRight.Bottom - 5), kBlack);
+  }
+}
+
+TEST_F(PaintTest, AMultiColumnSortNumbersItsColumnsWithIndexShowAndMarksOnlyTheFirstWithout) {
+  struct Case {
+    const char* what;
+    bool indexShow;
+    bool secondAscending;
+  };
+  const Case cases[] = {{"IndexShow", true, true}, {"IndexShow, second descending", true, false},
+                        {"without IndexShow", false, true}};
+  std::vector<std::vector<COLORREF>> secondGlyphs;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TPaintGrid* grid = NewPaintGrid();
+    grid->SetLook(glStandard);
+    grid->SortSettings()->SetShow(true);
+    grid->SortSettings()->SetIndexShow(c.indexShow);
+    grid->SortSettings()->SetIndexColor(clYellow);
+    grid->SortSettings()->SetColumn(2);
+    grid->SortIndexes()->AddIndex(2, true);
+    grid->SortIndexes()->AddIndex(4, c.secondAscending);
+    Paint(grid);
+    const COLORREF yellow = ColorToRGB(clYellow);
+    EXPECT_EQ(Count(grid, 2, 0, yellow) > 0, c.indexShow) << "the first column";
+    EXPECT_EQ(Count(grid, 4, 0, yellow) > 0, c.indexShow) << "the second column";
+    EXPECT_EQ(Count(grid, 3, 0, yellow), 0) << "a column outside the sort";
+    if (!c.indexShow) {
+      EXPECT_GT(Count(grid, 2, 0, 0xFFFFFF), 0) << "the first column's single glyph";
+      EXPECT_EQ(CellPixels(grid, 4, 0), CellPixels(grid, 5, 0)) << "nothing in the second";
+      continue;
+    }
+    EXPECT_GT(Count(grid, 4, 0, kBlack), 0) << "the number is inked";
+    if (c.secondAscending) {
+      // Same direction and place: the two glyphs differ only in their numbers, 1 and 2.
+      EXPECT_NE(CellPixels(grid, 2, 0), CellPixels(grid, 4, 0));
+    }
+    secondGlyphs.push_back(CellPixels(grid, 4, 0));
+  }
+  ASSERT_EQ(secondGlyphs.size(), 2u);
+  EXPECT_NE(secondGlyphs[0], secondGlyphs[1]) << "the direction turns the triangle";
+}
+
+}  // namespace
+}  // namespace gridtest
