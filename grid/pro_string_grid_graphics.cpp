@@ -526,6 +526,59 @@ void TProStringGrid::DrawNodeGlyph(TCanvas* ACanvas, Integer ARow, const TRect& 
   }
 }
 
+// Tree lines run at x = Rect.Left + the node's indent - NodeIndent / 2 + 2, through the node glyph's
+// middle and down the rows of its span.  A node row at level L and its plain child rows share
+// level L; a node nested in it, and that node's rows, have level L + 1.
+namespace {
+
+void TreeLine(TCanvas* Canvas, Integer X1, Integer Y1, Integer X2, Integer Y2) {
+  Canvas->MoveTo(X1, Y1);
+  Canvas->LineTo(X2, Y2);
+}
+
+}  // namespace
+
+// Whether the display row after ARow still belongs to the span of a node at Level.
+bool TProStringGrid::TreeGoesOnBelow(Integer ARow, Integer Level) {
+  const Integer next = ARow + 1;
+  if (next >= RowCount()) return false;
+  const Integer nextLevel = RowLevel(next);
+  return nextLevel > Level || (nextLevel == Level && !IsNode(next));
+}
+
+void TProStringGrid::DrawNodeTreeLine(TCanvas* ACanvas, Integer ARow, const TRect& Rect) {
+  const Integer level = RowLevel(ARow);
+  const Integer x = Rect.Left + level * cellNode_->NodeIndent() - cellNode_->NodeIndent() / 2 + 2;
+  const Integer middle = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
+  const TColor saved = ACanvas->Pen()->Color();
+  ACanvas->Pen()->SetColor(cellNode_->TreeColor());
+  if (!GetNodeState(ARow) && TreeGoesOnBelow(ARow, level)) TreeLine(ACanvas, x, middle, x, Rect.Bottom);
+  if (ARow - 1 >= FixedRows() && RowLevel(ARow - 1) >= level) TreeLine(ACanvas, x, Rect.Top, x, middle);
+  ACanvas->Pen()->SetColor(saved);
+}
+
+void TProStringGrid::DrawTreeLines(TCanvas* ACanvas, Integer ARow, const TRect& Rect) {
+  const Integer level = RowLevel(ARow);
+  if (level <= 0) return;
+  const Integer nodeIndent = cellNode_->NodeIndent();
+  const Integer indent = level * nodeIndent;
+  const Integer x = Rect.Left + indent - nodeIndent / 2 + 2;
+  const Integer middle = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
+  const TColor saved = ACanvas->Pen()->Color();
+  ACanvas->Pen()->SetColor(cellNode_->TreeColor());
+  // The branch ends 4 pixels right of the indent, or, full, a whole indent further.
+  const Integer branchEnd = Rect.Left + indent + (cellNode_->ShowTreeFull() ? nodeIndent : 4);
+  TreeLine(ACanvas, x, middle, branchEnd, middle);
+  TreeLine(ACanvas, x, Rect.Top, x, TreeGoesOnBelow(ARow, level) ? Rect.Bottom + 4 : middle);
+  // The lines of the outer nodes this row lies in: on down while their spans go on.
+  for (Integer i = 1; i < level; ++i) {
+    const Integer outerX = x - i * nodeIndent;
+    if (outerX < Rect.Left) break;
+    TreeLine(ACanvas, outerX, Rect.Top, outerX, TreeGoesOnBelow(ARow, level - i) ? Rect.Bottom + 4 : middle);
+  }
+  ACanvas->Pen()->SetColor(saved);
+}
+
 void TProStringGrid::GetCellGraphicSize(Integer ACol, Integer ARow, TPoint& Size) {
   Size = GraphicSize(ACol, ARow, false, 1, 0, 0);
 }

@@ -7,6 +7,7 @@
 #include "grid/bands.h"
 #include "grid/cell_drawing.h"
 #include "grid/cell_line_breaks.h"
+#include "grid/cell_node.h"
 #include "grid/cell_properties.h"
 #include "grid/cell_text_kinds.h"
 #include "grid/control_look.h"
@@ -211,6 +212,12 @@ void TProStringGrid::DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARo
   const TRect grown{Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
   DrawCellBorders(ACanvas, paint.RealCol, ARow, grown);
   if (fixed && !flat_) DrawFixedFrame(ACanvas, grown);
+  if (paint.RealCol == 0 && HasNodes() && cellNode_->ShowTree() && ARow >= FixedRows()) {
+    if (IsNode(ARow))
+      DrawNodeTreeLine(ACanvas, ARow, grown);
+    else
+      DrawTreeLines(ACanvas, ARow, grown);
+  }
   if (paint.Graphic != nullptr)
     DrawCellGraphic(ACanvas, paint.RealCol, ARow, grown, paint.Graphic, paint.VAlignment, paint.Alignment,
                     paint.TextWidth);

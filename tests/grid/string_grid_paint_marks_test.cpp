@@ -85,5 +85,39 @@ TEST_F(PaintTest, AMultiColumnSortNumbersItsColumnsWithIndexShowAndMarksOnlyTheF
   EXPECT_NE(secondGlyphs[0], secondGlyphs[1]) << "the direction turns the triangle";
 }
 
+TEST_F(PaintTest, TreeLinesJoinANodeToItsChildrenAndStopAtTheLastChild) {
+  TPaintGrid* grid = NewPaintGrid();
+  grid->SetShowSelection(false);
+  grid->AddNode(1, 3);   // node row 1, children 2 and 3
+  grid->AddNode(4, 2);   // node row 4, child 5
+  grid->CellNode()->SetNodeType(cnFlat);
+  grid->CellNode()->SetTreeColor(clRed);
+  Paint(grid);
+  const COLORREF red = RGB(255, 0, 0);
+  // Red pixels in column 0's left 24 pixels, in the cell's rows Top + From .. Top + To.
+  auto redIn = [&](Integer row, Integer from, Integer to) {
+    const TRect r = grid->CellRect(0, row);
+    Integer n = 0;
+    for (Integer y = r.Top + from; y <= r.Top + to; ++y)
+      for (Integer x = r.Left; x < r.Left + 24; ++x) n += At(grid, x, y) == red;
+    return n;
+  };
+  // Cells are 20 pixels high (the last is the grid line): the middle is at 9 or 10.
+  EXPECT_GT(redIn(2, 0, 6), 0) << "a middle child: from the top";
+  EXPECT_GT(redIn(2, 13, 18), 0) << "a middle child: on to the bottom";
+  EXPECT_GE(redIn(2, 8, 11), 5) << "a middle child: its branch";
+  EXPECT_GT(redIn(3, 0, 6), 0) << "the last child: from the top";
+  EXPECT_EQ(redIn(3, 13, 18), 0) << "the last child: ends at its branch";
+  EXPECT_GE(redIn(3, 8, 11), 5) << "the last child: its branch";
+  EXPECT_EQ(redIn(1, 0, 3), 0) << "the first node: nothing above it";
+  EXPECT_GT(redIn(1, 16, 18), 0) << "the first node: down to its children";
+  EXPECT_GT(redIn(4, 0, 3), 0) << "the next node: joined to the rows above";
+
+  grid->CellNode()->SetShowTree(false);
+  Paint(grid);
+  for (Integer row = 1; row <= 5; ++row) EXPECT_EQ(redIn(row, 0, 18), 0) << "without ShowTree, row " << row;
+}
+
 }  // namespace
 }  // namespace gridtest
+
