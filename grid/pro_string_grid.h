@@ -1383,6 +1383,7 @@ class TProStringGrid : public TBaseGrid {
   // The vertical tree line of a node row through its glyph.
   void DrawNodeTreeLine(TCanvas* ACanvas, Integer ARow, const TRect& Rect);
   bool TreeGoesOnBelow(Integer ARow, Integer Level);
+  void DrawDiamondRadio(TCanvas* ACanvas, TPoint Item, bool Checked);
   void DrawSizingLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
   // The background picture and gradient behind a cell's text; true when anything was drawn.
   bool DrawCellBackground(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, bool Fixed,

@@ -436,6 +436,30 @@ void TProStringGrid::DrawCheckGlyph(TCanvas* ACanvas, const TRect& Rect, bool Ch
   }
 }
 
+// A diamond in the button face colour at Item (its left-top), lit from the top-left (from the
+// bottom-right when checked), with an inner diamond in ControlLook.Color when checked.
+void TProStringGrid::DrawDiamondRadio(TCanvas* ACanvas, TPoint Item, bool Checked) {
+  const Integer x = Item.X, y = Item.Y;
+  const TPoint outer[] = {{x + 2, y + 8}, {x + 8, y + 2}, {x + 14, y + 8}, {x + 8, y + 14}};
+  ACanvas->Brush()->SetColor(clBtnFace);
+  ACanvas->Pen()->SetColor(clBtnFace);
+  ACanvas->Polygon(outer, 4);
+  const TColor lit = Checked ? clGray : clWhite, shaded = Checked ? clWhite : clGray;
+  ACanvas->Pen()->SetColor(lit);
+  ACanvas->MoveTo(outer[0].X, outer[0].Y);
+  ACanvas->LineTo(outer[1].X, outer[1].Y);
+  ACanvas->LineTo(outer[2].X, outer[2].Y);
+  ACanvas->Pen()->SetColor(shaded);
+  ACanvas->LineTo(outer[3].X, outer[3].Y);
+  ACanvas->LineTo(outer[0].X, outer[0].Y);
+  if (Checked) {
+    const TPoint inner[] = {{x + 6, y + 8}, {x + 8, y + 6}, {x + 10, y + 8}, {x + 8, y + 10}};
+    ACanvas->Brush()->SetColor(controlLook_->Color());
+    ACanvas->Pen()->SetColor(controlLook_->Color());
+    ACanvas->Polygon(inner, 4);
+  }
+}
+
 void TProStringGrid::DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect,
                                     TCellGraphic* Graphic, bool Enabled) {
   if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->RadioAlwaysActive()) Enabled = true;
@@ -475,6 +499,11 @@ void TProStringGrid::DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow
     } else if (style == ProGrid::csWinXP || style == ProGrid::csDAV) {
       const int number = (style == ProGrid::csWinXP ? 5 : 1) + (checked ? 0 : 1) + (Enabled ? 0 : 2);
       DrawResourceGlyph(ACanvas, item.X, item.Y, "PSGRAD0" + std::to_string(number));
+    } else if (style == ProGrid::csVarlund) {
+      DrawDiamondRadio(ACanvas, item, checked);
+    } else if (style == ProGrid::csGlyph) {
+      TBitmap* glyph = checked ? controlLook_->RadioOnGlyph() : controlLook_->RadioOffGlyph();
+      if (glyph != nullptr && !glyph->Empty()) DrawGlyphTransparent(ACanvas, item.X, item.Y, glyph);
     } else if (style == ProGrid::csTheme && isWinXP_) {
       const int state = checked ? (Enabled ? 5 : 8) : (Enabled ? 1 : 4);
       DrawThemedPart(ACanvas, HandleAllocated() ? WindowHandle() : nullptr, u"button", 2, state,

@@ -1,13 +1,19 @@
 // Marks the string grid paints over its cells, probed in headless pictures: the selection's outline
-// and resizer handle, the numbered glyphs of a multi-column sort and the tree lines of node rows.
+// and resizer handle, the numbered glyphs of a multi-column sort, the tree lines of node rows, and
+// the radio looks drawn by the grid itself.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "grid/cell_graphic.h"
 #include "grid/cell_node.h"
+#include "grid/control_look.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
+#include "platform/classes/string_list.h"
 #include "platform/gdi/gdi_types.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
 #include "string_grid_paint_fixture.h"
 
 namespace gridtest {
@@ -116,6 +122,52 @@ TEST_F(PaintTest, TreeLinesJoinANodeToItsChildrenAndStopAtTheLastChild) {
   grid->CellNode()->SetShowTree(false);
   Paint(grid);
   for (Integer row = 1; row <= 5; ++row) EXPECT_EQ(redIn(row, 0, 18), 0) << "without ShowTree, row " << row;
+}
+
+// A 10 x 10 glyph in Color whose bottom-left pixel (its transparent colour) is white.
+void FillGlyph(TBitmap* glyph, TColor color) {
+  glyph->SetSize(10, 10);
+  glyph->Canvas()->Brush()->SetColor(color);
+  glyph->Canvas()->FillRect(TRect{0, 0, 10, 10});
+  glyph->Canvas()->SetPixels(0, 9, clWhite);
+}
+
+TEST_F(PaintTest, DiamondAndGlyphRadiosShowWhichItemIsChecked) {
+  TPaintGrid* grid = NewPaintGrid();
+  grid->SetShowSelection(false);
+  grid->ControlLook()->SetColor(clRed);
+  TBitmap on, off;
+  FillGlyph(&on, clBlue);
+  FillGlyph(&off, clLime);
+  grid->ControlLook()->SetRadioOnGlyph(&on);
+  grid->ControlLook()->SetRadioOffGlyph(&off);
+  for (Integer row : {2, 3}) {
+    TCellGraphic* radio = grid->CreateCellGraphic(2, row);
+    radio->SetCellType(ctRadio);
+    radio->SetCellIndex(row == 2 ? 0 : -1);   // row 2: "" checked; row 3: no caption is the text
+    radio->SetCellBoolean(true);
+    auto* captions = new TStringList;
+    captions->Add("");
+    captions->Add("");
+    radio->SetCellBitmap(captions);
+    radio->SetCellCreated(true);
+  }
+  grid->SetCellText(2, 3, "x");
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), lime = RGB(0, 255, 0);
+  const COLORREF face = ColorToRGB(clBtnFace);
+
+  grid->ControlLook()->SetControlStyle(ProGrid::csVarlund);
+  Paint(grid);
+  EXPECT_GT(Count(grid, 2, 2, red), 0) << "the checked diamond's inner diamond";
+  EXPECT_EQ(Count(grid, 2, 3, red), 0) << "nothing checked";
+  EXPECT_GT(Count(grid, 2, 3, face), 20) << "two unchecked diamonds";
+
+  grid->ControlLook()->SetControlStyle(ProGrid::csGlyph);
+  Paint(grid);
+  EXPECT_EQ(Count(grid, 2, 2, blue), 99) << "one checked glyph, its transparent corner left out";
+  EXPECT_EQ(Count(grid, 2, 2, lime), 99) << "one unchecked glyph";
+  EXPECT_EQ(Count(grid, 2, 3, blue), 0);
+  EXPECT_EQ(Count(grid, 2, 3, lime), 2 * 99);
 }
 
 }  // namespace
