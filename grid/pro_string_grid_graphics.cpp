@@ -10,6 +10,7 @@
 #include "grid/cell_node.h"
 #include "grid/cell_properties.h"
 #include "grid/control_look.h"
+#include "grid/file_picture.h"
 #include "grid/grid_glyphs.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/int_list.h"
@@ -30,6 +31,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/custom_image_list.h"
 #include "platform/ui/icon.h"
+#include "platform/ui/picture.h"
 
 namespace {
 
@@ -170,6 +172,11 @@ TCellGraphic* TProStringGrid::GetCellGraphicInfo(Integer ACol, Integer ARow, Int
     Height = (graphic->CellIndex() >> 16) & 0xFFFF;
   } else if (kind == ctProgressPie) {
     Width = Height = kPieSize;
+  } else if (kind == ctPicture || kind == ctFilePicture) {
+    const TRect cell = CellSpanRect(DisplColIndex(ACol), ARow);
+    const TPoint size = graphic->GetPictureSize(cell.Right - cell.Left, cell.Bottom - cell.Top);
+    Width = size.X;
+    Height = size.Y;
   }
   return graphic;
 }
@@ -227,6 +234,17 @@ void TProStringGrid::DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARo
         else
           ACanvas->Draw(placed.Left, placed.Top, bitmap);
       }
+      break;
+    case ctPicture:
+      if (auto* picture = dynamic_cast<TPicture*>(Graphic->CellBitmap()); picture != nullptr && picture->Graphic()) {
+        if (Graphic->CellAngle() != 0)
+          ACanvas->StretchDraw(placed, picture->Graphic());
+        else
+          ACanvas->Draw(placed.Left, placed.Top, picture->Graphic());
+      }
+      break;
+    case ctFilePicture:
+      if (auto* picture = dynamic_cast<TFilePicture*>(Graphic->CellBitmap())) picture->Draw(ACanvas, placed);
       break;
     case ctImageList:
       if (gridImages_ != nullptr) gridImages_->Draw(ACanvas, placed.Left, placed.Top, Graphic->CellIndex());

@@ -1,6 +1,6 @@
 // Marks the string grid paints over its cells, probed in headless pictures: the selection's outline
 // and resizer handle, the numbered glyphs of a multi-column sort, the tree lines of node rows, and
-// the radio looks drawn by the grid itself.
+// the radio looks drawn by the grid itself, and pictures in cells.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,12 +8,14 @@
 #include "grid/cell_graphic.h"
 #include "grid/cell_node.h"
 #include "grid/control_look.h"
+#include "grid/file_picture.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "platform/classes/string_list.h"
 #include "platform/gdi/gdi_types.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/picture.h"
 #include "string_grid_paint_fixture.h"
 
 namespace gridtest {
@@ -168,6 +170,45 @@ TEST_F(PaintTest, DiamondAndGlyphRadiosShowWhichItemIsChecked) {
   EXPECT_EQ(Count(grid, 2, 2, lime), 99) << "one unchecked glyph";
   EXPECT_EQ(Count(grid, 2, 3, blue), 0);
   EXPECT_EQ(Count(grid, 2, 3, lime), 2 * 99);
+}
+
+TEST_F(PaintTest, PicturesAndFilePicturesShowInTheirCellsAndAFilePictureIsReadAtEveryPaint) {
+  TempFolder folder;
+  const std::string path = folder / "cell.bmp";
+  auto writeFile = [&](TColor color) {
+    TBitmap bitmap;
+    FillGlyph(&bitmap, color);
+    bitmap.SaveToFile(path);
+  };
+  writeFile(clBlue);
+  TPaintGrid* grid = NewPaintGrid();
+  grid->SetShowSelection(false);
+  TCellGraphic* held = grid->CreateCellGraphic(2, 2);
+  held->SetCellType(ctPicture);
+  auto* picture = new TPicture;
+  TBitmap redGlyph;
+  FillGlyph(&redGlyph, clRed);
+  picture->SetGraphic(&redGlyph);
+  held->SetCellBitmap(picture);
+  held->SetCellCreated(true);
+  TCellGraphic* file = grid->CreateCellGraphic(3, 2);
+  file->SetCellType(ctFilePicture);
+  auto* filePicture = new TFilePicture;
+  filePicture->SetFilename(path);
+  file->SetCellBitmap(filePicture);
+  file->SetCellCreated(true);
+  TPoint size{};
+  grid->GetCellGraphicSize(3, 2, size);
+  EXPECT_EQ(size, (TPoint{10, 10})) << "the file picture's own size";
+
+  Paint(grid);
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), lime = RGB(0, 255, 0);
+  EXPECT_GE(Count(grid, 2, 2, red), 99) << "the held picture";
+  EXPECT_GE(Count(grid, 3, 2, blue), 99) << "the file's picture";
+  writeFile(clLime);
+  Paint(grid);
+  EXPECT_EQ(Count(grid, 3, 2, blue), 0) << "the file is read again";
+  EXPECT_GE(Count(grid, 3, 2, lime), 99);
 }
 
 }  // namespace
