@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/file_picture.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/icon.h"
@@ -67,6 +68,7 @@ namespace {
 TPoint OwnPictureSize(TObject* Object) {
   if (const auto* picture = dynamic_cast<TPicture*>(Object)) return {picture->Width(), picture->Height()};
   if (const auto* graphic = dynamic_cast<TGraphic*>(Object)) return {graphic->Width(), graphic->Height()};
+  if (const auto* file = dynamic_cast<TFilePicture*>(Object)) return {file->Width(), file->Height()};
   return {0, 0};
 }
 

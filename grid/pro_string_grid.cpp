@@ -438,12 +438,15 @@ void TProStringGrid::SetURLFull(bool Value) {
 void TProStringGrid::SetLook(TGridLook Value) {
   if (!Store(look_, Value)) return;
   Invalidate();
+  RedrawFrame();
   if (!ComponentState().Contains(csLoading)) floatingFooter_->Invalidate();
 }
 
 void TProStringGrid::SetFlat(bool Value) {
   flat_ = Value;
-  if (!ComponentState().Contains(csLoading)) Invalidate();
+  if (ComponentState().Contains(csLoading)) return;
+  Invalidate();
+  RedrawFrame();
 }
 
 void TProStringGrid::SetVAlignment(TVAlignment Value) {

@@ -1499,6 +1499,11 @@ class TProStringGrid : public TBaseGrid {
   void DrawCheckGlyph(TCanvas* ACanvas, const TRect& Rect, bool Checked, bool Enabled);
   void DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
                       bool Enabled);
+  // The base grid's paint, then the frame of the editor's cell and the empty area's background.
+  void Paint() override;
+  // The background picture or gradient in the client area right of the last column and below the
+  // last row, when either is in view.
+  void PaintEmptyArea();
 
  private:
   struct TCellPaint;
@@ -1508,7 +1513,27 @@ class TProStringGrid : public TBaseGrid {
   void DrawFixedGradient(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
   void DrawFixedFrame(TCanvas* ACanvas, const TRect& Rect);
   bool SortGlyphShown(Integer ACol, Integer ARow);
+  void DrawIndexSortGlyph(TCanvas* ACanvas, Integer Position, Integer X, Integer Y);
+  // SelectionRectangle's outline sides of a cell inside the selection, SelectionResizer's handle
+  // (Rect: the cell's content rectangle; the lines cover its right and bottom grid lines).
+  void DrawSelectionOutline(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
+  // The tree lines of a child row in column 0 (Rect: the cell's content grown by one pixel).
+  void DrawTreeLines(TCanvas* ACanvas, Integer ARow, const TRect& Rect);
+  // The vertical tree line of a node row through its glyph.
+  void DrawNodeTreeLine(TCanvas* ACanvas, Integer ARow, const TRect& Rect);
+  bool TreeGoesOnBelow(Integer ARow, Integer Level);
+  void DrawDiamondRadio(TCanvas* ACanvas, TPoint Item, bool Checked);
   void DrawSizingLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
+  // The background picture and gradient behind a cell's text; true when anything was drawn.
+  bool DrawCellBackground(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, bool Fixed,
+                          bool ShownSelected);
+  // Where background tiles start: one pixel up and left of the first non-fixed cell in view
+  // (NormalCellsOnly) or of the client's corner.
+  TPoint BackgroundTileOrigin(bool NormalCellsOnly);
+  // The looks glSoft, glDAV, glXP and glListView frame the control after the system's frame.
+  bool DrawsControlBorder() const;
+  void RedrawFrame();
+  void WMNCPaint(TMessage& Message);
   // The active-cell font and colour on the headers of the current cell (with ActiveCellShow).
   void ApplyActiveCellColors(Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont);
   // The node glyph of a node row in column 0 (Rect: the cell's content grown by one pixel).
@@ -1525,6 +1550,8 @@ class TProStringGrid : public TBaseGrid {
   Integer xMargin_ = 2;
   Integer yMargin_ = 2;
   Integer fontSizeDelta_ = 0;
+  // The colour of SelectionRectangle's lines and SelectionResizer's handle.
+  TColor selectionRectangleColor_ = clBlack;
   // True while a mouse button drags a disjunct selection.
   bool mouseSelecting_ = false;
 

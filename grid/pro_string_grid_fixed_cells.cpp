@@ -1,17 +1,21 @@
 // TProStringGrid fixed cells: the gradient and frames of the looks, the sort glyph in the header
 // and the colour presets.
 #include <algorithm>
+#include <string>
 
 #include "grid/cell_drawing.h"
 #include "grid/control_look.h"
 #include "grid/grid_glyphs.h"
 #include "grid/grid_values.h"
 #include "grid/pro_string_grid.h"
+#include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "platform/gdi/draw_edge.h"
 #include "platform/gdi/gdi_types.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/brush.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/font.h"
 #include "platform/ui/pen.h"
 
 namespace {
@@ -99,11 +103,19 @@ void TProStringGrid::DrawFixedFrame(TCanvas* ACanvas, const TRect& Rect) {
 }
 
 bool TProStringGrid::SortGlyphShown(Integer ACol, Integer ARow) {
-  return sortSettings_->Show() && FixedRows() > 0 && RowCount() > 2 && ARow == sortSettings_->Row() &&
-         RealColIndex(ACol) == sortSettings_->Column() && (ACol >= FixedCols() || sortSettings_->FixedCols());
+  if (!sortSettings_->Show() || FixedRows() == 0 || RowCount() <= 2 || ARow != sortSettings_->Row()) return false;
+  if (ACol < FixedCols() && !sortSettings_->FixedCols()) return false;
+  const Integer realCol = RealColIndex(ACol);
+  const Integer position = sortIndex_->FindIndex(realCol);
+  return realCol == sortSettings_->Column() || position == 0 || (position > 0 && sortSettings_->IndexShow());
 }
 
-void TProStringGrid::DrawSortGlyph(TCanvas* ACanvas, Integer /*ACol*/, Integer X, Integer Y) {
+void TProStringGrid::DrawSortGlyph(TCanvas* ACanvas, Integer ACol, Integer X, Integer Y) {
+  const Integer position = sortSettings_->IndexShow() ? sortIndex_->FindIndex(ACol) : -1;
+  if (position >= 0) {
+    DrawIndexSortGlyph(ACanvas, position, X, Y);
+    return;
+  }
   TBitmap* up = sortSettings_->UpGlyph();
   TBitmap* down = sortSettings_->DownGlyph();
   const bool glyphs = HasGlyph(up) && HasGlyph(down);
@@ -125,6 +137,35 @@ void TProStringGrid::DrawSortGlyph(TCanvas* ACanvas, Integer /*ACol*/, Integer X
     ACanvas->LineTo(X - 4, Y + 4);
   }
   ACanvas->Pen()->SetColor(clBlack);
+}
+
+// The glyph of the column at Position of a multi-column sort: a triangle (or the index glyph) in
+// IndexColor pointing the column's way, numbered Position + 1.
+void TProStringGrid::DrawIndexSortGlyph(TCanvas* ACanvas, Integer Position, Integer X, Integer Y) {
+  TBrush savedBrush;
+  savedBrush.Assign(ACanvas->Brush());
+  TFont savedFont;
+  savedFont.Assign(ACanvas->Font());
+  const TColor savedPen = ACanvas->Pen()->Color();
+  ACanvas->Brush()->SetColor(sortSettings_->IndexColor());
+  ACanvas->Brush()->SetStyle(bsSolid);
+  ACanvas->Font()->SetColor(clBlack);
+  ACanvas->Font()->SetSize(6);
+  const bool glyphs = HasGlyph(sortSettings_->IndexUpGlyph()) && HasGlyph(sortSettings_->IndexDownGlyph());
+  const bool otherWay = sortIndex_->IsDescending(Position);
+  if (glyphs) {
+    DrawGlyphTransparent(ACanvas, X - 7, Y - 7,
+                         otherWay ? sortSettings_->IndexUpGlyph() : sortSettings_->IndexDownGlyph());
+  } else {
+    ACanvas->Pen()->SetColor(sortSettings_->IndexColor());
+    const TPoint down[] = {{X - 7, Y - 5}, {X + 7, Y - 5}, {X, Y + 8}};
+    const TPoint up[] = {{X - 6, Y + 8}, {X + 6, Y + 8}, {X, Y - 4}};
+    ACanvas->Polygon(otherWay ? down : up, 3);
+  }
+  ACanvas->TextOut(X - 2, otherWay ? Y - 4 : Y - 2, std::to_string(Position + 1));
+  ACanvas->Pen()->SetColor(savedPen);
+  ACanvas->Font()->Assign(&savedFont);
+  ACanvas->Brush()->Assign(&savedBrush);
 }
 
 void TProStringGrid::ApplyColorPreset(Integer Style) {

@@ -10,6 +10,7 @@
 #include "grid/cell_node.h"
 #include "grid/cell_properties.h"
 #include "grid/control_look.h"
+#include "grid/file_picture.h"
 #include "grid/grid_glyphs.h"
 #include "grid/grid_progress_appearance.h"
 #include "grid/int_list.h"
@@ -30,6 +31,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/custom_image_list.h"
 #include "platform/ui/icon.h"
+#include "platform/ui/picture.h"
 
 namespace {
 
@@ -170,6 +172,11 @@ TCellGraphic* TProStringGrid::GetCellGraphicInfo(Integer ACol, Integer ARow, Int
     Height = (graphic->CellIndex() >> 16) & 0xFFFF;
   } else if (kind == ctProgressPie) {
     Width = Height = kPieSize;
+  } else if (kind == ctPicture || kind == ctFilePicture) {
+    const TRect cell = CellSpanRect(DisplColIndex(ACol), ARow);
+    const TPoint size = graphic->GetPictureSize(cell.Right - cell.Left, cell.Bottom - cell.Top);
+    Width = size.X;
+    Height = size.Y;
   }
   return graphic;
 }
@@ -227,6 +234,17 @@ void TProStringGrid::DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARo
         else
           ACanvas->Draw(placed.Left, placed.Top, bitmap);
       }
+      break;
+    case ctPicture:
+      if (auto* picture = dynamic_cast<TPicture*>(Graphic->CellBitmap()); picture != nullptr && picture->Graphic()) {
+        if (Graphic->CellAngle() != 0)
+          ACanvas->StretchDraw(placed, picture->Graphic());
+        else
+          ACanvas->Draw(placed.Left, placed.Top, picture->Graphic());
+      }
+      break;
+    case ctFilePicture:
+      if (auto* picture = dynamic_cast<TFilePicture*>(Graphic->CellBitmap())) picture->Draw(ACanvas, placed);
       break;
     case ctImageList:
       if (gridImages_ != nullptr) gridImages_->Draw(ACanvas, placed.Left, placed.Top, Graphic->CellIndex());
@@ -436,6 +454,30 @@ void TProStringGrid::DrawCheckGlyph(TCanvas* ACanvas, const TRect& Rect, bool Ch
   }
 }
 
+// A diamond in the button face colour at Item (its left-top), lit from the top-left (from the
+// bottom-right when checked), with an inner diamond in ControlLook.Color when checked.
+void TProStringGrid::DrawDiamondRadio(TCanvas* ACanvas, TPoint Item, bool Checked) {
+  const Integer x = Item.X, y = Item.Y;
+  const TPoint outer[] = {{x + 2, y + 8}, {x + 8, y + 2}, {x + 14, y + 8}, {x + 8, y + 14}};
+  ACanvas->Brush()->SetColor(clBtnFace);
+  ACanvas->Pen()->SetColor(clBtnFace);
+  ACanvas->Polygon(outer, 4);
+  const TColor lit = Checked ? clGray : clWhite, shaded = Checked ? clWhite : clGray;
+  ACanvas->Pen()->SetColor(lit);
+  ACanvas->MoveTo(outer[0].X, outer[0].Y);
+  ACanvas->LineTo(outer[1].X, outer[1].Y);
+  ACanvas->LineTo(outer[2].X, outer[2].Y);
+  ACanvas->Pen()->SetColor(shaded);
+  ACanvas->LineTo(outer[3].X, outer[3].Y);
+  ACanvas->LineTo(outer[0].X, outer[0].Y);
+  if (Checked) {
+    const TPoint inner[] = {{x + 6, y + 8}, {x + 8, y + 6}, {x + 10, y + 8}, {x + 8, y + 10}};
+    ACanvas->Brush()->SetColor(controlLook_->Color());
+    ACanvas->Pen()->SetColor(controlLook_->Color());
+    ACanvas->Polygon(inner, 4);
+  }
+}
+
 void TProStringGrid::DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect,
                                     TCellGraphic* Graphic, bool Enabled) {
   if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->RadioAlwaysActive()) Enabled = true;
@@ -475,6 +517,11 @@ void TProStringGrid::DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow
     } else if (style == ProGrid::csWinXP || style == ProGrid::csDAV) {
       const int number = (style == ProGrid::csWinXP ? 5 : 1) + (checked ? 0 : 1) + (Enabled ? 0 : 2);
       DrawResourceGlyph(ACanvas, item.X, item.Y, "PSGRAD0" + std::to_string(number));
+    } else if (style == ProGrid::csVarlund) {
+      DrawDiamondRadio(ACanvas, item, checked);
+    } else if (style == ProGrid::csGlyph) {
+      TBitmap* glyph = checked ? controlLook_->RadioOnGlyph() : controlLook_->RadioOffGlyph();
+      if (glyph != nullptr && !glyph->Empty()) DrawGlyphTransparent(ACanvas, item.X, item.Y, glyph);
     } else if (style == ProGrid::csTheme && isWinXP_) {
       const int state = checked ? (Enabled ? 5 : 8) : (Enabled ? 1 : 4);
       DrawThemedPart(ACanvas, HandleAllocated() ? WindowHandle() : nullptr, u"button", 2, state,
@@ -524,6 +571,59 @@ void TProStringGrid::DrawNodeGlyph(TCanvas* ACanvas, Integer ARow, const TRect& 
     ACanvas->MoveTo(box.Left + 4, box.Top + 1);
     ACanvas->LineTo(box.Left + 4, box.Bottom - 1);
   }
+}
+
+// Tree lines run at x = Rect.Left + the node's indent - NodeIndent / 2 + 2, through the node glyph's
+// middle and down the rows of its span.  A node row at level L and its plain child rows share
+// level L; a node nested in it, and that node's rows, have level L + 1.
+namespace {
+
+void TreeLine(TCanvas* Canvas, Integer X1, Integer Y1, Integer X2, Integer Y2) {
+  Canvas->MoveTo(X1, Y1);
+  Canvas->LineTo(X2, Y2);
+}
+
+}  // namespace
+
+// Whether the display row after ARow still belongs to the span of a node at Level.
+bool TProStringGrid::TreeGoesOnBelow(Integer ARow, Integer Level) {
+  const Integer next = ARow + 1;
+  if (next >= RowCount()) return false;
+  const Integer nextLevel = RowLevel(next);
+  return nextLevel > Level || (nextLevel == Level && !IsNode(next));
+}
+
+void TProStringGrid::DrawNodeTreeLine(TCanvas* ACanvas, Integer ARow, const TRect& Rect) {
+  const Integer level = RowLevel(ARow);
+  const Integer x = Rect.Left + level * cellNode_->NodeIndent() - cellNode_->NodeIndent() / 2 + 2;
+  const Integer middle = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
+  const TColor saved = ACanvas->Pen()->Color();
+  ACanvas->Pen()->SetColor(cellNode_->TreeColor());
+  if (!GetNodeState(ARow) && TreeGoesOnBelow(ARow, level)) TreeLine(ACanvas, x, middle, x, Rect.Bottom);
+  if (ARow - 1 >= FixedRows() && RowLevel(ARow - 1) >= level) TreeLine(ACanvas, x, Rect.Top, x, middle);
+  ACanvas->Pen()->SetColor(saved);
+}
+
+void TProStringGrid::DrawTreeLines(TCanvas* ACanvas, Integer ARow, const TRect& Rect) {
+  const Integer level = RowLevel(ARow);
+  if (level <= 0) return;
+  const Integer nodeIndent = cellNode_->NodeIndent();
+  const Integer indent = level * nodeIndent;
+  const Integer x = Rect.Left + indent - nodeIndent / 2 + 2;
+  const Integer middle = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
+  const TColor saved = ACanvas->Pen()->Color();
+  ACanvas->Pen()->SetColor(cellNode_->TreeColor());
+  // The branch ends 4 pixels right of the indent, or, full, a whole indent further.
+  const Integer branchEnd = Rect.Left + indent + (cellNode_->ShowTreeFull() ? nodeIndent : 4);
+  TreeLine(ACanvas, x, middle, branchEnd, middle);
+  TreeLine(ACanvas, x, Rect.Top, x, TreeGoesOnBelow(ARow, level) ? Rect.Bottom + 4 : middle);
+  // The lines of the outer nodes this row lies in: on down while their spans go on.
+  for (Integer i = 1; i < level; ++i) {
+    const Integer outerX = x - i * nodeIndent;
+    if (outerX < Rect.Left) break;
+    TreeLine(ACanvas, outerX, Rect.Top, outerX, TreeGoesOnBelow(ARow, level - i) ? Rect.Bottom + 4 : middle);
+  }
+  ACanvas->Pen()->SetColor(saved);
 }
 
 void TProStringGrid::GetCellGraphicSize(Integer ACol, Integer ARow, TPoint& Size) {

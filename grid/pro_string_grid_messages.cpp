@@ -24,6 +24,8 @@ void TProStringGrid::Dispatch(TMessage& Message) {
       return WMChar(Message);
     case CM_DIALOGCHAR:
       return CMDialogChar(Message);
+    case WM_NCPAINT:
+      return WMNCPaint(Message);
     case WM_ERASEBKGND:
       // The cells cover the client area; nothing is erased beneath them.
       Message.Result = 0;

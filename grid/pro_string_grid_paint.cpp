@@ -7,6 +7,7 @@
 #include "grid/bands.h"
 #include "grid/cell_drawing.h"
 #include "grid/cell_line_breaks.h"
+#include "grid/cell_node.h"
 #include "grid/cell_properties.h"
 #include "grid/cell_text_kinds.h"
 #include "grid/control_look.h"
@@ -59,6 +60,7 @@ struct TProStringGrid::TCellPaint {
   bool DrawText;
   TColor LinkColor;
   Integer TextWidth = 0;   // measured width of the drawn text, for the graphic's placement
+  TRect Cell{};            // the content rectangle as the base grid gave it
 };
 
 void TProStringGrid::GetCellStyle(Integer ACol, Integer ARow, TGridDrawState& State, bool Printing,
@@ -163,6 +165,7 @@ void TProStringGrid::DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARo
   SetCtl3D(!flat_);
   TCellPaint paint{ACanvas, ACol, RealColIndex(ACol), ARow, Rect, State, taLeftJustify, vtaTop, wordWrap_,
                    nullptr, 0, 0, haLeft, vaTop, true, urlColor_};
+  paint.Cell = Rect;
   TColor colorTo = clNone;
   TCellGradientDirection direction = GradientVertical;
   GetCellStyle(ACol, ARow, paint.State, false, false, true, ACanvas->Brush(), colorTo, ACanvas->Font(),
@@ -205,6 +208,12 @@ void TProStringGrid::DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARo
   const TRect grown{Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
   DrawCellBorders(ACanvas, paint.RealCol, ARow, grown);
   if (fixed && !flat_) DrawFixedFrame(ACanvas, grown);
+  if (paint.RealCol == 0 && HasNodes() && cellNode_->ShowTree() && ARow >= FixedRows()) {
+    if (IsNode(ARow))
+      DrawNodeTreeLine(ACanvas, ARow, grown);
+    else
+      DrawTreeLines(ACanvas, ARow, grown);
+  }
   if (paint.Graphic != nullptr)
     DrawCellGraphic(ACanvas, paint.RealCol, ARow, grown, paint.Graphic, paint.VAlignment, paint.Alignment,
                     paint.TextWidth);
@@ -259,6 +268,8 @@ void TProStringGrid::DrawCellText(TCellPaint& Paint) {
     canvas->Font()->SetColor(Font()->Color());
     DoGetCellColor(Paint.RealCol, Paint.Row, Paint.State, canvas->Brush(), canvas->Font());
   }
+  DrawCellBackground(canvas, Paint.RealCol, Paint.Row, Paint.Rect, fixed, shownSelected && showSelection_);
+  DrawSelectionOutline(canvas, Paint.Col, Paint.Row, Paint.Cell);
   if (!Paint.DrawText) return;
 
   TRect textRect{Paint.Rect.Left + xMargin_, Paint.Rect.Top + yMargin_, Paint.Rect.Right - xMargin_,
@@ -357,6 +368,25 @@ void TProStringGrid::DrawPlainText(TCellPaint& Paint, const std::string& Text) {
     DrawSortGlyph(canvas, Paint.RealCol, x, y);
   }
   if (link) canvas->Font()->SetStyle(canvas->Font()->Style() - TFontStyles{fsUnderline});
+}
+
+void TProStringGrid::DrawSelectionOutline(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect) {
+  if (!selectionRectangle_ && !selectionResizer_) return;
+  const TGridRect s = Selection();
+  if (ACol < s.Left || ACol > s.Right || ARow < s.Top || ARow > s.Bottom) return;
+  const Integer line = GridLineWidth();
+  const TRect cell{Rect.Left, Rect.Top, Rect.Right + line, Rect.Bottom + line};
+  const TColor saved = ACanvas->Brush()->Color();
+  auto fill = [&](const TRect& R) { FillRectColor(ACanvas, R, selectionRectangleColor_); };
+  if (selectionRectangle_) {
+    if (ACol == s.Left) fill(TRect{cell.Left, cell.Top, cell.Left + 2, cell.Bottom});
+    if (ACol == s.Right) fill(TRect{cell.Right - 2, cell.Top, cell.Right, cell.Bottom});
+    if (ARow == s.Top) fill(TRect{cell.Left, cell.Top, cell.Right, cell.Top + 2});
+    if (ARow == s.Bottom) fill(TRect{cell.Left, cell.Bottom - 2, cell.Right, cell.Bottom});
+  }
+  if (selectionResizer_ && ACol == s.Right && ARow == s.Bottom)
+    fill(TRect{cell.Right - 4, cell.Bottom - 4, cell.Right, cell.Bottom});
+  ACanvas->Brush()->SetColor(saved);
 }
 
 void TProStringGrid::DrawCellBorders(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect) {
