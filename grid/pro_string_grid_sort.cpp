@@ -220,18 +220,12 @@ bool TProStringGrid::CellCheckState(Integer ACol, Integer ARow) {
 Integer TProStringGrid::CompareByStyle(TSortStyle Style, Integer ACol, Integer ARow1, Integer ARow2,
                                        const std::string& S1, const std::string& S2, const std::string& Prefix,
                                        const std::string& Suffix) {
+  if (IsValueStyle(Style))
+    return CompareSortValues(ReadSortValue(Style, S1, Prefix, Suffix), ReadSortValue(Style, S2, Prefix, Suffix));
   switch (Style) {
     case ssAlphabetic:
     case ssAlphaCase:
       return CompareBytes(S1, S2);
-    case ssNumeric:
-    case ssFinancial:
-    case ssDate:
-    case ssDateTime:
-    case ssTime:
-    case ssShortDateEU:
-    case ssShortDateUS:
-      return CompareSortValues(ReadSortValue(Style, S1, Prefix, Suffix), ReadSortValue(Style, S2, Prefix, Suffix));
     case ssAlphaNoCase: {
       const Integer upper = CompareBytes(UpperAscii(S1), UpperAscii(S2));
       return upper != 0 ? upper : CompareBytes(S1, S2);
