@@ -118,15 +118,10 @@ void TGridCombo::GridKey(Word& Key, TShiftState Shift) {
     const Integer index = Items()->IndexOf(text);
     if (index >= 0) SetItemIndex(index);
   }
-  if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
-    if (!grid->ValidateEditorText(Text(), true)) {
-      SetText(grid->GetCurrentCellText());
-      SetSelStart(Integer(Text().size()));
-      Invalidate();
-      Key = 0;
-      return;
-    }
-    SetText(grid->GetCurrentCellText());
+  if (IsValidatedKey(Key) && !StoreControlText(grid, *this)) {
+    SetSelStart(Integer(Text().size()));
+    Key = 0;
+    return;
   }
   if (Key == VK_TAB && grid->Options().Contains(goTabs)) {
     TabToNextStop(grid, Shift);
@@ -210,8 +205,5 @@ void TGridCombo::WndProc(TMessage& Message) {
     return;
   }
   inherited::WndProc(Message);
-  if (Message.Msg == CM_WANTSPECIALKEY) {
-    const Word key = Word(Message.WParam);
-    if (key == VK_RETURN || (key == VK_TAB && grid_->Options().Contains(goTabs))) Message.Result = 1;
-  }
+  if (Message.Msg == CM_WANTSPECIALKEY) ClaimEditorKeys(grid_, Message);
 }

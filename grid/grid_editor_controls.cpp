@@ -36,15 +36,7 @@ bool IsEditBtnGridKey(Word Key) {
   }
 }
 
-bool IsValidatedKey(Word Key) { return Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN; }
-
 bool IsArrowKey(Word Key) { return Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN; }
-
-// Return always, Tab with goTabs: the form's dialog keys never take them from an editor.
-void ClaimEditorKeys(TProStringGrid* Grid, TMessage& Message) {
-  const Word key = Word(Message.WParam);
-  if (key == VK_RETURN || (key == VK_TAB && Grid->Options().Contains(goTabs))) Message.Result = 1;
-}
 
 // After a grid key that was not refused: Tab with goTabs moves on, anything else leaves through
 // the grid.
@@ -56,6 +48,20 @@ void LeaveWithKey(TProStringGrid* Grid, Word Key, TShiftState Shift) {
 }
 
 }   // namespace
+
+bool IsValidatedKey(Word Key) { return Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN; }
+
+void ClaimEditorKeys(TProStringGrid* Grid, TMessage& Message) {
+  const Word key = Word(Message.WParam);
+  if (key == VK_RETURN || (key == VK_TAB && Grid->Options().Contains(goTabs))) Message.Result = 1;
+}
+
+bool StoreControlText(TProStringGrid* Grid, TControl& Control) {
+  const bool accepted = Grid->ValidateEditorText(Control.Text(), true);
+  Control.SetText(Grid->GetCurrentCellText());
+  if (!accepted) Control.Invalidate();
+  return accepted;
+}
 
 void TabToNextStop(TProStringGrid* Grid, TShiftState Shift) {
   Grid->HideCellEdit();
@@ -92,15 +98,10 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 void TGridEditBtn::GridKey(Word& Key, TShiftState Shift) {
-  if (IsValidatedKey(Key)) {
-    if (!grid_->ValidateEditorText(Text(), true)) {
-      SetText(grid_->GetCurrentCellText());
-      SetSelStart(Integer(Text().size()));
-      Invalidate();
-      Key = 0;
-      return;
-    }
-    SetText(grid_->GetCurrentCellText());
+  if (IsValidatedKey(Key) && !StoreControlText(grid_, *this)) {
+    SetSelStart(Integer(Text().size()));
+    Key = 0;
+    return;
   }
   if (Key == VK_ESCAPE) SetText(grid_->KeptCellText());
   LeaveWithKey(grid_, Key, Shift);

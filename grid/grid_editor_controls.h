@@ -31,6 +31,14 @@ TProStringGrid* EditorGrid(TComponent* AOwner);
 // Tab with goTabs: the edit hidden into the cell, the focus to the grid, the next (with Shift the
 // previous) tab stop.
 void TabToNextStop(TProStringGrid* Grid, TShiftState Shift);
+// Tab, Return, Up and Down: the keys that store an editor control's text in the cell first.
+bool IsValidatedKey(Word Key);
+// Answers CM_WANTSPECIALKEY: Return always, Tab with goTabs; the form's dialog keys never take them
+// from an editor control.
+void ClaimEditorKeys(TProStringGrid* Grid, TMessage& Message);
+// Stores Control's text in the current cell, validated; either way the control then shows the
+// cell's text (repainted when the value was refused).  False when it was refused.
+bool StoreControlText(TProStringGrid* Grid, TControl& Control);
 
 class TGridEditBtn : public TZavEditBtn {
   PR_CLASS(TGridEditBtn, TZavEditBtn)
