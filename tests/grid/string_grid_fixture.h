@@ -49,11 +49,13 @@ class TTestStringGrid : public TProStringGrid {
 
 class StringGridTest : public uitest::UiTest {
  protected:
-  // A grid on a form of its own; Shown shows the form (the grid then has a window).
-  TTestStringGrid* NewGrid(bool Shown = false) {
+  // A grid (of a test's own grid class if given) on a form of its own; Shown shows the form (the
+  // grid then has a window).
+  template <class Grid = TTestStringGrid>
+  Grid* NewGrid(bool Shown = false) {
     TForm* form = NewForm("StringGridForm" + std::to_string(++forms_), false);
     form->SetBounds(0, 0, 500, 400);
-    auto* grid = new TTestStringGrid(form);
+    auto* grid = new Grid(form);
     grid->SetParent(form);
     if (Shown) {
       form->Show();

@@ -34,15 +34,7 @@ LPARAM At(Integer X, Integer Y) { return MAKELPARAM(X, Y); }
 
 class StringGridPointerTest : public StringGridTest {
  protected:
-  TPointerGrid* NewPointerGrid() {
-    TForm* form = NewForm("PointerForm" + std::to_string(++forms_), false);
-    form->SetBounds(0, 0, 500, 400);
-    auto* grid = new TPointerGrid(form);
-    grid->SetParent(form);
-    form->Show();
-    driver_->Settle();
-    return grid;
-  }
+  TPointerGrid* NewPointerGrid() { return NewGrid<TPointerGrid>(true); }
   static void Move(TControl* Grid, Integer X, Integer Y, WPARAM Keys = 0) { Grid->Perform(WM_MOUSEMOVE, Keys, At(X, Y)); }
   static void Press(TControl* Grid, Integer X, Integer Y, WPARAM Keys = MK_LBUTTON) {
     Grid->Perform(WM_LBUTTONDOWN, Keys, At(X, Y));
@@ -53,9 +45,6 @@ class StringGridPointerTest : public StringGridTest {
       if (auto* hint = dynamic_cast<THTMLHintWindow*>(Grid->Components(i))) return hint->Caption();
     return "(none)";
   }
-
- private:
-  Integer forms_ = 0;
 };
 
 TEST_F(StringGridPointerTest, FixedCellEdgesAreSizingZonesWithinThreePixels) {

@@ -27,23 +27,12 @@ class TWheelGrid : public TTestStringGrid {
 
 class StringGridWindowProcTest : public StringGridTest {
  protected:
-  TWheelGrid* NewWheelGrid() {
-    TForm* form = NewForm("WheelForm" + std::to_string(++forms_), false);
-    form->SetBounds(0, 0, 500, 400);
-    auto* grid = new TWheelGrid(form);
-    grid->SetParent(form);
-    form->Show();
-    driver_->Settle();
-    return grid;
-  }
+  TWheelGrid* NewWheelGrid() { return NewGrid<TWheelGrid>(true); }
   static LRESULT Wheel(TWheelGrid* Grid, bool Down, WPARAM Keys = 0) {
     const TPoint at = Grid->ClientToScreen(TPoint{100, 100});
     const Word delta = static_cast<Word>(Down ? -WHEEL_DELTA : WHEEL_DELTA);
     return Grid->Perform(WM_MOUSEWHEEL, MAKEWPARAM(static_cast<Word>(Keys), delta), MAKELPARAM(at.X, at.Y));
   }
-
- private:
-  Integer forms_ = 0;
 };
 
 TEST_F(StringGridWindowProcTest, OneNotchMovesTheCurrentRowByTheStep) {
