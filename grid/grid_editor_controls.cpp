@@ -138,22 +138,12 @@ void TGridEditBtn::KeyUp(Word& Key, TShiftState Shift) {
 
 void TGridEditBtn::WalkRight(Word& Key) {
   Key = 0;
-  const Integer span = grid_->GetCellSpan(grid_->Col(), grid_->Row()).X + 1;
-  const bool inside = grid_->Col() < grid_->ColCount() - grid_->FixedRightCols() - 1;
-  if (inside && grid_->HasClickableGraphic(grid_->Col() + span, grid_->Row())) {
-    WalkTo(grid_->Col() + span, true);
-    return;
-  }
-  WalkTo(-1, true);
+  WalkTo(grid_->ClickableWalkTarget(true), true);
 }
 
 void TGridEditBtn::WalkLeft(Word& Key) {
   Key = 0;
-  if (grid_->Col() > grid_->FixedCols() && grid_->HasClickableGraphic(grid_->Col() - 1, grid_->Row())) {
-    WalkTo(grid_->Col() - 1, false);
-    return;
-  }
-  WalkTo(-1, false);
+  WalkTo(grid_->ClickableWalkTarget(false), false);
 }
 
 void TGridEditBtn::WalkTo(Integer NextCol, bool Forward) {
@@ -165,11 +155,10 @@ void TGridEditBtn::WalkTo(Integer NextCol, bool Forward) {
     return;
   }
   grid->SetFocus();
-  TNavigation* navigation = grid->Navigation();
-  const TAdvanceDirection direction = navigation->AdvanceDirection();
-  navigation->SetAdvanceDirection(adLeftRight);
-  grid->AdvanceToNextCell(grid->Col(), grid->Row(), true, false, Forward, true, true);
-  navigation->SetAdvanceDirection(direction);
+  {
+    LeftRightAdvance leftRight(grid->Navigation());
+    grid->AdvanceToNextCell(grid->Col(), grid->Row(), true, false, Forward, true, true);
+  }
   TGridEditorControls::GridShowEditor(grid);
 }
 

@@ -53,3 +53,19 @@ class TNavigation : public TPersistent {
   PR_STORED_PROPERTY(TInsertPosition, InsertPosition, pInsertBefore)
   PR_STORED_PROPERTY(THomeEndAction, HomeEndKey, heFirstLastColumn)
 };
+
+// For the scope of an editor's walk out of its cell: the advance runs left to right, then the
+// direction set before comes back.
+class LeftRightAdvance {
+ public:
+  explicit LeftRightAdvance(TNavigation* Navigation) : navigation_(Navigation), saved_(Navigation->AdvanceDirection()) {
+    navigation_->SetAdvanceDirection(adLeftRight);
+  }
+  ~LeftRightAdvance() { navigation_->SetAdvanceDirection(saved_); }
+  LeftRightAdvance(const LeftRightAdvance&) = delete;
+  LeftRightAdvance& operator=(const LeftRightAdvance&) = delete;
+
+ private:
+  TNavigation* navigation_;
+  TAdvanceDirection saved_;
+};

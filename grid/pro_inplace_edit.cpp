@@ -46,20 +46,6 @@ bool IsFreeTextKind(TEditorType Kind) {
 }
 
 // Switches Navigation.AdvanceDirection to adLeftRight for a scope.
-class LeftRightAdvance {
- public:
-  explicit LeftRightAdvance(TNavigation* Navigation) : navigation_(Navigation), saved_(Navigation->AdvanceDirection()) {
-    navigation_->SetAdvanceDirection(adLeftRight);
-  }
-  ~LeftRightAdvance() { navigation_->SetAdvanceDirection(saved_); }
-  LeftRightAdvance(const LeftRightAdvance&) = delete;
-  LeftRightAdvance& operator=(const LeftRightAdvance&) = delete;
-
- private:
-  TNavigation* navigation_;
-  TAdvanceDirection saved_;
-};
-
 }   // namespace
 
 TProInplaceEdit::TProInplaceEdit(TComponent* AOwner)
@@ -337,10 +323,11 @@ void TProInplaceEdit::WalkOut(Word& Key) {
   const Integer row = proGrid_->Row();
   if (Key == VK_LEFT && nothingSelected && SelStart() == 0 && keyDownCaret_ == 0) {
     Key = 0;
-    if (col > proGrid_->FixedCols() && proGrid_->HasClickableGraphic(col - 1, row)) {
+    const Integer target = proGrid_->ClickableWalkTarget(false);
+    if (target >= 0) {
       if (proGrid_->ValidateCell(Text())) {
         proGrid_->HideCellEdit();
-        proGrid_->SetCol(col - 1);
+        proGrid_->SetCol(target);
       }
       return;
     }
@@ -350,11 +337,11 @@ void TProInplaceEdit::WalkOut(Word& Key) {
     Key = VK_RETURN;
   } else if (Key == VK_RIGHT && nothingSelected && SelStart() == Integer(Text().size())) {
     Key = 0;
-    const Integer width = proGrid_->GetCellSpan(col, row).X + 1;
-    if (col < proGrid_->ColCount() - proGrid_->FixedRightCols() - 1 && proGrid_->HasClickableGraphic(col + width, row)) {
+    const Integer target = proGrid_->ClickableWalkTarget(true);
+    if (target >= 0) {
       if (proGrid_->ValidateCell(Text())) {
         proGrid_->HideCellEdit();
-        proGrid_->SetCol(col + width);
+        proGrid_->SetCol(target);
       }
       return;
     }

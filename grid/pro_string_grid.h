@@ -810,6 +810,10 @@ class TProStringGrid : public TBaseGrid {
   // The cell's base cell shows a check box, data, virtual or row check box, radio or button: such
   // cells are operated by clicking, not edited.
   bool HasClickableGraphic(Integer ACol, Integer ARow);
+  // The column an editor walks to from the current cell when it holds a clickable graphic: the next
+  // one past the cell's span (Forward, short of the right fixed columns) or the previous normal one;
+  // -1 when that column holds none.
+  Integer ClickableWalkTarget(bool Forward);
   // With goEditing a cell that is editable now; without, one that IsFixed does not call fixed.
   bool IsTabStopCell(Integer ACol, Integer ARow);
   // FixedCols, or 1 when there are no fixed columns and the grid holds nodes.

@@ -435,3 +435,12 @@ void TProStringGrid::IncrementalLookup(char Key) {
   else
     SetRow(found);
 }
+
+Integer TProStringGrid::ClickableWalkTarget(bool Forward) {
+  const Integer col = Col();
+  if (Forward) {
+    const Integer next = col + GetCellSpan(col, Row()).X + 1;
+    return col < ColCount() - FixedRightCols() - 1 && HasClickableGraphic(next, Row()) ? next : -1;
+  }
+  return col > FixedCols() && HasClickableGraphic(col - 1, Row()) ? col - 1 : -1;
+}
