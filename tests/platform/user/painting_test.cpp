@@ -27,6 +27,16 @@ namespace {
 using namespace user;
 constexpr COLORREF kRed = 0x0000FF, kWhite = 0xFFFFFF;
 
+// Paints red far past the window's edges through its own DC: what lands shows the DC's clipping.
+void FillThroughOwnDc(HWND Window) {
+  HDC dc = GetDC(Window);
+  HBRUSH red = CreateSolidBrush(kRed);
+  const TRect all = Rect(-100, -100, 200, 200);
+  FillRect(dc, &all, red);
+  DeleteObject(red);
+  ReleaseDC(Window, dc);
+}
+
 class PaintingTest : public UserTest {
  protected:
   PaintingTest() {
@@ -129,12 +139,7 @@ TEST_F(PaintingTest, ChildrenAreClippedAreasOfTheTopLevelSurface) {
   paintRed_ = false;
   Pump();
   // The child's own DC draws only inside the child.
-  HDC dc = GetDC(child);
-  HBRUSH red = CreateSolidBrush(kRed);
-  const TRect all = Rect(-100, -100, 200, 200);
-  FillRect(dc, &all, red);
-  DeleteObject(red);
-  ReleaseDC(child, dc);
+  FillThroughOwnDc(child);
   EXPECT_EQ(ClientPixel(hwnd_, 20, 10), kRed);
   EXPECT_EQ(ClientPixel(hwnd_, 49, 29), kRed);
   EXPECT_EQ(ClientPixel(hwnd_, 19, 10), kWhite);
@@ -156,14 +161,7 @@ TEST_F(PaintingTest, ADcIsClippedBySiblingShapesAboveItsChildrenAndItsParent) {
   SetWindowRgn(above, CreateRectRgn(0, 0, 20, 30), FALSE);   // above covers x 40..59 only
   paintRed_ = false;
   Pump();
-  for (HWND target : {below, edge}) {
-    HDC dc = GetDC(target);
-    HBRUSH red = CreateSolidBrush(kRed);
-    const TRect all = Rect(-100, -100, 200, 200);
-    FillRect(dc, &all, red);
-    DeleteObject(red);
-    ReleaseDC(target, dc);
-  }
+  for (HWND target : {below, edge}) FillThroughOwnDc(target);
   struct Probe {
     int x, y;
     bool red;
