@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/gdi/bitmap_object.h"
@@ -51,6 +52,32 @@ bool Resolve(HDC dst, int x, int y, HDC src, int xSrc, int ySrc, BltArgs& out) {
   return true;
 }
 
+// SRCCOPY between two different surfaces of one direct-colour format (24 or 32 bits) without
+// stretching: the rows are copied as they are (the alpha byte with them), exactly what the
+// general path computes pixel by pixel.  False when the blit is not of that kind.
+bool CopySameFormat(const BltArgs& a, int width, int height, int srcWidth, int srcHeight) {
+  if (width <= 0 || height <= 0 || width != srcWidth || height != srcHeight) return false;
+  BitmapObject* to = a.dst->Target();
+  BitmapObject* from = a.src->Target();
+  if (!to || !from || to == from) return false;
+  PixelSurface& dst = to->Surface();
+  const PixelSurface& src = from->Surface();
+  const int bpp = dst.BitsPerPixel();
+  if (bpp != src.BitsPerPixel() || (bpp != 24 && bpp != 32)) return false;
+  // Only where the source image has pixels, as the general path does.
+  const TRect drawn{std::max(a.d.X, a.d.X - a.s.X), std::max(a.d.Y, a.d.Y - a.s.Y),
+                    std::min(a.d.X + width, a.d.X - a.s.X + src.Width()),
+                    std::min(a.d.Y + height, a.d.Y - a.s.Y + src.Height())};
+  const int bytes = bpp / 8;
+  const RegionData area = a.dst->EffectiveClip().Intersect(drawn);
+  for (const TRect& r : area.Rects())
+    for (int y = r.Top; y < r.Bottom; ++y)
+      std::memcpy(dst.Row(y) + std::size_t(r.Left) * bytes,
+                  src.Row(a.s.Y + (y - a.d.Y)) + std::size_t(a.s.X + (r.Left - a.d.X)) * bytes,
+                  std::size_t(r.Right - r.Left) * bytes);
+  return true;
+}
+
 }  // namespace
 
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
@@ -70,6 +97,7 @@ BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int xSrc,
     return 1;
   }
   if (!a.src) return 0;
+  if (rop == SRCCOPY && CopySameFormat(a, width, height, srcWidth, srcHeight)) return 1;
   const std::optional<BltSource> source = SourceFromDC(*a.src, *a.dst);
   if (!source) return 0;
   Blit(*a.dst, a.d.X, a.d.Y, width, height, &*source, a.s.X, a.s.Y, srcWidth, srcHeight, Rop3Index(rop),

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "platform/gdi/clip.h"
 #include "tests/support/gdi/test_canvas.h"
 
 namespace {
@@ -247,6 +248,66 @@ TEST(RasterOps, BlitWithinOneSurfaceReadsTheOriginalPixels) {
   BitBlt(big.dc(), 0, 0, 4, 4, small.dc(), 0, 0, SRCCOPY);
   EXPECT_EQ(big.At(1, 1), kRed);
   EXPECT_EQ(big.At(2, 2), kBlue);
+}
+
+// A memory context on a DIB section of `bits` per pixel whose pixel (x, y) is PixelOf(x, y, seed).
+class Numbered {
+ public:
+  Numbered(int width, int height, int bits, int seed) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, WORD(bits), BI_RGB, 0, 0, 0, 0, 0};
+    void* unused = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &unused, nullptr, 0);
+    dc_ = CreateCompatibleDC(nullptr);
+    old_ = SelectObject(dc_, bitmap_);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) SetPixel(dc_, x, y, PixelOf(x, y, seed));
+  }
+  ~Numbered() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+    DeleteObject(bitmap_);
+  }
+  static COLORREF PixelOf(int x, int y, int seed) { return RGB(x * 8 + seed, y * 8, seed); }
+  HDC dc() const { return dc_; }
+
+ private:
+  HBITMAP bitmap_;
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+TEST(RasterOps, SourceCopyBetweenSurfacesHonoursClipOriginsAndTheSourceBounds) {
+  // Each destination pixel gets the source pixel under it where the clip lets it and the source
+  // image has one; every other pixel keeps its own.
+  struct Case {
+    int dstBits, srcBits;
+    TPoint origin;     // the destination's window origin
+    int srcX, srcY;    // the source corner of the copy (logical = surface for the source)
+  };
+  const Case cases[] = {
+      {32, 32, {0, 0}, 0, 0},  {24, 24, {0, 0}, 1, 2},  {32, 32, {2, -1}, -3, 1},
+      {24, 24, {-1, 0}, 4, -2}, {32, 24, {0, 0}, 1, 1},  {24, 32, {1, 1}, -1, 3},
+  };
+  constexpr int kWidth = 12, kHeight = 9, kSource = 7;
+  for (const Case& c : cases) {
+    Numbered dst(kWidth, kHeight, c.dstBits, 1), src(kSource, kSource, c.srcBits, 3);
+    SetWindowOrgEx(dst.dc(), c.origin.X, c.origin.Y, nullptr);
+    IntersectClipRect(dst.dc(), c.origin.X + 1, c.origin.Y + 1, c.origin.X + 10, c.origin.Y + 8);
+    ExcludeClipRect(dst.dc(), c.origin.X + 4, c.origin.Y + 3, c.origin.X + 6, c.origin.Y + 5);
+    ASSERT_TRUE(BitBlt(dst.dc(), c.origin.X + 2, c.origin.Y + 1, 8, 7, src.dc(), c.srcX, c.srcY, SRCCOPY));
+    SetWindowOrgEx(dst.dc(), 0, 0, nullptr);
+    SelectClipRgn(dst.dc(), nullptr);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const bool clipped = x >= 1 && x < 10 && y >= 1 && y < 8 && !(x >= 4 && x < 6 && y >= 3 && y < 5);
+        const int sx = c.srcX + x - 2, sy = c.srcY + y - 1;
+        const bool copied = clipped && x >= 2 && y >= 1 && sx >= 0 && sy >= 0 && sx < kSource && sy < kSource;
+        EXPECT_EQ(GetPixel(dst.dc(), x, y), copied ? Numbered::PixelOf(sx, sy, 3) : Numbered::PixelOf(x, y, 1))
+            << c.dstBits << " from " << c.srcBits << " bits, source corner " << c.srcX << "," << c.srcY
+            << ", pixel " << x << "," << y;
+      }
+  }
 }
 
 TEST(RasterOps, TransparentBltSkipsTheKeyColour) {
