@@ -3,7 +3,8 @@
 // keeps bits: 0 paints in the device context's text colour and 1 in its background colour, as a
 // monochrome source does in a colour blit.  Any other pattern keeps its colours.  Hatches draw
 // their lines in the brush colour and, in OPAQUE background mode, the rest in the background
-// colour.  Immutable after creation, except the colour of the system-colour brushes.
+// colour.  Immutable after creation, except the colour of the system-colour brushes and of solid
+// brushes given a new one by SetSolidBrushColor.
 #pragma once
 
 #include <atomic>

@@ -6,6 +6,7 @@
 #include "platform/gdi/bitmap_object.h"
 #include "platform/gdi/brush_object.h"
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/geometry.h"
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/palette_object.h"
 #include "platform/gdi/pen_object.h"
@@ -43,11 +44,17 @@ void PaintRow(PixelSurface& surface, int y, int x0, int x1, const PaintSource& p
   surface.WriteSpan(y, x0, n, converted.data());
 }
 
-void PaintClipped(PixelSurface& surface, const RegionData& pixels, const PaintSource& paint, std::uint8_t rop) {
+void PaintRects(PixelSurface& surface, const TRect* rects, std::size_t count, const PaintSource& paint,
+                std::uint8_t rop) {
   std::vector<Pixel> pattern, converted;
   std::vector<std::uint8_t> mask;
-  for (const TRect& r : pixels.Rects())
-    for (int y = r.Top; y < r.Bottom; ++y) PaintRow(surface, y, r.Left, r.Right, paint, rop, pattern, mask, converted);
+  for (const TRect* r = rects; r != rects + count; ++r)
+    for (int y = r->Top; y < r->Bottom; ++y)
+      PaintRow(surface, y, r->Left, r->Right, paint, rop, pattern, mask, converted);
+}
+
+void PaintClipped(PixelSurface& surface, const RegionData& pixels, const PaintSource& paint, std::uint8_t rop) {
+  PaintRects(surface, pixels.Rects().data(), pixels.Rects().size(), paint, rop);
 }
 
 }  // namespace
@@ -143,7 +150,14 @@ void PaintPixels(DeviceContext& dc, const RegionData& pixels, const PaintSource&
 void PaintRect(DeviceContext& dc, const TRect& surfaceRect, const PaintSource& paint, std::uint8_t rop3) {
   BitmapObject* target = dc.Target();
   if (!target || paint.none || IsRectEmpty(&surfaceRect)) return;
-  PaintClipped(target->Surface(), dc.EffectiveClip().Intersect(surfaceRect), paint, rop3);
+  const RegionData& clip = dc.EffectiveClip();
+  if (clip.Rects().size() == 1) {
+    // A rectangular clip (the usual case) needs no region built for the intersection.
+    TRect painted;
+    if (IntersectRect(&painted, &clip.Rects().front(), &surfaceRect)) PaintRects(target->Surface(), &painted, 1, paint, rop3);
+    return;
+  }
+  PaintClipped(target->Surface(), clip.Intersect(surfaceRect), paint, rop3);
 }
 
 }  // namespace gdi

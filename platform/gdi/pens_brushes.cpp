@@ -113,6 +113,13 @@ HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCo
 
 HBRUSH CreateSolidBrush(COLORREF color) { return AddObject<HBRUSH>(std::make_unique<BrushObject>(BS_SOLID, color, 0)); }
 
+BOOL SetSolidBrushColor(HBRUSH brush, COLORREF color) {
+  BrushObject* object = FindObject<BrushObject>(brush);
+  if (!object || object->IsStock() || object->Style() != BS_SOLID) return 0;
+  object->SetColor(color);
+  return 1;
+}
+
 HBRUSH CreateHatchBrush(int hatch, COLORREF color) {
   if (hatch < HS_HORIZONTAL || hatch > HS_DIAGCROSS) return nullptr;
   return AddObject<HBRUSH>(std::make_unique<BrushObject>(BS_HATCHED, color, ULONG_PTR(hatch)));

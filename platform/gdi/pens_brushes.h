@@ -14,6 +14,11 @@ HPEN CreatePenIndirect(const LOGPEN* pen);
 HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount, const DWORD* styles);
 
 HBRUSH CreateSolidBrush(COLORREF color);
+// Gives a solid brush this program made another colour, keeping its handle: every device context
+// it is selected into paints in the new colour from then on (a brush that changes colour often
+// then costs no new handle and no new selection).  FALSE, and nothing changed, for any other
+// brush: hatched, pattern or null brushes and stock brushes.
+BOOL SetSolidBrushColor(HBRUSH brush, COLORREF color);
 HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);

@@ -27,7 +27,12 @@ void TBrush::SetColor(TColor Value) {
   color_ = Value;
   // A colour given to a clear brush makes it solid again.
   if (style_ == bsClear) style_ = bsSolid;
-  Changed();
+  // A plain solid brush keeps its handle and only changes colour (SetSolidBrushColor refuses the
+  // null, hatched and pattern brushes, which are made anew).
+  if (bitmap_ == nullptr && HandleAllocated() && SetSolidBrushColor(Handle(), ColorToRGB(color_)))
+    ChangedKeepingHandle();
+  else
+    Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle Value) { Update(style_, Value); }

@@ -2,7 +2,9 @@
 //
 // Defaults: clWhite, bsSolid.  bsClear fills nothing (a hollow brush); the hatch styles draw
 // their 8 x 8 hatch in Color over the background; a Bitmap (not owned: the caller keeps it alive
-// while the brush uses it) makes a pattern brush and wins over Style.
+// while the brush uses it) makes a pattern brush and wins over Style.  A new colour for a solid brush
+// without a bitmap keeps the handle and recolours its brush in place (SetSolidBrushColor); every
+// other change drops the handle and the next Handle() makes a new one.
 #pragma once
 
 #include "platform/classes/type_info.h"

@@ -79,11 +79,12 @@ void TCanvas::SetHandle(HDC Value) {
 
 void TCanvas::DeselectHandles() {
   const TCanvasState objects{csPenValid, csBrushValid, csFontValid};
-  if (handle_ == nullptr || (state_ * objects).Empty()) return;
+  if (handle_ == nullptr || ((state_ * objects).Empty() && selectedBrush_ == nullptr)) return;
   SelectObject(handle_, GetStockObject(BLACK_PEN));
   SelectObject(handle_, GetStockObject(HOLLOW_BRUSH));
   if (HGDIOBJ font = GetStockObject(SYSTEM_FONT)) SelectObject(handle_, font);
   state_ = state_ - objects;
+  selectedBrush_ = nullptr;
 }
 
 void TCanvas::CreateHandle() {}
@@ -112,8 +113,13 @@ void TCanvas::CreatePen() {
 }
 
 void TCanvas::CreateBrush() {
-  UnrealizeObject(brush_->Handle());
-  SelectObject(handle_, brush_->Handle());
+  // A brush recoloured in place that is still the context's brush needs no new selection.
+  const HBRUSH brush = brush_->Handle();
+  if (brush != selectedBrush_ || GetCurrentObject(handle_, OBJ_BRUSH) != brush) {
+    UnrealizeObject(brush);
+    SelectObject(handle_, brush);
+    selectedBrush_ = brush;
+  }
   const COLORREF color = ColorToRGB(brush_->Color());
   if (brush_->Style() == bsSolid) {
     SetBkColor(handle_, color);
@@ -141,7 +147,11 @@ void TCanvas::PenChanged(TObject*) {
 void TCanvas::BrushChanged(TObject*) {
   if (!state_.Contains(csBrushValid)) return;
   state_.Exclude(csBrushValid);
+  // A brush recoloured in place stays selected (CreateBrush finds it there); any other change
+  // leaves the context with the hollow brush until the next drawing selects the new one.
+  if (brush_->HandleAllocated() && brush_->Handle() == selectedBrush_) return;
   SelectObject(handle_, GetStockObject(HOLLOW_BRUSH));
+  selectedBrush_ = nullptr;
 }
 
 void TCanvas::Changing() { OnChanging(this); }

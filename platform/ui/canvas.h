@@ -6,7 +6,8 @@
 // context current with what it needs (RequiredState): the font with its colour and the brush's
 // background, the pen with its mix mode (SetROP2 from Pen.Mode), the brush with OPAQUE background
 // for a solid brush (TRANSPARENT otherwise).  A change of Pen, Brush or Font marks it for
-// reselection at the next drawing routine.  Lock/Unlock keep other threads off while one draws;
+// reselection at the next drawing routine; a solid brush that only changed colour keeps its handle
+// (recoloured in place) and stays selected, so it costs no new selection.  Lock/Unlock keep other threads off while one draws;
 // OnChanging / OnChange fire around every drawing routine.
 //
 // Coordinates follow the drawing layer: rectangles exclude their right and bottom edges.  Text is
@@ -131,6 +132,7 @@ class TCanvas : public TPersistent {
   std::unique_ptr<TFont> font_;
   std::unique_ptr<TPen> pen_;
   std::unique_ptr<TBrush> brush_;
+  HBRUSH selectedBrush_ = nullptr;   // the brush's handle while it is selected into the context
   TPoint penPos_;
   TCopyMode copyMode_;
   Integer textFlags_ = 0;

@@ -30,6 +30,8 @@ class TGraphicsObject : public TPersistent {
  protected:
   virtual void Changing();
   virtual void Changed();
+  // Reports a change that the object made to its handle's object in place: the handle stays.
+  void ChangedKeepingHandle() { OnChange(this); }
   TPersistent* GetOwner() const override { return owner_; }
   // The handle, made by MakeHandle when there is none.
   void* CachedHandle();

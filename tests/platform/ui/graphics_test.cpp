@@ -3,17 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
 #include "platform/classes/memory_stream.h"
 #include "platform/core/exceptions.h"
+#include "platform/gdi/blt.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/gdi_constants.h"
+#include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/brush.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/font.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/jpeg_image.h"
+#include "platform/ui/pen.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/png_image.h"
 #include "tests/support/os/temp_folder.h"
@@ -98,6 +105,43 @@ TEST(CanvasTest, ShapesUseTheBrushAndThePen) {
   canvas->Rectangle(1, 1, 9, 9);
   EXPECT_EQ(canvas->Pixels(1, 1), kBlue);
   EXPECT_EQ(canvas->Pixels(3, 3), kRed);
+}
+
+TEST(CanvasTest, EveryBrushChangeReachesTheNextDrawing) {
+  // A solid brush changes colour in place (its handle stays selected); any other change makes a
+  // new handle.  Either way the next drawing paints with the brush as it is now, also when other
+  // code selected another brush into the canvas's context in between.
+  auto bitmap = Filled(12, 12, kWhite);
+  TCanvas* canvas = bitmap->Canvas();
+  canvas->Pen()->SetStyle(psClear);
+  struct Step {
+    const char* change;
+    std::function<void(TBrush&)> apply;
+    bool foreignSelection;   // a stock brush selected through the context before the change
+    TColor interior;         // inside a rectangle drawn over white
+    bool keepsHandle;
+  };
+  const Step steps[] = {
+      {"red", [](TBrush& b) { b.SetColor(kRed); }, false, kRed, true},
+      {"blue", [](TBrush& b) { b.SetColor(kBlue); }, false, kBlue, true},
+      {"lime after a foreign selection", [](TBrush& b) { b.SetColor(kLime); }, true, kLime, true},
+      {"clear", [](TBrush& b) { b.SetStyle(bsClear); }, false, kWhite, false},
+      {"yellow on a clear brush", [](TBrush& b) { b.SetColor(kYellow); }, false, kYellow, false},
+      {"fuchsia", [](TBrush& b) { b.SetColor(kFuchsia); }, false, kFuchsia, true},
+  };
+  for (const Step& step : steps) {
+    PatBlt(canvas->Handle(), 0, 0, 12, 12, WHITENESS);
+    if (step.foreignSelection) SelectObject(canvas->Handle(), GetStockObject(BLACK_BRUSH));
+    const HBRUSH before = canvas->Brush()->Handle();
+    step.apply(*canvas->Brush());
+    EXPECT_EQ(canvas->Brush()->Handle() == before, step.keepsHandle) << step.change;
+    canvas->Rectangle(0, 0, 6, 6);
+    EXPECT_EQ(canvas->Pixels(2, 2), step.interior) << step.change;
+  }
+  // The opaque text background follows a colour changed in place.
+  canvas->Brush()->SetColor(kLime);
+  canvas->TextOut(0, 0, " ");
+  EXPECT_EQ(canvas->Pixels(1, 1), kLime);
 }
 
 TEST(CanvasTest, CopyRectCombinesWithTheCopyMode) {
