@@ -6,6 +6,9 @@
 #include "controls/foundation/kx_container.h"
 #include "controls/foundation/kx_control_routines.h"
 #include "controls/foundation/kx_control_scroll_bar.h"
+#include "controls/foundation/kx_custom_popup_window.h"
+#include "controls/foundation/kx_popup_hooks.h"
+#include "controls/foundation/kx_popup_list.h"
 #include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_container_style.h"
 #include "platform/classes/class_registry.h"
@@ -53,6 +56,21 @@ void ForEachFrameStrip(const TRect& Outer, const TRect& Inner, auto&& Strip) {
   Strip(TRect{Inner.Left, Outer.Top, Inner.Right, Inner.Top});
   Strip(TRect{Inner.Right, Outer.Top, Outer.Right, Outer.Bottom});
   Strip(TRect{Inner.Left, Inner.Bottom, Inner.Right, Outer.Bottom});
+}
+
+// Listed popups count as part of the control they were opened from: every listed popup whose
+// owner is the control, and for a popup every other listed popup whose owner sits on it.
+bool IsWindowOfPopupOpenedFrom(TWinControl* Control, HWND Wnd) {
+  const auto* list = GetVisiblePopupList();
+  if (list == nullptr) return false;
+  auto* self = dynamic_cast<TkxCustomPopupWindow*>(Control);
+  for (TkxCustomPopupWindow* popup : *list) {
+    if (popup == Control || popup->AttachedControl() == nullptr) continue;
+    const bool openedFrom =
+        popup->AttachedControl() == Control || (self != nullptr && GetParentForm(popup->AttachedControl()) == self);
+    if (openedFrom && ControlOwnsWindow(popup, Wnd, true)) return true;
+  }
+  return false;
 }
 
 BOOL CollectProcessWindow(HWND Wnd, LPARAM Param) {
@@ -211,7 +229,7 @@ bool IsDescendantWindowOfControl(TWinControl* Control, HWND Wnd) {
     auto* child = dynamic_cast<TWinControl*>(Control->Controls(i));
     if (child != nullptr && ControlOwnsWindow(child, Wnd, true)) return true;
   }
-  return false;
+  return IsWindowOfPopupOpenedFrom(Control, Wnd);
 }
 
 bool IsWindowOfControlForm(TWinControl* Control, HWND Wnd) {
@@ -232,7 +250,15 @@ HWND FindTopLevelAncestorWindow(HWND Wnd) {
   return nullptr;
 }
 
-HWND ResolvePopupOwnerWindow(HWND Wnd) { return Wnd; }
+HWND ResolvePopupOwnerWindow(HWND Wnd) {
+  if (IsVisiblePopupListEmpty()) return Wnd;
+  for (HWND window = Wnd; window != nullptr; window = GetParent(window))
+    if (auto* popup = dynamic_cast<TkxCustomPopupWindow*>(FindControl(window))) {
+      TWinControl* owner = popup->AttachedControl();
+      return owner != nullptr && owner->HandleAllocated() ? owner->WindowHandle() : Wnd;
+    }
+  return Wnd;
+}
 
 bool IsControlWindowShown(TWinControl* Control) {
   return Control->HandleAllocated() && IsWindowVisible(Control->WindowHandle());
@@ -321,9 +347,13 @@ namespace {
 void InitializeContainerUnit() {
   EnableScrollBarEmulation();
   RegisterClass(TkxStyleController::StaticClass());
+  CreateVisiblePopupList();
+  InstallPopupHooks();
 }
 
 void FinalizeContainerUnit() {
+  RemovePopupHooks();
+  FreeVisiblePopupList();
   UnRegisterClass(TkxStyleController::StaticClass());
   State().scrollBarEmulation = false;
 }

@@ -94,15 +94,17 @@ void ApplyWindowClip(TWinControl* Control, const TkxInnerControlClip& Clip);
 TkxContainer* GetContainerOfControl(TControl* Control);
 bool ControlOwnsWindow(TWinControl* Control, HWND Wnd, bool IncludeDescendants);
 bool IsControlWindow(TWinControl* Control, HWND Wnd);
-// A child window of the control, or the window or a descendant of any windowed child control.
-// Listed popup windows join this search with the popup windows.
+// A child window of the control, or the window or a descendant of any windowed child control, or
+// of a listed popup opened from the control (for a popup also of a listed popup whose owner sits
+// on it).
 bool IsDescendantWindowOfControl(TWinControl* Control, HWND Wnd);
 // The control's form owns Wnd or one of its descendants; for a form without a parent control also
 // the top window its window is embedded in, and that window's children.
 bool IsWindowOfControlForm(TWinControl* Control, HWND Wnd);
 // The first window from Wnd up whose style lacks WS_CHILD; null when none.
 HWND FindTopLevelAncestorWindow(HWND Wnd);
-// The owner window of the popup window Wnd lies in; Wnd itself while no popup windows are listed.
+// The window of the owner control of the first popup window from Wnd up; Wnd itself when there is
+// none or while no popup windows are listed.
 HWND ResolvePopupOwnerWindow(HWND Wnd);
 bool IsControlWindowShown(TWinControl* Control);
 // GetScrollBarInfo with cbSize 60.
@@ -139,6 +141,7 @@ bool RemovePendingMessages(HWND Wnd, UINT MsgMin, UINT MsgMax, bool All);
 TkxStyleController* GetUnitDefaultStyleController();
 void SetUnitDefaultStyleController(TkxStyleController* Controller);
 
-// Start-up: scroll-bar emulation on, TkxStyleController registered for streaming.  Shut-down: the
-// switch off and the class unregistered.
+// Start-up: scroll-bar emulation on, TkxStyleController registered for streaming, the visible-popup
+// list made and the popup hooks installed for the calling thread.  Shut-down: the hooks removed
+// (in the reverse order) and the list freed, the class unregistered and the switch off.
 extern const Unit kxContainerUnit;

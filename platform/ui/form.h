@@ -106,7 +106,7 @@ class TCustomForm : public TWinControl {
   void Release();
   void FocusControl(TWinControl* Control);
   void DefocusControl(TWinControl* Control, bool Removing);
-  bool SetFocusedControl(TWinControl* Control);
+  virtual bool SetFocusedControl(TWinControl* Control);
   void SetFocus() override;
   void SendCancelMode(TControl* Sender);
   // OnShortCut, then the main menu's shortcuts, then those of the action lists the form owns.

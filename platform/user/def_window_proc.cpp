@@ -225,7 +225,9 @@ LRESULT Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unic
       if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE)) SetFocus(hwnd);
       return 0;
     case WM_NCACTIVATE:
-      // The caption shows the new state at once.
+      // The caption is drawn as this message last asked, not as the activation stands: a window
+      // that keeps WM_NCACTIVATE(FALSE) from here stays drawn active.  The new state shows at once.
+      w->captionActive = wParam != 0;
       if (IsShownOnScreen(w)) PaintNonClient(hwnd, reinterpret_cast<HRGN>(1));
       return TRUE;
     case WM_WINDOWPOSCHANGING: ClampToTrackSize(hwnd, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;

@@ -8,7 +8,6 @@
 #include "platform/gdi/region_object.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/user/caption_paint.h"
-#include "platform/user/input_state.h"
 #include "platform/user/non_client.h"
 #include "platform/user/scroll_bar_paint.h"
 #include "platform/user/visible_region.h"
@@ -51,7 +50,7 @@ void PaintAll(HWND hwnd, HDC dc) {
   Window* w = W(hwnd);
   if (w == nullptr) return;
   const FrameLayout f = LayoutFrame(w->style, w->exStyle, w->rect.Width(), w->rect.Height());
-  const bool active = InputState::Instance().active == hwnd;
+  const bool active = w->captionActive;
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, f.client.Left, f.client.Top, f.client.Right, f.client.Bottom);
   PaintFrame(dc, w, f, active);

@@ -77,6 +77,7 @@ struct Window {
   bool eraseNeeded = false;
   bool frameNeeded = false;    // WM_NCPAINT owed
   bool internalPaint = false;  // RDW_INTERNALPAINT without an update region
+  bool captionActive = false;  // the caption state DefWindowProc last took from WM_NCACTIVATE
   std::unique_ptr<WindowSurface> surface;   // top-level windows that have been shown
 
   ScrollBarState scroll[2];   // SB_HORZ, SB_VERT

@@ -1,6 +1,7 @@
 // A form's window: the styles its border style and icons make, stay-on-top, centring, closing
 // with each close action, and the events and screen state of showing and activating forms.
 #include <string>
+#include <vector>
 
 #include "platform/ui/edit.h"
 #include "platform/ui/screen.h"
@@ -148,6 +149,43 @@ TEST_F(FormWindowTest, ShowActivateAndResizeEventsAndTheScreensActiveForm) {
   Screen->OnActiveFormChange = nullptr;
   delete b;
   delete a;
+}
+
+// A form that wraps every focus move of its controls (as a popup form does, to lock activation
+// messages around it) sees each one through its own SetFocusedControl, and its answer counts.
+class FocusWatchingForm : public TForm {
+ public:
+  FocusWatchingForm() : TForm(nullptr, CreateNewTag{}) {}
+  bool SetFocusedControl(TWinControl* Control) override {
+    seen.push_back(Control->Name());
+    return refuse ? false : TForm::SetFocusedControl(Control);
+  }
+  std::vector<std::string> seen;
+  bool refuse = false;
+};
+
+TEST_F(FormWindowTest, SetFocusedControlIsTheFormsToOverride) {
+  auto* form = NewObject<FocusWatchingForm>();
+  auto* first = new TEdit(form);
+  auto* second = new TEdit(form);
+  first->SetName("First");
+  second->SetName("Second");
+  first->SetParent(form);
+  second->SetParent(form);
+  second->SetTop(40);
+  form->SetActiveControl(first);
+  form->Show();
+  driver_->Settle();
+  second->SetFocus();
+  EXPECT_EQ(form->seen, (std::vector<std::string>{"First", "Second"}));
+  EXPECT_EQ(Screen->ActiveControl(), second);
+  // Refused: the control's own focus handling stops there (it never hears CM_ENTER).
+  form->refuse = true;
+  bool entered = false;
+  first->OnEnter = [&entered](TObject*) { entered = true; };
+  first->SetFocus();
+  EXPECT_FALSE(entered);
+  delete form;
 }
 
 }  // namespace

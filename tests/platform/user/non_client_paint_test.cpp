@@ -11,17 +11,20 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/sys_colors.h"
 #include "platform/os/thread.h"
+#include "platform/user/def_window_proc.h"
 #include "platform/user/focus.h"
 #include "platform/user/hooks.h"
 #include "platform/user/input_events.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/non_client.h"
 #include "platform/user/scroll_bar.h"
+#include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/system_parameters.h"
 #include "platform/user/window.h"
 #include "platform/user/window_capture.h"
 #include "platform/user/window_class.h"
+#include "platform/user/window_data.h"
 #include "platform/user/window_pos.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_table.h"
@@ -127,6 +130,33 @@ TEST_F(NonClientPaintTest, CaptionBarAndTextInTheActiveAndInactiveColours) {
   Pump();
   EXPECT_EQ(WindowPixel(back, 150, 10), GetSysColor(COLOR_ACTIVECAPTION));
   EXPECT_EQ(WindowPixel(front, 150, 10), GetSysColor(COLOR_INACTIVECAPTION));
+}
+
+// Answers WM_NCACTIVATE(FALSE) itself, as a hook that swallows it would.
+LRESULT KeepsCaptionActive(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_NCACTIVATE && w == FALSE) return TRUE;
+  return DefWindowProcA(h, m, w, l);
+}
+
+TEST_F(NonClientPaintTest, CaptionIsDrawnAsTheLastWmNcActivateAskedNotAsTheActivationStands) {
+  SetGradient(false);
+  const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION), inactive = GetSysColor(COLOR_INACTIVECAPTION);
+  HWND back = Show("", WS_OVERLAPPEDWINDOW);
+  HWND front = Show("", WS_OVERLAPPEDWINDOW);
+  ASSERT_EQ(GetActiveWindow(), front);
+  // Told active while another window holds the activation, and inactive while holding it.
+  SendMessageA(back, WM_NCACTIVATE, TRUE, 0);
+  SendMessageA(front, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(WindowPixel(back, 150, 10), active);
+  EXPECT_EQ(WindowPixel(front, 150, 10), inactive);
+  // A window whose WM_NCACTIVATE(FALSE) never reaches DefWindowProc stays drawn active.
+  SendMessageA(front, WM_NCACTIVATE, TRUE, 0);
+  SetWindowLongPtrA(front, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&KeepsCaptionActive));
+  SetActiveWindow(back);
+  Pump();
+  ASSERT_EQ(GetActiveWindow(), back);
+  EXPECT_EQ(WindowPixel(front, 150, 10), active);
+  EXPECT_EQ(WindowPixel(back, 150, 10), active);
 }
 
 TEST_F(NonClientPaintTest, GradientCaptionRunsFromTheCaptionColourToTheGradientColour) {
