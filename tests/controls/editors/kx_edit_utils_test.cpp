@@ -12,6 +12,7 @@
 #include "controls/foundation/kx_solid_brush_cache.h"
 #include "platform/gdi/text_constants.h"
 #include "platform/os/os_version.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "tests/support/gdi/test_canvas.h"
 
@@ -117,6 +118,31 @@ TEST_F(EditUtilsTest, TheFrameFillLeavesTheInnerRectangle) {
   for (const auto& p : Block(3, 2, 8, 6)) expected.erase(p);
   EXPECT_EQ(Painted(), expected);
   EXPECT_EQ(surface_.At(1, 1), kRed);
+}
+
+TEST_F(EditUtilsTest, AGlyphLeavesItsTransparentColourOutEnabledOrDisabled) {
+  TBitmap glyph;
+  glyph.SetSize(4, 4);
+  glyph.Canvas()->Brush()->SetColor(clLime);
+  glyph.Canvas()->FillRect(TRect{0, 0, 4, 4});
+  glyph.Canvas()->SetPixels(0, 0, clFuchsia);
+  glyph.SetTransparentColor(clFuchsia);
+  ASSERT_TRUE(IsBitmapPaintable(&glyph));
+  TBitmap empty;
+  EXPECT_FALSE(IsBitmapPaintable(&empty));
+  EXPECT_FALSE(IsBitmapPaintable(nullptr));
+
+  PaintGlyph(&canvas_, 2, 3, nullptr, clNone, true, &glyph);
+  Pixels expected = Block(2, 3, 6, 7);
+  expected.erase({2, 3});
+  EXPECT_EQ(Painted(), expected) << surface_.Picture(kWhite);
+  EXPECT_EQ(surface_.At(5, 6), 0x00FF00u);
+
+  surface_.Clear(kWhite);
+  PaintGlyph(&canvas_, 2, 3, nullptr, clNone, false, &glyph);
+  EXPECT_EQ(surface_.At(2, 3), kWhite) << "the transparent pixel stays the background";
+  EXPECT_EQ(surface_.Count(0x00FF00), 0) << "the disabled look replaces the glyph's colour";
+  EXPECT_FALSE(Painted().empty());
 }
 
 // Each DrawText flag pairs with the text-out bit of the same meaning; a vertically centred text
