@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_utils.h"
 #include "controls/editors/kx_formats.h"
 #include "controls/editors/kx_value_types_unit.h"
 #include "controls/foundation/foundation_units.h"
@@ -10,7 +12,7 @@
 std::span<const Unit> EditorFrameworkUnits() {
   static const std::vector<Unit> units = [] {
     std::vector<Unit> all(ControlFoundationUnits().begin(), ControlFoundationUnits().end());
-    all.insert(all.end(), {kxValueTypesUnit, kxEditPaintUtilsUnit, kxFormatsUnit});
+    all.insert(all.end(), {kxValueTypesUnit, kxEditPaintUtilsUnit, kxFormatsUnit, kxEditUtilsUnit, kxEditUnit});
     return all;
   }();
   return units;

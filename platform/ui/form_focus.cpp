@@ -133,10 +133,33 @@ bool TCustomForm::MoveFocusTo(TWinControl* Control) {
   }
   if (focusedControl_ == nullptr) focusedControl_ = this;
   if (focusedControl_ == Control) return true;
+  // CM_EXIT goes straight to the control's window procedure, so that an exception its handler
+  // raises (a validation error) reaches here: the focus change then stops and the focus goes back
+  // to the control that refused to be left, without a second CM_ENTER, before the error is
+  // reported.  A handler that itself moved the focus has already ended the change.
+  const auto sendExit = [this](TWinControl* Left) {
+    const Integer count = focusCount;
+    try {
+      Left->Perform(CM_EXIT, 0, 0);
+    } catch (...) {
+      // A control that can no longer take the focus back does not hold the change up.
+      const bool keep = focusCount == count && Left->CanFocus() && Left->HandleAllocated();
+      if (keep) {
+        focusedControl_ = Left;
+        activeControl_ = Left;
+        ++focusCount;
+        ::SetFocus(Left->Handle());
+      }
+      if (Application == nullptr) throw;
+      Application->HandleException(Left);
+      return focusCount == count;
+    }
+    return focusCount == count;
+  };
   while (focusedControl_ != nullptr && !focusedControl_->ContainsControl(Control)) {
-    HWND left = focusedControl_->Handle();
-    focusedControl_ = focusedControl_->Parent();
-    if (!SendFocusMessage(left, CM_EXIT)) return false;
+    TWinControl* left = focusedControl_;
+    focusedControl_ = left->Parent();
+    if (!sendExit(left)) return false;
   }
   while (focusedControl_ != Control) {
     TWinControl* step = Control;
