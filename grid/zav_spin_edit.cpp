@@ -5,6 +5,9 @@
 #include <cmath>
 
 #include "platform/classes/publisher.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/timer.h"
+#include "platform/user/resource_bitmap.h"
 #include "platform/core/ansi_strings.h"
 #include "platform/core/date_text.h"
 #include "platform/core/float_text.h"
@@ -15,12 +18,29 @@
 #include "platform/user/message_ids.h"
 #include "platform/user/virtual_keys.h"
 
+// The spin arrows (grid/resources/draw_glyphs.py draws them).
+#include "ZavSpinDown.res.inc"
+#include "ZavSpinUp.res.inc"
+
 namespace {
 
 constexpr char kBackspace = 8;
 constexpr char kReturn = 13;
 constexpr char kEscape = 27;
 constexpr Integer kFloatDigits = 15;
+constexpr Cardinal kFirstRepeatMs = 400;
+constexpr Cardinal kRepeatMs = 100;
+constexpr Integer kSpinButtonMinWidth = 15;
+
+// The named bitmap resource as Button's one glyph.
+void LoadResourceGlyph(TSpeedButton* Button, const char* Name) {
+  HBITMAP handle = LoadBitmapA(nullptr, Name);
+  if (handle == nullptr) return;
+  TBitmap glyph;
+  glyph.SetHandle(handle);
+  Button->SetGlyph(&glyph);
+  Button->SetNumGlyphs(1);
+}
 
 template <class T>
 T Bounded(T Value, T Low, T High) {
@@ -28,6 +48,65 @@ T Bounded(T Value, T Low, T High) {
 }
 
 }   // namespace
+
+PR_IMPLEMENT_CLASS(TProTimerSpeedButton)
+PR_IMPLEMENT_CLASS(TZavSpinButton)
+
+// ---- TProTimerSpeedButton ----
+
+void TProTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  inherited::MouseDown(Button, Shift, X, Y);
+  if (!autoRepeat_) return;
+  if (repeatTimer_ == nullptr) {
+    repeatTimer_ = new TTimer(this);
+    TNotifyEvent expired;
+    expired.Bind(this, &TProTimerSpeedButton::TimerExpired);
+    repeatTimer_->SetOnTimer(expired);
+  }
+  repeatTimer_->SetEnabled(false);
+  repeatTimer_->SetInterval(kFirstRepeatMs);
+  repeatTimer_->SetEnabled(true);
+}
+
+void TProTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  inherited::MouseUp(Button, Shift, X, Y);
+  if (repeatTimer_ != nullptr) repeatTimer_->SetEnabled(false);
+}
+
+void TProTimerSpeedButton::TimerExpired(TObject*) {
+  repeatTimer_->SetInterval(kRepeatMs);
+  if (State() != bsDown || !MouseCapture()) return;
+  try {
+    Click();
+  } catch (...) {
+    repeatTimer_->SetEnabled(false);
+    throw;
+  }
+}
+
+// ---- TZavSpinButton ----
+
+TZavSpinButton::TZavSpinButton(TComponent* AOwner) : TWinControl(AOwner) {
+  up_ = new TProTimerSpeedButton(this);
+  up_->SetParent(this);
+  up_->OnClick.Bind(this, &TZavSpinButton::UpClicked);
+  LoadResourceGlyph(up_, "ZavSpinUp");
+  down_ = new TProTimerSpeedButton(this);
+  down_->SetParent(this);
+  down_->OnClick.Bind(this, &TZavSpinButton::DownClicked);
+  LoadResourceGlyph(down_, "ZavSpinDown");
+  SetBounds(0, 0, 15, 25);
+}
+
+void TZavSpinButton::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  const Integer width = std::max(AWidth, kSpinButtonMinWidth);
+  const Integer upHeight = AHeight / 2;
+  up_->SetBounds(0, 0, width, upHeight);
+  down_->SetBounds(0, upHeight - 1, width, AHeight - upHeight + 1);
+  inherited::SetBounds(ALeft, ATop, width, AHeight);
+}
+
+// ---- TZavSpinEdit ----
 
 PR_PUBLISH(TZavSpinEdit) {
   p.Property("MinValue", &TZavSpinEdit::MinValue, &TZavSpinEdit::SetMinValue).Default(0);
@@ -38,7 +117,21 @@ PR_PUBLISH(TZavSpinEdit) {
   p.Property("Precision", &TZavSpinEdit::Precision, &TZavSpinEdit::SetPrecision).Default(0);
 }
 
-TZavSpinEdit::TZavSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) { SetText("0"); }
+TZavSpinEdit::TZavSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
+  // The edit's height follows its font alone: sizing to the embedded button would shrink it.
+  SetAutoSize(false);
+  button_ = new TZavSpinButton(this);
+  button_->SetBounds(0, 0, 15, 17);
+  button_->SetParent(this);
+  button_->OnUpClick.Bind(this, &TZavSpinEdit::ButtonStepUp);
+  button_->OnDownClick.Bind(this, &TZavSpinEdit::ButtonStepDown);
+  SetText("0");
+}
+
+void TZavSpinEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (button_ != nullptr) button_->SetBounds(Width() - button_->Width(), 1, button_->Width(), Height() - 3);
+}
 
 // ---- Values ----
 

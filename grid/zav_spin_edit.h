@@ -8,12 +8,63 @@
 // the order of M and D in ShortDateFormat, the third always the year); a month step keeps the day
 // within the new month, and a year step from 29 February gives the 28th.  A time step changes the
 // hour, minute or second the caret stands in and wraps around midnight both ways.
+//
+// The edit carries a TZavSpinButton at its right edge: two TProTimerSpeedButtons stacked (the up
+// button the upper half, the down button from one pixel above the up button's bottom), glyphs
+// "ZavSpinUp" and "ZavSpinDown".  A held arrow button clicks again 400 ms after the press and then
+// every 100 ms while it is down and holds the capture; the release over it clicks once more.
 #pragma once
 
 #include "platform/core/date_time.h"
 #include "platform/ui/mask_edit.h"
+#include "platform/ui/speed_button.h"
+
+class TTimer;
 
 PR_ENUM(TZavSpinType, sptNormal, sptFloat, sptDate, sptTime)
+
+class TProTimerSpeedButton : public TSpeedButton {
+  PR_CLASS(TProTimerSpeedButton, TSpeedButton)
+
+ public:
+  explicit TProTimerSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {}
+
+  bool AutoRepeat() const { return autoRepeat_; }
+  void SetAutoRepeat(bool Value) { autoRepeat_ = Value; }
+
+ protected:
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+
+ private:
+  void TimerExpired(TObject* Sender);
+
+  TTimer* repeatTimer_ = nullptr;   // owned; made on the first press
+  bool autoRepeat_ = true;
+};
+
+class TZavSpinButton : public TWinControl {
+  PR_CLASS(TZavSpinButton, TWinControl)
+
+ public:
+  // 15 x 25; both buttons with their resource glyphs.
+  explicit TZavSpinButton(TComponent* AOwner);
+
+  TProTimerSpeedButton* UpButton() const { return up_; }
+  TProTimerSpeedButton* DownButton() const { return down_; }
+  // The buttons take the layout of the requested size (at least 15 wide) first.
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+
+  TNotifyEvent OnUpClick;
+  TNotifyEvent OnDownClick;
+
+ private:
+  void UpClicked(TObject*) { OnUpClick(this); }
+  void DownClicked(TObject*) { OnDownClick(this); }
+
+  TProTimerSpeedButton* up_;
+  TProTimerSpeedButton* down_;
+};
 
 class TZavSpinEdit : public TCustomMaskEdit {
   PR_CLASS(TZavSpinEdit, TCustomMaskEdit)
@@ -63,6 +114,10 @@ class TZavSpinEdit : public TCustomMaskEdit {
   // Whether a typed character is taken; a refused one is dropped with a beep.
   virtual bool AcceptsChar(char Key);
 
+  TZavSpinButton* Button() const { return button_; }
+  // The spin button follows the right edge (left = width - its width, top 1, height - 3).
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+
   void Dispatch(TMessage& Message) override;
 
  protected:
@@ -71,6 +126,8 @@ class TZavSpinEdit : public TCustomMaskEdit {
   void DoExit() override;
 
  private:
+  void ButtonStepUp(TObject*) { StepUp(); }
+  void ButtonStepDown(TObject*) { StepDown(); }
   void Step(Integer Direction);
   void StepDate(Integer Direction);
   void StepTime(Integer Direction);
@@ -79,6 +136,7 @@ class TZavSpinEdit : public TCustomMaskEdit {
   void SetTextKeepingCaret(const std::string& Value);
   bool TypedCharAllowed(char Key);
 
+  TZavSpinButton* button_ = nullptr;   // owned child
   Integer minValue_ = 0;
   Integer maxValue_ = 100;
   double minFloatValue_ = 0;

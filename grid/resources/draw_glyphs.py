@@ -132,6 +132,16 @@ def arrow(down, enabled):
     return pixels
 
 
+def spin_arrow(up):
+    # A small solid triangle for the spin edit's arrow buttons.
+    pixels = blank(7, 4)
+    for i in range(4):
+        row = 3 - i if up else i
+        for x in range(i, 7 - i):
+            pixels[row][x] = (0, 0, 0)
+    return pixels
+
+
 def cross(pressed):
     # Two diagonals two pixels thick; pressed: on a grey square.
     pixels = blank(14, 14)
@@ -196,6 +206,8 @@ def main():
     glyphs['psgclosed'] = cross(True)
     glyphs['psghi'] = marker(True)
     glyphs['psghid'] = marker(False)
+    glyphs['zavspinup'] = spin_arrow(True)
+    glyphs['zavspindown'] = spin_arrow(False)
     for name, pixels in glyphs.items():
         write_bmp(os.path.join(folder, name + '.bmp'), pixels)
 

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "grid/zav_spin_edit.h"
 #include "pinned_locale.h"
 #include "platform/core/date_text.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/form.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/message_ids.h"
@@ -152,6 +154,33 @@ TEST_F(ZavSpinEditTest, WithTheEditorDisabledTypingIsRefusedButKeysStillStep) {
   spin->StepUp();
   EXPECT_EQ(spin->Text(), "4");
   EXPECT_EQ(beeps_, 2);
+}
+
+TEST_F(ZavSpinEditTest, AHeldArrowRepeatsAfter400ThenEvery100Milliseconds) {
+  TZavSpinEdit* spin = NewSpin();
+  spin->SetBounds(10, 10, 80, 24);
+  driver_->Settle();
+  TZavSpinButton* button = spin->Button();
+  EXPECT_EQ(button->Left(), 80 - button->Width());
+  EXPECT_EQ(button->DownButton()->Top(), button->UpButton()->Height() - 1);
+  EXPECT_FALSE(button->UpButton()->Glyph()->Empty());
+
+  driver_->PressMouse(button->UpButton(), TPoint{3, 3});
+  std::vector<std::string> texts;
+  for (Integer ms : {399, 1, 99, 1, 100}) {
+    clock_.Advance(ms);
+    driver_->Settle();
+    texts.push_back(spin->Text());
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"0", "1", "1", "2", "3"}));
+  driver_->ReleaseMouse();   // the release clicks once more
+  EXPECT_EQ(spin->Text(), "4");
+  clock_.Advance(500);
+  driver_->Settle();
+  EXPECT_EQ(spin->Text(), "4");
+
+  driver_->Click(button->DownButton());
+  EXPECT_EQ(spin->Text(), "3");
 }
 
 }   // namespace
