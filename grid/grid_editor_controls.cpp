@@ -379,6 +379,7 @@ TGridSpin* TGridEditorControls::Spin() { return Made(spin_); }
 void TGridEditorControls::OpenSpin(const TRect& Cell, TColor Color, const std::string& Value) {
   TGridSpin* spin = Spin();
   spin->RecreateWindow();
+  spin->SetExcelStyleDecimalSeparator(grid_->ExcelStyleDecimalSeparator());
   switch (grid_->ActiveEditorType()) {
     case edSpinEdit:
       spin->SetSpinType(sptNormal);

@@ -310,6 +310,10 @@ void TZavSpinEdit::KeyPress(char& Key) {
 }
 
 void TZavSpinEdit::Dispatch(TMessage& Message) {
+  constexpr LPARAM kKeypadBit = LPARAM(1) << 22;
+  if (Message.Msg == WM_CHAR && Message.WParam == '.' && (Message.LParam & kKeypadBit) != 0 &&
+      excelStyleDecimalSeparator_)
+    Message.WParam = WPARAM(static_cast<unsigned char>(FormatSettings.DecimalSeparator));
   if (Message.Msg == WM_KEYDOWN) {
     switch (Message.WParam) {
       case VK_PRIOR:

@@ -95,6 +95,9 @@ class TZavSpinEdit : public TCustomMaskEdit {
   void SetSpinType(TZavSpinType Value);
   Integer Precision() const { return precision_; }
   void SetPrecision(Integer Value);
+  // On: the keypad's "." (key data bit 22) types the locale's decimal separator.
+  bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
+  void SetExcelStyleDecimalSeparator(bool Value) { excelStyleDecimalSeparator_ = Value; }
 
   // Written limited to the bounds; Value selects the whole text while EditorEnabled is off;
   // FloatValue in fixed notation with Precision decimals (0: the general format); DateValue in
@@ -150,4 +153,5 @@ class TZavSpinEdit : public TCustomMaskEdit {
   bool editorEnabled_ = true;
   TZavSpinType spinType_ = sptNormal;
   Integer precision_ = 0;
+  bool excelStyleDecimalSeparator_ = false;
 };

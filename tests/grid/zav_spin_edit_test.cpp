@@ -183,5 +183,24 @@ TEST_F(ZavSpinEditTest, AHeldArrowRepeatsAfter400ThenEvery100Milliseconds) {
   EXPECT_EQ(spin->Text(), "3");
 }
 
+TEST_F(ZavSpinEditTest, TheKeypadPointTypesTheLocalesSeparatorWhenAsked) {
+  FormatSettings.DecimalSeparator = ',';
+  FormatSettings.ThousandSeparator = '.';
+  struct Case {
+    bool excelStyle;
+    LPARAM keyData;
+    const char* text;
+  };
+  const Case cases[] = {{true, LPARAM(1) << 22, "1,"}, {true, 0, "1"}, {false, LPARAM(1) << 22, "1"}};
+  for (const Case& c : cases) {
+    TZavSpinEdit* spin = NewSpin(sptFloat);
+    spin->SetExcelStyleDecimalSeparator(c.excelStyle);
+    spin->SetText("1");
+    spin->SetSelStart(1);
+    SendMessageA(spin->Handle(), WM_CHAR, '.', c.keyData);
+    EXPECT_EQ(spin->Text(), c.text) << c.excelStyle << " " << c.keyData;
+  }
+}
+
 }   // namespace
 }   // namespace gridtest
