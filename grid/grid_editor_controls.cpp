@@ -1,12 +1,17 @@
 // The string grid's editor controls; see grid_editor_controls.h.
 #include "grid/grid_editor_controls.h"
 
+#include "grid/cell_text_kinds.h"
 #include "grid/edit_char_rules.h"
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "grid/pro_string_grid.h"
 #include "platform/classes/publisher.h"
+#include "platform/core/date_text.h"
 #include "platform/core/exceptions.h"
+#include "platform/core/float_text.h"
+#include "platform/core/int_text.h"
+#include "platform/os/clock.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_messages.h"
@@ -38,16 +43,14 @@ bool IsEditBtnGridKey(Word Key) {
 
 bool IsArrowKey(Word Key) { return Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN; }
 
-// After a grid key that was not refused: Tab with goTabs moves on, anything else leaves through
-// the grid.
+}   // namespace
+
 void LeaveWithKey(TProStringGrid* Grid, Word Key, TShiftState Shift) {
   if (Key == VK_TAB && Grid->Options().Contains(goTabs))
     TabToNextStop(Grid, Shift);
   else
     Grid->LeaveEditControl(Key, Shift);
 }
-
-}   // namespace
 
 bool IsValidatedKey(Word Key) { return Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN; }
 
@@ -344,6 +347,7 @@ TGridEditorControls::~TGridEditorControls() {
   delete checkBox_;
   delete button_;
   delete combo_;
+  delete spin_;
 }
 
 template <class T>
@@ -370,6 +374,47 @@ TGridUnitEditBtn* TGridEditorControls::UnitEditBtn() {
 TGridCheckBox* TGridEditorControls::CheckBox() { return Made(checkBox_); }
 TGridButton* TGridEditorControls::Button() { return Made(button_); }
 TGridCombo* TGridEditorControls::Combo() { return Made(combo_); }
+TGridSpin* TGridEditorControls::Spin() { return Made(spin_); }
+
+void TGridEditorControls::OpenSpin(const TRect& Cell, TColor Color, const std::string& Value) {
+  TGridSpin* spin = Spin();
+  spin->RecreateWindow();
+  spin->SetExcelStyleDecimalSeparator(grid_->ExcelStyleDecimalSeparator());
+  switch (grid_->ActiveEditorType()) {
+    case edSpinEdit:
+      spin->SetSpinType(sptNormal);
+      spin->SetValue(StrToIntDef(Value, 0));
+      break;
+    case edFloatSpinEdit: {
+      spin->SetSpinType(sptFloat);
+      double number = 0;
+      TryStrToFloat(NormalizeNumberText(Value), number);
+      spin->SetFloatValue(number);
+      break;
+    }
+    case edTimeSpinEdit:
+      spin->SetSpinType(sptTime);
+      spin->SetText(Value);
+      break;
+    default: {
+      TDateTime date = 0;
+      spin->SetDateValue(!Value.empty() && TryStrToDate(Value, date) ? date : Now());
+      spin->SetSpinType(sptDate);
+      break;
+    }
+  }
+  Show(spin, Cell, Color);
+}
+
+void TGridEditorControls::CloseSpin(Integer RealCol, Integer ARow) {
+  TGridSpin* spin = spin_;
+  switch (grid_->ActiveEditorType()) {
+    case edSpinEdit: grid_->StoreEditValue(RealCol, ARow, IntToStr(spin->Value())); break;
+    case edFloatSpinEdit: grid_->SetFloats(RealCol, ARow, spin->FloatValue()); break;
+    case edTimeSpinEdit: grid_->StoreEditValue(RealCol, ARow, spin->Text()); break;
+    default: grid_->SetDates(RealCol, ARow, spin->DateValue()); break;
+  }
+}
 
 void TGridEditorControls::OpenCombo(const TRect& Cell, TColor Color, const std::string& Value, bool List) {
   TProStringGrid* grid = grid_;
@@ -467,6 +512,13 @@ bool TGridEditorControls::Open(Integer ACol, Integer ARow) {
       OpenCombo(rect, color, value, grid->ActiveEditorType() == edComboList);
       control = combo_;
       break;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+      OpenSpin(rect, color, value);
+      control = spin_;
+      break;
     case edCheckBox: {
       TGridCheckBox* box = CheckBox();
       box->RecreateWindow();
@@ -515,6 +567,15 @@ bool TGridEditorControls::Close(Integer ACol, Integer ARow) {
       if (grid->EditorActive()) grid->StoreEditValue(realCol, ARow, combo_->Text());
       grid->SetEditorActive(false);
       Hide(combo_);
+      return true;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+      if (spin_ == nullptr) return false;
+      if (grid->EditorActive()) CloseSpin(realCol, ARow);
+      grid->SetEditorActive(false);
+      Hide(spin_);
       return true;
     case edCheckBox:
       if (checkBox_ == nullptr) return false;

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "grid/grid_combo.h"
+#include "grid/grid_spin.h"
 #include "grid/zav_edit.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -31,6 +32,9 @@ TProStringGrid* EditorGrid(TComponent* AOwner);
 // Tab with goTabs: the edit hidden into the cell, the focus to the grid, the next (with Shift the
 // previous) tab stop.
 void TabToNextStop(TProStringGrid* Grid, TShiftState Shift);
+// After a grid key that was not refused: Tab with goTabs moves on, anything else leaves through
+// the grid.
+void LeaveWithKey(TProStringGrid* Grid, Word Key, TShiftState Shift);
 // Tab, Return, Up and Down: the keys that store an editor control's text in the cell first.
 bool IsValidatedKey(Word Key);
 // Answers CM_WANTSPECIALKEY: Return always, Tab with goTabs; the form's dialog keys never take them
@@ -146,12 +150,14 @@ class TGridEditorControls {
   TGridCheckBox* CheckBox();
   TGridButton* Button();
   TGridCombo* Combo();
+  TGridSpin* Spin();
   // The controls made so far (nullptr for the others).
   TGridEditBtn* EditBtnIfMade() const { return editBtn_; }
   TGridUnitEditBtn* UnitEditBtnIfMade() const { return unitEditBtn_; }
   TGridCheckBox* CheckBoxIfMade() const { return checkBox_; }
   TGridButton* ButtonIfMade() const { return button_; }
   TGridCombo* ComboIfMade() const { return combo_; }
+  TGridSpin* SpinIfMade() const { return spin_; }
 
   // Opens the control of the grid's ActiveEditorType over the cell (display column ACol): false when
   // the kind has no control here.
@@ -171,6 +177,10 @@ class TGridEditorControls {
   void Show(TWinControl* Control, const TRect& Bounds, TColor Color);
   static void Hide(TWinControl* Control);
   void OpenCombo(const TRect& Cell, TColor Color, const std::string& Value, bool List);
+  // The spin type of the kind and the cell's value in it (unreadable dates: now).
+  void OpenSpin(const TRect& Cell, TColor Color, const std::string& Value);
+  // The spin edit's value into the cell in the kind's format.
+  void CloseSpin(Integer RealCol, Integer ARow);
 
   TProStringGrid* grid_;
   TGridEditBtn* editBtn_ = nullptr;
@@ -178,4 +188,5 @@ class TGridEditorControls {
   TGridCheckBox* checkBox_ = nullptr;
   TGridButton* button_ = nullptr;
   TGridCombo* combo_ = nullptr;
+  TGridSpin* spin_ = nullptr;
 };

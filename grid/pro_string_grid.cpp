@@ -28,6 +28,7 @@
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "grid/print_settings.h"
+#include "grid/search_footer.h"
 #include "grid/show_modified.h"
 #include "grid/size_while_typing.h"
 #include "grid/sort_index_list.h"
@@ -59,7 +60,9 @@ constexpr TColor kDAVGradientFrom = 0xC0C0C0;
 TProStringGrid::TProStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
   footerPanel_ = new TFooterPanel(this);
+  searchPanel_ = new TSearchPanel(this);
   CreateSettings();
+  BindSearchFooter();
   SetRowCount(10);
   SetBounds(Left(), Top(), 400, 250);
   maxColCount_ = ColCount();
@@ -74,6 +77,7 @@ TProStringGrid::TProStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 
 void TProStringGrid::CreateSettings() {
   floatingFooter_ = std::make_unique<TFloatingFooter>(this, footerPanel_);
+  searchFooter_ = std::make_unique<TSearchFooter>();
   printSettings_ = std::make_unique<TPrintSettings>(this);
   htmlSettings_ = std::make_unique<THTMLSettings>();
   sortSettings_ = std::make_unique<TSortSettings>(this);
@@ -160,6 +164,7 @@ void TProStringGrid::CreateWnd() {
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
+    searchPanel_->SetParent(this);
     if (columnSize_->Save()) LoadColumnSizes();
   }
   const bool newInDesigner = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
@@ -176,6 +181,7 @@ void TProStringGrid::Loaded() {
     fixedGradientTo_ = ColorToRGB(clWhite);
   }
   if (columnSize_->Save()) LoadColumnSizes();
+  searchFooter_->SetAutoThemeAdapt(autoThemeAdapt_);
   loadedFixedRows_ = FixedRows();
   loadedFixedCols_ = FixedCols();
   minRowHeight_ = DefaultRowHeight();
@@ -209,6 +215,7 @@ void TProStringGrid::Assign(TPersistent* Source) {
   SetAutoNumAlign(source->AutoNumAlign());
   autoSize_ = source->autoSize_;
   SetAutoThemeAdapt(source->AutoThemeAdapt());
+  searchFooter_->Assign(source->SearchFooter());
   AssignSettings(source);
   filter_->Assign(source->Filter());
   SetColCount(source->ColCount());
@@ -319,6 +326,13 @@ std::string TProStringGrid::GetVersionText() const {
 // ---- Settings objects: setting one copies the given object ----
 
 void TProStringGrid::SetFloatingFooter(TFloatingFooter* Value) { floatingFooter_->Assign(Value); }
+
+void TProStringGrid::SetSearchFooter(TSearchFooter* Value) { searchFooter_->Assign(Value); }
+
+void TProStringGrid::SetAutoThemeAdapt(bool Value) {
+  autoThemeAdapt_ = Value;
+  searchFooter_->SetAutoThemeAdapt(Value);
+}
 void TProStringGrid::SetPrintSettings(TPrintSettings* Value) { printSettings_->Assign(Value); }
 void TProStringGrid::SetHTMLSettings(THTMLSettings* Value) { htmlSettings_->Assign(Value); }
 void TProStringGrid::SetSortSettings(TSortSettings* Value) { sortSettings_->Assign(Value); }

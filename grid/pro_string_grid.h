@@ -50,6 +50,8 @@ class TDragScrollOptions;
 class TFilter;
 class TFilterData;
 class TFloatingFooter;
+class TSearchFooter;
+class TSearchPanel;
 class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
@@ -275,23 +277,14 @@ class TProStringGrid : public TBaseGrid {
   void SetPresetSearchCol(Integer Value) { presetCol_ = Value; }
   Integer PresetSearchRow() const { return presetRow_; }
   void SetPresetSearchRow(Integer Value) { presetRow_ = Value; }
-  // The search footer's state until its panel exists: its settings and the panel's edit, check box
-  // and highlight button.
-  struct TSearchFooterState {
-    bool Visible = false;
-    bool AutoSearch = true;
-    bool SearchActiveColumnOnly = false;
-    Integer SearchColumn = -1;
-    std::string LastSearch;
-    std::string EditText;
-    TColor EditColor = clWindow;
-    bool MatchCase = false;
-    bool HighlightDown = false;
-    // The panel's gradient colours, set by the colour presets.
-    TColor Color = clWhite;
-    TColor ColorTo = clWhite;
-  };
-  TSearchFooterState& SearchFooterState() { return searchFooter_; }
+  // The find bar's settings (their changes run UpdateSearchPanel) and its panel (owned as a
+  // component; its events run the five handlers below).
+  TSearchFooter* SearchFooter() const { return searchFooter_.get(); }
+  void SetSearchFooter(TSearchFooter* Value);
+  TSearchPanel* SearchPanel() const { return searchPanel_; }
+  // Brings the panel in line with SearchFooter: colours, visibility, captions, hints, font, button
+  // look by ControlLook's style, shown controls, layout and heights.
+  void UpdateSearchPanel(TObject* Sender = nullptr);
   TPoint LastFoundCell() const { return lastFound_; }
   // The search footer panel's five notifications.
   void SearchEditChanged(TObject* Sender);
@@ -665,6 +658,9 @@ class TProStringGrid : public TBaseGrid {
   void SetAutoSize(bool Value) override;
   bool IntegralHeight() const { return integralHeight_; }
   void SetIntegralHeight(bool Value);
+  // Stored; the search footer keeps a copy for its panel's buttons.
+  bool AutoThemeAdapt() const { return autoThemeAdapt_; }
+  void SetAutoThemeAdapt(bool Value);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool Value);
   const std::string& FloatFormat() const { return floatFormat_; }
@@ -1060,6 +1056,11 @@ class TProStringGrid : public TBaseGrid {
   void GoToFoundCell(TPoint Cell);
   void FindWithFooter(bool Backward);
   void ScrollFoundRowAboveFooter();
+  // The footer's changes and the panel's five events to the grid's handlers; one first update.
+  void BindSearchFooter();
+  // The search panel's three text buttons take the look of ControlLook's style.
+  void ApplySearchButtonLook();
+  void RefreshSearchPanel();
 
   // ---- Values, footer ----
   double ReadFloat(const std::string& Text);
@@ -1255,6 +1256,7 @@ class TProStringGrid : public TBaseGrid {
   UINT vAlignFlag_ = 0;
   Integer maxEditLength_ = 0;
   bool autoSize_ = false;
+  bool autoThemeAdapt_ = false;
   bool integralHeight_ = false;
   bool wordWrap_ = true;
   std::string floatFormat_ = "%.2f";
@@ -1331,7 +1333,8 @@ class TProStringGrid : public TBaseGrid {
   Integer presetCol_ = -1;
   Integer presetRow_ = -1;
   TPoint lastFound_{-1, -1};
-  TSearchFooterState searchFooter_;
+  std::unique_ptr<TSearchFooter> searchFooter_;
+  TSearchPanel* searchPanel_;   // owned as a component
 
   // ---- Delimited files ----
   char delimiter_ = '\0';
@@ -1363,7 +1366,6 @@ class TProStringGrid : public TBaseGrid {
   PR_STORED_PROPERTY(bool, URLEdit, false)
   PR_STORED_PROPERTY(TEditorType, DefaultEditor, edNormal)
   PR_STORED_PROPERTY(bool, AutoNumAlign, false)
-  PR_STORED_PROPERTY(bool, AutoThemeAdapt, false)
   PR_STORED_PROPERTY(bool, Hovering, false)
   PR_STORED_PROPERTY(bool, EditWithTags, false)
   PR_STORED_PROPERTY(bool, EnableBlink, false)
@@ -1650,6 +1652,7 @@ class TProStringGrid : public TBaseGrid {
   // With EnableWheel off the wheel takes DoMouseWheelDown / DoMouseWheelUp.
   void WndProc(TMessage& Message) override;
   void TopLeftChanged() override;
+  void KeepCurrentRowAboveSearchPanel();
   // The row delta of a wheel turn when WheelIncrement is set; empty here.
   virtual void DoWheelScrolled(Integer /*Delta*/) {}
 

@@ -9,6 +9,7 @@
 #include "grid/cell_properties.h"
 #include "grid/floating_footer.h"
 #include "grid/pro_string_grid.h"
+#include "grid/search_footer.h"
 #include "platform/gdi/clip.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_constants.h"
@@ -26,7 +27,6 @@
 namespace {
 
 constexpr Integer kBackgroundGradientSteps = 128;
-constexpr Integer kSearchFooterHeight = 32;
 // The control border's inner ring while visual styles are active.
 constexpr TColor kThemedBorderColor = RGB(127, 157, 185);
 
@@ -90,7 +90,7 @@ void TProStringGrid::PaintEmptyArea() {
   if (!bitmap->Empty() && display == bdTile && backGround_->Cells() == bcFixed) return;
 
   TRect client{0, 0, ClientWidth(), ClientHeight()};
-  if (searchFooter_.Visible) client.Bottom -= kSearchFooterHeight;
+  if (searchFooter_->Visible()) client.Bottom -= TSearchPanel::kVisibleHeight;
   if (floatingFooter_->Visible()) client.Bottom -= floatingFooter_->Height() - 1;
   HRGN area = CreateRectRgn(0, 0, 0, 0);
   if (colVisible) {

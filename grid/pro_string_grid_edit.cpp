@@ -10,6 +10,7 @@
 #include "grid/pro_grid_unit.h"
 #include "grid/pro_inplace_edit.h"
 #include "grid/pro_string_grid.h"
+#include "grid/search_footer.h"
 #include "platform/user/post_message.h"
 
 namespace {
@@ -89,6 +90,7 @@ void TProStringGrid::HideCellEdit() {
 void TProStringGrid::NotifyEditingDone(Integer ACol, Integer ARow) {
   OnEditingDone(this);
   if (HandleAllocated()) PostMessage(Handle(), GridEditDoneMessage(), WPARAM(ACol), LPARAM(ARow));
+  if (searchFooter_->Visible()) RefreshSearchPanel();
 }
 
 // ---- The editor's text transfer ----

@@ -11,10 +11,14 @@
 #include "grid/markup_text.h"
 #include "grid/mouse_actions.h"
 #include "grid/pro_string_grid.h"
+#include "grid/search_footer.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "grid/wide_cell_text.h"
 #include "platform/core/ansi_strings.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/speed_button.h"
 
 namespace {
 
@@ -178,27 +182,30 @@ Integer TProStringGrid::FindRowByPrefix(const std::string& Text) {
 // ---- The search footer ----
 
 void TProStringGrid::SearchEditChanged(TObject*) {
-  TSearchFooterState& footer = searchFooter_;
+  TEdit* edit = searchPanel_->SearchEdit();
+  const std::string text = edit->Text();
+  const bool highlightDown = searchPanel_->HighlightButton()->Down();
+  const bool matchCase = searchPanel_->MatchCase()->Checked();
   bool defaultSearch = true;
-  OnSearchEditChange(this, footer.EditText, defaultSearch);
-  if (!defaultSearch || !footer.AutoSearch) return;
+  OnSearchEditChange(this, text, defaultSearch);
+  if (!defaultSearch || !searchFooter_->AutoSearch()) return;
   TGridFindOptions options{fndGotoCell};
-  if (footer.HighlightDown) options = options + TGridFindOptions{fndStripMarkup};
-  if (footer.MatchCase) options = options + TGridFindOptions{fndMatchCase};
-  if (footer.SearchActiveColumnOnly) options = options + TGridFindOptions{fndCurrentColumn};
-  if (footer.SearchColumn >= 0 && footer.SearchColumn < ColCount()) {
+  if (highlightDown) options = options + TGridFindOptions{fndStripMarkup};
+  if (matchCase) options = options + TGridFindOptions{fndMatchCase};
+  if (searchFooter_->SearchActiveColumnOnly()) options = options + TGridFindOptions{fndCurrentColumn};
+  if (searchFooter_->SearchColumn() >= 0 && searchFooter_->SearchColumn() < ColCount()) {
     options = options + TGridFindOptions{fndPresetColumn};
-    presetCol_ = footer.SearchColumn;
+    presetCol_ = searchFooter_->SearchColumn();
   }
-  footer.EditColor = clWindow;
+  edit->SetColor(clWindow);
   UnHighlightInGrid(false);
-  if (!footer.EditText.empty()) {
-    FindText(TPoint{-1, -1}, footer.EditText, lastFound_, options);
+  if (!text.empty()) {
+    FindText(TPoint{-1, -1}, text, lastFound_, options);
     if (lastFound_.X < 0) {
-      footer.EditColor = kNotFoundColor;
+      edit->SetColor(kNotFoundColor);
     } else {
       ScrollToCell(lastFound_.X, lastFound_.Y);
-      if (footer.HighlightDown) HighlightInGrid(false, footer.MatchCase, footer.EditText);
+      if (highlightDown) HighlightInGrid(false, matchCase, text);
     }
   }
   ScrollFoundRowAboveFooter();
@@ -209,22 +216,22 @@ void TProStringGrid::SearchFindNext(TObject*) { FindWithFooter(false); }
 void TProStringGrid::SearchFindPrevious(TObject*) { FindWithFooter(true); }
 
 void TProStringGrid::FindWithFooter(bool Backward) {
-  TSearchFooterState& footer = searchFooter_;
-  if (!footer.AutoSearch && footer.EditText != footer.LastSearch) lastFound_ = TPoint{-1, -1};
-  footer.LastSearch = footer.EditText;
+  const std::string text = searchPanel_->SearchEdit()->Text();
+  if (!searchFooter_->AutoSearch() && text != searchFooter_->LastSearch()) lastFound_ = TPoint{-1, -1};
+  searchFooter_->SetLastSearch(text);
   TGridFindOptions options{fndGotoCell};
   if (Backward) options = options + TGridFindOptions{fndBackward};
   TPoint found;
-  FindText(lastFound_, footer.EditText, found, options);
+  FindText(lastFound_, text, found, options);
   lastFound_ = found;
   ScrollFoundRowAboveFooter();
 }
 
-void TProStringGrid::SearchClose(TObject*) { searchFooter_.Visible = false; }
+void TProStringGrid::SearchClose(TObject*) { searchFooter_->SetVisible(false); }
 
 void TProStringGrid::SearchHighlightToggled(TObject*) {
-  if (searchFooter_.HighlightDown)
-    HighlightInGrid(false, searchFooter_.MatchCase, searchFooter_.EditText);
+  if (searchPanel_->HighlightButton()->Down())
+    HighlightInGrid(false, searchPanel_->MatchCase()->Checked(), searchPanel_->SearchEdit()->Text());
   else
     UnHighlightInGrid(false);
 }

@@ -8,6 +8,7 @@
 #include "grid/grid_glyphs.h"
 #include "grid/grid_values.h"
 #include "grid/pro_string_grid.h"
+#include "grid/search_footer.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "platform/gdi/draw_edge.h"
@@ -177,8 +178,8 @@ void TProStringGrid::ApplyColorPreset(Integer Style) {
   SetActiveCellColorTo(preset.ActiveTo);
   controlLook_->SetFixedGradientFrom(preset.FixedAsLook ? preset.LookFrom : preset.FixedFrom);
   controlLook_->SetFixedGradientTo(preset.FixedAsLook ? preset.LookTo : preset.FixedTo);
-  searchFooter_.Color = preset.FooterFrom;
-  searchFooter_.ColorTo = preset.FooterTo;
+  searchFooter_->SetColor(preset.FooterFrom);
+  searchFooter_->SetColorTo(preset.FooterTo);
   if (preset.GridLine != clNone) SetGridLineColor(preset.GridLine);
   if (preset.Selection != clNone) SetSelectionColor(preset.Selection);
   Invalidate();

@@ -19,6 +19,7 @@
 #include "grid/navigation.h"
 #include "grid/print_settings.h"
 #include "grid/pro_string_grid.h"
+#include "grid/search_footer.h"
 #include "grid/show_modified.h"
 #include "grid/size_while_typing.h"
 #include "grid/sort_settings.h"
@@ -80,6 +81,7 @@ PR_PUBLISH(TProStringGrid) {
   p.Property("FloatFormat", &TProStringGrid::FloatFormat, &TProStringGrid::SetFloatFormat);
   p.Property("Filter", &TProStringGrid::Filter, &TProStringGrid::SetFilter);
   p.Property("FloatingFooter", &TProStringGrid::FloatingFooter, &TProStringGrid::SetFloatingFooter);
+  p.Property("SearchFooter", &TProStringGrid::SearchFooter, &TProStringGrid::SetSearchFooter);
   p.Property("GridImages", &TProStringGrid::GridImages, &TProStringGrid::SetGridImages);
   p.Property("Grouping", &TProStringGrid::Grouping, &TProStringGrid::SetGrouping);
   p.Property("HTMLHint", &TProStringGrid::HTMLHint, &TProStringGrid::SetHTMLHint).Default(false);

@@ -9,6 +9,7 @@
 #include "grid/navigation.h"
 #include "grid/pro_grid_unit.h"
 #include "grid/pro_string_grid.h"
+#include "grid/search_footer.h"
 #include "platform/ui/inplace_edit.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/timers.h"
@@ -109,11 +110,19 @@ void TProStringGrid::Zoom(Integer Step) {
 }
 
 void TProStringGrid::TopLeftChanged() {
+  KeepCurrentRowAboveSearchPanel();
   inherited::TopLeftChanged();
   if (selectionRectangle_ && Selection().Bottom > Selection().Top) Invalidate();
   if (editorActive_ && editControlOpened_) HideCellEdit();
   PlaceCellControls();
   lastTopLeft_ = TPoint{LeftCol(), TopRow()};
+}
+
+// After a scroll down, one more row when the current cell ends behind the visible search panel.
+void TProStringGrid::KeepCurrentRowAboveSearchPanel() {
+  if (!searchFooter_->Visible() || TopRow() <= lastTopLeft_.Y) return;
+  if (CellRect(Col(), Row()).Bottom <= Height() - searchPanel_->Height()) return;
+  if (TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
 }
 
 void TProStringGrid::PlaceCellControls() {

@@ -23,6 +23,14 @@ NODE_LINE = (120, 152, 181)
 NODE_SIGN = (0, 0, 0)
 LEAF = (64, 64, 64)
 FUNNEL = (70, 70, 70)
+ARROW = (0, 0, 128)
+ARROW_OFF = (150, 150, 150)
+CROSS = (64, 64, 64)
+CROSS_DOWN = (0, 0, 0)
+CROSS_DOWN_FACE = (200, 200, 200)
+MARKER = (255, 220, 0)
+MARKER_OFF = (200, 200, 200)
+PEN = (64, 64, 64)
 
 
 def blank(width, height):
@@ -110,6 +118,56 @@ def funnel():
     return pixels
 
 
+def arrow(down, enabled):
+    # A solid triangle pointing down (find next) or up (find previous) over a short stem.
+    pixels = blank(16, 16)
+    color = ARROW if enabled else ARROW_OFF
+    for i in range(5):
+        row = 11 - i if down else 4 + i
+        for x in range(8 - (4 - i) - 1, 8 + (4 - i)):
+            pixels[row][x] = color
+    for y in (range(3, 7) if down else range(9, 13)):
+        for x in (7, 8):
+            pixels[y][x] = color
+    return pixels
+
+
+def spin_arrow(up):
+    # A small solid triangle for the spin edit's arrow buttons.
+    pixels = blank(7, 4)
+    for i in range(4):
+        row = 3 - i if up else i
+        for x in range(i, 7 - i):
+            pixels[row][x] = (0, 0, 0)
+    return pixels
+
+
+def cross(pressed):
+    # Two diagonals two pixels thick; pressed: on a grey square.
+    pixels = blank(14, 14)
+    if pressed:
+        for y in range(1, 13):
+            for x in range(1, 13):
+                pixels[y][x] = CROSS_DOWN_FACE
+    color = CROSS_DOWN if pressed else CROSS
+    for i in range(3, 11):
+        for t in (0, 1):
+            pixels[i][min(i + t, 10)] = color
+            pixels[i][max(13 - i - t, 3)] = color
+    return pixels
+
+
+def marker(enabled):
+    # A highlighted band with a pen line across it.
+    pixels = blank(16, 16)
+    for y in range(5, 11):
+        for x in range(2, 14):
+            pixels[y][x] = MARKER if enabled else MARKER_OFF
+    for x in range(3, 13):
+        pixels[8][x] = PEN if enabled else ARROW_OFF
+    return pixels
+
+
 def write_bmp(path, pixels):
     height = len(pixels)
     width = len(pixels[0])
@@ -140,6 +198,16 @@ def main():
     glyphs['xpnodec'] = xp_node(True)
     glyphs['xpnodeo'] = xp_node(False)
     glyphs['psgfilt'] = funnel()
+    glyphs['psgardown'] = arrow(True, True)
+    glyphs['psgardownd'] = arrow(True, False)
+    glyphs['psgarup'] = arrow(False, True)
+    glyphs['psgarupd'] = arrow(False, False)
+    glyphs['psgclose'] = cross(False)
+    glyphs['psgclosed'] = cross(True)
+    glyphs['psghi'] = marker(True)
+    glyphs['psghid'] = marker(False)
+    glyphs['zavspinup'] = spin_arrow(True)
+    glyphs['zavspindown'] = spin_arrow(False)
     for name, pixels in glyphs.items():
         write_bmp(os.path.join(folder, name + '.bmp'), pixels)
 

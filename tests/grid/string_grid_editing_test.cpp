@@ -240,7 +240,7 @@ TEST_F(EditingTest, CanEditShowChoosesTheEditorByKindCellAndState) {
   const Case cases[] = {
       {edNormal, false, true, true},        {edFloat, false, true, true},       {edPassword, false, true, true},
       {edNone, false, false, false},        {edNormal, true, false, false},     {edDataCheckBox, false, false, true},
-      {edSpinEdit, false, false, true},     {edUniEdit, false, false, true},
+      {edRichEdit, false, false, true},     {edUniEdit, false, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.kind) + (c.checkBox ? " on a check box" : ""));

@@ -16,6 +16,8 @@
 #include "platform/user/send_message.h"
 #include "platform/user/virtual_keys.h"
 #include "platform/window_classes/edit_window.h"
+#include "pinned_locale.h"
+#include "platform/core/float_text.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -457,6 +459,102 @@ TEST_F(ComboEditorTest, WithLookupHistoryANewTextJoinsTheItems) {
   driver_->Settle();
   EXPECT_EQ(grid->GetCellText(1, 1), "Fig");
   EXPECT_EQ(combo->Items()->IndexOf("Fig"), 3);
+}
+
+// ---- The spin edit ----
+
+TEST_F(EditorControlsTest, SpinKindsOpenWithTheCellValueStepAndStoreInTheirFormat) {
+  PinnedLocale locale;
+  FormatSettings.TimeSeparator = ':';
+  FormatSettings.LongTimeFormat = "hh:nn:ss";
+  struct Case {
+    TEditorType kind;
+    std::string cell, shown;
+    Integer caret;
+    std::string stored, event;
+  };
+  const Case cases[] = {
+      {edSpinEdit, "7", "7", 0, "8", "int 8 up"},
+      {edSpinEdit, "x", "0", 0, "1", "int 1 up"},
+      {edFloatSpinEdit, "2.5", "2.5", 0, "2.60", "float 2.6 up"},   // FloatFormat "%.2f"
+      {edTimeSpinEdit, "10:20:30", "10:20:30", 0, "11:20:30", "time up"},
+      {edDateSpinEdit, "31/01/2025", "31/01/2025", 4, "28/02/2025", "date up"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cell);
+    TTestStringGrid* grid = NewEditGrid(c.kind, c.cell);
+    std::vector<std::string> events;
+    grid->OnSpinClick = [&events](TObject*, Integer, Integer, Integer V, bool Up) {
+      events.push_back("int " + std::to_string(V) + (Up ? " up" : " down"));
+    };
+    grid->OnFloatSpinClick = [&events](TObject*, Integer, Integer, double V, bool Up) {
+      events.push_back("float " + FloatToStr(V) + (Up ? " up" : " down"));
+    };
+    grid->OnTimeSpinClick = [&events](TObject*, Integer, Integer, TDateTime, bool Up) {
+      events.push_back(std::string("time") + (Up ? " up" : " down"));
+    };
+    grid->OnDateSpinClick = [&events](TObject*, Integer, Integer, TDateTime, bool Up) {
+      events.push_back(std::string("date") + (Up ? " up" : " down"));
+    };
+    Open(grid);
+    auto* spin = dynamic_cast<TGridSpin*>(driver_->FocusedControl());
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(grid->ActiveEditControl(), spin);
+    EXPECT_EQ(spin->Text(), c.shown);
+    spin->SetSelStart(c.caret);
+    driver_->PressKey(VK_UP);
+    EXPECT_EQ(events, std::vector<std::string>{c.event});
+    grid->SetCol(2);
+    driver_->Settle();
+    EXPECT_EQ(grid->GetCellText(1, 1), c.stored);
+    EXPECT_FALSE(spin->Visible());
+    grid->OnSpinClick = {};
+    grid->OnFloatSpinClick = {};
+    grid->OnTimeSpinClick = {};
+    grid->OnDateSpinClick = {};
+  }
+}
+
+TEST_F(EditorControlsTest, SpinGridKeysValidateRestoreOrJumpToABound) {
+  struct Case {
+    const char* name;
+    Word key;
+    bool accepted;
+    std::string cell;   // (1, 1) afterwards
+    bool stays;
+    std::string text;   // the spin's text afterwards when it stays
+  };
+  const Case cases[] = {
+      {"Return accepted", VK_RETURN, true, "6", false, ""},
+      {"Return refused", VK_RETURN, false, "5", true, "5"},
+      {"Escape", VK_ESCAPE, true, "5", false, ""},
+      {"Home", VK_HOME, true, "5", true, "100"},
+      {"End", VK_END, true, "5", true, "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTestStringGrid* grid = NewEditGrid(edSpinEdit, "5");
+    AcceptOnly(grid, c.accepted ? std::vector<std::string>{"6"} : std::vector<std::string>{});
+    std::vector<Integer> clicks;
+    grid->OnSpinClick = [&clicks](TObject*, Integer, Integer, Integer V, bool) { clicks.push_back(V); };
+    Open(grid);
+    auto* spin = dynamic_cast<TGridSpin*>(driver_->FocusedControl());
+    ASSERT_NE(spin, nullptr);
+    driver_->PressKey(VK_UP);
+    driver_->PressKey(c.key);
+    EXPECT_EQ(grid->GetCellText(1, 1), c.cell);
+    EXPECT_EQ(driver_->FocusedControl() == spin, c.stays);
+    if (c.stays) {
+      EXPECT_EQ(spin->Text(), c.text);
+    }
+    if (c.key == VK_HOME || c.key == VK_END) {
+      EXPECT_EQ(clicks, (std::vector<Integer>{6, std::stoi(c.text)}));
+    }
+    grid->OnSpinClick = {};
+    grid->OnCellValidate = {};
+    if (c.stays) driver_->PressKey(VK_ESCAPE);
+    EXPECT_FALSE(grid->EditorActive());
+  }
 }
 
 }  // namespace

@@ -7,9 +7,12 @@
 
 #include "grid/floating_footer.h"
 #include "grid/grid_filter.h"
+#include "grid/search_footer.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "grid/wide_cell_text.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/speed_button.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -241,9 +244,10 @@ TEST_F(FindTest, RowByPrefixSearchesTheSortColumn) {
 TEST_F(FindTest, TheSearchFooter) {
   TTestStringGrid* grid = NewGrid(true);
   Fill(grid, {{"", "", ""}, {"", "m1", ""}, {"", "", "m2"}});
-  auto& footer = grid->SearchFooterState();
-  footer.AutoSearch = false;
-  footer.EditText = "m";
+  TSearchFooter* footer = grid->SearchFooter();
+  TSearchPanel* panel = grid->SearchPanel();
+  footer->SetAutoSearch(false);
+  panel->SearchEdit()->SetText("m");
   std::vector<TPoint> found;
   for (int i = 0; i < 4; ++i) {
     grid->SearchFindNext(nullptr);
@@ -251,26 +255,24 @@ TEST_F(FindTest, TheSearchFooter) {
   }
   EXPECT_EQ(found, (std::vector<TPoint>{{1, 1}, {2, 2}, None, {1, 1}}));
 
-  footer.AutoSearch = true;
-  footer.EditText = "zz";
-  grid->SearchEditChanged(nullptr);
-  EXPECT_EQ(footer.EditColor, TColor{0x0000FF});
-  footer.EditText = "m2";
-  grid->SearchEditChanged(nullptr);
-  EXPECT_EQ(footer.EditColor, clWindow);
+  footer->SetAutoSearch(true);
+  panel->SearchEdit()->SetText("zz");
+  EXPECT_EQ(panel->SearchEdit()->Color(), TColor{0x0000FF});
+  panel->SearchEdit()->SetText("m2");
+  EXPECT_EQ(panel->SearchEdit()->Color(), clWindow);
   EXPECT_EQ(grid->LastFoundCell(), (TPoint{2, 2}));
 
-  footer.EditText = "m";
-  footer.HighlightDown = true;
+  panel->SearchEdit()->SetText("m");
+  panel->HighlightButton()->SetDown(true);
   grid->SearchHighlightToggled(nullptr);
   EXPECT_EQ(grid->GetCellText(1, 1), "<hi>m</hi>1");
   EXPECT_EQ(grid->GetCellText(2, 2), "<hi>m</hi>2");
-  footer.HighlightDown = false;
+  panel->HighlightButton()->SetDown(false);
   grid->SearchHighlightToggled(nullptr);
   EXPECT_EQ(grid->GetCellText(1, 1), "m1");
-  footer.Visible = true;
+  footer->SetVisible(true);
   grid->SearchClose(nullptr);
-  EXPECT_FALSE(footer.Visible);
+  EXPECT_FALSE(footer->Visible());
 }
 
 }   // namespace

@@ -15,6 +15,7 @@
 #include "grid/control_look.h"
 #include "grid/draw_markup.h"
 #include "grid/grid_progress_appearance.h"
+#include "grid/search_footer.h"
 #include "grid/show_modified.h"
 #include "grid/sort_settings.h"
 #include "platform/classes/string_list.h"
@@ -518,25 +519,25 @@ TEST_F(PaintTest, ColourPresetsSetTheLookActiveFixedAndFooterColours) {
   EXPECT_EQ(grid->FixedGradientTo(), RGB(125, 165, 224));
   EXPECT_EQ(grid->ActiveCellColor(), RGB(251, 230, 148));
   EXPECT_EQ(grid->ControlLook()->FixedGradientFrom(), RGB(203, 225, 252));
-  EXPECT_EQ(grid->SearchFooterState().ColorTo, RGB(125, 165, 224));
+  EXPECT_EQ(grid->SearchFooter()->ColorTo(), RGB(125, 165, 224));
 
   grid->ApplyColorPreset(3);
   EXPECT_EQ(grid->FixedGradientTo(), RGB(216, 212, 204));
   EXPECT_EQ(grid->ActiveCellColorTo(), RGB(212, 213, 216));
   EXPECT_EQ(grid->ControlLook()->FixedGradientFrom(), clNone);
-  EXPECT_EQ(grid->SearchFooterState().Color, clWhite);
+  EXPECT_EQ(grid->SearchFooter()->Color(), clWhite);
 
   grid->ApplyColorPreset(4);
   EXPECT_EQ(grid->GridLineColor(), RGB(208, 215, 229));
   EXPECT_EQ(grid->SelectionColor(), RGB(241, 193, 94));
-  EXPECT_EQ(grid->SearchFooterState().Color, RGB(227, 239, 255));
+  EXPECT_EQ(grid->SearchFooter()->Color(), RGB(227, 239, 255));
 
   const TColor from = grid->FixedGradientFrom(), active = grid->ActiveCellColor(), line = grid->GridLineColor();
   grid->ApplyColorPreset(8);
   EXPECT_EQ(grid->FixedGradientFrom(), from);
   EXPECT_EQ(grid->ActiveCellColor(), active);
   EXPECT_EQ(grid->GridLineColor(), line);
-  EXPECT_EQ(grid->SearchFooterState().Color, RGB(227, 239, 255));
+  EXPECT_EQ(grid->SearchFooter()->Color(), RGB(227, 239, 255));
 }
 
 // ---- Measuring ----
