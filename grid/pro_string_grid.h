@@ -53,6 +53,7 @@ class TFloatingFooter;
 class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
+class TGridTransEdit;
 class TGrouping;
 class THTMLHintWindow;
 class THTMLSettings;
@@ -1659,4 +1660,27 @@ class TProStringGrid : public TBaseGrid {
 
   bool zooming_ = false;
   TPoint lastTopLeft_{-1, -1};
+
+  // ==== Fixed-cell editing, double clicks, click sorting ====
+ public:
+  // Opens the fixed-cell editor one pixel inside the cell with its text, unless an open one's
+  // pending text is refused or CanEditCell, asked as if editing were on and starting from true,
+  // refuses the cell.
+  void EditFixedCell(Integer ACol, Integer ARow);
+  // The fixed-cell editor (made on first use, owned by the grid).
+  TGridTransEdit* FixedCellEditor();
+  // GetTickCount milliseconds the last click sort took.
+  Cardinal LastSortTime() const { return lastSortTime_; }
+
+ private:
+  void WMLButtonDblClk(TMessage& Message);
+  void WMLButtonUp(TMessage& Message);
+  // A press in the fixed rows (columns) with FixedRowsEdit (FixedColsEdit) fceLeftClick, and a right
+  // press with fceRightClick; with goColSizing (goRowSizing) a left press must lie 4 pixels inside.
+  void EditFixedCellOnPress(TMouseButton Button, TGridCoord Cell, Integer X, Integer Y);
+  bool ReleaseSorts(TGridCoord Cell, Integer X);
+  void ClickSort(Integer ACol, TShiftState Shift);
+  TGridTransEdit* fixedCellEditor_ = nullptr;
+  Integer sortPressRow_ = -1;        // the row of the last left press in the cells
+  Cardinal lastSortTime_ = 0;
 };

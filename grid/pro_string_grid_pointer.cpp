@@ -108,6 +108,7 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   pointer_.MouseDownPoint = TPoint{X, Y};
   pointer_.ColumnSized = pointer_.RowSized = false;
   if (Button == mbLeft) pointer_.LeftButtonDown = true;
+  if (Button == mbLeft) sortPressRow_ = cell.Y;
   if (Button == mbLeft && IsValid(cell)) {
     bool allow = true;
     OnCanClickCell(this, cell.Y, cell.X, allow);
@@ -161,6 +162,7 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   }
   const TGridRect after = Selection();
   if (before != after) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+  EditFixedCellOnPress(Button, cell, X, Y);
 }
 
 void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
