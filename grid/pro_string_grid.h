@@ -1672,7 +1672,15 @@ class TProStringGrid : public TBaseGrid {
   // GetTickCount milliseconds the last click sort took.
   Cardinal LastSortTime() const { return lastSortTime_; }
 
+ protected:
+  // A row moved onto the footer row of a visible fsFixedLastRow footer stays where it was (its
+  // height goes back, OnRowMoved does not fire).
+  void RowMoved(Integer FromIndex, Integer ToIndex) override;
+
  private:
+  // After a column sized by a drag: with MouseActions.AllColumnSize every other normal column
+  // scales by the same ratio; OnEndColumnSize, then OnUpdateColumnSize may change the width.
+  void ColumnSizedByDrag(Integer ACol, Integer StartWidth);
   void WMLButtonDblClk(TMessage& Message);
   void WMLButtonUp(TMessage& Message);
   // A press in the fixed rows (columns) with FixedRowsEdit (FixedColsEdit) fceLeftClick, and a right

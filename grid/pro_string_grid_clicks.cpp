@@ -1,5 +1,8 @@
 // TProStringGrid: fixed-cell editing (by a press or a double click on a header), the double click,
 // and the click sort on the release over a header.
+#include <cmath>
+
+#include "grid/floating_footer.h"
 #include "grid/grid_trans_edit.h"
 #include "grid/mouse_actions.h"
 #include "grid/pro_string_grid.h"
@@ -87,7 +90,10 @@ void TProStringGrid::WMLButtonUp(TMessage& Message) {
   const TGridCoord cell = MouseCoord(at.X, at.Y);
   const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
   const bool sizing = pointer_.ColumnSized || pointer_.RowSized || GridState() == gsColSizing || GridState() == gsRowSizing;
+  const Integer sizedCol = GridState() == gsColSizing ? SizingIndex() : -1;
+  const Integer startWidth = sizedCol >= 0 ? ColWidths(sizedCol) : 0;
   inherited::Dispatch(Message);
+  if (sizedCol >= 0 && sizedCol < ColCount() && ColWidths(sizedCol) != startWidth) ColumnSizedByDrag(sizedCol, startWidth);
   if (moving || sizing || !ReleaseSorts(cell, at.X)) return;
   ClickSort(cell.X, KeysToShiftState(MessageKeys(Message)));
 }
@@ -146,4 +152,26 @@ void TProStringGrid::ClickSort(Integer ACol, TShiftState Shift) {
   }
   lastSortTime_ = GetTickCount() - start;
   OnClickSort(this, sortSettings_->Column());
+}
+
+// ---- Column sizing by drag, row moves ----
+
+void TProStringGrid::ColumnSizedByDrag(Integer ACol, Integer StartWidth) {
+  Integer width = ColWidths(ACol);
+  if (mouseActions_->AllColumnSize() && StartWidth > 0)
+    for (Integer col = FixedCols(); col < ColCount() - FixedRightCols(); ++col)
+      if (col != ACol) SetColWidths(col, Integer(std::lround(double(ColWidths(col)) * width / StartWidth)));
+  OnEndColumnSize(this, ACol);
+  OnUpdateColumnSize(this, ACol, width);
+  if (width != ColWidths(ACol)) SetColWidths(ACol, width);
+}
+
+void TProStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) {
+  const bool ontoFooter = floatingFooter_->Visible() && floatingFooter_->FooterStyle() == fsFixedLastRow &&
+                          ToIndex == RowCount() - 1;
+  if (!ontoFooter) return inherited::RowMoved(FromIndex, ToIndex);
+  // The platform grid has moved the heights already; they go back (the texts never moved).
+  const Integer moved = RowHeights(ToIndex);
+  for (Integer row = ToIndex; row > FromIndex; --row) SetRowHeights(row, RowHeights(row - 1));
+  SetRowHeights(FromIndex, moved);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "grid/cell_properties.h"
+#include "grid/floating_footer.h"
 #include "grid/grid_trans_edit.h"
 #include "grid/mouse_actions.h"
 #include "grid/sort_index_list.h"
@@ -176,6 +177,65 @@ TEST_F(StringGridClicksTest, RefusedOrSizingReleasesDoNotSort) {
       Click(grid, at);
     }
     EXPECT_EQ(Column(grid, 2, 1, 4), original);
+  }
+}
+
+}   // namespace
+}   // namespace gridtest
+
+namespace gridtest {
+namespace {
+
+// Column 1 (64 pixels) dragged by its header border to twice its width.
+TEST_F(StringGridClicksTest, AllColumnSizeScalesTheOtherColumnsAndOnUpdateColumnSizeWins) {
+  const struct {
+    bool all;
+    Integer updated;   // 0: no handler
+    Integer sized, other;
+  } cases[] = {{true, 0, 128, 128}, {false, 0, 128, 64}, {true, 90, 90, 128}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.all) + " " + std::to_string(c.updated));
+    TTestStringGrid* grid = HeaderGrid();
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    grid->MouseActions()->SetAllColumnSize(c.all);
+    std::vector<Integer> ended;
+    grid->OnEndColumnSize = [&](TObject*, Integer ACol) { ended.push_back(ACol); };
+    if (c.updated != 0) grid->OnUpdateColumnSize = [&](TObject*, Integer, Integer& AWidth) { AWidth = c.updated; };
+    const TRect r = grid->CellRect(1, 0);
+    const Integer y = (r.Top + r.Bottom) / 2;
+    grid->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(r.Right, y));
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.Right, y));
+    grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(r.Right + 64, y));
+    grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(r.Right + 64, y));
+    EXPECT_EQ(grid->ColWidths(1), c.sized);
+    EXPECT_EQ(grid->ColWidths(2), c.other);
+    EXPECT_EQ(grid->ColWidths(0), 64);   // fixed columns keep their width
+    EXPECT_EQ(ended, std::vector<Integer>{1});
+  }
+}
+
+class TRowMovingGrid : public TTestStringGrid {
+ public:
+  using TTestStringGrid::MoveRow;
+  using TTestStringGrid::TTestStringGrid;
+};
+
+TEST_F(StringGridClicksTest, ARowMovedOntoTheFooterRowStaysWhereItWas) {
+  for (const Integer to : {3, 4}) {
+    auto* grid = NewGrid<TRowMovingGrid>(true);
+    grid->SetColCount(3);
+    grid->SetRowCount(5);
+    Fill(grid, {{"", "h"}, {"", "a"}, {"", "b"}, {"", "c"}, {"", "sum"}});
+    grid->FloatingFooter()->SetVisible(true);
+    grid->SetRowHeights(1, 40);
+    std::vector<std::string> moves;
+    grid->OnRowMoved = [&](TObject*, Integer From, Integer To) { moves.push_back(std::to_string(From) + ">" + std::to_string(To)); };
+    grid->MoveRow(1, to);
+    const bool moved = to == 3;
+    EXPECT_EQ(Column(grid, 1, 0, 4), moved ? (std::vector<std::string>{"h", "b", "c", "a", "sum"})
+                                           : (std::vector<std::string>{"h", "a", "b", "c", "sum"}));
+    EXPECT_EQ(grid->RowHeights(moved ? 3 : 1), 40);
+    EXPECT_EQ(moves, moved ? std::vector<std::string>{"1>3"} : std::vector<std::string>{});
   }
 }
 
