@@ -10,6 +10,7 @@
 #include "grid/balloon_settings.h"
 #include "grid/cell_line_breaks.h"
 #include "grid/cell_text_kinds.h"
+#include "grid/column_size.h"
 #include "grid/draw_markup.h"
 #include "grid/drag_drop_settings.h"
 #include "grid/floating_footer.h"
@@ -677,4 +678,5 @@ void TProStringGrid::FitToForm(TObject* Sender) {
   } catch (const std::exception&) {
     // The form's own handler must not break the grid's resizing.
   }
+  if (columnSize_->Stretch() && columnSize_->StretchColumn() < ColCount()) StretchColumn(columnSize_->StretchColumn());
 }
