@@ -1682,6 +1682,10 @@ class TProStringGrid : public TBaseGrid {
   // scales by the same ratio; OnEndColumnSize, then OnUpdateColumnSize may change the width.
   void ColumnSizedByDrag(Integer ACol, Integer StartWidth);
   void WMLButtonDblClk(TMessage& Message);
+  // With MouseActions.SelectOnRightClick a normal cell outside the selection becomes current (with
+  // DisjunctRowSelect Ctrl toggles its row, else its row replaces the selected rows); then
+  // OnRightClickCell.
+  void WMRButtonDown(TMessage& Message);
   void WMLButtonUp(TMessage& Message);
   // A press in the fixed rows (columns) with FixedRowsEdit (FixedColsEdit) fceLeftClick, and a right
   // press with fceRightClick; with goColSizing (goRowSizing) a left press must lie 4 pixels inside.

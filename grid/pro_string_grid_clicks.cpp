@@ -83,6 +83,31 @@ void TProStringGrid::WMLButtonDblClk(TMessage& Message) {
     EditFixedCell(cell.X, cell.Y);
 }
 
+// ---- Right button ----
+
+void TProStringGrid::WMRButtonDown(TMessage& Message) {
+  const TPoint at = MessagePos(Message);
+  const TGridCoord cell = MouseCoord(at.X, at.Y);
+  inherited::Dispatch(Message);
+  if (!IsValid(cell)) return;
+  const TGridRect selection = Selection();
+  const bool selected = cell.X >= selection.Left && cell.X <= selection.Right && cell.Y >= selection.Top &&
+                        cell.Y <= selection.Bottom;
+  if (mouseActions_->SelectOnRightClick() && !IsFixed(cell.X, cell.Y) && !selected) {
+    const TPoint base = GetBaseCell(cell.X, cell.Y);
+    MoveColRow(base.X, base.Y, true, true);
+    if (mouseActions_->DisjunctRowSelect()) {
+      if (KeysToShiftState(MessageKeys(Message)).Contains(ssCtrl)) {
+        SetDisjunctRowSelected(base.Y, !GetRowSelect(base.Y));
+      } else {
+        ClearDisjunctRowSelection();
+        SetDisjunctRowSelected(base.Y, true);
+      }
+    }
+  }
+  OnRightClickCell(this, cell.Y, cell.X);
+}
+
 // ---- Release: click sort ----
 
 void TProStringGrid::WMLButtonUp(TMessage& Message) {

@@ -239,5 +239,35 @@ TEST_F(StringGridClicksTest, ARowMovedOntoTheFooterRowStaysWhereItWas) {
   }
 }
 
+TEST_F(StringGridClicksTest, ARightClickSelectsOnlyWithSelectOnRightClick) {
+  const struct {
+    bool select, disjunct;
+    WPARAM keys;
+    TPoint current;
+    std::vector<bool> selectedRows;   // rows 1..4
+  } cases[] = {
+      {false, false, 0, {1, 1}, {false, false, false, false}},
+      {true, false, 0, {2, 3}, {false, false, false, false}},
+      {true, true, 0, {2, 3}, {false, false, true, false}},
+      {true, true, MK_CONTROL, {2, 3}, {true, false, true, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.select) + std::to_string(c.disjunct) + std::to_string(c.keys));
+    TTestStringGrid* grid = HeaderGrid();
+    grid->MouseActions()->SetSelectOnRightClick(c.select);
+    grid->MouseActions()->SetDisjunctRowSelect(c.disjunct);
+    if (c.disjunct) grid->SetDisjunctRowSelected(1, true);
+    std::vector<TPoint> clicked;
+    grid->OnRightClickCell = [&](TObject*, Integer ARow, Integer ACol) { clicked.push_back(TPoint{ACol, ARow}); };
+    grid->Perform(WM_RBUTTONDOWN, MK_RBUTTON | c.keys, At(Middle(grid, 2, 3)));
+    EXPECT_EQ(TPoint(grid->Col(), grid->Row()), c.current);
+    EXPECT_EQ(clicked, (std::vector<TPoint>{TPoint{2, 3}}));
+    if (!c.disjunct) continue;
+    std::vector<bool> rows;
+    for (Integer row = 1; row <= 4; ++row) rows.push_back(grid->GetRowSelect(row));
+    EXPECT_EQ(rows, c.selectedRows);
+  }
+}
+
 }   // namespace
 }   // namespace gridtest
