@@ -55,6 +55,7 @@ class TSearchPanel;
 class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
+class TGridTransEdit;
 class TGrouping;
 class THTMLHintWindow;
 class THTMLSettings;
@@ -1662,4 +1663,39 @@ class TProStringGrid : public TBaseGrid {
 
   bool zooming_ = false;
   TPoint lastTopLeft_{-1, -1};
+
+  // ==== Fixed-cell editing, double clicks, click sorting ====
+ public:
+  // Opens the fixed-cell editor one pixel inside the cell with its text, unless an open one's
+  // pending text is refused or CanEditCell, asked as if editing were on and starting from true,
+  // refuses the cell.
+  void EditFixedCell(Integer ACol, Integer ARow);
+  // The fixed-cell editor (made on first use, owned by the grid).
+  TGridTransEdit* FixedCellEditor();
+  // GetTickCount milliseconds the last click sort took.
+  Cardinal LastSortTime() const { return lastSortTime_; }
+
+ protected:
+  // A row moved onto the footer row of a visible fsFixedLastRow footer stays where it was (its
+  // height goes back, OnRowMoved does not fire).
+  void RowMoved(Integer FromIndex, Integer ToIndex) override;
+
+ private:
+  // After a column sized by a drag: with MouseActions.AllColumnSize every other normal column
+  // scales by the same ratio; OnEndColumnSize, then OnUpdateColumnSize may change the width.
+  void ColumnSizedByDrag(Integer ACol, Integer StartWidth);
+  void WMLButtonDblClk(TMessage& Message);
+  // With MouseActions.SelectOnRightClick a normal cell outside the selection becomes current (with
+  // DisjunctRowSelect Ctrl toggles its row, else its row replaces the selected rows); then
+  // OnRightClickCell.
+  void WMRButtonDown(TMessage& Message);
+  void WMLButtonUp(TMessage& Message);
+  // A press in the fixed rows (columns) with FixedRowsEdit (FixedColsEdit) fceLeftClick, and a right
+  // press with fceRightClick; with goColSizing (goRowSizing) a left press must lie 4 pixels inside.
+  void EditFixedCellOnPress(TMouseButton Button, TGridCoord Cell, Integer X, Integer Y);
+  bool ReleaseSorts(TGridCoord Cell, Integer X);
+  void ClickSort(Integer ACol, TShiftState Shift);
+  TGridTransEdit* fixedCellEditor_ = nullptr;
+  Integer sortPressRow_ = -1;        // the row of the last left press in the cells
+  Cardinal lastSortTime_ = 0;
 };

@@ -22,6 +22,12 @@ void TProStringGrid::Dispatch(TMessage& Message) {
       return WMKeyDown(Message);
     case WM_CHAR:
       return WMChar(Message);
+    case WM_LBUTTONDBLCLK:
+      return WMLButtonDblClk(Message);
+    case WM_LBUTTONUP:
+      return WMLButtonUp(Message);
+    case WM_RBUTTONDOWN:
+      return WMRButtonDown(Message);
     case CM_DIALOGCHAR:
       return CMDialogChar(Message);
     case WM_NCPAINT:

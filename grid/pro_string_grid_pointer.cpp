@@ -10,6 +10,7 @@
 #include "grid/balloon_settings.h"
 #include "grid/cell_line_breaks.h"
 #include "grid/cell_text_kinds.h"
+#include "grid/column_size.h"
 #include "grid/draw_markup.h"
 #include "grid/drag_drop_settings.h"
 #include "grid/floating_footer.h"
@@ -108,6 +109,7 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   pointer_.MouseDownPoint = TPoint{X, Y};
   pointer_.ColumnSized = pointer_.RowSized = false;
   if (Button == mbLeft) pointer_.LeftButtonDown = true;
+  if (Button == mbLeft) sortPressRow_ = cell.Y;
   if (Button == mbLeft && IsValid(cell)) {
     bool allow = true;
     OnCanClickCell(this, cell.Y, cell.X, allow);
@@ -161,6 +163,7 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   }
   const TGridRect after = Selection();
   if (before != after) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+  EditFixedCellOnPress(Button, cell, X, Y);
 }
 
 void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
@@ -675,4 +678,5 @@ void TProStringGrid::FitToForm(TObject* Sender) {
   } catch (const std::exception&) {
     // The form's own handler must not break the grid's resizing.
   }
+  if (columnSize_->Stretch() && columnSize_->StretchColumn() < ColCount()) StretchColumn(columnSize_->StretchColumn());
 }
