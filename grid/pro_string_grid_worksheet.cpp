@@ -2,56 +2,25 @@
 // automation server (platform/shims/worksheet_server.h).  The grid never reads the file itself:
 // it asks for the sheet's used range, sizes itself to it and stores the range's values as text.
 //
-// The used range's address is read as one cell ("$B$3": that cell), two corners ("$A$1:$C$2") or
-// whole rows ("$1:$5": columns 1 .. 256); any other address raises EOleException.  The values are
-// read before any count changes: the server refuses a range of more than kMaxRangeCells cells
-// (platform/shims/worksheet_cells.h), so a sheet with values far apart cannot make the grid
-// enormous.
+// The used range's address is read by grid/worksheet_address.h; any other address raises
+// EOleException.  The values are read before any count changes: the server refuses a range of more
+// than kMaxRangeCells cells (platform/shims/worksheet_cells.h), so a sheet with values far apart
+// cannot make the grid enormous.
 #include <algorithm>
-#include <cstdint>
 #include <string_view>
 
 #include "grid/pro_grid_error.h"
 #include "grid/pro_string_grid.h"
+#include "grid/worksheet_address.h"
 #include "platform/core/format.h"
-#include "platform/core/int_text.h"
 #include "platform/core/variant.h"
 #include "platform/shims/automation.h"
-#include "platform/shims/cell_address.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/screen.h"
 
 namespace {
 
 constexpr std::string_view kWorksheetServer = "excel.application";
-// Whole rows cover this many columns.
-constexpr std::uint32_t kWholeRowColumns = 256;
-
-std::string_view WithoutOneDollar(std::string_view part) {
-  return part.starts_with('$') ? part.substr(1) : part;
-}
-
-// The used range's address as a rectangle; false when it is none of the three forms.
-bool ReadUsedRange(const std::string& address, TCellRect& rect) {
-  const auto colon = address.find(':');
-  if (colon != std::string::npos) {
-    const std::string_view first = WithoutOneDollar(std::string_view(address).substr(0, colon));
-    const std::string_view last = WithoutOneDollar(std::string_view(address).substr(colon + 1));
-    if (first.find('$') == std::string_view::npos) {
-      const Integer firstRow = StrToIntDef(first, -1), lastRow = StrToIntDef(last, -1);
-      if (firstRow < 1 || lastRow < firstRow) return false;
-      rect = {std::uint32_t(firstRow), 1, std::uint32_t(lastRow), kWholeRowColumns};
-      return true;
-    }
-  }
-  return ParseRangeAddress(address, rect);
-}
-
-// The relative address the range is read by: "B3:AD40".
-std::string ReadAddress(const TCellRect& rect) {
-  return ColumnLetters(rect.firstColumn) + std::to_string(rect.firstRow) + ":" + ColumnLetters(rect.lastColumn) +
-         std::to_string(rect.lastRow);
-}
 
 }   // namespace
 
@@ -89,8 +58,8 @@ void TProStringGrid::ImportActiveSheet(const Variant& Server, const std::string&
   const std::string address = DispatchInvoke(DispatchInvoke(sheet, "UsedRange"), "Address").AsString();
 
   TCellRect used{};
-  if (!ReadUsedRange(address, used)) throw EOleException(Format("The used range %s cannot be read", {address}));
-  const Variant range = DispatchInvoke(sheet, "Range", {Variant(ReadAddress(used))});
+  if (!ReadUsedRangeAddress(address, used)) throw EOleException(Format("The used range %s cannot be read", {address}));
+  const Variant range = DispatchInvoke(sheet, "Range", {Variant(RangeReadAddress(used))});
   const Variant values = DispatchInvoke(range, "Value");
 
   // Only values the server could read change the counts, so a range past its cell limit changes

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/pro_grid_error.h"
+#include "grid/worksheet_address.h"
 #include "platform/core/cp874.h"
 #include "platform/core/date_text.h"
 #include "platform/core/date_time.h"
@@ -50,6 +51,29 @@ class WorksheetImportTest : public StringGridTest {
 
   std::vector<TRect> changed;
 };
+
+TEST(WorksheetAddressTest, UsedRangesAndTheAddressesTheyAreReadBy) {
+  const struct {
+    const char* used;
+    TCellRect rect;
+    const char* read;
+  } cases[] = {
+      {"$A$1:$C$2", {1, 1, 2, 3}, "A1:C2"},
+      {"$B$3:$AD$40", {3, 2, 40, 30}, "B3:AD40"},
+      {"$1:$5", {1, 1, 5, 256}, "A1:IV5"},
+      {"$B$3", {3, 2, 3, 2}, "B3:B3"},
+  };
+  for (const auto& c : cases) {
+    TCellRect rect{};
+    ASSERT_TRUE(ReadUsedRangeAddress(c.used, rect)) << c.used;
+    EXPECT_EQ(rect, c.rect) << c.used;
+    EXPECT_EQ(RangeReadAddress(rect), c.read);
+  }
+  for (const char* unreadable : {"", "$5:$1", "$0:$2", "$x:$5", "$B$3:", "B"}) {
+    TCellRect rect{};
+    EXPECT_FALSE(ReadUsedRangeAddress(unreadable, rect)) << unreadable;
+  }
+}
 
 TEST_F(WorksheetImportTest, TheActiveSheetsUsedRangeFillsTheGridFromItsCorner) {
   TTestStringGrid* grid = OldGrid();
