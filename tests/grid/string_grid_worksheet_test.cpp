@@ -121,6 +121,9 @@ TEST_F(WorksheetImportTest, WhatCannotBeImportedRaisesWithTheCountsUnchanged) {
   TempFolder folder;
   const std::string garbage = folder / "garbage.xlsx";
   WriteRawFile(garbage, std::string(3000, 'Z'));
+  const std::string truncated = folder / "truncated.xls";
+  const std::string whole = ReadRawFile(Workbook("cells.xls"));
+  WriteRawFile(truncated, whole.substr(0, whole.size() / 2));
   struct Case {
     std::string file;
     std::string message;   // how the error's message starts
@@ -128,6 +131,7 @@ TEST_F(WorksheetImportTest, WhatCannotBeImportedRaisesWithTheCountsUnchanged) {
   const Case cases[] = {
       {Workbook("missing.xls"), "Cannot open the workbook"},
       {garbage, "Cannot open the workbook"},
+      {truncated, "Cannot open the workbook"},
       {Workbook("sparse.xlsx"), "The range $A$1:$ZZ$1048576 holds more than 1048576 cells"},
   };
   for (const Case& c : cases) {
