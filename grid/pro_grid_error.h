@@ -11,3 +11,4 @@ inline constexpr const char* SInvalidRowAccessed = "Invalid row accessed";
 inline constexpr const char* SInvalidColumnAccessed = "Invalid column accessed";
 inline constexpr const char* SNoSortIndexes = "No indexes specified for indexed sort";
 inline constexpr const char* SCannotOpenFile = "Cannot open file ";
+inline constexpr const char* SExcelServerNotFound = "Excel OLE server not found";

@@ -32,6 +32,7 @@
 #include "platform/core/function_ref.h"
 
 class TBackGround;
+class Variant;
 class TBalloonSettings;
 class TBands;
 class TBitmap;
@@ -140,6 +141,7 @@ class TProStringGrid : public TBaseGrid {
   Integer SaveColCount() const;
   Integer SaveRowCount() const;
   bool IncludeFixedCells() const { return includeFixedCells_; }
+  void SetIncludeFixedCells(bool Value) { includeFixedCells_ = Value; }
   // Puts the selection outside the grid (while no normal row exists) and back.
   void HideSelection();
   void RestoreSelection();
@@ -507,6 +509,12 @@ class TProStringGrid : public TBaseGrid {
   // Loads a delimited text file from the start cell on; MaxRows -1 loads every line.
   // EProGridError "Cannot open file " + FileName when it cannot be opened (nothing changes).
   void LoadCSVFile(const std::string& FileName, Integer MaxRows = -1);
+  // Fills the grid with the used range of the workbook's active sheet, read through the
+  // "excel.application" automation server (pro_string_grid_worksheet.cpp).  EProGridError "Excel
+  // OLE server not found" without the server (nothing changes); the server's EOleError for a file
+  // it cannot read or a used range past its cell limit (no count changes), after the whole grid is
+  // reported changed.
+  void LoadWorksheetFile(const std::string& FileName);
   // #0: detect the delimiter from the first two lines at each load.
   char Delimiter() const { return delimiter_; }
   void SetDelimiter(char Value) { delimiter_ = Value; }
@@ -975,6 +983,9 @@ class TProStringGrid : public TBaseGrid {
 
   // Loads the file into the grid (LoadCSVFile's work).
   void ImportDelimitedFile(const std::string& FileName, Integer MaxRows);
+  // LoadWorksheetFile's work once the server exists: opens the file, sizes the grid to the used
+  // range of its active sheet and stores the values.
+  void ImportActiveSheet(const Variant& Server, const std::string& FileName);
 
  private:
   friend class TFloatingFooter;

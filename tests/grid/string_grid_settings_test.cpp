@@ -33,6 +33,8 @@
 #include "platform/classes/property_table.h"
 #include "platform/core/exceptions.h"
 #include "platform/ui/font.h"
+#include "platform/shims/ole_init.h"
+#include "platform/user/atom_table.h"
 #include "platform/user/painting.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/window_data.h"
@@ -403,9 +405,41 @@ TEST_F(SettingsTest, LoadedTurnsTheAlwaysShownEditorIntoAlwaysEditAndRecordsTheC
   EXPECT_EQ(grid->SavedFixedRows(), 2);
 }
 
-TEST_F(SettingsTest, TheUnitRegistersTheGridClass) {
-  InitializeUnits({ProGridUnit});
+// The unit's own start-up and shut-down, called directly: the tests' forms unit stays up.
+TEST(GridUnitTest, TheStartUpSetsUpOleAndRegistersWhatTheGridNamesAndTheShutDownUndoesIt) {
+  ASSERT_FALSE(ole::OleInitializedOnThisThread());
+  ProGridUnit.initialize();
+  EXPECT_TRUE(ole::OleInitializedOnThisThread());
   EXPECT_EQ(GetClass("TProStringGrid"), TProStringGrid::StaticClass());
+  EXPECT_FALSE(DatePickerAvailable);
+  // Registered by the start-up itself, before anything asks for the numbers.
+  const ATOM cells = user::AtomTable::Instance().Find("TProStringGrid Cells");
+  const ATOM editDone = user::AtomTable::Instance().Find("GridEditDone");
+  EXPECT_NE(cells, 0);
+  EXPECT_NE(editDone, 0);
+  EXPECT_EQ(GridCellsClipboardFormat(), cells);
+  EXPECT_EQ(GridEditDoneMessage(), editDone);
+
+  ProGridUnit.finalize();
+  EXPECT_FALSE(ole::OleInitializedOnThisThread());
+  EXPECT_EQ(GetClass("TProStringGrid"), nullptr);
+}
+
+TEST(GridUnitTest, AnOleSetUpFailureStopsTheStartUp) {
+  CheckOleStarted(S_OK);
+  CheckOleStarted(S_FALSE);
+  const struct {
+    HRESULT result;
+    const char* text;
+  } failures[] = {{E_INVALIDARG, "OleInitialize failed ($80070057) ("}, {HRESULT(2), "OleInitialize failed ($2) ("}};
+  for (const auto& failure : failures) {
+    try {
+      CheckOleStarted(failure.result);
+      ADD_FAILURE() << "no assertion failure for " << failure.text;
+    } catch (const EAssertionFailed& e) {
+      EXPECT_EQ(e.Message().rfind(failure.text, 0), 0u) << e.Message();
+    }
+  }
 }
 
 TEST_F(SettingsTest, AGridWritesItsSettingsInItsFormImage) {
