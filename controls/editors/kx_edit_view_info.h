@@ -1,0 +1,108 @@
+// TkxCustomEditViewInfo (unit kxEdit): the paint record of an editor.  It extends the container's
+// view info with what the editor view data lays out (the inner-edit rectangle, the editor's state,
+// its font and text colour) and one TkxEditButtonViewInfo per visible embedded button, and paints
+// the editor's background, border and buttons: classic border styles or the visual style, and the
+// button styles 3-D, flat, simple, hot-flat, ultra-flat and Office 2003, each in every state.
+//
+// Button states: ebsDisabled, ebsNormal, ebsPressed and ebsSelected (hot).  A simple button that is
+// pressed or hot is drawn as a flat one; the default style draws as 3-D.  A button whose NativeState
+// is not 0 is drawn by the theme ("Button", or "ComboBox" for the combo-box look).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "controls/editors/kx_edit_buttons.h"
+#include "controls/foundation/kx_container_view_info.h"
+
+class TFont;
+
+class TkxCustomEditViewInfo;
+// Stands for the class of the button view infos: makes one.
+using TkxEditButtonViewInfoClass = TkxEditButtonViewInfo* (*)();
+
+class TkxCustomEditViewInfo : public TkxContainerViewInfo {
+  PR_CLASS(TkxCustomEditViewInfo, TkxContainerViewInfo)
+
+ public:
+  TkxCustomEditViewInfo();
+  ~TkxCustomEditViewInfo() override;
+
+  virtual TkxEditButtonViewInfoClass GetButtonViewInfoClass() const;
+  // Frees surplus button view infos from the end or makes the missing ones.
+  void SetButtonCount(Integer ACount);
+  Integer ButtonCount() const { return Integer(ButtonsInfo.size()); }
+  TkxEditButtonViewInfo& Button(Integer AIndex) const { return *ButtonsInfo[std::size_t(AIndex)]; }
+
+  // DrawEditBackground with the content filled, background kind 0.
+  void PaintBackgroundAndBorder(TkxCanvas& Canvas) override;
+  // Unless they are being painted already: PaintButtonAt for every button in order.
+  void PaintButtons(TkxCanvas& Canvas);
+  // PaintButton, clipped to the part of the button inside the border rectangle when it sticks out.
+  void PaintButtonAt(TkxCanvas& Canvas, Integer AIndex);
+  // Border, then background and content where their rectangles are not empty.  The content moves by
+  // one pixel when pressed only at an editor's request (none here).
+  virtual void PaintButton(TkxCanvas& Canvas, Integer AIndex);
+  // The border in the button's look; answers the background and content colours and rectangles.
+  void PaintButtonBorder(TkxCanvas& Canvas, Integer AIndex, TColor& BackgroundColor, TColor& ContentColor,
+                         TRect& ContentRect, TRect& BackgroundRect);
+  void PaintButtonBorder3D(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TColor& BackgroundColor,
+                           TRect& R);
+  void PaintButtonBorderFlat(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TColor& BackgroundColor,
+                             TRect& R);
+  void PaintButtonBorderSimple(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TColor& BackgroundColor,
+                               TRect& R);
+  void PaintButtonBorderHotFlat(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TColor& BackgroundColor,
+                                TColor& ContentColor, TRect& R);
+  // Ultra-flat and Office 2003; the content rectangle is one more pixel narrower on each side.
+  void PaintButtonBorderUltraFlat(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, bool IsOffice11,
+                                  TColor& BackgroundColor, TRect& ContentRect, TRect& BackgroundRect);
+  // The background rectangle is the bounds; the content the theme's content rectangle of "Button"
+  // (empty for the combo-box look).
+  void PaintNativeButtonFrame(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TRect& ContentRect,
+                              TRect& BackgroundRect);
+  void PaintButtonBackground(TkxCanvas& Canvas, Integer AIndex, TColor AColor, const TRect& R);
+  void PaintNativeButtonBackground(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, const TRect& R);
+  // An Office 2003 gradient (normal, pressed or hot pair, top to bottom over the border rectangle's
+  // height) for an enabled opaque btsOffice11 button with Gradient; else a solid fill.
+  void PaintButtonFill(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TColor AColor, const TRect& R);
+  // Ellipsis dots, down arrow, glyph or caption inside R; a disabled button's ellipsis, arrow and
+  // caption are embossed (clBtnHighlight one pixel right and below, then clBtnShadow).
+  void PaintButtonContent(TkxCanvas& Canvas, Integer AIndex, bool PressedOffset, TColor BackgroundColor,
+                          TColor ContentColor, const TRect& R);
+  // The visual-style background of the editor: AKind 0 the editor, 1 and 2 the drop-down and popup
+  // looks of descendants.
+  void DrawNativeBackground(TkxCanvas& Canvas, bool FillContent, TColor ABrushColor, Integer AKind);
+  // The classic border (and shadow) and fill.
+  void PaintClassicEditBackground(TkxCanvas& Canvas, bool AFillContent);
+  // True when some button is hot.
+  bool IsHotTrackEnabled() const;
+  // P moved back by the left and top offsets lies in some button's bounds.
+  bool IsPointOverButton(TPoint P) const;
+  void OffsetRects(Integer DX, Integer DY) override;
+
+  std::vector<std::unique_ptr<TkxEditButtonViewInfo>> ButtonsInfo;
+  bool Enabled = true;
+  bool Focused = false;
+  TFont* Font = nullptr;   // not owned; null keeps the canvas font
+  bool HasInplaceBorderExtent = false;
+  TRect InnerEditRect;
+  bool IsInplace = false;
+  Integer LeftOffset = 0;
+  // Bit 4: a host set a client extent (ultra-flat hot buttons of an in-place editor then draw
+  // separators only).
+  Byte PaintOptions = 0;
+  Integer PressedButton = -1;
+  Integer HotButton = -1;
+  TColor TextColor = clWindowText;
+  Integer TopOffset = 0;
+  bool Transparent = false;
+
+ private:
+  bool paintingButtons_ = false;
+};
+
+// The editor background: with buttons whose first is not partially transparent the buttons are
+// left out of the clip; the visual style's background when native, else the classic one; then
+// the buttons.
+void DrawEditBackground(TkxCanvas& Canvas, TkxCustomEditViewInfo& AViewInfo, bool AFillContent, Integer AKind);
