@@ -15,6 +15,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/font.h"
+#include "platform/ui/win_control.h"
 
 PR_IMPLEMENT_CLASS(TkxCustomEditViewInfo)
 
@@ -433,4 +434,65 @@ void TkxCustomEditViewInfo::OffsetRects(Integer DX, Integer DY) {
   inherited::OffsetRects(DX, DY);
   OffsetRect(&InnerEditRect, DX, DY);
   for (const auto& button : ButtonsInfo) OffsetRect(&button->Bounds, DX, DY);
+}
+
+// --- Repainting ---
+
+void TkxCustomEditViewInfo::Assign(TObject* Source) {
+  if (auto* source = dynamic_cast<TkxCustomEditViewInfo*>(Source)) {
+    BackgroundColor = source->BackgroundColor;
+    BorderColor = source->BorderColor;
+    BorderStyle = source->BorderStyle;
+    ContainerState = source->ContainerState;
+    NativeState = source->NativeState;
+    SetButtonCount(source->ButtonCount());
+    for (Integer i = 0; i < ButtonCount(); ++i) Button(i).Assign(&source->Button(i));
+    PressedButton = source->PressedButton;
+    HotButton = source->HotButton;
+  }
+  inherited::Assign(Source);
+}
+
+std::unique_ptr<TkxRegion> TkxCustomEditViewInfo::GetRepaintRegion(TkxContainerViewInfo* AOldViewInfo) {
+  auto region = TkxRegion::CreateEmpty();
+  const auto* old = dynamic_cast<TkxCustomEditViewInfo*>(AOldViewInfo);
+  const bool sameFrame = old != nullptr && old->BorderStyle == BorderStyle &&
+                         (BorderStyle == cbsNone || old->BorderColor == BorderColor) &&
+                         old->ButtonCount() == ButtonCount() && old->NativeState == NativeState;
+  if (!sameFrame) {
+    if (!IsRectEmpty(&Bounds)) region->CombineWith(TkxRegion::CreateFromRect(Bounds), roAdd);
+    return region;
+  }
+  for (Integer i = 0; i < ButtonCount(); ++i) region->CombineWith(Button(i).GetButtonRepaintRegion(old->Button(i)), roAdd);
+  return region;
+}
+
+bool TkxCustomEditViewInfo::RepaintExceptRect(TWinControl* AControl, const TRect& AInnerRect,
+                                              const TkxCustomEditViewInfo* AOld) {
+  if (!AControl->HandleAllocated()) return false;
+  const HWND window = AControl->WindowHandle();
+  TRect r = Bounds;
+  OffsetRect(&r, LeftOffset, TopOffset);
+  const TRect client = AControl->ClientRect();
+  TRect inner{};
+  IntersectRect(&inner, &AInnerRect, &client);
+  if (AOld == nullptr) {
+    InvalidateRectExceptInner(window, r, inner, EraseBackground);
+    return false;
+  }
+  const bool stateChanged = NativeState != AOld->NativeState || BackgroundColor != AOld->BackgroundColor ||
+                            (RepaintsOnStateChange() && !(ContainerState == AOld->ContainerState)) ||
+                            ButtonCount() != AOld->ButtonCount();
+  const bool borderChanged = (BorderStyle != cbsNone && BorderColor != AOld->BorderColor) ||
+                             BorderStyle != AOld->BorderStyle;
+  if (!stateChanged && borderChanged) {
+    inner = BorderRect;
+    OffsetRect(&inner, LeftOffset, TopOffset);
+  }
+  bool repainted = stateChanged || borderChanged;
+  if (repainted && !IsRectEmpty(&r) && inner != r) InvalidateRectExceptInner(window, r, inner, AOld->EraseBackground);
+  if (ButtonCount() == AOld->ButtonCount())
+    for (Integer i = 0; i < ButtonCount(); ++i)
+      repainted = Button(i).Repaint(AControl, AOld->Button(i), TPoint{LeftOffset, TopOffset}) || repainted;
+  return repainted;
 }

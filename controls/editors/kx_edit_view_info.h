@@ -16,6 +16,7 @@
 #include "controls/foundation/kx_container_view_info.h"
 
 class TFont;
+class TWinControl;
 
 class TkxCustomEditViewInfo;
 // Stands for the class of the button view infos: makes one.
@@ -81,8 +82,31 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
   bool IsPointOverButton(TPoint P) const;
   void OffsetRects(Integer DX, Integer DY) override;
 
+  // --- Repainting ---
+
+  // A change of the container state alone repaints the frame.
+  virtual bool RepaintsOnStateChange() const { return true; }
+  // From an editor view info: background and border colours, border style, container and native
+  // states, the button view infos, pressed and hot buttons, then the client rectangle.
+  void Assign(TObject* Source) override;
+  // Against an editor view info of the same border style and colour, button count and native
+  // state: the union of the buttons whose look changed; otherwise the whole bounds.
+  std::unique_ptr<TkxRegion> GetRepaintRegion(TkxContainerViewInfo* AOldViewInfo) override;
+  // Invalidates on AControl's window what differs from AOld (moved by the left and top offsets),
+  // leaving out AInnerRect (the inner edit's bounds, clipped to the client rectangle):
+  // a new native state, background colour, container state or button count repaints the frame
+  // down to AInnerRect; a new border colour or style the frame outside the border rectangle; then
+  // each button whose look changed (equal counts).  Without AOld the frame is invalidated and the
+  // answer is False; otherwise the answer is whether anything was invalidated.
+  bool RepaintExceptRect(TWinControl* AControl, const TRect& AInnerRect, const TkxCustomEditViewInfo* AOld);
+  bool Repaint(TWinControl* AControl, const TkxCustomEditViewInfo* AOld) {
+    return RepaintExceptRect(AControl, TRect{}, AOld);
+  }
+
   std::vector<std::unique_ptr<TkxEditButtonViewInfo>> ButtonsInfo;
   bool Enabled = true;
+  // The erase flag of invalidations: the editor lets WM_ERASEBKGND through.
+  bool EraseBackground = false;
   bool Focused = false;
   TFont* Font = nullptr;   // not owned; null keeps the canvas font
   bool HasInplaceBorderExtent = false;

@@ -1,7 +1,8 @@
 // The editor view info's painting on a headless surface, probed pixel by pixel: the ellipsis dots by
 // content width, the embossed disabled content, each button style's frame and fill, a simple
 // button drawn flat while pressed or hot, and the native editor and buttons through a fake theme
-// provider (its content rectangles are the bounds less 3 pixels on each side).
+// provider (its content rectangles are the bounds less 3 pixels on each side); and what a new view
+// info invalidates on the editor's window against the one painted last.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,9 +20,15 @@
 #include "controls/foundation/kx_solid_brush_cache.h"
 #include "platform/gdi/gdi_constants.h"
 #include "platform/gdi/sys_colors.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/region.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/form.h"
+#include "platform/ui/panel.h"
+#include "platform/user/painting.h"
 #include "tests/support/gdi/test_canvas.h"
 #include "tests/support/shims/fake_theme_provider.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 namespace {
 
@@ -242,6 +249,77 @@ TEST_F(EditViewInfoTest, NativeEditorAndButtonsPaintThroughTheTheme) {
   info_.PaintTo(kx_);
   EXPECT_EQ(fakes::LogLines("DrawThemeBackground").back(), "DrawThemeBackground ComboBox 1 2 (20, 0, 40, 20)");
   EXPECT_TRUE(PixelsOf(kText).empty()) << "the combo-box look has no content of its own";
+}
+
+// An editor window of 60 x 20 with an inner edit at (2, 2, 30, 18) and two buttons.
+class EditViewInfoRepaintTest : public uitest::UiTest {
+ protected:
+  EditViewInfoRepaintTest() {
+    form_ = NewForm("Host");
+    editor_ = new TPanel(form_);
+    editor_->SetBounds(10, 10, 60, 20);
+    editor_->SetParent(form_);
+    driver_->Settle();
+    for (TkxCustomEditViewInfo* info : {&old_, &new_}) {
+      info->Bounds = info->BorderRect = TRect{0, 0, 60, 20};
+      info->SetButtonCount(2);
+      info->Button(0).Bounds = TRect{30, 0, 45, 20};
+      info->Button(1).Bounds = TRect{45, 0, 60, 20};
+    }
+  }
+  ~EditViewInfoRepaintTest() override { delete form_; }
+
+  // Repaints new_ against old_ on a clean window; answers which probe points then need painting.
+  std::vector<bool> Invalidated(bool& Result) {
+    ValidateRect(editor_->Handle(), nullptr);
+    Result = new_.RepaintExceptRect(editor_, kInner, &old_);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(editor_->Handle(), region, FALSE);
+    std::vector<bool> result;
+    for (const TPoint& p : kProbes) result.push_back(PtInRegion(region, p.X, p.Y) != FALSE);
+    DeleteObject(region);
+    return result;
+  }
+
+  static constexpr TRect kInner{2, 2, 30, 18};
+  // The frame, the inner edit, the first button, the second button.
+  static constexpr TPoint kProbes[] = {{0, 10}, {15, 10}, {37, 10}, {52, 10}};
+  TForm* form_ = nullptr;
+  TPanel* editor_ = nullptr;
+  TkxCustomEditViewInfo old_, new_;
+};
+
+TEST_F(EditViewInfoRepaintTest, OnlyWhatChangedIsInvalidated) {
+  bool result = false;
+  EXPECT_EQ(Invalidated(result), (std::vector<bool>{false, false, false, false}));
+  EXPECT_FALSE(result);
+
+  new_.Button(1).Data.State = ebsSelected;
+  EXPECT_EQ(Invalidated(result), (std::vector<bool>{false, false, false, true})) << "the hot button only";
+  EXPECT_TRUE(result);
+  EXPECT_TRUE(new_.IsHotTrackEnabled());
+
+  new_.Button(1).Data.State = ebsNormal;
+  new_.BackgroundColor = clYellow;
+  EXPECT_EQ(Invalidated(result), (std::vector<bool>{true, false, true, true})) << "the frame down to the inner edit";
+  EXPECT_TRUE(result);
+
+  old_.Assign(&new_);
+  EXPECT_EQ(Invalidated(result), (std::vector<bool>{false, false, false, false})) << "an assigned copy";
+  EXPECT_FALSE(result);
+}
+
+TEST_F(EditViewInfoRepaintTest, TheRepaintRegionIsTheChangedButtonsOrTheWholeBounds) {
+  const auto covers = [&](const TPoint& p) {
+    return PtInRegion(new_.GetRepaintRegion(&old_)->Handle(), p.X, p.Y) != FALSE;
+  };
+  new_.Button(0).Data.State = ebsPressed;
+  EXPECT_TRUE(covers(kProbes[2]));
+  EXPECT_FALSE(covers(kProbes[3]));
+  EXPECT_FALSE(covers(kProbes[0]));
+  new_.BorderStyle = cbsSingle;
+  EXPECT_TRUE(covers(kProbes[0]));
+  EXPECT_TRUE(covers(kProbes[3]));
 }
 
 }  // namespace
