@@ -108,6 +108,26 @@ void TkxCustomEditViewInfo::SetButtonCount(Integer ACount) {
 
 void TkxCustomEditViewInfo::PaintBackgroundAndBorder(TkxCanvas& Canvas) { DrawEditBackground(Canvas, *this, true, 0); }
 
+void TkxCustomEditViewInfo::PaintTo(TkxCanvas& Canvas) {
+  if (BeforePaintHandler) BeforePaintHandler(this, &Canvas);
+  inherited::PaintTo(Canvas);
+}
+
+bool TkxCustomEditViewInfo::RunBackgroundHandler(TkxCanvas* Canvas) {
+  bool handled = false;
+  if (IsInplace && CustomBackgroundHandler) CustomBackgroundHandler(this, Canvas, handled);
+  return handled;
+}
+
+bool TkxCustomEditViewInfo::IsButtonCustomPainted(Integer AIndex) {
+  bool handled = false;
+  TRect background{}, content{};
+  if (CustomButtonBorderHandler) CustomButtonBorderHandler(this, nullptr, AIndex, background, content, handled);
+  if (!handled && CustomButtonBackgroundHandler) CustomButtonBackgroundHandler(this, nullptr, TRect{}, AIndex, handled);
+  if (!handled && CustomButtonHandler) CustomButtonHandler(this, nullptr, AIndex, handled);
+  return handled;
+}
+
 void TkxCustomEditViewInfo::PaintClassicEditBackground(TkxCanvas& Canvas, bool AFillContent) {
   if (Shadow) PaintContainerShadow(Canvas, GrowRectOnEdges(BorderRect, BorderWidth, Edges + TkxBorders{bLeft, bTop}));
   PaintBorder(Canvas, GrowRectOnEdges(BorderRect, BorderWidth, kxBordersAll));
@@ -166,8 +186,11 @@ void DrawEditBackground(TkxCanvas& Canvas, TkxCustomEditViewInfo& AViewInfo, boo
     Canvas.PushClipRegion();
     for (const auto& button : AViewInfo.ButtonsInfo) Canvas.ExcludeClipRect(button->Bounds);
   }
-  if (AViewInfo.NativeStyle) AViewInfo.DrawNativeBackground(Canvas, AFillContent, AViewInfo.BackgroundColor, AKind);
-  else AViewInfo.PaintClassicEditBackground(Canvas, AFillContent);
+  const bool handled = AViewInfo.RunBackgroundHandler(&Canvas);
+  if (!handled && AViewInfo.NativeStyle)
+    AViewInfo.DrawNativeBackground(Canvas, AFillContent, AViewInfo.BackgroundColor, AKind);
+  else if (!handled)
+    AViewInfo.PaintClassicEditBackground(Canvas, AFillContent);
   if (excludeButtons) Canvas.PopClipRegion();
   AViewInfo.PaintButtons(Canvas);
 }
@@ -185,11 +208,15 @@ void TkxCustomEditViewInfo::PaintButtonAt(TkxCanvas& Canvas, Integer AIndex) {
   const TRect& bounds = Button(AIndex).Bounds;
   TRect visible{};
   IntersectRect(&visible, &bounds, &BorderRect);
-  if (visible == bounds) return PaintButton(Canvas, AIndex);
-  Canvas.PushClipRegion();
-  Canvas.IntersectClipRect(visible);
-  PaintButton(Canvas, AIndex);
-  Canvas.PopClipRegion();
+  const bool clipped = visible != bounds;
+  if (clipped) {
+    Canvas.PushClipRegion();
+    Canvas.IntersectClipRect(visible);
+  }
+  bool handled = false;
+  if (CustomButtonHandler) CustomButtonHandler(this, &Canvas, AIndex, handled);
+  if (!handled) PaintButton(Canvas, AIndex);
+  if (clipped) Canvas.PopClipRegion();
 }
 
 void TkxCustomEditViewInfo::PaintButton(TkxCanvas& Canvas, Integer AIndex) {
@@ -203,7 +230,14 @@ void TkxCustomEditViewInfo::PaintButton(TkxCanvas& Canvas, Integer AIndex) {
 void TkxCustomEditViewInfo::PaintButtonBorder(TkxCanvas& Canvas, Integer AIndex, TColor& BackgroundColor,
                                               TColor& ContentColor, TRect& ContentRect, TRect& BackgroundRect) {
   const TkxEditButtonViewInfo& button = Button(AIndex);
-  if (button.Data.NativeState != 0) return PaintNativeButtonFrame(Canvas, button, ContentRect, BackgroundRect);
+  bool handled = false;
+  if (CustomButtonBorderHandler) CustomButtonBorderHandler(this, &Canvas, AIndex, BackgroundRect, ContentRect, handled);
+  if (handled) return;
+  if (button.Data.NativeState != 0) {
+    PaintNativeButtonFrame(Canvas, button, ContentRect, BackgroundRect);
+    if (IsButtonCustomPainted(AIndex)) ContentRect = BackgroundRect;
+    return;
+  }
   ContentColor = clBtnText;
   TRect r = button.Bounds;
   switch (DrawnStyle(button)) {
@@ -317,6 +351,9 @@ void TkxCustomEditViewInfo::PaintNativeButtonFrame(TkxCanvas& Canvas, const TkxE
 
 void TkxCustomEditViewInfo::PaintButtonBackground(TkxCanvas& Canvas, Integer AIndex, TColor AColor, const TRect& R) {
   const TkxEditButtonViewInfo& button = Button(AIndex);
+  bool handled = false;
+  if (CustomButtonBackgroundHandler) CustomButtonBackgroundHandler(this, &Canvas, R, AIndex, handled);
+  if (handled) return;
   if (button.Data.NativeState != 0) PaintNativeButtonBackground(Canvas, button, R);
   else PaintButtonFill(Canvas, button, AColor, R);
 }

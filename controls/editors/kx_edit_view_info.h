@@ -10,15 +10,28 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "controls/editors/kx_edit_buttons.h"
 #include "controls/foundation/kx_container_view_info.h"
+#include "platform/classes/event.h"
 
 class TFont;
 class TWinControl;
 
 class TkxCustomEditViewInfo;
+// Host paint hooks; each sets AHandled when it painted.  Asked with a null canvas, a hook answers
+// whether it would paint.
+using TkxEditCustomBackgroundEvent = Event<void(TObject* Sender, TkxCanvas* ACanvas, bool& AHandled)>;
+using TkxEditCustomButtonEvent =
+    Event<void(TObject* Sender, TkxCanvas* ACanvas, Integer AButtonVisibleIndex, bool& AHandled)>;
+using TkxEditCustomButtonBackgroundEvent =
+    Event<void(TObject* Sender, TkxCanvas* ACanvas, const TRect& ARect, Integer AButtonVisibleIndex, bool& AHandled)>;
+using TkxEditCustomButtonBorderEvent = Event<void(TObject* Sender, TkxCanvas* ACanvas, Integer AButtonVisibleIndex,
+                                                  TRect& ABackgroundRect, TRect& AContentRect, bool& AHandled)>;
+using TkxEditBeforePaintEvent = Event<void(TObject* Sender, TkxCanvas* ACanvas)>;
+
 // Stands for the class of the button view infos: makes one.
 using TkxEditButtonViewInfoClass = TkxEditButtonViewInfo* (*)();
 
@@ -37,14 +50,24 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
 
   // DrawEditBackground with the content filled, background kind 0.
   void PaintBackgroundAndBorder(TkxCanvas& Canvas) override;
+  // BeforePaintHandler first.
+  void PaintTo(TkxCanvas& Canvas) override;
+  void SetCustomBackgroundHandler(TkxEditCustomBackgroundEvent AHandler) {
+    CustomBackgroundHandler = std::move(AHandler);
+  }
+  // In place only: whether CustomBackgroundHandler painted (with a null canvas: would paint).
+  bool RunBackgroundHandler(TkxCanvas* Canvas);
+  bool HasBackgroundHandler() { return RunBackgroundHandler(nullptr); }
+  // Whether a button border, background or whole-button hook would paint the button.
+  bool IsButtonCustomPainted(Integer AIndex);
   // Unless they are being painted already: PaintButtonAt for every button in order.
   void PaintButtons(TkxCanvas& Canvas);
-  // PaintButton, clipped to the part of the button inside the border rectangle when it sticks out.
+  // CustomButtonHandler or PaintButton, clipped to the part of the button inside the border rectangle when it sticks out.
   void PaintButtonAt(TkxCanvas& Canvas, Integer AIndex);
   // Border, then background and content where their rectangles are not empty.  The content moves by
   // one pixel when pressed only at an editor's request (none here).
   virtual void PaintButton(TkxCanvas& Canvas, Integer AIndex);
-  // The border in the button's look; answers the background and content colours and rectangles.
+  // CustomButtonBorderHandler, else the border in the button's look; answers the background and content colours and rectangles.
   void PaintButtonBorder(TkxCanvas& Canvas, Integer AIndex, TColor& BackgroundColor, TColor& ContentColor,
                          TRect& ContentRect, TRect& BackgroundRect);
   void PaintButtonBorder3D(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TColor& BackgroundColor,
@@ -59,9 +82,10 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
   void PaintButtonBorderUltraFlat(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, bool IsOffice11,
                                   TColor& BackgroundColor, TRect& ContentRect, TRect& BackgroundRect);
   // The background rectangle is the bounds; the content the theme's content rectangle of "Button"
-  // (empty for the combo-box look).
+  // (empty for the combo-box look, the background rectangle for a custom-painted button).
   void PaintNativeButtonFrame(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, TRect& ContentRect,
                               TRect& BackgroundRect);
+  // CustomButtonBackgroundHandler, else the theme's background or PaintButtonFill.
   void PaintButtonBackground(TkxCanvas& Canvas, Integer AIndex, TColor AColor, const TRect& R);
   void PaintNativeButtonBackground(TkxCanvas& Canvas, const TkxEditButtonViewInfo& AButton, const TRect& R);
   // An Office 2003 gradient (normal, pressed or hot pair, top to bottom over the border rectangle's
@@ -102,6 +126,12 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
   bool Repaint(TWinControl* AControl, const TkxCustomEditViewInfo* AOld) {
     return RepaintExceptRect(AControl, TRect{}, AOld);
   }
+
+  TkxEditCustomBackgroundEvent CustomBackgroundHandler;
+  TkxEditCustomButtonEvent CustomButtonHandler;
+  TkxEditCustomButtonBackgroundEvent CustomButtonBackgroundHandler;
+  TkxEditCustomButtonBorderEvent CustomButtonBorderHandler;
+  TkxEditBeforePaintEvent BeforePaintHandler;
 
   std::vector<std::unique_ptr<TkxEditButtonViewInfo>> ButtonsInfo;
   bool Enabled = true;

@@ -251,6 +251,52 @@ TEST_F(EditViewInfoTest, NativeEditorAndButtonsPaintThroughTheTheme) {
   EXPECT_TRUE(PixelsOf(kText).empty()) << "the combo-box look has no content of its own";
 }
 
+TEST_F(EditViewInfoTest, HostHooksPaintInsteadOfTheViewInfo) {
+  std::vector<std::string> log;
+  Button().Data.Kind = bkEllipsis;
+  info_.BeforePaintHandler = [&](TObject*, TkxCanvas*) { log.push_back("before"); };
+  TkxEditCustomBackgroundEvent background;
+  background = [&](TObject*, TkxCanvas* canvas, bool& handled) {
+    log.push_back(canvas != nullptr ? "background" : "background asked");
+    if (canvas != nullptr) canvas->FillSolidRect(TRect{0, 0, 40, 20}, clRed);
+    handled = true;
+  };
+  info_.SetCustomBackgroundHandler(std::move(background));
+  // Not in place: the hook is not asked and the classic background is painted.
+  info_.PaintTo(kx_);
+  EXPECT_EQ(log, (std::vector<std::string>{"before"}));
+  EXPECT_EQ(surface_.At(5, 10), kWindow);
+  EXPECT_FALSE(info_.HasBackgroundHandler());
+
+  info_.IsInplace = true;
+  log.clear();
+  info_.PaintTo(kx_);
+  EXPECT_EQ(log, (std::vector<std::string>{"before", "background"}));
+  EXPECT_EQ(surface_.At(5, 10), 0x0000FFu);
+  EXPECT_EQ(surface_.At(21, 5), kHighlight) << "the button is still painted, in its 3-D frame";
+  EXPECT_TRUE(info_.HasBackgroundHandler());
+
+  // A border hook that keeps the whole button as background: face fill, dots, no frame.
+  info_.CustomButtonBorderHandler = [](TObject*, TkxCanvas* canvas, Integer, TRect& background, TRect& content,
+                                       bool& handled) {
+    handled = true;
+    if (canvas == nullptr) return;
+    background = content = TRect{20, 0, 40, 20};
+  };
+  surface_.Clear(kBackground);
+  info_.PaintButtons(kx_);
+  EXPECT_EQ(surface_.At(20, 0), kFace);
+  EXPECT_EQ(surface_.At(39, 19), kFace);
+  EXPECT_FALSE(PixelsOf(kText).empty());
+  EXPECT_TRUE(info_.IsButtonCustomPainted(0));
+
+  // A whole-button hook that paints: nothing of the view info's own button.
+  info_.CustomButtonHandler = [](TObject*, TkxCanvas*, Integer, bool& handled) { handled = true; };
+  surface_.Clear(kBackground);
+  info_.PaintButtons(kx_);
+  EXPECT_EQ(PixelsOf(kBackground).size(), std::size_t(40 * 20));
+}
+
 // An editor window of 60 x 20 with an inner edit at (2, 2, 30, 18) and two buttons.
 class EditViewInfoRepaintTest : public uitest::UiTest {
  protected:
