@@ -212,6 +212,21 @@ TEST_F(EditViewInfoTest, EachButtonStyleHasItsFrameAndFill) {
   }
 }
 
+TEST_F(EditViewInfoTest, AnOffice2003ButtonWithGradientShadesFromTopToBottom) {
+  Button().Data.Kind = bkGlyph;
+  Button().Data.Style = btsOffice11;
+  const auto rgb = [](TColor color) { return ColorToRGB(color) & 0xFFFFFF; };
+  Button().Data.Gradient = true;
+  info_.PaintButtons(kx_);
+  // Inside the one-pixel frame, the normal state's column starts a pixel below the border's top.
+  EXPECT_EQ(surface_.At(25, 1), rgb(Office11Color00));
+  EXPECT_NE(surface_.At(25, 17), surface_.At(25, 1));
+  Button().Data.Gradient = false;
+  info_.PaintButtons(kx_);
+  EXPECT_EQ(surface_.At(25, 1), rgb(Office11Color02));
+  EXPECT_EQ(surface_.At(25, 17), rgb(Office11Color02));
+}
+
 TEST_F(EditViewInfoTest, AnUltraFlatHotButtonInABorderedEditorDrawsSeparatorsOnly) {
   info_.BorderStyle = cbsSingle;
   info_.BorderRect = TRect{1, 1, 39, 19};
