@@ -20,7 +20,6 @@
 class TFont;
 class TWinControl;
 
-class TkxCustomEditViewInfo;
 // Host paint hooks; each sets AHandled when it painted.  Asked with a null canvas, a hook answers
 // whether it would paint.
 using TkxEditCustomBackgroundEvent = Event<void(TObject* Sender, TkxCanvas* ACanvas, bool& AHandled)>;
