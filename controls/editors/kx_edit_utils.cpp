@@ -6,6 +6,7 @@
 
 #include "controls/foundation/kd_office11.h"
 #include "controls/foundation/kd_theme_manager.h"
+#include "controls/foundation/kd_ux_theme.h"
 #include "controls/foundation/kx_canvas.h"
 #include "controls/foundation/kx_classic_painters.h"
 #include "controls/foundation/kx_native_painter.h"
@@ -22,6 +23,7 @@
 #include "platform/ui/custom_image_list.h"
 #include "platform/ui/font_handle.h"
 #include "platform/ui/pen.h"
+#include "platform/user/system_metrics.h"
 
 namespace {
 
@@ -29,6 +31,18 @@ bool hotLightColorSupported = false;
 
 // Floor division for the centring of arrows (a negative difference moves the block up or left).
 Integer FloorHalf(Integer Value) { return Value >= 0 ? Value / 2 : -((-Value + 1) / 2); }
+
+// Themed object types of the button classes.
+constexpr ThemedObjectType kButtonType = 0, kComboBoxType = 2;
+
+// The content insets of part 1, state 1 of an open theme class: the content rectangle of
+// (0, 0, 100, 100) against that rectangle.
+TRect ThemeContentInsets(TCanvas* Canvas, HTHEME Theme) {
+  const TRect box{0, 0, 100, 100};
+  TRect content = box;
+  kdUxTheme::GetThemeBackgroundContentRect(Theme, Canvas->Handle(), 1, 1, box, content);
+  return TRect{content.Left - box.Left, content.Top - box.Top, box.Right - content.Right, box.Bottom - content.Bottom};
+}
 
 void FillWithCachedBrush(TCanvas* Canvas, const TRect& R, TColor AColor) {
   FillRect(Canvas->Handle(), &R, GetCachedSolidBrush(AColor));
@@ -178,6 +192,39 @@ void DrawImageListImage(TCanvas* Canvas, TCustomImageList* AImageList, Integer A
   }
   AImageList->Draw(target->Canvas(), 0, 0, AImageIndex, AEnabled);
   Canvas->Draw(R.Left, R.Top, target);
+}
+
+// --- Button sizes ---
+
+Integer GetEditButtonWidth(TCanvas* Canvas, const TkxEditButtonViewInfo& AButton) {
+  HTHEME theme = nullptr;
+  if (AButton.Data.NativeStyle) theme = OpenThemeOfType(AButton.Data.ComboBoxStyle ? kComboBoxType : kButtonType);
+  Integer margins = 4;
+  if (theme != nullptr) {
+    const TRect insets = ThemeContentInsets(Canvas, theme);
+    margins = insets.Left + insets.Right;
+  }
+  Integer width = AButton.Data.Width;
+  if (width >= 1) return std::max(width, margins);
+  if (AButton.Data.Kind == bkGlyph && IsBitmapPaintable(AButton.Glyph)) return AButton.Glyph->Width() + margins;
+  const Integer natural =
+      AButton.Data.Kind == bkText ? margins + Canvas->TextWidth(AButton.Data.VisibleCaption) + 3 : 0;
+  width = GetSystemMetrics(SM_CYHSCROLL);
+  return std::max(width, natural);
+}
+
+Integer GetButtonContentPadding(TCanvas* Canvas, TkxEditButtonStyle AButtonsStyle, bool ANativeStyle) {
+  if (ANativeStyle) {
+    const HTHEME theme = OpenThemeOfType(kButtonType);
+    if (theme == nullptr) return 0;
+    const TRect insets = ThemeContentInsets(Canvas, theme);
+    return insets.Top + insets.Bottom;
+  }
+  switch (AButtonsStyle) {
+    case btsDefault: return 0;
+    case bts3D: return 4;
+    default: return 2;
+  }
 }
 
 // --- Colours and painters ---

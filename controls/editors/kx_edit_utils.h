@@ -1,13 +1,14 @@
 // The editors' shared painting routines (unit kxEditUtils): arrows, one-pixel border lines, enabled
 // and disabled glyphs, image-list images, pixel-exact poly-lines, the conversion between the text-out
 // flag word and DrawText flags, hot-track and highlight colours, the painter of a look-and-feel
-// kind, rectangle fills with cached brushes and two font routines.  The layout-dependent routines
-// (button widths and paddings, the editor background) live with the editor view data and view info.
+// kind, rectangle fills with cached brushes, two font routines, and the width and content padding
+// of an embedded button.  The editor background routine lives with the editor view info.
 //
 // Solid brushes come from the shared brush cache.  The unit start records whether the system
 // offers the hot-light colour (DetectHotLightColorSupport).
 #pragma once
 
+#include "controls/editors/kx_edit_buttons.h"
 #include "controls/editors/kx_text_out_flags.h"
 #include "controls/foundation/kx_painter.h"
 #include "platform/core/units.h"
@@ -56,6 +57,17 @@ void PaintGlyphOnCanvas(TkxCanvas& ACanvas, Integer X, Integer Y, TBitmap* ABuff
 // ABackgroundColor), which is then drawn at R's top-left.
 void DrawImageListImage(TCanvas* Canvas, TCustomImageList* AImageList, Integer AImageIndex, TBitmap* ABuffer,
                         bool AEnabled, TColor ABackgroundColor, const TRect& R);
+
+// --- Button sizes ---
+
+// The laid-out width of a button.  Margins M: 4, or for a native button whose theme class opens
+// ("ComboBox" for the combo-box look, else "Button") the theme's left plus right content insets.
+// A given Width W (above 0) answers max(W, M); otherwise a paintable glyph answers glyph width + M,
+// a text button max(SM_CYHSCROLL, M + caption width + 3), any other kind SM_CYHSCROLL.
+Integer GetEditButtonWidth(TCanvas* Canvas, const TkxEditButtonViewInfo& AButton);
+// The vertical room a button's frame takes: by style 0 default, 4 3-D, 2 the others; native: the
+// "Button" theme's top plus bottom content insets (0 when the class does not open).
+Integer GetButtonContentPadding(TCanvas* Canvas, TkxEditButtonStyle AButtonsStyle, bool ANativeStyle);
 
 // --- Colours and painters ---
 

@@ -13,6 +13,13 @@
 namespace {
 
 constexpr Integer kButtonWidth = 17;   // pixels
+
+// The index of the Default button, -1 when none is.
+Integer DefaultButtonIndex(const TkxEditButtons& Buttons) {
+  for (Integer i = 0; i < Buttons.Count(); ++i)
+    if (Buttons.Items(i)->Default()) return i;
+  return -1;
+}
 // The key that clicks the Default button: Ctrl+Enter.
 constexpr TShortCut kClickKey = scCtrl | VK_RETURN;
 
@@ -94,11 +101,11 @@ TkxButtonEdit::TkxButtonEdit(TComponent* AOwner)
     : TEdit(AOwner), properties_(std::make_unique<TkxButtonEditProperties>(this)) {
   button_ = new TkxEditButtonControl(this);
   button_->SetParent(this);
-  properties_->Buttons()->OnChanged = [this] { ButtonsChanged(); };
+  properties_->Buttons()->OnChange = [this](TObject*) { ButtonsChanged(); };
   ButtonsChanged();
 }
 
-TkxButtonEdit::~TkxButtonEdit() { properties_->Buttons()->OnChanged = nullptr; }
+TkxButtonEdit::~TkxButtonEdit() { properties_->Buttons()->OnChange = nullptr; }
 
 void TkxButtonEdit::ButtonClick(Integer Index) { properties_->OnButtonClick(this, Index); }
 
@@ -132,7 +139,7 @@ void TkxButtonEdit::Resize() {
 
 void TkxButtonEdit::KeyDown(Word& Key, TShiftState Shift) {
   inherited::KeyDown(Key, Shift);
-  const Integer index = properties_->Buttons()->DefaultIndex();
+  const Integer index = DefaultButtonIndex(*properties_->Buttons());
   if (Key == 0 || ShortCut(Key, Shift) != kClickKey || index < 0) return;
   Key = 0;
   ButtonClick(index);

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "controls/editors/kx_edit_utils.h"
+#include "controls/foundation/kd_theme_manager.h"
+#include "controls/foundation/kd_ux_theme.h"
 #include "controls/foundation/kx_classic_painters.h"
 #include "controls/foundation/kx_office11_painter.h"
 #include "controls/foundation/kx_solid_brush_cache.h"
@@ -14,7 +16,9 @@
 #include "platform/os/os_version.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/user/system_metrics.h"
 #include "tests/support/gdi/test_canvas.h"
+#include "tests/support/shims/fake_theme_provider.h"
 
 namespace {
 
@@ -201,3 +205,69 @@ TEST(EditPainters, EachKindHasItsPainterAndTheOffice11HighlightItsColour) {
 }
 
 }  // namespace
+
+// The button widths and paddings, classic and through the fake theme (its "Button" content
+// rectangle is the box less 3, 1, 4 and 5 pixels; "ComboBox" is not offered).
+class EditButtonSizeTest : public ::testing::Test {
+ protected:
+  EditButtonSizeTest() {
+    fake_.classes = {"Button", "Edit"};
+    fake_.contentMargins["Button"] = RECT{3, 1, 4, 5};
+    kdUxTheme::kdUxThemeUnit.initialize();
+    kdThemeManagerUnit.initialize();
+    canvas_.SetHandle(surface_.dc());
+  }
+  ~EditButtonSizeTest() override {
+    canvas_.SetHandle(nullptr);
+    kdThemeManagerUnit.finalize();
+    kdUxTheme::kdUxThemeUnit.finalize();
+  }
+
+  fakes::TFakeThemeProvider fake_;
+  fakes::ScopedThemeProvider provider_{&fake_};
+  TestCanvas surface_{20, 20};
+  TCanvas canvas_;
+};
+
+TEST_F(EditButtonSizeTest, AGivenWidthKeepsTheMarginsAndANaturalOneFollowsTheContent) {
+  TBitmap glyph;
+  glyph.SetSize(10, 7);
+  const std::string caption = "Browse the files";
+  const Integer captionWidth = canvas_.TextWidth(caption);
+  const Integer scrollHeight = GetSystemMetrics(SM_CYHSCROLL);
+  struct Case {
+    TkxEditButtonKind kind;
+    Integer width;
+    bool native;
+    bool comboBox;
+    Integer expected;
+  };
+  const Case cases[] = {
+      {bkEllipsis, 0, false, false, scrollHeight}, {bkEllipsis, 3, false, false, 4},
+      {bkEllipsis, 20, false, false, 20},          {bkGlyph, 0, false, false, 14},
+      {bkText, 0, false, false, captionWidth + 7}, {bkText, 2, false, false, 4},
+      {bkEllipsis, 3, true, false, 7},             {bkGlyph, 0, true, false, 17},
+      {bkDown, 1, true, true, 4},                  {bkText, 0, true, false, captionWidth + 10}};
+  for (const Case& c : cases) {
+    TkxEditButtonViewInfo button;
+    button.Data.Kind = c.kind;
+    button.Data.Width = c.width;
+    button.Data.NativeStyle = c.native;
+    button.Data.ComboBoxStyle = c.comboBox;
+    button.Data.VisibleCaption = caption;
+    button.Glyph = &glyph;
+    EXPECT_EQ(GetEditButtonWidth(&canvas_, button), c.expected)
+        << "kind " << int(c.kind) << " width " << c.width << " native " << c.native << " combo " << c.comboBox;
+  }
+}
+
+TEST_F(EditButtonSizeTest, ThePaddingFollowsTheStyleOrTheThemeInsets) {
+  const std::pair<TkxEditButtonStyle, Integer> classic[] = {{btsDefault, 0}, {bts3D, 4},     {btsFlat, 2},
+                                                            {btsSimple, 2},  {btsHotFlat, 2}, {btsUltraFlat, 2},
+                                                            {btsOffice11, 2}};
+  for (const auto& [style, padding] : classic) EXPECT_EQ(GetButtonContentPadding(&canvas_, style, false), padding);
+  EXPECT_EQ(GetButtonContentPadding(&canvas_, bts3D, true), 6);
+  fake_.classes = {"Edit"};
+  CloseAllThemeHandles();
+  EXPECT_EQ(GetButtonContentPadding(&canvas_, bts3D, true), 0);
+}

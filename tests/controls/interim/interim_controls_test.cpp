@@ -134,7 +134,8 @@ TEST_F(InterimControlsTest, AButtonEditHasTheButtonsItsImageLists) {
   const std::string none = "object G: TForm\n  object E: TkxButtonEdit\n  end\nend\n";
   auto* read = dynamic_cast<TkxButtonEdit*>(ReadImage(two)->FindComponent("E"));
   ASSERT_EQ(read->Properties()->Buttons()->Count(), 2);
-  EXPECT_EQ(read->Properties()->Buttons()->DefaultIndex(), 1);
+  EXPECT_FALSE(read->Properties()->Buttons()->Items(0)->Default());
+  EXPECT_TRUE(read->Properties()->Buttons()->Items(1)->Default());
   EXPECT_EQ(dynamic_cast<TkxButtonEdit*>(ReadImage(none)->FindComponent("E"))->Properties()->Buttons()->Count(), 0);
 }
 
