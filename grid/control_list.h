@@ -1,6 +1,7 @@
 // TControlList: the string grid's list of the controls placed in its cells.  Each entry is a
 // TCellControl (the cell's column and row and the control, which the entry does not own); the list
-// owns its entries and frees them.
+// owns its entries and frees them.  Row is the displayed row; while the entry's row is hidden
+// (a contracted node, a filter) RowHidden is set and Row holds the row's real index instead.
 #pragma once
 
 #include "platform/classes/list.h"
@@ -16,6 +17,7 @@ class TCellControl : public TObject {
   Integer Col;
   Integer Row;
   TControl* Control;
+  bool RowHidden = false;
 };
 
 class TControlList : public TList {

@@ -1019,6 +1019,11 @@ class TProStringGrid : public TBaseGrid {
   void CopyRow(Integer FromRow, Integer ToRow);
   void CopyCol(Integer FromCol, Integer ToCol);
   void MoveCellControls(Integer FromRow, Integer Delta);
+  // Cell controls follow their rows while rows hide and show: before the store changes each
+  // entry's row becomes its real index, after it the displayed row again, or, for a row now
+  // hidden, the real index with RowHidden set (control_list.h).
+  void CellControlsToRealRows();
+  void CellControlsToDisplayRows();
   bool DisjunctRowFlag(Integer ARow) const;
   bool DisjunctColFlag(Integer ACol) const;
   void DeleteListEntries(TIntList* List, Integer AIndex, Integer ACount);

@@ -74,6 +74,19 @@ bool DrawThemedPart(TCanvas* Canvas, HWND Window, const char16_t* Class, int Par
   return true;
 }
 
+// The visual style's progress bar over Bar: part 1 (the bar) fills it and part 3 (the chunk) the
+// left Percent % of it 2 pixels in, the width rounded.  Percent is limited to 0 .. 100 (NaN: 0) so
+// that the chunk never leaves the bar.  False when the style has no "Progress" class.
+bool DrawThemedProgress(TCanvas* Canvas, HWND Window, const TRect& Bar, double Percent) {
+  if (!DrawThemedPart(Canvas, Window, u"Progress", 1, 1, Bar)) return false;
+  const TRect inside{Bar.Left + 2, Bar.Top + 2, Bar.Right - 2, Bar.Bottom - 2};
+  const double limited = std::isnan(Percent) ? 0 : std::clamp(Percent, 0.0, 100.0);
+  const auto width = static_cast<Integer>(Round((inside.Right - inside.Left) * limited / 100));
+  const TRect chunk{inside.Left, inside.Top, inside.Left + width, inside.Bottom};
+  if (width > 0) DrawThemedPart(Canvas, Window, u"Progress", 3, 1, chunk);
+  return true;
+}
+
 // The left edge of a graphic G wide in R by its horizontal alignment; W is the text width.
 Integer PlacedLeft(const TRect& R, TCellHAlign Align, TAlignment TextAlign, Integer G, Integer W) {
   const Integer width = R.Right - R.Left;
@@ -285,6 +298,14 @@ void TProStringGrid::DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARo
       DrawRadioGroup(ACanvas, ACol, ARow, r, Graphic, enabled);
       break;
     case ctProgress: {
+      const ProGrid::TControlStyle style = controlLook_->ControlStyle();
+      if (isWinXP_ && controlLook_->ProgressXP() && (style == ProGrid::csWinXP || style == ProGrid::csTheme)) {
+        const TRect themed{Rect.Left + controlLook_->ProgressMarginX(), Rect.Top + controlLook_->ProgressMarginY(),
+                           Rect.Right - controlLook_->ProgressMarginX(), Rect.Bottom - controlLook_->ProgressMarginY()};
+        if (DrawThemedProgress(ACanvas, HandleAllocated() ? WindowHandle() : nullptr, themed,
+                               GraphicValue(ACol, ARow)))
+          break;
+      }
       const TRect bar{Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2};
       const TColor first = Graphic->CellColor();
       const TColor second = Graphic->CellColorTo();

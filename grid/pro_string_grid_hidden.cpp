@@ -11,6 +11,7 @@
 
 #include "grid/cell_graphic.h"
 #include "grid/cell_properties.h"
+#include "grid/control_list.h"
 #include "grid/grid_filter.h"
 #include "grid/int_list.h"
 #include "grid/pro_string_grid.h"
@@ -66,9 +67,14 @@ void TProStringGrid::RestoreRow(Integer Position, Integer ADisplayRow) {
   hiddenRows_->Delete(Position);
 }
 
+// The controls of hidden rows move with the rows' entries.
 void TProStringGrid::ShiftHiddenRows(Integer FromRealRow, Integer Delta) {
   for (Integer i = HiddenBelow(FromRealRow); i < NumHiddenRows(); ++i)
     HiddenEntry(i)->SetIdx(HiddenEntry(i)->Idx() + Delta);
+  for (Integer i = 0; i < cellControls_->Count(); ++i) {
+    TCellControl* entry = cellControls_->GetControl(i);
+    if (entry->RowHidden && entry->Row >= FromRealRow) entry->Row += Delta;
+  }
 }
 
 std::vector<Integer> TProStringGrid::RealRowsOf(Integer ADisplayRow, Integer ACount) const {
@@ -85,6 +91,27 @@ void TProStringGrid::CloseHiddenGaps(const std::vector<Integer>& RealRows) {
     TGridItem* entry = HiddenEntry(i);
     const auto below = std::lower_bound(RealRows.begin(), RealRows.end(), entry->Idx()) - RealRows.begin();
     entry->SetIdx(entry->Idx() - static_cast<Integer>(below));
+  }
+  for (Integer i = 0; i < cellControls_->Count(); ++i) {
+    TCellControl* entry = cellControls_->GetControl(i);
+    if (!entry->RowHidden) continue;
+    const auto below = std::lower_bound(RealRows.begin(), RealRows.end(), entry->Row) - RealRows.begin();
+    entry->Row -= static_cast<Integer>(below);
+  }
+}
+
+void TProStringGrid::CellControlsToRealRows() {
+  for (Integer i = 0; i < cellControls_->Count(); ++i) {
+    TCellControl* entry = cellControls_->GetControl(i);
+    if (!entry->RowHidden) entry->Row = DisplayToRealRow(entry->Row);
+  }
+}
+
+void TProStringGrid::CellControlsToDisplayRows() {
+  for (Integer i = 0; i < cellControls_->Count(); ++i) {
+    TCellControl* entry = cellControls_->GetControl(i);
+    entry->RowHidden = IsHiddenRow(entry->Row);
+    if (!entry->RowHidden) entry->Row = RealToDisplayRow(entry->Row);
   }
 }
 
@@ -124,6 +151,7 @@ void TProStringGrid::HideRows(Integer FromRow, Integer ToRow) {
   for (Integer i = position; i < NumHiddenRows() && HiddenEntry(i)->Idx() <= ToRow; ++i) ++alreadyHidden;
   const Integer rows = ToRow - FromRow + 1;
   if (alreadyHidden == rows) return;
+  CellControlsToRealRows();
   const Integer displayStart = FromRow - position;
   Integer shown = 0;
   Integer at = position;
@@ -135,6 +163,7 @@ void TProStringGrid::HideRows(Integer FromRow, Integer ToRow) {
     StoreRow(displayStart + shown++, real, at++);
   }
   RemoveRowRange(displayStart, shown, false);
+  CellControlsToDisplayRows();
 }
 
 // The listed rows are display indexes; rows may be hidden already (contracted nodes), so each is
@@ -142,6 +171,7 @@ void TProStringGrid::HideRows(Integer FromRow, Integer ToRow) {
 void TProStringGrid::HideRowList(TIntList* List) {
   const Integer listed = List->Count();
   if (listed == 0) return;
+  CellControlsToRealRows();
   std::vector<Integer> realRows;
   for (Integer i = 0; i < listed; ++i) realRows.push_back(DisplayToRealRow(List->GetItem(i)));
   std::vector<Integer> heights;
@@ -162,6 +192,7 @@ void TProStringGrid::HideRowList(TIntList* List) {
   }
   DetachRows(free, RowCount() - 1);
   SetRowCount(RowCount() - listed);
+  CellControlsToDisplayRows();
 }
 
 // ---- Showing ----
@@ -169,6 +200,7 @@ void TProStringGrid::HideRowList(TIntList* List) {
 void TProStringGrid::UnHideRowsAll() {
   const Integer hidden = NumHiddenRows();
   if (hidden == 0) return;
+  CellControlsToRealRows();
   Integer shown = RowCount() - 1;
   SetRowCount(RowCount() + hidden);
   Integer entry = hidden - 1;
@@ -180,16 +212,19 @@ void TProStringGrid::UnHideRowsAll() {
       SetRowHeights(position, RowHeights(shown--));
     }
   }
+  CellControlsToDisplayRows();
 }
 
 void TProStringGrid::UnHideRows(Integer FromRow, Integer ToRow) {
   Integer position = HiddenEntryOf(FromRow);
   if (position < 0) return;
+  CellControlsToRealRows();
   while (position < NumHiddenRows() && HiddenEntry(position)->Idx() <= ToRow) {
     const Integer displayRow = HiddenEntry(position)->Idx() - position;
     InsertEmptyRows(displayRow, 1, false);
     RestoreRow(position, displayRow);
   }
+  CellControlsToDisplayRows();
 }
 
 // ---- Index mappings ----

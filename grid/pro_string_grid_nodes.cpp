@@ -177,6 +177,7 @@ void TProStringGrid::ShowNodeRows(Integer ADisplayRow) {
     SetRow(oldRow);
     SetTopRow(oldTopRow);
   }
+  PlaceCellControls();
   RecalcFooter(-1);
 }
 
@@ -199,12 +200,14 @@ void TProStringGrid::ContractNode(Integer ARow) {
   for (Integer child = row + 1; child < RowCount() && DisplayToRealRow(child) < realEnd; ++child)
     if (GetNodeState(child)) NodeGraphic(child)->SetCellBoolean(false);
   if (realEnd - 1 > ARow) HideRows(ARow + 1, realEnd - 1);
+  PlaceCellControls();
   RecalcFooter(-1);
 }
 
 void TProStringGrid::ExpandAll() {
   UnHideRowsAll();
   MarkNodesExpanded();
+  PlaceCellControls();
   RecalcFooter(-1);
 }
 
@@ -226,6 +229,7 @@ void TProStringGrid::ContractAll() {
     }
     if (rows.Count() > 0) HideRowList(&rows);
   }
+  PlaceCellControls();
   RecalcFooter(-1);
 }
 

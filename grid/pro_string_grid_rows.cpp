@@ -110,7 +110,7 @@ void TProStringGrid::CopyCol(Integer FromCol, Integer ToCol) {
 void TProStringGrid::MoveCellControls(Integer FromRow, Integer Delta) {
   for (Integer i = 0; i < cellControls_->Count(); ++i) {
     TCellControl* entry = cellControls_->GetControl(i);
-    if (entry->Row >= FromRow) entry->Row += Delta;
+    if (!entry->RowHidden && entry->Row >= FromRow) entry->Row += Delta;
   }
 }
 

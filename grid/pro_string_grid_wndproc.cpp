@@ -134,6 +134,10 @@ void TProStringGrid::PlaceCellControls() {
     const TCellControl* entry = cellControls_->GetControl(i);
     TControl* control = entry->Control;
     if (control == nullptr) continue;
+    if (entry->RowHidden) {
+      control->SetVisible(false);
+      continue;
+    }
     const bool dataCell = entry->Col >= FixedCols() && entry->Row >= FixedRows() && entry->Col < ColCount() &&
                           entry->Row < RowCount();
     if (!dataCell) continue;

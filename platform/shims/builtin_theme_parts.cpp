@@ -23,7 +23,8 @@ constexpr COLORREF kThumbFills[] = {RGB(205, 205, 205), RGB(166, 166, 166), RGB(
 constexpr COLORREF kHeaderFills[] = {RGB(255, 255, 255), RGB(217, 235, 249), RGB(188, 220, 244)};
 constexpr COLORREF kDefaultFrame = RGB(51, 153, 255), kGlyph = RGB(0, 0, 0), kGrayGlyph = RGB(131, 131, 131),
                    kListViewBorder = RGB(130, 135, 144), kHeaderLine = RGB(213, 213, 213),
-                   kGripper = RGB(120, 120, 120);
+                   kGripper = RGB(120, 120, 120), kTroughFrame = RGB(188, 188, 188),
+                   kTroughFill = RGB(230, 230, 230), kChunk = RGB(6, 176, 37);
 
 // 0 normal, 1 hot, 2 pressed, 3 disabled, from a state of 1 .. 4 (5 .. 8 and so on wrap).
 int Interaction(int State) { return ((State - 1) % 4 + 4) % 4; }
@@ -152,6 +153,14 @@ bool DrawScrollBarPart(HDC DC, int Part, int State, const TRect& R) {
   }
 }
 
+// The drop-down button: a flat fill with a down arrow centred (grey when disabled).
+void DropDownButton(HDC DC, int State, const TRect& R) {
+  const int i = Interaction(State);
+  Fill(DC, R, kButtonFills[i]);
+  const int cx = (R.Left + R.Right) / 2, cy = (R.Top + R.Bottom) / 2;
+  Triangle(DC, {{cx - 3, cy - 1}, {cx + 3, cy - 1}, {cx, cy + 2}}, i == 3 ? kGrayGlyph : kGlyph);
+}
+
 bool DrawPart(TBuiltInThemeClass Class, HDC DC, int Part, int State, const TRect& R) {
   switch (Class) {
     case TBuiltInThemeClass::Button:
@@ -183,11 +192,36 @@ bool DrawPart(TBuiltInThemeClass Class, HDC DC, int Part, int State, const TRect
       }
       return true;
     }
+    case TBuiltInThemeClass::Progress:
+      if (Part == 1) {
+        Fill(DC, R, kTroughFill);
+        Frame(DC, R, kTroughFrame);
+      } else if (Part == 3) {
+        Fill(DC, R, kChunk);
+      }
+      return Part == 1 || Part == 3;
+    case TBuiltInThemeClass::ComboBox:
+      if (Part != 1) return false;
+      DropDownButton(DC, State, R);
+      return true;
   }
   return false;
 }
 
 }  // namespace
+
+bool IsBuiltInPartDefined(TBuiltInThemeClass Class, int Part) {
+  switch (Class) {
+    case TBuiltInThemeClass::Button: return Part >= 1 && Part <= 3;
+    case TBuiltInThemeClass::Header: return Part == 1;
+    case TBuiltInThemeClass::ListView: return Part == 5;
+    case TBuiltInThemeClass::ScrollBar: return Part >= 1 && Part <= 10;
+    case TBuiltInThemeClass::Window: return Part == 19;
+    case TBuiltInThemeClass::Progress: return Part == 1 || Part == 3;
+    case TBuiltInThemeClass::ComboBox: return Part == 1;
+  }
+  return false;
+}
 
 HRESULT DrawBuiltInPart(TBuiltInThemeClass Class, HDC DC, int Part, int State, const TRect& R, const TRect* Clip) {
   if (DC == nullptr) return E_FAIL;
@@ -205,6 +239,10 @@ bool BuiltInContentMargins(TBuiltInThemeClass Class, int Part, TRect& Margins) {
     case TBuiltInThemeClass::ListView: Margins = {1, 1, 1, 1}; return Part == 5;
     case TBuiltInThemeClass::ScrollBar: Margins = {1, 1, 1, 1}; return Part >= 1 && Part <= 10;
     case TBuiltInThemeClass::Window: Margins = {2, 2, 2, 2}; return Part == 19;
+    case TBuiltInThemeClass::Progress:
+      Margins = Part == 1 ? TRect{1, 1, 1, 1} : TRect{0, 0, 0, 0};
+      return Part == 1 || Part == 3;
+    case TBuiltInThemeClass::ComboBox: Margins = {0, 0, 0, 0}; return Part == 1;
   }
   return false;
 }

@@ -4,7 +4,10 @@
 // part 1 (states 1 .. 3), "ListView" part 5 (its one-pixel border, state 0), "ScrollBar" parts 1
 // (arrow buttons, state = direction x 4 + 1 .. 4 for up, down, left, right), 2 and 3 (horizontal and
 // vertical thumbs), 4 .. 7 (the page areas), 8 and 9 (the thumbs' grippers, state 0) and 10 (the size
-// box), and "Window" part 19 (the small close button).  Anything else is not drawn (E_FAIL).
+// box), "Window" part 19 (the small close button), "Progress" parts 1 (the bar's trough, a framed
+// fill) and 3 (the chunk, a flat green fill; any state), and "ComboBox" part 1 (the drop-down
+// button, states 1 .. 4 normal, hot, pressed, disabled, with a down arrow).  Anything else is not
+// drawn (E_FAIL).
 //
 // Pixels: flat fills and one-pixel frames in fixed colours (COLORREF values in the .cpp); the push
 // button leaves its four corner pixels alone, which is why it reports partial transparency.
@@ -15,8 +18,10 @@
 #include "platform/shims/theme_types.h"
 #include "platform/shims/ole_types.h"
 
-enum class TBuiltInThemeClass { Button, Header, ListView, ScrollBar, Window };
+enum class TBuiltInThemeClass { Button, Header, ListView, ScrollBar, Window, Progress, ComboBox };
 
+// Whether the class draws the part (in any state).
+bool IsBuiltInPartDefined(TBuiltInThemeClass Class, int Part);
 HRESULT DrawBuiltInPart(TBuiltInThemeClass Class, HDC DC, int Part, int State, const TRect& R, const TRect* Clip);
 // The part's margins inside its rectangle (left, top, right, bottom); false when it has none.
 bool BuiltInContentMargins(TBuiltInThemeClass Class, int Part, TRect& Margins);

@@ -12,7 +12,9 @@
 #include "grid/mouse_actions.h"
 #include "grid/pro_grid_undo_redo.h"
 #include "platform/classes/string_list.h"
+#include "grid/control_list.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/panel.h"
 #include "tests/grid/string_grid_fixture.h"
 
 namespace {
@@ -136,6 +138,53 @@ TEST_F(NodeTest, RowsBesideAContractedNodeKeepTheirOrder) {
   grid->RemoveRowWithNodes(5);
   grid->ExpandAll();
   EXPECT_EQ(Shown(grid), (std::vector<std::string>{"r1", "r2", "r3", "r4", "r5", "r6"}));
+}
+
+// Controls placed in cells of rows 2, 4, 6 and 7 beside nodes over rows 1-3 and 5-6: a contracted
+// node hides the controls of its rows, the others move up with their rows, a row inserted above a
+// contracted node moves its hidden control down, and expanding puts every control back at its row.
+TEST_F(NodeTest, CellControlsHideWithTheirContractedRowsAndComeBackAtTheirRows) {
+  TTestStringGrid* grid = RowsGrid(8, true);
+  grid->SetBounds(0, 0, 400, 300);
+  grid->AddNode(1, 3);
+  grid->AddNode(5, 2);
+  const Integer rows[] = {2, 4, 6, 7};
+  std::vector<TPanel*> panels;
+  for (Integer row : rows) {
+    auto* panel = new TPanel(grid);
+    panel->SetParent(grid);
+    grid->CellControls()->AddControl(new TCellControl(2, row, panel));
+    panels.push_back(panel);
+  }
+  // Each control's displayed row, -1 while hidden; its control must be shown at that row.
+  const auto placed = [&] {
+    std::vector<Integer> result;
+    for (Integer i = 0; i < grid->CellControls()->Count(); ++i) {
+      const TCellControl* entry = grid->CellControls()->GetControl(i);
+      if (entry->RowHidden) {
+        EXPECT_FALSE(panels[i]->Visible()) << i;
+        result.push_back(-1);
+        continue;
+      }
+      EXPECT_TRUE(panels[i]->Visible()) << i;
+      EXPECT_EQ(panels[i]->Top(), grid->CellRect(2, entry->Row).Top) << i;
+      result.push_back(entry->Row);
+    }
+    return result;
+  };
+  grid->ContractNode(1);
+  EXPECT_EQ(placed(), (std::vector<Integer>{-1, 2, 4, 5}));
+  grid->ContractNode(5);
+  EXPECT_EQ(placed(), (std::vector<Integer>{-1, 2, -1, 4}));
+  grid->ExpandNode(1);
+  EXPECT_EQ(placed(), (std::vector<Integer>{2, 4, -1, 6}));
+  grid->InsertRows(1, 1);   // the hidden row 6 becomes 7, its control with it
+  grid->ExpandNode(6);
+  EXPECT_EQ(placed(), (std::vector<Integer>{3, 5, 7, 8}));
+  grid->ContractAll();
+  EXPECT_EQ(placed(), (std::vector<Integer>{-1, 3, -1, 5}));
+  grid->ExpandAll();
+  EXPECT_EQ(placed(), (std::vector<Integer>{3, 5, 7, 8}));
 }
 
 TEST_F(NodeTest, ChildRowsGrowAndShrinkTheirNodes) {

@@ -223,10 +223,11 @@ TEST_F(BuiltInLookAndFeelTest, NativeStyleWithTheBuiltInProviderPaintsWithTheVis
   Root().SetKind(lfStandard);
   Root().SetNativeStyle(true);
   EXPECT_EQ(child.look.GetPainterClass(), TkxWinXPLookAndFeelPainter::Class());
-  constexpr ThemedObjectType kButton = 0, kComboBox = 2;   // the built-in style draws no combo box
+  constexpr ThemedObjectType kButton = 0, kComboBox = 2, kEdit = 3;   // the built-in style draws no edit
   EXPECT_EQ(child.look.SelectPainterClassForType(kButton), TkxWinXPLookAndFeelPainter::Class());
-  EXPECT_EQ(child.look.SelectPainterClassForType(kComboBox), TkxStandardLookAndFeelPainter::Class());
-  EXPECT_EQ(child.look.SelectPainterClass((1u << kButton) | (1u << kComboBox)), TkxStandardLookAndFeelPainter::Class());
+  EXPECT_EQ(child.look.SelectPainterClassForType(kComboBox), TkxWinXPLookAndFeelPainter::Class());
+  EXPECT_EQ(child.look.SelectPainterClassForType(kEdit), TkxStandardLookAndFeelPainter::Class());
+  EXPECT_EQ(child.look.SelectPainterClass((1u << kButton) | (1u << kEdit)), TkxStandardLookAndFeelPainter::Class());
 }
 
 class FakeLookAndFeelTest : public LookAndFeelTest {

@@ -254,7 +254,7 @@ TEST_F(BuiltInPainterTest, AThemedButtonAndScrollBarShowTheStylesParts) {
   EXPECT_EQ(surface_.At(8, 6), COLORREF(RGB(0, 0, 0)));        // the up arrow
   EXPECT_EQ(surface_.At(5, 28), COLORREF(RGB(120, 120, 120)));  // the gripper
   EXPECT_EQ(surface_.At(3, 20), COLORREF(RGB(205, 205, 205)));  // the thumb
-  // "ComboBox" does not open: the splitter colour and drop-down button are the standard ones.
+  // "ComboBox" opens but defines no border colour: the splitter colour is the standard one.
   EXPECT_EQ(kNative->GetSplitterBorderColor(), TColor(0x9D9DA1));
 }
 

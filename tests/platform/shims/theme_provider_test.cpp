@@ -4,14 +4,18 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "tests/support/shims/fake_theme_provider.h"
 #include "platform/shims/builtin_theme_provider.h"
 #include "platform/shims/theme_provider.h"
 #include "platform/gdi/clip.h"
+#include "platform/gdi/draw_edge.h"
+#include "platform/gdi/sys_colors.h"
 #include "platform/gdi/region.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/message_ids.h"
+#include "platform/user/system_metrics.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_styles.h"
 #include "platform/user/window_tree.h"
@@ -76,7 +80,9 @@ TEST(BuiltInThemeProvider, OpensItsClassesAndNamesItsTheme) {
   EXPECT_EQ(open(nullptr, u"NoSuchClass; BUTTON"), button);
   EXPECT_NE(open(nullptr, u"ScrollBar"), button);
   EXPECT_EQ(open(nullptr, u"NoSuchClass"), nullptr);
-  EXPECT_EQ(open(nullptr, u"ComboBox"), nullptr);   // a class it does not draw: its callers go classic
+  EXPECT_NE(open(nullptr, u"combobox"), nullptr);
+  EXPECT_NE(open(nullptr, u"PROGRESS"), nullptr);
+  EXPECT_EQ(open(nullptr, u"Edit"), nullptr);   // a class it does not draw: its callers go classic
   EXPECT_EQ(open(nullptr, u"Edit;Window"), open(nullptr, u"Window"));
   EXPECT_EQ(open(nullptr, nullptr), nullptr);
   EXPECT_EQ(close(button), S_OK);
@@ -89,7 +95,6 @@ TEST(BuiltInThemeProvider, OpensItsClassesAndNamesItsTheme) {
   EXPECT_EQ(std::u16string(file), u"Builtin.msstyles");
   EXPECT_EQ(std::u16string(color), u"NormalColor");
   EXPECT_EQ(std::u16string(size), u"Nor");   // cut to the buffer, terminated
-  EXPECT_EQ(GetProcAddress(module, "DrawThemeEdge"), nullptr);
   FreeLibrary(module);
 }
 
@@ -176,6 +181,8 @@ class BuiltInParts : public ::testing::Test {
     header_ = open(nullptr, u"Header");
     window_ = open(nullptr, u"Window");
     listView_ = open(nullptr, u"ListView");
+    progress_ = open(nullptr, u"Progress");
+    comboBox_ = open(nullptr, u"ComboBox");
     draw_ = Bind<DrawThemeBackgroundProc>(module_, "DrawThemeBackground");
   }
   ~BuiltInParts() override { FreeLibrary(module_); }
@@ -185,7 +192,8 @@ class BuiltInParts : public ::testing::Test {
 
   ScopedThemeProvider scoped_{&BuiltInThemeProvider()};
   HMODULE module_ = nullptr;
-  HTHEME button_ = nullptr, scrollBar_ = nullptr, header_ = nullptr, window_ = nullptr, listView_ = nullptr;
+  HTHEME button_ = nullptr, scrollBar_ = nullptr, header_ = nullptr, window_ = nullptr, listView_ = nullptr,
+         progress_ = nullptr, comboBox_ = nullptr;
   DrawThemeBackgroundProc draw_ = nullptr;
   TestCanvas canvas_{40, 30};
 };
@@ -278,6 +286,126 @@ TEST_F(BuiltInParts, ThemeTextInThePartsTextColour) {
   ASSERT_EQ(text(button_, canvas_.dc(), 1, 4, u"Exit", -1, 0x25, 0, &r), S_OK);   // centred on one line
   EXPECT_GT(canvas_.Count(RGB(131, 131, 131)), 5);
   EXPECT_EQ(canvas_.Count(RGB(0, 0, 0)), 0);
+}
+
+TEST_F(BuiltInParts, ProgressBarAndChunkAndTheDropDownButton) {
+  ASSERT_EQ(Draw(progress_, 1, 1, {0, 0, 40, 10}), S_OK);
+  EXPECT_EQ(canvas_.At(0, 5), RGB(188, 188, 188));   // the trough's frame
+  EXPECT_EQ(canvas_.At(20, 5), RGB(230, 230, 230));
+  ASSERT_EQ(Draw(progress_, 3, 1, {1, 1, 20, 9}), S_OK);
+  EXPECT_EQ(canvas_.At(10, 5), RGB(6, 176, 37));
+  EXPECT_EQ(canvas_.At(25, 5), RGB(230, 230, 230));
+  EXPECT_EQ(Draw(progress_, 2, 1, {0, 0, 40, 10}), E_FAIL);
+  const auto content = Bind<GetThemeBackgroundContentRectProc>(module_, "GetThemeBackgroundContentRect");
+  RECT inside{};
+  const RECT bounds{0, 0, 40, 10};
+  EXPECT_EQ(content(progress_, nullptr, 1, 1, &bounds, &inside), S_OK);
+  EXPECT_EQ(inside, (RECT{1, 1, 39, 9}));
+
+  const struct {
+    int state;
+    COLORREF fill, glyph;
+  } kStates[] = {{1, RGB(236, 236, 236), RGB(0, 0, 0)},
+                 {2, RGB(229, 241, 251), RGB(0, 0, 0)},
+                 {3, RGB(204, 228, 247), RGB(0, 0, 0)},
+                 {4, RGB(244, 244, 244), RGB(131, 131, 131)}};
+  for (const auto& s : kStates) {
+    SCOPED_TRACE(s.state);
+    canvas_.Clear(kWhite);
+    ASSERT_EQ(Draw(comboBox_, 1, s.state, {0, 0, 17, 20}), S_OK);
+    EXPECT_EQ(canvas_.At(1, 1), s.fill);
+    EXPECT_EQ(canvas_.At(8, 10), s.glyph);   // the down arrow's middle
+    EXPECT_EQ(canvas_.At(8, 6), s.fill);     // above the arrow
+    EXPECT_EQ(canvas_.At(20, 10), kWhite);
+  }
+  EXPECT_EQ(Draw(comboBox_, 2, 1, {0, 0, 17, 20}), E_FAIL);
+}
+
+// Every function a binding of the whole visual-style set looks up is there, and those beyond
+// drawing answer from the parts, the system or the process's switches.
+TEST_F(BuiltInParts, AnswersTheWholeBindingSet) {
+  for (std::string_view name : kThemeFunctionNames) {
+    const bool absent = name == "DrawThemeTextEx" || name == "GetThemePropertyOrigin" ||
+                        name.find("BufferedPaint") != std::string_view::npos;
+    EXPECT_EQ(GetProcAddress(module_, std::string(name).c_str()) == nullptr, absent) << name;
+  }
+  const RECT content{10, 10, 30, 30};
+  RECT extent{};
+  EXPECT_EQ(Bind<GetThemeBackgroundExtentProc>(module_, "GetThemeBackgroundExtent")(button_, nullptr, 1, 1, &content,
+                                                                                     &extent),
+            S_OK);
+  EXPECT_EQ(extent, (RECT{7, 7, 33, 33}));
+  MARGINS margins{};
+  const auto getMargins = Bind<GetThemeMarginsProc>(module_, "GetThemeMargins");
+  EXPECT_EQ(getMargins(header_, nullptr, 1, 1, 3602, nullptr, &margins), S_OK);
+  EXPECT_EQ(margins.cxLeftWidth, 3);
+  EXPECT_EQ(margins.cyTopHeight, 2);
+  EXPECT_EQ(getMargins(header_, nullptr, 1, 1, 3601, nullptr, &margins), HRESULT(0x80070490));
+  int value = 0;
+  EXPECT_EQ(Bind<GetThemeIntProc>(module_, "GetThemeInt")(button_, 1, 1, 2401, &value), HRESULT(0x80070490));
+
+  const auto defined = Bind<IsThemePartDefinedProc>(module_, "IsThemePartDefined");
+  EXPECT_TRUE(defined(progress_, 3, 0));
+  EXPECT_FALSE(defined(progress_, 2, 0));
+  EXPECT_FALSE(defined(header_, 2, 1));
+  const auto hit = Bind<HitTestThemeBackgroundProc>(module_, "HitTestThemeBackground");
+  WORD code = 99;
+  EXPECT_EQ(hit(button_, nullptr, 1, 1, 0, &content, nullptr, POINT{15, 15}, &code), S_OK);
+  EXPECT_EQ(code, WORD(HTCLIENT));
+  EXPECT_EQ(hit(button_, nullptr, 1, 1, 0, &content, nullptr, POINT{30, 15}, &code), S_OK);
+  EXPECT_EQ(code, WORD(HTNOWHERE));
+
+  RECT inside{};
+  const RECT edged{0, 0, 20, 20};
+  EXPECT_EQ(Bind<DrawThemeEdgeProc>(module_, "DrawThemeEdge")(button_, canvas_.dc(), 1, 1, &edged, EDGE_SUNKEN,
+                                                               BF_RECT, &inside),
+            S_OK);
+  EXPECT_EQ(inside, (RECT{2, 2, 18, 18}));
+  EXPECT_NE(canvas_.At(0, 10), kWhite);
+  EXPECT_EQ(Bind<GetThemeSysColorProc>(module_, "GetThemeSysColor")(button_, COLOR_BTNFACE),
+            GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(Bind<GetThemeSysSizeProc>(module_, "GetThemeSysSize")(nullptr, SM_CXVSCROLL),
+            GetSystemMetrics(SM_CXVSCROLL));
+  LOGFONTW font{};
+  EXPECT_EQ(Bind<GetThemeSysFontProc>(module_, "GetThemeSysFont")(nullptr, 801, &font), S_OK);
+  EXPECT_GT(font.lfWeight, 400);   // the caption font is bold
+}
+
+TEST_F(BuiltInParts, ThemingSwitchesOffForTheProcessAndForOneWindow) {
+  const auto open = Bind<OpenThemeDataProc>(module_, "OpenThemeData");
+  const auto active = Bind<IsThemeActiveProc>(module_, "IsThemeActive");
+  const auto enable = Bind<EnableThemingProc>(module_, "EnableTheming");
+  ASSERT_EQ(enable(FALSE), S_OK);
+  EXPECT_FALSE(active());
+  EXPECT_EQ(open(nullptr, u"Button"), nullptr);
+  enable(TRUE);
+  EXPECT_TRUE(active());
+
+  const HWND a = reinterpret_cast<HWND>(0x1000), b = reinterpret_cast<HWND>(0x2000);
+  const auto windowTheme = Bind<GetWindowThemeProc>(module_, "GetWindowTheme");
+  EXPECT_EQ(windowTheme(a), nullptr);
+  EXPECT_EQ(open(a, u"Header"), header_);
+  EXPECT_EQ(windowTheme(a), header_);
+  const auto setTheme = Bind<SetWindowThemeProc>(module_, "SetWindowTheme");
+  ASSERT_EQ(setTheme(a, u"", u""), S_OK);
+  EXPECT_EQ(open(a, u"Button"), nullptr);
+  EXPECT_EQ(open(b, u"Button"), button_);
+  setTheme(a, nullptr, nullptr);
+  EXPECT_EQ(open(a, u"Button"), button_);
+
+  const auto texture = Bind<EnableThemeDialogTextureProc>(module_, "EnableThemeDialogTexture");
+  const auto textured = Bind<IsThemeDialogTextureEnabledProc>(module_, "IsThemeDialogTextureEnabled");
+  texture(a, 2);
+  EXPECT_TRUE(textured(a));
+  EXPECT_FALSE(textured(b));
+  texture(a, 1);
+  EXPECT_FALSE(textured(a));
+  const auto setProperties = Bind<SetThemeAppPropertiesProc>(module_, "SetThemeAppProperties");
+  const auto properties = Bind<GetThemeAppPropertiesProc>(module_, "GetThemeAppProperties");
+  EXPECT_EQ(properties(), DWORD(7));
+  setProperties(1);
+  EXPECT_EQ(properties(), DWORD(1));
+  setProperties(7);
 }
 
 }  // namespace
