@@ -163,6 +163,26 @@ TEST_F(ClipboardTest, PastedTextFillsCellsAndCountsFields) {
   }
 }
 
+TEST(MeasureTextBlockTest, ColsAreTheWidestLineAndRowsTheNonEmptyLinesLessOne) {
+  const struct {
+    std::string text;
+    Integer cols, rows;
+  } cases[] = {
+      {"a\tb\r\nc\td\r\n", 2, 1},
+      {"a\r\n\r\nb\tc\td", 3, 1},              // an empty line is one field and no row
+      {std::string("x\ty\0\tz\tw", 8), 2, 0},   // the text ends at its NUL
+      {"a\rb\rc", 1, 2},                        // CR alone ends a line
+      {"\t\t", 3, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Integer cols = -5, rows = -5;
+    TProStringGrid::MeasureTextBlock(c.text, cols, rows);
+    EXPECT_EQ(cols, c.cols);
+    EXPECT_EQ(rows, c.rows);
+  }
+}
+
 TEST_F(ClipboardTest, FieldsOutsideTheGridGrowItFirstOrAreDropped) {
   const struct {
     const char* what;
