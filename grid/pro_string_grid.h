@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -526,6 +527,66 @@ class TProStringGrid : public TBaseGrid {
   // stream's end or the first foreign line (the stream is left at that line's start).
   void WriteGridText(TStream* Stream);
   void ReadGridText(TStream* Stream);
+
+  // ==== Clipboard: text, the top-left cell's rich text and the private cell format ====
+  // Copy puts the selection on the clipboard as TAB/CR LF text (CF_TEXT), with AllowRTFClipboard
+  // the top-left cell's rich text and with AllowFmtClipboard the private format (texts, properties
+  // and graphics; docs/grid-clipboard.md).  Cut copies, then empties what it copied.  Paste takes
+  // the private format, else rich text, else text, at the selection's top-left cell; with
+  // AllowSmartClipboard it then fills the selection (value, series or repeated block).
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  // Range in display columns and rows; Disjunct: only the selected rows / columns take part.
+  void CopyRangeToClipboard(const TGridRect& Range, bool Disjunct);
+  void CopyCellsToClipboard(const TGridRect& Range);
+  void CopyRTFToClipboard(Integer ACol, Integer ARow);
+  // The number of cells (private format) or fields (text) pasted; 0 for rich text or nothing.
+  Integer PasteClipboardAt(Integer ACol, Integer ARow);
+  // Pastes TAB-separated fields, lines ending at CR (an LF after it skipped); Text ends at its first
+  // NUL or its end.  Returns the fields read.
+  Integer PasteTextAt(Integer ACol, Integer ARow, std::string_view Text);
+  // Cols: the most TAB-separated fields on a line; Rows: the non-empty lines less one.
+  static void MeasureTextBlock(std::string_view Text, Integer& Cols, Integer& Rows);
+  // The private format of Range (display cells) written to / read from a stream; reading places
+  // the first cell record at Cell.  A stream that does not hold the format raises EReadError
+  // "Invalid stream format" (cells read before stay).
+  void WriteCellRangeComponents(const TGridRect& Range, TStream* Stream);
+  void ReadCellRangeComponents(TPoint Cell, TStream* Stream);
+  // Grows the selection to whole merged ranges at its corners.
+  void ExtendSelectionToMergedCells();
+  // A check-box cell takes the state "text equals the check-true text"; another cell the text.
+  virtual void SetCellFromText(Integer ACol, Integer ARow, const std::string& Text);
+  // The top-left cell of the last text copy ((-1, -1) before any); true after a copy, false after a
+  // cut.
+  TPoint CopyOrigin() const { return copyOrigin_; }
+  bool LastOperationWasCopy() const { return lastOperationCopy_; }
+
+ protected:
+  virtual void BeforePaste() {}
+  virtual void AfterPaste() {}
+  virtual void CellsPasted(TPoint /*Origin*/, const TGridRect& /*Range*/, bool /*WasCopy*/) {}
+
+ private:
+  // The display row's disjunct flag (the real row's with RowSelectPersistent).
+  bool RowSelectedForCopy(Integer ARow);
+  std::string RangeClipboardText(const TGridRect& Range, bool Disjunct);
+  std::string CopiedCellText(Integer ACol, Integer ARow);
+  bool PastesTextInto(Integer ACol, Integer ARow);
+  void PasteField(Integer ACol, Integer ARow, std::string Field);
+  // The private format's header read ahead, the grid grown for it, then the cells read.
+  Integer PasteCellsFormat(Integer ACol, Integer ARow, TStream* Stream);
+  void SmartFill(const TGridRect& Sel, Integer Pasted);
+  void FillSelectionWithTopLeft(const TGridRect& Sel);
+  void FillSeries(const TGridRect& Sel, Integer Pasted);
+  // Offers Value for the cell (not the selection's first) and writes it when allowed.
+  void OfferSmartValue(Integer ACol, Integer ARow, bool First, std::string Value);
+  bool SmartWritable(Integer ACol, Integer ARow);
+  void WriteCellRecords(TStream* Stream, Integer ACol, Integer ARow);
+  Integer CellStreamID();
+  TPoint copyOrigin_{-1, -1};
+  bool lastOperationCopy_ = false;
+ public:
 
   // ==== Column widths kept in an ini file or the registry (ColumnSize) ====
   // Each column's width as the integer "Col<index>" in ColumnSize.Section of the store named by

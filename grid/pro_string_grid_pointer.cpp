@@ -592,7 +592,7 @@ std::string TProStringGrid::SelectionDragText() {
   std::vector<Integer> rows;
   if (mouseActions_->DisjunctRowSelect()) {
     for (Integer row = FixedRows(); row < RowCount(); ++row)
-      if (GetRowSelect(mouseActions_->RowSelectPersistent() ? DisplayToRealRow(row) : row)) rows.push_back(row);
+      if (RowSelectedForCopy(row)) rows.push_back(row);
   } else {
     for (Integer row = selection.Top; row <= selection.Bottom; ++row) rows.push_back(row);
   }
