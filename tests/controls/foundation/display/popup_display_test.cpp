@@ -14,23 +14,16 @@
 #include "platform/user/backend.h"
 #include "platform/user/display_choice.h"
 #include "platform/user/focus.h"
-#include "tests/support/os/xvfb_server.h"
-#include "tests/support/ui/ui_test_fixture.h"
+#include "tests/support/ui/x_display_test.h"
 
 namespace uitest {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr auto kWatched = std::chrono::milliseconds(500);
-
-class PopupDisplayTest : public UiTest, public ::testing::WithParamInterface<bool> {
+class PopupDisplayTest : public XDisplayTest, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
-    if (xvfb_.Display().empty()) GTEST_SKIP() << "Xvfb could not start (is the xvfb package installed?)";
-    setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-    unsetenv("PR_DISPLAY");
-    unsetenv("SDL_VIDEODRIVER");
-    ASSERT_EQ(user::InstallDisplayBackend().backend, "sdl");
+    StartDisplay();
+    if (IsSkipped() || HasFatalFailure()) return;
     kxControlsUnit.initialize();
     kxContainerUnit.initialize();
     started_ = true;
@@ -66,31 +59,7 @@ class PopupDisplayTest : public UiTest, public ::testing::WithParamInterface<boo
     user::SetBackend(nullptr);
   }
 
-  bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-      if (Clock::now() > deadline) return false;
-      user::CurrentBackend().PumpEvents(10);
-      driver_->Settle();
-    }
-    return true;
-  }
-  bool HoldsFor(const std::function<bool()>& holds) {
-    const auto end = Clock::now() + kWatched;
-    while (Clock::now() < end) {
-      if (!holds()) return false;
-      user::CurrentBackend().PumpEvents(10);
-      driver_->Settle();
-    }
-    return holds();
-  }
-  void Xdotool(const std::string& arguments) const {
-    setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-    const std::string command = "xdotool " + arguments;
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-  }
 
-  Xvfb xvfb_;
   bool started_ = false;
   TForm* form_ = nullptr;
   TEdit* edit_ = nullptr;
@@ -100,8 +69,7 @@ class PopupDisplayTest : public UiTest, public ::testing::WithParamInterface<boo
 
 TEST_P(PopupDisplayTest, APopupOpenedByAClickStaysOpenAndTheKeyboardGoesWhereFocusCaptureSays) {
   const bool capture = GetParam();
-  const TPoint at = edit_->ClientToScreen(TPoint{30, 10});
-  Xdotool("mousemove --sync " + std::to_string(at.X) + " " + std::to_string(at.Y) + " click 1");
+  ClickAt(edit_, TPoint{30, 10});
   const auto open = [&] { return IsVisiblePopupWindow(popup_); };
   ASSERT_TRUE(RunUntil(open)) << "the click did not open the popup";
   EXPECT_TRUE(HoldsFor(open)) << "the popup closed by itself";

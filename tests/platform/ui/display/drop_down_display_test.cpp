@@ -19,23 +19,18 @@
 #include "platform/user/message_ids.h"
 #include "platform/user/post_message.h"
 #include "platform/user/track_popup_menu.h"
-#include "tests/support/ui/ui_test_fixture.h"
-#include "tests/support/os/xvfb_server.h"
+#include "tests/support/ui/x_display_test.h"
 
 namespace uitest {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kWatched = std::chrono::milliseconds(500);
 
-class DropDownDisplayTest : public UiTest {
+class DropDownDisplayTest : public XDisplayTest {
  protected:
   void SetUp() override {
-    if (xvfb_.Display().empty()) GTEST_SKIP() << "Xvfb could not start (is the xvfb package installed?)";
-    setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-    unsetenv("PR_DISPLAY");
-    unsetenv("SDL_VIDEODRIVER");
-    ASSERT_EQ(user::InstallDisplayBackend().backend, "sdl");
+    StartDisplay();
+    if (IsSkipped() || HasFatalFailure()) return;
     form_ = NewForm("DropDownForm", false);
     form_->SetBounds(50, 40, 320, 220);
     combo_ = new TComboBox(form_);
@@ -53,38 +48,7 @@ class DropDownDisplayTest : public UiTest {
     user::SetBackend(nullptr);
   }
 
-  // Lets the display and the application work until `done` holds (false after five seconds).
-  bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-      if (Clock::now() > deadline) return false;
-      user::CurrentBackend().PumpEvents(10);
-      driver_->Settle();
-    }
-    return true;
-  }
-  // Lets them work for the watched time; false as soon as `holds` stops holding.
-  bool HoldsFor(const std::function<bool()>& holds) {
-    const auto end = Clock::now() + kWatched;
-    while (Clock::now() < end) {
-      if (!holds()) return false;
-      user::CurrentBackend().PumpEvents(10);
-      driver_->Settle();
-    }
-    return holds();
-  }
-  void Xdotool(const std::string& arguments) const {
-    setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-    const std::string command = "xdotool " + arguments;
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-  }
-  void ClickAt(TControl* control, TPoint point, int button = 1) const {
-    const TPoint screen = control->ClientToScreen(point);
-    Xdotool("mousemove --sync " + std::to_string(screen.X) + " " + std::to_string(screen.Y) + " click " +
-            std::to_string(button));
-  }
 
-  Xvfb xvfb_;
   TForm* form_ = nullptr;
   TComboBox* combo_ = nullptr;
   int dropDowns_ = 0;
