@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "grid/control_chars.h"
 #include "grid/grid_editor_controls.h"
 #include "grid/pro_string_grid.h"
 #include "platform/classes/publisher.h"
@@ -28,7 +29,7 @@ PR_IMPLEMENT_CLASS(TGridCombo)
 
 namespace {
 
-constexpr char kTab = 0x09, kReturn = 0x0D;
+using namespace grid_chars;
 constexpr size_t kMaxCompletedLength = 255;
 
 }   // namespace

@@ -2,6 +2,7 @@
 #include "grid/grid_editor_controls.h"
 
 #include "grid/cell_text_kinds.h"
+#include "grid/control_chars.h"
 #include "grid/edit_char_rules.h"
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
@@ -30,7 +31,7 @@ PR_IMPLEMENT_CLASS(TGridButton)
 
 namespace {
 
-constexpr char kTab = 0x09, kReturn = 0x0D;
+using namespace grid_chars;
 
 bool NoModifier(TShiftState Shift) { return !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt); }
 

@@ -1,6 +1,7 @@
 // TGridSpin; see grid_spin.h.
 #include "grid/grid_spin.h"
 
+#include "grid/control_chars.h"
 #include "grid/grid_editor_controls.h"
 #include "grid/pro_string_grid.h"
 #include "platform/classes/publisher.h"
@@ -13,7 +14,7 @@ PR_IMPLEMENT_CLASS(TGridSpin)
 
 namespace {
 
-constexpr char kTab = 0x09, kReturn = 0x0D;
+using namespace grid_chars;
 
 }   // namespace
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/cell_text_kinds.h"
+#include "grid/control_chars.h"
 #include "grid/edit_char_rules.h"
 #include "grid/grid_text_routines.h"
 #include "grid/mouse_actions.h"
@@ -35,7 +36,7 @@ PR_PUBLISH(TProInplaceEdit) {
 
 namespace {
 
-constexpr char kBackspace = 0x08, kTab = 0x09, kLineFeed = 0x0A, kReturn = 0x0D, kEscape = 0x1B;
+using namespace grid_chars;
 // The key data bit of a character typed on the numeric keypad.
 constexpr LPARAM kKeypadBit = LPARAM(1) << 22;
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/control_chars.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/timer.h"
@@ -24,9 +25,7 @@
 
 namespace {
 
-constexpr char kBackspace = 8;
-constexpr char kReturn = 13;
-constexpr char kEscape = 27;
+using namespace grid_chars;
 constexpr Integer kFloatDigits = 15;
 constexpr Cardinal kFirstRepeatMs = 400;
 constexpr Cardinal kRepeatMs = 100;
