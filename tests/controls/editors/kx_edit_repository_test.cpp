@@ -1,0 +1,200 @@
+// The editor repository: watchers told of property changes and of an item going away (last first,
+// also when one unregisters on the way), items joining and leaving their repository, freeing a
+// repository, the children handed to a form writer, name prefixes; the placeholder data binding.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/editors/kx_edit_repository.h"
+#include "controls/foundation/kx_classes.h"
+#include "platform/classes/classes_errors.h"
+#include "platform/classes/publisher.h"
+
+// An item kind for another editor: its own properties class and a class name that names its kind.
+class TkxEditRepositoryProbeItem : public TkxEditRepositoryItem {
+  PR_CLASS(TkxEditRepositoryProbeItem, TkxEditRepositoryItem)
+
+ public:
+  explicit TkxEditRepositoryProbeItem(TComponent* AOwner) : TkxEditRepositoryItem(AOwner) { RecreateProperties(); }
+  TkxCustomEditPropertiesClass GetPropertiesClass() const override {
+    return [](TPersistent* AOwner) -> TkxCustomEditProperties* {
+      auto* properties = new TkxCustomEditProperties(AOwner);
+      properties->SetValidateOnEnter(true);   // tells this class's properties apart
+      return properties;
+    };
+  }
+};
+PR_IMPLEMENT_CLASS(TkxEditRepositoryProbeItem)
+
+// An item class whose name does not name its kind.
+class TOtherProbeItem : public TkxEditRepositoryItem {
+  PR_CLASS(TOtherProbeItem, TkxEditRepositoryItem)
+
+ public:
+  using TkxEditRepositoryItem::TkxEditRepositoryItem;
+};
+PR_IMPLEMENT_CLASS(TOtherProbeItem)
+
+namespace {
+
+// A watcher that logs what it hears and may unregister itself or another while it is told.
+class TWatcher : public IkxEditRepositoryItemWatcher {
+ public:
+  TWatcher(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+  Integer _AddRef() override { return -1; }
+  Integer _Release() override { return -1; }
+  void ItemRemoved(TkxEditRepositoryItem* Sender) override {
+    log_.push_back(name_ + " removed");
+    Sender->RemoveWatcher(this);
+    if (alsoRemove != nullptr) Sender->RemoveWatcher(alsoRemove);
+  }
+  void ItemPropertiesChanged(TkxEditRepositoryItem* Sender) override {
+    log_.push_back(name_ + " changed");
+    if (alsoRemove != nullptr) Sender->RemoveWatcher(alsoRemove);
+  }
+  IkxEditRepositoryItemWatcher* alsoRemove = nullptr;
+
+ private:
+  std::string name_;
+  std::vector<std::string>& log_;
+};
+
+using Log = std::vector<std::string>;
+
+TEST(EditRepository, AChangeOfAnItemsPropertiesReachesEachWatcherOnceLastFirst) {
+  Log log;
+  TWatcher a("a", log), b("b", log);   // outlive the item
+  TkxEditRepository repository(nullptr);
+  TkxEditRepositoryItem* item = repository.CreateItem(ClassOf<TkxEditRepositoryItem>());
+  item->AddWatcher(&a);
+  item->AddWatcher(&b);
+  item->AddWatcher(&a);   // once only
+  item->Properties()->SetAutoSelect(false);
+  EXPECT_EQ(log, (Log{"b changed", "a changed"}));
+  log.clear();
+  item->Properties()->BeginUpdate();
+  item->Properties()->SetReadOnly(true);
+  item->Properties()->SetMaxValue(3);
+  item->Properties()->EndUpdate(true);
+  EXPECT_EQ(log, (Log{"b changed", "a changed"}));
+  log.clear();
+  b.alsoRemove = &a;   // a is dropped before its turn
+  item->Properties()->SetTransparent(true);
+  EXPECT_EQ(log, (Log{"b changed"}));
+}
+
+TEST(EditRepository, FreeingAnItemTellsEveryWatcherThenLeavesTheRepository) {
+  Log log;
+  TWatcher a("a", log), b("b", log), c("c", log);
+  TkxEditRepository repository(nullptr);
+  TkxEditRepositoryItem* item = repository.CreateItem(ClassOf<TkxEditRepositoryItem>());
+  TkxEditRepositoryItem* other = repository.CreateItem(ClassOf<TkxEditRepositoryItem>());
+  item->AddWatcher(&a);
+  item->AddWatcher(&b);
+  item->AddWatcher(&c);
+  c.alsoRemove = &b;   // one watcher unregistering another on the way
+  FreeObject(item);
+  EXPECT_EQ(log, (Log{"c removed", "a removed"}));
+  ASSERT_EQ(repository.Count(), 1);
+  EXPECT_EQ(repository.Items(0), other);
+  EXPECT_THROW(repository.Items(1), EListError);
+}
+
+TEST(EditRepository, FreeingTheRepositoryFreesItsItemsWhoeverOwnsThem) {
+  TComponent form(nullptr);
+  Log log;
+  TWatcher a("a", log), b("b", log);
+  {
+    TkxEditRepository repository(nullptr);
+    repository.CreateItem(ClassOf<TkxEditRepositoryItem>())->AddWatcher(&a);
+    TkxEditRepositoryItem* onForm = repository.CreateItemEx(ClassOf<TkxEditRepositoryItem>(), &form);
+    onForm->AddWatcher(&b);
+    EXPECT_EQ(onForm->Owner(), &form);
+    EXPECT_EQ(form.ComponentCount(), 1);
+  }
+  EXPECT_EQ(log, (Log{"b removed", "a removed"}));
+  EXPECT_EQ(form.ComponentCount(), 0);
+}
+
+TEST(EditRepository, ItemsMoveBetweenRepositoriesAndTheWriterGetsThoseOfTheRoot) {
+  TComponent form(nullptr);
+  TkxEditRepository first(&form), second(nullptr);
+  TkxEditRepositoryItem* mine = first.CreateItemEx(ClassOf<TkxEditRepositoryItem>(), &form);
+  TkxEditRepositoryItem* foreign = first.CreateItem(ClassOf<TkxEditRepositoryItem>());
+  std::vector<TComponent*> children;
+  first.GetChildren([&](TComponent* Child) { children.push_back(Child); }, &form);
+  EXPECT_EQ(children, (std::vector<TComponent*>{mine}));
+  EXPECT_TRUE(mine->HasParent());
+  EXPECT_EQ(mine->GetParentComponent(), &first);
+  mine->SetParentComponent(&second);
+  EXPECT_EQ(mine->Repository(), &second);
+  EXPECT_EQ(first.Count(), 1);
+  EXPECT_EQ(second.Count(), 1);
+  foreign->IncludeState(csLoading);   // the reader joins it after reading instead
+  foreign->SetParentComponent(&second);
+  EXPECT_EQ(foreign->Repository(), &first);
+  mine->SetRepository(nullptr);
+  EXPECT_FALSE(mine->HasParent());
+  EXPECT_EQ(second.Count(), 0);
+}
+
+TEST(EditRepository, AnItemClassMakesItsEditorsPropertiesAndRefusesNoItemClass) {
+  TkxEditRepository repository(nullptr);
+  TkxEditRepositoryItem* item = repository.CreateItem(ClassOf<TkxEditRepositoryProbeItem>());
+  EXPECT_TRUE(item->Properties()->ValidateOnEnter());
+  EXPECT_EQ(GetPersistentOwner(item->Properties()), item);
+  EXPECT_THROW(repository.CreateItem(ClassOf<TkxEditRepository>()), EInvalidCast);
+  EXPECT_EQ(repository.Count(), 1);
+}
+
+TEST(EditRepository, NamePrefix) {
+  struct Case {
+    const char* what;
+    TClass itemClass;
+    bool inRepository;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"kind, repository", ClassOf<TkxEditRepositoryProbeItem>(), true, "RepoProbeItem"},
+      {"kind alone", ClassOf<TkxEditRepositoryProbeItem>(), false, "ProbeItem"},
+      {"base class, repository", ClassOf<TkxEditRepositoryItem>(), true, "RepoItem"},
+      {"no kind, repository", ClassOf<TOtherProbeItem>(), true, "Repo"},
+      {"no kind alone", ClassOf<TOtherProbeItem>(), false, ""},
+  };
+  TkxEditRepository repository(nullptr);
+  repository.SetName("Repo");
+  for (const Case& c : cases) {
+    std::unique_ptr<TkxEditRepositoryItem> item(CreateInstance<TkxEditRepositoryItem>(c.itemClass, nullptr));
+    if (c.inRepository) item->SetRepository(&repository);
+    std::string prefix = "stale";
+    item->GetNamePrefix(prefix);
+    EXPECT_EQ(prefix, c.expected) << c.what;
+  }
+}
+
+TEST(DataBinding, ReadOnlyChangesTellTheOwnerOnce) {
+  TComponent owner(nullptr);
+  TkxDataBinding binding(&owner, &owner);
+  int dataSetChanges = 0, dataChanges = 0, updates = 0;
+  binding.OnDataSetChanged = [&] { ++dataSetChanges; };
+  binding.OnDataChanged = [&] { ++dataChanges; };
+  binding.OnUpdateData = [&] { ++updates; };
+  EXPECT_TRUE(binding.CanModify());
+  binding.SetReadOnly(true);
+  binding.SetReadOnly(true);
+  EXPECT_EQ(dataSetChanges, 1);
+  EXPECT_FALSE(binding.CanModify());
+  EXPECT_FALSE(binding.CanModifySource());
+  EXPECT_TRUE(binding.IsSourceReadOnly());
+  binding.NotifyDataChanged();
+  binding.NotifyUpdateData();
+  EXPECT_EQ(dataChanges, 1);
+  EXPECT_EQ(updates, 1);
+  EXPECT_FALSE(binding.ExecuteAction(nullptr));
+  EXPECT_EQ(GetPersistentOwner(&binding), &owner);
+  EXPECT_EQ(binding.DataComponent(), &owner);
+}
+
+}  // namespace
