@@ -160,6 +160,8 @@ class TkxEditButtonViewInfo : public TPersistent {
   bool LooksDifferentFrom(const TkxEditButtonViewInfo& Previous) const;
 
   TRect Bounds{};
+  // The part of Bounds the layout had room for (all of it unless the editor is too narrow).
+  TRect VisibleBounds{};
   TkxEditButtonViewInfoData Data;
   TBitmap* Glyph = nullptr;   // not owned
   bool HasBackground = false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_view_data.h"
 #include "controls/foundation/kx_classes.h"
 #include "controls/foundation/kx_free_notificator.h"
 #include "controls/foundation/kx_variants.h"
@@ -446,4 +448,40 @@ void TkxCustomEditProperties::Assign(TPersistent* Source) {
     throw;
   }
   EndUpdate(true);
+}
+
+// --- The editor family's classes and layout ---
+
+TkxCustomEditViewDataClass TkxCustomEditProperties::GetViewDataClass() const {
+  return [](TkxCustomEditProperties* AProperties, TkxContainerStyle* AStyle, bool AIsInplace) {
+    return new TkxCustomEditViewData(AProperties, AStyle, AIsInplace);
+  };
+}
+
+TkxEditViewInfoClass TkxCustomEditProperties::GetViewInfoClass() const {
+  return []() -> TkxContainerViewInfo* { return new TkxCustomEditViewInfo(); };
+}
+
+TkxContainerStyleClass TkxCustomEditProperties::GetStyleClass() const { return &TkxEditStyle::Create; }
+
+std::unique_ptr<TkxCustomEditViewData> TkxCustomEditProperties::CreateViewData(TkxContainerStyle* AStyle,
+                                                                              bool AIsInplace, bool AHideText) {
+  std::unique_ptr<TkxCustomEditViewData> viewData(GetViewDataClass()(this, AStyle, AIsInplace));
+  viewData->HideText = AHideText;
+  return viewData;
+}
+
+TSize TkxCustomEditProperties::MeasureEditValue(TCanvas* Canvas, TkxContainerStyle* AStyle, bool AIsInplace,
+                                                const Variant& EditValue,
+                                                const TkxEditSizeProperties& ASizeProperties) {
+  return CreateViewData(AStyle, AIsInplace)->MeasureEditor(Canvas, EditValue, ASizeProperties);
+}
+
+void TkxCustomEditProperties::ValidateDisplayValue(Variant& DisplayValue, std::string& ErrorText, bool& Error,
+                                                   TkxCustomEdit* AEdit) {
+  if (!CanValidate()) return;
+  if (ErrorText.empty()) ErrorText = GetInvalidInputText(0);
+  RunValidateEvent(
+      AEdit, AEdit->Properties(), AEdit->RepositoryProperties(), [AEdit] { return AEdit->ReadDisplayText(); },
+      DisplayValue, ErrorText, Error);
 }

@@ -27,8 +27,13 @@
 #include "platform/core/variant.h"
 #include "platform/ui/shortcuts.h"
 
+class TCanvas;
 class TComponent;
+class TkxContainerViewInfo;
+class TkxCustomEdit;
 class TkxCustomEditProperties;
+class TkxCustomEditViewData;
+struct TkxEditSizeProperties;
 class TkxFreeNotificator;
 
 PR_ENUM(TkxEditVertAlignment, taTopJustify, taBottomJustify, taVCenter)
@@ -188,6 +193,9 @@ class TkxEditAlignment : public TPersistent {
 
 // Class references: factories standing in for the virtual constructors.
 using TkxCustomEditPropertiesClass = TkxCustomEditProperties* (*)(TPersistent* AOwner);
+using TkxCustomEditViewDataClass = TkxCustomEditViewData* (*)(TkxCustomEditProperties* AProperties,
+                                                              TkxContainerStyle* AStyle, bool AIsInplace);
+using TkxEditViewInfoClass = TkxContainerViewInfo* (*)();
 using TkxEditButtonsClass = TkxEditButtons* (*)(TPersistent* AOwner, TkxEditButtonClass AButtonClass);
 
 // The buttons view style: 0 normal, 1 buttons only, 2 buttons take their own widths.
@@ -243,6 +251,21 @@ class TkxCustomEditProperties : public TkxInterfacedPersistent {
   virtual void RestoreDefaults();
   virtual void CopySharedItemsTo(TkxCustomEditProperties*) const {}
   virtual bool HasExternalDisplayText(bool) const { return false; }
+  // The classes of the editor family's layout, paint record and styles.
+  virtual TkxCustomEditViewDataClass GetViewDataClass() const;
+  virtual TkxEditViewInfoClass GetViewInfoClass() const;
+  virtual TkxContainerStyleClass GetStyleClass() const;
+  // Without an error text the default one; then the editor's validation handlers.  Nothing when
+  // the properties do not validate.
+  virtual void ValidateDisplayValue(Variant& DisplayValue, std::string& ErrorText, bool& Error, TkxCustomEdit* AEdit);
+
+  // --- Layout ---
+  // A view data of GetViewDataClass for these properties; AHideText makes it show no text.
+  std::unique_ptr<TkxCustomEditViewData> CreateViewData(TkxContainerStyle* AStyle, bool AIsInplace,
+                                                        bool AHideText = false);
+  // The size an editor of these properties takes for EditValue (a view data made for the purpose).
+  TSize MeasureEditValue(TCanvas* Canvas, TkxContainerStyle* AStyle, bool AIsInplace, const Variant& EditValue,
+                         const TkxEditSizeProperties& ASizeProperties);
 
   // --- Updates and change locking ---
   void BeginUpdate();

@@ -4,19 +4,29 @@
 
 #include "controls/foundation/kx_container.h"
 #include "controls/foundation/kx_container_routines.h"
-#include "controls/foundation/kx_look_and_feel.h"
 #include "platform/classes/publisher.h"
-#include "platform/ui/colors.h"
 
 PR_IMPLEMENT_CLASS(TkxCustomEditStyle)
 
+namespace {
+
+// The editors' names for the container's border styles, as their form images write them.
+const TTypeInfo* EditBorderStyleTypeInfo() {
+  static const TTypeInfo info =
+      MakeEnumTypeInfo("TkxEditBorderStyle", "ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11");
+  return &info;
+}
+
+}  // namespace
+
 PR_PUBLISH(TkxEditStyle) {
   using S = TkxEditStyle;
-  p.Property("BorderStyle", &S::GetBorderStyle, static_cast<void (S::*)(TkxEditBorderStyle)>(&S::SetBorderStyle))
+  p.Property("BorderStyle", &S::BorderStyle, &S::SetBorderStyle)
+      .Type(EditBorderStyleTypeInfo())
       .NoDefault()
       .Stored(&S::BorderStyleStored);
   p.Property("ButtonStyle", &S::ButtonStyle, &S::SetButtonStyle).NoDefault().Stored(&S::ButtonStyleStored);
-  p.Property("ButtonTransparency", &S::GetButtonTransparency, &S::SetButtonTransparency)
+  p.Property("ButtonTransparency", &S::ButtonTransparency, &S::SetButtonTransparency)
       .NoDefault()
       .Stored(&S::ButtonTransparencyStored);
   p.Property("Gradient", &S::Gradient, &S::SetGradient).NoDefault().Stored(&S::GradientStored);
@@ -39,25 +49,38 @@ PR_PUBLISH(TkxEditStyleController) {
 
 namespace {
 
-constexpr const char* kEditValueNames[] = {"ButtonStyle", "ButtonTransparency", "PopupBorderStyle",
-                                           "GradientButtons", "Gradient",   "GradientDirection"};
-
 std::unique_ptr<TkxEditStyleController>& DefaultController() {
   static std::unique_ptr<TkxEditStyleController> controller;
   return controller;
 }
 
-}  // namespace
+constexpr const char* kEditStyleValueNames[] = {"ButtonStyle",     "ButtonTransparency", "PopupBorderStyle",
+                                                "GradientButtons", "Gradient",           "GradientDirection"};
 
-// --- TkxCustomEditStyle ---
+}  // namespace
 
 TkxCustomEditStyle::TkxCustomEditStyle(TPersistent* AOwner, Byte AState, TkxContainerStyle* AParentStyle,
                                        bool ADirectAccess)
-    : TkxContainerStyle(AOwner, AState, AParentStyle, ADirectAccess),
-      baseStyle_(AState != kxStyleNormal ? dynamic_cast<TkxCustomEditStyle*>(AParentStyle) : nullptr) {
-  // The container style chose its controller with its own default; ours may differ (an in-place
-  // editor has none).
+    : TkxContainerStyle(AOwner, AState, AParentStyle, ADirectAccess) {
+  // The container style chose its controller with the container's default; ours may differ (an
+  // in-place editor has none).
   if (IsRootStyle()) SetStyleController(nullptr);
+}
+
+void TkxCustomEditStyle::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TkxCustomEditStyle*>(Source);
+  if (source == nullptr) return TkxContainerStyle::Assign(Source);
+  BeginUpdate();
+  buttonStyle_ = source->buttonStyle_;
+  buttonTransparency_ = source->buttonTransparency_;
+  gradient_ = source->gradient_;
+  gradientButtons_ = source->gradientButtons_;
+  gradientDirection_ = source->gradientDirection_;
+  popupBorderStyle_ = source->popupBorderStyle_;
+  popupCloseButton_ = source->popupCloseButton_;
+  TkxContainerStyle::Assign(Source);
+  MarkChanged();
+  EndUpdate();
 }
 
 TkxStyleController* TkxCustomEditStyle::GetDefaultStyleController() const {
@@ -68,118 +91,125 @@ TkxStyleController* TkxCustomEditStyle::GetDefaultStyleController() const {
 }
 
 TkxContainerStyleValues TkxCustomEditStyle::GetUnpublishedExtendedValues() const {
-  return inherited::GetUnpublishedExtendedValues() | StyleValueBit(esvButtonTransparency) |
+  return TkxContainerStyle::GetUnpublishedExtendedValues() | StyleValueBit(esvButtonTransparency) |
          StyleValueBit(esvPopupBorderStyle) | StyleValueBit(esvGradientButtons) | StyleValueBit(esvGradient) |
          StyleValueBit(esvGradientDirection);
 }
 
 std::string TkxCustomEditStyle::GetStyleValueName(Integer Index) const {
-  if (Index >= esvButtonStyle && Index < GetStyleValueCount()) return kEditValueNames[Index - esvButtonStyle];
-  return inherited::GetStyleValueName(Index);
+  if (Index >= esvButtonStyle && Index <= esvGradientDirection) return kEditStyleValueNames[Index - esvButtonStyle];
+  return TkxContainerStyle::GetStyleValueName(Index);
 }
 
-void TkxCustomEditStyle::Assign(TPersistent* Source) {
-  auto* source = dynamic_cast<TkxCustomEditStyle*>(Source);
-  if (source == nullptr) return inherited::Assign(Source);
-  BeginUpdate();
-  buttonStyle_ = source->buttonStyle_;
-  buttonTransparency_ = source->buttonTransparency_;
-  gradient_ = source->gradient_;
-  gradientButtons_ = source->gradientButtons_;
-  gradientDirection_ = source->gradientDirection_;
-  popupBorderStyle_ = source->popupBorderStyle_;
-  popupCloseButton_ = source->popupCloseButton_;
-  inherited::Assign(Source);
-  MarkChanged();
-  EndUpdate();
+bool TkxCustomEditStyle::IsValueAssigned(Integer Index) const {
+  if (Index >= esvButtonStyle && Index <= esvGradientDirection) return FindEditValue(Index) != nullptr;
+  return TkxContainerStyle::IsValueAssigned(Index);
 }
 
-// --- Lookup ---
-
-const TkxCustomEditStyle* TkxCustomEditStyle::FindAssigningEditStyle(Integer Index) const {
-  if (HasOwnBit(Index)) return this;
-  if (DirectAccess()) return nullptr;
-  TkxStyleController* controller = GetEffectiveController();
-  if (controller == nullptr) return nullptr;
-  auto* style = dynamic_cast<const TkxCustomEditStyle*>(controller->GetStyleOfState(State()));
-  return style != nullptr ? style->FindAssigningEditStyle(Index) : nullptr;
+const TkxCustomEditStyle* TkxCustomEditStyle::BaseEditStyle() const {
+  return static_cast<const TkxCustomEditStyle*>(Root());
 }
 
-template <class T>
-T TkxCustomEditStyle::ReadValue(Integer Index, T TkxCustomEditStyle::*Field,
-                                T (TkxCustomEditStyle::*Default)() const) const {
-  const TkxCustomEditStyle* style = FindAssigningEditStyle(Index);
-  return style != nullptr ? style->*Field : (this->*Default)();
-}
+TkxCustomEditStyle* TkxCustomEditStyle::BaseEditStyle() { return static_cast<TkxCustomEditStyle*>(Root()); }
 
-template <class T>
-void TkxCustomEditStyle::WriteValue(Integer Index, T TkxCustomEditStyle::*Field, T Value) {
-  if (HasOwnBit(Index) && this->*Field == Value) return;
-  this->*Field = Value;
-  IncludeAssignedValue(Index);
-  MarkChanged();
+const TkxCustomEditStyle* TkxCustomEditStyle::FindEditValue(Integer Index) const {
+  if (DirectAccess()) return HasOwnBit(Index) ? this : nullptr;
+  return dynamic_cast<const TkxCustomEditStyle*>(FindAssigningStyle(Index));
 }
 
 // --- Defaults ---
 
 TkxEditButtonStyle TkxCustomEditStyle::DefaultButtonStyle() const {
-  return IsRootStyle() ? btsDefault : Base()->ButtonStyle();
+  return IsRootStyle() ? btsDefault : BaseEditStyle()->ButtonStyle();
 }
+
 TkxEditButtonTransparency TkxCustomEditStyle::DefaultButtonTransparency() const {
-  return IsRootStyle() ? ebtNone : Base()->GetButtonTransparency();
+  return IsRootStyle() ? ebtNone : BaseEditStyle()->ButtonTransparency();
 }
-bool TkxCustomEditStyle::DefaultGradient() const { return IsRootStyle() ? false : Base()->Gradient(); }
-bool TkxCustomEditStyle::DefaultGradientButtons() const { return IsRootStyle() ? false : Base()->GradientButtons(); }
+
+bool TkxCustomEditStyle::DefaultGradient() const { return IsRootStyle() ? false : BaseEditStyle()->Gradient(); }
+
+bool TkxCustomEditStyle::DefaultGradientButtons() const {
+  return IsRootStyle() ? false : BaseEditStyle()->GradientButtons();
+}
+
 TkxEditGradientDirection TkxCustomEditStyle::DefaultGradientDirection() const {
-  return IsRootStyle() ? dirDown : Base()->GradientDirection();
+  return IsRootStyle() ? dirDown : BaseEditStyle()->GradientDirection();
 }
+
 TkxEditPopupBorderStyle TkxCustomEditStyle::DefaultPopupBorderStyle() const {
-  return IsRootStyle() ? epbsDefault : Base()->PopupBorderStyle();
+  return IsRootStyle() ? epbsDefault : BaseEditStyle()->PopupBorderStyle();
 }
 
 // --- Readers ---
 
 TkxEditButtonStyle TkxCustomEditStyle::ButtonStyle() const {
-  return ReadValue(esvButtonStyle, &TkxCustomEditStyle::buttonStyle_, &TkxCustomEditStyle::DefaultButtonStyle);
+  const TkxCustomEditStyle* s = FindEditValue(esvButtonStyle);
+  return s != nullptr ? s->buttonStyle_ : DefaultButtonStyle();
 }
-TkxEditButtonTransparency TkxCustomEditStyle::GetButtonTransparency() const {
-  return ReadValue(esvButtonTransparency, &TkxCustomEditStyle::buttonTransparency_,
-                   &TkxCustomEditStyle::DefaultButtonTransparency);
+
+TkxEditButtonTransparency TkxCustomEditStyle::ButtonTransparency() const {
+  const TkxCustomEditStyle* s = FindEditValue(esvButtonTransparency);
+  return s != nullptr ? s->buttonTransparency_ : DefaultButtonTransparency();
 }
+
 bool TkxCustomEditStyle::Gradient() const {
-  return ReadValue(esvGradient, &TkxCustomEditStyle::gradient_, &TkxCustomEditStyle::DefaultGradient);
+  const TkxCustomEditStyle* s = FindEditValue(esvGradient);
+  return s != nullptr ? s->gradient_ : DefaultGradient();
 }
+
 bool TkxCustomEditStyle::GradientButtons() const {
-  return ReadValue(esvGradientButtons, &TkxCustomEditStyle::gradientButtons_,
-                   &TkxCustomEditStyle::DefaultGradientButtons);
+  const TkxCustomEditStyle* s = FindEditValue(esvGradientButtons);
+  return s != nullptr ? s->gradientButtons_ : DefaultGradientButtons();
 }
+
 TkxEditGradientDirection TkxCustomEditStyle::GradientDirection() const {
-  return ReadValue(esvGradientDirection, &TkxCustomEditStyle::gradientDirection_,
-                   &TkxCustomEditStyle::DefaultGradientDirection);
+  const TkxCustomEditStyle* s = FindEditValue(esvGradientDirection);
+  return s != nullptr ? s->gradientDirection_ : DefaultGradientDirection();
 }
+
 TkxEditPopupBorderStyle TkxCustomEditStyle::PopupBorderStyle() const {
-  return ReadValue(esvPopupBorderStyle, &TkxCustomEditStyle::popupBorderStyle_,
-                   &TkxCustomEditStyle::DefaultPopupBorderStyle);
+  const TkxCustomEditStyle* s = FindEditValue(esvPopupBorderStyle);
+  return s != nullptr ? s->popupBorderStyle_ : DefaultPopupBorderStyle();
 }
 
 // --- Writers ---
 
+template <class T>
+void TkxCustomEditStyle::StoreEditValue(T& Field, const T& Value, Integer Index) {
+  if (HasOwnBit(Index) && Field == Value) return;
+  Field = Value;
+  IncludeAssignedValue(Index);
+  MarkChanged();
+}
+
 void TkxCustomEditStyle::SetButtonStyle(TkxEditButtonStyle Value) {
-  WriteValue(esvButtonStyle, &TkxCustomEditStyle::buttonStyle_, Value);
+  StoreEditValue(buttonStyle_, Value, esvButtonStyle);
 }
+
 void TkxCustomEditStyle::SetButtonTransparency(TkxEditButtonTransparency Value) {
-  Base()->WriteValue(esvButtonTransparency, &TkxCustomEditStyle::buttonTransparency_, Value);
+  TkxCustomEditStyle* base = BaseEditStyle();
+  base->StoreEditValue(base->buttonTransparency_, Value, esvButtonTransparency);
 }
-void TkxCustomEditStyle::SetGradient(bool Value) { Base()->WriteValue(esvGradient, &TkxCustomEditStyle::gradient_, Value); }
+
+void TkxCustomEditStyle::SetGradient(bool Value) {
+  TkxCustomEditStyle* base = BaseEditStyle();
+  base->StoreEditValue(base->gradient_, Value, esvGradient);
+}
+
 void TkxCustomEditStyle::SetGradientDirection(TkxEditGradientDirection Value) {
   if (Value < dirLeft || Value > dirDown) return;
-  Base()->WriteValue(esvGradientDirection, &TkxCustomEditStyle::gradientDirection_, Value);
+  TkxCustomEditStyle* base = BaseEditStyle();
+  base->StoreEditValue(base->gradientDirection_, Value, esvGradientDirection);
 }
+
 void TkxCustomEditStyle::SetPopupBorderStyle(TkxEditPopupBorderStyle Value) {
-  Base()->WriteValue(esvPopupBorderStyle, &TkxCustomEditStyle::popupBorderStyle_, Value);
+  TkxCustomEditStyle* base = BaseEditStyle();
+  base->StoreEditValue(base->popupBorderStyle_, Value, esvPopupBorderStyle);
 }
+
 void TkxCustomEditStyle::SetPopupCloseButton(bool Value) {
-  TkxCustomEditStyle* base = Base();
+  TkxCustomEditStyle* base = BaseEditStyle();
   if (base->popupCloseButton_ == Value) return;
   base->popupCloseButton_ = Value;
   base->MarkChanged();

@@ -1,20 +1,19 @@
-// Edit styles (unit kxEdit): the container style with six values about an editor's embedded buttons
-// and popup (10 ButtonStyle, 11 ButtonTransparency, 12 PopupBorderStyle, 13 GradientButtons,
-// 14 Gradient, 15 GradientDirection), the published TkxEditStyle every editor uses, and
-// TkxEditStyleController, the component whose four edit styles many editors share.
+// Edit styles (unit kxEdit): TkxCustomEditStyle adds to the container style the six values of an
+// editor's embedded buttons and popups (button style, button transparency, popup border style,
+// gradient buttons, gradient, gradient direction) and the popup close button; TkxEditStyle is the
+// published class every editor uses.
 //
-// An edit value is looked up like a container value: the style's own when its bit is assigned,
-// else the same-state style of the active controller (and on up), else the style's default, which
-// for a state style is the normal (base) style's current value.  Values 11 to 15 belong to the base
-// style alone: their writers on a state style write the base style.  The popup close button has no
-// value bit: it lives in the base style only.
+// The added values take the numbers 10 to 15 of the assigned-value set, after the container's ten.
+// Only the normal (base) style owns 11 to 15: on the focused, disabled and hot styles those setters
+// write the base style and their bits are never stored there.  The button style (10) may differ per
+// state.  A value not assigned on the style itself comes from the same-state style of its style
+// controller, else from the style's default, which for a state style is the base style's value.
 //
-// The default edit style controller: made at the unit's start and freed at its end; from start to
-// end it is also the container unit's default controller, so every standalone editor falls back to
-// it.  In-place editors' styles and styles in direct access have no default controller.
+// TkxEditStyleController is the component whose four edit styles many editors share.  The default
+// edit style controller is made at the unit's start and freed at its end; from start to end it is
+// also the container unit's default controller, so every standalone editor falls back to it.
+// In-place editors' styles and styles in direct access have no default controller.
 #pragma once
-
-#include <string>
 
 #include "controls/editors/kx_edit_buttons.h"
 #include "controls/foundation/kx_classes.h"
@@ -23,11 +22,14 @@
 
 PR_ENUM(TkxEditButtonTransparency, ebtNone, ebtInactive, ebtAlways, ebtHideInactive, ebtHideUnselected)
 PR_ENUM(TkxEditPopupBorderStyle, epbsDefault, epbsSingle, epbsFrame3D, epbsFlat)
-// The border style of editors, value for value the container's.
-PR_ENUM(TkxEditBorderStyle, ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11)
 PR_ENUM_TYPEINFO(TkxDirection, dirNone, dirLeft, dirRight, dirUp, dirDown)
 // dirLeft to dirDown.
 using TkxEditGradientDirection = TkxDirection;
+
+// The border style of editors is the container's, under the editors' names.
+using TkxEditBorderStyle = TkxContainerBorderStyle;
+inline constexpr TkxEditBorderStyle ebsNone = cbsNone, ebsSingle = cbsSingle, ebsThick = cbsThick, ebsFlat = cbsFlat,
+                                    ebs3D = cbs3D, ebsUltraFlat = cbsUltraFlat, ebsOffice11 = cbsOffice11;
 
 inline constexpr Integer esvButtonStyle = 10, esvButtonTransparency = 11, esvPopupBorderStyle = 12,
                          esvGradientButtons = 13, esvGradient = 14, esvGradientDirection = 15;
@@ -42,15 +44,16 @@ class TkxCustomEditStyle : public TkxContainerStyle {
     return new TkxCustomEditStyle(AOwner, AState, AParentStyle, ADirectAccess);
   }
 
-  // From another edit style: the seven edit fields, then the container's values, one report.
+  // From another edit style the seven added fields first, then the container's values.
   void Assign(TPersistent* Source) override;
-  // None in direct access or for an in-place editor; else the default edit style controller.
+  // None in direct access and for an in-place editor's style.
   TkxStyleController* GetDefaultStyleController() const override;
   TkxContainerStyleValues GetUnpublishedExtendedValues() const override;
   Integer GetStyleValueCount() const override { return 16; }
   std::string GetStyleValueName(Integer Index) const override;
+  bool IsValueAssigned(Integer Index) const override;
 
-  // The base style answers constants; a state style the base style's current value.
+  // The base style's constants; a state style answers the base style's current value.
   virtual TkxEditButtonStyle DefaultButtonStyle() const;
   virtual TkxEditButtonTransparency DefaultButtonTransparency() const;
   virtual bool DefaultGradient() const;
@@ -60,22 +63,19 @@ class TkxCustomEditStyle : public TkxContainerStyle {
 
   TkxEditButtonStyle ButtonStyle() const;
   void SetButtonStyle(TkxEditButtonStyle Value);
-  TkxEditButtonTransparency GetButtonTransparency() const;
+  TkxEditButtonTransparency ButtonTransparency() const;
   void SetButtonTransparency(TkxEditButtonTransparency Value);
   bool Gradient() const;
   void SetGradient(bool Value);
-  // No writer: the field stays False, so it answers False wherever its bit is assigned.
+  // No writer: assigned through AssignedValues only, and then False.
   bool GradientButtons() const;
   TkxEditGradientDirection GradientDirection() const;
   // A value outside dirLeft to dirDown is ignored.
   void SetGradientDirection(TkxEditGradientDirection Value);
   TkxEditPopupBorderStyle PopupBorderStyle() const;
   void SetPopupBorderStyle(TkxEditPopupBorderStyle Value);
-  bool PopupCloseButton() const { return Base()->popupCloseButton_; }
+  bool PopupCloseButton() const { return BaseEditStyle()->popupCloseButton_; }
   void SetPopupCloseButton(bool Value);
-  TkxEditBorderStyle GetBorderStyle() const { return TkxEditBorderStyle(BorderStyle()); }
-  using TkxContainerStyle::SetBorderStyle;
-  void SetBorderStyle(TkxEditBorderStyle Value) { SetBorderStyle(TkxContainerBorderStyle(Value)); }
 
   bool ButtonStyleStored() const { return IsValueStored(esvButtonStyle); }
   bool ButtonTransparencyStored() const { return IsValueStored(esvButtonTransparency); }
@@ -84,18 +84,13 @@ class TkxCustomEditStyle : public TkxContainerStyle {
   bool PopupBorderStyleStored() const { return IsValueStored(esvPopupBorderStyle); }
 
  private:
-  const TkxCustomEditStyle* Base() const { return baseStyle_ != nullptr ? baseStyle_ : this; }
-  TkxCustomEditStyle* Base() { return baseStyle_ != nullptr ? baseStyle_ : this; }
-  // This style when it assigns the value, else the same-state style up the active controllers
-  // that does; null when none.  In direct access only the own bit counts.
-  const TkxCustomEditStyle* FindAssigningEditStyle(Integer Index) const;
+  const TkxCustomEditStyle* BaseEditStyle() const;
+  TkxCustomEditStyle* BaseEditStyle();
+  // The edit style that assigns the value (this or a controller's), null when none.
+  const TkxCustomEditStyle* FindEditValue(Integer Index) const;
   template <class T>
-  T ReadValue(Integer Index, T TkxCustomEditStyle::*Field, T (TkxCustomEditStyle::*Default)() const) const;
-  // Stores the value, sets its bit and reports, unless the bit is set and the value equal.
-  template <class T>
-  void WriteValue(Integer Index, T TkxCustomEditStyle::*Field, T Value);
+  void StoreEditValue(T& Field, const T& Value, Integer Index);
 
-  TkxCustomEditStyle* baseStyle_;   // null for the normal style
   TkxEditButtonStyle buttonStyle_ = btsDefault;
   TkxEditButtonTransparency buttonTransparency_ = ebtNone;
   bool gradient_ = false;
@@ -105,7 +100,6 @@ class TkxCustomEditStyle : public TkxContainerStyle {
   bool popupCloseButton_ = true;
 };
 
-// The published edit style of every editor.
 class TkxEditStyle : public TkxCustomEditStyle {
   PR_CLASS(TkxEditStyle, TkxCustomEditStyle)
 

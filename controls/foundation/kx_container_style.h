@@ -74,8 +74,6 @@ class TkxContainerStyle : public TkxInterfacedPersistent {
   // Clears the value's own bit without reloading or reporting (the container undoing a value that
   // only passed through the style).
   void ExcludeAssignedValue(Integer Index) { assignedValues_ &= ~StyleValueBit(Index); }
-  // Sets the value's own bit without reporting (a descendant's writer reports once it stored).
-  void IncludeAssignedValue(Integer Index) { assignedValues_ |= StyleValueBit(Index); }
   void ReloadFont();
   static void ResetFontToDefaults(TFont* AFont);
   Byte State() const { return state_; }
@@ -155,18 +153,18 @@ class TkxContainerStyle : public TkxInterfacedPersistent {
   void DefineProperties(TFiler* Filer) override;
   // The owned font changed: Font becomes assigned unless the lock is held.
   virtual void FontChanged(TObject* Sender);
-  // Assigned here and supported by the owning container for this state.
-  bool IsValueStored(Integer Index) const;
-  // The style's own bit, also in direct access (where AssignedValues answers every value).
-  bool HasOwnBit(Integer Index) const { return (assignedValues_ & StyleValueBit(Index)) != 0; }
-
- private:
-  friend class TkxStyleController;
+  // Descendants that add style values look them up and mark them as the base does.
   const TkxContainerStyle* Root() const { return parentStyle_ != nullptr ? parentStyle_ : this; }
   TkxContainerStyle* Root() { return parentStyle_ != nullptr ? parentStyle_ : this; }
+  bool HasOwnBit(Integer Index) const { return (assignedValues_ & StyleValueBit(Index)) != 0; }
+  void IncludeAssignedValue(Integer Index) { assignedValues_ |= StyleValueBit(Index); }
   // This style when it assigns the value, else the first style of its state up the controller
   // chain that does; null when none.
   const TkxContainerStyle* FindAssigningStyle(Integer Index) const;
+  bool IsValueStored(Integer Index) const;
+
+ private:
+  friend class TkxStyleController;
   // Sets the bit and reports a change unless the bit is set and Equal holds.
   template <class T>
   void StoreValue(T& Field, const T& Value, Integer Index, bool Equal);
