@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/editors/kx_custom_edit.h"
+#include "platform/classes/publisher.h"
 #include "platform/core/variant.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/icon.h"
@@ -18,10 +19,10 @@
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
-namespace {
-
 // Properties of a typing editor: validation runs, Escape restores, a value set is compared.
 class TTypingProperties : public TkxCustomEditProperties {
+  PR_CLASS(TTypingProperties, TkxCustomEditProperties)
+
  public:
   using TkxCustomEditProperties::TkxCustomEditProperties;
   static TkxCustomEditProperties* Create(TPersistent* AOwner) { return new TTypingProperties(AOwner); }
@@ -29,6 +30,8 @@ class TTypingProperties : public TkxCustomEditProperties {
   bool AllowsTyping() const override { return true; }
   bool ComparesOnValueSet() const override { return true; }
 };
+
+PR_IMPLEMENT_CLASS(TTypingProperties)
 
 // An editor keeping its display text itself: typed characters join it, Delete clears it, the edit
 // value shows as its text.  Every step it takes is logged.
@@ -59,6 +62,8 @@ class TTextKeepingEdit : public TkxCustomEdit {
     NotifyChange();
   }
 };
+
+namespace {
 
 class CustomEditTest : public uitest::UiTest {
  protected:
@@ -133,6 +138,31 @@ TEST_F(CustomEditTest, AShownEditorLaysOutItsButtonsInItsViewInfo) {
   EXPECT_EQ(info->Button(0).Bounds, (TRect{82, 2, 98, 19}));
   EXPECT_EQ(info->ClientRect, (TRect{2, 2, 82, 19}));
   EXPECT_NE(dynamic_cast<TkxEditStyle*>(edit->GetStyle()), nullptr) << "an editor's styles are edit styles";
+}
+
+TEST_F(CustomEditTest, ARepositoryItemOfAnotherPropertiesClassIsRefused) {
+  TTextKeepingEdit* edit = NewEdit();
+  TkxCustomEditProperties foreign(nullptr);
+  try {
+    edit->LinkRepositoryProperties(&foreign);
+    ADD_FAILURE() << "accepted";
+  } catch (const EkxEditError& e) {
+    EXPECT_EQ(std::string(e.what()), "The repository item is not acceptable");
+  }
+  EXPECT_EQ(edit->GetActiveProperties(), edit->Properties()) << "the old link stays";
+
+  TTypingProperties shared(nullptr);
+  shared.OnButtonClick = [edit](TObject*, Integer AIndex) { edit->log.push_back("shared " + std::to_string(AIndex)); };
+  shared.Buttons()->Add()->SetDefault(true);
+  edit->LinkRepositoryProperties(&shared);
+  EXPECT_EQ(edit->GetActiveProperties(), &shared);
+  driver_->Settle();
+  ASSERT_EQ(edit->GetViewInfo()->ButtonCount(), 1) << "laid out from the item's properties";
+  edit->SetFocus();
+  driver_->PressKey(VK_RETURN, {ssCtrl});
+  EXPECT_EQ(edit->log, (Log{"button 0", "shared 0"})) << "the own handler first, then the item's";
+  edit->LinkRepositoryProperties(nullptr);
+  EXPECT_EQ(edit->GetActiveProperties(), edit->Properties());
 }
 
 }  // namespace
