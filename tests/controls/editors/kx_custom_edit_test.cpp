@@ -13,6 +13,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/icon.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/message_box.h"
 #include "platform/ui/screen.h"
 #include "platform/user/cursor.h"
 #include "platform/user/module_instance.h"
@@ -163,6 +164,97 @@ TEST_F(CustomEditTest, ARepositoryItemOfAnotherPropertiesClassIsRefused) {
   EXPECT_EQ(edit->log, (Log{"button 0", "shared 0"})) << "the own handler first, then the item's";
   edit->LinkRepositoryProperties(nullptr);
   EXPECT_EQ(edit->GetActiveProperties(), edit->Properties());
+}
+
+TEST_F(CustomEditTest, EscapeRestoresTheEntryValueAndSwallowsItsCharacter) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->AssignEditValue(Variant("xy"));
+  edit->SetFocus();
+  driver_->Settle();
+  driver_->Type("ab");
+  EXPECT_EQ(edit->text, "xyab");
+  EXPECT_TRUE(edit->EditModified());
+  edit->log.clear();
+  driver_->PressKey(VK_ESCAPE);
+  EXPECT_EQ(edit->text, "xy");
+  EXPECT_EQ(edit->GetEditValue().AsString(), "xy");
+  EXPECT_FALSE(edit->EditModified());
+  EXPECT_EQ(edit->log, (Log{"select all"})) << "no Escape character reaches the editor";
+  driver_->PressKey(VK_ESCAPE);
+  EXPECT_EQ(edit->log.back(), "char Esc") << "an Escape with nothing to revert is an ordinary key";
+}
+
+TEST_F(CustomEditTest, ARefusedValueRaisesAndKeepsTheFocus) {
+  struct Case {
+    const char* name;
+    std::string handlerText;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"the handler's text", "Not a name.", "Not a name."},
+      // The box ends a sentence with a full stop.
+      {"the default text", "", "Invalid input value. Use escape key to abandon changes."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTextKeepingEdit* edit = NewEdit();
+    edit->Properties()->SetValidateOnEnter(true);
+    bool refuse = true;
+    edit->Properties()->OnValidate = [&](TObject* Sender, Variant&, std::string& ErrorText, bool& Error) {
+      EXPECT_EQ(Sender, edit);
+      if (!refuse) return;
+      Error = true;
+      if (!c.handlerText.empty()) ErrorText = c.handlerText;
+    };
+    edit->SetFocus();
+    driver_->Settle();
+    driver_->Type("ab");
+    edit->log.clear();
+    const std::size_t boxes = driver_->Transcript().size();
+
+    driver_->AnswerNextMessageBox(IDOK);
+    driver_->PressKey(VK_RETURN);
+    ASSERT_EQ(driver_->Transcript().size(), boxes + 1) << "Enter";
+    EXPECT_EQ(driver_->Transcript().back().Text, c.shown);
+    EXPECT_EQ(driver_->FocusedControl(), edit);
+    ASSERT_FALSE(edit->log.empty());
+    EXPECT_EQ(edit->log.front(), "select all") << "the text is selected";
+    EXPECT_TRUE(edit->EditModified());
+
+    driver_->AnswerNextMessageBox(IDOK);
+    other_->SetFocus();
+    driver_->Settle();
+    ASSERT_EQ(driver_->Transcript().size(), boxes + 2) << "leaving";
+    EXPECT_EQ(driver_->Transcript().back().Text, c.shown);
+    EXPECT_EQ(driver_->FocusedControl(), edit) << "the focus stays";
+    EXPECT_TRUE(edit->EditModified()) << "the modified flags are restored";
+    EXPECT_EQ(edit->GetEditValue().IsNull(), true) << "nothing was taken";
+
+    refuse = false;
+    other_->SetFocus();
+    driver_->Settle();
+    EXPECT_EQ(driver_->FocusedControl(), other_);
+    EXPECT_EQ(edit->GetEditValue().AsString(), "ab") << "a valid value is taken on leaving";
+    EXPECT_FALSE(edit->EditModified());
+    delete form_;
+  }
+}
+
+TEST_F(CustomEditTest, AReadOnlyEditorHandsValueChangingKeysToTheHost) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->AssignEditValue(Variant("kept"));
+  edit->Properties()->SetReadOnly(true);
+  Log afterKeyDown;
+  edit->OnAfterKeyDown = [&](TObject*, Word& Key, TShiftState) { afterKeyDown.push_back(std::to_string(Key)); };
+  edit->SetFocus();
+  driver_->Settle();
+  edit->log.clear();
+  driver_->PressKey(VK_DELETE);
+  driver_->Type("z");
+  EXPECT_EQ(afterKeyDown, (Log{std::to_string(VK_DELETE)}));
+  EXPECT_EQ(edit->text, "kept");
+  EXPECT_EQ(edit->log, Log{}) << "no character and no change event";
+  EXPECT_FALSE(edit->EditModified());
 }
 
 }  // namespace
