@@ -97,6 +97,36 @@ TkxCustomEditProperties* TkxCustomEdit::GetActiveProperties() const {
   return repositoryProperties_ != nullptr ? repositoryProperties_ : properties_.get();
 }
 
+bool TkxCustomEdit::CanAcceptRepositoryProperties(const TkxCustomEditProperties* ItemProperties) const {
+  return ItemProperties == nullptr || ItemProperties->InheritsFrom(properties_->ClassType());
+}
+
+void TkxCustomEdit::LinkRepositoryProperties(TkxCustomEditProperties* ItemProperties) {
+  if (ItemProperties == repositoryProperties_) return;
+  if (!CanAcceptRepositoryProperties(ItemProperties))
+    throw EkxEditError(LoadResStringOrReplacement(&sEditRepositoryItemNotAcceptable));
+  RepositoryItemChanging();
+  repositoryProperties_ = ItemProperties;
+  if (repositoryProperties_ != nullptr) {
+    properties_->ReleaseDefaultValuesProvider();
+    repositoryProperties_->ReleaseDefaultValuesProvider();
+    repositoryProperties_->SetChangesLocked(true);
+    repositoryProperties_->SetDefaultValuesProvider(dataBinding_->GetDefaultValuesProvider());
+    repositoryProperties_->SetChangesLocked(false);
+    ItemPropertiesChanged();
+    properties_->OnPropertiesChanged = nullptr;
+  } else if (!ComponentState().Contains(csLoading) && !IsDestroying()) {
+    properties_->OnPropertiesChanged = [this](TObject* Sender) { PropertiesChanged(Sender); };
+    properties_->SetDefaultValuesProvider(dataBinding_->GetDefaultValuesProvider());
+  }
+  RepositoryItemChanged();
+}
+
+void TkxCustomEdit::ItemPropertiesChanged() {
+  if (repositoryProperties_ == nullptr || ComponentState().Contains(csLoading) || IsDestroying()) return;
+  PropertiesChanged(repositoryProperties_);
+}
+
 TkxContainerStyleClass TkxCustomEdit::GetContainerStyleClass() const {
   return properties_ != nullptr ? properties_->GetStyleClass() : TkxContainer::GetContainerStyleClass();
 }

@@ -33,6 +33,7 @@
 #include "controls/editors/kx_edit_view_data.h"
 #include "controls/editors/kx_edit_view_info.h"
 #include "controls/foundation/kx_container.h"
+#include "platform/core/res_string.h"
 #include "platform/core/units.h"
 #include "platform/core/variant.h"
 #include "platform/ui/control_types.h"
@@ -44,6 +45,9 @@ class TkxTimer;
 using TkxEditDataBindingClass = TkxEditDataBinding* (*)(TkxCustomEdit* AEdit);
 
 inline constexpr TCursor crKxEditMouseWheel = 4101;
+
+// The editor unit's texts (numbers 64870 to 64879).
+inline constexpr TResStringRec sEditRepositoryItemNotAcceptable = {64870, "The repository item is not acceptable"};
 
 PR_DECLARE_EXCEPTION(EkxEditValidationError, EkxEditError);
 
@@ -74,6 +78,14 @@ class TkxCustomEdit : public TkxContainer {
   TkxCustomEditProperties* GetActiveProperties() const;
   virtual TkxCustomEditPropertiesClass GetPropertiesClass() const { return propertiesClass_; }
   TkxEditDataBinding* DataBinding() const { return dataBinding_.get(); }
+  // The editor's side of a repository item link: the item's properties become the active ones
+  // (null: the own ones again).  Properties of a class that does not inherit from the editor's
+  // properties class raise EkxEditError "The repository item is not acceptable" and keep the old
+  // link.  The own properties stop reporting to the editor while an item's are active.
+  void LinkRepositoryProperties(TkxCustomEditProperties* ItemProperties);
+  bool CanAcceptRepositoryProperties(const TkxCustomEditProperties* ItemProperties) const;
+  // The linked item's properties changed: the editor takes them in (not while loading or destroying).
+  void ItemPropertiesChanged();
   TkxCustomEditViewInfo* GetViewInfo() const { return static_cast<TkxCustomEditViewInfo*>(ViewInfo()); }
   TkxContainerStyle* GetCurrentStyle() { return GetActiveStyle(); }
   bool AutoSize() const { return autoSize_; }
@@ -206,6 +218,9 @@ class TkxCustomEdit : public TkxContainer {
   virtual void FireChange();
   virtual void FireEditValueChanged();
   virtual TkxEditDataBindingClass GetDataBindingClass() const;
+  // Before and after the linked repository item changes.
+  virtual void RepositoryItemChanging() {}
+  virtual void RepositoryItemChanged() {}
   void RunAfterKeyDownHandler(Word& Key, TShiftState Shift);
   bool CanResize(Integer& NewWidth, Integer& NewHeight) override;
   void DefineProperties(TFiler* Filer) override;
