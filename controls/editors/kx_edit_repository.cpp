@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/editors/kx_custom_edit.h"
 #include "platform/classes/classes_errors.h"
 #include "platform/classes/classes_texts.h"
 #include "platform/classes/publisher.h"
@@ -117,6 +118,35 @@ void TkxEditRepository::AddItem(TkxEditRepositoryItem* AItem) {
 }
 
 void TkxEditRepository::RemoveItem(TkxEditRepositoryItem* AItem) { std::erase(items_, AItem); }
+
+// --- TkxEditRepositoryItemLink ---
+
+TkxEditRepositoryItemLink::~TkxEditRepositoryItemLink() {
+  if (item_ != nullptr) item_->RemoveWatcher(this);
+}
+
+void TkxEditRepositoryItemLink::SetItem(TkxEditRepositoryItem* Value) {
+  if (Value == item_) return;
+  TkxCustomEditProperties* properties = Value != nullptr ? Value->Properties() : nullptr;
+  if (!edit_->CanAcceptRepositoryProperties(properties))
+    throw EkxEditError(LoadResStringOrReplacement(&sEditRepositoryItemNotAcceptable));
+  if (item_ != nullptr) item_->RemoveWatcher(this);
+  item_ = Value;
+  if (item_ != nullptr) item_->AddWatcher(this);
+  edit_->LinkRepositoryProperties(properties);
+}
+
+void TkxEditRepositoryItemLink::ItemRemoved(TkxEditRepositoryItem* Sender) {
+  if (Sender != item_) return;
+  item_->RemoveWatcher(this);
+  item_ = nullptr;
+  // The item's properties go with it: the editor must not keep them.
+  edit_->LinkRepositoryProperties(nullptr);
+}
+
+void TkxEditRepositoryItemLink::ItemPropertiesChanged(TkxEditRepositoryItem* Sender) {
+  if (Sender == item_) edit_->ItemPropertiesChanged();
+}
 
 // --- TkxCustomDataBinding ---
 

@@ -20,6 +20,7 @@
 #include "platform/classes/interface.h"
 
 class TBasicAction;
+class TkxCustomEdit;
 class TkxEditRepository;
 class TkxEditRepositoryItem;
 
@@ -80,6 +81,32 @@ class TkxEditRepositoryItem : public TComponent {
 };
 
 using TkxEditRepositoryItemClass = TClass;
+
+// An editor's link to a repository item: the watcher the editor registers with the item.  While an
+// item is linked its properties are the editor's active properties; when the item goes away the
+// editor is back on its own properties.
+class TkxEditRepositoryItemLink : public IkxEditRepositoryItemWatcher {
+ public:
+  explicit TkxEditRepositoryItemLink(TkxCustomEdit* AEdit) : edit_(AEdit) {}
+  ~TkxEditRepositoryItemLink();
+  TkxEditRepositoryItemLink(const TkxEditRepositoryItemLink&) = delete;
+  TkxEditRepositoryItemLink& operator=(const TkxEditRepositoryItemLink&) = delete;
+
+  Integer _AddRef() override { return -1; }
+  Integer _Release() override { return -1; }
+
+  TkxEditRepositoryItem* Item() const { return item_; }
+  // An equal item does nothing; an item whose properties the editor does not accept raises
+  // EkxEditError "The repository item is not acceptable" and keeps the old one.
+  void SetItem(TkxEditRepositoryItem* Value);
+
+  void ItemRemoved(TkxEditRepositoryItem* Sender) override;
+  void ItemPropertiesChanged(TkxEditRepositoryItem* Sender) override;
+
+ private:
+  TkxCustomEdit* edit_;
+  TkxEditRepositoryItem* item_ = nullptr;
+};
 
 class TkxEditRepository : public TComponent {
   PR_CLASS(TkxEditRepository, TComponent)

@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_errors.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
 #include "platform/classes/classes_errors.h"
 #include "platform/classes/publisher.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 // An item kind for another editor: its own properties class and a class name that names its kind.
 class TkxEditRepositoryProbeItem : public TkxEditRepositoryItem {
@@ -36,6 +39,38 @@ class TOtherProbeItem : public TkxEditRepositoryItem {
   using TkxEditRepositoryItem::TkxEditRepositoryItem;
 };
 PR_IMPLEMENT_CLASS(TOtherProbeItem)
+
+// Properties of an editor family below the base, and an editor of that family counting the
+// properties changes it applies.
+class TLinkProbeProperties : public TkxCustomEditProperties {
+  PR_CLASS(TLinkProbeProperties, TkxCustomEditProperties)
+
+ public:
+  using TkxCustomEditProperties::TkxCustomEditProperties;
+  static TkxCustomEditProperties* Create(TPersistent* AOwner) { return new TLinkProbeProperties(AOwner); }
+};
+PR_IMPLEMENT_CLASS(TLinkProbeProperties)
+
+class TkxEditRepositoryLinkProbeItem : public TkxEditRepositoryItem {
+  PR_CLASS(TkxEditRepositoryLinkProbeItem, TkxEditRepositoryItem)
+
+ public:
+  explicit TkxEditRepositoryLinkProbeItem(TComponent* AOwner) : TkxEditRepositoryItem(AOwner) {
+    RecreateProperties();
+  }
+  TkxCustomEditPropertiesClass GetPropertiesClass() const override { return &TLinkProbeProperties::Create; }
+};
+PR_IMPLEMENT_CLASS(TkxEditRepositoryLinkProbeItem)
+
+class TLinkProbeEdit : public TkxCustomEdit {
+ public:
+  explicit TLinkProbeEdit(TComponent* AOwner) : TkxCustomEdit(AOwner, false, &TLinkProbeProperties::Create) {}
+  void PropertiesChanged(TObject* Sender) override {
+    if (Sender == RepositoryProperties()) ++itemChanges;
+    TkxCustomEdit::PropertiesChanged(Sender);
+  }
+  int itemChanges = 0;
+};
 
 namespace {
 
@@ -172,6 +207,63 @@ TEST(EditRepository, NamePrefix) {
     item->GetNamePrefix(prefix);
     EXPECT_EQ(prefix, c.expected) << c.what;
   }
+}
+
+class EditorLinkTest : public uitest::UiTest {
+ protected:
+  EditorLinkTest() : form_(NewForm("LinkForm")) {
+    for (TLinkProbeEdit*& edit : edits_) {
+      edit = new TLinkProbeEdit(form_);
+      edit->SetParent(form_);
+    }
+    item_ = repository_->CreateItem(ClassOf<TkxEditRepositoryLinkProbeItem>());
+  }
+  TForm* form_;
+  TkxEditRepository* repository_ = new TkxEditRepository(form_);
+  TkxEditRepositoryItem* item_ = nullptr;
+  TLinkProbeEdit* edits_[2] = {};
+};
+
+TEST_F(EditorLinkTest, FreeingAnItemTwoEditorsUseLeavesBothOnTheirOwnProperties) {
+  for (TLinkProbeEdit* edit : edits_) edit->SetRepositoryItem(item_);
+  EXPECT_EQ(item_->WatcherCount(), 2);
+  for (TLinkProbeEdit* edit : edits_) EXPECT_EQ(edit->GetActiveProperties(), item_->Properties());
+  FreeObject(item_);
+  for (TLinkProbeEdit* edit : edits_) {
+    EXPECT_EQ(edit->RepositoryItem(), nullptr);
+    EXPECT_EQ(edit->GetActiveProperties(), edit->Properties());
+    EXPECT_TRUE(edit->Properties()->OnPropertiesChanged) << "the own properties report again";
+  }
+}
+
+TEST_F(EditorLinkTest, AnItemsChangeReachesEachEditorOnce) {
+  for (TLinkProbeEdit* edit : edits_) edit->SetRepositoryItem(item_);
+  for (TLinkProbeEdit* edit : edits_) edit->itemChanges = 0;
+  item_->Properties()->SetReadOnly(true);
+  for (TLinkProbeEdit* edit : edits_) EXPECT_EQ(edit->itemChanges, 1);
+  edits_[0]->SetRepositoryItem(nullptr);
+  item_->Properties()->SetReadOnly(false);
+  EXPECT_EQ(edits_[0]->itemChanges, 1) << "unlinked";
+  EXPECT_EQ(edits_[1]->itemChanges, 2);
+  EXPECT_EQ(item_->WatcherCount(), 1);
+  FreeObject(edits_[1]);   // a freed editor leaves the item's watchers
+  EXPECT_EQ(item_->WatcherCount(), 0);
+}
+
+TEST_F(EditorLinkTest, AnUnacceptableItemRaisesAndKeepsTheOld) {
+  TLinkProbeEdit* edit = edits_[0];
+  edit->SetRepositoryItem(item_);
+  TkxEditRepositoryItem* plain = repository_->CreateItem(ClassOf<TkxEditRepositoryItem>());
+  try {
+    edit->SetRepositoryItem(plain);
+    ADD_FAILURE() << "accepted";
+  } catch (const EkxEditError& e) {
+    EXPECT_EQ(std::string(e.what()), "The repository item is not acceptable");
+  }
+  EXPECT_EQ(edit->RepositoryItem(), item_);
+  EXPECT_EQ(edit->GetActiveProperties(), item_->Properties());
+  EXPECT_EQ(plain->WatcherCount(), 0);
+  EXPECT_EQ(item_->WatcherCount(), 1);
 }
 
 TEST(DataBinding, ReadOnlyChangesTellTheOwnerOnce) {

@@ -53,7 +53,7 @@ TEST_F(EditStyleTest, AFreshStyleAnswersTheDefaultsAndTakesTheDefaultControllers
   for (Byte state = kxStyleNormal; state <= kxStyleHot; ++state) {
     TkxEditStyle* style = StyleOf(*styles, state);
     EXPECT_EQ(style->ButtonStyle(), btsDefault) << int(state);
-    EXPECT_EQ(style->GetButtonTransparency(), ebtNone) << int(state);
+    EXPECT_EQ(style->ButtonTransparency(), ebtNone) << int(state);
     EXPECT_FALSE(style->Gradient()) << int(state);
     EXPECT_FALSE(style->GradientButtons()) << int(state);
     EXPECT_EQ(style->GradientDirection(), dirDown) << int(state);
@@ -65,7 +65,7 @@ TEST_F(EditStyleTest, AFreshStyleAnswersTheDefaultsAndTakesTheDefaultControllers
   controller->Style()->SetColor(clYellow);
   controller->StyleHot()->SetButtonStyle(btsHotFlat);
   controller->Style()->SetPopupBorderStyle(epbsFlat);
-  EXPECT_EQ(StyleOf(*styles, kxStyleNormal)->GetBorderStyle(), ebsUltraFlat);
+  EXPECT_EQ(StyleOf(*styles, kxStyleNormal)->BorderStyle(), ebsUltraFlat);
   EXPECT_EQ(StyleOf(*styles, kxStyleNormal)->Color(), clYellow);
   EXPECT_EQ(StyleOf(*styles, kxStyleHot)->ButtonStyle(), btsHotFlat);
   EXPECT_EQ(StyleOf(*styles, kxStyleNormal)->ButtonStyle(), btsDefault);
@@ -98,7 +98,7 @@ TEST_F(EditStyleTest, BaseOnlyValuesWrittenOnAStateStyleChangeTheBaseStyle) {
       {"Gradient", [](TkxEditStyle* s) { s->SetGradient(true); }, [](const TkxEditStyle* s) { return s->Gradient(); },
        esvGradient},
       {"ButtonTransparency", [](TkxEditStyle* s) { s->SetButtonTransparency(ebtHideInactive); },
-       [](const TkxEditStyle* s) { return s->GetButtonTransparency() == ebtHideInactive; }, esvButtonTransparency},
+       [](const TkxEditStyle* s) { return s->ButtonTransparency() == ebtHideInactive; }, esvButtonTransparency},
       {"GradientDirection", [](TkxEditStyle* s) { s->SetGradientDirection(dirUp); },
        [](const TkxEditStyle* s) { return s->GradientDirection() == dirUp; }, esvGradientDirection},
       {"PopupBorderStyle", [](TkxEditStyle* s) { s->SetPopupBorderStyle(epbsFrame3D); },
