@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_data_binding.h"
 #include "controls/editors/kx_edit_errors.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
@@ -248,6 +249,21 @@ TEST_F(EditorLinkTest, AnItemsChangeReachesEachEditorOnce) {
   EXPECT_EQ(item_->WatcherCount(), 1);
   FreeObject(edits_[1]);   // a freed editor leaves the item's watchers
   EXPECT_EQ(item_->WatcherCount(), 0);
+}
+
+TEST_F(EditorLinkTest, NewDefaultsOfOneEditorsBindingReachThatEditorAlone) {
+  for (TLinkProbeEdit* edit : edits_) edit->SetRepositoryItem(item_);
+  for (TLinkProbeEdit* edit : edits_) edit->itemChanges = 0;
+  edits_[0]->DataBinding()->DefaultValuesChanged();
+  EXPECT_EQ(edits_[0]->itemChanges, 1);
+  EXPECT_EQ(edits_[1]->itemChanges, 0);
+  EXPECT_FALSE(item_->Properties()->IsInChangeHandler());
+  // The binding of a standalone editor: data available and modifiable, nothing stored.
+  TkxEditDataBinding* binding = edits_[1]->DataBinding();
+  EXPECT_TRUE(binding->DataAvailable());
+  EXPECT_TRUE(binding->GetDefaultValuesProvider()->AllowsModification());
+  binding->SetStoredValue(Variant(5));
+  EXPECT_TRUE(binding->GetStoredValue().IsNull() || binding->GetStoredValue().IsEmpty());
 }
 
 TEST_F(EditorLinkTest, AnUnacceptableItemRaisesAndKeepsTheOld) {
