@@ -1,5 +1,6 @@
 #include "controls/editors/kx_filter_edit_helpers.h"
 
+#include "controls/editors/kx_custom_edit.h"
 #include "platform/classes/publisher.h"
 
 PR_IMPLEMENT_CLASS(TkxCustomFilterEditHelper)
@@ -29,6 +30,17 @@ void TkxCustomFilterEditHelper::ClearPropertiesEvents(TkxCustomEditProperties* A
   AProperties->OnChange.Clear();
   AProperties->OnEditValueChanged.Clear();
   AProperties->OnValidate.Clear();
+}
+
+void TkxCustomFilterEditHelper::InitializeFilterEdit(TkxCustomEdit* AEdit,
+                                                     TkxCustomEditProperties* AEditProperties) const {
+  InitializeProperties(AEdit->GetActiveProperties(), AEditProperties, KeepsButtons());
+}
+
+void TkxCustomFilterEditHelper::GetFilterValue(TkxCustomEdit* AEdit, TkxCustomEditProperties* AEditProperties,
+                                               std::string& DisplayText, Variant& Value) const {
+  Value = AEdit->GetEditValue();
+  AEditProperties->FormatDisplayText(Value, false, true, DisplayText);
 }
 
 bool TkxCustomFilterEditHelper::KeepsDefaultValuesProvider(TkxCustomEditProperties*) const { return true; }

@@ -23,16 +23,25 @@ inline constexpr TkxFilterOperators FilterOperatorBit(Integer Ordinal) {
   return Ordinal >= 0 && Ordinal < 40 ? TkxFilterOperators(1) << Ordinal : 0;
 }
 
+class TkxCustomEdit;
+
 class TkxCustomFilterEditHelper : public TObject {
   PR_CLASS(TkxCustomFilterEditHelper, TObject)
 
  public:
   // Clears OnButtonClick, OnChange, OnEditValueChanged and OnValidate; nothing for null.
   virtual void ClearPropertiesEvents(TkxCustomEditProperties* AProperties) const;
+  // Prepares the filter editor's active properties from the column editor's (InitializeProperties
+  // with KeepsButtons).
+  virtual void InitializeFilterEdit(TkxCustomEdit* AEdit, TkxCustomEditProperties* AEditProperties) const;
   virtual bool KeepsDefaultValuesProvider(TkxCustomEditProperties* AEditProperties) const;
   virtual bool KeepsButtons() const { return false; }
   // The editor class the filter control shows; none in the base.
   virtual TClass GetFilterEditorClass() const { return nullptr; }
+  // Value: the filter editor's edit value; DisplayText: the column properties' text of it (not
+  // focused, by focus).
+  virtual void GetFilterValue(TkxCustomEdit* AEdit, TkxCustomEditProperties* AEditProperties, std::string& DisplayText,
+                              Variant& Value) const;
   // 1 to 14 when AExtended, else 1 to 10; the text-pattern operators 7 and 8 only for a text
   // value type.
   virtual TkxFilterOperators GetSupportedFilterOperators(TkxCustomEditProperties* AProperties,
@@ -44,6 +53,7 @@ class TkxCustomFilterEditHelper : public TObject {
                                     bool AHasButtons) const;
   // The value type's CanConvert.
   virtual bool IsValueValid(TkxValueTypeClass AValueTypeClass, Variant& Value) const;
+  virtual void SetFilterValue(TkxCustomEdit*, TkxCustomEditProperties*, const Variant&) const {}
   virtual bool UseDisplayValue() const { return false; }
 };
 

@@ -3,10 +3,12 @@
 // column editor's; the supported operators by value type; value checks by value type.
 #include <gtest/gtest.h>
 
+#include "controls/editors/kx_custom_edit.h"
 #include "controls/editors/kx_filter_edit_helpers.h"
 #include "controls/editors/kx_number_value_types.h"
 #include "controls/editors/kx_text_value_types.h"
 #include "platform/classes/publisher.h"
+#include "tests/support/ui/ui_test_fixture.h"
 
 // A custom properties class and its published descendant, as the text editor's.
 class TFilterProbeCustomProperties : public TkxCustomEditProperties {
@@ -21,6 +23,16 @@ class TFilterProbeProperties : public TFilterProbeCustomProperties {
  public:
   using TFilterProbeCustomProperties::TFilterProbeCustomProperties;
 };
+// Properties whose display text shows the value in brackets, telling focus flags apart.
+class TFilterProbeTextProperties : public TkxCustomEditProperties {
+  PR_CLASS(TFilterProbeTextProperties, TkxCustomEditProperties)
+
+ public:
+  using TkxCustomEditProperties::TkxCustomEditProperties;
+  void FormatDisplayText(const Variant& Value, bool AEditFocused, bool AByFocus, std::string& Text) const override {
+    Text = "[" + VarToStr(Value) + (AEditFocused ? " focused" : "") + (AByFocus ? " by focus" : "") + "]";
+  }
+};
 class TFilterProbeHelper : public TkxCustomFilterEditHelper {
   PR_CLASS(TFilterProbeHelper, TkxCustomFilterEditHelper)
 
@@ -31,6 +43,7 @@ class TFilterProbeHelper : public TkxCustomFilterEditHelper {
 PR_IMPLEMENT_CLASS(TFilterProbeCustomProperties)
 PR_IMPLEMENT_CLASS(TFilterProbeProperties)
 PR_IMPLEMENT_CLASS(TFilterProbeHelper)
+PR_IMPLEMENT_CLASS(TFilterProbeTextProperties)
 
 namespace {
 
@@ -123,6 +136,27 @@ TEST(FilterEditHelpers, AValueIsValidWhenItsTypeCanTakeIt) {
   Variant word("twelve");
   EXPECT_FALSE(helper.IsValueValid(ValueTypeClassOf<TkxIntegerValueType>(), word));
   helper.ClearPropertiesEvents(nullptr);   // ignored
+}
+
+class FilterEditTest : public uitest::UiTest {};
+
+TEST_F(FilterEditTest, TheFilterEditorTakesTheColumnSettingsAndReportsItsValueWithTheColumnsText) {
+  TForm* form = NewForm("FilterForm");
+  auto* edit = new TkxCustomEdit(form);
+  edit->SetParent(form);
+  TFilterProbeTextProperties column(nullptr);
+  column.SetReadOnly(true);
+  column.Buttons()->Add();
+  std::unique_ptr<TkxCustomFilterEditHelper> helper = MakeFilterEditHelper(ClassOf<TFilterProbeHelper>());
+  helper->InitializeFilterEdit(edit, &column);
+  EXPECT_FALSE(edit->Properties()->ReadOnly());
+  EXPECT_EQ(edit->Properties()->Buttons()->Count(), 1);   // this helper keeps buttons
+  edit->AssignEditValue(Variant(42));
+  std::string text;
+  Variant value;
+  helper->GetFilterValue(edit, &column, text, value);
+  EXPECT_EQ(VarToStr(value), "42");
+  EXPECT_EQ(text, "[42 by focus]");
 }
 
 }  // namespace
