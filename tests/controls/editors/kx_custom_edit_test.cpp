@@ -20,6 +20,13 @@
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
+// A text of 13 pixels' height, whatever the value.
+class TTextHeightViewData : public TkxCustomEditViewData {
+ public:
+  using TkxCustomEditViewData::TkxCustomEditViewData;
+  TSize CalculateContentSize(TCanvas*, const Variant&, const TkxEditSizeProperties&) override { return {0, 13}; }
+};
+
 // Properties of a typing editor: validation runs, Escape restores, a value set is compared.
 class TTypingProperties : public TkxCustomEditProperties {
   PR_CLASS(TTypingProperties, TkxCustomEditProperties)
@@ -30,6 +37,12 @@ class TTypingProperties : public TkxCustomEditProperties {
   bool CanValidate() const override { return true; }
   bool AllowsTyping() const override { return true; }
   bool ComparesOnValueSet() const override { return true; }
+  TkxCustomEditViewDataClass GetViewDataClass() const override {
+    return [](TkxCustomEditProperties* AProperties, TkxContainerStyle* AStyle,
+              bool AIsInplace) -> TkxCustomEditViewData* {
+      return new TTextHeightViewData(AProperties, AStyle, AIsInplace);
+    };
+  }
 };
 
 PR_IMPLEMENT_CLASS(TTypingProperties)
@@ -345,6 +358,31 @@ TEST_F(CustomEditTest, AnInPlaceEditorTakesTheWheelOnlyWhenAsked) {
     EXPECT_EQ(edit.CanProcessMouseWheel(c.ctrl ? TShiftState{ssCtrl} : TShiftState{}), c.takes)
         << "in place " << c.inplace << ", UseMouseWheel " << c.useWheel << ", Ctrl " << c.ctrl;
   }
+}
+
+// The lines of the editor's object in a form image.
+std::string EditorImage(const std::string& formImage) {
+  const std::size_t begin = formImage.find("object Edit1");
+  return formImage.substr(begin, formImage.find("end", begin) - begin);
+}
+
+TEST_F(CustomEditTest, AnAutoSizedHeightIsNotStoredAndIsRecomputedOnLoad) {
+  TTextKeepingEdit* edit = NewEdit();
+  EXPECT_NE(EditorImage(uitest::FormImageText(form_)).find("Height = 21"), std::string::npos)
+      << "a fixed height is stored";
+  edit->SetAutoSize(true);
+  driver_->Settle();
+  const Integer autoHeight = 2 + 13 + 2;   // the border above and below the text
+  EXPECT_EQ(edit->Height(), autoHeight);
+  edit->SetHeight(50);
+  EXPECT_EQ(edit->Height(), autoHeight) << "the automatic height wins";
+  const std::string image = EditorImage(uitest::FormImageText(form_));
+  EXPECT_EQ(image.find("Height"), std::string::npos) << image;
+  EXPECT_NE(image.find("Width = 100"), std::string::npos) << image;
+
+  uitest::ReadFormImageText("object Edit1: TTextKeepingEdit\n  Height = 60\n  Width = 120\nend\n", edit);
+  EXPECT_EQ(edit->Width(), 120);
+  EXPECT_EQ(edit->Height(), autoHeight) << "recomputed on load";
 }
 
 }  // namespace
