@@ -20,6 +20,13 @@
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
+// A text of 13 pixels' height, whatever the value.
+class TTextHeightViewData : public TkxCustomEditViewData {
+ public:
+  using TkxCustomEditViewData::TkxCustomEditViewData;
+  TSize CalculateContentSize(TCanvas*, const Variant&, const TkxEditSizeProperties&) override { return {0, 13}; }
+};
+
 // Properties of a typing editor: validation runs, Escape restores, a value set is compared.
 class TTypingProperties : public TkxCustomEditProperties {
   PR_CLASS(TTypingProperties, TkxCustomEditProperties)
@@ -30,6 +37,12 @@ class TTypingProperties : public TkxCustomEditProperties {
   bool CanValidate() const override { return true; }
   bool AllowsTyping() const override { return true; }
   bool ComparesOnValueSet() const override { return true; }
+  TkxCustomEditViewDataClass GetViewDataClass() const override {
+    return [](TkxCustomEditProperties* AProperties, TkxContainerStyle* AStyle,
+              bool AIsInplace) -> TkxCustomEditViewData* {
+      return new TTextHeightViewData(AProperties, AStyle, AIsInplace);
+    };
+  }
 };
 
 PR_IMPLEMENT_CLASS(TTypingProperties)
@@ -255,6 +268,121 @@ TEST_F(CustomEditTest, AReadOnlyEditorHandsValueChangingKeysToTheHost) {
   EXPECT_EQ(edit->text, "kept");
   EXPECT_EQ(edit->log, Log{}) << "no character and no change event";
   EXPECT_FALSE(edit->EditModified());
+}
+
+TEST_F(CustomEditTest, ButtonsClickOnReleaseOverThemselves) {
+  TTextKeepingEdit* edit = NewEdit();
+  TkxEditButtons* buttons = edit->Properties()->Buttons();
+  buttons->Add()->SetKind(bkEllipsis);   // collection index 0 at (66, 82)
+  buttons->Add()->SetVisible(false);
+  buttons->Add()->SetKind(bkEllipsis);   // collection index 2 at (82, 98)
+  driver_->Settle();
+  const TPoint first{70, 10}, last{90, 10}, text{20, 10};
+
+  driver_->ClickAt(edit, last);
+  EXPECT_EQ(edit->log, (Log{"button 2"})) << "the collection index, not the visible one";
+  edit->log.clear();
+  clock_.Advance(1000);
+
+  driver_->PressMouse(edit, first);
+  driver_->MoveMouseTo(edit, text);
+  driver_->ReleaseMouse();
+  EXPECT_EQ(edit->log, Log{}) << "released elsewhere";
+  driver_->PressMouse(edit, first);
+  driver_->MoveMouseTo(edit, last);
+  driver_->ReleaseMouse();
+  EXPECT_EQ(edit->log, Log{}) << "released over another button";
+  clock_.Advance(1000);
+
+  driver_->ClickAt(edit, first);
+  driver_->ClickAt(edit, first);
+  EXPECT_EQ(edit->log, (Log{"button 0", "button 0"})) << "a double click clicks twice";
+}
+
+TEST_F(CustomEditTest, KeysClickTheDefaultAndTheAcceleratedButton) {
+  TTextKeepingEdit* edit = NewEdit();
+  TkxEditButtons* buttons = edit->Properties()->Buttons();
+  buttons->Add()->SetKind(bkEllipsis);
+  TkxEditButton* go = buttons->Add();
+  go->SetKind(bkText);
+  go->SetCaption("&Go");
+  buttons->Add()->SetDefault(true);
+  edit->SetFocus();
+  driver_->Settle();
+  edit->log.clear();
+
+  driver_->PressKey(VK_RETURN, {ssCtrl});
+  EXPECT_EQ(edit->log, (Log{"button 2"})) << "Ctrl+Enter, and its character does not reach the editor";
+  edit->log.clear();
+  driver_->PressKey('G', {ssAlt});
+  EXPECT_EQ(edit->log, (Log{"button 1"})) << "the accelerator";
+  edit->log.clear();
+  go->SetEnabled(false);
+  driver_->Settle();
+  driver_->PressKey('G', {ssAlt});
+  EXPECT_EQ(edit->log, Log{}) << "a disabled button's accelerator";
+}
+
+TEST_F(CustomEditTest, ASimulatedClickThenARealOneIsADoubleClick) {
+  struct Case {
+    const char* name;
+    UInt64 wait;
+    int doubleClicks;
+  };
+  for (const Case& c : {Case{"within the double-click time", 100, 1}, Case{"after it", 2000, 0}}) {
+    SCOPED_TRACE(c.name);
+    TTextKeepingEdit* edit = NewEdit();
+    int doubleClicks = 0;
+    edit->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    edit->SimulateMouseClick({ssLeft}, 30, 20);   // the parent's (20, 10) of the editor
+    EXPECT_TRUE(edit->DoubleClickTimerRunning());
+    clock_.Advance(c.wait);
+    driver_->Settle();
+    driver_->ClickAt(edit, TPoint{20, 10});
+    EXPECT_EQ(doubleClicks, c.doubleClicks);
+    delete form_;
+    clock_.Advance(2000);
+  }
+}
+
+TEST_F(CustomEditTest, AnInPlaceEditorTakesTheWheelOnlyWhenAsked) {
+  struct Case {
+    bool inplace, useWheel, ctrl, takes;
+  };
+  const Case cases[] = {
+      {false, false, false, true}, {true, true, false, true}, {true, false, true, true}, {true, false, false, false},
+  };
+  for (const Case& c : cases) {
+    TTextKeepingEdit edit(nullptr, c.inplace);
+    edit.Properties()->SetUseMouseWheel(c.useWheel);
+    EXPECT_EQ(edit.CanProcessMouseWheel(c.ctrl ? TShiftState{ssCtrl} : TShiftState{}), c.takes)
+        << "in place " << c.inplace << ", UseMouseWheel " << c.useWheel << ", Ctrl " << c.ctrl;
+  }
+}
+
+// The lines of the editor's object in a form image.
+std::string EditorImage(const std::string& formImage) {
+  const std::size_t begin = formImage.find("object Edit1");
+  return formImage.substr(begin, formImage.find("end", begin) - begin);
+}
+
+TEST_F(CustomEditTest, AnAutoSizedHeightIsNotStoredAndIsRecomputedOnLoad) {
+  TTextKeepingEdit* edit = NewEdit();
+  EXPECT_NE(EditorImage(uitest::FormImageText(form_)).find("Height = 21"), std::string::npos)
+      << "a fixed height is stored";
+  edit->SetAutoSize(true);
+  driver_->Settle();
+  const Integer autoHeight = 2 + 13 + 2;   // the border above and below the text
+  EXPECT_EQ(edit->Height(), autoHeight);
+  edit->SetHeight(50);
+  EXPECT_EQ(edit->Height(), autoHeight) << "the automatic height wins";
+  const std::string image = EditorImage(uitest::FormImageText(form_));
+  EXPECT_EQ(image.find("Height"), std::string::npos) << image;
+  EXPECT_NE(image.find("Width = 100"), std::string::npos) << image;
+
+  uitest::ReadFormImageText("object Edit1: TTextKeepingEdit\n  Height = 60\n  Width = 120\nend\n", edit);
+  EXPECT_EQ(edit->Width(), 120);
+  EXPECT_EQ(edit->Height(), autoHeight) << "recomputed on load";
 }
 
 }  // namespace
