@@ -343,9 +343,7 @@ TkxEditAlignment* TkxCustomEditProperties::Alignment() {
 
 void TkxCustomEditProperties::SetDefaultValuesProvider(IkxEditDefaultValuesProvider* Value) {
   provider_ = Value;
-  TPersistent* owner = GetOwner();
-  for (TClass c = owner != nullptr ? owner->ClassType() : nullptr; c != nullptr; c = c->ClassParent())
-    if (c->ClassName() == "TkxCustomEdit") return Changed();
+  if (dynamic_cast<TkxCustomEdit*>(GetOwner()) != nullptr) Changed();
 }
 
 bool TkxCustomEditProperties::IsModifiable() const {

@@ -258,6 +258,12 @@ TEST_F(EditorLinkTest, NewDefaultsOfOneEditorsBindingReachThatEditorAlone) {
   EXPECT_EQ(edits_[0]->itemChanges, 1);
   EXPECT_EQ(edits_[1]->itemChanges, 0);
   EXPECT_FALSE(item_->Properties()->IsInChangeHandler());
+  // Only an editor's own properties are told of a new provider.
+  int ownChanges = 0;
+  edits_[1]->SetRepositoryItem(nullptr);
+  edits_[1]->Properties()->OnPropertiesChanged = [&](TObject*) { ++ownChanges; };
+  edits_[1]->Properties()->SetDefaultValuesProvider(edits_[1]->DataBinding()->GetDefaultValuesProvider());
+  EXPECT_EQ(ownChanges, 1);
   // The binding of a standalone editor: data available and modifiable, nothing stored.
   TkxEditDataBinding* binding = edits_[1]->DataBinding();
   EXPECT_TRUE(binding->DataAvailable());
