@@ -112,6 +112,19 @@ void TkxEditButton::Assign(TPersistent* Source) {
 TkxEditButtons::TkxEditButtons(TPersistent* AOwner, TkxEditButtonClass AButtonClass)
     : TOwnedCollection(AOwner, AButtonClass) {}
 
+TkxEditButton* TkxEditButtons::Add() {
+  BeginUpdate();
+  TCollectionItem* item = nullptr;
+  try {
+    item = TCollection::Add();
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+  return static_cast<TkxEditButton*>(item);
+}
+
 Integer TkxEditButtons::CountVisible() const {
   Integer count = 0;
   for (Integer i = 0; i < Count(); ++i)

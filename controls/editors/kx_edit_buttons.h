@@ -106,7 +106,9 @@ class TkxEditButtons : public TOwnedCollection {
   TkxEditButtons(TPersistent* AOwner, TkxEditButtonClass AButtonClass);
   static TkxEditButtonClass GetButtonClass() { return TkxEditButton::StaticClass(); }
 
-  TkxEditButton* Add() { return static_cast<TkxEditButton*>(TCollection::Add()); }
+  // The change is reported once the new button is whole (a collection item joins its collection
+  // from its base constructor, before the button's own parts exist).
+  TkxEditButton* Add();
   TkxEditButton* Items(Integer Index) const { return static_cast<TkxEditButton*>(TCollection::Items(Index)); }
   Integer CountVisible() const;
 
@@ -160,6 +162,8 @@ class TkxEditButtonViewInfo : public TPersistent {
   bool LooksDifferentFrom(const TkxEditButtonViewInfo& Previous) const;
 
   TRect Bounds{};
+  // The part of Bounds the layout had room for (all of it unless the editor is too narrow).
+  TRect VisibleBounds{};
   TkxEditButtonViewInfoData Data;
   TBitmap* Glyph = nullptr;   // not owned
   bool HasBackground = false;

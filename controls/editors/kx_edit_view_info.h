@@ -14,10 +14,12 @@
 #include <vector>
 
 #include "controls/editors/kx_edit_buttons.h"
+#include "controls/editors/kx_edit_styles.h"
 #include "controls/foundation/kx_container_view_info.h"
 #include "platform/classes/event.h"
 
 class TFont;
+class TkxCustomEdit;
 class TWinControl;
 
 // Host paint hooks; each sets AHandled when it painted.  Asked with a null canvas, a hook answers
@@ -30,6 +32,8 @@ using TkxEditCustomButtonBackgroundEvent =
 using TkxEditCustomButtonBorderEvent = Event<void(TObject* Sender, TkxCanvas* ACanvas, Integer AButtonVisibleIndex,
                                                   TRect& ABackgroundRect, TRect& AContentRect, bool& AHandled)>;
 using TkxEditBeforePaintEvent = Event<void(TObject* Sender, TkxCanvas* ACanvas)>;
+// The last word on a button's state as the view data computed it.
+using TkxEditButtonStateEvent = Event<void(TObject* Sender, Integer AButtonVisibleIndex, TkxEditButtonState& AState)>;
 
 // Stands for the class of the button view infos: makes one.
 using TkxEditButtonViewInfoClass = TkxEditButtonViewInfo* (*)();
@@ -131,6 +135,7 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
   TkxEditCustomButtonBackgroundEvent CustomButtonBackgroundHandler;
   TkxEditCustomButtonBorderEvent CustomButtonBorderHandler;
   TkxEditBeforePaintEvent BeforePaintHandler;
+  TkxEditButtonStateEvent ButtonStateHandler;
 
   std::vector<std::unique_ptr<TkxEditButtonViewInfo>> ButtonsInfo;
   bool Enabled = true;
@@ -150,6 +155,16 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
   TColor TextColor = clWindowText;
   Integer TopOffset = 0;
   bool Transparent = false;
+  // What the view data computes besides the paint record: the editor laid out (null for a host's
+  // layout), its window, the hot-track value (0 off, 1 on but neither focused nor hot, 2 focused
+  // or hot), whether a button is pressed by a real press or by the editor, the popup border style
+  // of drop-down descendants and whether a host paints the editor in a selected cell.
+  TkxCustomEdit* Edit = nullptr;
+  HWND WindowHandle = nullptr;
+  Integer HotTrackValue = 0;
+  bool ReallyPressed = false;
+  TkxEditPopupBorderStyle PopupBorderStyle = epbsDefault;
+  bool Selected = false;
 
  private:
   bool paintingButtons_ = false;

@@ -63,6 +63,17 @@ TkxContainer::TkxContainer(TComponent* AOwner) : TkxControl(AOwner) {
   creating_ = false;
 }
 
+void TkxContainer::RecreateStylesAndViewInfo() {
+  LookAndFeel()->SetMaster(nullptr);
+  styles_->SetChangeHandler(nullptr);
+  styles_.reset(GetContainerStylesClass()(this, GetContainerStyleClass()));
+  styles_->SetChangeHandler([this](TObject* Sender) { ContainerStyleChanged(Sender); });
+  activeStyle_ = GetStyle();
+  activeStyleState_ = TkxContainerStateFlags{cstNormal};
+  viewInfo_.reset(GetViewInfoClass()());
+  LookAndFeel()->SetMaster(GetStyle()->LookAndFeel());
+}
+
 TkxContainer::~TkxContainer() {
   StopMouseLeaveTracking(this);
   destroying_ = true;

@@ -127,6 +127,9 @@ class TkxContainer : public TkxControl, public IkxMouseTrackingCaller {
   virtual bool IsInPlaceMode() { return false; }
   virtual void UpdateScrollBars(bool KeepBars);
   virtual void HandleEnabledChange();
+  // Makes the styles and the view info again from the class factories: a descendant whose factories
+  // answer other classes calls it in its constructor (the base's constructor met the base's).
+  void RecreateStylesAndViewInfo();
 
   // Overrides of the control and the platform.
   bool Focused() const override;

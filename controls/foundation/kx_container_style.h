@@ -153,16 +153,18 @@ class TkxContainerStyle : public TkxInterfacedPersistent {
   void DefineProperties(TFiler* Filer) override;
   // The owned font changed: Font becomes assigned unless the lock is held.
   virtual void FontChanged(TObject* Sender);
-
- private:
-  friend class TkxStyleController;
+  // Descendants that add style values look them up and mark them as the base does.
   const TkxContainerStyle* Root() const { return parentStyle_ != nullptr ? parentStyle_ : this; }
   TkxContainerStyle* Root() { return parentStyle_ != nullptr ? parentStyle_ : this; }
   bool HasOwnBit(Integer Index) const { return (assignedValues_ & StyleValueBit(Index)) != 0; }
+  void IncludeAssignedValue(Integer Index) { assignedValues_ |= StyleValueBit(Index); }
   // This style when it assigns the value, else the first style of its state up the controller
   // chain that does; null when none.
   const TkxContainerStyle* FindAssigningStyle(Integer Index) const;
   bool IsValueStored(Integer Index) const;
+
+ private:
+  friend class TkxStyleController;
   // Sets the bit and reports a change unless the bit is set and Equal holds.
   template <class T>
   void StoreValue(T& Field, const T& Value, Integer Index, bool Equal);
@@ -229,7 +231,7 @@ class TkxStyleController : public TComponent {
   virtual void AttachStyle(TkxContainerStyle* AStyle);
   virtual void DetachStyle(TkxContainerStyle* AStyle);
   // Factories for the styles (C++ runs the base's during construction: a descendant that needs its
-  // own styles class replaces them in its constructor).
+  // own styles class calls RecreateStyles in its constructor).
   virtual TkxContainerStyleClass GetContainerStyleClass() const { return &TkxContainerStyle::Create; }
   virtual TkxContainerStylesClass GetContainerStylesClass() const { return &TkxContainerStyles::Create; }
 
@@ -244,6 +246,11 @@ class TkxStyleController : public TComponent {
   void SetFakeStyleController(TkxStyleController*) {}
 
   TNotifyEvent OnStyleChanged;
+
+ protected:
+  // Makes the four styles anew from the two factories: the constructor runs the base's, so a
+  // descendant that names its own style class calls this in its constructor.
+  void RecreateStyles();
 
  private:
   void StylesChanged(TObject*) { NotifyListeners(); }

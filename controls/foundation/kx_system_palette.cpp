@@ -37,16 +37,23 @@ class TkxSystemPaletteChangedListener {
   Integer broadcasting_ = 0;
 };
 
-std::unique_ptr<TkxSystemPaletteChangedListener> listener;
+// A plain pointer, never destroyed at exit: notifiers held by other statics (the brush cache) leave
+// it during their own exit-time destruction, which may come after this file's.
+TkxSystemPaletteChangedListener* listener = nullptr;
 Integer listenerRefCount = 0;
 
+void FreePaletteListener() {
+  delete listener;
+  listener = nullptr;
+}
+
 TkxSystemPaletteChangedListener* AcquirePaletteListener() {
-  if (listenerRefCount++ == 0 && !listener) listener = std::make_unique<TkxSystemPaletteChangedListener>();
-  return listener.get();
+  if (listenerRefCount++ == 0 && listener == nullptr) listener = new TkxSystemPaletteChangedListener();
+  return listener;
 }
 
 void ReleasePaletteListener() {
-  if (--listenerRefCount == 0 && !listener->Broadcasting()) listener.reset();
+  if (--listenerRefCount == 0 && !listener->Broadcasting()) FreePaletteListener();
 }
 
 TkxSystemPaletteChangedListener::TkxSystemPaletteChangedListener() {
@@ -81,7 +88,7 @@ void TkxSystemPaletteChangedListener::BroadcastChange() {
   struct EndBroadcast {
     TkxSystemPaletteChangedListener* self;
     ~EndBroadcast() {
-      if (--self->broadcasting_ == 0 && listenerRefCount == 0) listener.reset();
+      if (--self->broadcasting_ == 0 && listenerRefCount == 0) FreePaletteListener();
     }
   } end{this};
   Office11ColorsRefresh();

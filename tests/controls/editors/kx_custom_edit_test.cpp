@@ -1,20 +1,114 @@
-// The editor unit: its start registers our own mouse-wheel cursor picture under its number.
+// The editor base, driven through a small editor of the test's own that keeps its display text:
+// the unit start's cursor, the editing cycle as an event log (Escape, validation on Enter and on
+// leaving, change-event locking, read-only keys), embedded buttons under real mouse and key input,
+// the wheel rule and auto size.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "controls/editors/kx_custom_edit.h"
+#include "platform/classes/publisher.h"
+#include "platform/core/variant.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/icon.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/message_box.h"
 #include "platform/ui/screen.h"
 #include "platform/user/cursor.h"
 #include "platform/user/module_instance.h"
+#include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
+
+// A text of 13 pixels' height, whatever the value.
+class TTextHeightViewData : public TkxCustomEditViewData {
+ public:
+  using TkxCustomEditViewData::TkxCustomEditViewData;
+  TSize CalculateContentSize(TCanvas*, const Variant&, const TkxEditSizeProperties&) override { return {0, 13}; }
+};
+
+// Properties of a typing editor: validation runs, Escape restores, a value set is compared.
+class TTypingProperties : public TkxCustomEditProperties {
+  PR_CLASS(TTypingProperties, TkxCustomEditProperties)
+
+ public:
+  using TkxCustomEditProperties::TkxCustomEditProperties;
+  static TkxCustomEditProperties* Create(TPersistent* AOwner) { return new TTypingProperties(AOwner); }
+  bool CanValidate() const override { return true; }
+  bool AllowsTyping() const override { return true; }
+  bool ComparesOnValueSet() const override { return true; }
+  TkxCustomEditViewDataClass GetViewDataClass() const override {
+    return [](TkxCustomEditProperties* AProperties, TkxContainerStyle* AStyle,
+              bool AIsInplace) -> TkxCustomEditViewData* {
+      return new TTextHeightViewData(AProperties, AStyle, AIsInplace);
+    };
+  }
+};
+
+PR_IMPLEMENT_CLASS(TTypingProperties)
+
+// An editor keeping its display text itself: typed characters join it, Delete clears it, the edit
+// value shows as its text.  Every step it takes is logged.
+class TTextKeepingEdit : public TkxCustomEdit {
+ public:
+  explicit TTextKeepingEdit(TComponent* AOwner, bool AIsInplace = false)
+      : TkxCustomEdit(AOwner, AIsInplace, &TTypingProperties::Create) {}
+
+  std::string ReadDisplayText() override { return text; }
+  void ApplyDisplayValue(const Variant& Value) override { text = VarToStr(Value); }
+  void SynchronizeDisplayValue() override { text = VarToStr(GetEditValue()); }
+  void SelectAllText() override { log.push_back("select all"); }
+
+  std::string text;
+  std::vector<std::string> log;
+
+ protected:
+  void SetDisplayValueCore(const Variant& Value) override { AssignEditValueQuietly(Value); }
+  bool IsValueChangingChar(char Key) override { return static_cast<unsigned char>(Key) >= 32; }
+  bool IsValueChangingKey(Word Key, TShiftState) override { return Key == VK_DELETE; }
+  void DoEditKeyPress(char& Key) override {
+    TkxCustomEdit::DoEditKeyPress(Key);
+    if (Key == 0) return;
+    log.push_back(std::string("char ") + (Key == 27 ? std::string("Esc") : std::string(1, Key)));
+    if (static_cast<unsigned char>(Key) < 32) return;
+    text += Key;
+    SetEditModified(true);
+    NotifyChange();
+  }
+};
 
 namespace {
 
-class CustomEditUnitTest : public uitest::UiTest {};
+class CustomEditTest : public uitest::UiTest {
+ protected:
+  // A shown form with the editor at (10, 10), 100 x 21, and an ordinary second control.
+  TTextKeepingEdit* NewEdit() {
+    form_ = NewForm("EditForm");
+    auto* edit = new TTextKeepingEdit(form_);
+    edit->SetName("Edit1");
+    edit->SetParent(form_);
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 10, 100, 21);
+    other_ = new TkxCustomEdit(form_);
+    other_->SetName("Other");
+    other_->SetParent(form_);
+    other_->SetBounds(10, 50, 100, 21);
+    TkxCustomEditProperties* properties = edit->Properties();
+    properties->OnChange = [this, edit](TObject*) { edit->log.push_back("change"); };
+    properties->OnEditValueChanged = [edit](TObject*) { edit->log.push_back("value changed"); };
+    properties->OnButtonClick = [edit](TObject*, Integer AIndex) {
+      edit->log.push_back("button " + std::to_string(AIndex));
+    };
+    driver_->Settle();
+    return edit;
+  }
+  TForm* form_ = nullptr;
+  TkxCustomEdit* other_ = nullptr;
+};
 
-TEST_F(CustomEditUnitTest, TheUnitStartRegistersTheMouseWheelCursor) {
+using Log = std::vector<std::string>;
+
+TEST_F(CustomEditTest, TheUnitStartRegistersTheMouseWheelCursor) {
   kxEditUnit.initialize();
   const HCURSOR cursor = Screen->Cursors(crKxEditMouseWheel);
   ASSERT_NE(cursor, nullptr);
@@ -27,6 +121,268 @@ TEST_F(CustomEditUnitTest, TheUnitStartRegistersTheMouseWheelCursor) {
   EXPECT_EQ(info.yHotspot, 15u);
   DeleteObject(info.hbmMask);
   DeleteObject(info.hbmColor);
+}
+
+TEST_F(CustomEditTest, LockedChangeEventsFireOnceOrNotAtAll) {
+  struct Case {
+    bool invoke;
+    Log events;
+  };
+  for (const Case& c : {Case{true, {"change", "value changed"}}, Case{false, {}}}) {
+    TTextKeepingEdit* edit = NewEdit();
+    edit->LockChangeEvents(true);
+    for (int i = 1; i <= 10; ++i) edit->AssignEditValue(Variant(i));
+    EXPECT_EQ(edit->log, Log{}) << "nothing fires while locked";
+    edit->LockChangeEvents(false, c.invoke);
+    EXPECT_EQ(edit->log, c.events) << "invoke " << c.invoke;
+    EXPECT_EQ(edit->text, "10");
+    edit->log.clear();
+    edit->AssignEditValue(Variant(11));
+    EXPECT_EQ(edit->log, (Log{"value changed", "change"})) << "unlocked, each change fires";
+    delete form_;
+  }
+}
+
+TEST_F(CustomEditTest, AShownEditorLaysOutItsButtonsInItsViewInfo) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->Properties()->Buttons()->Add()->SetKind(bkEllipsis);
+  driver_->Settle();
+  TkxCustomEditViewInfo* info = edit->GetViewInfo();
+  ASSERT_EQ(info->ButtonCount(), 1);
+  EXPECT_EQ(info->Button(0).Bounds, (TRect{82, 2, 98, 19}));
+  EXPECT_EQ(info->ClientRect, (TRect{2, 2, 82, 19}));
+  EXPECT_NE(dynamic_cast<TkxEditStyle*>(edit->GetStyle()), nullptr) << "an editor's styles are edit styles";
+}
+
+TEST_F(CustomEditTest, ARepositoryItemOfAnotherPropertiesClassIsRefused) {
+  TTextKeepingEdit* edit = NewEdit();
+  TkxCustomEditProperties foreign(nullptr);
+  try {
+    edit->LinkRepositoryProperties(&foreign);
+    ADD_FAILURE() << "accepted";
+  } catch (const EkxEditError& e) {
+    EXPECT_EQ(std::string(e.what()), "The repository item is not acceptable");
+  }
+  EXPECT_EQ(edit->GetActiveProperties(), edit->Properties()) << "the old link stays";
+
+  TTypingProperties shared(nullptr);
+  shared.OnButtonClick = [edit](TObject*, Integer AIndex) { edit->log.push_back("shared " + std::to_string(AIndex)); };
+  shared.Buttons()->Add()->SetDefault(true);
+  edit->LinkRepositoryProperties(&shared);
+  EXPECT_EQ(edit->GetActiveProperties(), &shared);
+  driver_->Settle();
+  ASSERT_EQ(edit->GetViewInfo()->ButtonCount(), 1) << "laid out from the item's properties";
+  edit->SetFocus();
+  driver_->PressKey(VK_RETURN, {ssCtrl});
+  EXPECT_EQ(edit->log, (Log{"button 0", "shared 0"})) << "the own handler first, then the item's";
+  edit->LinkRepositoryProperties(nullptr);
+  EXPECT_EQ(edit->GetActiveProperties(), edit->Properties());
+}
+
+TEST_F(CustomEditTest, EscapeRestoresTheEntryValueAndSwallowsItsCharacter) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->AssignEditValue(Variant("xy"));
+  edit->SetFocus();
+  driver_->Settle();
+  driver_->Type("ab");
+  EXPECT_EQ(edit->text, "xyab");
+  EXPECT_TRUE(edit->EditModified());
+  edit->log.clear();
+  driver_->PressKey(VK_ESCAPE);
+  EXPECT_EQ(edit->text, "xy");
+  EXPECT_EQ(edit->GetEditValue().AsString(), "xy");
+  EXPECT_FALSE(edit->EditModified());
+  EXPECT_EQ(edit->log, (Log{"select all"})) << "no Escape character reaches the editor";
+  driver_->PressKey(VK_ESCAPE);
+  EXPECT_EQ(edit->log.back(), "char Esc") << "an Escape with nothing to revert is an ordinary key";
+}
+
+TEST_F(CustomEditTest, ARefusedValueRaisesAndKeepsTheFocus) {
+  struct Case {
+    const char* name;
+    std::string handlerText;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"the handler's text", "Not a name.", "Not a name."},
+      // The box ends a sentence with a full stop.
+      {"the default text", "", "Invalid input value. Use escape key to abandon changes."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTextKeepingEdit* edit = NewEdit();
+    edit->Properties()->SetValidateOnEnter(true);
+    bool refuse = true;
+    edit->Properties()->OnValidate = [&](TObject* Sender, Variant&, std::string& ErrorText, bool& Error) {
+      EXPECT_EQ(Sender, edit);
+      if (!refuse) return;
+      Error = true;
+      if (!c.handlerText.empty()) ErrorText = c.handlerText;
+    };
+    edit->SetFocus();
+    driver_->Settle();
+    driver_->Type("ab");
+    edit->log.clear();
+    const std::size_t boxes = driver_->Transcript().size();
+
+    driver_->AnswerNextMessageBox(IDOK);
+    driver_->PressKey(VK_RETURN);
+    ASSERT_EQ(driver_->Transcript().size(), boxes + 1) << "Enter";
+    EXPECT_EQ(driver_->Transcript().back().Text, c.shown);
+    EXPECT_EQ(driver_->FocusedControl(), edit);
+    ASSERT_FALSE(edit->log.empty());
+    EXPECT_EQ(edit->log.front(), "select all") << "the text is selected";
+    EXPECT_TRUE(edit->EditModified());
+
+    driver_->AnswerNextMessageBox(IDOK);
+    other_->SetFocus();
+    driver_->Settle();
+    ASSERT_EQ(driver_->Transcript().size(), boxes + 2) << "leaving";
+    EXPECT_EQ(driver_->Transcript().back().Text, c.shown);
+    EXPECT_EQ(driver_->FocusedControl(), edit) << "the focus stays";
+    EXPECT_TRUE(edit->EditModified()) << "the modified flags are restored";
+    EXPECT_EQ(edit->GetEditValue().IsNull(), true) << "nothing was taken";
+
+    refuse = false;
+    other_->SetFocus();
+    driver_->Settle();
+    EXPECT_EQ(driver_->FocusedControl(), other_);
+    EXPECT_EQ(edit->GetEditValue().AsString(), "ab") << "a valid value is taken on leaving";
+    EXPECT_FALSE(edit->EditModified());
+    delete form_;
+  }
+}
+
+TEST_F(CustomEditTest, AReadOnlyEditorHandsValueChangingKeysToTheHost) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->AssignEditValue(Variant("kept"));
+  edit->Properties()->SetReadOnly(true);
+  Log afterKeyDown;
+  edit->OnAfterKeyDown = [&](TObject*, Word& Key, TShiftState) { afterKeyDown.push_back(std::to_string(Key)); };
+  edit->SetFocus();
+  driver_->Settle();
+  edit->log.clear();
+  driver_->PressKey(VK_DELETE);
+  driver_->Type("z");
+  EXPECT_EQ(afterKeyDown, (Log{std::to_string(VK_DELETE)}));
+  EXPECT_EQ(edit->text, "kept");
+  EXPECT_EQ(edit->log, Log{}) << "no character and no change event";
+  EXPECT_FALSE(edit->EditModified());
+}
+
+TEST_F(CustomEditTest, ButtonsClickOnReleaseOverThemselves) {
+  TTextKeepingEdit* edit = NewEdit();
+  TkxEditButtons* buttons = edit->Properties()->Buttons();
+  buttons->Add()->SetKind(bkEllipsis);   // collection index 0 at (66, 82)
+  buttons->Add()->SetVisible(false);
+  buttons->Add()->SetKind(bkEllipsis);   // collection index 2 at (82, 98)
+  driver_->Settle();
+  const TPoint first{70, 10}, last{90, 10}, text{20, 10};
+
+  driver_->ClickAt(edit, last);
+  EXPECT_EQ(edit->log, (Log{"button 2"})) << "the collection index, not the visible one";
+  edit->log.clear();
+  clock_.Advance(1000);
+
+  driver_->PressMouse(edit, first);
+  driver_->MoveMouseTo(edit, text);
+  driver_->ReleaseMouse();
+  EXPECT_EQ(edit->log, Log{}) << "released elsewhere";
+  driver_->PressMouse(edit, first);
+  driver_->MoveMouseTo(edit, last);
+  driver_->ReleaseMouse();
+  EXPECT_EQ(edit->log, Log{}) << "released over another button";
+  clock_.Advance(1000);
+
+  driver_->ClickAt(edit, first);
+  driver_->ClickAt(edit, first);
+  EXPECT_EQ(edit->log, (Log{"button 0", "button 0"})) << "a double click clicks twice";
+}
+
+TEST_F(CustomEditTest, KeysClickTheDefaultAndTheAcceleratedButton) {
+  TTextKeepingEdit* edit = NewEdit();
+  TkxEditButtons* buttons = edit->Properties()->Buttons();
+  buttons->Add()->SetKind(bkEllipsis);
+  TkxEditButton* go = buttons->Add();
+  go->SetKind(bkText);
+  go->SetCaption("&Go");
+  buttons->Add()->SetDefault(true);
+  edit->SetFocus();
+  driver_->Settle();
+  edit->log.clear();
+
+  driver_->PressKey(VK_RETURN, {ssCtrl});
+  EXPECT_EQ(edit->log, (Log{"button 2"})) << "Ctrl+Enter, and its character does not reach the editor";
+  edit->log.clear();
+  driver_->PressKey('G', {ssAlt});
+  EXPECT_EQ(edit->log, (Log{"button 1"})) << "the accelerator";
+  edit->log.clear();
+  go->SetEnabled(false);
+  driver_->Settle();
+  driver_->PressKey('G', {ssAlt});
+  EXPECT_EQ(edit->log, Log{}) << "a disabled button's accelerator";
+}
+
+TEST_F(CustomEditTest, ASimulatedClickThenARealOneIsADoubleClick) {
+  struct Case {
+    const char* name;
+    UInt64 wait;
+    int doubleClicks;
+  };
+  for (const Case& c : {Case{"within the double-click time", 100, 1}, Case{"after it", 2000, 0}}) {
+    SCOPED_TRACE(c.name);
+    TTextKeepingEdit* edit = NewEdit();
+    int doubleClicks = 0;
+    edit->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    edit->SimulateMouseClick({ssLeft}, 30, 20);   // the parent's (20, 10) of the editor
+    EXPECT_TRUE(edit->DoubleClickTimerRunning());
+    clock_.Advance(c.wait);
+    driver_->Settle();
+    driver_->ClickAt(edit, TPoint{20, 10});
+    EXPECT_EQ(doubleClicks, c.doubleClicks);
+    delete form_;
+    clock_.Advance(2000);
+  }
+}
+
+TEST_F(CustomEditTest, AnInPlaceEditorTakesTheWheelOnlyWhenAsked) {
+  struct Case {
+    bool inplace, useWheel, ctrl, takes;
+  };
+  const Case cases[] = {
+      {false, false, false, true}, {true, true, false, true}, {true, false, true, true}, {true, false, false, false},
+  };
+  for (const Case& c : cases) {
+    TTextKeepingEdit edit(nullptr, c.inplace);
+    edit.Properties()->SetUseMouseWheel(c.useWheel);
+    EXPECT_EQ(edit.CanProcessMouseWheel(c.ctrl ? TShiftState{ssCtrl} : TShiftState{}), c.takes)
+        << "in place " << c.inplace << ", UseMouseWheel " << c.useWheel << ", Ctrl " << c.ctrl;
+  }
+}
+
+// The lines of the editor's object in a form image.
+std::string EditorImage(const std::string& formImage) {
+  const std::size_t begin = formImage.find("object Edit1");
+  return formImage.substr(begin, formImage.find("end", begin) - begin);
+}
+
+TEST_F(CustomEditTest, AnAutoSizedHeightIsNotStoredAndIsRecomputedOnLoad) {
+  TTextKeepingEdit* edit = NewEdit();
+  EXPECT_NE(EditorImage(uitest::FormImageText(form_)).find("Height = 21"), std::string::npos)
+      << "a fixed height is stored";
+  edit->SetAutoSize(true);
+  driver_->Settle();
+  const Integer autoHeight = 2 + 13 + 2;   // the border above and below the text
+  EXPECT_EQ(edit->Height(), autoHeight);
+  edit->SetHeight(50);
+  EXPECT_EQ(edit->Height(), autoHeight) << "the automatic height wins";
+  const std::string image = EditorImage(uitest::FormImageText(form_));
+  EXPECT_EQ(image.find("Height"), std::string::npos) << image;
+  EXPECT_NE(image.find("Width = 100"), std::string::npos) << image;
+
+  uitest::ReadFormImageText("object Edit1: TTextKeepingEdit\n  Height = 60\n  Width = 120\nend\n", edit);
+  EXPECT_EQ(edit->Width(), 120);
+  EXPECT_EQ(edit->Height(), autoHeight) << "recomputed on load";
 }
 
 }  // namespace
