@@ -174,6 +174,8 @@ class TkxCustomEdit : public TkxContainer {
   TkxContainerStyleValues GetUnsupportedStyleValues() override { return 0xFC00; }
   bool IsNativeStyle() override;
   virtual bool PaintsFromData() { return false; }
+  // The editor paints its parent's background under itself.
+  virtual bool UsesParentBackground() { return false; }
   using TkxContainer::UsesParentColorByDefault;
 
   // --- Events ---

@@ -59,8 +59,11 @@ class TTextKeepingEdit : public TkxCustomEdit {
   void SynchronizeDisplayValue() override { text = VarToStr(GetEditValue()); }
   void SelectAllText() override { log.push_back("select all"); }
 
+  bool UsesParentBackground() override { return parentBackground; }
+
   std::string text;
   std::vector<std::string> log;
+  bool parentBackground = false;
 
  protected:
   void SetDisplayValueCore(const Variant& Value) override { AssignEditValueQuietly(Value); }
@@ -383,6 +386,35 @@ TEST_F(CustomEditTest, AnAutoSizedHeightIsNotStoredAndIsRecomputedOnLoad) {
   uitest::ReadFormImageText("object Edit1: TTextKeepingEdit\n  Height = 60\n  Width = 120\nend\n", edit);
   EXPECT_EQ(edit->Width(), 120);
   EXPECT_EQ(edit->Height(), autoHeight) << "recomputed on load";
+}
+
+TEST_F(CustomEditTest, TheBackgroundKindFollowsPlaceTransparencyAndParent) {
+  struct Case {
+    const char* name;
+    bool inplace, handler, transparent, parentBackground, native;
+    Integer kind;
+  };
+  const Case cases[] = {
+      {"in place with a host's handler", true, true, false, false, false, 0},
+      {"in place, transparent", true, false, true, false, false, 2},
+      {"in place", true, false, false, false, false, 3},
+      {"a transparent control", false, false, true, true, false, 4},
+      {"a control on its parent's background", false, false, false, true, false, 5},
+      {"a classic control", false, false, false, false, false, 1},
+      {"a native control", false, false, false, false, true, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTextKeepingEdit edit(nullptr, c.inplace);
+    edit.SetTransparent(c.transparent);
+    edit.parentBackground = c.parentBackground;
+    TkxCustomEditViewInfo& info = *edit.GetViewInfo();
+    info.IsInplace = c.inplace;
+    info.NativeStyle = c.native;
+    info.CustomBackgroundHandler = [&](TObject*, TkxCanvas*, bool& AHandled) { AHandled = c.handler; };
+    EXPECT_EQ(info.GetBackgroundKind(), c.kind);
+    EXPECT_EQ(info.HasTransparentBackground(), c.kind != 1 && c.kind != 3);
+  }
 }
 
 }  // namespace
