@@ -21,7 +21,6 @@
 #include "platform/user/cursor.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/message_ids.h"
-#include "platform/user/message_loop.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
@@ -487,13 +486,6 @@ void TkxCustomEdit::KeyDown(Word& Key, TShiftState Shift) {
   if (Key != 0 && WantsAfterKeyDown(Key, Shift)) RunAfterKeyDownHandler(Key, Shift);
 }
 
-void TkxCustomEdit::RemovePendingChars() {
-  if (!HandleAllocated()) return;
-  MSG message{};
-  while (PeekMessageA(&message, WindowHandle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-  }
-}
-
 void TkxCustomEdit::DoEditKeyDown(Word& Key, TShiftState Shift) {
   TkxCustomEditProperties* properties = GetActiveProperties();
   const TShortCut shortCut = ShortCut(Key, Shift);
@@ -509,7 +501,7 @@ void TkxCustomEdit::DoEditKeyDown(Word& Key, TShiftState Shift) {
     return;
   }
   if (GetDefaultButtonIndex() != -1 && shortCut == properties->ClickKey()) {
-    RemovePendingChars();
+    if (HandleAllocated()) RemovePendingMessages(WindowHandle(), WM_CHAR, WM_CHAR, true);
     ClickDefaultButton();
     Key = 0;
     return;

@@ -234,7 +234,6 @@ class TkxCustomEdit : public TkxContainer {
   // Runs Fire with both modified flags set for an in-place editor, restored afterwards.
   template <class F>
   void FireWithModifiedBracket(F Fire);
-  void RemovePendingChars();
   void CMDialogChar(TMessage& Message);
   void DoubleClickTimerTick(TObject*);
   void ApplyAutoSize();
