@@ -702,9 +702,32 @@ void TkxCustomEdit::CMDialogChar(TMessage& Message) {
   TkxContainer::Dispatch(Message);
 }
 
+void TkxCustomEdit::ClipboardMessage(UINT Msg) {
+  const bool readOnly = GetActiveProperties()->ReadOnly() || !dataBinding_->DataAvailable();
+  if (Msg == WM_COPY) return CopyToClipboard();
+  const TkxScopedValue<bool> user(userAction_, true);
+  if (Msg == WM_CUT) {
+    if (readOnly) CopyToClipboard();
+    else CutToClipboard();
+  } else if (!readOnly) {
+    PasteFromClipboard();
+  }
+}
+
 void TkxCustomEdit::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_DIALOGCHAR) return CMDialogChar(Message);
-  TkxContainer::Dispatch(Message);
+  switch (Message.Msg) {
+    case CM_DIALOGCHAR: return CMDialogChar(Message);
+    case WM_COPY:
+    case WM_CUT:
+    case WM_PASTE: return ClipboardMessage(Message.Msg);
+    default: TkxContainer::Dispatch(Message);
+  }
+}
+
+void TkxCustomEdit::ActivateByKey(char Key) {
+  PrepareForClick();
+  if (ForwardsActivationChar(Key) && HandleAllocated())
+    SendMessageA(WindowHandle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Key)), 0);
 }
 
 // --- Layout ---

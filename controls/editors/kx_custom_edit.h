@@ -152,6 +152,14 @@ class TkxCustomEdit : public TkxContainer {
   // within the double-click time after it is a double click.
   virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y);
   virtual void PrepareForClick();
+  // An in-place editor activated by a key: prepared as for a click, then given the key as a
+  // character when it forwards it.
+  virtual void ActivateByKey(char Key);
+  virtual bool ForwardsActivationChar(char) { return true; }
+  // Clipboard hooks (text editors).
+  virtual void CopyToClipboard() {}
+  virtual void CutToClipboard() {}
+  virtual void PasteFromClipboard() {}
   bool DoubleClickTimerRunning() const;
 
   // --- Auto size ---
@@ -235,6 +243,8 @@ class TkxCustomEdit : public TkxContainer {
   template <class F>
   void FireWithModifiedBracket(F Fire);
   void CMDialogChar(TMessage& Message);
+  // WM_COPY, WM_CUT and WM_PASTE.
+  void ClipboardMessage(UINT Msg);
   void DoubleClickTimerTick(TObject*);
   void ApplyAutoSize();
 

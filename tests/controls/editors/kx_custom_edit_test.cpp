@@ -16,6 +16,7 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen.h"
 #include "platform/user/cursor.h"
+#include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
@@ -60,6 +61,9 @@ class TTextKeepingEdit : public TkxCustomEdit {
   void SelectAllText() override { log.push_back("select all"); }
 
   bool UsesParentBackground() override { return parentBackground; }
+  void CopyToClipboard() override { log.push_back("copy"); }
+  void CutToClipboard() override { log.push_back("cut"); }
+  void PasteFromClipboard() override { log.push_back("paste"); }
 
   std::string text;
   std::vector<std::string> log;
@@ -415,6 +419,40 @@ TEST_F(CustomEditTest, TheBackgroundKindFollowsPlaceTransparencyAndParent) {
     EXPECT_EQ(info.GetBackgroundKind(), c.kind);
     EXPECT_EQ(info.HasTransparentBackground(), c.kind != 1 && c.kind != 3);
   }
+}
+
+TEST_F(CustomEditTest, ClipboardMessagesRespectReadOnly) {
+  struct Case {
+    UINT message;
+    bool readOnly;
+    Log log;
+  };
+  const Case cases[] = {
+      {WM_COPY, false, {"copy"}}, {WM_COPY, true, {"copy"}},  {WM_CUT, false, {"cut"}},
+      {WM_CUT, true, {"copy"}},   {WM_PASTE, false, {"paste"}}, {WM_PASTE, true, {}},
+  };
+  TTextKeepingEdit* edit = NewEdit();
+  for (const Case& c : cases) {
+    edit->Properties()->SetReadOnly(c.readOnly);
+    edit->log.clear();
+    edit->Perform(c.message, 0, 0);
+    EXPECT_EQ(edit->log, c.log) << "message " << c.message << ", read-only " << c.readOnly;
+  }
+}
+
+TEST_F(CustomEditTest, AnInPlaceEditorActivatedByAKeyTypesIt) {
+  form_ = NewForm("HostForm");
+  auto* edit = new TTextKeepingEdit(form_, true);
+  edit->SetParent(form_);
+  edit->SetBounds(0, 0, 80, 18);
+  edit->SetVisible(false);
+  driver_->Settle();
+  edit->ActivateByKey('q');
+  driver_->Settle();
+  EXPECT_TRUE(edit->Visible());
+  EXPECT_EQ(driver_->FocusedControl(), edit);
+  EXPECT_EQ(edit->text, "q");
+  EXPECT_EQ(edit->log, (Log{"select all", "char q"}));
 }
 
 }  // namespace
