@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_styles.h"
 #include "controls/editors/kx_edit_utils.h"
 #include "controls/editors/kx_formats.h"
 #include "controls/editors/kx_value_types_unit.h"
@@ -12,7 +13,7 @@
 std::span<const Unit> EditorFrameworkUnits() {
   static const std::vector<Unit> units = [] {
     std::vector<Unit> all(ControlFoundationUnits().begin(), ControlFoundationUnits().end());
-    all.insert(all.end(), {kxValueTypesUnit, kxEditPaintUtilsUnit, kxFormatsUnit, kxEditUtilsUnit, kxEditUnit});
+    all.insert(all.end(), {kxValueTypesUnit, kxEditPaintUtilsUnit, kxFormatsUnit, kxEditUtilsUnit, kxEditStylesUnit, kxEditUnit});
     return all;
   }();
   return units;

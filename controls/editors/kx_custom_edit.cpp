@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/editors/kx_edit_data_binding.h"
+#include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
 #include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_screen_canvas.h"
@@ -84,6 +85,7 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
 }
 
 TkxCustomEdit::~TkxCustomEdit() {
+  repositoryItemLink_.reset();   // the item hears of this editor no more
   doubleClickTimer_.reset();
   properties_->OnPropertiesChanged = nullptr;
   if (!inplace_) properties_->ReleaseDefaultValuesProvider();
@@ -119,6 +121,15 @@ void TkxCustomEdit::LinkRepositoryProperties(TkxCustomEditProperties* ItemProper
     properties_->SetDefaultValuesProvider(dataBinding_->GetDefaultValuesProvider());
   }
   RepositoryItemChanged();
+}
+
+TkxEditRepositoryItem* TkxCustomEdit::RepositoryItem() const {
+  return repositoryItemLink_ != nullptr ? repositoryItemLink_->Item() : nullptr;
+}
+
+void TkxCustomEdit::SetRepositoryItem(TkxEditRepositoryItem* Value) {
+  if (repositoryItemLink_ == nullptr) repositoryItemLink_ = std::make_unique<TkxEditRepositoryItemLink>(this);
+  repositoryItemLink_->SetItem(Value);
 }
 
 void TkxCustomEdit::ItemPropertiesChanged() {

@@ -40,6 +40,8 @@
 
 class TkxCustomEdit;
 class TkxEditDataBinding;
+class TkxEditRepositoryItem;
+class TkxEditRepositoryItemLink;
 class TkxTimer;
 
 using TkxEditDataBindingClass = TkxEditDataBinding* (*)(TkxCustomEdit* AEdit);
@@ -83,6 +85,10 @@ class TkxCustomEdit : public TkxContainer {
   // properties class raise EkxEditError "The repository item is not acceptable" and keep the old
   // link.  The own properties stop reporting to the editor while an item's are active.
   void LinkRepositoryProperties(TkxCustomEditProperties* ItemProperties);
+  // The linked repository item; null without.  Setting one links its properties (see
+  // LinkRepositoryProperties); the editor forgets an item that is freed.
+  TkxEditRepositoryItem* RepositoryItem() const;
+  void SetRepositoryItem(TkxEditRepositoryItem* Value);
   bool CanAcceptRepositoryProperties(const TkxCustomEditProperties* ItemProperties) const;
   // The linked item's properties changed: the editor takes them in (not while loading or destroying).
   void ItemPropertiesChanged();
@@ -251,6 +257,7 @@ class TkxCustomEdit : public TkxContainer {
   std::unique_ptr<TkxCustomEditProperties> properties_;
   TkxCustomEditPropertiesClass propertiesClass_;
   TkxCustomEditProperties* repositoryProperties_ = nullptr;
+  std::unique_ptr<TkxEditRepositoryItemLink> repositoryItemLink_;   // made on the first link
   std::unique_ptr<TkxEditDataBinding> dataBinding_;
   std::unique_ptr<TkxTimer> doubleClickTimer_;
   TkxEditChangeEventsCatcher catcher_;

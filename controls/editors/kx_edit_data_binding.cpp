@@ -12,7 +12,15 @@ TkxEditDataBinding::~TkxEditDataBinding() = default;
 
 TPersistent* TkxEditDataBinding::GetOwner() const { return edit_; }
 
-void TkxEditDataBinding::DefaultValuesChanged() { edit_->GetActiveProperties()->Changed(); }
+void TkxEditDataBinding::DefaultValuesChanged() {
+  TkxCustomEditProperties* shared = edit_->RepositoryProperties();
+  if (shared == nullptr) return edit_->Properties()->Changed();
+  // The item's properties serve other editors too: only this editor takes the change in.
+  shared->BeginUpdate();
+  shared->Changed();
+  shared->EndUpdate(false);
+  edit_->PropertiesChanged(shared);
+}
 
 Variant TkxEditDataBinding::GetDisplayValue() { return Variant(edit_->ReadDisplayText()); }
 

@@ -20,7 +20,8 @@ class TkxEditDataBinding : public TPersistent {
   ~TkxEditDataBinding() override;
   static TkxEditDataBinding* Create(TkxCustomEdit* AEdit) { return new TkxEditDataBinding(AEdit); }
 
-  // The provider's defaults changed: the editor's active properties report a change.
+  // The provider's defaults changed: the editor's own properties report a change; with a repository
+  // item linked, this editor alone takes the item's properties in again.
   virtual void DefaultValuesChanged();
   virtual Variant GetDisplayValue();
   virtual bool IsValueModified();

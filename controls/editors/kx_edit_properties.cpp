@@ -166,11 +166,7 @@ TkxCustomEditProperties::TkxCustomEditProperties(TPersistent* AOwner) : TkxInter
   freeNotificator_->OnFreeNotification = [this](TComponent* AComponent) { HandleFreeNotification(AComponent); };
   alignmentProxy_ = std::make_unique<TkxEditAlignment>(this);
   alignmentProxy_->OnChanged = [this](TObject* Sender) { AlignmentChanged(Sender); };
-  // C++ runs the base's factories here: a descendant with its own flag or button classes replaces
-  // them in its constructor.
-  assignedValues_.reset(GetValuesFlagsClass()(this));
-  buttons_.reset(GetButtonsClass()(this, TkxEditButtons::GetButtonClass()));
-  buttons_->OnChange = [this](TObject* Sender) { ButtonsChanged(Sender); };
+  RecreateValuesFlagsAndButtons();
   useLeftAlignmentOnEditing_ = GetDefaultUseLeftAlignmentOnEditing();
   storedAlignment_ = std::make_unique<TkxEditAlignment>(this);
 }
@@ -184,6 +180,13 @@ TkxCustomEditProperties::~TkxCustomEditProperties() {
   alignmentProxy_.reset();
   freeNotificator_.reset();
   std::erase(Instances(), this);
+}
+
+void TkxCustomEditProperties::RecreateValuesFlagsAndButtons() {
+  assignedValues_.reset(GetValuesFlagsClass()(this));
+  if (buttons_ != nullptr) buttons_->OnChange = nullptr;
+  buttons_.reset(GetButtonsClass()(this, TkxEditButtons::GetButtonClass()));
+  buttons_->OnChange = [this](TObject* Sender) { ButtonsChanged(Sender); };
 }
 
 TkxCustomEditPropertiesValuesClass TkxCustomEditProperties::GetValuesFlagsClass() const { return &CreateValuesFlags; }
@@ -216,6 +219,7 @@ void TkxCustomEditProperties::Changed() {
     changePending_ = true;
     return;
   }
+  changePending_ = false;
   if (!OnPropertiesChanged) return;
   ++changeHandlerDepth_;
   try {
@@ -315,7 +319,10 @@ bool TkxCustomEditProperties::IsAlignmentStored() const {
 }
 
 TAlignment TkxCustomEditProperties::GetEffectiveHorzAlignment() const {
-  return provider_ != nullptr ? provider_->GetDefaultHorzAlignment() : alignmentProxy_->Horz();
+  if (provider_ != nullptr) return provider_->GetDefaultHorzAlignment();
+  // From the stored alignment, not the proxy (refreshed only when Alignment is read); a Horz that
+  // is not assigned is the unit default whatever value it kept.
+  return storedAlignment_->IsHorzAssigned() ? storedAlignment_->Horz() : taLeftJustify;
 }
 
 TkxEditAlignment* TkxCustomEditProperties::Alignment() {
@@ -336,9 +343,7 @@ TkxEditAlignment* TkxCustomEditProperties::Alignment() {
 
 void TkxCustomEditProperties::SetDefaultValuesProvider(IkxEditDefaultValuesProvider* Value) {
   provider_ = Value;
-  TPersistent* owner = GetOwner();
-  for (TClass c = owner != nullptr ? owner->ClassType() : nullptr; c != nullptr; c = c->ClassParent())
-    if (c->ClassName() == "TkxCustomEdit") return Changed();
+  if (dynamic_cast<TkxCustomEdit*>(GetOwner()) != nullptr) Changed();
 }
 
 bool TkxCustomEditProperties::IsModifiable() const {
@@ -379,8 +384,10 @@ bool TkxCustomEditProperties::AreEditValuesEqual(const Variant& V1, const Varian
 }
 
 void TkxCustomEditProperties::RestoreDefaults() {
-  storedAlignment_->Reset();
   BeginUpdate();
+  // The editor is told even when only the alignment was assigned.
+  if (storedAlignment_->IsHorzAssigned()) Changed();
+  storedAlignment_->Reset();
   assignedValues_->RestoreDefaults();
   EndUpdate(true);
 }

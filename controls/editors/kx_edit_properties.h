@@ -272,6 +272,8 @@ class TkxCustomEditProperties : public TkxInterfacedPersistent {
   // A pending change is reported at the outermost end only with AInvokeChanged.
   void EndUpdate(bool AInvokeChanged = true);
   Integer UpdateCount() const { return updateCount_; }
+  // A change was requested while changes were locked or the owner was being destroyed, and has
+  // not been reported since.
   bool IsChangePending() const { return changePending_; }
   bool AreChangesLocked() const { return changesLocked_ || updateCount_ > 0; }
   void SetChangesLocked(bool Value) { changesLocked_ = Value; }
@@ -343,6 +345,10 @@ class TkxCustomEditProperties : public TkxInterfacedPersistent {
  protected:
   // The first component up the owner chain, starting with this object; null when none.
   TComponent* FindOwnerComponent() const;
+  // Makes AssignedValues and Buttons anew from GetValuesFlagsClass and GetButtonsClass.  C++ runs
+  // the base's factories in the base constructor, so a descendant that names its own flag or button
+  // class calls this in its constructor.
+  void RecreateValuesFlagsAndButtons();
 
  private:
   // Sets the assigned flag without its notification, stores the value, reports a change (nothing

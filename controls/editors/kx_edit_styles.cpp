@@ -1,23 +1,58 @@
 #include "controls/editors/kx_edit_styles.h"
 
+#include <memory>
+
 #include "controls/foundation/kx_container.h"
+#include "controls/foundation/kx_container_routines.h"
 #include "platform/classes/publisher.h"
 
 PR_IMPLEMENT_CLASS(TkxCustomEditStyle)
 
+namespace {
+
+// The editors' names for the container's border styles, as their form images write them.
+const TTypeInfo* EditBorderStyleTypeInfo() {
+  static const TTypeInfo info =
+      MakeEnumTypeInfo("TkxEditBorderStyle", "ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11");
+  return &info;
+}
+
+}  // namespace
+
 PR_PUBLISH(TkxEditStyle) {
   using S = TkxEditStyle;
+  p.Property("BorderStyle", &S::BorderStyle, &S::SetBorderStyle)
+      .Type(EditBorderStyleTypeInfo())
+      .NoDefault()
+      .Stored(&S::BorderStyleStored);
   p.Property("ButtonStyle", &S::ButtonStyle, &S::SetButtonStyle).NoDefault().Stored(&S::ButtonStyleStored);
   p.Property("ButtonTransparency", &S::ButtonTransparency, &S::SetButtonTransparency)
       .NoDefault()
       .Stored(&S::ButtonTransparencyStored);
   p.Property("Gradient", &S::Gradient, &S::SetGradient).NoDefault().Stored(&S::GradientStored);
+  p.Property("GradientDirection", &S::GradientDirection, &S::SetGradientDirection)
+      .NoDefault()
+      .Stored(&S::GradientDirectionStored);
   p.Property("PopupBorderStyle", &S::PopupBorderStyle, &S::SetPopupBorderStyle)
       .NoDefault()
       .Stored(&S::PopupBorderStyleStored);
 }
 
+PR_PUBLISH(TkxEditStyleController) {
+  using C = TkxEditStyleController;
+  p.Property("Style", &C::Style, &C::SetStyle);
+  p.Property("StyleDisabled", &C::StyleDisabled, &C::SetStyleDisabled);
+  p.Property("StyleFocused", &C::StyleFocused, &C::SetStyleFocused);
+  p.Property("StyleHot", &C::StyleHot, &C::SetStyleHot);
+  p.Property("OnStyleChanged", &C::OnStyleChanged);
+}
+
 namespace {
+
+std::unique_ptr<TkxEditStyleController>& DefaultController() {
+  static std::unique_ptr<TkxEditStyleController> controller;
+  return controller;
+}
 
 constexpr const char* kEditStyleValueNames[] = {"ButtonStyle",     "ButtonTransparency", "PopupBorderStyle",
                                                 "GradientButtons", "Gradient",           "GradientDirection"};
@@ -26,7 +61,11 @@ constexpr const char* kEditStyleValueNames[] = {"ButtonStyle",     "ButtonTransp
 
 TkxCustomEditStyle::TkxCustomEditStyle(TPersistent* AOwner, Byte AState, TkxContainerStyle* AParentStyle,
                                        bool ADirectAccess)
-    : TkxContainerStyle(AOwner, AState, AParentStyle, ADirectAccess) {}
+    : TkxContainerStyle(AOwner, AState, AParentStyle, ADirectAccess) {
+  // The container style chose its controller with the container's default; ours may differ (an
+  // in-place editor has none).
+  if (IsRootStyle()) SetStyleController(nullptr);
+}
 
 void TkxCustomEditStyle::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TkxCustomEditStyle*>(Source);
@@ -48,7 +87,7 @@ TkxStyleController* TkxCustomEditStyle::GetDefaultStyleController() const {
   if (DirectAccess()) return nullptr;
   TkxContainer* container = GetOwnerContainer();
   if (container != nullptr && container->IsInPlaceMode()) return nullptr;
-  return TkxContainerStyle::GetDefaultStyleController();
+  return GetDefaultEditStyleController();
 }
 
 TkxContainerStyleValues TkxCustomEditStyle::GetUnpublishedExtendedValues() const {
@@ -159,6 +198,7 @@ void TkxCustomEditStyle::SetGradient(bool Value) {
 }
 
 void TkxCustomEditStyle::SetGradientDirection(TkxEditGradientDirection Value) {
+  if (Value < dirLeft || Value > dirDown) return;
   TkxCustomEditStyle* base = BaseEditStyle();
   base->StoreEditValue(base->gradientDirection_, Value, esvGradientDirection);
 }
@@ -174,3 +214,25 @@ void TkxCustomEditStyle::SetPopupCloseButton(bool Value) {
   base->popupCloseButton_ = Value;
   base->MarkChanged();
 }
+
+// --- TkxEditStyleController ---
+
+TkxEditStyleController::TkxEditStyleController(TComponent* AOwner) : TkxStyleController(AOwner) { RecreateStyles(); }
+
+TkxEditStyle* TkxEditStyleController::GetStyleForState(Byte AState) const {
+  return static_cast<TkxEditStyle*>(GetStyleOfState(AState));
+}
+
+// --- The default controller ---
+
+TkxEditStyleController* GetDefaultEditStyleController() { return DefaultController().get(); }
+
+const Unit kxEditStylesUnit = {"kxEditStyles",
+                               [] {
+                                 DefaultController() = std::make_unique<TkxEditStyleController>(nullptr);
+                                 SetUnitDefaultStyleController(DefaultController().get());
+                               },
+                               [] {
+                                 SetUnitDefaultStyleController(nullptr);
+                                 DefaultController().reset();
+                               }};

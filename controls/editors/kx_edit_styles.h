@@ -8,14 +8,22 @@
 // write the base style and their bits are never stored there.  The button style (10) may differ per
 // state.  A value not assigned on the style itself comes from the same-state style of its style
 // controller, else from the style's default, which for a state style is the base style's value.
+//
+// TkxEditStyleController is the component whose four edit styles many editors share.  The default
+// edit style controller is made at the unit's start and freed at its end; from start to end it is
+// also the container unit's default controller, so every standalone editor falls back to it.
+// In-place editors' styles and styles in direct access have no default controller.
 #pragma once
 
 #include "controls/editors/kx_edit_buttons.h"
 #include "controls/foundation/kx_classes.h"
 #include "controls/foundation/kx_container_style.h"
+#include "platform/core/units.h"
 
 PR_ENUM(TkxEditButtonTransparency, ebtNone, ebtInactive, ebtAlways, ebtHideInactive, ebtHideUnselected)
 PR_ENUM(TkxEditPopupBorderStyle, epbsDefault, epbsSingle, epbsFrame3D, epbsFlat)
+PR_ENUM_TYPEINFO(TkxDirection, dirNone, dirLeft, dirRight, dirUp, dirDown)
+// dirLeft to dirDown.
 using TkxEditGradientDirection = TkxDirection;
 
 // The border style of editors is the container's, under the editors' names.
@@ -62,6 +70,7 @@ class TkxCustomEditStyle : public TkxContainerStyle {
   // No writer: assigned through AssignedValues only, and then False.
   bool GradientButtons() const;
   TkxEditGradientDirection GradientDirection() const;
+  // A value outside dirLeft to dirDown is ignored.
   void SetGradientDirection(TkxEditGradientDirection Value);
   TkxEditPopupBorderStyle PopupBorderStyle() const;
   void SetPopupBorderStyle(TkxEditPopupBorderStyle Value);
@@ -101,3 +110,30 @@ class TkxEditStyle : public TkxCustomEditStyle {
     return new TkxEditStyle(AOwner, AState, AParentStyle, ADirectAccess);
   }
 };
+
+class TkxEditStyleController : public TkxStyleController {
+  PR_CLASS(TkxEditStyleController, TkxStyleController)
+
+ public:
+  explicit TkxEditStyleController(TComponent* AOwner);
+
+  TkxContainerStyleClass GetContainerStyleClass() const override { return &TkxEditStyle::Create; }
+  // The style of a state (0 normal, 1 focused, 2 disabled, 3 hot).
+  TkxEditStyle* GetStyleForState(Byte AState) const;
+
+  TkxEditStyle* Style() const { return GetStyleForState(kxStyleNormal); }
+  void SetStyle(TkxEditStyle* Value) { Styles()->SetStyleOfState(kxStyleNormal, Value); }
+  TkxEditStyle* StyleFocused() const { return GetStyleForState(kxStyleFocused); }
+  void SetStyleFocused(TkxEditStyle* Value) { Styles()->SetStyleOfState(kxStyleFocused, Value); }
+  TkxEditStyle* StyleDisabled() const { return GetStyleForState(kxStyleDisabled); }
+  void SetStyleDisabled(TkxEditStyle* Value) { Styles()->SetStyleOfState(kxStyleDisabled, Value); }
+  TkxEditStyle* StyleHot() const { return GetStyleForState(kxStyleHot); }
+  void SetStyleHot(TkxEditStyle* Value) { Styles()->SetStyleOfState(kxStyleHot, Value); }
+};
+
+// The default edit style controller; null outside the unit's life.
+TkxEditStyleController* GetDefaultEditStyleController();
+
+// Start: the default edit style controller is made and becomes the container unit's default.
+// End: the container unit's default is cleared and the controller freed.
+extern const Unit kxEditStylesUnit;

@@ -486,7 +486,10 @@ void TkxContainerStyles::SetChangeHandler(std::function<void(TObject*)> Handler)
 
 // --- The style controller ---
 
-TkxStyleController::TkxStyleController(TComponent* AOwner) : TComponent(AOwner) {
+TkxStyleController::TkxStyleController(TComponent* AOwner) : TComponent(AOwner) { RecreateStyles(); }
+
+void TkxStyleController::RecreateStyles() {
+  if (styles_ != nullptr) styles_->SetChangeHandler(nullptr);
   styles_.reset(GetContainerStylesClass()(this, GetContainerStyleClass()));
   styles_->SetChangeHandler([this](TObject* Sender) { StylesChanged(Sender); });
 }

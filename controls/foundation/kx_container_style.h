@@ -231,7 +231,7 @@ class TkxStyleController : public TComponent {
   virtual void AttachStyle(TkxContainerStyle* AStyle);
   virtual void DetachStyle(TkxContainerStyle* AStyle);
   // Factories for the styles (C++ runs the base's during construction: a descendant that needs its
-  // own styles class replaces them in its constructor).
+  // own styles class calls RecreateStyles in its constructor).
   virtual TkxContainerStyleClass GetContainerStyleClass() const { return &TkxContainerStyle::Create; }
   virtual TkxContainerStylesClass GetContainerStylesClass() const { return &TkxContainerStyles::Create; }
 
@@ -246,6 +246,11 @@ class TkxStyleController : public TComponent {
   void SetFakeStyleController(TkxStyleController*) {}
 
   TNotifyEvent OnStyleChanged;
+
+ protected:
+  // Makes the four styles anew from the two factories: the constructor runs the base's, so a
+  // descendant that names its own style class calls this in its constructor.
+  void RecreateStyles();
 
  private:
   void StylesChanged(TObject*) { NotifyListeners(); }
