@@ -15,6 +15,7 @@
 #include "platform/ui/cursors.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen.h"
+#include "platform/ui/shortcuts.h"
 #include "platform/user/cursor.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
@@ -319,7 +320,11 @@ TEST_F(CustomEditTest, KeysClickTheDefaultAndTheAcceleratedButton) {
   edit->log.clear();
 
   driver_->PressKey(VK_RETURN, {ssCtrl});
-  EXPECT_EQ(edit->log, (Log{"button 2"})) << "Ctrl+Enter, and its character does not reach the editor";
+  EXPECT_EQ(edit->log, (Log{"button 2"})) << "Ctrl+Enter";
+  edit->log.clear();
+  edit->Properties()->SetClickKey(ShortCut(VK_RETURN, {}));
+  driver_->PressKey(VK_RETURN);
+  EXPECT_EQ(edit->log, (Log{"button 2"})) << "a click key's character does not reach the editor";
   edit->log.clear();
   driver_->PressKey('G', {ssAlt});
   EXPECT_EQ(edit->log, (Log{"button 1"})) << "the accelerator";
