@@ -16,6 +16,7 @@
 #include "grid/control_look.h"
 #include "grid/drag_drop_settings.h"
 #include "grid/drag_scroll_options.h"
+#include "grid/edit_link.h"
 #include "grid/file_version_ms.h"
 #include "grid/floating_footer.h"
 #include "grid/grid_editor_controls.h"
@@ -247,6 +248,7 @@ void TProStringGrid::AssignSettings(TProStringGrid* Source) {
 void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent == gridImages_) gridImages_ = nullptr;
   if (Operation == opRemove && AComponent == cellChecker_) cellChecker_ = nullptr;
+  if (Operation == opRemove && AComponent == editLink_) editLink_ = nullptr;
   inherited::Notification(AComponent, Operation);
 }
 
@@ -374,6 +376,13 @@ void TProStringGrid::SetLookupItems(TStrings* Value) {
 void TProStringGrid::SetRowIndicator(TBitmap* Value) {
   rowIndicator_->Assign(Value);
   if (FixedCols() > 0) RepaintCell(0, Row());
+}
+
+void TProStringGrid::SetEditLink(TEditLink* Value) {
+  if (Value == editLink_) return;
+  if (editLink_ != nullptr) editLink_->RemoveFreeNotification(this);
+  editLink_ = Value;
+  if (Value != nullptr) Value->FreeNotification(this);
 }
 
 void TProStringGrid::SetGridImages(TCustomImageList* Value) {

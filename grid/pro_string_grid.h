@@ -941,6 +941,16 @@ class TProStringGrid : public TBaseGrid {
   TWinControl* ActiveEditControl() const { return activeEditControl_; }
   // The editor controls (each made on the first edit of its kind, or when asked for).
   TGridEditorControls* EditorControls();
+  // The custom editor link of the edCustom cells (not owned; forgotten when it is freed).
+  TEditLink* EditLink() const { return editLink_; }
+  void SetEditLink(TEditLink* Value);
+  // False after a validation refused a value; set again when an editor control opens.
+  bool LastEditValid() const { return lastEditValid_; }
+  void SetLastEditValid(bool Value) { lastEditValid_ = Value; }
+  // Set when a custom editor's popup closed by losing activation: the grid's next focus gain does
+  // nothing and clears it.
+  bool PopupClosed() const { return popupClosed_; }
+  void SetPopupClosed(bool Value) { popupClosed_ = Value; }
   // Ends an editor control's edit with one of its keys: the edit hidden into the cell, Tab and the
   // arrow keys passed on to the grid's key handling, the focus to the grid (AlwaysEdit off for the
   // moment) and, on Return, the Enter advance.
@@ -1053,6 +1063,7 @@ class TProStringGrid : public TBaseGrid {
   friend class TFooterPanel;
   friend class TProInplaceEdit;
   friend class TGridEditorControls;
+  friend class TEditLink;
 
   // ---- Life cycle ----
   void CreateSettings();
@@ -1379,6 +1390,9 @@ class TProStringGrid : public TBaseGrid {
   TWinControl* activeEditControl_ = nullptr;
   std::unique_ptr<TGridEditorControls> editorControls_;
   bool leavingEditor_ = false;
+  TEditLink* editLink_ = nullptr;
+  bool lastEditValid_ = true;
+  bool popupClosed_ = false;
 
   // ---- Editing: selection and navigation ----
   bool editingSuspended_ = false;
