@@ -1750,6 +1750,8 @@ class TProStringGrid : public TBaseGrid {
 
  private:
   void WriteEditorTextToCell(HWND Sender);
+  // The combo events for a combo notification from the combo editor or the custom link's control.
+  void RelayComboNotification(Word Code, HWND Sender);
   bool HandleWheelMessage(TMessage& Message);
 
   bool zooming_ = false;

@@ -10,6 +10,7 @@
 #include "grid/edit_link.h"
 #include "grid/navigation.h"
 #include "platform/ui/application.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/send_message.h"
@@ -303,6 +304,38 @@ TEST_F(EditLinkTest, APopupClosedByAClickElsewhereStoresTheValueAndTheGridSkipsO
   SendMessageA(grid->Handle(), WM_SETFOCUS, 0, 0);   // skipped: no editor opens
   EXPECT_FALSE(grid->PopupClosed());
   EXPECT_FALSE(grid->EditorActive());
+}
+
+// A link over a combo box: its selection changes reach the grid's OnComboChange.
+class TComboLink : public TEditLink {
+ public:
+  using TEditLink::TEditLink;
+  TComboBox* combo = nullptr;
+  TWinControl* EditorControl() override { return combo; }
+  void BuildEditor(TWinControl* AParent) override {
+    if (combo == nullptr) {
+      combo = new TComboBox(this);
+      combo->SetParent(AParent);
+      combo->SetStyle(csDropDownList);
+      for (const char* item : {"one", "two", "three"}) combo->Items()->Add(item);
+    }
+  }
+};
+
+TEST_F(EditLinkTest, ALinkedCombosSelectionChangesReachOnComboChange) {
+  TTestStringGrid* grid = NewLinkGrid("old");
+  auto* link = new TComboLink(grid->Owner());
+  grid->SetEditLink(link);
+  std::vector<std::string> events;
+  grid->OnComboChange = [&events](TObject*, Integer ACol, Integer ARow, Integer AItemIndex, const std::string& S) {
+    events.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + std::to_string(AItemIndex) + " " + S);
+  };
+  Open(grid);
+  ASSERT_EQ(driver_->FocusedControl(), link->combo);
+  driver_->PressKey(VK_DOWN);
+  driver_->PressKey(VK_DOWN);
+  EXPECT_EQ(events, (std::vector<std::string>{"1,1 0 one", "1,1 1 two"}));
+  grid->OnComboChange = {};
 }
 
 }  // namespace
