@@ -139,6 +139,7 @@ void TProStringGrid::ReadPlatformFacts() {
 
 TProStringGrid::~TProStringGrid() {
   destroying_ = true;
+  ReleaseOleDropTarget();
   RemoveFormFitting();
   // A destructor cannot pass the store's error on: the widths are then not saved.
   if (columnSize_->Save()) {
@@ -162,6 +163,7 @@ void TProStringGrid::CreateWnd() {
   if (destroying_ || ComponentState().Contains(csDestroying)) return;
   inherited::CreateWnd();
   StartGridTimer();
+  if (dragDropSettings_->OleDropTarget() && !ComponentState().Contains(csDesigning)) UpdateOleDropTarget();
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);

@@ -647,6 +647,10 @@ class TProStringGrid : public TBaseGrid {
   TSortSettings* SortSettings() const { return sortSettings_.get(); }
   void SetSortSettings(TSortSettings* Value);
   TDragDropSettings* DragDropSettings() const { return dragDropSettings_.get(); }
+  // Registers the grid's drop target for its window as DragDropSettings.OleDropTarget asks (once
+  // the window exists), or revokes it.
+  void UpdateOleDropTarget();
+  bool OleDropTargetRegistered() const { return oleDropTargetRegistered_; }
   void SetDragDropSettings(TDragDropSettings* Value);
   TDragScrollOptions* DragScrollOptions() const { return dragScrollOptions_.get(); }
   void SetDragScrollOptions(TDragScrollOptions* Value);
@@ -1392,6 +1396,8 @@ class TProStringGrid : public TBaseGrid {
   bool leavingEditor_ = false;
   TEditLink* editLink_ = nullptr;
   bool lastEditValid_ = true;
+  TGridDropTarget* oleDropTarget_ = nullptr;   // counted; one reference held while set
+  bool oleDropTargetRegistered_ = false;
   bool popupClosed_ = false;
 
   // ---- Editing: selection and navigation ----
@@ -1750,6 +1756,9 @@ class TProStringGrid : public TBaseGrid {
 
  private:
   void WriteEditorTextToCell(HWND Sender);
+  // The drop target's registration revoked (WM_DESTROY, OleDropTarget off); released with the grid.
+  void RevokeOleDropTarget();
+  void ReleaseOleDropTarget();
   // The combo events for a combo notification from the combo editor or the custom link's control.
   void RelayComboNotification(Word Code, HWND Sender);
   bool HandleWheelMessage(TMessage& Message);

@@ -38,6 +38,9 @@ void TProStringGrid::WndProc(TMessage& Message) {
         CancelSizingOrMoving();
       }
       break;
+    case WM_DESTROY:
+      RevokeOleDropTarget();
+      break;
     case WM_COMMAND:
       if (HIWORD(Message.WParam) == EN_CHANGE) {
         inherited::WndProc(Message);
