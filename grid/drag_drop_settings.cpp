@@ -1,6 +1,8 @@
 // TDragDropSettings; see drag_drop_settings.h.
 #include "grid/drag_drop_settings.h"
 
+#include "grid/ole_drag_drop.h"
+#include "grid/pro_string_grid.h"
 #include "platform/classes/publisher.h"
 
 PR_PUBLISH(TDragDropSettings) {
@@ -15,4 +17,14 @@ PR_PUBLISH(TDragDropSettings) {
   p.Property("OleEntireRows", &TDragDropSettings::OleEntireRows, &TDragDropSettings::SetOleEntireRows).Default(false);
   p.Property("OleInsertRows", &TDragDropSettings::OleInsertRows, &TDragDropSettings::SetOleInsertRows).Default(false);
   p.Property("OleRemoveRows", &TDragDropSettings::OleRemoveRows, &TDragDropSettings::SetOleRemoveRows).Default(false);
+}
+
+void TDragDropSettings::SetOleDropTarget(bool Value) {
+  oleDropTarget_ = Value;
+  if (grid_ != nullptr && !grid_->ComponentState().Contains(csDesigning)) grid_->UpdateOleDropTarget();
+}
+
+void TDragDropSettings::SetOleDropRTF(bool Value) {
+  SetOleDropRichTextAllowed(Value);
+  oleDropRTF_ = Value;
 }

@@ -16,18 +16,25 @@ class TDragDropSettings : public TPersistent {
   explicit TDragDropSettings(TProStringGrid* AGrid) : grid_(AGrid) {}
 
   TProStringGrid* Grid() const { return grid_; }
+  // Registers the grid's drop target for its window (true) or revokes it (false); not in the
+  // designer.
+  bool OleDropTarget() const { return oleDropTarget_; }
+  void SetOleDropTarget(bool Value);
+  // Also the drag-and-drop unit's switch that lets rich text be dropped and offered.
+  bool OleDropRTF() const { return oleDropRTF_; }
+  void SetOleDropRTF(bool Value);
 
  private:
   TProStringGrid* grid_;
+  bool oleDropTarget_ = false;
+  bool oleDropRTF_ = false;
 
   PR_STORED_PROPERTY(bool, OleAcceptFiles, true)
   PR_STORED_PROPERTY(bool, OleAcceptText, true)
   PR_STORED_PROPERTY(bool, OleCopyAlways, false)
-  PR_STORED_PROPERTY(bool, OleDropTarget, false)
   PR_STORED_PROPERTY(bool, OleDropSource, false)
   PR_STORED_PROPERTY(bool, OleEntireRows, false)
   PR_STORED_PROPERTY(bool, OleInsertRows, false)
   PR_STORED_PROPERTY(bool, OleRemoveRows, false)
-  PR_STORED_PROPERTY(bool, OleDropRTF, false)
   PR_STORED_PROPERTY(bool, OleColumnDragDrop, false)
 };

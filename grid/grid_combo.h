@@ -70,6 +70,8 @@ class TGridCombo : public TPSGComboBox {
   // The dropped list made wide enough for the longest item in the grid's font.
   void SizeDropDown();
   bool LookupArmed() const { return lookupArmed_; }
+  // OnComboChange and OnComboObjectChange for the selected item.
+  void FireComboChange(TObject* Sender, const std::string& Selection);
 
   TNotifyEvent OnReturnKey;
 
@@ -85,8 +87,6 @@ class TGridCombo : public TPSGComboBox {
   bool IsGridKey(Word Key, TShiftState Shift);
   void GridKey(Word& Key, TShiftState Shift);
   void Complete();
-  // OnComboChange and OnComboObjectChange for the selected item.
-  void FireComboChange(TObject* Sender, const std::string& Selection);
 
   TProStringGrid* grid_;
   bool lookupArmed_ = true;

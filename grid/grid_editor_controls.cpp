@@ -528,6 +528,8 @@ bool TGridEditorControls::Open(Integer ACol, Integer ARow) {
       Show(box, rect, color);
       return true;
     }
+    case edCustom:
+      return OpenLink(ACol, ARow, rect, color, value);
     case edButton: {
       TGridButton* button = Button();
       button->RecreateWindow();
@@ -588,6 +590,8 @@ bool TGridEditorControls::Close(Integer ACol, Integer ARow) {
       grid->SetEditorActive(false);
       Hide(button_);
       return true;
+    case edCustom:
+      return CloseLink(realCol, ARow);
     default: return false;
   }
 }

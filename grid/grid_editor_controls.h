@@ -181,6 +181,11 @@ class TGridEditorControls {
   void OpenSpin(const TRect& Cell, TColor Color, const std::string& Value);
   // The spin edit's value into the cell in the kind's format.
   void CloseSpin(Integer RealCol, Integer ARow);
+  // The grid's EditLink built, placed, filled and focused over the cell (or on its popup form);
+  // false without a link.
+  bool OpenLink(Integer ACol, Integer ARow, const TRect& Cell, TColor Color, const std::string& Value);
+  // The link's value into the cell, an in-place link hidden, its control released.
+  bool CloseLink(Integer RealCol, Integer ARow);
 
   TProStringGrid* grid_;
   TGridEditBtn* editBtn_ = nullptr;

@@ -16,6 +16,7 @@
 #include "grid/control_look.h"
 #include "grid/drag_drop_settings.h"
 #include "grid/drag_scroll_options.h"
+#include "grid/edit_link.h"
 #include "grid/file_version_ms.h"
 #include "grid/floating_footer.h"
 #include "grid/grid_editor_controls.h"
@@ -138,6 +139,7 @@ void TProStringGrid::ReadPlatformFacts() {
 
 TProStringGrid::~TProStringGrid() {
   destroying_ = true;
+  ReleaseOleDropTarget();
   RemoveFormFitting();
   // A destructor cannot pass the store's error on: the widths are then not saved.
   if (columnSize_->Save()) {
@@ -161,6 +163,7 @@ void TProStringGrid::CreateWnd() {
   if (destroying_ || ComponentState().Contains(csDestroying)) return;
   inherited::CreateWnd();
   StartGridTimer();
+  if (dragDropSettings_->OleDropTarget() && !ComponentState().Contains(csDesigning)) UpdateOleDropTarget();
   if (Parent() != nullptr) {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
@@ -247,6 +250,7 @@ void TProStringGrid::AssignSettings(TProStringGrid* Source) {
 void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent == gridImages_) gridImages_ = nullptr;
   if (Operation == opRemove && AComponent == cellChecker_) cellChecker_ = nullptr;
+  if (Operation == opRemove && AComponent == editLink_) editLink_ = nullptr;
   inherited::Notification(AComponent, Operation);
 }
 
@@ -374,6 +378,13 @@ void TProStringGrid::SetLookupItems(TStrings* Value) {
 void TProStringGrid::SetRowIndicator(TBitmap* Value) {
   rowIndicator_->Assign(Value);
   if (FixedCols() > 0) RepaintCell(0, Row());
+}
+
+void TProStringGrid::SetEditLink(TEditLink* Value) {
+  if (Value == editLink_) return;
+  if (editLink_ != nullptr) editLink_->RemoveFreeNotification(this);
+  editLink_ = Value;
+  if (Value != nullptr) Value->FreeNotification(this);
 }
 
 void TProStringGrid::SetGridImages(TCustomImageList* Value) {

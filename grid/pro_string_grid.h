@@ -647,6 +647,10 @@ class TProStringGrid : public TBaseGrid {
   TSortSettings* SortSettings() const { return sortSettings_.get(); }
   void SetSortSettings(TSortSettings* Value);
   TDragDropSettings* DragDropSettings() const { return dragDropSettings_.get(); }
+  // Registers the grid's drop target for its window as DragDropSettings.OleDropTarget asks (once
+  // the window exists), or revokes it.
+  void UpdateOleDropTarget();
+  bool OleDropTargetRegistered() const { return oleDropTargetRegistered_; }
   void SetDragDropSettings(TDragDropSettings* Value);
   TDragScrollOptions* DragScrollOptions() const { return dragScrollOptions_.get(); }
   void SetDragScrollOptions(TDragScrollOptions* Value);
@@ -941,6 +945,16 @@ class TProStringGrid : public TBaseGrid {
   TWinControl* ActiveEditControl() const { return activeEditControl_; }
   // The editor controls (each made on the first edit of its kind, or when asked for).
   TGridEditorControls* EditorControls();
+  // The custom editor link of the edCustom cells (not owned; forgotten when it is freed).
+  TEditLink* EditLink() const { return editLink_; }
+  void SetEditLink(TEditLink* Value);
+  // False after a validation refused a value; set again when an editor control opens.
+  bool LastEditValid() const { return lastEditValid_; }
+  void SetLastEditValid(bool Value) { lastEditValid_ = Value; }
+  // Set when a custom editor's popup closed by losing activation: the grid's next focus gain does
+  // nothing and clears it.
+  bool PopupClosed() const { return popupClosed_; }
+  void SetPopupClosed(bool Value) { popupClosed_ = Value; }
   // Ends an editor control's edit with one of its keys: the edit hidden into the cell, Tab and the
   // arrow keys passed on to the grid's key handling, the focus to the grid (AlwaysEdit off for the
   // moment) and, on Return, the Enter advance.
@@ -1053,6 +1067,7 @@ class TProStringGrid : public TBaseGrid {
   friend class TFooterPanel;
   friend class TProInplaceEdit;
   friend class TGridEditorControls;
+  friend class TEditLink;
 
   // ---- Life cycle ----
   void CreateSettings();
@@ -1379,6 +1394,11 @@ class TProStringGrid : public TBaseGrid {
   TWinControl* activeEditControl_ = nullptr;
   std::unique_ptr<TGridEditorControls> editorControls_;
   bool leavingEditor_ = false;
+  TEditLink* editLink_ = nullptr;
+  bool lastEditValid_ = true;
+  TGridDropTarget* oleDropTarget_ = nullptr;   // counted; one reference held while set
+  bool oleDropTargetRegistered_ = false;
+  bool popupClosed_ = false;
 
   // ---- Editing: selection and navigation ----
   bool editingSuspended_ = false;
@@ -1736,6 +1756,11 @@ class TProStringGrid : public TBaseGrid {
 
  private:
   void WriteEditorTextToCell(HWND Sender);
+  // The drop target's registration revoked (WM_DESTROY, OleDropTarget off); released with the grid.
+  void RevokeOleDropTarget();
+  void ReleaseOleDropTarget();
+  // The combo events for a combo notification from the combo editor or the custom link's control.
+  void RelayComboNotification(Word Code, HWND Sender);
   bool HandleWheelMessage(TMessage& Message);
 
   bool zooming_ = false;

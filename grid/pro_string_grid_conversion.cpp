@@ -162,6 +162,7 @@ bool TProStringGrid::ValidateCell(const std::string& NewValue) {
     }
   }
   lastEditedText_ = value;
+  if (!valid) lastEditValid_ = false;
   if (valid) {
     if (IsCoveredCell(col, row)) SetRawCellText(col, row, value);
     SetCellText(col, row, value);

@@ -43,6 +43,7 @@ bool TProStringGrid::CanEditShow() {
   if (Col() >= ColCount() || Row() >= RowCount()) return false;   // the selection is put aside
   const TPoint base = GetBaseCell(Col(), Row());
   if (answer && !editorActive_ && HasClickableGraphic(base.X, base.Y)) return false;
+  if (editorActive_ && editControlOpened_) return false;   // an editor control is over the cell
   if (answer && !editorActive_) {
     suppressEditChange_ = true;
     RememberCellValue(Col(), Row());

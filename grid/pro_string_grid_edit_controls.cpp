@@ -15,6 +15,7 @@ TGridEditorControls* TProStringGrid::EditorControls() {
 void TProStringGrid::OpenEditControl(Integer ACol, Integer ARow) {
   editorOpen_ = true;
   editControlOpened_ = true;
+  lastEditValid_ = true;
   activeEditControl_ = nullptr;
   EditorControls()->Open(ACol, ARow);
   editStartKey_ = 0;

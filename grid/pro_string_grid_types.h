@@ -20,6 +20,7 @@
 class TBrush;
 class TCanvas;
 class TEditLink;
+class TGridDropTarget;
 class TFont;
 class TPen;
 class TProHintInfo;

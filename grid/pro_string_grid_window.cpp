@@ -82,6 +82,10 @@ void TProStringGrid::BlinkTick() {
 // With Navigation.AlwaysEdit, focus that comes from elsewhere than the in-place editor reopens it,
 // but only on a cell that OnCanEditCell allows (the question starts from "no").
 void TProStringGrid::WMSetFocus(TMessage& Message) {
+  if (popupClosed_) {   // a custom editor's popup just closed by a click elsewhere: skipped once
+    popupClosed_ = false;
+    return;
+  }
   inherited::Dispatch(Message);
   TInplaceEdit* editor = InplaceEditor();
   const bool fromEditor = editor != nullptr && reinterpret_cast<HWND>(Message.WParam) == editor->WindowHandle();

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "grid/control_list.h"
+#include "grid/edit_link.h"
+#include "grid/grid_editor_controls.h"
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "grid/pro_grid_unit.h"
@@ -14,6 +16,7 @@
 #include "platform/user/message_ids.h"
 #include "platform/user/timers.h"
 #include "platform/user/send_message.h"
+#include "platform/window_classes/combo_box_window.h"
 #include "platform/window_classes/edit_window.h"
 
 namespace {
@@ -35,13 +38,18 @@ void TProStringGrid::WndProc(TMessage& Message) {
         CancelSizingOrMoving();
       }
       break;
+    case WM_DESTROY:
+      RevokeOleDropTarget();
+      break;
     case WM_COMMAND:
       if (HIWORD(Message.WParam) == EN_CHANGE) {
         inherited::WndProc(Message);
         WriteEditorTextToCell(reinterpret_cast<HWND>(Message.LParam));
         return;
       }
-      break;
+      inherited::WndProc(Message);   // the sending control hears it first
+      RelayComboNotification(HIWORD(Message.WParam), reinterpret_cast<HWND>(Message.LParam));
+      return;
     default:
       if (Message.Msg == wheelMessage_ && HandleWheelMessage(Message)) return;
       break;
@@ -56,6 +64,33 @@ void TProStringGrid::WriteEditorTextToCell(HWND Sender) {
   SendMessageA(Sender, WM_SETREDRAW, FALSE, 0);
   SetCurrentEditText(editor->Text());
   SendMessageA(Sender, WM_SETREDRAW, TRUE, 0);
+}
+
+// A change of the combo editor's selection or text fires OnComboChange and OnComboObjectChange for
+// its item (an edited text then once more with index -1 and the text); its close-up fires
+// OnComboCloseUp.  A combo box a custom editor link edits with fires OnComboChange for its item.
+void TProStringGrid::RelayComboNotification(Word Code, HWND Sender) {
+  if (Sender == nullptr) return;
+  const bool changed = Code == CBN_SELCHANGE || Code == CBN_EDITCHANGE;
+  TGridCombo* combo = editorControls_ != nullptr ? editorControls_->ComboIfMade() : nullptr;
+  if (combo != nullptr && combo->WindowHandle() == Sender) {
+    if (changed) {
+      const Integer index = combo->ItemIndex();
+      combo->FireComboChange(combo, index >= 0 && index < combo->Items()->Count() ? combo->Items()->Strings(index) : "");
+    }
+    if (Code == CBN_CLOSEUP) OnComboCloseUp(this, Row(), RealCol());
+    if (Code == CBN_EDITCHANGE) OnComboChange(this, RealCol(), Row(), -1, combo->Text());
+    return;
+  }
+  TWinControl* linkControl = editLink_ != nullptr ? editLink_->EditorControl() : nullptr;
+  if (!changed || linkControl == nullptr || linkControl->WindowHandle() != Sender) return;
+  const auto index = static_cast<Integer>(SendMessageA(Sender, CB_GETCURSEL, 0, 0));
+  std::string text;
+  if (index >= 0) {
+    text.resize(size_t(std::max<LRESULT>(0, SendMessageA(Sender, CB_GETLBTEXTLEN, WPARAM(index), 0))) + 1);
+    text.resize(size_t(std::max<LRESULT>(0, SendMessageA(Sender, CB_GETLBTEXT, WPARAM(index), LPARAM(text.data())))));
+  }
+  OnComboChange(this, RealCol(), Row(), index, text);
 }
 
 bool TProStringGrid::HandleWheelMessage(TMessage& Message) {

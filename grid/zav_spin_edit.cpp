@@ -30,6 +30,7 @@ constexpr Integer kFloatDigits = 15;
 constexpr Cardinal kFirstRepeatMs = 400;
 constexpr Cardinal kRepeatMs = 100;
 constexpr Integer kSpinButtonMinWidth = 15;
+constexpr Integer kHorizontalSpinMinWidth = 20;
 
 // The named bitmap resource as Button's one glyph.
 void LoadResourceGlyph(TSpeedButton* Button, const char* Name) {
@@ -94,10 +95,18 @@ TZavSpinButton::TZavSpinButton(TComponent* AOwner) : TWinControl(AOwner) {
   down_->SetParent(this);
   down_->OnClick.Bind(this, &TZavSpinButton::DownClicked);
   LoadResourceGlyph(down_, "ZavSpinDown");
+  focused_ = up_;
   SetBounds(0, 0, 15, 25);
 }
 
 void TZavSpinButton::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  if (direction_ == spHorizontal) {
+    const Integer width = std::max(AWidth, kHorizontalSpinMinWidth);
+    down_->SetBounds(0, 0, width / 2, AHeight);
+    up_->SetBounds(width / 2 + 1, 0, width / 2, AHeight);
+    inherited::SetBounds(ALeft, ATop, width, AHeight);
+    return;
+  }
   const Integer width = std::max(AWidth, kSpinButtonMinWidth);
   const Integer upHeight = AHeight / 2;
   up_->SetBounds(0, 0, width, upHeight);
@@ -105,9 +114,67 @@ void TZavSpinButton::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Inte
   inherited::SetBounds(ALeft, ATop, width, AHeight);
 }
 
+void TZavSpinButton::SetDirection(TSpinDirection Value) {
+  if (Value == direction_) return;
+  direction_ = Value;
+  RecreateWndIfAllocated();
+  SetWidth(Value == spHorizontal ? kHorizontalSpinMinWidth : kSpinButtonMinWidth);
+}
+
+void TZavSpinButton::ClickButton(TProTimerSpeedButton* Button) {
+  if (Button == up_)
+    OnUpClick(this);
+  else
+    OnDownClick(this);
+}
+
+void TZavSpinButton::SetFocusedButton(TProTimerSpeedButton* Button) {
+  if (!TabStop() || !CanFocus() || Button == focused_) return;
+  focused_->SetFocusRectShown(false);
+  focused_ = Button;
+  if (Focused()) {
+    Button->SetFocusRectShown(true);
+    Invalidate();
+  }
+}
+
+void TZavSpinButton::KeyDown(Word& Key, TShiftState Shift) {
+  switch (Key) {
+    case VK_SPACE: ClickButton(focused_); break;
+    case VK_UP:
+      SetFocusedButton(up_);
+      ClickButton(up_);
+      break;
+    case VK_DOWN:
+      SetFocusedButton(down_);
+      ClickButton(down_);
+      break;
+    default: inherited::KeyDown(Key, Shift); break;
+  }
+}
+
+void TZavSpinButton::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS; return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      inherited::Dispatch(Message);
+      focused_->SetFocusRectShown(Message.Msg == WM_SETFOCUS);
+      return;
+    default: inherited::Dispatch(Message);
+  }
+}
+
+void TProTimerSpeedButton::SetFocusRectShown(bool Value) {
+  if (Value == focusRectShown_) return;
+  focusRectShown_ = Value;
+  Invalidate();
+}
+
 // ---- TZavSpinEdit ----
 
 PR_PUBLISH(TZavSpinEdit) {
+  p.Property("Direction", &TZavSpinEdit::Direction, &TZavSpinEdit::SetDirection).Default(spVertical);
   p.Property("MinValue", &TZavSpinEdit::MinValue, &TZavSpinEdit::SetMinValue).Default(0);
   p.Property("MaxValue", &TZavSpinEdit::MaxValue, &TZavSpinEdit::SetMaxValue).Default(100);
   p.Property("Increment", &TZavSpinEdit::Increment, &TZavSpinEdit::SetIncrement).Default(1);
@@ -130,6 +197,13 @@ TZavSpinEdit::TZavSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
 void TZavSpinEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (button_ != nullptr) button_->SetBounds(Width() - button_->Width(), 1, button_->Width(), Height() - 3);
+}
+
+void TZavSpinEdit::SetDirection(TSpinDirection Value) {
+  button_->SetDirection(Value);
+  const Integer width = Width();
+  SetWidth(width + 1);   // the edit's layout redone for the button's new width
+  SetWidth(width);
 }
 
 // ---- Values ----

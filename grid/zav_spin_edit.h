@@ -22,6 +22,7 @@
 class TTimer;
 
 PR_ENUM(TZavSpinType, sptNormal, sptFloat, sptDate, sptTime)
+PR_ENUM(TSpinDirection, spVertical, spHorizontal)
 
 class TProTimerSpeedButton : public TSpeedButton {
   PR_CLASS(TProTimerSpeedButton, TSpeedButton)
@@ -31,6 +32,10 @@ class TProTimerSpeedButton : public TSpeedButton {
 
   bool AutoRepeat() const { return autoRepeat_; }
   void SetAutoRepeat(bool Value) { autoRepeat_ = Value; }
+  // The focus mark: set on the spin button's focused arrow button while the spin button has the
+  // focus.
+  bool FocusRectShown() const { return focusRectShown_; }
+  void SetFocusRectShown(bool Value);
 
  protected:
   void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -41,6 +46,7 @@ class TProTimerSpeedButton : public TSpeedButton {
 
   TTimer* repeatTimer_ = nullptr;   // owned; made on the first press
   bool autoRepeat_ = true;
+  bool focusRectShown_ = false;
 };
 
 class TZavSpinButton : public TWinControl {
@@ -52,8 +58,16 @@ class TZavSpinButton : public TWinControl {
 
   TProTimerSpeedButton* UpButton() const { return up_; }
   TProTimerSpeedButton* DownButton() const { return down_; }
-  // The buttons take the layout of the requested size (at least 15 wide) first.
+  // The buttons take the layout of the requested size first: vertical (at least 15 wide) the up
+  // button the upper half, the down button from one pixel above its bottom; horizontal (at least 20
+  // wide) the down button the left half, the up button from one pixel past the middle.
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  // The window made again and the width 15 (vertical) or 20 (horizontal).
+  TSpinDirection Direction() const { return direction_; }
+  void SetDirection(TSpinDirection Value);
+  // The arrow button Space clicks (the up button at first).  Up and Down make their button the
+  // focused one (only while the spin button is a tab stop that can take the focus) and click it.
+  TProTimerSpeedButton* FocusedButton() const { return focused_; }
 
   TNotifyEvent OnUpClick;
   TNotifyEvent OnDownClick;
@@ -61,9 +75,17 @@ class TZavSpinButton : public TWinControl {
  private:
   void UpClicked(TObject*) { OnUpClick(this); }
   void DownClicked(TObject*) { OnDownClick(this); }
+  void ClickButton(TProTimerSpeedButton* Button);
+  void SetFocusedButton(TProTimerSpeedButton* Button);
 
   TProTimerSpeedButton* up_;
   TProTimerSpeedButton* down_;
+  TProTimerSpeedButton* focused_;
+  TSpinDirection direction_ = spVertical;
+
+ protected:
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void Dispatch(TMessage& Message) override;
 };
 
 class TZavSpinEdit : public TCustomMaskEdit {
@@ -118,6 +140,9 @@ class TZavSpinEdit : public TCustomMaskEdit {
   virtual bool AcceptsChar(char Key);
 
   TZavSpinButton* Button() const { return button_; }
+  // Passed to the spin button; the edit's layout is redone.
+  TSpinDirection Direction() const { return button_->Direction(); }
+  void SetDirection(TSpinDirection Value);
   // The spin button follows the right edge (left = width - its width, top 1, height - 3).
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
 

@@ -385,6 +385,42 @@ TEST_F(ComboEditorTest, AListWhoseCellTextIsNoItemOpensOnTheFirstAndReportsIt) {
   }
 }
 
+TEST_F(ComboEditorTest, TheGridRelaysTheCombosSelectionTextAndCloseUpNotifications) {
+  struct Case {
+    const char* name;
+    TEditorType kind;
+    Word key;            // pressed in the open combo (0: none)
+    std::string typed;
+    bool closeUp;        // dropped down, then closed
+    std::vector<std::string> events;
+  };
+  const Case cases[] = {
+      {"a new selection", edComboList, VK_DOWN, "", false, {"change 1,1 1 Banana", "object 1"}},
+      {"an edited text", edComboEdit, 0, "x", false, {"change 1,1 -1 ", "object -1", "change 1,1 -1 x"}},
+      {"a close-up", edComboList, 0, "", true, {"closeup 1,1"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTestStringGrid* grid = ComboGrid(c.kind, "Apple");
+    grid->OnComboCloseUp = [this](TObject*, Integer ARow, Integer ACol) {
+      events_.push_back("closeup " + std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    TGridCombo* combo = OpenCombo(grid);
+    if (c.kind == edComboEdit) combo->SetText("");
+    events_.clear();
+    if (c.key != 0) driver_->PressKey(c.key);
+    driver_->Type(c.typed);
+    if (c.closeUp) {
+      combo->SetDroppedDown(true);
+      combo->SetDroppedDown(false);
+    }
+    driver_->Settle();
+    EXPECT_EQ(events_, c.events);
+    grid->OnComboCloseUp = {};
+    driver_->PressKey(VK_ESCAPE);
+  }
+}
+
 TEST_F(ComboEditorTest, TypingCompletesFromTheItemsThenFromLookupItems) {
   struct Case {
     std::string typed, text;

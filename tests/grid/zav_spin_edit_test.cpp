@@ -202,5 +202,60 @@ TEST_F(ZavSpinEditTest, TheKeypadPointTypesTheLocalesSeparatorWhenAsked) {
   }
 }
 
+TEST_F(ZavSpinEditTest, TheArrowButtonsLieByTheDirection) {
+  struct Case {
+    TSpinDirection direction;
+    Integer width;                          // asked of the spin button
+    TRect up, down;                         // left, top, width, height as (Left, Top, Right, Bottom)
+    Integer takenWidth;
+  };
+  const Case cases[] = {
+      {spVertical, 15, {0, 0, 15, 10}, {0, 9, 15, 20}, 15},
+      {spVertical, 10, {0, 0, 15, 10}, {0, 9, 15, 20}, 15},
+      {spHorizontal, 30, {16, 0, 31, 20}, {0, 0, 15, 20}, 30},
+      {spHorizontal, 12, {11, 0, 21, 20}, {0, 0, 10, 20}, 20},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.direction) + " " + std::to_string(c.width));
+    TZavSpinEdit* spin = NewSpin();
+    TZavSpinButton* button = spin->Button();
+    spin->SetDirection(c.direction);
+    EXPECT_EQ(button->Width(), c.direction == spHorizontal ? 20 : 15);
+    button->SetBounds(0, 0, c.width, 20);
+    EXPECT_EQ(button->Width(), c.takenWidth);
+    const auto bounds = [](TControl* Control) {
+      return TRect{Control->Left(), Control->Top(), Control->Left() + Control->Width(), Control->Top() + Control->Height()};
+    };
+    EXPECT_EQ(bounds(button->UpButton()), c.up);
+    EXPECT_EQ(bounds(button->DownButton()), c.down);
+  }
+}
+
+TEST_F(ZavSpinEditTest, TheSpinButtonsKeysClickAndMoveTheFocusMark) {
+  TZavSpinEdit* spin = NewSpin();
+  TZavSpinButton* button = spin->Button();
+  std::vector<std::string> clicks;
+  button->OnUpClick = [&clicks](TObject*) { clicks.push_back("up"); };
+  button->OnDownClick = [&clicks](TObject*) { clicks.push_back("down"); };
+  button->SetTabStop(true);
+  EXPECT_EQ(button->FocusedButton(), button->UpButton());
+  button->SetFocus();
+  driver_->Settle();
+  ASSERT_EQ(driver_->FocusedControl(), button);
+  EXPECT_TRUE(button->UpButton()->FocusRectShown());
+  driver_->PressKey(VK_SPACE);
+  driver_->PressKey(VK_DOWN);
+  EXPECT_EQ(button->FocusedButton(), button->DownButton());
+  EXPECT_TRUE(button->DownButton()->FocusRectShown());
+  EXPECT_FALSE(button->UpButton()->FocusRectShown());
+  driver_->PressKey(VK_SPACE);
+  driver_->PressKey(VK_UP);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"up", "down", "down", "up"}));
+  EXPECT_EQ(SendMessageA(button->Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
+  spin->SetFocus();
+  driver_->Settle();
+  EXPECT_FALSE(button->UpButton()->FocusRectShown());
+}
+
 }   // namespace
 }   // namespace gridtest
