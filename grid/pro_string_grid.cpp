@@ -474,7 +474,11 @@ void TProStringGrid::SetMaxEditLength(Integer Value) {
   if (InplaceEditor() != nullptr) InplaceEditor()->SetMaxLength(Value);
 }
 
-void TProStringGrid::SetAutoSize(bool Value) { autoSize_ = Value; }
+// Switching on fits every normal column and widens it by 10 pixels.
+void TProStringGrid::SetAutoSize(bool Value) {
+  autoSize_ = Value;
+  if (Value) AutoSizeColumns(false, 10);
+}
 
 void TProStringGrid::SetIntegralHeight(bool Value) {
   integralHeight_ = Value;

@@ -1567,6 +1567,33 @@ class TProStringGrid : public TBaseGrid {
   // 1 without Multilinecells; else the most lines (CountTextLines) among the row's cells in the
   // displayed columns 0 .. ColCount - 1.
   Integer RowLineCount(Integer ARow);
+
+  // ---- Fitting columns and rows to their contents ----
+  // A column's width from its widest cell: 2 x GridLineWidth + (graphic width + text width without
+  // the margins) + XMargin + 2, through OnUpdateColumnSize, within MinColWidth .. MaxColWidth.
+  // Cells of ranges merged across columns do not count.  GrowOnly never narrows the column.
+  void FitColumnWidth(Integer ACol, bool GrowOnly);
+  void AutoSizeColumn(Integer ACol) { FitColumnWidth(ACol, fitGrowOnly_); }
+  // Every column from 0 (from FixedCols without IncludeFixed) fitted, then widened by Extra.
+  void AutoSizeColumns(bool IncludeFixed, Integer Extra);
+  // A row's height from its highest cell: 2 x GridLineWidth + (text height with WordWrap + graphic
+  // height) + YMargin, within MinRowHeight .. MaxRowHeight.  Cells of ranges merged across rows do
+  // not count.  An editor whose row grows out of an all-rows view with SizeWhileTyping.Height is
+  // shown again with its caret at the end.
+  void SizeRowToContents(Integer ARow, bool GrowOnly);
+  void FitRowHeight(Integer ARow) { SizeRowToContents(ARow, fitGrowOnly_); }
+  // Extra + Lines x (h + h div 8) with h the text height of "gh" in the font of (FixedCols, ARow).
+  void SetRowHeightForLines(Integer ARow, Integer Lines, Integer Extra);
+  // Limits of fitting (0: none) and whether fitting only grows.  The minimums are set when the
+  // grid has loaded (10 pixels, DefaultRowHeight).
+  void SetMinColWidth(Integer Value) { minColWidth_ = Value; }
+  void SetMinRowHeight(Integer Value) { minRowHeight_ = Value; }
+  Integer MaxColWidth() const { return maxColWidth_; }
+  void SetMaxColWidth(Integer Value) { maxColWidth_ = Value; }
+  Integer MaxRowHeight() const { return maxRowHeight_; }
+  void SetMaxRowHeight(Integer Value) { maxRowHeight_ = Value; }
+  bool FitGrowOnly() const { return fitGrowOnly_; }
+  void SetFitGrowOnly(bool Value) { fitGrowOnly_ = Value; }
   // Text margins in pixels (left/right, top/bottom) and the size added to every cell font.
   Integer XMargin() const { return xMargin_; }
   Integer YMargin() const { return yMargin_; }
@@ -1634,6 +1661,9 @@ class TProStringGrid : public TBaseGrid {
   Integer xMargin_ = 2;
   Integer yMargin_ = 2;
   Integer fontSizeDelta_ = 0;
+  Integer maxColWidth_ = 0;
+  Integer maxRowHeight_ = 0;
+  bool fitGrowOnly_ = false;
   // The colour of SelectionRectangle's lines and SelectionResizer's handle.
   TColor selectionRectangleColor_ = clBlack;
   // True while a mouse button drags a disjunct selection.
