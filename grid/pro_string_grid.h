@@ -456,6 +456,10 @@ class TProStringGrid : public TBaseGrid {
   // The cell graphic lent to column 0 while MouseActions.HotmailRowSelect is on.
   TCellGraphic* RowCheckGraphic() const { return rowCheckGraphic_.get(); }
   bool GetRotated(Integer ACol, Integer ARow, Integer& Angle);
+  // Rect inset by 2 pixels, its Left and Top moved to where Text, drawn at Angle degrees in the
+  // canvas's font, starts so that its turned box sits at the alignments (RotatedTextOrigin).
+  void PlaceRotatedText(TCanvas* ACanvas, TRect& Rect, Integer Angle, TVAlignment VAlign, TAlignment HAlign,
+                        const std::string& Text);
   // Marks (removes the marks of) AText in every cell's markup with "hi" tags; WholeGrid: all cells,
   // else the normal cells.
   void HighlightInGrid(bool WholeGrid, bool CaseSensitive, const std::string& AText);
@@ -1608,6 +1612,10 @@ class TProStringGrid : public TBaseGrid {
   void DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
                        TVAlignment CellVAlign, TAlignment TextAlign, Integer TextWidth);
   void DrawCheckGlyph(TCanvas* ACanvas, const TRect& Rect, bool Checked, bool Enabled);
+  // A ctRotated cell's text turned by its angle from PlaceRotatedText's origin, clipped to Rect
+  // inset by 2, on a transparent background.
+  void DrawRotatedCellText(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, Integer Angle,
+                           TVAlignment VAlign, TAlignment HAlign);
   void DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
                       bool Enabled);
   // The base grid's paint, then the frame of the editor's cell and the empty area's background.
