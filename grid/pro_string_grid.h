@@ -1760,6 +1760,13 @@ class TProStringGrid : public TBaseGrid {
   // Cell controls in view take their cell's rectangle (one pixel less high) and show; those of data
   // cells out of view (or in rows and columns of size 0) hide.
   void PlaceCellControls();
+  // Middle-button panning: the anchor picture for IntelliPan ("INTLI1" both, "INTLI2" horizontal,
+  // "INTLI3" vertical) drawn with its top-left at the anchor over white, and its 32 x 32 square
+  // invalidated.
+  void DrawPanAnchor();
+  void ErasePanAnchor();
+  bool Panning() const { return panning_; }
+  TPoint PanAnchor() const { return panAnchor_; }
 
  protected:
   // "GridEditDone" fires OnEditCellDone; the in-place editor's EN_CHANGE writes its text into the
@@ -1775,6 +1782,17 @@ class TProStringGrid : public TBaseGrid {
  private:
   void WriteEditorTextToCell(HWND Sender);
   bool HandleWheelMessage(TMessage& Message);
+  // A middle press starts panning (cursor 8000, timer 999 every 10 ms, capture, hints off); while
+  // panning any press or key stops it and each timer tick moves the current cell one step towards
+  // the pointer (5 pixels around the anchor move nothing) with cursors 8001-8008 showing the way.
+  void StartPanning(TPoint Anchor);
+  void StopPanning();
+  void PanStep();
+
+  bool panning_ = false;
+  TPoint panAnchor_{};
+  HCURSOR cursorBeforePanning_ = nullptr;
+  bool hintsBeforePanning_ = false;
 
   bool zooming_ = false;
   TPoint lastTopLeft_{-1, -1};
