@@ -120,6 +120,7 @@ void TProStringGrid::CreateSettings() {
   progressAppearance_->OnChange.Bind(this, &TProStringGrid::Repaint);
   balloon_ = std::make_unique<TBalloonSettings>();
   showModified_ = std::make_unique<TShowModified>();
+  showModified_->OnChange.Bind(this, &TProStringGrid::ShowModifiedChanged);
   rowIndicator_ = std::make_unique<TBitmap>();
 }
 
@@ -349,6 +350,12 @@ void TProStringGrid::SetGrouping(TGrouping* Value) { grouping_->Assign(Value); }
 void TProStringGrid::SetProgressAppearance(TGridProgressAppearance* Value) { progressAppearance_->Assign(Value); }
 void TProStringGrid::SetBalloon(TBalloonSettings* Value) { balloon_->Assign(Value); }
 void TProStringGrid::SetShowModified(TShowModified* Value) { showModified_->Assign(Value); }
+
+void TProStringGrid::ShowModifiedChanged(TObject* /*Sender*/) {
+  const Integer last = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
+  for (Integer row = 0; row < FixedRows(); ++row) InvalidateCell(0, row);
+  for (Integer row = TopRow(); row <= last; ++row) InvalidateCell(0, row);
+}
 
 void TProStringGrid::SetBackGround(TBackGround* Value) {
   backGround_->Assign(Value);

@@ -1063,6 +1063,8 @@ class TProStringGrid : public TBaseGrid {
   void ReadPlatformFacts();
   void AssignSettings(TProStringGrid* Source);
   void Repaint(TObject* Sender);
+  // ShowModified's colour changed: column 0 of the fixed rows and the rows in view repaints.
+  void ShowModifiedChanged(TObject* Sender);
 
   // ---- Dimensions, headers ----
   void FreePropertiesPastCount(Integer NewCols, Integer NewRows);
