@@ -32,6 +32,7 @@
 #include "grid/stored_property.h"
 #include "platform/core/function_ref.h"
 
+class TArrowWindow;
 class TBackGround;
 class Variant;
 class TBalloonSettings;
@@ -1729,6 +1730,10 @@ class TProStringGrid : public TBaseGrid {
   void MarkGridStateDuringMove();
   void TrackMoveMarkers(TGridCoord Cell, Integer X, Integer Y);
   void HideMoveMarkers();
+  // The green arrows follow the move markers: while a column moves one points down above and one
+  // up below the target's leading edge, while a row moves one points right at its left and one
+  // left at its right; hidden otherwise.
+  void ShowMoveArrows();
   // The click mode for the next press; true when a zone chose it (the cursor stays).
   bool ChooseClickModeKeepsCursor(TGridCoord Cell, Integer X, Integer Y);
   bool OnSizingEdge(TGridCoord Cell, Integer X, Integer Y);
@@ -1748,6 +1753,7 @@ class TProStringGrid : public TBaseGrid {
   TGridPointerState pointer_;
   std::vector<TPoint> selectedCells_;
   THTMLHintWindow* sizingHint_ = nullptr;   // owned as a component, made on first use
+  TArrowWindow* moveArrows_[4] = {};         // up, down, right, left; owned as components, made on first use
   TCustomForm* fitForm_ = nullptr;          // the owner form whose OnResize FitToForm stands in front of
   TNotifyEvent formResize_;                 // the form's handler before
   TPoint formSize_{};
