@@ -15,7 +15,7 @@ Integer Quadrant(Integer Angle) {
   return 4;
 }
 
-// The new Left for the quadrant and horizontal alignment.
+// The new Left for the quadrant (1-4) and horizontal alignment (0-2), keyed quadrant x 3 + alignment.
 Integer OriginLeft(const TRect& R, Integer Quadrant, const TRotatedExtent& E, Integer HAlign) {
   const Integer width = R.Right - R.Left;
   switch (Quadrant * 3 + HAlign) {
@@ -34,7 +34,7 @@ Integer OriginLeft(const TRect& R, Integer Quadrant, const TRotatedExtent& E, In
   }
 }
 
-// The new Top for the quadrant and vertical alignment.
+// The new Top for the quadrant (1-4) and vertical alignment (0-2), keyed quadrant x 3 + alignment.
 Integer OriginTop(const TRect& R, Integer Quadrant, const TRotatedExtent& E, Integer VAlign) {
   const Integer m = (E.B + R.Top + E.A - R.Bottom) / 2;
   switch (Quadrant * 3 + VAlign) {
