@@ -1471,6 +1471,7 @@ class TProStringGrid : public TBaseGrid {
   void SwallowKey(Word& Key, TShiftState Shift, TMessage& Message);
   bool KeyBeforeNavigation(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
   void KeyAfterNavigation(Word Key, TShiftState Shift);
+  bool ClipboardKey(Word Key, TShiftState Shift);
   void OperateCellGraphic(Word Key);
   bool KeyHomeEnd(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
   void MoveToFirstOrLastRow(bool First, TShiftState Shift, Integer RowBefore);
