@@ -58,6 +58,8 @@ class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
 class TGridTransEdit;
+class TControlEdit;
+struct TDrawMarkupOutput;
 class TGrouping;
 class THTMLHintWindow;
 class THTMLSettings;
@@ -1776,4 +1778,35 @@ class TProStringGrid : public TBaseGrid {
   TGridTransEdit* fixedCellEditor_ = nullptr;
   Integer sortPressRow_ = -1;        // the row of the last left press in the cells
   Cardinal lastSortTime_ = 0;
+
+  // ==== Form controls of markup cells ====
+ public:
+  // Opens the control edit over an EDIT, PASSWORD ("*" shown) or MASK (its PROP the edit mask)
+  // field at CtrlRect with CtrlValue; other types open nothing.  ACol is the displayed column.
+  void StartControlEdit(const std::string& CellText, const std::string& CtrlType, const std::string& CtrlID,
+                        const std::string& CtrlValue, const TRect& CtrlRect, Integer ACol, Integer ARealCol,
+                        Integer ARow);
+  // Writes the open control edit's text into its field's tag, hides it, fires OnControlEditDone.
+  void ControlEditDone();
+  // Opens the cell's next editable field after CtrlID (the first with CtrlID ""); without one the
+  // grid takes the focus.
+  void FocusNextCellControl(Integer ACol, Integer ARow, const std::string& CtrlID);
+  // Return (the grid takes the focus) or Tab (the next field, or with AdvanceAuto the next cell)
+  // typed in the control edit.
+  void EndControlEditByKey(bool Tab);
+  // The control edit (made on first use, on the grid).
+  TControlEdit* ControlEditor();
+
+ private:
+  struct TPendingControlEdit {
+    Integer Col = -1;
+    Integer RealCol = -1;
+    Integer Row = -1;
+    std::string ID;   // empty: no control edit open
+    std::string Type;
+  };
+  bool MarkupHit(Integer ACol, Integer ARow, Integer X, Integer Y, TDrawMarkupOutput& Out);
+  bool ClickFormControl(Integer ACol, Integer ARow, const TDrawMarkupOutput& Hit);
+  TControlEdit* controlEditor_ = nullptr;
+  TPendingControlEdit pendingControl_;
 };

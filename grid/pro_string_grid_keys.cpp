@@ -80,6 +80,9 @@ bool TProStringGrid::KeyBeforeNavigation(Word& Key, TShiftState Shift, Integer R
   }
   if (Key == VK_F2 && CellTextKind(GetCellText(Col(), Row()), EnableHTML()) == ctkMarkup &&
       HoldsControlTag(GetCellText(Col(), Row()))) {
+    // Not the in-place editor: the cell's first form control takes the focus.
+    RememberCellValue(Col(), Row());
+    FocusNextCellControl(Col(), Row(), "");
     Message.Result = 1;
     return true;
   }

@@ -422,29 +422,8 @@ bool TProStringGrid::ChooseClickModeKeepsCursor(TGridCoord Cell, Integer X, Inte
 // ---- Links, anchors, hints ----
 
 std::string TProStringGrid::AnchorAt(Integer ACol, Integer ARow, Integer X, Integer Y, std::string* Title) {
-  if (!HandleAllocated()) return {};
-  const Integer realCol = DisplToRealCol(ACol);
-  TRect rect = CellRect(ACol, ARow);
-  Integer shift = xMargin_ + 1;
-  if (IsCheckBoxCell(realCol, ARow)) {
-    TPoint box{};
-    GetCellGraphicSize(realCol, ARow, box);
-    shift += box.X;
-  }
-  OffsetRect(&rect, shift, yMargin_ + 1);
-  Canvas()->Font()->Assign(Font());
-  TDrawMarkupInput in;
-  in.Canvas = Canvas();
-  in.Text = GetCellText(realCol, ARow);
-  in.DrawRect = rect;
-  in.Images = gridImages_;
-  in.MouseX = X;
-  in.MouseY = Y;
-  in.HitTestOnly = true;
-  in.WordWrap = !EnhTextSize();
-  in.WindowHandle = WindowHandle();
   TDrawMarkupOutput out;
-  if (!DrawMarkup(in, out) || out.AnchorHref.empty() || out.AnchorHref == "ctrl") return {};
+  if (!MarkupHit(ACol, ARow, X, Y, out) || out.AnchorHref.empty() || out.AnchorHref == "ctrl") return {};
   if (Title != nullptr) *Title = out.AnchorTitle;
   return out.AnchorHref;
 }
