@@ -1809,4 +1809,23 @@ class TProStringGrid : public TBaseGrid {
   bool ClickFormControl(Integer ACol, Integer ARow, const TDrawMarkupOutput& Hit);
   TControlEdit* controlEditor_ = nullptr;
   TPendingControlEdit pendingControl_;
+
+  // ==== Presses on the parts of a cell ====
+ public:
+  // Chooses the radio item under the offsets inside the cell (real column): the caption becomes
+  // the text (CellIndex -1) or its index CellIndex; OnRadioClick.
+  void ClickRadioItem(Integer ACol, Integer ARow, Integer XOffset, Integer YOffset);
+
+ private:
+  // Node glyph, radio item, cell button, disjunct row and check box of a left press; true when
+  // the press ends there.
+  bool PressCellParts(TGridCoord Cell, TShiftState Shift, Integer X, Integer Y);
+  bool PressNodeGlyph(Integer ARow);
+  bool PressCheckBox(TPoint Base, TShiftState Shift, Integer X, Integer Y);
+  bool ReleaseCellButton(Integer X, Integer Y);
+  void ReleaseDisjunctRows(TShiftState Shift);
+  // OnCheckBoxMouseUp or OnRadioMouseUp for a release on such a cell.
+  void ReleaseOnCellGraphic(TGridCoord Cell);
+  TPoint pressedButton_{-1, -1};       // real column and row of the pressed cell button
+  Integer pressedRowToDeselect_ = -1;   // a Ctrl+press on this selected row unselects it on release
 };

@@ -119,7 +119,9 @@ void TProStringGrid::WMLButtonUp(TMessage& Message) {
   const Integer startWidth = sizedCol >= 0 ? ColWidths(sizedCol) : 0;
   inherited::Dispatch(Message);
   if (sizedCol >= 0 && sizedCol < ColCount() && ColWidths(sizedCol) != startWidth) ColumnSizedByDrag(sizedCol, startWidth);
-  if (moving || sizing || !ReleaseSorts(cell, at.X)) return;
+  if (moving || sizing || !IsValid(cell) || (cell.X < FixedCols() && !sortSettings_->FixedCols())) return;
+  ReleaseOnCellGraphic(cell);
+  if (!ReleaseSorts(cell, at.X)) return;
   ClickSort(cell.X, KeysToShiftState(MessageKeys(Message)));
 }
 

@@ -113,7 +113,7 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   if (Button == mbLeft && IsValid(cell)) {
     bool allow = true;
     OnCanClickCell(this, cell.Y, cell.X, allow);
-    if (!allow || ClickLinkOrAnchor(cell.X, cell.Y, X, Y)) return;
+    if (!allow || ClickLinkOrAnchor(cell.X, cell.Y, X, Y) || PressCellParts(cell, Shift, X, Y)) return;
   }
 
   if (Button == mbLeft && mouseActions_->RangeSelectAndEdit()) {
@@ -170,6 +170,7 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
   const TGridRect before = Selection();
   const TGridCoord cell = MouseCoord(X, Y);
   if (Button == mbLeft) pointer_.LeftButtonDown = false;
+  if (Button == mbLeft && ReleaseCellButton(X, Y)) return;
   HideSizingHint();
   if (pointer_.FixedSizingLineShown) {
     if (pointer_.FixedColSizing) DrawColSizingLine(pointer_.FixedSizingX);
@@ -186,6 +187,7 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
   if (mouseActions_->DisjunctCellSelect() && Button == mbLeft && IsValid(cell)) DisjunctCellClick(cell.X, cell.Y, Shift);
   if (GridState() == gsColMoving && Button == mbRight) return;
   inherited::MouseUp(Button, Shift, X, Y);
+  if (Button == mbLeft) ReleaseDisjunctRows(Shift);
   HideMoveMarkers();
   const TGridRect after = Selection();
   if (before != after) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
