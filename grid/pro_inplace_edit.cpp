@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "grid/cell_line_breaks.h"
 #include "grid/cell_text_kinds.h"
 #include "grid/control_chars.h"
 #include "grid/edit_char_rules.h"
@@ -10,6 +11,7 @@
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
 #include "grid/pro_string_grid.h"
+#include "grid/size_while_typing.h"
 #include "platform/classes/publisher.h"
 #include "platform/classes/string_list.h"
 #include "platform/core/ansi_strings.h"
@@ -291,6 +293,7 @@ void TProInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
   keyDownCaret_ = SelStart();
   if (Key == VK_BACK || Key == VK_DELETE) lookupArmed_ = false;
   if (Key == VK_RETURN && !proGrid_->Navigation()->AllowCtrlEnter()) proGrid_->editorOpen_ = false;
+  if (Key == VK_RETURN && (Shift.Contains(ssCtrl) || Shift.Contains(ssShift))) GrowRowForNewLine();
   if ((Key == VK_UP && !CaretOnFirstLine()) || (Key == VK_DOWN && !CaretOnLastLine())) {
     TCustomMaskEdit::KeyDown(Key, Shift);   // a line move inside the text: the grid does not see it
     return;
@@ -360,6 +363,30 @@ void TProInplaceEdit::KeyUp(Word& Key, TShiftState Shift) {
   }
   inherited::KeyUp(Key, Shift);
   CompleteFromLookup();
+  FitCellWhileTyping();
+}
+
+// Ctrl+Return or Shift+Return about to add a line: the row takes the lines the text will have.
+void TProInplaceEdit::GrowRowForNewLine() {
+  if (!proGrid_->SizeWhileTyping()->Height() || !proGrid_->Multilinecells()) return;
+  const Integer row = proGrid_->Row();
+  const Integer lines = CountTextLines(Text() + "\r\n ", true);
+  if (lines < proGrid_->RowLineCount(row))
+    proGrid_->FitRowHeight(row);
+  else
+    proGrid_->SetRowHeightForLines(row, lines, 2 * proGrid_->YMargin());
+  proGrid_->OnEndRowSize(proGrid_, row);
+}
+
+// After each key: the column grows to the text with SizeWhileTyping.Width; the row fits the
+// wrapped text with SizeWhileTyping.Height and WordWrap.
+void TProInplaceEdit::FitCellWhileTyping() {
+  const TSizeWhileTyping* sizing = proGrid_->SizeWhileTyping();
+  if (sizing->Width()) proGrid_->FitColumnWidth(proGrid_->Col(), true);
+  if (sizing->Height() && proGrid_->WordWrap()) {
+    proGrid_->FitRowHeight(proGrid_->Row());
+    proGrid_->OnEndRowSize(proGrid_, proGrid_->Row());
+  }
 }
 
 // The typed prefix completed from the first lookup entry that begins with it; the completed part

@@ -65,6 +65,8 @@ class TProInplaceEdit : public TInplaceEdit {
   void StayAfterRefusal(Integer Position);
   void WalkOut(Word& Key);
   void CompleteFromLookup();
+  void GrowRowForNewLine();
+  void FitCellWhileTyping();
   void FocusGained(TMessage& Message);
   void PutCaretUnderMouse();
   void FocusLost(TMessage& Message);

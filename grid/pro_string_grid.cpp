@@ -120,6 +120,7 @@ void TProStringGrid::CreateSettings() {
   progressAppearance_->OnChange.Bind(this, &TProStringGrid::Repaint);
   balloon_ = std::make_unique<TBalloonSettings>();
   showModified_ = std::make_unique<TShowModified>();
+  showModified_->OnChange.Bind(this, &TProStringGrid::ShowModifiedChanged);
   rowIndicator_ = std::make_unique<TBitmap>();
 }
 
@@ -350,6 +351,12 @@ void TProStringGrid::SetProgressAppearance(TGridProgressAppearance* Value) { pro
 void TProStringGrid::SetBalloon(TBalloonSettings* Value) { balloon_->Assign(Value); }
 void TProStringGrid::SetShowModified(TShowModified* Value) { showModified_->Assign(Value); }
 
+void TProStringGrid::ShowModifiedChanged(TObject* /*Sender*/) {
+  const Integer last = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
+  for (Integer row = 0; row < FixedRows(); ++row) InvalidateCell(0, row);
+  for (Integer row = TopRow(); row <= last; ++row) InvalidateCell(0, row);
+}
+
 void TProStringGrid::SetBackGround(TBackGround* Value) {
   backGround_->Assign(Value);
   Invalidate();
@@ -474,7 +481,11 @@ void TProStringGrid::SetMaxEditLength(Integer Value) {
   if (InplaceEditor() != nullptr) InplaceEditor()->SetMaxLength(Value);
 }
 
-void TProStringGrid::SetAutoSize(bool Value) { autoSize_ = Value; }
+// Switching on fits every normal column and widens it by 10 pixels.
+void TProStringGrid::SetAutoSize(bool Value) {
+  autoSize_ = Value;
+  if (Value) AutoSizeColumns(false, 10);
+}
 
 void TProStringGrid::SetIntegralHeight(bool Value) {
   integralHeight_ = Value;

@@ -32,6 +32,7 @@
 #include "grid/stored_property.h"
 #include "platform/core/function_ref.h"
 
+class TArrowWindow;
 class TBackGround;
 class Variant;
 class TBalloonSettings;
@@ -458,6 +459,10 @@ class TProStringGrid : public TBaseGrid {
   // The cell graphic lent to column 0 while MouseActions.HotmailRowSelect is on.
   TCellGraphic* RowCheckGraphic() const { return rowCheckGraphic_.get(); }
   bool GetRotated(Integer ACol, Integer ARow, Integer& Angle);
+  // Rect inset by 2 pixels, its Left and Top moved to where Text, drawn at Angle degrees in the
+  // canvas's font, starts so that its turned box sits at the alignments (RotatedTextOrigin).
+  void PlaceRotatedText(TCanvas* ACanvas, TRect& Rect, Integer Angle, TVAlignment VAlign, TAlignment HAlign,
+                        const std::string& Text);
   // Marks (removes the marks of) AText in every cell's markup with "hi" tags; WholeGrid: all cells,
   // else the normal cells.
   void HighlightInGrid(bool WholeGrid, bool CaseSensitive, const std::string& AText);
@@ -1061,6 +1066,8 @@ class TProStringGrid : public TBaseGrid {
   void ReadPlatformFacts();
   void AssignSettings(TProStringGrid* Source);
   void Repaint(TObject* Sender);
+  // ShowModified's colour changed: column 0 of the fixed rows and the rows in view repaints.
+  void ShowModifiedChanged(TObject* Sender);
 
   // ---- Dimensions, headers ----
   void FreePropertiesPastCount(Integer NewCols, Integer NewRows);
@@ -1570,6 +1577,33 @@ class TProStringGrid : public TBaseGrid {
   // 1 without Multilinecells; else the most lines (CountTextLines) among the row's cells in the
   // displayed columns 0 .. ColCount - 1.
   Integer RowLineCount(Integer ARow);
+
+  // ---- Fitting columns and rows to their contents ----
+  // A column's width from its widest cell: 2 x GridLineWidth + (graphic width + text width without
+  // the margins) + XMargin + 2, through OnUpdateColumnSize, within MinColWidth .. MaxColWidth.
+  // Cells of ranges merged across columns do not count.  GrowOnly never narrows the column.
+  void FitColumnWidth(Integer ACol, bool GrowOnly);
+  void AutoSizeColumn(Integer ACol) { FitColumnWidth(ACol, fitGrowOnly_); }
+  // Every column from 0 (from FixedCols without IncludeFixed) fitted, then widened by Extra.
+  void AutoSizeColumns(bool IncludeFixed, Integer Extra);
+  // A row's height from its highest cell: 2 x GridLineWidth + (text height with WordWrap + graphic
+  // height) + YMargin, within MinRowHeight .. MaxRowHeight.  Cells of ranges merged across rows do
+  // not count.  An editor whose row grows out of an all-rows view with SizeWhileTyping.Height is
+  // shown again with its caret at the end.
+  void SizeRowToContents(Integer ARow, bool GrowOnly);
+  void FitRowHeight(Integer ARow) { SizeRowToContents(ARow, fitGrowOnly_); }
+  // Extra + Lines x (h + h div 8) with h the text height of "gh" in the font of (FixedCols, ARow).
+  void SetRowHeightForLines(Integer ARow, Integer Lines, Integer Extra);
+  // Limits of fitting (0: none) and whether fitting only grows.  The minimums are set when the
+  // grid has loaded (10 pixels, DefaultRowHeight).
+  void SetMinColWidth(Integer Value) { minColWidth_ = Value; }
+  void SetMinRowHeight(Integer Value) { minRowHeight_ = Value; }
+  Integer MaxColWidth() const { return maxColWidth_; }
+  void SetMaxColWidth(Integer Value) { maxColWidth_ = Value; }
+  Integer MaxRowHeight() const { return maxRowHeight_; }
+  void SetMaxRowHeight(Integer Value) { maxRowHeight_ = Value; }
+  bool FitGrowOnly() const { return fitGrowOnly_; }
+  void SetFitGrowOnly(bool Value) { fitGrowOnly_ = Value; }
   // Text margins in pixels (left/right, top/bottom) and the size added to every cell font.
   Integer XMargin() const { return xMargin_; }
   Integer YMargin() const { return yMargin_; }
@@ -1584,6 +1618,10 @@ class TProStringGrid : public TBaseGrid {
   void DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
                        TVAlignment CellVAlign, TAlignment TextAlign, Integer TextWidth);
   void DrawCheckGlyph(TCanvas* ACanvas, const TRect& Rect, bool Checked, bool Enabled);
+  // A ctRotated cell's text turned by its angle from PlaceRotatedText's origin, clipped to Rect
+  // inset by 2, on a transparent background.
+  void DrawRotatedCellText(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, Integer Angle,
+                           TVAlignment VAlign, TAlignment HAlign);
   void DrawRadioGroup(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect, TCellGraphic* Graphic,
                       bool Enabled);
   // The base grid's paint, then the frame of the editor's cell and the empty area's background.
@@ -1637,6 +1675,9 @@ class TProStringGrid : public TBaseGrid {
   Integer xMargin_ = 2;
   Integer yMargin_ = 2;
   Integer fontSizeDelta_ = 0;
+  Integer maxColWidth_ = 0;
+  Integer maxRowHeight_ = 0;
+  bool fitGrowOnly_ = false;
   // The colour of SelectionRectangle's lines and SelectionResizer's handle.
   TColor selectionRectangleColor_ = clBlack;
   // True while a mouse button drags a disjunct selection.
@@ -1692,6 +1733,10 @@ class TProStringGrid : public TBaseGrid {
   void MarkGridStateDuringMove();
   void TrackMoveMarkers(TGridCoord Cell, Integer X, Integer Y);
   void HideMoveMarkers();
+  // The green arrows follow the move markers: while a column moves one points down above and one
+  // up below the target's leading edge, while a row moves one points right at its left and one
+  // left at its right; hidden otherwise.
+  void ShowMoveArrows();
   // The click mode for the next press; true when a zone chose it (the cursor stays).
   bool ChooseClickModeKeepsCursor(TGridCoord Cell, Integer X, Integer Y);
   bool OnSizingEdge(TGridCoord Cell, Integer X, Integer Y);
@@ -1711,6 +1756,7 @@ class TProStringGrid : public TBaseGrid {
   TGridPointerState pointer_;
   std::vector<TPoint> selectedCells_;
   THTMLHintWindow* sizingHint_ = nullptr;   // owned as a component, made on first use
+  TArrowWindow* moveArrows_[4] = {};         // up, down, right, left; owned as components, made on first use
   TCustomForm* fitForm_ = nullptr;          // the owner form whose OnResize FitToForm stands in front of
   TNotifyEvent formResize_;                 // the form's handler before
   TPoint formSize_{};
@@ -1725,6 +1771,13 @@ class TProStringGrid : public TBaseGrid {
   // Cell controls in view take their cell's rectangle (one pixel less high) and show; those of data
   // cells out of view (or in rows and columns of size 0) hide.
   void PlaceCellControls();
+  // Middle-button panning: the anchor picture for IntelliPan ("INTLI1" both, "INTLI2" horizontal,
+  // "INTLI3" vertical) drawn with its top-left at the anchor over white, and its 32 x 32 square
+  // invalidated.
+  void DrawPanAnchor();
+  void ErasePanAnchor();
+  bool Panning() const { return panning_; }
+  TPoint PanAnchor() const { return panAnchor_; }
 
  protected:
   // "GridEditDone" fires OnEditCellDone; the in-place editor's EN_CHANGE writes its text into the
@@ -1740,6 +1793,17 @@ class TProStringGrid : public TBaseGrid {
  private:
   void WriteEditorTextToCell(HWND Sender);
   bool HandleWheelMessage(TMessage& Message);
+  // A middle press starts panning (cursor 8000, timer 999 every 10 ms, capture, hints off); while
+  // panning any press or key stops it and each timer tick moves the current cell one step towards
+  // the pointer (5 pixels around the anchor move nothing) with cursors 8001-8008 showing the way.
+  void StartPanning(TPoint Anchor);
+  void StopPanning();
+  void PanStep();
+
+  bool panning_ = false;
+  TPoint panAnchor_{};
+  HCURSOR cursorBeforePanning_ = nullptr;
+  bool hintsBeforePanning_ = false;
 
   bool zooming_ = false;
   TPoint lastTopLeft_{-1, -1};

@@ -17,6 +17,7 @@
 #include "grid/pro_grid_error.h"
 #include "grid/pro_string_grid.h"
 #include "grid/progress_drawing.h"
+#include "grid/rotated_text.h"
 #include "grid/theme_api.h"
 #include "platform/classes/string_list.h"
 #include "platform/core/float_math.h"
@@ -350,9 +351,36 @@ void TProStringGrid::DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARo
     case ctNode:
       if (ACol == 0) DrawNodeGlyph(ACanvas, ARow, Rect, Graphic->CellBoolean());
       break;
+    case ctRotated:
+      DrawRotatedCellText(ACanvas, ACol, ARow, Rect, Graphic->CellAngle(), CellVAlign, TextAlign);
+      break;
     default:
       break;
   }
+}
+
+void TProStringGrid::PlaceRotatedText(TCanvas* ACanvas, TRect& Rect, Integer Angle, TVAlignment VAlign,
+                                      TAlignment HAlign, const std::string& Text) {
+  const TSize extent = ACanvas->TextExtent(Text);
+  const TRect inset{Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2};
+  Rect = RotatedTextOrigin(inset, Angle, RotatedTextExtent(Angle, extent), static_cast<Integer>(HAlign),
+                           static_cast<Integer>(VAlign));
+}
+
+void TProStringGrid::DrawRotatedCellText(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect,
+                                         Integer Angle, TVAlignment VAlign, TAlignment HAlign) {
+  const std::string text = GetCellText(ACol, ARow);
+  TRect origin = Rect;
+  PlaceRotatedText(ACanvas, origin, Angle, VAlign, HAlign, text);
+  TFont* font = ACanvas->Font();
+  const Integer orientation = font->Orientation();
+  font->SetOrientation(Angle * 10);
+  const TBrushStyle brushStyle = ACanvas->Brush()->Style();
+  ACanvas->Brush()->SetStyle(bsClear);
+  ACanvas->TextRect(TRect{Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2}, origin.Left, origin.Top,
+                    text);
+  ACanvas->Brush()->SetStyle(brushStyle);
+  font->SetOrientation(orientation);
 }
 
 void TProStringGrid::DrawXPProgress(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect,

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "grid/arrow_window.h"
 #include "grid/balloon_settings.h"
 #include "grid/cell_line_breaks.h"
 #include "grid/cell_text_kinds.h"
@@ -37,6 +38,7 @@ constexpr Integer kResizerSize = 6;        // the selection resizer's square
 constexpr Integer kSizeRefusalProbe = 6;   // OnColumnSize (OnRowSize) asks about the cell this far left (up)
 constexpr Integer kHintGap = 6;            // hints stand this far below their cell
 constexpr Integer kSizingHintWidth = 200;
+constexpr Integer kMoveArrowSize = 11;     // the arrow windows' square
 
 bool IsValid(TGridCoord Cell) { return Cell.X >= 0 && Cell.Y >= 0; }
 
@@ -387,10 +389,31 @@ void TProStringGrid::TrackMoveMarkers(TGridCoord Cell, Integer X, Integer Y) {
     Screen->SetCursor(DragCursor());
     pointer_.DragCursorSet = true;
   }
+  ShowMoveArrows();
+}
+
+void TProStringGrid::ShowMoveArrows() {
+  const TGridMoveMarkers& m = pointer_.Move;
+  const bool cols = GridState() == gsColMoving;
+  const Byte upper = cols ? 1 : 2;   // down above the header, right at the row's left
+  const Byte lower = cols ? 0 : 3;
+  for (Byte direction = 0; direction < 4; ++direction) {
+    const bool shown = m.ArrowsVisible && (direction == upper || direction == lower);
+    TArrowWindow*& arrow = moveArrows_[direction];
+    if (!shown) {
+      if (arrow != nullptr) arrow->SetVisible(false);
+      continue;
+    }
+    if (arrow == nullptr) arrow = new TArrowWindow(this, direction);
+    const TPoint at = direction == upper ? m.UpperArrow : m.LowerArrow;
+    arrow->SetBounds(at.X, at.Y, kMoveArrowSize, kMoveArrowSize);
+    arrow->SetVisible(true);
+  }
 }
 
 void TProStringGrid::HideMoveMarkers() {
   pointer_.Move = TGridMoveMarkers{};
+  ShowMoveArrows();
   if (pointer_.DragCursorSet && Screen != nullptr) Screen->SetCursor(crDefault);
   pointer_.DragCursorSet = false;
 }

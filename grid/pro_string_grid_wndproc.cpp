@@ -1,6 +1,6 @@
 // TProStringGrid: the window procedure's own steps ("GridEditDone", a cancelled move, the
-// in-place editor's EN_CHANGE written into the cell, the wheel and Ctrl+wheel zoom), the zoom,
-// the follow-ups after scrolling and the placing of cell controls.
+// in-place editor's EN_CHANGE written into the cell, panning's start, ticks and stop, the wheel and
+// Ctrl+wheel zoom), the zoom, the follow-ups after scrolling and the placing of cell controls.
 #include <algorithm>
 #include <cmath>
 
@@ -42,8 +42,22 @@ void TProStringGrid::WndProc(TMessage& Message) {
         return;
       }
       break;
+    case WM_TIMER:
+      if (panning_) PanStep();
+      break;
+    case WM_MBUTTONDOWN:
+      if (!panning_ && wheelMessage_ != 0 && IntelliPan() != ipNone && RowCount() > FixedRows())
+        StartPanning(TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+      else if (panning_)
+        StopPanning();
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_KEYDOWN:
+      if (panning_) StopPanning();
+      break;
     default:
-      if (Message.Msg == wheelMessage_ && HandleWheelMessage(Message)) return;
+      if (Message.Msg == wheelMessage_ && !panning_ && HandleWheelMessage(Message)) return;
       break;
   }
   inherited::WndProc(Message);

@@ -3,10 +3,13 @@
 // anchors, cell hints, the drag text, wheel routing, key-up and following the owner form's size.
 // Pointer messages go through Perform with client coordinates; cells are Width 64 x 21 pixels
 // laid edge to edge, so column c starts at 64 * c and row r at 21 * r.
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "grid/arrow_window.h"
 #include "grid/cell_graphic.h"
 #include "grid/drag_drop_settings.h"
 #include "grid/html_hint_window.h"
@@ -18,6 +21,7 @@
 #include "platform/user/capture.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_pos.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -435,6 +439,43 @@ TEST_F(StringGridPointerTest, TheGridFollowsItsFormsSizeBeforeTheFormsOwnHandler
   delete grid;                        // the form's handler is its own again
   form->SetBounds(0, 0, 610, 430);
   EXPECT_EQ(calls.size(), 4u);
+}
+
+// The visible arrow windows by direction (0 up, 1 down, 2 right, 3 left): their top-left corners.
+std::vector<std::pair<Integer, TPoint>> ShownArrows(TProStringGrid* Grid) {
+  std::vector<std::pair<Integer, TPoint>> shown;
+  for (Integer i = 0; i < Grid->ComponentCount(); ++i) {
+    auto* arrow = dynamic_cast<TArrowWindow*>(Grid->Components(i));
+    if (arrow == nullptr || !arrow->Visible()) continue;
+    TRect bounds{};
+    GetWindowRect(arrow->Handle(), &bounds);
+    shown.emplace_back(arrow->Direction(), TPoint{bounds.Left, bounds.Top});
+  }
+  std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  return shown;
+}
+
+TEST_F(StringGridPointerTest, MoveArrowsShowAtTheMarkersWhileAColumnOrRowMovesAndHideAfter) {
+  for (const bool columns : {true, false}) {
+    SCOPED_TRACE(columns ? "column" : "row");
+    TPointerGrid* grid = NewPointerGrid();
+    grid->SetOptions(grid->Options() + TGridOptions{columns ? goColMoving : goRowMoving});
+    if (columns) {
+      Press(grid, 128 + 10, 5);
+      Move(grid, 192 + 30, 8, MK_LBUTTON);
+    } else {
+      Press(grid, 10, 2 * 21 + 5);
+      Move(grid, 20, 4 * 21 + 8, MK_LBUTTON);
+    }
+    const TGridMoveMarkers& m = grid->PointerState().Move;
+    ASSERT_TRUE(m.ArrowsVisible);
+    const std::vector<std::pair<Integer, TPoint>> expected =
+        columns ? std::vector<std::pair<Integer, TPoint>>{{0, m.LowerArrow}, {1, m.UpperArrow}}
+                : std::vector<std::pair<Integer, TPoint>>{{2, m.UpperArrow}, {3, m.LowerArrow}};
+    EXPECT_EQ(ShownArrows(grid), expected);
+    Release(grid, columns ? 192 + 30 : 20, columns ? 8 : 4 * 21 + 8);
+    EXPECT_TRUE(ShownArrows(grid).empty());
+  }
 }
 
 }  // namespace
