@@ -1838,6 +1838,7 @@ class TProStringGrid : public TBaseGrid {
   // press with fceRightClick; with goColSizing (goRowSizing) a left press must lie 4 pixels inside.
   void EditFixedCellOnPress(TMouseButton Button, TGridCoord Cell, Integer X, Integer Y);
   bool ReleaseSorts(TGridCoord Cell, Integer X);
+  bool AutoSizeOnDblClick(TGridCoord Cell, Integer X);
   void ClickSort(Integer ACol, TShiftState Shift);
   TGridTransEdit* fixedCellEditor_ = nullptr;
   Integer sortPressRow_ = -1;        // the row of the last left press in the cells
