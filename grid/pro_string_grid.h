@@ -59,6 +59,8 @@ class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
 class TGridTransEdit;
+class TControlEdit;
+struct TDrawMarkupOutput;
 class TGrouping;
 class THTMLHintWindow;
 class THTMLSettings;
@@ -1498,6 +1500,7 @@ class TProStringGrid : public TBaseGrid {
   void SwallowKey(Word& Key, TShiftState Shift, TMessage& Message);
   bool KeyBeforeNavigation(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
   void KeyAfterNavigation(Word Key, TShiftState Shift);
+  bool ClipboardKey(Word Key, TShiftState Shift);
   void OperateCellGraphic(Word Key);
   bool KeyHomeEnd(Word& Key, TShiftState Shift, Integer RowBefore, TMessage& Message);
   void MoveToFirstOrLastRow(bool First, TShiftState Shift, Integer RowBefore);
@@ -1860,8 +1863,59 @@ class TProStringGrid : public TBaseGrid {
   // press with fceRightClick; with goColSizing (goRowSizing) a left press must lie 4 pixels inside.
   void EditFixedCellOnPress(TMouseButton Button, TGridCoord Cell, Integer X, Integer Y);
   bool ReleaseSorts(TGridCoord Cell, Integer X);
+  bool AutoSizeOnDblClick(TGridCoord Cell, Integer X);
   void ClickSort(Integer ACol, TShiftState Shift);
   TGridTransEdit* fixedCellEditor_ = nullptr;
   Integer sortPressRow_ = -1;        // the row of the last left press in the cells
   Cardinal lastSortTime_ = 0;
+
+  // ==== Form controls of markup cells ====
+ public:
+  // Opens the control edit over an EDIT, PASSWORD ("*" shown) or MASK (its PROP the edit mask)
+  // field at CtrlRect with CtrlValue; other types open nothing.  ACol is the displayed column.
+  void StartControlEdit(const std::string& CellText, const std::string& CtrlType, const std::string& CtrlID,
+                        const std::string& CtrlValue, const TRect& CtrlRect, Integer ACol, Integer ARealCol,
+                        Integer ARow);
+  // Writes the open control edit's text into its field's tag, hides it, fires OnControlEditDone.
+  void ControlEditDone();
+  // Opens the cell's next editable field after CtrlID (the first with CtrlID ""); without one the
+  // grid takes the focus.
+  void FocusNextCellControl(Integer ACol, Integer ARow, const std::string& CtrlID);
+  // Return (the grid takes the focus) or Tab (the next field, or with AdvanceAuto the next cell)
+  // typed in the control edit.
+  void EndControlEditByKey(bool Tab);
+  // The control edit (made on first use, on the grid).
+  TControlEdit* ControlEditor();
+
+ private:
+  struct TPendingControlEdit {
+    Integer Col = -1;
+    Integer RealCol = -1;
+    Integer Row = -1;
+    std::string ID;   // empty: no control edit open
+    std::string Type;
+  };
+  bool MarkupHit(Integer ACol, Integer ARow, Integer X, Integer Y, TDrawMarkupOutput& Out);
+  bool ClickFormControl(Integer ACol, Integer ARow, const TDrawMarkupOutput& Hit);
+  TControlEdit* controlEditor_ = nullptr;
+  TPendingControlEdit pendingControl_;
+
+  // ==== Presses on the parts of a cell ====
+ public:
+  // Chooses the radio item under the offsets inside the cell (real column): the caption becomes
+  // the text (CellIndex -1) or its index CellIndex; OnRadioClick.
+  void ClickRadioItem(Integer ACol, Integer ARow, Integer XOffset, Integer YOffset);
+
+ private:
+  // Node glyph, radio item, cell button, disjunct row and check box of a left press; true when
+  // the press ends there.
+  bool PressCellParts(TGridCoord Cell, TShiftState Shift, Integer X, Integer Y);
+  bool PressNodeGlyph(Integer ARow);
+  bool PressCheckBox(TPoint Base, TShiftState Shift, Integer X, Integer Y);
+  bool ReleaseCellButton(Integer X, Integer Y);
+  void ReleaseDisjunctRows(TShiftState Shift);
+  // OnCheckBoxMouseUp or OnRadioMouseUp for a release on such a cell.
+  void ReleaseOnCellGraphic(TGridCoord Cell);
+  TPoint pressedButton_{-1, -1};       // real column and row of the pressed cell button
+  Integer pressedRowToDeselect_ = -1;   // a Ctrl+press on this selected row unselects it on release
 };

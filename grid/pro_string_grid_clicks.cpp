@@ -2,6 +2,7 @@
 // and the click sort on the release over a header.
 #include <cmath>
 
+#include "grid/cell_text_kinds.h"
 #include "grid/floating_footer.h"
 #include "grid/grid_trans_edit.h"
 #include "grid/mouse_actions.h"
@@ -73,6 +74,7 @@ void TProStringGrid::WMLButtonDblClk(TMessage& Message) {
   TGridCoord cell = MouseCoord(at.X, at.Y);
   // Outside the cells the double click counts for the top-right header.
   if (!IsValid(cell) && !fixedRowAlways_) cell = TGridCoord{ColCount() - 1, 0};
+  if (IsValid(cell) && AutoSizeOnDblClick(cell, at.X)) return;
   inherited::Dispatch(Message);
   if (!IsValid(cell)) return;
   OnDblClickCell(this, cell.Y, cell.X);
@@ -81,6 +83,26 @@ void TProStringGrid::WMLButtonDblClk(TMessage& Message) {
   if ((fixedRow && mouseActions_->FixedRowsEdit() == fceDblClick) ||
       (fixedCol && mouseActions_->FixedColsEdit() == fceDblClick))
     EditFixedCell(cell.X, cell.Y);
+}
+
+// A double click within 4 pixels of a header's left edge fits the column to its left, of its right
+// edge the column itself (a normal column, unless OnColumnSize refuses); true when it lay there.
+// The release after it lies on the border and does not sort.
+bool TProStringGrid::AutoSizeOnDblClick(TGridCoord Cell, Integer X) {
+  if (Cell.Y >= FixedRows() || !Options().Contains(goColSizing) || !mouseActions_->AutoSizeColOnDblClick())
+    return false;
+  const TRect rect = CellRect(Cell.X, Cell.Y);
+  Integer column = -1;
+  if (X - rect.Left < kSizingZone) column = Cell.X - 1;
+  else if (rect.Right - X < kSizingZone) column = Cell.X;
+  else return false;
+  if (column < FixedCols()) return true;
+  bool allow = true;
+  OnColumnSize(this, column, allow);
+  if (!allow) return true;
+  AutoSizeColumn(column);
+  OnEndColumnSize(this, column);
+  return true;
 }
 
 // ---- Right button ----
@@ -106,6 +128,11 @@ void TProStringGrid::WMRButtonDown(TMessage& Message) {
     }
   }
   OnRightClickCell(this, cell.Y, cell.X);
+  // With URLShow and URLEdit a right click is how a link is edited (a left one opens it).
+  if (urlShow_ && URLEdit() && !IsFixed(cell.X, cell.Y) && IsLinkText(GetCellText(DisplToRealCol(cell.X), cell.Y))) {
+    MoveColRow(cell.X, cell.Y, true, true);
+    ShowCellEditor();
+  }
 }
 
 // ---- Release: click sort ----
@@ -119,7 +146,9 @@ void TProStringGrid::WMLButtonUp(TMessage& Message) {
   const Integer startWidth = sizedCol >= 0 ? ColWidths(sizedCol) : 0;
   inherited::Dispatch(Message);
   if (sizedCol >= 0 && sizedCol < ColCount() && ColWidths(sizedCol) != startWidth) ColumnSizedByDrag(sizedCol, startWidth);
-  if (moving || sizing || !ReleaseSorts(cell, at.X)) return;
+  if (moving || sizing || !IsValid(cell) || (cell.X < FixedCols() && !sortSettings_->FixedCols())) return;
+  ReleaseOnCellGraphic(cell);
+  if (!ReleaseSorts(cell, at.X)) return;
   ClickSort(cell.X, KeysToShiftState(MessageKeys(Message)));
 }
 

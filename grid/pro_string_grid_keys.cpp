@@ -80,6 +80,9 @@ bool TProStringGrid::KeyBeforeNavigation(Word& Key, TShiftState Shift, Integer R
   }
   if (Key == VK_F2 && CellTextKind(GetCellText(Col(), Row()), EnableHTML()) == ctkMarkup &&
       HoldsControlTag(GetCellText(Col(), Row()))) {
+    // Not the in-place editor: the cell's first form control takes the focus.
+    RememberCellValue(Col(), Row());
+    FocusNextCellControl(Col(), Row(), "");
     Message.Result = 1;
     return true;
   }
@@ -215,11 +218,12 @@ void TProStringGrid::AppendOnArrowDown() {
   OnAutoAddRow(this, lastDataRow + 1);
 }
 
-// Steps after the class library's navigation: clipboard keys, row insertion and deletion, select
+// Steps after the class library's navigation: clipboard keys (the clipboard key's own action only), row insertion and deletion, select
 // all, the disjunct selections and F2 on form controls.
 void TProStringGrid::KeyAfterNavigation(Word Key, TShiftState Shift) {
   const bool ctrl = Shift.Contains(ssCtrl);
   const bool plain = !ctrl && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
+  if (navigation_->AllowClipboardShortCuts() && ClipboardKey(Key, Shift)) return;
   if (Key == VK_INSERT && plain && navigation_->AllowInsertRow()) return InsertRowByKey();
   if (Key == 'A' && ctrl && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect))) return SelectAllByKey();
   if (IsNavigationKey(Key)) return FollowDisjunctSelection(Shift);
@@ -227,6 +231,31 @@ void TProStringGrid::KeyAfterNavigation(Word Key, TShiftState Shift) {
   if (Key == VK_SPACE && mouseActions_->DisjunctColSelect()) SetDisjunctColSelected(Col(), !GetColSelect(Col()));
   if (Key == VK_DELETE && !Shift.Contains(ssAlt) && navigation_->AllowDeleteRow()) return DeleteRowByKey();
   if (Key == VK_F2) RememberCellValue(Col(), Row());
+}
+
+// Ctrl+C and Ctrl+Insert copy, Ctrl+X and Shift+Delete cut, Ctrl+V and Shift+Insert paste, each
+// after its event left Allow true; false for any other key.
+bool TProStringGrid::ClipboardKey(Word Key, TShiftState Shift) {
+  const bool ctrl = Shift.Contains(ssCtrl);
+  const bool shiftOnly = Shift.Contains(ssShift) && !ctrl;
+  TClipboardEvent* event = nullptr;
+  void (TProStringGrid::*action)() = nullptr;
+  if ((ctrl && Key == 'C') || (ctrl && Key == VK_INSERT)) {
+    event = &OnClipboardCopy;
+    action = &TProStringGrid::CopyToClipboard;
+  } else if ((ctrl && Key == 'X') || (shiftOnly && Key == VK_DELETE)) {
+    event = &OnClipboardCut;
+    action = &TProStringGrid::CutToClipboard;
+  } else if ((ctrl && Key == 'V') || (shiftOnly && Key == VK_INSERT)) {
+    event = &OnClipboardPaste;
+    action = &TProStringGrid::PasteFromClipboard;
+  } else {
+    return false;
+  }
+  bool allow = true;
+  (*event)(this, allow);
+  if (allow) (this->*action)();
+  return true;
 }
 
 void TProStringGrid::InsertRowByKey() {

@@ -115,7 +115,7 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   if (Button == mbLeft && IsValid(cell)) {
     bool allow = true;
     OnCanClickCell(this, cell.Y, cell.X, allow);
-    if (!allow || ClickLinkOrAnchor(cell.X, cell.Y, X, Y)) return;
+    if (!allow || ClickLinkOrAnchor(cell.X, cell.Y, X, Y) || PressCellParts(cell, Shift, X, Y)) return;
   }
 
   if (Button == mbLeft && mouseActions_->RangeSelectAndEdit()) {
@@ -172,6 +172,7 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
   const TGridRect before = Selection();
   const TGridCoord cell = MouseCoord(X, Y);
   if (Button == mbLeft) pointer_.LeftButtonDown = false;
+  if (Button == mbLeft && ReleaseCellButton(X, Y)) return;
   HideSizingHint();
   if (pointer_.FixedSizingLineShown) {
     if (pointer_.FixedColSizing) DrawColSizingLine(pointer_.FixedSizingX);
@@ -188,6 +189,7 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
   if (mouseActions_->DisjunctCellSelect() && Button == mbLeft && IsValid(cell)) DisjunctCellClick(cell.X, cell.Y, Shift);
   if (GridState() == gsColMoving && Button == mbRight) return;
   inherited::MouseUp(Button, Shift, X, Y);
+  if (Button == mbLeft) ReleaseDisjunctRows(Shift);
   HideMoveMarkers();
   const TGridRect after = Selection();
   if (before != after) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
@@ -445,29 +447,8 @@ bool TProStringGrid::ChooseClickModeKeepsCursor(TGridCoord Cell, Integer X, Inte
 // ---- Links, anchors, hints ----
 
 std::string TProStringGrid::AnchorAt(Integer ACol, Integer ARow, Integer X, Integer Y, std::string* Title) {
-  if (!HandleAllocated()) return {};
-  const Integer realCol = DisplToRealCol(ACol);
-  TRect rect = CellRect(ACol, ARow);
-  Integer shift = xMargin_ + 1;
-  if (IsCheckBoxCell(realCol, ARow)) {
-    TPoint box{};
-    GetCellGraphicSize(realCol, ARow, box);
-    shift += box.X;
-  }
-  OffsetRect(&rect, shift, yMargin_ + 1);
-  Canvas()->Font()->Assign(Font());
-  TDrawMarkupInput in;
-  in.Canvas = Canvas();
-  in.Text = GetCellText(realCol, ARow);
-  in.DrawRect = rect;
-  in.Images = gridImages_;
-  in.MouseX = X;
-  in.MouseY = Y;
-  in.HitTestOnly = true;
-  in.WordWrap = !EnhTextSize();
-  in.WindowHandle = WindowHandle();
   TDrawMarkupOutput out;
-  if (!DrawMarkup(in, out) || out.AnchorHref.empty() || out.AnchorHref == "ctrl") return {};
+  if (!MarkupHit(ACol, ARow, X, Y, out) || out.AnchorHref.empty() || out.AnchorHref == "ctrl") return {};
   if (Title != nullptr) *Title = out.AnchorTitle;
   return out.AnchorHref;
 }

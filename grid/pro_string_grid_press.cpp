@@ -2,6 +2,7 @@
 // files, so a link is handed to the desktop's opener only when it is plainly a web or mail address;
 // a "CELL://" anchor moves to a cell of the grid instead.
 #include "grid/cell_text_kinds.h"
+#include "grid/draw_markup.h"
 #include "grid/grid_text_routines.h"
 #include "grid/floating_footer.h"
 #include "grid/pro_string_grid.h"
@@ -35,7 +36,13 @@ bool TProStringGrid::ClickLinkOrAnchor(Integer ACol, Integer ARow, Integer X, In
   const Integer kind = CellTextKind(text, EnableHTML());
   std::string anchor;
   if (kind == ctkPlain && urlShow_ && IsLinkText(text)) anchor = text;
-  else if (kind == ctkMarkup) anchor = AnchorAt(ACol, ARow, X, Y, nullptr);
+  else if (kind == ctkMarkup) {
+    // A form-control field that may be edited is clicked; a refused one counts as an anchor ("ctrl").
+    TDrawMarkupOutput hit;
+    if (!MarkupHit(ACol, ARow, X, Y, hit)) return false;
+    if (!hit.ControlID.empty() && ClickFormControl(ACol, ARow, hit)) return true;
+    anchor = hit.AnchorHref;
+  }
   if (anchor.empty()) return false;
   bool launch = true;
   OnAnchorClick(this, ARow, realCol, anchor, launch);

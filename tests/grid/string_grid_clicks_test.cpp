@@ -271,3 +271,92 @@ TEST_F(StringGridClicksTest, ARightClickSelectsOnlyWithSelectOnRightClick) {
 
 }   // namespace
 }   // namespace gridtest
+
+namespace gridtest {
+namespace {
+
+// A right press opens a header with fceRightClick only; a left press never does in that mode.
+TEST_F(StringGridClicksTest, ARightPressOpensAHeaderOnlyWithRightClickEditing) {
+  const struct {
+    TGridFixedCellEdit mode;
+    bool right;
+    bool opens;
+  } cases[] = {{fceRightClick, true, true}, {fceRightClick, false, false}, {fceLeftClick, true, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.mode) + (c.right ? " right" : " left"));
+    TTestStringGrid* grid = HeaderGrid();
+    grid->MouseActions()->SetFixedRowsEdit(c.mode);
+    const TPoint at = Middle(grid, 2, 0);
+    if (c.right) {
+      grid->Perform(WM_RBUTTONDOWN, MK_RBUTTON, At(at));
+      grid->Perform(WM_RBUTTONUP, 0, At(at));
+    } else {
+      Click(grid, at);
+    }
+    ASSERT_EQ(grid->FixedCellEditor()->Visible(), c.opens);
+    if (c.opens) {
+      EXPECT_EQ(grid->FixedCellEditor()->Text(), "Code");
+    }
+  }
+}
+
+TEST_F(StringGridClicksTest, ARightClickOnALinkEditsItOnlyWithURLEdit) {
+  for (const bool urlEdit : {false, true}) {
+    SCOPED_TRACE(urlEdit);
+    TTestStringGrid* grid = HeaderGrid();
+    grid->SetURLShow(true);
+    grid->SetURLEdit(urlEdit);
+    grid->SetCellText(1, 2, "http://example.com");
+    const TPoint at = Middle(grid, 1, 2);
+    grid->Perform(WM_RBUTTONDOWN, MK_RBUTTON, At(at));
+    grid->Perform(WM_RBUTTONUP, 0, At(at));
+    EXPECT_EQ(grid->EditorMode(), urlEdit);
+    EXPECT_EQ(TPoint(grid->Col(), grid->Row()), urlEdit ? TPoint(1, 2) : TPoint(1, 1));
+  }
+}
+
+// Column 1 (200 pixels) double-clicked near a header border; the width expected is what fitting
+// column 1 of a twin grid gives.
+TEST_F(StringGridClicksTest, ADoubleClickOnAHeaderBorderFitsTheColumnAndDoesNotSort) {
+  enum Edge { kRightOf1, kLeftOf2, kLeftOf1, kMiddleOf1 };
+  const struct {
+    const char* name;
+    Edge edge;
+    bool refuse;
+    bool fits;
+  } cases[] = {{"right edge of column 1", kRightOf1, false, true},
+               {"left edge of column 2", kLeftOf2, false, true},
+               {"left edge of column 1 (column 0 is fixed)", kLeftOf1, false, false},
+               {"OnColumnSize refuses", kRightOf1, true, false},
+               {"middle of the header", kMiddleOf1, false, false}};
+  TTestStringGrid* twin = HeaderGrid();
+  twin->SetColWidths(1, 200);
+  twin->AutoSizeColumn(1);
+  const Integer fitted = twin->ColWidths(1);
+  ASSERT_NE(fitted, 200);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTestStringGrid* grid = HeaderGrid();
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    grid->SortSettings()->SetShow(true);
+    grid->SetColWidths(1, 200);
+    std::vector<std::string> ended;
+    grid->OnEndColumnSize = [&](TObject*, Integer ACol) { ended.push_back(std::to_string(ACol)); };
+    if (c.refuse) grid->OnColumnSize = [](TObject*, Integer, bool& Allow) { Allow = false; };
+    const TRect one = grid->CellRect(1, 0);
+    const Integer y = (one.Top + one.Bottom) / 2;
+    const Integer x = c.edge == kRightOf1 ? one.Right - 2
+                      : c.edge == kLeftOf2 ? one.Right + 2
+                      : c.edge == kLeftOf1 ? one.Left + 1
+                                           : (one.Left + one.Right) / 2;
+    DoubleClick(grid, TPoint{x, y});
+    EXPECT_EQ(grid->ColWidths(1), c.fits ? fitted : 200);
+    EXPECT_EQ(ended, c.fits ? std::vector<std::string>{"1"} : std::vector<std::string>{});
+    if (c.edge != kMiddleOf1) {
+      EXPECT_EQ(Column(grid, 1, 1, 4), (std::vector<std::string>{"b", "c", "a", "a"}));
+    }
+  }
+}
+
+}   // namespace
+}   // namespace gridtest

@@ -14,6 +14,7 @@
 #include "grid/pro_inplace_edit.h"
 #include "platform/ui/button.h"
 #include "platform/ui/control_messages.h"
+#include "platform/user/clipboard_text.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/virtual_keys.h"
 #include "string_grid_fixture.h"
@@ -136,6 +137,60 @@ TEST_F(KeysTest, DeleteOnTheOnlyDataRowEmptiesItOrWithAKeptFixedRowRemovesIt) {
     if (!kept) {
       EXPECT_EQ(grid->GetCellText(1, 1), "");
     }
+  }
+}
+
+struct ClipboardKeyCase {
+  const char* name;
+  Word key;
+  TShiftState shift;
+  bool shortCuts;
+  bool refuse;
+  std::string cell;        // cell (1, 1) afterwards; it held "a"
+  std::string clipboard;   // it held "p"
+  Integer rowCount;        // Insert and Delete may add and remove rows as well
+  std::vector<std::string> events;
+};
+
+TEST_F(KeysTest, ClipboardKeysCopyCutAndPasteAfterTheirEventAllowsIt) {
+  const ClipboardKeyCase cases[] = {
+      {"Ctrl+C copies", 'C', {ssCtrl}, true, false, "a", "a", 5, {"copy"}},
+      {"Ctrl+Insert copies", VK_INSERT, {ssCtrl}, true, false, "a", "a", 5, {"copy"}},
+      {"Ctrl+X cuts", 'X', {ssCtrl}, true, false, "", "a", 5, {"cut"}},
+      {"Shift+Delete cuts and removes no row", VK_DELETE, {ssShift}, true, false, "", "a", 5, {"cut"}},
+      {"Ctrl+V pastes", 'V', {ssCtrl}, true, false, "p", "p", 5, {"paste"}},
+      {"Shift+Insert pastes and inserts no row", VK_INSERT, {ssShift}, true, false, "p", "p", 5, {"paste"}},
+      {"a refused copy", 'C', {ssCtrl}, true, true, "a", "p", 5, {"copy"}},
+      {"a refused cut", 'X', {ssCtrl}, true, true, "a", "p", 5, {"cut"}},
+      {"a refused paste", 'V', {ssCtrl}, true, true, "a", "p", 5, {"paste"}},
+      {"Ctrl+C without short cuts", 'C', {ssCtrl}, false, false, "a", "p", 5, {}},
+      {"Shift+Delete without short cuts deletes the row", VK_DELETE, {ssShift}, false, false, "", "p", 4, {}},
+  };
+  for (const ClipboardKeyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTestStringGrid* grid = KeyGrid();
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    grid->Navigation()->SetAllowClipboardShortCuts(c.shortCuts);
+    grid->Navigation()->SetAllowInsertRow(true);
+    grid->Navigation()->SetAllowDeleteRow(true);
+    grid->SetCellText(1, 1, "a");
+    auto log = [this, &c](const char* Name) {
+      return [this, &c, Name](TObject*, bool& Allow) {
+        events.push_back(Name);
+        if (c.refuse) Allow = false;
+      };
+    };
+    grid->OnClipboardCopy = log("copy");
+    grid->OnClipboardCut = log("cut");
+    grid->OnClipboardPaste = log("paste");
+    grid->OnKeyDown = [](TObject*, Word&, TShiftState) {};
+    ASSERT_TRUE(SetClipboardText(nullptr, "p"));
+    events.clear();
+    driver_->PressKey(c.key, c.shift);
+    EXPECT_EQ(grid->GetCellText(1, 1), c.cell);
+    EXPECT_EQ(ClipboardText(nullptr), c.clipboard);
+    EXPECT_EQ(grid->RowCount(), c.rowCount);
+    EXPECT_EQ(events, c.events);
   }
 }
 
