@@ -1,12 +1,21 @@
 #include "platform/ui/grid_cells.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
+
+#include "platform/os/large_blocks.h"
 
 void TGridCells::AddRows(std::size_t Count) {
   if (Count == 0) return;
   const auto cols = static_cast<std::size_t>(cols_);
-  const std::shared_ptr<Cell[]> block(new Cell[Count * cols]);
+  const std::size_t cells = Count * cols;
+  Cell* first = static_cast<Cell*>(AllocateLargeBlock(cells * sizeof(Cell)));
+  std::uninitialized_default_construct_n(first, cells);
+  const std::shared_ptr<Cell> block(first, [cells](Cell* cell) {
+    std::destroy_n(cell, cells);
+    FreeLargeBlock(cell);
+  });
   for (std::size_t i = 0; i < Count; ++i) rows_.emplace_back(block, block.get() + i * cols);
 }
 

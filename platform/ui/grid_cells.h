@@ -4,8 +4,9 @@
 //
 // A change of the row count adds or drops whole rows and never moves the cells of the others, so
 // growing a grid row by row (a load, a paste) touches each cell's memory once: no store-wide copy.
-// The rows added by one change share one block of cells (one allocation however many rows), which
-// is freed with the last of its rows; a dropped row's cells are emptied at once.  A change of the
+// The rows added by one change share one block of cells (one allocation however many rows, large
+// ones on huge pages where the kernel allows: see platform/os/large_blocks.h), which is freed with
+// the last of its rows; a dropped row's cells are emptied at once.  A change of the
 // column count moves every surviving cell into one new block.
 #pragma once
 
