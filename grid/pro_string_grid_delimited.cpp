@@ -139,7 +139,9 @@ void TProStringGrid::ImportDelimitedFile(const std::string& FileName, Integer Ma
   while ((MaxRows == -1 || records < MaxRows) && import.NextLine(line)) {
     ++records;
     if (OemConvert()) OemToAnsiText(line);
-    if (import.row >= RowCount() - fixedFooters_) SetRowCount(import.row + kRowGrowth);
+    // Growing by the rows loaded so far (at least kRowGrowth) keeps the steps few and the cell
+    // blocks large; the rows not filled are dropped after the last line.
+    if (import.row >= RowCount() - fixedFooters_) SetRowCount(import.row + std::max(kRowGrowth, import.row));
     LoadRecord(import, line, startCol);
     ++import.row;
     if (!OnFileProgress || total == 0) continue;

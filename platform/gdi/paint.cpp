@@ -44,8 +44,19 @@ void PaintRow(PixelSurface& surface, int y, int x0, int x1, const PaintSource& p
   surface.WriteSpan(y, x0, n, converted.data());
 }
 
+// A solid colour copied onto a 32-bit surface: each row filled in place, with none of the per-row
+// pattern and span work (frames of one-pixel lines are mostly rows of one pixel).
+void FillRects32(PixelSurface& surface, const TRect* rects, std::size_t count, Pixel solid) {
+  for (const TRect* r = rects; r != rects + count; ++r)
+    for (int y = r->Top; y < r->Bottom; ++y) std::fill(surface.Row32(y) + r->Left, surface.Row32(y) + r->Right, solid);
+}
+
 void PaintRects(PixelSurface& surface, const TRect* rects, std::size_t count, const PaintSource& paint,
                 std::uint8_t rop) {
+  if (rop == 0xF0 && paint.width <= 0 && surface.BitsPerPixel() == 32) {   // PATCOPY, solid
+    FillRects32(surface, rects, count, paint.solid);
+    return;
+  }
   std::vector<Pixel> pattern, converted;
   std::vector<std::uint8_t> mask;
   for (const TRect* r = rects; r != rects + count; ++r)

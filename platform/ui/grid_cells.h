@@ -3,10 +3,14 @@
 // row); the store never owns or frees the objects.  Indexes are the caller's to check.
 //
 // A change of the row count adds or drops whole rows and never moves the cells of the others, so
-// growing a grid row by row (a load, a paste) touches each cell's memory once: no store-wide copy,
-// no fresh large block per growth step.  A change of the column count resizes each row in place.
+// growing a grid row by row (a load, a paste) touches each cell's memory once: no store-wide copy.
+// The rows added by one change share one block of cells (one allocation however many rows, large
+// ones on huge pages where the kernel allows: see platform/os/large_blocks.h), which is freed with
+// the last of its rows; a dropped row's cells are emptied at once.  A change of the
+// column count moves every surviving cell into one new block.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,8 +28,8 @@ class TGridCells {
   Integer ColCount() const { return cols_; }
   Integer RowCount() const { return static_cast<Integer>(rows_.size()); }
   void Resize(Integer ColCount, Integer RowCount);
-  Cell& At(Integer ACol, Integer ARow) { return rows_[ARow][ACol]; }
-  const Cell& At(Integer ACol, Integer ARow) const { return rows_[ARow][ACol]; }
+  Cell& At(Integer ACol, Integer ARow) { return rows_[ARow].get()[ACol]; }
+  const Cell& At(Integer ACol, Integer ARow) const { return rows_[ARow].get()[ACol]; }
   // Moves one column or row to ToIndex, shifting those between by one (as a list move does).
   void MoveCol(Integer FromIndex, Integer ToIndex);
   void MoveRow(Integer FromIndex, Integer ToIndex);
@@ -33,6 +37,10 @@ class TGridCells {
   void SwapRows(Integer ARow1, Integer ARow2) { rows_[ARow1].swap(rows_[ARow2]); }
 
  private:
-  std::vector<std::vector<Cell>> rows_;
+  // Appends Count rows of ColCount() fresh cells, all in one new block.
+  void AddRows(std::size_t Count);
+
+  // Each row points at its first cell and shares the ownership of the block that holds it.
+  std::vector<std::shared_ptr<Cell>> rows_;
   Integer cols_ = 0;
 };

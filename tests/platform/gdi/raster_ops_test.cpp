@@ -310,6 +310,45 @@ TEST(RasterOps, SourceCopyBetweenSurfacesHonoursClipOriginsAndTheSourceBounds) {
   }
 }
 
+TEST(RasterOps, SolidFillsHonourTheClipAndTheOriginOnEitherDepth) {
+  // A solid colour copied by FillRect or PatBlt lands exactly on the rectangle inside the clip (a
+  // rectangle with a hole); every other pixel keeps its own.  32-bit surfaces fill rows in place,
+  // 24-bit ones go through spans: both give the same pixels.
+  struct Case {
+    int bits;
+    TPoint origin;
+    bool patBlt;
+  };
+  const Case cases[] = {{32, {0, 0}, false}, {24, {0, 0}, false}, {32, {2, -1}, true}, {24, {-1, 2}, true}};
+  constexpr int kWidth = 12, kHeight = 9;
+  const COLORREF kFill = RGB(10, 200, 30);
+  for (const Case& c : cases) {
+    Numbered dst(kWidth, kHeight, c.bits, 1);
+    SetWindowOrgEx(dst.dc(), c.origin.X, c.origin.Y, nullptr);
+    IntersectClipRect(dst.dc(), c.origin.X + 1, c.origin.Y + 1, c.origin.X + 10, c.origin.Y + 8);
+    ExcludeClipRect(dst.dc(), c.origin.X + 4, c.origin.Y + 3, c.origin.X + 6, c.origin.Y + 5);
+    const HBRUSH brush = CreateSolidBrush(kFill);
+    const TRect fill{c.origin.X + 2, c.origin.Y, c.origin.X + 11, c.origin.Y + 6};
+    if (c.patBlt) {
+      const HGDIOBJ old = SelectObject(dst.dc(), brush);
+      ASSERT_TRUE(PatBlt(dst.dc(), fill.Left, fill.Top, fill.Right - fill.Left, fill.Bottom - fill.Top, PATCOPY));
+      SelectObject(dst.dc(), old);
+    } else {
+      ASSERT_TRUE(FillRect(dst.dc(), &fill, brush));
+    }
+    DeleteObject(brush);
+    SetWindowOrgEx(dst.dc(), 0, 0, nullptr);
+    SelectClipRgn(dst.dc(), nullptr);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const bool clipped = x >= 1 && x < 10 && y >= 1 && y < 8 && !(x >= 4 && x < 6 && y >= 3 && y < 5);
+        const bool filled = clipped && x >= 2 && y < 6;
+        EXPECT_EQ(GetPixel(dst.dc(), x, y), filled ? kFill : Numbered::PixelOf(x, y, 1))
+            << c.bits << " bits, PatBlt " << c.patBlt << ", pixel " << x << "," << y;
+      }
+  }
+}
+
 TEST(RasterOps, TransparentBltSkipsTheKeyColour) {
   TestCanvas source(2, 1), target(4, 2, kBlue);
   source.SetRaw(0, 0, 0x00FF00FF);

@@ -73,4 +73,27 @@ TEST(GridCellsStore, SwappingRowsExchangesTheirBlocksAndLeavesTheOthers) {
   EXPECT_EQ(store.At(0, 1).Text, "0.1");
 }
 
+TEST(GridCellsStore, RowsOfDifferentGrowthStepsMoveAndResizeTogether) {
+  // Rows 0-1 come from one growth step, rows 2-4 from another; moves, swaps, a column change and a
+  // shrink keep every surviving text with its row.
+  TGridCells store;
+  store.Resize(2, 2);
+  store.Resize(2, 5);
+  for (Integer r = 0; r < 5; ++r) store.At(1, r).Text = "row" + std::to_string(r);
+  store.SwapRows(0, 4);
+  store.MoveRow(1, 3);   // 4 2 3 1 0
+  store.Resize(3, 5);
+  store.MoveCol(1, 2);
+  const char* expected[] = {"row4", "row2", "row3", "row1", "row0"};
+  for (Integer r = 0; r < 5; ++r) {
+    EXPECT_EQ(store.At(2, r).Text, expected[r]) << r;
+    EXPECT_EQ(store.At(1, r).Text, "") << r;
+  }
+  store.Resize(3, 2);
+  store.Resize(3, 4);
+  EXPECT_EQ(store.At(2, 1).Text, "row2");
+  EXPECT_EQ(store.At(2, 2).Text, "");
+  EXPECT_EQ(store.At(2, 3).Text, "");
+}
+
 }   // namespace
