@@ -15,6 +15,7 @@
 #include "grid/control_look.h"
 #include "grid/draw_markup.h"
 #include "grid/grid_progress_appearance.h"
+#include "grid/mouse_actions.h"
 #include "grid/search_footer.h"
 #include "grid/show_modified.h"
 #include "grid/sort_settings.h"
@@ -96,6 +97,38 @@ TEST_F(PaintTest, TheCellStyleTakesBandsOwnBrushesFixedLooksSelectionAndAlignmen
 }
 
 // ---- Probes of the picture ----
+
+// With disjunct cell selection the list alone decides: Ctrl+clicked cells are selected, the
+// current cell outside the list (also one Ctrl+clicked off again) is painted in the grid's colours.
+TEST_F(PaintTest, DisjunctCellsAloneShowAsSelected) {
+  TPaintGrid* grid = NewPaintGrid();
+  grid->MouseActions()->SetDisjunctCellSelect(true);
+  grid->SetSelectionColor(clRed);
+  grid->SetSelectionTextColor(clYellow);
+  EXPECT_EQ(Style(grid, 5, 5, {gdSelected}).brush, grid->Color()) << "the current cell, not listed";
+  EXPECT_FALSE(Style(grid, 5, 5, {gdSelected}).state.Contains(gdSelected));
+  const auto middle = [&](Integer col, Integer row) {
+    const TRect r = grid->CellRect(col, row);
+    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  };
+  for (const TPoint cell : {TPoint{2, 2}, TPoint{3, 4}, TPoint{4, 1}, TPoint{4, 1}})
+    driver_->ClickAt(grid, middle(cell.X, cell.Y), TShiftState{ssCtrl});
+  const struct {
+    Integer col, row;
+    bool selected;
+  } cases[] = {{2, 2, true}, {3, 4, true}, {4, 1, false}, {4, 4, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.col << ", " << c.row);
+    const CellStyle style = Style(grid, c.col, c.row);
+    EXPECT_EQ(style.brush, c.selected ? clRed : grid->Color());
+    EXPECT_EQ(style.fontColor, c.selected ? clYellow : grid->Font()->Color());
+    EXPECT_EQ(style.state.Contains(gdSelected), c.selected);
+  }
+  EXPECT_EQ((TPoint{grid->Col(), grid->Row()}), (TPoint{4, 1}));
+  Paint(grid);
+  EXPECT_GT(Count(grid, 2, 2, RGB(255, 0, 0)), 500);
+  EXPECT_EQ(Count(grid, 4, 1, RGB(255, 0, 0)), 0) << "the current cell Ctrl+clicked off";
+}
 
 TEST_F(PaintTest, BandsAndSelectionShowInThePicture) {
   TPaintGrid* grid = NewPaintGrid();
