@@ -361,16 +361,37 @@ void TProStringGrid::SortRowRange(Integer ACol, Integer Lo, Integer Hi) {
 
 namespace {
 
+// The value styles ssAutomatic detects, by their place in ColumnKeys::autoValues; a row detected
+// alphabetic compares its bytes.
+constexpr TSortStyle kDetectedValueStyles[] = {ssNumeric, ssDate, ssDateTime, ssTime};
+constexpr Byte kDetectedBytes = 4;
+
 // One column's sort keys, read once per row of the range: the stored text for the byte-wise
-// styles, the value read from it for the value styles.
+// styles, the value read from it for the value styles.  Under ssAutomatic the first row of each
+// comparison picks the style from its own text (as comparing the cells does): each row keeps its
+// detected style and, for every value style detected in the column, its value under that style.
 struct ColumnKeys {
   bool byValue = false;
+  bool automatic = false;
   std::vector<const std::string*> texts;
   std::vector<SortValue> values;
+  std::vector<Byte> detected;   // per row: an index into kDetectedValueStyles, or kDetectedBytes
+  std::vector<SortValue> autoValues[kDetectedBytes];
 };
 
 Integer CompareColumnKeys(const ColumnKeys& Keys, Integer A, Integer B) {
+  if (Keys.automatic) {
+    const Byte style = Keys.detected[A];
+    if (style == kDetectedBytes) return CompareBytes(*Keys.texts[A], *Keys.texts[B]);
+    return CompareSortValues(Keys.autoValues[style][A], Keys.autoValues[style][B]);
+  }
   return Keys.byValue ? CompareSortValues(Keys.values[A], Keys.values[B]) : CompareBytes(*Keys.texts[A], *Keys.texts[B]);
+}
+
+Byte DetectedPlace(TSortStyle Style) {
+  for (Byte i = 0; i < kDetectedBytes; ++i)
+    if (kDetectedValueStyles[i] == Style) return i;
+  return kDetectedBytes;
 }
 
 // A row of the index: its number (from Lo) and, for a byte-wise first column, the first 16 bytes
@@ -386,6 +407,27 @@ uint64_t HeadBytes(const std::string& Text, size_t From) {
   for (size_t i = From; i < From + 8; ++i)
     head = (head << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
   return head;
+}
+
+// The detected style of each row (Kinds: the rows' graphic kinds) and, for each value style
+// detected, every row's value under it; false (the rows are compared cell by cell instead) when a
+// row holds a check box.
+bool ReadDetectedKeys(const std::vector<TCellType>& Kinds, const std::string& Prefix, const std::string& Suffix,
+                      ColumnKeys& Keys) {
+  Keys.automatic = true;
+  const size_t count = Keys.texts.size();
+  Keys.detected.resize(count);
+  for (size_t i = 0; i < count; ++i) {
+    if (IsCheckBoxKind(Kinds[i])) return false;
+    Keys.detected[i] = DetectedPlace(DetectStyle(Kinds[i], *Keys.texts[i]));
+  }
+  for (const Byte place : Keys.detected) {
+    if (place == kDetectedBytes || !Keys.autoValues[place].empty()) continue;
+    Keys.autoValues[place].reserve(count);
+    for (const std::string* text : Keys.texts)
+      Keys.autoValues[place].push_back(ReadSortValue(kDetectedValueStyles[place], *text, Prefix, Suffix));
+  }
+  return true;
 }
 
 // Sorting the index: CompareRows on the cached keys.
@@ -437,20 +479,23 @@ bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, In
     TSortStyle style = sortSettings_->AutoFormat() ? ssAutomatic : ssAlphabetic;
     std::string prefix, suffix;
     DoGetFormat(col, style, prefix, suffix);
-    if (style != ssAlphabetic && style != ssAlphaCase && !IsValueStyle(style)) return false;
+    if (style != ssAlphabetic && style != ssAlphaCase && style != ssAutomatic && !IsValueStyle(style)) return false;
     ColumnKeys& keys = columns[col - ACol];
     keys.byValue = IsValueStyle(style);
     keys.texts.resize(count);
+    std::vector<TCellType> kinds;   // ssAutomatic only
     for (Integer row = Lo; row <= Hi; ++row) {
       if (IsMergedCell(col, row)) return false;   // a covered cell reads its base cell, which moves
       keys.texts[row - Lo] = &StoredCell(col, row).Text;
+      if (style == ssAutomatic) kinds.push_back(GetCellType(col, row));
     }
     if (keys.byValue) {
       keys.values.reserve(count);
       for (const std::string* text : keys.texts) keys.values.push_back(ReadSortValue(style, *text, prefix, suffix));
     }
+    if (style == ssAutomatic && !ReadDetectedKeys(kinds, prefix, suffix, keys)) return false;
   }
-  const bool headsCompare = !columns[0].byValue;
+  const bool headsCompare = !columns[0].byValue && !columns[0].automatic;
   std::vector<KeyEntry> entries(count);
   for (Integer i = 0; i < count; ++i) {
     entries[i].row = i;
