@@ -10,6 +10,7 @@
 // then moves the rows once (SortRowRangeByKeys).
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -365,6 +366,7 @@ namespace {
 // alphabetic compares its bytes.
 constexpr TSortStyle kDetectedValueStyles[] = {ssNumeric, ssDate, ssDateTime, ssTime};
 constexpr Byte kDetectedBytes = 4;
+constexpr Integer kPrefetchRows = 8;
 
 // One column's sort keys, read once per row of the range: the stored text for the byte-wise
 // styles, the value read from it for the value styles.  Under ssAutomatic the first row of each
@@ -402,10 +404,12 @@ struct KeyEntry {
   Integer row = 0;
 };
 
+// Bytes From .. From + 7 of Text (zero past its end) as a big-endian number.
 uint64_t HeadBytes(const std::string& Text, size_t From) {
+  unsigned char bytes[8] = {};
+  if (From < Text.size()) std::memcpy(bytes, Text.data() + From, std::min<size_t>(8, Text.size() - From));
   uint64_t head = 0;
-  for (size_t i = From; i < From + 8; ++i)
-    head = (head << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
+  for (const unsigned char byte : bytes) head = (head << 8) | byte;
   return head;
 }
 
@@ -441,15 +445,22 @@ struct KeySortSteps {
   const TSortSettings& settings;
   bool headsCompare;   // the first column is byte-wise: the heads decide where they differ
   bool ignoreBlanks;
-  KeyEntry pivot{};
+  // One byte-wise column without the blank rule: the heads, then the texts, decide.
+  bool headsOnly = headsCompare && !ignoreBlanks && columns.size() == 1;
 
-  const KeyEntry& At(Integer Position) const { return Position == Pivot ? pivot : entries[Position - lo]; }
-  void TakePivot(Integer Position) { pivot = At(Position); }
+  // The pivot's copy lives in the slot after the range's last entry (the position Pivot).
+  const KeyEntry& At(Integer Position) const { return entries[Position - lo]; }
+  void TakePivot(Integer Position) { entries[Pivot - lo] = At(Position); }
   void Swap(Integer P1, Integer P2) { std::swap(entries[P1 - lo], entries[P2 - lo]); }
 
   Integer Compare(Integer P1, Integer P2) const {
     const KeyEntry& a = At(P1);
     const KeyEntry& b = At(P2);
+    if (headsOnly) {
+      if (a.head0 != b.head0) return a.head0 < b.head0 ? -1 : 1;
+      if (a.head1 != b.head1) return a.head1 < b.head1 ? -1 : 1;
+      return CompareColumnKeys(columns[0], a.row, b.row);
+    }
     for (size_t k = 0;; ++k) {
       const ColumnKeys& keys = columns[k];
       Integer result;
@@ -485,8 +496,12 @@ bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, In
     keys.texts.resize(count);
     std::vector<TCellType> kinds;   // ssAutomatic only
     for (Integer row = Lo; row <= Hi; ++row) {
-      if (IsMergedCell(col, row)) return false;   // a covered cell reads its base cell, which moves
-      keys.texts[row - Lo] = &StoredCell(col, row).Text;
+      // Each row's cells lie in memory of their own: ask for the cell some rows ahead early.
+      if (row + kPrefetchRows <= Hi) __builtin_prefetch(&StoredCell(col, row + kPrefetchRows));
+      const TGridCells::Cell& cell = StoredCell(col, row);
+      // A covered cell reads its base cell, which moves.
+      if (cell.Object != nullptr && IsMergedCell(col, row)) return false;
+      keys.texts[row - Lo] = &cell.Text;
       if (style == ssAutomatic) kinds.push_back(GetCellType(col, row));
     }
     if (keys.byValue) {
@@ -496,7 +511,7 @@ bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, In
     if (style == ssAutomatic && !ReadDetectedKeys(kinds, prefix, suffix, keys)) return false;
   }
   const bool headsCompare = !columns[0].byValue && !columns[0].automatic;
-  std::vector<KeyEntry> entries(count);
+  std::vector<KeyEntry> entries(count + 1);   // and the pivot's slot
   for (Integer i = 0; i < count; ++i) {
     entries[i].row = i;
     if (!headsCompare) continue;
