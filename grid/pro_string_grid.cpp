@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "grid/arrow_window.h"
 #include "grid/background.h"
 #include "grid/balloon_settings.h"
 #include "grid/cell_checker.h"
@@ -28,6 +29,7 @@
 #include "grid/int_list.h"
 #include "grid/mouse_actions.h"
 #include "grid/navigation.h"
+#include "grid/popup_button.h"
 #include "grid/print_settings.h"
 #include "grid/search_footer.h"
 #include "grid/show_modified.h"
@@ -73,7 +75,22 @@ TProStringGrid::TProStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   fixedGradientTo_ = ColorToRGB(clBtnFace);
   ReadPlatformFacts();
   rowCheckGraphic_ = std::make_unique<TCellGraphic>();
+  CreateMoveIndicators();
   InstallFormFitting();
+}
+
+void TProStringGrid::CreateMoveIndicators() {
+  if (ComponentState().Contains(csDesigning)) return;
+  for (Byte direction = 0; direction < 4; ++direction) arrows_[direction] = new TArrowWindow(this, direction);
+  popupButton_ = new TPopupButton(this);
+  popupButton_->SetVisible(false);
+  popupButton_->SetParent(this);
+  popupButton_->SetEnabled(false);
+}
+
+void TProStringGrid::HideMoveArrows() {
+  for (TArrowWindow* arrow : arrows_)
+    if (arrow != nullptr) arrow->SetVisible(false);
 }
 
 void TProStringGrid::CreateSettings() {
@@ -183,6 +200,10 @@ void TProStringGrid::Loaded() {
   if (look_ == glDAV) {
     fixedGradientFrom_ = kDAVGradientFrom;
     fixedGradientTo_ = ColorToRGB(clWhite);
+    if (popupButton_ != nullptr) {
+      popupButton_->SetGradFrom(kDAVGradientFrom);
+      popupButton_->SetGradTo(clWhite);
+    }
   }
   if (columnSize_->Save()) LoadColumnSizes();
   searchFooter_->SetAutoThemeAdapt(autoThemeAdapt_);

@@ -69,6 +69,7 @@ class TMouseActions;
 class TNavigation;
 class TPrintSettings;
 class TProInplaceEdit;
+class TPopupButton;
 class TProStringGridCheck;
 class TShowModified;
 class TSizeWhileTyping;
@@ -289,6 +290,11 @@ class TProStringGrid : public TBaseGrid {
   TSearchFooter* SearchFooter() const { return searchFooter_.get(); }
   void SetSearchFooter(TSearchFooter* Value);
   TSearchPanel* SearchPanel() const { return searchPanel_; }
+  // The move indicators, made at run time only (null in the designer), hidden until a row or
+  // column drag shows them: the arrow of a Direction (0 up, 1 down, 2 right, 3 left) and the
+  // floating caption of a dragged header.  Both owned and parented by the grid.
+  TArrowWindow* ArrowWindow(Byte Direction) const { return arrows_[Direction & 3]; }
+  TPopupButton* PopupButton() const { return popupButton_; }
   // Brings the panel in line with SearchFooter: colours, visibility, captions, hints, font, button
   // look by ControlLook's style, shown controls, layout and heights.
   void UpdateSearchPanel(TObject* Sender = nullptr);
@@ -1160,6 +1166,9 @@ class TProStringGrid : public TBaseGrid {
   void ScrollFoundRowAboveFooter();
   // The footer's changes and the panel's five events to the grid's handlers; one first update.
   void BindSearchFooter();
+  // The four arrows and the header caption of row and column moves, at run time only.
+  void CreateMoveIndicators();
+  void HideMoveArrows();
   // The search panel's three text buttons take the look of ControlLook's style.
   void ApplySearchButtonLook();
   void RefreshSearchPanel();
@@ -1442,6 +1451,8 @@ class TProStringGrid : public TBaseGrid {
   TPoint lastFound_{-1, -1};
   std::unique_ptr<TSearchFooter> searchFooter_;
   TSearchPanel* searchPanel_;   // owned as a component
+  TArrowWindow* arrows_[4] = {};   // owned as components; run time only
+  TPopupButton* popupButton_ = nullptr;   // owned as a component; run time only
 
   // ---- Delimited files ----
   char delimiter_ = '\0';
@@ -1776,7 +1787,6 @@ class TProStringGrid : public TBaseGrid {
   TGridPointerState pointer_;
   std::vector<TPoint> selectedCells_;
   THTMLHintWindow* sizingHint_ = nullptr;   // owned as a component, made on first use
-  TArrowWindow* moveArrows_[4] = {};         // up, down, right, left; owned as components, made on first use
   TCustomForm* fitForm_ = nullptr;          // the owner form whose OnResize FitToForm stands in front of
   TNotifyEvent formResize_;                 // the form's handler before
   TPoint formSize_{};

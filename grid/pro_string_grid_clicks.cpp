@@ -6,6 +6,7 @@
 #include "grid/floating_footer.h"
 #include "grid/grid_trans_edit.h"
 #include "grid/mouse_actions.h"
+#include "grid/popup_button.h"
 #include "grid/pro_string_grid.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
@@ -138,6 +139,7 @@ void TProStringGrid::WMRButtonDown(TMessage& Message) {
 // ---- Release: click sort ----
 
 void TProStringGrid::WMLButtonUp(TMessage& Message) {
+  HideMoveArrows();
   const TPoint at = MessagePos(Message);
   const TGridCoord cell = MouseCoord(at.X, at.Y);
   const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
@@ -145,6 +147,7 @@ void TProStringGrid::WMLButtonUp(TMessage& Message) {
   const Integer sizedCol = GridState() == gsColSizing ? SizingIndex() : -1;
   const Integer startWidth = sizedCol >= 0 ? ColWidths(sizedCol) : 0;
   inherited::Dispatch(Message);
+  if (moving && popupButton_ != nullptr) popupButton_->SetVisible(false);
   if (sizedCol >= 0 && sizedCol < ColCount() && ColWidths(sizedCol) != startWidth) ColumnSizedByDrag(sizedCol, startWidth);
   if (moving || sizing || !IsValid(cell) || (cell.X < FixedCols() && !sortSettings_->FixedCols())) return;
   ReleaseOnCellGraphic(cell);

@@ -10,6 +10,7 @@
 #include "grid/condition_matcher.h"
 #include "grid/markup_text.h"
 #include "grid/mouse_actions.h"
+#include "grid/pro_grid_button.h"
 #include "grid/pro_string_grid.h"
 #include "grid/search_footer.h"
 #include "grid/sort_index_list.h"
@@ -18,7 +19,6 @@
 #include "platform/core/ansi_strings.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/speed_button.h"
 
 namespace {
 

@@ -173,6 +173,11 @@ TCellGraphic* TProStringGrid::GetCellGraphicInfo(Integer ACol, Integer ARow, Int
       Width = graphic->CellIndex() & 0xFFFF;
       Height = (graphic->CellIndex() >> 16) & 0xFFFF;
     }
+  } else if (kind == ctIcon) {
+    if (const TIcon* icon = graphic->CellIcon()) {
+      Width = icon->Width();
+      Height = icon->Height();
+    }
   } else if ((kind == ctImageList || kind == ctDataImage) && gridImages_ != nullptr) {
     Width = gridImages_->Width();
     Height = gridImages_->Height();
@@ -248,6 +253,9 @@ void TProStringGrid::DrawCellGraphic(TCanvas* ACanvas, Integer ACol, Integer ARo
         else
           ACanvas->Draw(placed.Left, placed.Top, bitmap);
       }
+      break;
+    case ctIcon:
+      if (TIcon* icon = Graphic->CellIcon()) ACanvas->Draw(placed.Left, placed.Top, icon);
       break;
     case ctPicture:
       if (auto* picture = dynamic_cast<TPicture*>(Graphic->CellBitmap()); picture != nullptr && picture->Graphic()) {

@@ -152,6 +152,18 @@ void TProStringGrid::GetCellStyle(Integer ACol, Integer ARow, TGridDrawState& St
     } else if (State.Contains(gdSelected) && mouseSelecting_) {
       applySelectionColors();
     }
+    // The disjunct cell list decides alone: a listed cell is selected, the current cell outside it
+    // takes the grid's own colours.
+    if (mouseActions_->DisjunctCellSelect()) {
+      if (IsDisjunctCellSelected(ACol, ARow)) {
+        applySelectionColors();
+        State.Include(gdSelected);
+      } else if (ACol == Col() && ARow == Row()) {
+        State.Exclude(gdSelected);
+        ABrush->SetColor(Color());
+        AFont->SetColor(Font()->Color());
+      }
+    }
   }
 
   DoGetWordWrap(realCol, ARow, WordWrap);

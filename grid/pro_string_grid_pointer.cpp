@@ -399,12 +399,12 @@ void TProStringGrid::ShowMoveArrows() {
   const Byte lower = cols ? 0 : 3;
   for (Byte direction = 0; direction < 4; ++direction) {
     const bool shown = m.ArrowsVisible && (direction == upper || direction == lower);
-    TArrowWindow*& arrow = moveArrows_[direction];
+    TArrowWindow* arrow = arrows_[direction];   // none in the designer
+    if (arrow == nullptr) continue;
     if (!shown) {
-      if (arrow != nullptr) arrow->SetVisible(false);
+      arrow->SetVisible(false);
       continue;
     }
-    if (arrow == nullptr) arrow = new TArrowWindow(this, direction);
     const TPoint at = direction == upper ? m.UpperArrow : m.LowerArrow;
     arrow->SetBounds(at.X, at.Y, kMoveArrowSize, kMoveArrowSize);
     arrow->SetVisible(true);

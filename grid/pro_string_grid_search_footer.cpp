@@ -1,11 +1,11 @@
 // TProStringGrid: the search footer's settings kept in step with its panel.
 #include "grid/control_look.h"
+#include "grid/pro_grid_button.h"
 #include "grid/pro_string_grid.h"
 #include "grid/search_footer.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/font.h"
-#include "platform/ui/speed_button.h"
 
 void TProStringGrid::BindSearchFooter() {
   searchFooter_->OnChange.Bind(this, &TProStringGrid::UpdateSearchPanel);
@@ -51,19 +51,22 @@ void TProStringGrid::UpdateSearchPanel(TObject*) {
   panel->SetHeight(footer->Visible() ? TSearchPanel::kVisibleHeight : 0);
 }
 
-// Flat for the flat look; the classic and XP looks (the latter without theme adaptation) raised;
-// theme adaptation flat again.
+// The flat look makes the text buttons flat; the XP look (without theme adaptation) gives them the
+// style's push button, the classic look the classic frame; theme adaptation takes the schemes and
+// flat faces.  Other looks leave them as they are.
 void TProStringGrid::ApplySearchButtonLook() {
   const ProGrid::TControlStyle style = controlLook_->ControlStyle();
-  bool flat;
-  if (style == ProGrid::csFlat)
-    flat = true;
-  else if (style == ProGrid::csClassic || (style == ProGrid::csWinXP && !autoThemeAdapt_))
-    flat = false;
-  else
-    flat = searchPanel_->FindNextButton()->Flat();
-  if (autoThemeAdapt_) flat = true;
-  for (TSpeedButton* button :
-       {searchPanel_->FindNextButton(), searchPanel_->FindPrevButton(), searchPanel_->HighlightButton()})
-    button->SetFlat(flat);
+  for (TProGridButton* button :
+       {searchPanel_->FindNextButton(), searchPanel_->FindPrevButton(), searchPanel_->HighlightButton()}) {
+    if (style == ProGrid::csFlat) {
+      button->SetFlat(true);
+    } else if (style == ProGrid::csClassic || (style == ProGrid::csWinXP && !autoThemeAdapt_)) {
+      button->SetAutoXPStyle(style == ProGrid::csWinXP);
+      button->SetFlat(false);
+    }
+    if (autoThemeAdapt_) {
+      button->SetAutoThemeAdapt(true);
+      button->SetFlat(true);
+    }
+  }
 }

@@ -10,6 +10,7 @@
 // then moves the rows once (SortRowRangeByKeys).
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -361,16 +362,38 @@ void TProStringGrid::SortRowRange(Integer ACol, Integer Lo, Integer Hi) {
 
 namespace {
 
+// The value styles ssAutomatic detects, by their place in ColumnKeys::autoValues; a row detected
+// alphabetic compares its bytes.
+constexpr TSortStyle kDetectedValueStyles[] = {ssNumeric, ssDate, ssDateTime, ssTime};
+constexpr Byte kDetectedBytes = 4;
+constexpr Integer kPrefetchRows = 8;
+
 // One column's sort keys, read once per row of the range: the stored text for the byte-wise
-// styles, the value read from it for the value styles.
+// styles, the value read from it for the value styles.  Under ssAutomatic the first row of each
+// comparison picks the style from its own text (as comparing the cells does): each row keeps its
+// detected style and, for every value style detected in the column, its value under that style.
 struct ColumnKeys {
   bool byValue = false;
+  bool automatic = false;
   std::vector<const std::string*> texts;
   std::vector<SortValue> values;
+  std::vector<Byte> detected;   // per row: an index into kDetectedValueStyles, or kDetectedBytes
+  std::vector<SortValue> autoValues[kDetectedBytes];
 };
 
 Integer CompareColumnKeys(const ColumnKeys& Keys, Integer A, Integer B) {
+  if (Keys.automatic) {
+    const Byte style = Keys.detected[A];
+    if (style == kDetectedBytes) return CompareBytes(*Keys.texts[A], *Keys.texts[B]);
+    return CompareSortValues(Keys.autoValues[style][A], Keys.autoValues[style][B]);
+  }
   return Keys.byValue ? CompareSortValues(Keys.values[A], Keys.values[B]) : CompareBytes(*Keys.texts[A], *Keys.texts[B]);
+}
+
+Byte DetectedPlace(TSortStyle Style) {
+  for (Byte i = 0; i < kDetectedBytes; ++i)
+    if (kDetectedValueStyles[i] == Style) return i;
+  return kDetectedBytes;
 }
 
 // A row of the index: its number (from Lo) and, for a byte-wise first column, the first 16 bytes
@@ -381,11 +404,34 @@ struct KeyEntry {
   Integer row = 0;
 };
 
+// Bytes From .. From + 7 of Text (zero past its end) as a big-endian number.
 uint64_t HeadBytes(const std::string& Text, size_t From) {
+  unsigned char bytes[8] = {};
+  if (From < Text.size()) std::memcpy(bytes, Text.data() + From, std::min<size_t>(8, Text.size() - From));
   uint64_t head = 0;
-  for (size_t i = From; i < From + 8; ++i)
-    head = (head << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
+  for (const unsigned char byte : bytes) head = (head << 8) | byte;
   return head;
+}
+
+// The detected style of each row (Kinds: the rows' graphic kinds) and, for each value style
+// detected, every row's value under it; false (the rows are compared cell by cell instead) when a
+// row holds a check box.
+bool ReadDetectedKeys(const std::vector<TCellType>& Kinds, const std::string& Prefix, const std::string& Suffix,
+                      ColumnKeys& Keys) {
+  Keys.automatic = true;
+  const size_t count = Keys.texts.size();
+  Keys.detected.resize(count);
+  for (size_t i = 0; i < count; ++i) {
+    if (IsCheckBoxKind(Kinds[i])) return false;
+    Keys.detected[i] = DetectedPlace(DetectStyle(Kinds[i], *Keys.texts[i]));
+  }
+  for (const Byte place : Keys.detected) {
+    if (place == kDetectedBytes || !Keys.autoValues[place].empty()) continue;
+    Keys.autoValues[place].reserve(count);
+    for (const std::string* text : Keys.texts)
+      Keys.autoValues[place].push_back(ReadSortValue(kDetectedValueStyles[place], *text, Prefix, Suffix));
+  }
+  return true;
 }
 
 // Sorting the index: CompareRows on the cached keys.
@@ -399,15 +445,22 @@ struct KeySortSteps {
   const TSortSettings& settings;
   bool headsCompare;   // the first column is byte-wise: the heads decide where they differ
   bool ignoreBlanks;
-  KeyEntry pivot{};
+  // One byte-wise column without the blank rule: the heads, then the texts, decide.
+  bool headsOnly = headsCompare && !ignoreBlanks && columns.size() == 1;
 
-  const KeyEntry& At(Integer Position) const { return Position == Pivot ? pivot : entries[Position - lo]; }
-  void TakePivot(Integer Position) { pivot = At(Position); }
+  // The pivot's copy lives in the slot after the range's last entry (the position Pivot).
+  const KeyEntry& At(Integer Position) const { return entries[Position - lo]; }
+  void TakePivot(Integer Position) { entries[Pivot - lo] = At(Position); }
   void Swap(Integer P1, Integer P2) { std::swap(entries[P1 - lo], entries[P2 - lo]); }
 
   Integer Compare(Integer P1, Integer P2) const {
     const KeyEntry& a = At(P1);
     const KeyEntry& b = At(P2);
+    if (headsOnly) {
+      if (a.head0 != b.head0) return a.head0 < b.head0 ? -1 : 1;
+      if (a.head1 != b.head1) return a.head1 < b.head1 ? -1 : 1;
+      return CompareColumnKeys(columns[0], a.row, b.row);
+    }
     for (size_t k = 0;; ++k) {
       const ColumnKeys& keys = columns[k];
       Integer result;
@@ -437,21 +490,28 @@ bool TProStringGrid::SortRowRangeByKeys(Integer ACol, Integer Lo, Integer Hi, In
     TSortStyle style = sortSettings_->AutoFormat() ? ssAutomatic : ssAlphabetic;
     std::string prefix, suffix;
     DoGetFormat(col, style, prefix, suffix);
-    if (style != ssAlphabetic && style != ssAlphaCase && !IsValueStyle(style)) return false;
+    if (style != ssAlphabetic && style != ssAlphaCase && style != ssAutomatic && !IsValueStyle(style)) return false;
     ColumnKeys& keys = columns[col - ACol];
     keys.byValue = IsValueStyle(style);
     keys.texts.resize(count);
+    std::vector<TCellType> kinds;   // ssAutomatic only
     for (Integer row = Lo; row <= Hi; ++row) {
-      if (IsMergedCell(col, row)) return false;   // a covered cell reads its base cell, which moves
-      keys.texts[row - Lo] = &StoredCell(col, row).Text;
+      // Each row's cells lie in memory of their own: ask for the cell some rows ahead early.
+      if (row + kPrefetchRows <= Hi) __builtin_prefetch(&StoredCell(col, row + kPrefetchRows));
+      const TGridCells::Cell& cell = StoredCell(col, row);
+      // A covered cell reads its base cell, which moves.
+      if (cell.Object != nullptr && IsMergedCell(col, row)) return false;
+      keys.texts[row - Lo] = &cell.Text;
+      if (style == ssAutomatic) kinds.push_back(GetCellType(col, row));
     }
     if (keys.byValue) {
       keys.values.reserve(count);
       for (const std::string* text : keys.texts) keys.values.push_back(ReadSortValue(style, *text, prefix, suffix));
     }
+    if (style == ssAutomatic && !ReadDetectedKeys(kinds, prefix, suffix, keys)) return false;
   }
-  const bool headsCompare = !columns[0].byValue;
-  std::vector<KeyEntry> entries(count);
+  const bool headsCompare = !columns[0].byValue && !columns[0].automatic;
+  std::vector<KeyEntry> entries(count + 1);   // and the pivot's slot
   for (Integer i = 0; i < count; ++i) {
     entries[i].row = i;
     if (!headsCompare) continue;

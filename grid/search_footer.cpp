@@ -1,16 +1,17 @@
 // TSearchFooter and TSearchPanel; see search_footer.h.
 #include "grid/search_footer.h"
 
-#include <initializer_list>
+#include <memory>
+#include <utility>
 
 #include "grid/cell_drawing.h"
+#include "grid/pro_grid_button.h"
 #include "platform/classes/publisher.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/font.h"
-#include "platform/ui/speed_button.h"
 #include "platform/user/resource_bitmap.h"
 
 // The search bar's glyphs (grid/resources/draw_glyphs.py draws them).
@@ -20,6 +21,7 @@
 #include "PSGARUPD.res.inc"
 #include "PSGCLOSE.res.inc"
 #include "PSGCLOSED.res.inc"
+#include "PSGCLOSEH.res.inc"
 #include "PSGHI.res.inc"
 #include "PSGHID.res.inc"
 
@@ -31,25 +33,11 @@ constexpr Integer kCheckBoxHeight = 17;
 constexpr Integer kCheckBoxLeft = 425;
 constexpr Integer kCheckBoxLeftWithoutHighlight = 330;
 
-// The named bitmap resources side by side in Glyph, in the speed button's order of states (up,
-// disabled, down); a name the program lacks leaves its place in the key colour.
-void LoadGlyphStrip(TSpeedButton* Button, std::initializer_list<const char*> Names) {
-  TBitmap strip;
-  Integer x = 0;
-  for (const char* name : Names) {
-    TBitmap part;
-    HBITMAP handle = LoadBitmapA(nullptr, name);
-    if (handle == nullptr) continue;
-    part.SetHandle(handle);
-    if (x == 0) {
-      strip.SetSize(part.Width() * Integer(Names.size()), part.Height());
-      strip.Canvas()->Brush()->SetColor(part.Canvas()->Pixels(0, part.Height() - 1));
-      strip.Canvas()->FillRect(TRect{0, 0, strip.Width(), strip.Height()});
-    }
-    strip.Canvas()->Draw(x, 0, &part);
-    x += part.Width();
-  }
-  Button->SetGlyph(&strip);
+// The named bitmap resource; empty when the program lacks it.
+std::unique_ptr<TBitmap> ResourceGlyph(const char* Name) {
+  auto glyph = std::make_unique<TBitmap>();
+  if (HBITMAP handle = LoadBitmapA(nullptr, Name)) glyph->SetHandle(handle);
+  return glyph;
 }
 
 }   // namespace
@@ -190,18 +178,22 @@ TSearchPanel::TSearchPanel(TComponent* AOwner) : TCustomPanel(AOwner) {
   backward_->OnClick.Bind(this, &TSearchPanel::BackwardClicked);
   highlight_->OnClick.Bind(this, &TSearchPanel::HighlightClicked);
   close_->OnClick.Bind(this, &TSearchPanel::ExitClicked);
-  for (TSpeedButton* button : {forward_, backward_, highlight_}) button->SetEnabled(false);
-  // A check-style button: one button alone in its group, allowed up.
-  highlight_->SetGroupIndex(1);
-  highlight_->SetAllowAllUp(true);
-  LoadGlyphStrip(forward_, {"PSGARDOWN", "PSGARDOWND"});
-  LoadGlyphStrip(backward_, {"PSGARUP", "PSGARUPD"});
-  LoadGlyphStrip(highlight_, {"PSGHI", "PSGHID"});
-  LoadGlyphStrip(close_, {"PSGCLOSE", "PSGCLOSE", "PSGCLOSED"});
+  for (TProGridButton* button : {forward_, backward_, highlight_}) button->SetEnabled(false);
+  highlight_->SetStyle(tasCheck);
+  highlight_->Font()->SetStyle({});
+  // The disabled glyphs first: Glyph makes a grey copy only while GlyphDisabled is empty.
+  const std::pair<TProGridButton*, const char*> disabled[] = {
+      {forward_, "PSGARDOWND"}, {backward_, "PSGARUPD"}, {highlight_, "PSGHID"}};
+  for (const auto& [button, name] : disabled) button->SetGlyphDisabled(ResourceGlyph(name).get());
+  const std::pair<TProGridButton*, const char*> glyphs[] = {
+      {forward_, "PSGARDOWN"}, {backward_, "PSGARUP"}, {highlight_, "PSGHI"}, {close_, "PSGCLOSE"}};
+  for (const auto& [button, name] : glyphs) button->SetGlyph(ResourceGlyph(name).get());
+  close_->SetGlyphHot(ResourceGlyph("PSGCLOSEH").get());
+  close_->SetGlyphDown(ResourceGlyph("PSGCLOSED").get());
 }
 
-TSpeedButton* TSearchPanel::NewButton(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
-  auto* button = new TSpeedButton(this);
+TProGridButton* TSearchPanel::NewButton(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  auto* button = new TProGridButton(this);
   button->SetParent(this);
   button->SetBounds(ALeft, ATop, AWidth, AHeight);
   button->SetParentFont(true);
@@ -220,7 +212,7 @@ void TSearchPanel::ApplyTexts() {
   backward_->SetCaption(FindPrevCaption);
   highlight_->SetCaption(HighLightCaption);
   matchCase_->SetCaption(MatchCaseCaption);
-  const std::pair<TSpeedButton*, const std::string*> hints[] = {
+  const std::pair<TProGridButton*, const std::string*> hints[] = {
       {forward_, &HintFindNext}, {backward_, &HintFindPrev}, {close_, &HintClose}, {highlight_, &HintHighlight}};
   for (const auto& [button, hint] : hints) {
     button->SetHint(*hint);
@@ -230,14 +222,14 @@ void TSearchPanel::ApplyTexts() {
 
 void TSearchPanel::ApplyLayout() {
   matchCase_->SetLeft(highlight_->Visible() ? kCheckBoxLeft : kCheckBoxLeftWithoutHighlight);
-  for (TSpeedButton* button : {forward_, backward_, highlight_})
+  for (TProGridButton* button : {forward_, backward_, highlight_})
     button->SetHeight(button->Visible() ? kTextButtonHeight : 0);
   matchCase_->SetHeight(matchCase_->Visible() ? kCheckBoxHeight : 0);
 }
 
 void TSearchPanel::EditChanged(TObject*) {
   const bool hasText = !edit_->Text().empty();
-  for (TSpeedButton* button : {forward_, backward_, highlight_}) button->SetEnabled(hasText);
+  for (TProGridButton* button : {forward_, backward_, highlight_}) button->SetEnabled(hasText);
   OnEditChange(this);
 }
 

@@ -7,11 +7,10 @@
 // search switches store alone).  TSearchPanel only raises its five events; the grid answers them
 // with its finder (SearchEditChanged and the others).
 //
-// The panel's buttons are the class library's speed buttons: the highlight button holds itself
-// down (group 1, all up allowed); each button takes its glyph and, where the program has them, the
-// disabled and pressed forms as one glyph strip.  The look switches the grid's own themed button
-// adds (hot glyphs, the XP and theme-adapted faces) have no counterpart on them; the flat look
-// does.
+// The panel's buttons are the grid's own TProGridButtons: the highlight button is a check-style
+// button (down after one click, up after the next); each takes its glyph and, where the program
+// has them, the disabled, hot and pressed glyphs.  The grid sets their look (flat, the XP face,
+// theme adaptation) from its control look.
 //
 // Panel layout, pixels inside the panel (left, top, width, height): close button 5, 7, 14, 14;
 // search edit 25, 6, 110; find next 140, 5, 90, 23; find previous 235, 5, 90, 23; highlight 330,
@@ -29,7 +28,7 @@
 class TCheckBox;
 class TEdit;
 class TFont;
-class TSpeedButton;
+class TProGridButton;
 
 class TSearchFooter : public TPersistent {
   PR_CLASS(TSearchFooter, TPersistent)
@@ -135,10 +134,10 @@ class TSearchPanel : public TCustomPanel {
   static constexpr Integer kVisibleHeight = 32;
 
   TEdit* SearchEdit() const { return edit_; }
-  TSpeedButton* FindNextButton() const { return forward_; }
-  TSpeedButton* FindPrevButton() const { return backward_; }
-  TSpeedButton* HighlightButton() const { return highlight_; }
-  TSpeedButton* CloseButton() const { return close_; }
+  TProGridButton* FindNextButton() const { return forward_; }
+  TProGridButton* FindPrevButton() const { return backward_; }
+  TProGridButton* HighlightButton() const { return highlight_; }
+  TProGridButton* CloseButton() const { return close_; }
   TCheckBox* MatchCase() const { return matchCase_; }
 
   // The gradient's bottom colour (clNone: the panel is filled plain in Color); setting repaints.
@@ -163,7 +162,7 @@ class TSearchPanel : public TCustomPanel {
   void Paint() override;
 
  private:
-  TSpeedButton* NewButton(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
+  TProGridButton* NewButton(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
   void EditChanged(TObject* Sender);
   void ForwardClicked(TObject*) { OnForwardClick(this); }
   void BackwardClicked(TObject*) { OnBackwardClick(this); }
@@ -171,10 +170,10 @@ class TSearchPanel : public TCustomPanel {
   void ExitClicked(TObject*) { OnExitClick(this); }
 
   TEdit* edit_;
-  TSpeedButton* forward_;
-  TSpeedButton* backward_;
-  TSpeedButton* highlight_;
-  TSpeedButton* close_;
+  TProGridButton* forward_;
+  TProGridButton* backward_;
+  TProGridButton* highlight_;
+  TProGridButton* close_;
   TCheckBox* matchCase_;
   TColor colorTo_ = clNone;
 };

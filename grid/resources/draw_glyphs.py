@@ -28,6 +28,7 @@ ARROW_OFF = (150, 150, 150)
 CROSS = (64, 64, 64)
 CROSS_DOWN = (0, 0, 0)
 CROSS_DOWN_FACE = (200, 200, 200)
+CROSS_HOT = (192, 0, 0)
 MARKER = (255, 220, 0)
 MARKER_OFF = (200, 200, 200)
 PEN = (64, 64, 64)
@@ -142,14 +143,14 @@ def spin_arrow(up):
     return pixels
 
 
-def cross(pressed):
-    # Two diagonals two pixels thick; pressed: on a grey square.
+def cross(pressed, hot=False):
+    # Two diagonals two pixels thick; pressed: on a grey square; hot: red.
     pixels = blank(14, 14)
     if pressed:
         for y in range(1, 13):
             for x in range(1, 13):
                 pixels[y][x] = CROSS_DOWN_FACE
-    color = CROSS_DOWN if pressed else CROSS
+    color = CROSS_DOWN if pressed else CROSS_HOT if hot else CROSS
     for i in range(3, 11):
         for t in (0, 1):
             pixels[i][min(i + t, 10)] = color
@@ -204,6 +205,7 @@ def main():
     glyphs['psgarupd'] = arrow(False, False)
     glyphs['psgclose'] = cross(False)
     glyphs['psgclosed'] = cross(True)
+    glyphs['psgcloseh'] = cross(False, hot=True)
     glyphs['psghi'] = marker(True)
     glyphs['psghid'] = marker(False)
     glyphs['zavspinup'] = spin_arrow(True)

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "grid/control_look.h"
+#include "grid/pro_grid_button.h"
 #include "grid/search_footer.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/font.h"
-#include "platform/ui/speed_button.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {
@@ -129,34 +129,64 @@ TEST_F(SearchFooterTest, TheTextButtonsTakeTheLooksFlatness) {
   struct Case {
     ProGrid::TControlStyle style;
     bool themeAdapt;
-    bool flat;
+    bool flat, autoXPStyle, autoThemeAdapt;
   };
-  const Case cases[] = {{ProGrid::csFlat, false, true},
-                        {ProGrid::csClassic, false, false},
-                        {ProGrid::csWinXP, false, false},
-                        {ProGrid::csWinXP, true, true},
-                        {ProGrid::csClassic, true, true}};
+  // The new grid's XP look gave the buttons AutoXPStyle, which the flat look keeps.
+  const Case cases[] = {{ProGrid::csFlat, false, true, true, false},
+                        {ProGrid::csClassic, false, false, false, false},
+                        {ProGrid::csWinXP, false, false, true, false},
+                        {ProGrid::csClassic, false, false, false, false},
+                        {ProGrid::csWinXP, true, true, false, true},
+                        {ProGrid::csClassic, true, true, false, true}};
   TTestStringGrid* grid = NewGrid();
   for (const Case& c : cases) {
     grid->ControlLook()->SetControlStyle(c.style);
     grid->SetAutoThemeAdapt(c.themeAdapt);
-    for (TSpeedButton* button : {grid->SearchPanel()->FindNextButton(), grid->SearchPanel()->FindPrevButton(),
-                                 grid->SearchPanel()->HighlightButton()})
-      EXPECT_EQ(button->Flat(), c.flat) << int(c.style) << " " << c.themeAdapt;
+    for (TProGridButton* button : {grid->SearchPanel()->FindNextButton(), grid->SearchPanel()->FindPrevButton(),
+                                   grid->SearchPanel()->HighlightButton()}) {
+      SCOPED_TRACE(testing::Message() << int(c.style) << " " << c.themeAdapt);
+      EXPECT_EQ(button->Flat(), c.flat);
+      EXPECT_EQ(button->AutoXPStyle(), c.autoXPStyle);
+      EXPECT_EQ(button->AutoThemeAdapt(), c.autoThemeAdapt);
+    }
   }
+}
+
+// The close button shows its hot glyph (a red cross) under the mouse and its plain one (dark grey)
+// otherwise; the highlight button is a check-style button.
+TEST_F(SearchFooterTest, TheCloseButtonTurnsHotUnderTheMouse) {
+  TTestStringGrid* grid = Searched();
+  TSearchPanel* panel = grid->SearchPanel();
+  TProGridButton* close = panel->CloseButton();
+  EXPECT_EQ(panel->HighlightButton()->Style(), tasCheck);
+  const auto inked = [&](COLORREF Ink) {
+    driver_->Settle();
+    Integer count = 0;
+    for (Integer y = 0; y < close->Height(); ++y)
+      for (Integer x = 0; x < close->Width(); ++x) count += driver_->Pixel(close, x, y) == Ink;
+    return count;
+  };
+  constexpr COLORREF kCross = RGB(64, 64, 64), kHotCross = RGB(192, 0, 0);
+  driver_->MoveMouseTo(panel, TPoint{300, 28});
+  EXPECT_GT(inked(kCross), 10);
+  EXPECT_EQ(inked(kHotCross), 0);
+  driver_->MoveMouseTo(close, TPoint{7, 7});
+  EXPECT_TRUE(close->MouseInControl());
+  EXPECT_GT(inked(kHotCross), 10);
+  EXPECT_EQ(inked(kCross), 0);
 }
 
 TEST_F(SearchFooterTest, TextEnablesTheTextButtonsAndClearingDisablesThem) {
   TTestStringGrid* grid = Searched();
   TSearchPanel* panel = grid->SearchPanel();
-  const std::vector<TSpeedButton*> buttons = {panel->FindNextButton(), panel->FindPrevButton(),
+  const std::vector<TProGridButton*> buttons = {panel->FindNextButton(), panel->FindPrevButton(),
                                               panel->HighlightButton()};
-  for (TSpeedButton* button : buttons) EXPECT_FALSE(button->Enabled());
+  for (TProGridButton* button : buttons) EXPECT_FALSE(button->Enabled());
   panel->SearchEdit()->SetText("m");
-  for (TSpeedButton* button : buttons) EXPECT_TRUE(button->Enabled());
+  for (TProGridButton* button : buttons) EXPECT_TRUE(button->Enabled());
   EXPECT_TRUE(panel->CloseButton()->Enabled());
   panel->SearchEdit()->SetText("");
-  for (TSpeedButton* button : buttons) EXPECT_FALSE(button->Enabled());
+  for (TProGridButton* button : buttons) EXPECT_FALSE(button->Enabled());
 }
 
 TEST_F(SearchFooterTest, ClicksOnThePanelReachTheFinder) {

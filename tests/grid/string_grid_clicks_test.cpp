@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "grid/arrow_window.h"
 #include "grid/cell_properties.h"
 #include "grid/floating_footer.h"
 #include "grid/grid_trans_edit.h"
 #include "grid/mouse_actions.h"
+#include "grid/popup_button.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "platform/user/message_ids.h"
@@ -42,6 +44,42 @@ class StringGridClicksTest : public StringGridTest {
 };
 
 // Without a handler the header opens (with goEditing off); a handler or a read-only cell can refuse.
+// At run time the grid owns four hidden green arrows, one per direction, and a hidden, disabled
+// header caption, all parented to it; a release of the left button hides the arrows; the DAV look
+// gives the caption its grey-to-white gradient when loaded.  A grid made in the designer has none.
+TEST_F(StringGridClicksTest, TheGridOwnsItsMoveIndicatorsAtRunTimeOnly) {
+  TTestStringGrid* grid = HeaderGrid();
+  for (Byte direction = 0; direction < 4; ++direction) {
+    TArrowWindow* arrow = grid->ArrowWindow(direction);
+    ASSERT_NE(arrow, nullptr);
+    EXPECT_EQ(arrow->Direction(), direction);
+    EXPECT_EQ(arrow->Owner(), grid);
+    EXPECT_EQ(arrow->Parent(), grid);
+    EXPECT_EQ(arrow->Color(), TColor(65280));
+    EXPECT_FALSE(arrow->Visible());
+    arrow->SetVisible(true);
+  }
+  TPopupButton* caption = grid->PopupButton();
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->Parent(), grid);
+  EXPECT_FALSE(caption->Visible());
+  EXPECT_FALSE(caption->Enabled());
+  Click(grid, Middle(grid, 1, 2));
+  for (Byte direction = 0; direction < 4; ++direction) EXPECT_FALSE(grid->ArrowWindow(direction)->Visible());
+
+  EXPECT_EQ(caption->GradFrom(), clNone);
+  grid->SetLook(glDAV);
+  grid->Loaded();
+  EXPECT_EQ(caption->GradFrom(), TColor(0xC0C0C0));
+  EXPECT_EQ(caption->GradTo(), clWhite);
+
+  TComponent designer(nullptr);
+  designer.SetDesigning(true);
+  auto* designed = new TProStringGrid(&designer);   // freed by the designer
+  for (Byte direction = 0; direction < 4; ++direction) EXPECT_EQ(designed->ArrowWindow(direction), nullptr);
+  EXPECT_EQ(designed->PopupButton(), nullptr);
+}
+
 TEST_F(StringGridClicksTest, ADoubleClickedHeaderOpensTheFixedCellEditorUnlessRefused) {
   enum Handler { kNone, kAllows, kRefuses };
   const struct {

@@ -7,12 +7,12 @@
 
 #include "grid/floating_footer.h"
 #include "grid/grid_filter.h"
+#include "grid/pro_grid_button.h"
 #include "grid/search_footer.h"
 #include "grid/sort_index_list.h"
 #include "grid/sort_settings.h"
 #include "grid/wide_cell_text.h"
 #include "platform/ui/edit.h"
-#include "platform/ui/speed_button.h"
 #include "string_grid_fixture.h"
 
 namespace gridtest {

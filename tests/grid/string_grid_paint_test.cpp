@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "grid/bands.h"
@@ -15,15 +16,20 @@
 #include "grid/control_look.h"
 #include "grid/draw_markup.h"
 #include "grid/grid_progress_appearance.h"
+#include "grid/mouse_actions.h"
 #include "grid/search_footer.h"
 #include "grid/show_modified.h"
 #include "grid/sort_settings.h"
 #include "platform/classes/string_list.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/gdi_types.h"
+#include "platform/gdi/icon.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/brush.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/font.h"
+#include "platform/ui/icon.h"
 #include "platform/ui/pen.h"
 #include "string_grid_paint_fixture.h"
 #include "tests/support/os/temp_folder.h"
@@ -96,6 +102,38 @@ TEST_F(PaintTest, TheCellStyleTakesBandsOwnBrushesFixedLooksSelectionAndAlignmen
 }
 
 // ---- Probes of the picture ----
+
+// With disjunct cell selection the list alone decides: Ctrl+clicked cells are selected, the
+// current cell outside the list (also one Ctrl+clicked off again) is painted in the grid's colours.
+TEST_F(PaintTest, DisjunctCellsAloneShowAsSelected) {
+  TPaintGrid* grid = NewPaintGrid();
+  grid->MouseActions()->SetDisjunctCellSelect(true);
+  grid->SetSelectionColor(clRed);
+  grid->SetSelectionTextColor(clYellow);
+  EXPECT_EQ(Style(grid, 5, 5, {gdSelected}).brush, grid->Color()) << "the current cell, not listed";
+  EXPECT_FALSE(Style(grid, 5, 5, {gdSelected}).state.Contains(gdSelected));
+  const auto middle = [&](Integer col, Integer row) {
+    const TRect r = grid->CellRect(col, row);
+    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  };
+  for (const TPoint cell : {TPoint{2, 2}, TPoint{3, 4}, TPoint{4, 1}, TPoint{4, 1}})
+    driver_->ClickAt(grid, middle(cell.X, cell.Y), TShiftState{ssCtrl});
+  const struct {
+    Integer col, row;
+    bool selected;
+  } cases[] = {{2, 2, true}, {3, 4, true}, {4, 1, false}, {4, 4, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.col << ", " << c.row);
+    const CellStyle style = Style(grid, c.col, c.row);
+    EXPECT_EQ(style.brush, c.selected ? clRed : grid->Color());
+    EXPECT_EQ(style.fontColor, c.selected ? clYellow : grid->Font()->Color());
+    EXPECT_EQ(style.state.Contains(gdSelected), c.selected);
+  }
+  EXPECT_EQ((TPoint{grid->Col(), grid->Row()}), (TPoint{4, 1}));
+  Paint(grid);
+  EXPECT_GT(Count(grid, 2, 2, RGB(255, 0, 0)), 500);
+  EXPECT_EQ(Count(grid, 4, 1, RGB(255, 0, 0)), 0) << "the current cell Ctrl+clicked off";
+}
 
 TEST_F(PaintTest, BandsAndSelectionShowInThePicture) {
   TPaintGrid* grid = NewPaintGrid();
@@ -459,6 +497,47 @@ TEST_F(PaintTest, GraphicSizesFollowTheKindTheTextAndTheOutput) {
   grid->GetCellGraphicSize(2, 2, none);
   EXPECT_EQ(none.X, 0);
   EXPECT_EQ(none.Y, 0);
+}
+
+// An icon cell draws its icon at the placed left-top, through the icon's mask, and places it by
+// the icon's size: left-aligned 2 pixels into the cell (margin and line), centred 1 + (60 - 2 -
+// 10) / 2 pixels in; the top 2 pixels down.
+TEST_F(PaintTest, IconCellsDrawTheirIconThroughItsMask) {
+  TPaintGrid* grid = NewPaintGrid();
+  grid->SetShowSelection(false);
+  constexpr Integer kWidth = 10, kHeight = 6;
+  std::vector<BYTE> mask(kHeight * 2, 0);   // 1-bit rows padded to 2 bytes: all opaque...
+  mask[0] = 0x80;                           // ...but the top-left pixel
+  std::vector<std::uint32_t> colors(kWidth * kHeight, 0x000000FF);   // blue, as 0x00RRGGBB...
+  colors[0] = 0;                                                      // ...and nothing under the mask
+  HBITMAP maskBitmap = CreateBitmap(kWidth, kHeight, 1, 1, mask.data());
+  HBITMAP colorBitmap = CreateBitmap(kWidth, kHeight, 1, 32, colors.data());
+  const ICONINFO info{1, 0, 0, maskBitmap, colorBitmap};
+  TIcon icon;
+  icon.SetHandle(CreateIconIndirect(&info));
+  DeleteObject(maskBitmap);
+  DeleteObject(colorBitmap);
+  const struct {
+    TCellHAlign hAlign;
+    Integer left;
+  } cases[] = {{haLeft, 2}, {haCenter, 1 + (60 - 2 - kWidth) / 2}};
+  for (const auto& c : cases) {
+    TCellGraphic* graphic = grid->CreateCellGraphic(2, 2);
+    graphic->SetCellType(ctIcon);
+    graphic->SetCellIcon(&icon);
+    graphic->SetCellHAlign(c.hAlign);
+    graphic->SetCellVAlign(vaTop);
+    Paint(grid);
+    EXPECT_EQ(Count(grid, 2, 2, RGB(0, 0, 255)), kWidth * kHeight - 1) << "all but the masked pixel";
+    const TRect r = grid->CellRect(2, 2);
+    SCOPED_TRACE(int(c.hAlign));
+    EXPECT_NE(At(grid, r.Left + c.left, r.Top + 2), RGB(0, 0, 255)) << "the masked corner";
+    EXPECT_EQ(At(grid, r.Left + c.left + 1, r.Top + 2), RGB(0, 0, 255));
+    EXPECT_EQ(At(grid, r.Left + c.left, r.Top + 3), RGB(0, 0, 255));
+    EXPECT_NE(At(grid, r.Left + c.left - 1, r.Top + 3), RGB(0, 0, 255));
+    EXPECT_NE(At(grid, r.Left + c.left + kWidth, r.Top + 3), RGB(0, 0, 255));
+    grid->RemoveCellGraphic(2, 2);
+  }
 }
 
 TEST_F(PaintTest, NodeGlyphsShowTheirStateAndLeaveOutTheirKeyColour) {

@@ -300,21 +300,24 @@ TEST_F(SortTest, RandomGridsSortByEveryKeyAndComeBack) {
 // compares the cells anew at every step.  Both run the same quicksort, so on seeded grids full of
 // equal keys and blanks every sort leaves exactly the same rows in the same order (column 0 tells
 // the rows apart), over chains of sorts by each column, both directions, Full on and off and each
-// blank rule.
+// blank rule.  The last column is sorted in ssAutomatic, where the first row of each comparison
+// picks the style from its own text: numbers, dates, date-times, times and words mixed.
 TEST_F(SortTest, KeysReadOnceGiveTheSameOrderAsComparingTheCellsAtEveryStep) {
   ScopedLocale thai("th-TH");
   std::mt19937 random(20261212);
   const std::string words[] = {"", "a", "B", "b", std::string("ขา"_cp874)};
   const std::string numbers[] = {"", "x", "0", "-1", "2", "2.0", "10"};
   const std::string dates[] = {"", "01/02/2558", "1/2/2558", "03/02/2558", "bad"};
-  const TSortStyle styles[] = {ssAlphabetic, ssNumeric, ssDate};
+  const std::string mixed[] = {"", "x", "5", "10", "3.5E2", "01/02/2558", "1/2/2558 1:30", "1:30", "12:05",
+                               "A-12", "1/x"};
+  const TSortStyle styles[] = {ssAlphabetic, ssNumeric, ssDate, ssAutomatic};
   for (int round = 0; round < 3; ++round) {
     const Integer rows = 2 + static_cast<Integer>(random() % 80);
     TTestStringGrid* byKeys = NewGrid();
     TTestStringGrid* byCells = NewGrid();
     int formatCalls = 0;
     for (TTestStringGrid* grid : {byKeys, byCells}) {
-      grid->SetColCount(4);
+      grid->SetColCount(5);
       grid->SetRowCount(rows);
       grid->OnGetFormat = [&styles, &formatCalls, grid, byKeys](TObject*, Integer c, TSortStyle& style, std::string&,
                                                                 std::string&) {
@@ -325,14 +328,14 @@ TEST_F(SortTest, KeysReadOnceGiveTheSameOrderAsComparingTheCellsAtEveryStep) {
     byCells->OnGetDisplText = [](TObject*, Integer, Integer, std::string&) {};   // a hook that changes nothing
     for (Integer row = 1; row < rows; ++row) {
       const std::vector<std::string> texts{std::to_string(row), words[random() % 5], numbers[random() % 7],
-                                           dates[random() % 5]};
-      for (Integer col = 0; col < 4; ++col) {
+                                           dates[random() % 5], mixed[random() % 11]};
+      for (Integer col = 0; col < 5; ++col) {
         byKeys->SetCellText(col, row, texts[col]);
         byCells->SetCellText(col, row, texts[col]);
       }
     }
-    for (int sort = 0; sort < 12; ++sort) {
-      const Integer column = 1 + static_cast<Integer>(random() % 3);
+    for (int sort = 0; sort < 16; ++sort) {
+      const Integer column = 1 + static_cast<Integer>(random() % 4);
       const TSortDirection direction = random() % 2 == 0 ? sdAscending : sdDescending;
       const bool full = random() % 2 == 0, ignoreBlanks = random() % 2 == 0;
       const TSortBlankPosition blanks = random() % 2 == 0 ? blFirst : blLast;
