@@ -59,6 +59,23 @@ TEST_F(RichTextCellTest, AnRtfCellMeasuresByItsLines) {
   EXPECT_LT(wrapped.cx, wide.cx);
 }
 
+TEST_F(RichTextCellTest, HostileRichTextPaintsAndMeasuresAsItsReadableText) {
+  TPaintGrid* grid = NewPaintGrid();
+  const std::string hostile[] = {
+      "{\\" + std::string(200000, '{') + "x",                               // deep and never closed
+      R"({\rtf1\fs99999999999999\cf1 \u99999999999999 ok}}}}})",          // huge numbers, extra braces
+      R"({\rtf1{\colortbl ;\red255\green0\blue0;}\cf1 A}\cf1 B})",     // text after the document
+  };
+  for (const std::string& text : hostile) {
+    grid->SetCells(1, 1, text);
+    Paint(grid);
+    const TSize size = grid->MeasureCellText(1, 1, false);
+    EXPECT_GE(size.cy, 0);
+    EXPECT_EQ(Count(grid, 2, 1, kRedPixel), 0);
+  }
+  EXPECT_GT(Count(grid, 1, 1, kRedPixel), 0) << "the document's own text still shows";
+}
+
 TEST_F(RichTextCellTest, CopiesAndDragsTakeTheRichTextsPlainText) {
   TPaintGrid* grid = NewPaintGrid();
   grid->SetCells(1, 1, R"({\rtf1{\fonttbl{\f0 Tahoma;}}\f0 first\par second})");
