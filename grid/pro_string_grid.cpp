@@ -31,6 +31,7 @@
 #include "grid/navigation.h"
 #include "grid/popup_button.h"
 #include "grid/print_settings.h"
+#include "grid/pro_rich_edit.h"
 #include "grid/search_footer.h"
 #include "grid/show_modified.h"
 #include "grid/size_while_typing.h"
@@ -64,6 +65,8 @@ TProStringGrid::TProStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
   footerPanel_ = new TFooterPanel(this);
   searchPanel_ = new TSearchPanel(this);
+  richEdit_ = new TProRichEdit(this);
+  richEditor_ = new TProRichEdit(this);
   CreateSettings();
   BindSearchFooter();
   SetRowCount(10);
@@ -186,6 +189,7 @@ void TProStringGrid::CreateWnd() {
     footerPanel_->SetVisible(floatingFooter_->Visible());
     footerPanel_->SetParent(this);
     searchPanel_->SetParent(this);
+    ParentRenderingRichEdit();
     if (columnSize_->Save()) LoadColumnSizes();
   }
   const bool newInDesigner = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&

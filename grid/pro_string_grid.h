@@ -48,6 +48,7 @@ class TGridEditorControls;
 class TControlList;
 class TControlLook;
 class TCustomImageList;
+class TCustomRichEdit;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TFilter;
@@ -66,6 +67,7 @@ class THTMLHintWindow;
 class THTMLSettings;
 class TIntList;
 class TMouseActions;
+class TProRichEdit;
 class TNavigation;
 class TPrintSettings;
 class TProInplaceEdit;
@@ -540,6 +542,21 @@ class TProStringGrid : public TBaseGrid {
   // stream's end or the first foreign line (the stream is left at that line's start).
   void WriteGridText(TStream* Stream);
   void ReadGridText(TStream* Stream);
+
+  // ==== Rich-text cells ====
+  // The two hidden rich edits, made with the grid: one renders and measures rich-text cells, the
+  // other edits them.
+  TProRichEdit* RichEdit() const { return richEdit_; }
+  TProRichEdit* RichEditor() const { return richEditor_; }
+  // Loads the cell's text into Edit as RTF (its lines read from a stream of the text's bytes); an
+  // empty cell clears it.
+  void LoadRichEditFromCell(Integer ACol, Integer ARow, TCustomRichEdit* Edit);
+  // Edit's lines written to a stream and read back as text (empty when the stream is).
+  std::string RichEditText(TCustomRichEdit* Edit);
+  // Renders the cell's rich text into ARect (the cell's content rectangle, margins applied here)
+  // through the rendering edit; a selected cell's text takes SelectionTextColor unless
+  // SelectionRTFKeep.
+  void DrawRTFCell(Integer ACol, Integer ARow, TCanvas* ACanvas, const TRect& ARect);
 
   // ==== Clipboard: text, the top-left cell's rich text and the private cell format ====
   // Copy puts the selection on the clipboard as TAB/CR LF text (CF_TEXT), with AllowRTFClipboard
@@ -1291,6 +1308,8 @@ class TProStringGrid : public TBaseGrid {
 
   // ---- Owned objects ----
   TFooterPanel* footerPanel_;   // owned as a component
+  TProRichEdit* richEdit_;     // owned as a component; renders and measures
+  TProRichEdit* richEditor_;   // owned as a component; edits
   std::unique_ptr<TFloatingFooter> floatingFooter_;
   std::unique_ptr<TPrintSettings> printSettings_;
   std::unique_ptr<THTMLSettings> htmlSettings_;
@@ -1664,6 +1683,10 @@ class TProStringGrid : public TBaseGrid {
  private:
   struct TCellPaint;
   void DrawCellText(TCellPaint& Paint);
+  // The plain text of a rich text, read through the rendering edit.
+  std::string RichTextPlain(const std::string& Text);
+  // The rendering edit in the grid: no size, hidden, its window transparent.
+  void ParentRenderingRichEdit();
   void DrawPlainText(TCellPaint& Paint, const std::string& Text);
   void DrawCellBorders(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);
   void DrawFixedGradient(TCanvas* ACanvas, Integer ACol, Integer ARow, const TRect& Rect);

@@ -134,6 +134,8 @@ std::string TProStringGrid::CopiedCellText(Integer ACol, Integer ARow) {
   }
   if (!navigation_->CopyHTMLTagsToClipboard() && text.find("</") != std::string::npos)
     text = GetCellPlainText(ACol, ARow);
+  else if (text.find("{\\") != std::string::npos)
+    text = RichTextPlain(text);
   if (QuoteMultiLineCells() && CountTextLines(text, Multilinecells()) > 1) QuoteLineBreaks(text);
   return text;
 }

@@ -6,6 +6,7 @@
 #include "grid/cell_line_breaks.h"
 #include "grid/cell_text_kinds.h"
 #include "grid/draw_markup.h"
+#include "grid/pro_rich_edit.h"
 #include "grid/pro_string_grid.h"
 #include "grid/wide_cell_text.h"
 #include "platform/core/float_math.h"
@@ -56,10 +57,13 @@ TSize TProStringGrid::MeasureCellText(Integer ACol, Integer ARow, bool Wrap) {
     const UINT lines = Wrap || Multilinecells() ? DT_WORDBREAK : DT_SINGLELINE;
     DrawTextExW(canvas->Handle(), wide.data(), static_cast<int>(wide.size()), &r, lines | DT_CALCRECT, nullptr);
     size = {r.Right - r.Left + 2 * xMargin_, r.Bottom - r.Top};
+  } else if (kind == 2) {
+    LoadRichEditFromCell(ACol, ARow, richEdit_);
+    richEdit_->SetBounds(0, 0, cell.Right - cell.Left, cell.Bottom - cell.Top);
+    richEdit_->SetWordWrap(Wrap);
+    richEdit_->Perform(EM_REQUESTRESIZE, 0, 0);
+    size = {richEdit_->ReqWidth() + 2 * xMargin_, richEdit_->ReqHeight() + 2 * yMargin_};
   } else {
-    // Rich text is measured by the rich edit, which this grid does not have yet: it measures as
-    // an empty cell.
-    if (kind == 2) text.clear();
     if (Wrap) {
       const bool editedHere = editorOpen_ && ACol == Col() && ARow == Row();
       if (editedHere && text.ends_with('\n')) text += 'w';   // the empty last line counts

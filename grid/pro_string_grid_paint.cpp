@@ -318,8 +318,8 @@ void TProStringGrid::DrawCellText(TCellPaint& Paint) {
     return;
   }
   if (kind == 2) {
-    // Rich text is rendered through the rich edit, which this grid does not have yet: its
-    // background is filled and nothing more.
+    canvas->Brush()->SetStyle(bsClear);
+    DrawRTFCell(Paint.Col, Paint.Row, canvas, Paint.Rect);
     return;
   }
   Paint.Rect = textRect;

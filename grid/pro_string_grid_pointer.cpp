@@ -605,6 +605,7 @@ std::string TProStringGrid::SelectionDragText() {
     for (Integer col = firstCol; col <= lastCol; ++col) {
       const TPoint base = GetBaseCell(DisplToRealCol(col), row);
       std::string cell = GetRawCellText(base.X, base.Y);
+      if (cell.find("{\\") != std::string::npos) cell = RichTextPlain(cell);
       if (QuoteMultiLineCells() && CountTextLines(cell, Multilinecells()) > 1) QuoteLineBreaks(cell);
       text += cell;
       if (col < lastCol) text += '\t';

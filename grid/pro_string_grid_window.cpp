@@ -115,6 +115,7 @@ void TProStringGrid::AnswerBalloonText(NMTTDISPINFOA& Info) {
   const TGridCoord cell = MouseCoord(client.X, client.Y);
   if (cell.X < 0 || cell.Y < 0) return;
   std::string text = GetCellPlainText(cell.X, cell.Y);
+  if (text.find("{\\") != std::string::npos) text = RichTextPlain(text);
   const size_t start = text.find_first_not_of("\t\r\n");
   text = start == std::string::npos ? std::string() : text.substr(start);
   for (char& ch : text)
