@@ -35,6 +35,7 @@ PR_PUBLISH(TkxCustomEdit) {
   p.Property("Height", &E::Height, &E::SetHeight).Stored(false);
   p.Property("Width", &E::Width, &E::SetWidth).Stored(false);
   p.Property("AutoSize", &E::AutoSize, &E::SetAutoSize).Stored(false);
+  p.Property("RepositoryItem", &E::RepositoryItem, &E::SetRepositoryItem);
 }
 
 const Unit kxEditUnit = {"kxEdit",
