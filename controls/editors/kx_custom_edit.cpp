@@ -22,7 +22,6 @@
 #include "platform/user/cursor.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/message_ids.h"
-#include "platform/user/message_loop.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
@@ -499,13 +498,6 @@ void TkxCustomEdit::KeyDown(Word& Key, TShiftState Shift) {
   if (Key != 0 && WantsAfterKeyDown(Key, Shift)) RunAfterKeyDownHandler(Key, Shift);
 }
 
-void TkxCustomEdit::RemovePendingChars() {
-  if (!HandleAllocated()) return;
-  MSG message{};
-  while (PeekMessageA(&message, WindowHandle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-  }
-}
-
 void TkxCustomEdit::DoEditKeyDown(Word& Key, TShiftState Shift) {
   TkxCustomEditProperties* properties = GetActiveProperties();
   const TShortCut shortCut = ShortCut(Key, Shift);
@@ -521,7 +513,7 @@ void TkxCustomEdit::DoEditKeyDown(Word& Key, TShiftState Shift) {
     return;
   }
   if (GetDefaultButtonIndex() != -1 && shortCut == properties->ClickKey()) {
-    RemovePendingChars();
+    if (HandleAllocated()) RemovePendingMessages(WindowHandle(), WM_CHAR, WM_CHAR, true);
     ClickDefaultButton();
     Key = 0;
     return;
@@ -722,9 +714,32 @@ void TkxCustomEdit::CMDialogChar(TMessage& Message) {
   TkxContainer::Dispatch(Message);
 }
 
+void TkxCustomEdit::ClipboardMessage(UINT Msg) {
+  const bool readOnly = GetActiveProperties()->ReadOnly() || !dataBinding_->DataAvailable();
+  if (Msg == WM_COPY) return CopyToClipboard();
+  const TkxScopedValue<bool> user(userAction_, true);
+  if (Msg == WM_CUT) {
+    if (readOnly) CopyToClipboard();
+    else CutToClipboard();
+  } else if (!readOnly) {
+    PasteFromClipboard();
+  }
+}
+
 void TkxCustomEdit::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_DIALOGCHAR) return CMDialogChar(Message);
-  TkxContainer::Dispatch(Message);
+  switch (Message.Msg) {
+    case CM_DIALOGCHAR: return CMDialogChar(Message);
+    case WM_COPY:
+    case WM_CUT:
+    case WM_PASTE: return ClipboardMessage(Message.Msg);
+    default: TkxContainer::Dispatch(Message);
+  }
+}
+
+void TkxCustomEdit::ActivateByKey(char Key) {
+  PrepareForClick();
+  if (ForwardsActivationChar(Key) && HandleAllocated())
+    SendMessageA(WindowHandle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Key)), 0);
 }
 
 // --- Layout ---

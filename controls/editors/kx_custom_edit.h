@@ -158,6 +158,14 @@ class TkxCustomEdit : public TkxContainer {
   // within the double-click time after it is a double click.
   virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y);
   virtual void PrepareForClick();
+  // An in-place editor activated by a key: prepared as for a click, then given the key as a
+  // character when it forwards it.
+  virtual void ActivateByKey(char Key);
+  virtual bool ForwardsActivationChar(char) { return true; }
+  // Clipboard hooks (text editors).
+  virtual void CopyToClipboard() {}
+  virtual void CutToClipboard() {}
+  virtual void PasteFromClipboard() {}
   bool DoubleClickTimerRunning() const;
 
   // --- Auto size ---
@@ -180,6 +188,8 @@ class TkxCustomEdit : public TkxContainer {
   TkxContainerStyleValues GetUnsupportedStyleValues() override { return 0xFC00; }
   bool IsNativeStyle() override;
   virtual bool PaintsFromData() { return false; }
+  // The editor paints its parent's background under itself.
+  virtual bool UsesParentBackground() { return false; }
   using TkxContainer::UsesParentColorByDefault;
 
   // --- Events ---
@@ -238,8 +248,9 @@ class TkxCustomEdit : public TkxContainer {
   // Runs Fire with both modified flags set for an in-place editor, restored afterwards.
   template <class F>
   void FireWithModifiedBracket(F Fire);
-  void RemovePendingChars();
   void CMDialogChar(TMessage& Message);
+  // WM_COPY, WM_CUT and WM_PASTE.
+  void ClipboardMessage(UINT Msg);
   void DoubleClickTimerTick(TObject*);
   void ApplyAutoSize();
 

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "controls/editors/kx_custom_edit.h"
 #include "controls/editors/kx_edit_utils.h"
 #include "controls/foundation/kd_office11.h"
 #include "controls/foundation/kd_office11_paint.h"
 #include "controls/foundation/kd_theme_manager.h"
 #include "controls/foundation/kd_ux_theme.h"
+#include "controls/foundation/kx_parent_image.h"
 #include "controls/foundation/kx_canvas.h"
 #include "controls/foundation/kx_classic_painters.h"
 #include "controls/foundation/kx_dwm_api.h"
@@ -117,6 +119,45 @@ bool TkxCustomEditViewInfo::RunBackgroundHandler(TkxCanvas* Canvas) {
   bool handled = false;
   if (IsInplace && CustomBackgroundHandler) CustomBackgroundHandler(this, Canvas, handled);
   return handled;
+}
+
+Integer TkxCustomEditViewInfo::GetBackgroundKind() {
+  const bool transparent = Transparent || (Edit != nullptr && Edit->Transparent());
+  if (IsInplace) {
+    if (HasBackgroundHandler()) return 0;
+    return transparent ? 2 : 3;
+  }
+  if (transparent) return 4;
+  if (Edit != nullptr && Edit->UsesParentBackground()) return 5;
+  return NativeStyle ? 3 : 1;
+}
+
+bool TkxCustomEditViewInfo::HasTransparentBackground() {
+  const Integer kind = GetBackgroundKind();
+  return kind != 1 && kind != 3;
+}
+
+void TkxCustomEditViewInfo::PaintBackground(TkxCanvas& Canvas, const TRect& R, bool NoExclude,
+                                            const TRect& AExcludeRect) {
+  Canvas.PushSavedDC();
+  try {
+    if (!NoExclude) Canvas.ExcludeClipRect(AExcludeRect);
+    switch (GetBackgroundKind()) {
+      case 0:
+        Canvas.IntersectClipRect(R);
+        RunBackgroundHandler(&Canvas);
+        break;
+      case 1: DrawEditBackground(Canvas, *this, true, 0); break;
+      case 3: Canvas.FillSolidRect(R, BackgroundColor); break;
+      case 4: DrawParentImage(Edit, &Canvas, R); break;
+      case 5: PaintParentBackground(Edit, &Canvas, R); break;
+      default: break;
+    }
+  } catch (...) {
+    Canvas.PopSavedDC();
+    throw;
+  }
+  Canvas.PopSavedDC();
 }
 
 bool TkxCustomEditViewInfo::IsButtonCustomPainted(Integer AIndex) {

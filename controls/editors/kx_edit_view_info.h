@@ -103,6 +103,15 @@ class TkxCustomEditViewInfo : public TkxContainerViewInfo {
   void DrawNativeBackground(TkxCanvas& Canvas, bool FillContent, TColor ABrushColor, Integer AKind);
   // The classic border (and shadow) and fill.
   void PaintClassicEditBackground(TkxCanvas& Canvas, bool AFillContent);
+  // What PaintBackground paints.  In place: 0 the host's background handler, 2 nothing (transparent,
+  // the view info's or the editor's), else 3; a control: 4 the parent's image when transparent, 5 the
+  // parent's background when the editor uses it, 1 the editor background when not native, else 3.
+  // 3 is a fill of the background colour.
+  Integer GetBackgroundKind();
+  // Kinds other than the editor background and the fill.
+  bool HasTransparentBackground();
+  // The background under R by kind, inside a saved DC; unless NoExclude, AExcludeRect leaves the clip.
+  void PaintBackground(TkxCanvas& Canvas, const TRect& R, bool NoExclude, const TRect& AExcludeRect);
   // True when some button is hot.
   bool IsHotTrackEnabled() const;
   // P moved back by the left and top offsets lies in some button's bounds.

@@ -16,6 +16,7 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen.h"
 #include "platform/user/cursor.h"
+#include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
@@ -59,8 +60,14 @@ class TTextKeepingEdit : public TkxCustomEdit {
   void SynchronizeDisplayValue() override { text = VarToStr(GetEditValue()); }
   void SelectAllText() override { log.push_back("select all"); }
 
+  bool UsesParentBackground() override { return parentBackground; }
+  void CopyToClipboard() override { log.push_back("copy"); }
+  void CutToClipboard() override { log.push_back("cut"); }
+  void PasteFromClipboard() override { log.push_back("paste"); }
+
   std::string text;
   std::vector<std::string> log;
+  bool parentBackground = false;
 
  protected:
   void SetDisplayValueCore(const Variant& Value) override { AssignEditValueQuietly(Value); }
@@ -383,6 +390,69 @@ TEST_F(CustomEditTest, AnAutoSizedHeightIsNotStoredAndIsRecomputedOnLoad) {
   uitest::ReadFormImageText("object Edit1: TTextKeepingEdit\n  Height = 60\n  Width = 120\nend\n", edit);
   EXPECT_EQ(edit->Width(), 120);
   EXPECT_EQ(edit->Height(), autoHeight) << "recomputed on load";
+}
+
+TEST_F(CustomEditTest, TheBackgroundKindFollowsPlaceTransparencyAndParent) {
+  struct Case {
+    const char* name;
+    bool inplace, handler, transparent, parentBackground, native;
+    Integer kind;
+  };
+  const Case cases[] = {
+      {"in place with a host's handler", true, true, false, false, false, 0},
+      {"in place, transparent", true, false, true, false, false, 2},
+      {"in place", true, false, false, false, false, 3},
+      {"a transparent control", false, false, true, true, false, 4},
+      {"a control on its parent's background", false, false, false, true, false, 5},
+      {"a classic control", false, false, false, false, false, 1},
+      {"a native control", false, false, false, false, true, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTextKeepingEdit edit(nullptr, c.inplace);
+    edit.SetTransparent(c.transparent);
+    edit.parentBackground = c.parentBackground;
+    TkxCustomEditViewInfo& info = *edit.GetViewInfo();
+    info.IsInplace = c.inplace;
+    info.NativeStyle = c.native;
+    info.CustomBackgroundHandler = [&](TObject*, TkxCanvas*, bool& AHandled) { AHandled = c.handler; };
+    EXPECT_EQ(info.GetBackgroundKind(), c.kind);
+    EXPECT_EQ(info.HasTransparentBackground(), c.kind != 1 && c.kind != 3);
+  }
+}
+
+TEST_F(CustomEditTest, ClipboardMessagesRespectReadOnly) {
+  struct Case {
+    UINT message;
+    bool readOnly;
+    Log log;
+  };
+  const Case cases[] = {
+      {WM_COPY, false, {"copy"}}, {WM_COPY, true, {"copy"}},  {WM_CUT, false, {"cut"}},
+      {WM_CUT, true, {"copy"}},   {WM_PASTE, false, {"paste"}}, {WM_PASTE, true, {}},
+  };
+  TTextKeepingEdit* edit = NewEdit();
+  for (const Case& c : cases) {
+    edit->Properties()->SetReadOnly(c.readOnly);
+    edit->log.clear();
+    edit->Perform(c.message, 0, 0);
+    EXPECT_EQ(edit->log, c.log) << "message " << c.message << ", read-only " << c.readOnly;
+  }
+}
+
+TEST_F(CustomEditTest, AnInPlaceEditorActivatedByAKeyTypesIt) {
+  form_ = NewForm("HostForm");
+  auto* edit = new TTextKeepingEdit(form_, true);
+  edit->SetParent(form_);
+  edit->SetBounds(0, 0, 80, 18);
+  edit->SetVisible(false);
+  driver_->Settle();
+  edit->ActivateByKey('q');
+  driver_->Settle();
+  EXPECT_TRUE(edit->Visible());
+  EXPECT_EQ(driver_->FocusedControl(), edit);
+  EXPECT_EQ(edit->text, "q");
+  EXPECT_EQ(edit->log, (Log{"select all", "char q"}));
 }
 
 }  // namespace
