@@ -166,6 +166,11 @@ class TkxCustomEdit : public TkxContainer {
   virtual void CopyToClipboard() {}
   virtual void CutToClipboard() {}
   virtual void PasteFromClipboard() {}
+  // Set while the current value change comes from the user (clipboard messages, the clear key).
+  bool UserAction() const { return userAction_; }
+  // The inner edit's clear and undo messages (text editors).
+  virtual void ClearSelection() {}
+  virtual void AfterUndo() {}
   bool DoubleClickTimerRunning() const;
 
   // --- Auto size ---
@@ -243,6 +248,9 @@ class TkxCustomEdit : public TkxContainer {
   void Loaded() override;
 
  private:
+  // The inner edit sets the user-action flag around clipboard messages and runs the after-key handler.
+  friend class TkxCustomInnerTextEdit;
+
   bool HasChangeHandlers() const;
   bool HasEditValueChangedHandlers() const;
   // Runs Fire with both modified flags set for an in-place editor, restored afterwards.
