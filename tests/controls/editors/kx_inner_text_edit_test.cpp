@@ -62,15 +62,27 @@ class InnerTextEditTest : public uitest::UiTest {
 
 TEST_F(InnerTextEditTest, TheCaretIndexFollowsTheCaretAndIsZeroInAnEmptyText) {
   TkxCustomInnerTextEdit* inner = NewInner();
+  // Positions past the last character answer -1, as the system edit documents; probes are counted.
+  int probes = 0;
+  TWndMethod original = inner->WindowProc;
+  inner->WindowProc = [&probes, inner, original](TMessage& m) {
+    if (m.Msg != EM_POSFROMCHAR) return original(m);
+    ++probes;
+    if (Integer(m.WParam) >= Integer(inner->Text().size())) m.Result = -1;
+    else original(m);
+  };
   inner->SetFocus();
   driver_->Settle();
-  EXPECT_EQ(inner->GetCaretCharIndex(), 0) << "an empty text has no character to probe";
+  EXPECT_EQ(inner->GetCaretCharIndex(), 0);
+  EXPECT_EQ(probes, 0) << "an empty text has no character to probe";
   inner->SetText("abcdef");
   for (Integer position = 0; position <= 6; ++position) {
     inner->SetSelStart(position);
     inner->SetSelLength(0);
     EXPECT_EQ(inner->GetCaretCharIndex(), position);
   }
+  EXPECT_GT(probes, 0);
+  inner->WindowProc = original;
 }
 
 TEST_F(InnerTextEditTest, ADoubleByteImeCharacterKeepsTheSavedSelectionUntilBothBytesCame) {
