@@ -49,8 +49,9 @@ bool VarSameTypeAndValue(const Variant& A, const Variant& B) {
 
 // --- Life cycle ---
 
-TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass)
-    : TkxContainer(AOwner), propertiesClass_(APropertiesClass), inplace_(AIsInplace) {
+TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
+                             TkxInnerEditClass AInnerEditClass)
+    : TkxContainer(AOwner), propertiesClass_(APropertiesClass), innerEditClass_(AInnerEditClass), inplace_(AIsInplace) {
   properties_.reset(propertiesClass_(this));
   RecreateStylesAndViewInfo();
   inplaceMetrics_ = properties_->CreateViewData(GetStyle(), true)->EditorMetrics;
@@ -60,6 +61,11 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
   style.Include(csReplicatable);
   SetControlStyle(style);
   SetTabStop(true);
+  innerEdit_ = CreateInnerEdit();
+  if (innerEdit_ != nullptr) {
+    InitializeInnerEdit();
+    SetInnerControl(innerEdit_->GetInnerControlOwnControl());
+  }
   dataBinding_.reset(GetDataBindingClass()(this));
   autoSize_ = !inplace_;
   editValue_ = Null();
@@ -68,7 +74,7 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
     TkxDialogKeys keys = DialogKeys();
     keys.Include(dkAll);
     keys.Include(dkArrows);
-    keys.Include(dkTab);
+    if (GetInnerEditClass() == nullptr) keys.Include(dkTab);
     SetDialogKeys(keys);
   }
   doubleClickTimer_ = std::make_unique<TkxTimer>(nullptr);
@@ -87,6 +93,8 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
 TkxCustomEdit::~TkxCustomEdit() {
   repositoryItemLink_.reset();   // the item hears of this editor no more
   doubleClickTimer_.reset();
+  UnhookInnerEditWndProc();
+  innerEdit_ = nullptr;
   properties_->OnPropertiesChanged = nullptr;
   if (!inplace_) properties_->ReleaseDefaultValuesProvider();
   dataBinding_.reset();
@@ -157,6 +165,7 @@ void TkxCustomEdit::SetTransparent(bool Value) {
 
 void TkxCustomEdit::PropertiesChanged(TObject*) {
   editValidated_ = false;
+  UpdateInnerEditReadOnly();
   if (editModified_ && IsValueReadOnly()) SetEditModified(false);
   if (GetActiveProperties()->Transparent()) SetTransparent(true);
   RefreshStateFromCursor(false);
@@ -165,6 +174,77 @@ void TkxCustomEdit::PropertiesChanged(TObject*) {
 bool TkxCustomEdit::IsValueReadOnly() { return GetActiveProperties()->ReadOnly() || !dataBinding_->DataAvailable(); }
 
 bool TkxCustomEdit::InternalFocused() const { return !GetActiveProperties()->FormatsByFocus() || Focused(); }
+
+// --- The inner edit ---
+
+IkxCustomInnerEdit* TkxCustomEdit::CreateInnerEdit() {
+  const TkxInnerEditClass innerEditClass = GetInnerEditClass();
+  if (innerEditClass == nullptr) return nullptr;
+  TWinControl* control = innerEditClass(this);
+  if (auto* provider = dynamic_cast<IkxInnerEditProvider*>(control)) return provider->GetInnerEdit();
+  return dynamic_cast<IkxCustomInnerEdit*>(control);
+}
+
+void TkxCustomEdit::InitializeInnerEdit() {
+  innerEdit_->SetParent(this);
+  if (GetActiveProperties()->SplitsChangeNotifications()) {
+    TNotifyEvent onChange;
+    onChange = [this](TObject*) { HandleTextChanged(); };
+    innerEdit_->SetOnChange(onChange);
+  }
+  innerEdit_->GetInnerControlOwnControl()->SetParentShowHint(false);
+}
+
+bool TkxCustomEdit::IsInnerEditUnavailable() const {
+  return IsDestroying() || (innerEditClass_ != nullptr && innerEdit_ == nullptr);
+}
+
+void TkxCustomEdit::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && innerEdit_ != nullptr && AComponent == innerEdit_->GetInnerControlOwnControl()) {
+    innerWndProcHooked_ = false;   // the control goes with its window procedure
+    innerEdit_ = nullptr;
+  }
+  TkxContainer::Notification(AComponent, Operation);
+}
+
+void TkxCustomEdit::HandleTextChanged() {
+  if (Focused()) SetEditModified(true);
+  else if (!GetActiveProperties()->IsInChangeHandler()) dataBinding_->SetModifiedIfFocused();
+  NotifyChange();
+}
+
+void TkxCustomEdit::AdjustInnerEditPosition() {
+  if (innerEdit_ == nullptr) return;
+  TWinControl* control = innerEdit_->GetInnerControlOwnControl();
+  const TRect r = GetViewInfo()->ClientRect;
+  control->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  control->Realign();
+}
+
+void TkxCustomEdit::UpdateInnerEditReadOnly() {
+  if (innerEdit_ != nullptr && !IsInnerEditUnavailable()) innerEdit_->SetReadOnly(IsValueReadOnly());
+}
+
+void TkxCustomEdit::HookInnerEditWndProc() {
+  if (innerEdit_ == nullptr || innerWndProcHooked_) return;
+  TWinControl* control = innerEdit_->GetInnerControlOwnControl();
+  savedInnerWndProc_ = control->WindowProc;
+  control->WindowProc = [this](TMessage& Message) { InnerEditWndProc(Message); };
+  innerWndProcHooked_ = true;
+}
+
+void TkxCustomEdit::UnhookInnerEditWndProc() {
+  if (!innerWndProcHooked_) return;
+  innerWndProcHooked_ = false;
+  if (innerEdit_ != nullptr) innerEdit_->GetInnerControlOwnControl()->WindowProc = savedInnerWndProc_;
+  savedInnerWndProc_ = nullptr;
+}
+
+void TkxCustomEdit::InnerEditWndProc(TMessage& Message) { savedInnerWndProc_(Message); }
+
+void TkxCustomEdit::FocusInnerControl() {
+  if (innerEdit_ != nullptr) innerEdit_->SafelySetFocus();
+}
 
 // --- Modified flags ---
 
@@ -829,6 +909,7 @@ void TkxCustomEdit::ApplyAutoSize() {
   Integer w = Width(), h = Height();
   CalculateAutoSize(w, h);
   if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
+  AdjustInnerEditPosition();
 }
 
 bool TkxCustomEdit::CanResize(Integer& NewWidth, Integer& NewHeight) {

@@ -32,6 +32,7 @@
 #include "controls/editors/kx_edit_properties.h"
 #include "controls/editors/kx_edit_view_data.h"
 #include "controls/editors/kx_edit_view_info.h"
+#include "controls/editors/kx_inner_edit.h"
 #include "controls/foundation/kx_container.h"
 #include "platform/core/res_string.h"
 #include "platform/core/units.h"
@@ -192,6 +193,26 @@ class TkxCustomEdit : public TkxContainer {
   virtual bool UsesParentBackground() { return false; }
   using TkxContainer::UsesParentColorByDefault;
 
+  // --- The inner edit ---
+  // The inner control's interface; null for an editor without one (or once the control is freed).
+  IkxCustomInnerEdit* InnerEdit() const { return innerEdit_; }
+  // The class the constructor was given: C++ runs only the base's operations during construction.
+  virtual TkxInnerEditClass GetInnerEditClass() const { return innerEditClass_; }
+  // True while destroying, or when the editor has an inner edit class but no inner edit.
+  bool IsInnerEditUnavailable() const;
+  // The inner text changed: edit mode when focused, else the binding's modified state; OnChange.
+  virtual void HandleTextChanged();
+  // The inner control takes the view info's client rectangle.
+  virtual void AdjustInnerEditPosition();
+  // The inner control is read-only while the value is.
+  void UpdateInnerEditReadOnly();
+  // While hooked, the inner control's messages pass through InnerEditWndProc.
+  virtual void HookInnerEditWndProc();
+  virtual void UnhookInnerEditWndProc();
+  virtual void InnerEditWndProc(TMessage& Message);
+  // Through the inner edit, so that its selection stays.
+  void FocusInnerControl() override;
+
   // --- Events ---
   TkxEditEditingEvent OnEditing;
   // For hosts: keys the editor does not use.
@@ -209,7 +230,8 @@ class TkxCustomEdit : public TkxContainer {
   void Dispatch(TMessage& Message) override;
 
  protected:
-  TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass);
+  TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
+                TkxInnerEditClass AInnerEditClass = nullptr);
 
   virtual void HandleEnter();
   void ExitEditing(bool ACallDoExit);
@@ -234,6 +256,11 @@ class TkxCustomEdit : public TkxContainer {
   virtual void FireChange();
   virtual void FireEditValueChanged();
   virtual TkxEditDataBindingClass GetDataBindingClass() const;
+  // Creates the inner control from GetInnerEditClass and answers its interface (null: none).
+  virtual IkxCustomInnerEdit* CreateInnerEdit();
+  // Binds the inner control to the editor (parent, change handler, no parent hints).
+  virtual void InitializeInnerEdit();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Before and after the linked repository item changes.
   virtual void RepositoryItemChanging() {}
   virtual void RepositoryItemChanged() {}
@@ -260,6 +287,10 @@ class TkxCustomEdit : public TkxContainer {
   std::unique_ptr<TkxEditRepositoryItemLink> repositoryItemLink_;   // made on the first link
   std::unique_ptr<TkxEditDataBinding> dataBinding_;
   std::unique_ptr<TkxTimer> doubleClickTimer_;
+  TkxInnerEditClass innerEditClass_;
+  IkxCustomInnerEdit* innerEdit_ = nullptr;
+  TWndMethod savedInnerWndProc_;
+  bool innerWndProcHooked_ = false;
   TkxEditChangeEventsCatcher catcher_;
   Variant editValue_;
   Variant valueAtEntry_;
