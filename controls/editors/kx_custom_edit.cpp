@@ -816,9 +816,18 @@ void TkxCustomEdit::Dispatch(TMessage& Message) {
 }
 
 void TkxCustomEdit::ActivateByKey(char Key) {
-  PrepareForClick();
-  if (ForwardsActivationChar(Key) && HandleAllocated())
-    SendMessageA(WindowHandle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Key)), 0);
+  HookInnerEditWndProc();
+  try {
+    PrepareForClick();
+    // The character goes where typing goes: the inner control when there is one.
+    TWinControl* target = innerEdit_ != nullptr ? innerEdit_->GetInnerControlOwnControl() : this;
+    if (ForwardsActivationChar(Key) && target->HandleAllocated())
+      SendMessageA(target->WindowHandle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Key)), 0);
+  } catch (...) {
+    UnhookInnerEditWndProc();
+    throw;
+  }
+  UnhookInnerEditWndProc();
 }
 
 // --- Layout ---

@@ -160,7 +160,8 @@ class TkxCustomEdit : public TkxContainer {
   virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y);
   virtual void PrepareForClick();
   // An in-place editor activated by a key: prepared as for a click, then given the key as a
-  // character when it forwards it.
+  // character (its inner control when it has one, with the inner window procedure hooked
+  // meanwhile) when it forwards it.
   virtual void ActivateByKey(char Key);
   virtual bool ForwardsActivationChar(char) { return true; }
   // Clipboard hooks (text editors).

@@ -85,6 +85,63 @@ class TTextKeepingEdit : public TkxCustomEdit {
   }
 };
 
+// An inner control of the test's own: it keeps a text that typed characters join and reports
+// each change; the editor reaches it through IkxCustomInnerEdit.
+class TTestInnerEdit : public TWinControl, public IkxCustomInnerEdit {
+ public:
+  explicit TTestInnerEdit(TComponent* AOwner) : TWinControl(AOwner) { SetTabStop(true); }
+  static TWinControl* Create(TkxCustomEdit* AOwner) { return new TTestInnerEdit(AOwner); }
+
+  TWinControl* GetInnerControlOwnControl() override { return this; }
+  TkxContainer* GetInnerControlContainer() override { return static_cast<TkxContainer*>(Owner()); }
+  LRESULT CallDefWndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override { return Perform(Msg, WParam, LParam); }
+  Variant GetEditValue() override { return Variant(text); }
+  TNotifyEvent GetOnChange() override { return onChange; }
+  bool GetReadOnly() override { return readOnly; }
+  void LockBounds(bool) override {}
+  void SafelySetFocus() override { SetFocus(); }
+  void SetEditValue(const Variant& Value) override { text = VarToStr(Value); }
+  void SetParent(TWinControl* AParent) override { TWinControl::SetParent(AParent); }
+  void SetOnChange(const TNotifyEvent& Value) override { onChange = Value; }
+  void SetReadOnly(bool Value) override { readOnly = Value; }
+
+  void KeyPress(char& Key) override {
+    TWinControl::KeyPress(Key);
+    text += Key;
+    onChange(this);
+  }
+
+  std::string text;
+  bool readOnly = false;
+  TNotifyEvent onChange;
+};
+
+// Properties whose editors follow the inner text for OnChange.
+class TSplittingProperties : public TTypingProperties {
+  PR_CLASS(TSplittingProperties, TTypingProperties)
+
+ public:
+  using TTypingProperties::TTypingProperties;
+  static TkxCustomEditProperties* Create(TPersistent* AOwner) { return new TSplittingProperties(AOwner); }
+  bool SplitsChangeNotifications() const override { return true; }
+};
+
+PR_IMPLEMENT_CLASS(TSplittingProperties)
+
+// An editor with the test's inner control; it logs the characters its hooked inner window
+// procedure sees.
+class TInnerEditEdit : public TkxCustomEdit {
+ public:
+  TInnerEditEdit(TComponent* AOwner, bool AIsInplace)
+      : TkxCustomEdit(AOwner, AIsInplace, &TSplittingProperties::Create, &TTestInnerEdit::Create) {}
+  TTestInnerEdit* Inner() const { return static_cast<TTestInnerEdit*>(InnerEdit()->GetInnerControlOwnControl()); }
+  void InnerEditWndProc(TMessage& Message) override {
+    if (Message.Msg == WM_CHAR) log.push_back("hooked char " + std::string(1, char(Message.WParam)));
+    TkxCustomEdit::InnerEditWndProc(Message);
+  }
+  std::vector<std::string> log;
+};
+
 namespace {
 
 class CustomEditTest : public uitest::UiTest {
@@ -458,6 +515,50 @@ TEST_F(CustomEditTest, AnInPlaceEditorActivatedByAKeyTypesIt) {
   EXPECT_EQ(driver_->FocusedControl(), edit);
   EXPECT_EQ(edit->text, "q");
   EXPECT_EQ(edit->log, (Log{"select all", "char q"}));
+}
+
+TEST_F(CustomEditTest, TheInnerEditIsBoundToTheEditorAndFollowsItsReadOnlyState) {
+  form_ = NewForm("InnerForm");
+  auto* edit = new TInnerEditEdit(form_, false);
+  edit->SetParent(form_);
+  edit->SetBounds(10, 10, 100, 21);
+  TTestInnerEdit* inner = edit->Inner();
+  EXPECT_EQ(inner->Owner(), edit);
+  EXPECT_EQ(inner->Parent(), edit);
+  EXPECT_EQ(edit->InnerControl(), inner);
+  EXPECT_FALSE(inner->ParentShowHint());
+  EXPECT_FALSE(edit->IsInnerEditUnavailable());
+  for (bool readOnly : {true, false}) {
+    edit->Properties()->SetReadOnly(readOnly);
+    EXPECT_EQ(inner->readOnly, readOnly);
+  }
+  edit->AdjustInnerEditPosition();
+  const TRect client = edit->GetViewInfo()->ClientRect;
+  EXPECT_EQ(inner->BoundsRect(), client);
+  delete inner;
+  EXPECT_EQ(edit->InnerEdit(), nullptr);
+  EXPECT_TRUE(edit->IsInnerEditUnavailable());
+}
+
+TEST_F(CustomEditTest, AKeyActivatesAnInPlaceEditorThroughItsHookedInnerEdit) {
+  form_ = NewForm("HostForm");
+  auto* edit = new TInnerEditEdit(form_, true);
+  int changes = 0;
+  edit->Properties()->OnChange = [&](TObject*) { ++changes; };
+  edit->SetParent(form_);
+  edit->SetBounds(0, 0, 80, 18);
+  edit->SetVisible(false);
+  driver_->Settle();
+  edit->ActivateByKey('q');
+  driver_->Settle();
+  EXPECT_EQ(edit->Inner()->text, "q");
+  EXPECT_EQ(edit->log, (Log{"hooked char q"}));
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(driver_->FocusedControl(), edit->Inner());
+  EXPECT_TRUE(edit->EditModified());
+  edit->Inner()->Perform(WM_CHAR, 'r', 0);
+  EXPECT_EQ(edit->Inner()->text, "qr");
+  EXPECT_EQ(edit->log, (Log{"hooked char q"})) << "the window procedure is restored";
 }
 
 }  // namespace
