@@ -5,6 +5,7 @@
 #include "controls/editors/kx_edit_data_binding.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
+#include "controls/foundation/kx_free_notificator.h"
 #include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_screen_canvas.h"
 #include "controls/foundation/kx_timer.h"
@@ -746,7 +747,9 @@ void TkxCustomEdit::DblClick() {
   Click();
 }
 
-void TkxCustomEdit::PrepareForClick() {
+void TkxCustomEdit::PrepareForClick(std::unique_ptr<TkxCustomEditData>& EditData) {
+  if (EditData == nullptr && GetEditDataClass() != nullptr) EditData.reset(GetEditDataClass()(this));
+  AttachEditData(EditData.get());
   SetVisible(true);
   if (HandleAllocated() && CanFocus()) {
     SetFocus();
@@ -757,8 +760,9 @@ void TkxCustomEdit::PrepareForClick() {
   activated_ = true;
 }
 
-void TkxCustomEdit::SimulateMouseClick(TShiftState Shift, Integer X, Integer Y) {
-  PrepareForClick();
+void TkxCustomEdit::SimulateMouseClick(TShiftState Shift, Integer X, Integer Y,
+                                       std::unique_ptr<TkxCustomEditData>& EditData) {
+  PrepareForClick(EditData);
   const TPoint p = ParentToClient(TPoint{X, Y});
   if (!HandleAllocated()) return;
   const LPARAM position = MAKELPARAM(WORD(p.X), WORD(p.Y));
@@ -815,10 +819,10 @@ void TkxCustomEdit::Dispatch(TMessage& Message) {
   }
 }
 
-void TkxCustomEdit::ActivateByKey(char Key) {
+void TkxCustomEdit::ActivateByKey(char Key, std::unique_ptr<TkxCustomEditData>& EditData) {
   HookInnerEditWndProc();
   try {
-    PrepareForClick();
+    PrepareForClick(EditData);
     // The character goes where typing goes: the inner control when there is one.
     TWinControl* target = innerEdit_ != nullptr ? innerEdit_->GetInnerControlOwnControl() : this;
     if (ForwardsActivationChar(Key) && target->HandleAllocated())
@@ -829,6 +833,40 @@ void TkxCustomEdit::ActivateByKey(char Key) {
   }
   UnhookInnerEditWndProc();
 }
+
+void TkxCustomEdit::AttachEditData(TkxCustomEditData* Data) {
+  if (Data != nullptr && Data->edit_ != this) {   // data made for another editor now serves this one
+    Data->editWatcher_->Unwatch(Data->edit_);
+    Data->edit_ = this;
+    Data->editWatcher_->Watch(this);
+  }
+  editData_ = Data;
+  ResetEditData(Data);
+}
+
+void TkxCustomEdit::ResetEditData(TkxCustomEditData* Data) {
+  if (Data == nullptr || Data != editData_ || !Data->needsReset_) return;
+  ClearEditData();
+  Data->needsReset_ = false;
+}
+
+TkxCustomEditData::TkxCustomEditData(TkxCustomEdit* AEdit)
+    : edit_(AEdit), editWatcher_(std::make_unique<TkxFreeNotificator>(nullptr)) {
+  editWatcher_->OnFreeNotification = [this](TComponent*) { edit_ = nullptr; };
+  editWatcher_->Watch(edit_);
+  Clear();
+}
+
+TkxCustomEditData::~TkxCustomEditData() {
+  if (edit_ != nullptr && edit_->editData_ == this) edit_->editData_ = nullptr;
+}
+
+void TkxCustomEditData::Clear() {
+  needsReset_ = true;
+  if (edit_ != nullptr) edit_->ResetEditData(this);
+}
+
+PR_IMPLEMENT_CLASS(TkxCustomEditData)
 
 // --- Layout ---
 

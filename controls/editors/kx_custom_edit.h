@@ -65,6 +65,30 @@ struct TkxEditChangeEventsCatcher {
   bool PendingEditValueChanged = false;
 };
 
+class TkxFreeNotificator;
+
+// Per-activation data of in-place editors, owned by their host across activations.  Clear (also
+// run by the constructor) asks for a reset: the editor the data is attached to runs ClearEditData
+// once, now or when it is next attached.  A freed editor is forgotten; freed data detaches itself.
+class TkxCustomEditData : public TObject {
+  PR_CLASS(TkxCustomEditData, TObject)
+
+ public:
+  explicit TkxCustomEditData(TkxCustomEdit* AEdit);
+  ~TkxCustomEditData() override;
+  void Clear();
+  bool NeedsReset() const { return needsReset_; }
+  TkxCustomEdit* Edit() const { return edit_; }
+
+ private:
+  friend class TkxCustomEdit;
+  bool needsReset_ = false;
+  TkxCustomEdit* edit_;
+  std::unique_ptr<TkxFreeNotificator> editWatcher_;
+};
+
+using TkxCustomEditDataClass = TkxCustomEditData* (*)(TkxCustomEdit* AEdit);
+
 class TkxCustomEdit : public TkxContainer {
   PR_CLASS(TkxCustomEdit, TkxContainer)
 
@@ -157,12 +181,19 @@ class TkxCustomEdit : public TkxContainer {
   bool CanProcessMouseWheel(TShiftState Shift) const;
   // Takes a host's click at (X, Y) in the parent's coordinates as a real one; a real second click
   // within the double-click time after it is a double click.
-  virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y);
-  virtual void PrepareForClick();
+  virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y,
+                                  std::unique_ptr<TkxCustomEditData>& EditData);
+  // In-place activation; without EditData, one of GetEditDataClass is made for the host to keep.
+  virtual void PrepareForClick(std::unique_ptr<TkxCustomEditData>& EditData);
   // An in-place editor activated by a key: prepared as for a click, then given the key as a
   // character (its inner control when it has one, with the inner window procedure hooked
   // meanwhile) when it forwards it.
-  virtual void ActivateByKey(char Key);
+  virtual void ActivateByKey(char Key, std::unique_ptr<TkxCustomEditData>& EditData);
+  // The attached per-activation data (not owned); null for none.
+  TkxCustomEditData* EditData() const { return editData_; }
+  virtual TkxCustomEditDataClass GetEditDataClass() const { return nullptr; }
+  // The attached data asked for a reset.
+  virtual void ClearEditData() {}
   virtual bool ForwardsActivationChar(char) { return true; }
   // Clipboard hooks (text editors).
   virtual void CopyToClipboard() {}
@@ -281,6 +312,10 @@ class TkxCustomEdit : public TkxContainer {
   void ClipboardMessage(UINT Msg);
   void DoubleClickTimerTick(TObject*);
   void ApplyAutoSize();
+  friend class TkxCustomEditData;
+  void AttachEditData(TkxCustomEditData* Data);
+  // Runs ClearEditData when Data is the attached data and asks for a reset.
+  void ResetEditData(TkxCustomEditData* Data);
 
   std::unique_ptr<TkxCustomEditProperties> properties_;
   TkxCustomEditPropertiesClass propertiesClass_;
@@ -290,6 +325,7 @@ class TkxCustomEdit : public TkxContainer {
   std::unique_ptr<TkxTimer> doubleClickTimer_;
   TkxInnerEditClass innerEditClass_;
   IkxCustomInnerEdit* innerEdit_ = nullptr;
+  TkxCustomEditData* editData_ = nullptr;
   TWndMethod savedInnerWndProc_;
   bool innerWndProcHooked_ = false;
   TkxEditChangeEventsCatcher catcher_;

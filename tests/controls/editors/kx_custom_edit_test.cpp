@@ -4,6 +4,7 @@
 // the wheel rule and auto size.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,17 @@ class TInnerEditEdit : public TkxCustomEdit {
   std::vector<std::string> log;
 };
 
+// An in-place editor with per-activation data whose resets it logs.
+class TEditDataEdit : public TTextKeepingEdit {
+ public:
+  TEditDataEdit(TComponent* AOwner) : TTextKeepingEdit(AOwner, true) {}
+  TkxCustomEditDataClass GetEditDataClass() const override {
+    return [](TkxCustomEdit* AEdit) { return new TkxCustomEditData(AEdit); };
+  }
+  void ClearEditData() override { ++resets; }
+  int resets = 0;
+};
+
 namespace {
 
 class CustomEditTest : public uitest::UiTest {
@@ -169,6 +181,7 @@ class CustomEditTest : public uitest::UiTest {
   }
   TForm* form_ = nullptr;
   TkxCustomEdit* other_ = nullptr;
+  std::unique_ptr<TkxCustomEditData> editData;   // the host's per-activation data
 };
 
 using Log = std::vector<std::string>;
@@ -403,7 +416,7 @@ TEST_F(CustomEditTest, ASimulatedClickThenARealOneIsADoubleClick) {
     TTextKeepingEdit* edit = NewEdit();
     int doubleClicks = 0;
     edit->OnDblClick = [&](TObject*) { ++doubleClicks; };
-    edit->SimulateMouseClick({ssLeft}, 30, 20);   // the parent's (20, 10) of the editor
+    edit->SimulateMouseClick({ssLeft}, 30, 20, editData);   // the parent's (20, 10) of the editor
     EXPECT_TRUE(edit->DoubleClickTimerRunning());
     clock_.Advance(c.wait);
     driver_->Settle();
@@ -509,7 +522,7 @@ TEST_F(CustomEditTest, AnInPlaceEditorActivatedByAKeyTypesIt) {
   edit->SetBounds(0, 0, 80, 18);
   edit->SetVisible(false);
   driver_->Settle();
-  edit->ActivateByKey('q');
+  edit->ActivateByKey('q', editData);
   driver_->Settle();
   EXPECT_TRUE(edit->Visible());
   EXPECT_EQ(driver_->FocusedControl(), edit);
@@ -549,7 +562,7 @@ TEST_F(CustomEditTest, AKeyActivatesAnInPlaceEditorThroughItsHookedInnerEdit) {
   edit->SetBounds(0, 0, 80, 18);
   edit->SetVisible(false);
   driver_->Settle();
-  edit->ActivateByKey('q');
+  edit->ActivateByKey('q', editData);
   driver_->Settle();
   EXPECT_EQ(edit->Inner()->text, "q");
   EXPECT_EQ(edit->log, (Log{"hooked char q"}));
@@ -559,6 +572,38 @@ TEST_F(CustomEditTest, AKeyActivatesAnInPlaceEditorThroughItsHookedInnerEdit) {
   edit->Inner()->Perform(WM_CHAR, 'r', 0);
   EXPECT_EQ(edit->Inner()->text, "qr");
   EXPECT_EQ(edit->log, (Log{"hooked char q"})) << "the window procedure is restored";
+}
+
+TEST_F(CustomEditTest, PerActivationDataIsResetOnceAndOutlivesItsEditor) {
+  form_ = NewForm("HostForm");
+  auto* edit = new TEditDataEdit(form_);
+  edit->SetParent(form_);
+  edit->SetBounds(0, 0, 80, 18);
+  driver_->Settle();
+  edit->PrepareForClick(editData);
+  ASSERT_NE(editData, nullptr);
+  EXPECT_EQ(edit->EditData(), editData.get());
+  EXPECT_EQ(editData->Edit(), edit);
+  EXPECT_FALSE(editData->NeedsReset());
+  edit->PrepareForClick(editData);   // the same data again: no reset
+  EXPECT_EQ(edit->resets, 1);
+  editData->Clear();
+  EXPECT_EQ(edit->resets, 2);
+
+  auto* second = new TEditDataEdit(form_);
+  second->SetParent(form_);
+  second->PrepareForClick(editData);   // the data now serves the second editor
+  EXPECT_EQ(editData->Edit(), second);
+  editData->Clear();
+  EXPECT_EQ(second->resets, 1);
+  EXPECT_EQ(edit->resets, 2);
+  delete second;
+  EXPECT_EQ(editData->Edit(), nullptr);
+  editData->Clear();   // no editor to reset
+
+  edit->PrepareForClick(editData);
+  editData.reset();
+  EXPECT_EQ(edit->EditData(), nullptr);
 }
 
 }  // namespace
