@@ -86,7 +86,7 @@ void TkxCustomInnerTextEditHelper::SetEditValue(const Variant& Value) {
 
 void TkxCustomInnerTextEditHelper::SetParent(TWinControl* AParent) { edit_->SetParent(AParent); }
 
-void TkxCustomInnerTextEditHelper::SetOnChange(TNotifyEvent Value) { edit_->OnChange = std::move(Value); }
+void TkxCustomInnerTextEditHelper::SetOnChange(const TNotifyEvent& Value) { edit_->OnChange = Value; }
 
 void TkxCustomInnerTextEditHelper::SetReadOnly(bool Value) { edit_->SetReadOnly(Value); }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/editors/kx_inner_edit.h"
 #include "controls/foundation/kx_container_routines.h"
 #include "controls/foundation/kx_interfaced_persistent.h"
 #include "platform/core/variant.h"
@@ -20,27 +21,6 @@ class TkxCustomEdit;
 class TkxCustomInnerTextEdit;
 
 enum TkxEditEchoMode { eemNormal, eemPassword };
-
-// How the editor base drives its inner control.
-class IkxCustomInnerEdit : public IkxContainerInnerControl {
- public:
-  // The control's default window procedure, past the platform's message dispatch.
-  virtual LRESULT CallDefWndProc(UINT Msg, WPARAM WParam, LPARAM LParam) = 0;
-  virtual Variant GetEditValue() = 0;
-  virtual TNotifyEvent GetOnChange() = 0;
-  virtual bool GetReadOnly() = 0;
-  // Bounds changes are ignored while locked; locks nest.
-  virtual void LockBounds(bool ALock) = 0;
-  // Focuses the control keeping its selection (AutoSelect is off for the call).
-  virtual void SafelySetFocus() = 0;
-  virtual void SetEditValue(const Variant& Value) = 0;
-  virtual void SetParent(TWinControl* AParent) = 0;
-  virtual void SetOnChange(TNotifyEvent Value) = 0;
-  virtual void SetReadOnly(bool Value) = 0;
-
- protected:
-  ~IkxCustomInnerEdit() = default;
-};
 
 // What a text editor asks of its inner edit besides.
 class IkxInnerTextEdit : public IkxCustomInnerEdit {
@@ -109,7 +89,7 @@ class TkxCustomInnerTextEditHelper : public TkxInterfacedPersistent, public IkxI
   void SafelySetFocus() override;
   void SetEditValue(const Variant& Value) override;
   void SetParent(TWinControl* AParent) override;
-  void SetOnChange(TNotifyEvent Value) override;
+  void SetOnChange(const TNotifyEvent& Value) override;
   void SetReadOnly(bool Value) override;
 
   void ClearSelection() override;
@@ -153,7 +133,7 @@ class TkxCustomInnerTextEditHelper : public TkxInterfacedPersistent, public IkxI
   Integer savedSelStart_ = 0;
 };
 
-class TkxCustomInnerTextEdit : public TCustomEdit, public IkxContainerInnerControl {
+class TkxCustomInnerTextEdit : public TCustomEdit, public IkxContainerInnerControl, public IkxInnerEditProvider {
   PR_CLASS(TkxCustomInnerTextEdit, TCustomEdit)
 
  public:
@@ -163,8 +143,8 @@ class TkxCustomInnerTextEdit : public TCustomEdit, public IkxContainerInnerContr
 
   TWinControl* GetInnerControlOwnControl() override { return this; }
   TkxContainer* GetInnerControlContainer() override;
-  // The extended inner-edit interface: what the editor drives.
-  IkxCustomInnerEdit* GetBaseInterface() { return helper_.get(); }
+  // What the editor drives: the helper.
+  IkxCustomInnerEdit* GetInnerEdit() override { return helper_.get(); }
 
   TkxCustomEdit* GetContainer() const;
   TkxCustomInnerTextEditHelper* GetHelper() const { return helper_.get(); }
