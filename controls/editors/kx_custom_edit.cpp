@@ -5,6 +5,7 @@
 #include "controls/editors/kx_edit_data_binding.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
+#include "controls/foundation/kx_free_notificator.h"
 #include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_screen_canvas.h"
 #include "controls/foundation/kx_timer.h"
@@ -34,6 +35,7 @@ PR_PUBLISH(TkxCustomEdit) {
   p.Property("Height", &E::Height, &E::SetHeight).Stored(false);
   p.Property("Width", &E::Width, &E::SetWidth).Stored(false);
   p.Property("AutoSize", &E::AutoSize, &E::SetAutoSize).Stored(false);
+  p.Property("RepositoryItem", &E::RepositoryItem, &E::SetRepositoryItem);
 }
 
 const Unit kxEditUnit = {"kxEdit",
@@ -49,8 +51,9 @@ bool VarSameTypeAndValue(const Variant& A, const Variant& B) {
 
 // --- Life cycle ---
 
-TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass)
-    : TkxContainer(AOwner), propertiesClass_(APropertiesClass), inplace_(AIsInplace) {
+TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
+                             TkxInnerEditClass AInnerEditClass)
+    : TkxContainer(AOwner), propertiesClass_(APropertiesClass), innerEditClass_(AInnerEditClass), inplace_(AIsInplace) {
   properties_.reset(propertiesClass_(this));
   RecreateStylesAndViewInfo();
   inplaceMetrics_ = properties_->CreateViewData(GetStyle(), true)->EditorMetrics;
@@ -60,6 +63,11 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
   style.Include(csReplicatable);
   SetControlStyle(style);
   SetTabStop(true);
+  innerEdit_ = CreateInnerEdit();
+  if (innerEdit_ != nullptr) {
+    InitializeInnerEdit();
+    SetInnerControl(innerEdit_->GetInnerControlOwnControl());
+  }
   dataBinding_.reset(GetDataBindingClass()(this));
   autoSize_ = !inplace_;
   editValue_ = Null();
@@ -68,7 +76,7 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
     TkxDialogKeys keys = DialogKeys();
     keys.Include(dkAll);
     keys.Include(dkArrows);
-    keys.Include(dkTab);
+    if (GetInnerEditClass() == nullptr) keys.Include(dkTab);
     SetDialogKeys(keys);
   }
   doubleClickTimer_ = std::make_unique<TkxTimer>(nullptr);
@@ -87,6 +95,8 @@ TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditP
 TkxCustomEdit::~TkxCustomEdit() {
   repositoryItemLink_.reset();   // the item hears of this editor no more
   doubleClickTimer_.reset();
+  UnhookInnerEditWndProc();
+  innerEdit_ = nullptr;
   properties_->OnPropertiesChanged = nullptr;
   if (!inplace_) properties_->ReleaseDefaultValuesProvider();
   dataBinding_.reset();
@@ -157,6 +167,7 @@ void TkxCustomEdit::SetTransparent(bool Value) {
 
 void TkxCustomEdit::PropertiesChanged(TObject*) {
   editValidated_ = false;
+  UpdateInnerEditReadOnly();
   if (editModified_ && IsValueReadOnly()) SetEditModified(false);
   if (GetActiveProperties()->Transparent()) SetTransparent(true);
   RefreshStateFromCursor(false);
@@ -165,6 +176,77 @@ void TkxCustomEdit::PropertiesChanged(TObject*) {
 bool TkxCustomEdit::IsValueReadOnly() { return GetActiveProperties()->ReadOnly() || !dataBinding_->DataAvailable(); }
 
 bool TkxCustomEdit::InternalFocused() const { return !GetActiveProperties()->FormatsByFocus() || Focused(); }
+
+// --- The inner edit ---
+
+IkxCustomInnerEdit* TkxCustomEdit::CreateInnerEdit() {
+  const TkxInnerEditClass innerEditClass = GetInnerEditClass();
+  if (innerEditClass == nullptr) return nullptr;
+  TWinControl* control = innerEditClass(this);
+  if (auto* provider = dynamic_cast<IkxInnerEditProvider*>(control)) return provider->GetInnerEdit();
+  return dynamic_cast<IkxCustomInnerEdit*>(control);
+}
+
+void TkxCustomEdit::InitializeInnerEdit() {
+  innerEdit_->SetParent(this);
+  if (GetActiveProperties()->SplitsChangeNotifications()) {
+    TNotifyEvent onChange;
+    onChange = [this](TObject*) { HandleTextChanged(); };
+    innerEdit_->SetOnChange(onChange);
+  }
+  innerEdit_->GetInnerControlOwnControl()->SetParentShowHint(false);
+}
+
+bool TkxCustomEdit::IsInnerEditUnavailable() const {
+  return IsDestroying() || (innerEditClass_ != nullptr && innerEdit_ == nullptr);
+}
+
+void TkxCustomEdit::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && innerEdit_ != nullptr && AComponent == innerEdit_->GetInnerControlOwnControl()) {
+    innerWndProcHooked_ = false;   // the control goes with its window procedure
+    innerEdit_ = nullptr;
+  }
+  TkxContainer::Notification(AComponent, Operation);
+}
+
+void TkxCustomEdit::HandleTextChanged() {
+  if (Focused()) SetEditModified(true);
+  else if (!GetActiveProperties()->IsInChangeHandler()) dataBinding_->SetModifiedIfFocused();
+  NotifyChange();
+}
+
+void TkxCustomEdit::AdjustInnerEditPosition() {
+  if (innerEdit_ == nullptr) return;
+  TWinControl* control = innerEdit_->GetInnerControlOwnControl();
+  const TRect r = GetViewInfo()->ClientRect;
+  control->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  control->Realign();
+}
+
+void TkxCustomEdit::UpdateInnerEditReadOnly() {
+  if (innerEdit_ != nullptr && !IsInnerEditUnavailable()) innerEdit_->SetReadOnly(IsValueReadOnly());
+}
+
+void TkxCustomEdit::HookInnerEditWndProc() {
+  if (innerEdit_ == nullptr || innerWndProcHooked_) return;
+  TWinControl* control = innerEdit_->GetInnerControlOwnControl();
+  savedInnerWndProc_ = control->WindowProc;
+  control->WindowProc = [this](TMessage& Message) { InnerEditWndProc(Message); };
+  innerWndProcHooked_ = true;
+}
+
+void TkxCustomEdit::UnhookInnerEditWndProc() {
+  if (!innerWndProcHooked_) return;
+  innerWndProcHooked_ = false;
+  if (innerEdit_ != nullptr) innerEdit_->GetInnerControlOwnControl()->WindowProc = savedInnerWndProc_;
+  savedInnerWndProc_ = nullptr;
+}
+
+void TkxCustomEdit::InnerEditWndProc(TMessage& Message) { savedInnerWndProc_(Message); }
+
+void TkxCustomEdit::FocusInnerControl() {
+  if (innerEdit_ != nullptr) innerEdit_->SafelySetFocus();
+}
 
 // --- Modified flags ---
 
@@ -666,7 +748,9 @@ void TkxCustomEdit::DblClick() {
   Click();
 }
 
-void TkxCustomEdit::PrepareForClick() {
+void TkxCustomEdit::PrepareForClick(std::unique_ptr<TkxCustomEditData>& EditData) {
+  if (EditData == nullptr && GetEditDataClass() != nullptr) EditData.reset(GetEditDataClass()(this));
+  AttachEditData(EditData.get());
   SetVisible(true);
   if (HandleAllocated() && CanFocus()) {
     SetFocus();
@@ -677,8 +761,9 @@ void TkxCustomEdit::PrepareForClick() {
   activated_ = true;
 }
 
-void TkxCustomEdit::SimulateMouseClick(TShiftState Shift, Integer X, Integer Y) {
-  PrepareForClick();
+void TkxCustomEdit::SimulateMouseClick(TShiftState Shift, Integer X, Integer Y,
+                                       std::unique_ptr<TkxCustomEditData>& EditData) {
+  PrepareForClick(EditData);
   const TPoint p = ParentToClient(TPoint{X, Y});
   if (!HandleAllocated()) return;
   const LPARAM position = MAKELPARAM(WORD(p.X), WORD(p.Y));
@@ -735,11 +820,54 @@ void TkxCustomEdit::Dispatch(TMessage& Message) {
   }
 }
 
-void TkxCustomEdit::ActivateByKey(char Key) {
-  PrepareForClick();
-  if (ForwardsActivationChar(Key) && HandleAllocated())
-    SendMessageA(WindowHandle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Key)), 0);
+void TkxCustomEdit::ActivateByKey(char Key, std::unique_ptr<TkxCustomEditData>& EditData) {
+  HookInnerEditWndProc();
+  try {
+    PrepareForClick(EditData);
+    // The character goes where typing goes: the inner control when there is one.
+    TWinControl* target = innerEdit_ != nullptr ? innerEdit_->GetInnerControlOwnControl() : this;
+    if (ForwardsActivationChar(Key) && target->HandleAllocated())
+      SendMessageA(target->WindowHandle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Key)), 0);
+  } catch (...) {
+    UnhookInnerEditWndProc();
+    throw;
+  }
+  UnhookInnerEditWndProc();
 }
+
+void TkxCustomEdit::AttachEditData(TkxCustomEditData* Data) {
+  if (Data != nullptr && Data->edit_ != this) {   // data made for another editor now serves this one
+    Data->editWatcher_->Unwatch(Data->edit_);
+    Data->edit_ = this;
+    Data->editWatcher_->Watch(this);
+  }
+  editData_ = Data;
+  ResetEditData(Data);
+}
+
+void TkxCustomEdit::ResetEditData(TkxCustomEditData* Data) {
+  if (Data == nullptr || Data != editData_ || !Data->needsReset_) return;
+  ClearEditData();
+  Data->needsReset_ = false;
+}
+
+TkxCustomEditData::TkxCustomEditData(TkxCustomEdit* AEdit)
+    : edit_(AEdit), editWatcher_(std::make_unique<TkxFreeNotificator>(nullptr)) {
+  editWatcher_->OnFreeNotification = [this](TComponent*) { edit_ = nullptr; };
+  editWatcher_->Watch(edit_);
+  Clear();
+}
+
+TkxCustomEditData::~TkxCustomEditData() {
+  if (edit_ != nullptr && edit_->editData_ == this) edit_->editData_ = nullptr;
+}
+
+void TkxCustomEditData::Clear() {
+  needsReset_ = true;
+  if (edit_ != nullptr) edit_->ResetEditData(this);
+}
+
+PR_IMPLEMENT_CLASS(TkxCustomEditData)
 
 // --- Layout ---
 
@@ -829,6 +957,7 @@ void TkxCustomEdit::ApplyAutoSize() {
   Integer w = Width(), h = Height();
   CalculateAutoSize(w, h);
   if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
+  AdjustInnerEditPosition();
 }
 
 bool TkxCustomEdit::CanResize(Integer& NewWidth, Integer& NewHeight) {

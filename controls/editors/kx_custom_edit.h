@@ -32,6 +32,7 @@
 #include "controls/editors/kx_edit_properties.h"
 #include "controls/editors/kx_edit_view_data.h"
 #include "controls/editors/kx_edit_view_info.h"
+#include "controls/editors/kx_inner_edit.h"
 #include "controls/foundation/kx_container.h"
 #include "platform/core/res_string.h"
 #include "platform/core/units.h"
@@ -63,6 +64,30 @@ struct TkxEditChangeEventsCatcher {
   bool PendingChange = false;
   bool PendingEditValueChanged = false;
 };
+
+class TkxFreeNotificator;
+
+// Per-activation data of in-place editors, owned by their host across activations.  Clear (also
+// run by the constructor) asks for a reset: the editor the data is attached to runs ClearEditData
+// once, now or when it is next attached.  A freed editor is forgotten; freed data detaches itself.
+class TkxCustomEditData : public TObject {
+  PR_CLASS(TkxCustomEditData, TObject)
+
+ public:
+  explicit TkxCustomEditData(TkxCustomEdit* AEdit);
+  ~TkxCustomEditData() override;
+  void Clear();
+  bool NeedsReset() const { return needsReset_; }
+  TkxCustomEdit* Edit() const { return edit_; }
+
+ private:
+  friend class TkxCustomEdit;
+  bool needsReset_ = false;
+  TkxCustomEdit* edit_;
+  std::unique_ptr<TkxFreeNotificator> editWatcher_;
+};
+
+using TkxCustomEditDataClass = TkxCustomEditData* (*)(TkxCustomEdit* AEdit);
 
 class TkxCustomEdit : public TkxContainer {
   PR_CLASS(TkxCustomEdit, TkxContainer)
@@ -156,16 +181,29 @@ class TkxCustomEdit : public TkxContainer {
   bool CanProcessMouseWheel(TShiftState Shift) const;
   // Takes a host's click at (X, Y) in the parent's coordinates as a real one; a real second click
   // within the double-click time after it is a double click.
-  virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y);
-  virtual void PrepareForClick();
+  virtual void SimulateMouseClick(TShiftState Shift, Integer X, Integer Y,
+                                  std::unique_ptr<TkxCustomEditData>& EditData);
+  // In-place activation; without EditData, one of GetEditDataClass is made for the host to keep.
+  virtual void PrepareForClick(std::unique_ptr<TkxCustomEditData>& EditData);
   // An in-place editor activated by a key: prepared as for a click, then given the key as a
-  // character when it forwards it.
-  virtual void ActivateByKey(char Key);
+  // character (its inner control when it has one, with the inner window procedure hooked
+  // meanwhile) when it forwards it.
+  virtual void ActivateByKey(char Key, std::unique_ptr<TkxCustomEditData>& EditData);
+  // The attached per-activation data (not owned); null for none.
+  TkxCustomEditData* EditData() const { return editData_; }
+  virtual TkxCustomEditDataClass GetEditDataClass() const { return nullptr; }
+  // The attached data asked for a reset.
+  virtual void ClearEditData() {}
   virtual bool ForwardsActivationChar(char) { return true; }
   // Clipboard hooks (text editors).
   virtual void CopyToClipboard() {}
   virtual void CutToClipboard() {}
   virtual void PasteFromClipboard() {}
+  // Set while the current value change comes from the user (clipboard messages, the clear key).
+  bool UserAction() const { return userAction_; }
+  // The inner edit's clear and undo messages (text editors).
+  virtual void ClearSelection() {}
+  virtual void AfterUndo() {}
   bool DoubleClickTimerRunning() const;
 
   // --- Auto size ---
@@ -192,6 +230,26 @@ class TkxCustomEdit : public TkxContainer {
   virtual bool UsesParentBackground() { return false; }
   using TkxContainer::UsesParentColorByDefault;
 
+  // --- The inner edit ---
+  // The inner control's interface; null for an editor without one (or once the control is freed).
+  IkxCustomInnerEdit* InnerEdit() const { return innerEdit_; }
+  // The class the constructor was given: C++ runs only the base's operations during construction.
+  virtual TkxInnerEditClass GetInnerEditClass() const { return innerEditClass_; }
+  // True while destroying, or when the editor has an inner edit class but no inner edit.
+  bool IsInnerEditUnavailable() const;
+  // The inner text changed: edit mode when focused, else the binding's modified state; OnChange.
+  virtual void HandleTextChanged();
+  // The inner control takes the view info's client rectangle.
+  virtual void AdjustInnerEditPosition();
+  // The inner control is read-only while the value is.
+  void UpdateInnerEditReadOnly();
+  // While hooked, the inner control's messages pass through InnerEditWndProc.
+  virtual void HookInnerEditWndProc();
+  virtual void UnhookInnerEditWndProc();
+  virtual void InnerEditWndProc(TMessage& Message);
+  // Through the inner edit, so that its selection stays.
+  void FocusInnerControl() override;
+
   // --- Events ---
   TkxEditEditingEvent OnEditing;
   // For hosts: keys the editor does not use.
@@ -209,7 +267,8 @@ class TkxCustomEdit : public TkxContainer {
   void Dispatch(TMessage& Message) override;
 
  protected:
-  TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass);
+  TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
+                TkxInnerEditClass AInnerEditClass = nullptr);
 
   virtual void HandleEnter();
   void ExitEditing(bool ACallDoExit);
@@ -234,6 +293,11 @@ class TkxCustomEdit : public TkxContainer {
   virtual void FireChange();
   virtual void FireEditValueChanged();
   virtual TkxEditDataBindingClass GetDataBindingClass() const;
+  // Creates the inner control from GetInnerEditClass and answers its interface (null: none).
+  virtual IkxCustomInnerEdit* CreateInnerEdit();
+  // Binds the inner control to the editor (parent, change handler, no parent hints).
+  virtual void InitializeInnerEdit();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Before and after the linked repository item changes.
   virtual void RepositoryItemChanging() {}
   virtual void RepositoryItemChanged() {}
@@ -243,6 +307,9 @@ class TkxCustomEdit : public TkxContainer {
   void Loaded() override;
 
  private:
+  // The inner edit sets the user-action flag around clipboard messages and runs the after-key handler.
+  friend class TkxCustomInnerTextEdit;
+
   bool HasChangeHandlers() const;
   bool HasEditValueChangedHandlers() const;
   // Runs Fire with both modified flags set for an in-place editor, restored afterwards.
@@ -253,6 +320,10 @@ class TkxCustomEdit : public TkxContainer {
   void ClipboardMessage(UINT Msg);
   void DoubleClickTimerTick(TObject*);
   void ApplyAutoSize();
+  friend class TkxCustomEditData;
+  void AttachEditData(TkxCustomEditData* Data);
+  // Runs ClearEditData when Data is the attached data and asks for a reset.
+  void ResetEditData(TkxCustomEditData* Data);
 
   std::unique_ptr<TkxCustomEditProperties> properties_;
   TkxCustomEditPropertiesClass propertiesClass_;
@@ -260,6 +331,11 @@ class TkxCustomEdit : public TkxContainer {
   std::unique_ptr<TkxEditRepositoryItemLink> repositoryItemLink_;   // made on the first link
   std::unique_ptr<TkxEditDataBinding> dataBinding_;
   std::unique_ptr<TkxTimer> doubleClickTimer_;
+  TkxInnerEditClass innerEditClass_;
+  IkxCustomInnerEdit* innerEdit_ = nullptr;
+  TkxCustomEditData* editData_ = nullptr;
+  TWndMethod savedInnerWndProc_;
+  bool innerWndProcHooked_ = false;
   TkxEditChangeEventsCatcher catcher_;
   Variant editValue_;
   Variant valueAtEntry_;

@@ -5,12 +5,20 @@
 
 PR_IMPLEMENT_CLASS(TkxEditDataBinding)
 
-TkxEditDataBinding::TkxEditDataBinding(TkxCustomEdit* AEdit)
-    : edit_(AEdit), provider_(std::make_unique<TkxCustomEditDefaultValuesProvider>(nullptr)) {}
+TkxEditDataBinding::TkxEditDataBinding(TkxCustomEdit* AEdit) : edit_(AEdit) {}
 
 TkxEditDataBinding::~TkxEditDataBinding() = default;
 
 TPersistent* TkxEditDataBinding::GetOwner() const { return edit_; }
+
+TkxEditDefaultValuesProviderClass TkxEditDataBinding::GetDefaultValuesProviderClass() const {
+  return [](TPersistent* AOwner) { return new TkxCustomEditDefaultValuesProvider(AOwner); };
+}
+
+TkxCustomEditDefaultValuesProvider* TkxEditDataBinding::Provider() const {
+  if (provider_ == nullptr) provider_.reset(GetDefaultValuesProviderClass()(nullptr));
+  return provider_.get();
+}
 
 void TkxEditDataBinding::DefaultValuesChanged() {
   TkxCustomEditProperties* shared = edit_->RepositoryProperties();

@@ -10,7 +10,10 @@
 #include "controls/editors/kx_edit_properties.h"
 #include "platform/core/variant.h"
 
+class TBasicAction;
 class TkxCustomEdit;
+
+using TkxEditDefaultValuesProviderClass = TkxCustomEditDefaultValuesProvider* (*)(TPersistent* AOwner);
 
 class TkxEditDataBinding : public TPersistent {
   PR_CLASS(TkxEditDataBinding, TPersistent)
@@ -34,18 +37,26 @@ class TkxEditDataBinding : public TPersistent {
   virtual void SetStoredValue(const Variant&) {}
   virtual bool HasNoPendingEdit();
   virtual bool IsEditing() { return IsInEditState(); }
+  // Actions the editor does not handle itself: the standalone binding handles none.
+  virtual bool ExecuteEditAction(TBasicAction*) { return false; }
+  // The class of the provider made on the first question about defaults (no owner).
+  virtual TkxEditDefaultValuesProviderClass GetDefaultValuesProviderClass() const;
   virtual void SetModifiedIfFocused();
+  virtual bool UpdateEditAction(TBasicAction*) { return false; }
   virtual void UpdateDisplayValue();
   virtual void RefreshLink() {}
 
-  IkxEditDefaultValuesProvider* GetDefaultValuesProvider() const { return provider_.get(); }
-  bool DataAvailable() const { return provider_->HasAvailableData(); }
+  IkxEditDefaultValuesProvider* GetDefaultValuesProvider() const { return Provider(); }
+  bool DataAvailable() const { return Provider()->HasAvailableData(); }
   TkxCustomEdit* Edit() const { return edit_; }
 
  protected:
   TPersistent* GetOwner() const override;
 
  private:
+  // Made on first use, so that a descendant's provider class answers.
+  TkxCustomEditDefaultValuesProvider* Provider() const;
+
   TkxCustomEdit* edit_;
-  std::unique_ptr<TkxCustomEditDefaultValuesProvider> provider_;
+  mutable std::unique_ptr<TkxCustomEditDefaultValuesProvider> provider_;
 };

@@ -4,6 +4,7 @@
 // the wheel rule and auto size.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,74 @@ class TTextKeepingEdit : public TkxCustomEdit {
   }
 };
 
+// An inner control of the test's own: it keeps a text that typed characters join and reports
+// each change; the editor reaches it through IkxCustomInnerEdit.
+class TTestInnerEdit : public TWinControl, public IkxCustomInnerEdit {
+ public:
+  explicit TTestInnerEdit(TComponent* AOwner) : TWinControl(AOwner) { SetTabStop(true); }
+  static TWinControl* Create(TkxCustomEdit* AOwner) { return new TTestInnerEdit(AOwner); }
+
+  TWinControl* GetInnerControlOwnControl() override { return this; }
+  TkxContainer* GetInnerControlContainer() override { return static_cast<TkxContainer*>(Owner()); }
+  LRESULT CallDefWndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override { return Perform(Msg, WParam, LParam); }
+  Variant GetEditValue() override { return Variant(text); }
+  TNotifyEvent GetOnChange() override { return onChange; }
+  bool GetReadOnly() override { return readOnly; }
+  void LockBounds(bool) override {}
+  void SafelySetFocus() override { SetFocus(); }
+  void SetEditValue(const Variant& Value) override { text = VarToStr(Value); }
+  void SetParent(TWinControl* AParent) override { TWinControl::SetParent(AParent); }
+  void SetOnChange(const TNotifyEvent& Value) override { onChange = Value; }
+  void SetReadOnly(bool Value) override { readOnly = Value; }
+
+  void KeyPress(char& Key) override {
+    TWinControl::KeyPress(Key);
+    text += Key;
+    onChange(this);
+  }
+
+  std::string text;
+  bool readOnly = false;
+  TNotifyEvent onChange;
+};
+
+// Properties whose editors follow the inner text for OnChange.
+class TSplittingProperties : public TTypingProperties {
+  PR_CLASS(TSplittingProperties, TTypingProperties)
+
+ public:
+  using TTypingProperties::TTypingProperties;
+  static TkxCustomEditProperties* Create(TPersistent* AOwner) { return new TSplittingProperties(AOwner); }
+  bool SplitsChangeNotifications() const override { return true; }
+};
+
+PR_IMPLEMENT_CLASS(TSplittingProperties)
+
+// An editor with the test's inner control; it logs the characters its hooked inner window
+// procedure sees.
+class TInnerEditEdit : public TkxCustomEdit {
+ public:
+  TInnerEditEdit(TComponent* AOwner, bool AIsInplace)
+      : TkxCustomEdit(AOwner, AIsInplace, &TSplittingProperties::Create, &TTestInnerEdit::Create) {}
+  TTestInnerEdit* Inner() const { return static_cast<TTestInnerEdit*>(InnerEdit()->GetInnerControlOwnControl()); }
+  void InnerEditWndProc(TMessage& Message) override {
+    if (Message.Msg == WM_CHAR) log.push_back("hooked char " + std::string(1, char(Message.WParam)));
+    TkxCustomEdit::InnerEditWndProc(Message);
+  }
+  std::vector<std::string> log;
+};
+
+// An in-place editor with per-activation data whose resets it logs.
+class TEditDataEdit : public TTextKeepingEdit {
+ public:
+  TEditDataEdit(TComponent* AOwner) : TTextKeepingEdit(AOwner, true) {}
+  TkxCustomEditDataClass GetEditDataClass() const override {
+    return [](TkxCustomEdit* AEdit) { return new TkxCustomEditData(AEdit); };
+  }
+  void ClearEditData() override { ++resets; }
+  int resets = 0;
+};
+
 namespace {
 
 class CustomEditTest : public uitest::UiTest {
@@ -112,6 +181,7 @@ class CustomEditTest : public uitest::UiTest {
   }
   TForm* form_ = nullptr;
   TkxCustomEdit* other_ = nullptr;
+  std::unique_ptr<TkxCustomEditData> editData;   // the host's per-activation data
 };
 
 using Log = std::vector<std::string>;
@@ -346,7 +416,7 @@ TEST_F(CustomEditTest, ASimulatedClickThenARealOneIsADoubleClick) {
     TTextKeepingEdit* edit = NewEdit();
     int doubleClicks = 0;
     edit->OnDblClick = [&](TObject*) { ++doubleClicks; };
-    edit->SimulateMouseClick({ssLeft}, 30, 20);   // the parent's (20, 10) of the editor
+    edit->SimulateMouseClick({ssLeft}, 30, 20, editData);   // the parent's (20, 10) of the editor
     EXPECT_TRUE(edit->DoubleClickTimerRunning());
     clock_.Advance(c.wait);
     driver_->Settle();
@@ -452,12 +522,88 @@ TEST_F(CustomEditTest, AnInPlaceEditorActivatedByAKeyTypesIt) {
   edit->SetBounds(0, 0, 80, 18);
   edit->SetVisible(false);
   driver_->Settle();
-  edit->ActivateByKey('q');
+  edit->ActivateByKey('q', editData);
   driver_->Settle();
   EXPECT_TRUE(edit->Visible());
   EXPECT_EQ(driver_->FocusedControl(), edit);
   EXPECT_EQ(edit->text, "q");
   EXPECT_EQ(edit->log, (Log{"select all", "char q"}));
+}
+
+TEST_F(CustomEditTest, TheInnerEditIsBoundToTheEditorAndFollowsItsReadOnlyState) {
+  form_ = NewForm("InnerForm");
+  auto* edit = new TInnerEditEdit(form_, false);
+  edit->SetParent(form_);
+  edit->SetBounds(10, 10, 100, 21);
+  TTestInnerEdit* inner = edit->Inner();
+  EXPECT_EQ(inner->Owner(), edit);
+  EXPECT_EQ(inner->Parent(), edit);
+  EXPECT_EQ(edit->InnerControl(), inner);
+  EXPECT_FALSE(inner->ParentShowHint());
+  EXPECT_FALSE(edit->IsInnerEditUnavailable());
+  for (bool readOnly : {true, false}) {
+    edit->Properties()->SetReadOnly(readOnly);
+    EXPECT_EQ(inner->readOnly, readOnly);
+  }
+  edit->AdjustInnerEditPosition();
+  const TRect client = edit->GetViewInfo()->ClientRect;
+  EXPECT_EQ(inner->BoundsRect(), client);
+  delete inner;
+  EXPECT_EQ(edit->InnerEdit(), nullptr);
+  EXPECT_TRUE(edit->IsInnerEditUnavailable());
+}
+
+TEST_F(CustomEditTest, AKeyActivatesAnInPlaceEditorThroughItsHookedInnerEdit) {
+  form_ = NewForm("HostForm");
+  auto* edit = new TInnerEditEdit(form_, true);
+  int changes = 0;
+  edit->Properties()->OnChange = [&](TObject*) { ++changes; };
+  edit->SetParent(form_);
+  edit->SetBounds(0, 0, 80, 18);
+  edit->SetVisible(false);
+  driver_->Settle();
+  edit->ActivateByKey('q', editData);
+  driver_->Settle();
+  EXPECT_EQ(edit->Inner()->text, "q");
+  EXPECT_EQ(edit->log, (Log{"hooked char q"}));
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(driver_->FocusedControl(), edit->Inner());
+  EXPECT_TRUE(edit->EditModified());
+  edit->Inner()->Perform(WM_CHAR, 'r', 0);
+  EXPECT_EQ(edit->Inner()->text, "qr");
+  EXPECT_EQ(edit->log, (Log{"hooked char q"})) << "the window procedure is restored";
+}
+
+TEST_F(CustomEditTest, PerActivationDataIsResetOnceAndOutlivesItsEditor) {
+  form_ = NewForm("HostForm");
+  auto* edit = new TEditDataEdit(form_);
+  edit->SetParent(form_);
+  edit->SetBounds(0, 0, 80, 18);
+  driver_->Settle();
+  edit->PrepareForClick(editData);
+  ASSERT_NE(editData, nullptr);
+  EXPECT_EQ(edit->EditData(), editData.get());
+  EXPECT_EQ(editData->Edit(), edit);
+  EXPECT_FALSE(editData->NeedsReset());
+  edit->PrepareForClick(editData);   // the same data again: no reset
+  EXPECT_EQ(edit->resets, 1);
+  editData->Clear();
+  EXPECT_EQ(edit->resets, 2);
+
+  auto* second = new TEditDataEdit(form_);
+  second->SetParent(form_);
+  second->PrepareForClick(editData);   // the data now serves the second editor
+  EXPECT_EQ(editData->Edit(), second);
+  editData->Clear();
+  EXPECT_EQ(second->resets, 1);
+  EXPECT_EQ(edit->resets, 2);
+  delete second;
+  EXPECT_EQ(editData->Edit(), nullptr);
+  editData->Clear();   // no editor to reset
+
+  edit->PrepareForClick(editData);
+  editData.reset();
+  EXPECT_EQ(edit->EditData(), nullptr);
 }
 
 }  // namespace

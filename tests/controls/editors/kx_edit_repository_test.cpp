@@ -12,8 +12,11 @@
 #include "controls/editors/kx_edit_errors.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
+#include "platform/classes/class_registry.h"
 #include "platform/classes/classes_errors.h"
 #include "platform/classes/publisher.h"
+#include "platform/ui/basic_action.h"
+#include "platform/ui/form.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
 // An item kind for another editor: its own properties class and a class name that names its kind.
@@ -64,6 +67,8 @@ class TkxEditRepositoryLinkProbeItem : public TkxEditRepositoryItem {
 PR_IMPLEMENT_CLASS(TkxEditRepositoryLinkProbeItem)
 
 class TLinkProbeEdit : public TkxCustomEdit {
+  PR_CLASS(TLinkProbeEdit, TkxCustomEdit)
+
  public:
   explicit TLinkProbeEdit(TComponent* AOwner) : TkxCustomEdit(AOwner, false, &TLinkProbeProperties::Create) {}
   void PropertiesChanged(TObject* Sender) override {
@@ -71,6 +76,23 @@ class TLinkProbeEdit : public TkxCustomEdit {
     TkxCustomEdit::PropertiesChanged(Sender);
   }
   int itemChanges = 0;
+};
+PR_IMPLEMENT_CLASS(TLinkProbeEdit)
+
+// A source that has no data and is read-only, and the binding that asks for it.
+class TNoDataProvider : public TkxCustomEditDefaultValuesProvider {
+ public:
+  using TkxCustomEditDefaultValuesProvider::TkxCustomEditDefaultValuesProvider;
+  bool HasAvailableData() override { return false; }
+  bool IsDefaultReadOnly() override { return true; }
+};
+
+class TNoDataBinding : public TkxEditDataBinding {
+ public:
+  using TkxEditDataBinding::TkxEditDataBinding;
+  TkxEditDefaultValuesProviderClass GetDefaultValuesProviderClass() const override {
+    return [](TPersistent* AOwner) -> TkxCustomEditDefaultValuesProvider* { return new TNoDataProvider(AOwner); };
+  }
 };
 
 namespace {
@@ -286,6 +308,46 @@ TEST_F(EditorLinkTest, AnUnacceptableItemRaisesAndKeepsTheOld) {
   EXPECT_EQ(edit->GetActiveProperties(), item_->Properties());
   EXPECT_EQ(plain->WatcherCount(), 0);
   EXPECT_EQ(item_->WatcherCount(), 1);
+}
+
+TEST_F(EditorLinkTest, TheItemLinkIsStoredByNameAndReadBack) {
+  TkxEditRepositoryItem* item = repository_->CreateItemEx(ClassOf<TkxEditRepositoryLinkProbeItem>(), form_);
+  repository_->SetName("Repo");
+  item->SetName("Item1");
+  edits_[0]->SetName("Edit0");
+  edits_[1]->SetName("Edit1");
+  edits_[0]->SetRepositoryItem(item);
+  const std::string image = uitest::FormImageText(form_);
+  EXPECT_NE(image.find("RepositoryItem = Item1"), std::string::npos) << image;
+  EXPECT_EQ(image.find("RepositoryItem"), image.rfind("RepositoryItem")) << "no link, nothing stored";
+
+  RegisterClasses({ClassOf<TkxEditRepository>(), ClassOf<TkxEditRepositoryLinkProbeItem>(), ClassOf<TLinkProbeEdit>()});
+  form_->SetName("Written");
+  TForm* copy = ReadForm(image);
+  auto* readItem = dynamic_cast<TkxEditRepositoryItem*>(copy->FindComponent("Item1"));
+  auto* linked = dynamic_cast<TkxCustomEdit*>(copy->FindComponent("Edit0"));
+  auto* unlinked = dynamic_cast<TkxCustomEdit*>(copy->FindComponent("Edit1"));
+  ASSERT_TRUE(readItem != nullptr && linked != nullptr && unlinked != nullptr) << image;
+  EXPECT_EQ(readItem->Repository(), copy->FindComponent("Repo"));
+  EXPECT_EQ(linked->RepositoryItem(), readItem);
+  EXPECT_EQ(linked->GetActiveProperties(), readItem->Properties());
+  EXPECT_EQ(readItem->WatcherCount(), 1);
+  EXPECT_EQ(unlinked->RepositoryItem(), nullptr);
+}
+
+TEST_F(EditorLinkTest, ABindingAnswersFromTheProviderOfItsClassAndHandlesNoAction) {
+  TNoDataBinding binding(edits_[0]);
+  EXPECT_FALSE(binding.DataAvailable());
+  TkxCustomEditProperties properties(nullptr);
+  properties.SetDefaultValuesProvider(binding.GetDefaultValuesProvider());
+  EXPECT_TRUE(properties.ReadOnly()) << "the read-only source's default";
+  properties.SetDefaultValuesProvider(nullptr);
+  TBasicAction action(nullptr);
+  for (TkxEditDataBinding* b : {static_cast<TkxEditDataBinding*>(&binding), edits_[0]->DataBinding()}) {
+    EXPECT_FALSE(b->ExecuteEditAction(&action));
+    EXPECT_FALSE(b->UpdateEditAction(&action));
+  }
+  EXPECT_TRUE(edits_[0]->DataBinding()->DataAvailable()) << "the base provider has data";
 }
 
 TEST(DataBinding, ReadOnlyChangesTellTheOwnerOnce) {
