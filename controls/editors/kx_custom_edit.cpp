@@ -49,6 +49,21 @@ bool VarSameTypeAndValue(const Variant& A, const Variant& B) {
   return A.VarType() == B.VarType() && VariantsEqual(A, B);
 }
 
+TShiftState MouseButtonToShift(TMouseButton Button) {
+  switch (Button) {
+    case mbLeft: return {ssLeft};
+    case mbRight: return {ssRight};
+    default: return {ssMiddle};
+  }
+}
+
+void EnlargeSize(TSize& A, const TSize& B) {
+  A.cx = std::max(A.cx, B.cx);
+  A.cy = std::max(A.cy, B.cy);
+}
+
+bool IsBlankChar(char Ch) { return Ch == 0 || Ch == 9 || Ch == 10 || Ch == 12 || Ch == 13 || Ch == 32; }
+
 // --- Life cycle ---
 
 TkxCustomEdit::TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,

@@ -366,5 +366,11 @@ class TkxCustomEdit : public TkxContainer {
 
 // True when both variants have the same type and are exactly equal.
 bool VarSameTypeAndValue(const Variant& A, const Variant& B);
+// ssLeft, ssRight or ssMiddle for the button.
+TShiftState MouseButtonToShift(TMouseButton Button);
+// A's width and height become the larger of A's and B's.
+void EnlargeSize(TSize& A, const TSize& B);
+// Characters 0, tab, line feed, form feed, carriage return and space.
+bool IsBlankChar(char Ch);
 
 extern const Unit kxEditUnit;

@@ -606,4 +606,16 @@ TEST_F(CustomEditTest, PerActivationDataIsResetOnceAndOutlivesItsEditor) {
   EXPECT_EQ(edit->EditData(), nullptr);
 }
 
+TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
+  EXPECT_EQ(MouseButtonToShift(mbLeft), TShiftState{ssLeft});
+  EXPECT_EQ(MouseButtonToShift(mbRight), TShiftState{ssRight});
+  EXPECT_EQ(MouseButtonToShift(mbMiddle), TShiftState{ssMiddle});
+  TSize a{10, 30};
+  EnlargeSize(a, TSize{20, 5});
+  EXPECT_EQ(a.cx, 20);
+  EXPECT_EQ(a.cy, 30);
+  for (char ch : {'\0', '\t', '\n', '\f', '\r', ' '}) EXPECT_TRUE(IsBlankChar(ch)) << int(ch);
+  for (char ch : {'\v', '\x1f', '!', 'a', '\xa0'}) EXPECT_FALSE(IsBlankChar(ch)) << int(ch);
+}
+
 }  // namespace
