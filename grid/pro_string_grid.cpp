@@ -41,6 +41,7 @@
 #include "grid/windows_version.h"
 #include "platform/classes/memory_stream.h"
 #include "platform/classes/string_list.h"
+#include "platform/core/store_if_changed.h"
 #include "platform/gdi/text_constants.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/custom_image_list.h"
@@ -427,39 +428,28 @@ void TProStringGrid::SetGridImages(TCustomImageList* Value) {
 
 // ---- Look properties ----
 
-namespace {
-
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-}   // namespace
-
 void TProStringGrid::SetSelectionColor(TColor Value) {
-  if (Store(selectionColor_, Value)) Invalidate();
+  if (StoreIfChanged(selectionColor_, Value)) Invalidate();
 }
 
 void TProStringGrid::SetSelectionColorTo(TColor Value) {
-  if (Store(selectionColorTo_, Value)) Invalidate();
+  if (StoreIfChanged(selectionColorTo_, Value)) Invalidate();
 }
 
 void TProStringGrid::SetSelectionTextColor(TColor Value) {
-  if (Store(selectionTextColor_, Value)) Invalidate();
+  if (StoreIfChanged(selectionTextColor_, Value)) Invalidate();
 }
 
 void TProStringGrid::SetSelectionRectangle(bool Value) {
-  if (Store(selectionRectangle_, Value)) Invalidate();
+  if (StoreIfChanged(selectionRectangle_, Value)) Invalidate();
 }
 
 void TProStringGrid::SetSelectionResizer(bool Value) {
-  if (Store(selectionResizer_, Value)) Invalidate();
+  if (StoreIfChanged(selectionResizer_, Value)) Invalidate();
 }
 
 void TProStringGrid::SetShowSelection(bool Value) {
-  if (Store(showSelection_, Value)) Invalidate();
+  if (StoreIfChanged(showSelection_, Value)) Invalidate();
 }
 
 void TProStringGrid::SetActiveCellShow(bool Value) {
@@ -493,7 +483,7 @@ void TProStringGrid::SetURLFull(bool Value) {
 }
 
 void TProStringGrid::SetLook(TGridLook Value) {
-  if (!Store(look_, Value)) return;
+  if (!StoreIfChanged(look_, Value)) return;
   Invalidate();
   RedrawFrame();
   if (!ComponentState().Contains(csLoading)) floatingFooter_->Invalidate();

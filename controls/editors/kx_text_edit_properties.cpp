@@ -3,18 +3,12 @@
 #include "platform/classes/publisher.h"
 #include "platform/classes/string_list.h"
 #include "platform/core/ansi_strings.h"
+#include "platform/core/store_if_changed.h"
 
 PR_IMPLEMENT_CLASS(TkxTextEditPropertiesValues)
 PR_IMPLEMENT_CLASS(TkxCustomTextEditProperties)
 
 namespace {
-
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
 
 void ApplyCharCase(TEditCharCase CharCase, std::string& Text) {
   if (CharCase == ecUpperCase) Text = AnsiUpperCase(Text);
@@ -26,15 +20,15 @@ void ApplyCharCase(TEditCharCase CharCase, std::string& Text) {
 // --- TkxTextEditPropertiesValues ---
 
 void TkxTextEditPropertiesValues::SetDisplayFormat(bool Value) {
-  if (Store(displayFormat_, Value)) NotifyOwnerChanged();
+  if (StoreIfChanged(displayFormat_, Value)) NotifyOwnerChanged();
 }
 
 void TkxTextEditPropertiesValues::SetEditFormat(bool Value) {
-  if (Store(editFormat_, Value)) NotifyOwnerChanged();
+  if (StoreIfChanged(editFormat_, Value)) NotifyOwnerChanged();
 }
 
 void TkxTextEditPropertiesValues::SetMaxLength(bool Value) {
-  if (Store(maxLength_, Value)) NotifyOwnerChanged();
+  if (StoreIfChanged(maxLength_, Value)) NotifyOwnerChanged();
 }
 
 // --- TkxCustomTextEditProperties ---
@@ -57,27 +51,27 @@ TkxCustomEditPropertiesValuesClass TkxCustomTextEditProperties::GetValuesFlagsCl
 }
 
 void TkxCustomTextEditProperties::SetCharCase(TEditCharCase Value) {
-  if (Store(charCase_, Value)) Changed();
+  if (StoreIfChanged(charCase_, Value)) Changed();
 }
 
 void TkxCustomTextEditProperties::SetEchoMode(TkxEditEchoMode Value) {
-  if (Store(echoMode_, Value)) Changed();
+  if (StoreIfChanged(echoMode_, Value)) Changed();
 }
 
 void TkxCustomTextEditProperties::SetPasswordChar(char Value) {
-  if (Store(passwordChar_, Value)) Changed();
+  if (StoreIfChanged(passwordChar_, Value)) Changed();
 }
 
 void TkxCustomTextEditProperties::SetHideCursor(bool Value) {
-  if (Store(hideCursor_, Value)) Changed();
+  if (StoreIfChanged(hideCursor_, Value)) Changed();
 }
 
 void TkxCustomTextEditProperties::SetHideSelection(bool Value) {
-  if (Store(hideSelection_, Value)) Changed();
+  if (StoreIfChanged(hideSelection_, Value)) Changed();
 }
 
 void TkxCustomTextEditProperties::SetIncrementalSearch(bool Value) {
-  if (Store(incrementalSearch_, Value)) Changed();
+  if (StoreIfChanged(incrementalSearch_, Value)) Changed();
 }
 
 Integer TkxCustomTextEditProperties::MaxLength() const {
