@@ -15,7 +15,6 @@
 #include "platform/ui/control_messages.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/font.h"
-#include "platform/ui/hotkeys.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/message.h"
 #include "platform/ui/win_control.h"
@@ -404,7 +403,7 @@ void TProGridButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
 void TProGridButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_BUTTONPRESSED: return ButtonPressed(Message);
-    case CM_DIALOGCHAR: return DialogChar(Message);
+    case CM_DIALOGCHAR: return ClickOnAccelerator(Message);
     case CM_MOUSEENTER: return MouseEntered(Message);
     case CM_MOUSELEAVE: return MouseLeft(Message);
     case WM_THEMECHANGED:
@@ -426,16 +425,6 @@ void TProGridButton::Dispatch(TMessage& Message) {
       return;
     default: return inherited::Dispatch(Message);
   }
-}
-
-void TProGridButton::DialogChar(TMessage& Message) {
-  if (IsAccel(MessageCharCode(Message), Caption()) && Enabled() && Visible() && Parent() != nullptr &&
-      Parent()->Showing()) {
-    Click();
-    Message.Result = 1;
-    return;
-  }
-  inherited::Dispatch(Message);
 }
 
 void TProGridButton::MouseEntered(TMessage& Message) {

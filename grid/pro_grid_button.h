@@ -138,7 +138,6 @@ class TProGridButton : public TGraphicControl {
   void PaintContent(const TRect& R, TPoint Offset);
   TBitmap* GlyphToDraw() const;
   void ButtonPressed(TMessage& Message);
-  void DialogChar(TMessage& Message);
   void MouseEntered(TMessage& Message);
   void MouseLeft(TMessage& Message);
 

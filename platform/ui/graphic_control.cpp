@@ -2,6 +2,9 @@
 
 #include "platform/classes/publisher.h"
 #include "platform/ui/control_canvas.h"
+#include "platform/ui/hotkeys.h"
+#include "platform/ui/message.h"
+#include "platform/ui/win_control.h"
 
 PR_IMPLEMENT_CLASS(TGraphicControl)
 
@@ -17,6 +20,16 @@ TCanvas* TGraphicControl::Canvas() const { return canvas_.get(); }
 void TGraphicControl::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_PAINT) return WMPaint(Message);
   inherited::Dispatch(Message);
+}
+
+void TGraphicControl::ClickOnAccelerator(TMessage& Message) {
+  if (IsAccel(MessageCharCode(Message), Caption()) && Enabled() && Visible() && Parent() != nullptr &&
+      Parent()->Showing()) {
+    Click();
+    Message.Result = 1;
+    return;
+  }
+  TGraphicControl::Dispatch(Message);
 }
 
 void TGraphicControl::WMPaint(TMessage& Message) {

@@ -22,6 +22,9 @@ class TGraphicControl : public TControl {
 
  protected:
   virtual void Paint() {}
+  // CM_DIALOGCHAR: when the character is the caption's accelerator and the control is enabled and
+  // on show, Click runs and the message answers 1; otherwise the message passes on.
+  void ClickOnAccelerator(TMessage& Message);
 
  private:
   void WMPaint(TMessage& Message);

@@ -11,7 +11,6 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_publishing.h"
 #include "platform/ui/custom_action.h"
-#include "platform/ui/hotkeys.h"
 #include "platform/user/window_pos.h"
 
 PR_PUBLISH(TSpeedButton) {
@@ -164,7 +163,7 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
 void TSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_BUTTONPRESSED: return CMButtonPressed(Message);
-    case CM_DIALOGCHAR: return CMDialogChar(Message);
+    case CM_DIALOGCHAR: return ClickOnAccelerator(Message);
     case CM_ENABLEDCHANGED: return CMEnabledChanged(Message);
     case CM_MOUSEENTER: return CMMouseEnter(Message);
     case CM_MOUSELEAVE: return CMMouseLeave(Message);
@@ -185,16 +184,6 @@ void TSpeedButton::CMButtonPressed(TMessage& Message) {
     Invalidate();
   }
   allowAllUp_ = sender->AllowAllUp();
-}
-
-void TSpeedButton::CMDialogChar(TMessage& Message) {
-  if (IsAccel(MessageCharCode(Message), Caption()) && Enabled() && Visible() && Parent() != nullptr &&
-      Parent()->Showing()) {
-    Click();
-    Message.Result = 1;
-    return;
-  }
-  inherited::Dispatch(Message);
 }
 
 void TSpeedButton::CMEnabledChanged(TMessage& Message) {

@@ -72,7 +72,6 @@ class TSpeedButton : public TGraphicControl {
   void UpdateExclusive();
   void PaintFace(TRect& Rect, bool Pressed);
   void CMButtonPressed(TMessage& Message);
-  void CMDialogChar(TMessage& Message);
   void CMEnabledChanged(TMessage& Message);
   void CMMouseEnter(TMessage& Message);
   void CMMouseLeave(TMessage& Message);

@@ -234,10 +234,29 @@ TEST_F(SpeedButtonTest, GlyphImagesFollowTheStateAndMoveWhenPressed) {
   EXPECT_EQ(driver_->Pixel(b, 22, 16), GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
-TEST_F(SpeedButtonTest, TheCaptionAcceleratorClicks) {
+TEST_F(SpeedButtonTest, TheCaptionAcceleratorClicksOnlyAnEnabledButtonOnShow) {
+  struct Case {
+    const char* name;
+    bool enabled;
+    bool visible;
+    char key;
+    std::vector<int> clicks;
+  };
+  const Case cases[] = {
+      {"enabled, shown", true, true, 'G', {1}},
+      {"disabled", false, true, 'G', {}},
+      {"hidden", true, false, 'G', {}},
+      {"another letter", true, true, 'H', {}},
+  };
   buttons_[1]->SetCaption("&Go");
-  driver_->PressKey('G', {ssAlt});
-  EXPECT_EQ(clicks_, std::vector<int>{1});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    buttons_[1]->SetEnabled(c.enabled);
+    buttons_[1]->SetVisible(c.visible);
+    clicks_.clear();
+    driver_->PressKey(c.key, {ssAlt});
+    EXPECT_EQ(clicks_, c.clicks);
+  }
 }
 
 }  // namespace
