@@ -181,24 +181,14 @@ TkxEditButtonStyle TkxCustomEditViewData::GetEffectiveButtonStyle() const {
 TRect TkxCustomEditViewData::GetBorderExtent() const {
   if (IsInplace) return InplaceBorderExtent;
   const bool native = UsesNativeStyle(LookAndFeel());
-  TRect extent{};
-  if (style_->TransparentBorder() && SkinPainter() == nullptr) {
-    extent = TRect{2, 2, 2, 2};
-  } else if (!style_->HasBorder() || (native && NormalStyleOf(Edit, style_)->BorderStyle() == ebsNone)) {
-    extent = TRect{};
-  } else if (native) {
-    extent = TRect{2, 2, 2, 2};
-  } else {
-    const Integer w = SkinPainter() != nullptr ? 1 : GetContainerBorderWidth(GetEffectiveBorderStyle());
-    const TkxBorders edges = style_->Edges();
-    extent = TRect{edges.Contains(bLeft) ? w : 0, edges.Contains(bTop) ? w : 0, edges.Contains(bRight) ? w : 0,
-                   edges.Contains(bBottom) ? w : 0};
-  }
-  if (HasShadow()) {
-    extent.Right += kxContainerShadowSize;
-    extent.Bottom += kxContainerShadowSize;
-  }
-  return extent;
+  return ContainerBorderExtent({
+      .TransparentBorder = style_->TransparentBorder() && SkinPainter() == nullptr,
+      .NoBorder = !style_->HasBorder() || (native && NormalStyleOf(Edit, style_)->BorderStyle() == ebsNone),
+      .Native = native,
+      .BorderWidth = SkinPainter() != nullptr ? 1 : GetContainerBorderWidth(GetEffectiveBorderStyle()),
+      .Edges = style_->Edges(),
+      .Shadow = HasShadow(),
+  });
 }
 
 TRect TkxCustomEditViewData::GetButtonAreaExtent(TCanvas* Canvas) const {

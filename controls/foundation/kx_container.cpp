@@ -257,24 +257,14 @@ void TkxContainer::CalculateViewInfo(TPoint P, bool AllowHot) {
 TRect TkxContainer::GetBorderExtent() {
   TkxContainerStyle* active = GetActiveStyle();
   const bool native = IsNativeStyle();
-  TRect extent{};
-  if (active->TransparentBorder() && GetStyle()->LookAndFeel()->SkinPainter() == nullptr) {
-    extent = TRect{2, 2, 2, 2};
-  } else if (!active->HasBorder() || (native && GetStyle()->BorderStyle() == cbsNone)) {
-    extent = TRect{};
-  } else if (native) {
-    extent = TRect{2, 2, 2, 2};
-  } else {
-    const Integer w = GetContainerBorderWidth(viewInfo_->BorderStyle);
-    const TkxBorders edges = active->Edges();
-    extent = TRect{edges.Contains(bLeft) ? w : 0, edges.Contains(bTop) ? w : 0, edges.Contains(bRight) ? w : 0,
-                   edges.Contains(bBottom) ? w : 0};
-  }
-  if (HasShadow()) {
-    extent.Right += kxContainerShadowSize;
-    extent.Bottom += kxContainerShadowSize;
-  }
-  return extent;
+  return ContainerBorderExtent({
+      .TransparentBorder = active->TransparentBorder() && GetStyle()->LookAndFeel()->SkinPainter() == nullptr,
+      .NoBorder = !active->HasBorder() || (native && GetStyle()->BorderStyle() == cbsNone),
+      .Native = native,
+      .BorderWidth = GetContainerBorderWidth(viewInfo_->BorderStyle),
+      .Edges = active->Edges(),
+      .Shadow = HasShadow(),
+  });
 }
 
 // The painted border: the border rectangle grown by the border width on the sides in Edges.  The

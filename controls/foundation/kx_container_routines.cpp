@@ -90,6 +90,23 @@ Integer GetContainerBorderWidth(TkxContainerBorderStyle BorderStyle) {
   return kWidths[BorderStyle];
 }
 
+TRect ContainerBorderExtent(const TkxBorderExtentInput& Input) {
+  TRect extent{};
+  if (Input.TransparentBorder || (!Input.NoBorder && Input.Native)) {
+    extent = TRect{2, 2, 2, 2};
+  } else if (!Input.NoBorder) {
+    const Integer w = Input.BorderWidth;
+    const TkxBorders edges = Input.Edges;
+    extent = TRect{edges.Contains(bLeft) ? w : 0, edges.Contains(bTop) ? w : 0, edges.Contains(bRight) ? w : 0,
+                   edges.Contains(bBottom) ? w : 0};
+  }
+  if (Input.Shadow) {
+    extent.Right += kxContainerShadowSize;
+    extent.Bottom += kxContainerShadowSize;
+  }
+  return extent;
+}
+
 TRect GrowRectOnEdges(const TRect& R, Integer W, TkxBorders Edges) {
   TRect result = R;
   if (Edges.Contains(bLeft)) result.Left -= W;

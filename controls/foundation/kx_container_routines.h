@@ -54,6 +54,18 @@ struct TkxInnerControlClip {
 
 // cbsNone 0, cbsSingle 1, cbsThick 2, cbsFlat 2, cbs3D 2, cbsUltraFlat 1, cbsOffice11 1.
 Integer GetContainerBorderWidth(TkxContainerBorderStyle BorderStyle);
+// How far a border reaches in on each side: 2 all round for a transparent border (and for a
+// native one that has a border), nothing without a border, else BorderWidth on each side in Edges;
+// a shadow adds kxContainerShadowSize on the right and at the bottom.
+struct TkxBorderExtentInput {
+  bool TransparentBorder = false;
+  bool NoBorder = false;
+  bool Native = false;
+  Integer BorderWidth = 0;
+  TkxBorders Edges;
+  bool Shadow = false;
+};
+TRect ContainerBorderExtent(const TkxBorderExtentInput& Input);
 // Each side in Edges moves outward by W.
 TRect GrowRectOnEdges(const TRect& R, Integer W, TkxBorders Edges);
 // Each side not in Edges moves inward by W.
