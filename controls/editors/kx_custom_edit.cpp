@@ -14,6 +14,7 @@
 #include "platform/classes/publisher.h"
 #include "platform/classes/reader.h"
 #include "platform/classes/writer.h"
+#include "platform/ui/application.h"
 #include "platform/ui/control_messages.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hotkeys.h"
@@ -21,12 +22,15 @@
 #include "platform/ui/screen.h"
 #include "platform/ui/shortcuts.h"
 #include "platform/user/cursor.h"
+#include "platform/user/focus.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
 
 #include "KXEDIT_MOUSEWHEEL.res.inc"
 
@@ -553,6 +557,33 @@ void TkxCustomEdit::DoExit() {
   if (IsDestroying() || focusingForError_) return;
   const TkxScopedValue<bool> user(userAction_, false);
   ExitEditing(true);
+}
+
+void TkxCustomEdit::DoFocusChanged() {
+  if (IsDestroying() || focusingForError_) return;
+  const bool focused = Focused() && Application != nullptr && Application->Active();
+  if (focused == isFocusedAndActive_) return;
+  isFocusedAndActive_ = focused;
+  TkxContainer::DoFocusChanged();
+  RefreshAfterFocusChange();
+}
+
+void TkxCustomEdit::RefreshAfterFocusChange() {
+  UpdateDisplayText();
+  if (ShouldValidateOnFocusChange()) ValidateInput(false);
+}
+
+bool TkxCustomEdit::ShouldValidateOnFocusChange() {
+  if (TCustomForm* form = GetParentForm(this)) {
+    if (!form->Visible() && form->FormState().Contains(fsModal) && form->ModalResult() != mrNone &&
+        form->ModalResult() != mrCancel)
+      return true;
+  }
+  if (isFocusedAndActive_ || !HandleAllocated()) return false;
+  const auto* parentForm = dynamic_cast<TCustomForm*>(Parent());
+  const HWND focus = GetFocus();
+  return parentForm != nullptr && parentForm->ControlCount() == 1 && focus != nullptr &&
+         GetAncestor(WindowHandle(), GA_ROOT) == GetAncestor(focus, GA_ROOT);
 }
 
 void TkxCustomEdit::ExitEditing(bool ACallDoExit) {

@@ -260,6 +260,9 @@ class TkxCustomEdit : public TkxContainer {
   void DoEnter() override;
   void DoExit() override;
   void Dispatch(TMessage& Message) override;
+  // The focus changed (or the application's activation): when whether the editor is focused while
+  // the application is active changed, the container's handler runs, then RefreshAfterFocusChange.
+  void DoFocusChanged() override;
 
  protected:
   TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
@@ -282,6 +285,11 @@ class TkxCustomEdit : public TkxContainer {
   virtual bool UsesInnerEditBounds() { return false; }
   virtual bool ClicksWhileLoading() { return false; }
   virtual void ShowValidationError(const std::string& AText, bool AAbort);
+  // The display follows the focus; the value is validated silently when ShouldValidateOnFocusChange.
+  virtual void RefreshAfterFocusChange();
+  // A modal form closing with a result other than none or Cancel, or a lone editor of a form losing
+  // the focus to its own top-level window, takes what was typed: no exit will follow to take it.
+  virtual bool ShouldValidateOnFocusChange();
   virtual void InternalSetEditValue(const Variant& Value);
   virtual void InternalSetDisplayValue(const Variant& Value);
   virtual void SetDisplayValueCore(const Variant&) {}
@@ -344,6 +352,7 @@ class TkxCustomEdit : public TkxContainer {
   bool userAction_ = false;
   bool editingRequest_ = false;
   bool focusingForError_ = false;
+  bool isFocusedAndActive_ = false;
   bool posting_ = false;
   bool activated_ = false;
   bool creating_ = true;

@@ -18,6 +18,7 @@
 #include "platform/ui/screen.h"
 #include "platform/ui/shortcuts.h"
 #include "platform/user/cursor.h"
+#include "platform/user/focus.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/virtual_keys.h"
@@ -61,6 +62,8 @@ class TTextKeepingEdit : public TkxCustomEdit {
   void ApplyDisplayValue(const Variant& Value) override { text = VarToStr(Value); }
   void SynchronizeDisplayValue() override { text = VarToStr(GetEditValue()); }
   void SelectAllText() override { log.push_back("select all"); }
+  void UpdateDisplayText() override { ++displayUpdates; }
+  using TkxCustomEdit::ShouldValidateOnFocusChange;
 
   bool UsesParentBackground() override { return parentBackground; }
   void CopyToClipboard() override { log.push_back("copy"); }
@@ -70,6 +73,7 @@ class TTextKeepingEdit : public TkxCustomEdit {
   std::string text;
   std::vector<std::string> log;
   bool parentBackground = false;
+  int displayUpdates = 0;
 
  protected:
   void SetDisplayValueCore(const Variant& Value) override { AssignEditValueQuietly(Value); }
@@ -604,6 +608,65 @@ TEST_F(CustomEditTest, PerActivationDataIsResetOnceAndOutlivesItsEditor) {
   edit->PrepareForClick(editData);
   editData.reset();
   EXPECT_EQ(edit->EditData(), nullptr);
+}
+
+// Whether typed text is taken when the focus leaves without an exit: a modal form closing with a
+// result other than Cancel hides its editor without one; a lone editor of a form losing the focus
+// within its top-level window asks for it too (here the form's own window takes the focus, whose
+// exit then takes the text whatever the rule says, so the rule's answer is asked for).
+TEST_F(CustomEditTest, AFocusChangeValidatesWhenNoExitWillFollow) {
+  struct Case {
+    const char* name;
+    bool modal;
+    bool alone;
+    TModalResult result;   // modal: how the form closes
+    bool validates;
+  };
+  const Case cases[] = {
+      {"a modal form closed with OK", true, false, mrOk, true},
+      {"a modal form cancelled", true, false, mrCancel, false},
+      {"a lone editor losing the focus to its form", false, true, mrNone, true},
+      {"an editor with a neighbour losing the focus to its form", false, false, mrNone, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm* form = NewForm("FocusForm", !c.modal);
+    auto* edit = new TTextKeepingEdit(form);
+    edit->SetParent(form);
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 10, 100, 21);
+    if (!c.alone) {
+      auto* neighbour = new TkxCustomEdit(form);
+      neighbour->SetParent(form);
+      neighbour->SetBounds(10, 50, 100, 21);
+    }
+    int updatesWhileFocused = 0;
+    const auto typeAndLeave = [&](TTestDriver& d) {
+      edit->SetFocus();
+      d.Settle();
+      d.Type("ab");
+      updatesWhileFocused = edit->displayUpdates;
+      if (c.modal) form->SetModalResult(c.result);
+      else SetFocus(form->WindowHandle());
+      d.Settle();
+    };
+    if (c.modal) {
+      driver_->OnNextModal([&](TCustomForm&, TTestDriver& d) { typeAndLeave(d); });
+      EXPECT_EQ(form->ShowModal(), c.result);
+      EXPECT_EQ(edit->GetEditValue().IsNull(), !c.validates);
+      if (c.validates) {
+        EXPECT_EQ(VarToStr(edit->GetEditValue()), "ab");
+      }
+    } else {
+      driver_->Settle();
+      typeAndLeave(*driver_);
+      EXPECT_NE(driver_->FocusedControl(), edit);
+      EXPECT_EQ(edit->ShouldValidateOnFocusChange(), c.validates);
+    }
+    EXPECT_GE(updatesWhileFocused, 1) << "entering refreshed the display";
+    EXPECT_GT(edit->displayUpdates, updatesWhileFocused) << "leaving refreshed the display";
+    delete form;
+  }
 }
 
 TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
