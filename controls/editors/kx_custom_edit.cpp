@@ -224,7 +224,29 @@ void TkxCustomEdit::Notification(TComponent* AComponent, TOperation Operation) {
     innerWndProcHooked_ = false;   // the control goes with its window procedure
     innerEdit_ = nullptr;
   }
+  if (Operation == opRemove && AComponent != nullptr && AComponent == RepositoryItem()) SetRepositoryItem(nullptr);
   TkxContainer::Notification(AComponent, Operation);
+}
+
+void TkxCustomEdit::SetParent(TWinControl* AParent) {
+  if (AParent != nullptr && !hadParent_) {
+    hadParent_ = true;
+    dataBinding_->RefreshLink();
+    PropertiesChanged(properties_.get());
+    dataBinding_->UpdateDisplayValue();
+  }
+  TkxContainer::SetParent(AParent);
+}
+
+void TkxCustomEdit::GetTabOrderList(std::vector<TWinControl*>& List) {
+  TkxContainer::GetTabOrderList(List);
+  if (inplace_ && Visible() && Parent() != nullptr)
+    List.erase(std::remove(List.begin(), List.end(), Parent()), List.end());
+}
+
+void TkxCustomEdit::DefaultHandler(TMessage& Message) {
+  if (inplace_ && Message.Msg == WM_CONTEXTMENU) return;
+  TkxContainer::DefaultHandler(Message);
 }
 
 void TkxCustomEdit::HandleTextChanged() {

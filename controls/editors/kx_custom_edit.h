@@ -263,6 +263,13 @@ class TkxCustomEdit : public TkxContainer {
   // The focus changed (or the application's activation): when whether the editor is focused while
   // the application is active changed, the container's handler runs, then RefreshAfterFocusChange.
   void DoFocusChanged() override;
+  // The first parent the editor is given makes it take its settings in: the binding's link, the
+  // own properties, the display.
+  void SetParent(TWinControl* AParent) override;
+  // A visible in-place editor takes its parent (the host) out of the tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& List) override;
+  // An in-place editor keeps WM_CONTEXTMENU from its host.
+  void DefaultHandler(TMessage& Message) override;
 
  protected:
   TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
@@ -300,6 +307,7 @@ class TkxCustomEdit : public TkxContainer {
   virtual IkxCustomInnerEdit* CreateInnerEdit();
   // Binds the inner control to the editor (parent, change handler, no parent hints).
   virtual void InitializeInnerEdit();
+  // Forgets the inner control and the repository item when they go.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Before and after the linked repository item changes.
   virtual void RepositoryItemChanging() {}
@@ -356,6 +364,7 @@ class TkxCustomEdit : public TkxContainer {
   bool posting_ = false;
   bool activated_ = false;
   bool creating_ = true;
+  bool hadParent_ = false;
   Integer clickLock_ = 0;
   Integer editValueChangingLock_ = 0;
   Integer pressedCaptureIndex_ = -1;

@@ -4,11 +4,13 @@
 // the wheel rule and auto size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_repository.h"
 #include "platform/classes/publisher.h"
 #include "platform/core/variant.h"
 #include "platform/gdi/gdi_objects.h"
@@ -21,6 +23,8 @@
 #include "platform/user/focus.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
+#include "platform/user/send_message.h"
+#include "platform/user/user_types.h"
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
@@ -64,6 +68,10 @@ class TTextKeepingEdit : public TkxCustomEdit {
   void SelectAllText() override { log.push_back("select all"); }
   void UpdateDisplayText() override { ++displayUpdates; }
   using TkxCustomEdit::ShouldValidateOnFocusChange;
+  void PropertiesChanged(TObject* Sender) override {
+    if (Sender == Properties()) ++ownPropertiesChanges;
+    TkxCustomEdit::PropertiesChanged(Sender);
+  }
 
   bool UsesParentBackground() override { return parentBackground; }
   void CopyToClipboard() override { log.push_back("copy"); }
@@ -74,6 +82,7 @@ class TTextKeepingEdit : public TkxCustomEdit {
   std::vector<std::string> log;
   bool parentBackground = false;
   int displayUpdates = 0;
+  int ownPropertiesChanges = 0;
 
  protected:
   void SetDisplayValueCore(const Variant& Value) override { AssignEditValueQuietly(Value); }
@@ -667,6 +676,93 @@ TEST_F(CustomEditTest, AFocusChangeValidatesWhenNoExitWillFollow) {
     EXPECT_GT(edit->displayUpdates, updatesWhileFocused) << "leaving refreshed the display";
     delete form;
   }
+}
+
+TEST_F(CustomEditTest, TheFirstParentMakesTheEditorTakeItsSettingsIn) {
+  TForm* form = NewForm("ParentForm");
+  auto* edit = new TTextKeepingEdit(form);
+  edit->AssignEditValueQuietly(Variant(std::string("x")));
+  edit->text = "stale";
+  const int changesBefore = edit->ownPropertiesChanges;
+  edit->SetParent(form);
+  EXPECT_EQ(edit->ownPropertiesChanges, changesBefore + 1);
+  EXPECT_EQ(edit->text, "x") << "the display follows the value";
+  edit->SetParent(nullptr);
+  edit->text = "stale";
+  edit->SetParent(form);
+  EXPECT_EQ(edit->ownPropertiesChanges, changesBefore + 1) << "only the first parent";
+  EXPECT_EQ(edit->text, "stale");
+  delete form;
+}
+
+TEST_F(CustomEditTest, ARepositoryItemTakenFromItsOwnerIsForgotten) {
+  NewEdit();
+  auto* item = new TkxEditRepositoryItem(form_);
+  other_->SetRepositoryItem(item);
+  ASSERT_EQ(other_->GetActiveProperties(), item->Properties());
+  form_->RemoveComponent(item);
+  EXPECT_EQ(other_->RepositoryItem(), nullptr);
+  EXPECT_EQ(other_->GetActiveProperties(), other_->Properties());
+  delete item;
+  delete form_;
+}
+
+// An in-place editor stays out of its host's way: the host leaves the tab order while the editor
+// shows and does not hear the editor's context-menu message; a standalone editor does neither.
+TEST_F(CustomEditTest, AnInPlaceEditorKeepsItsHostOutOfTheTabOrderAndTheContextMenu) {
+  struct Case {
+    const char* name;
+    bool inplace;
+    bool visible;
+    bool hostInTabOrder;
+    bool hostHearsContextMenu;
+  };
+  const Case cases[] = {
+      {"in place, shown", true, true, false, false},
+      {"in place, hidden", true, false, true, false},
+      {"standalone", false, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm* form = NewForm("HostForm");
+    auto* host = new TWinControl(form);
+    host->SetParent(form);
+    host->SetBounds(0, 0, 200, 100);
+    int hostContextMenus = 0;
+    const TWndMethod hostProc = host->WindowProc;
+    host->WindowProc = [&](TMessage& Message) {
+      if (Message.Msg == WM_CONTEXTMENU) ++hostContextMenus;
+      hostProc(Message);
+    };
+    auto* edit = new TTextKeepingEdit(form, c.inplace);
+    edit->SetParent(host);
+    edit->SetBounds(10, 10, 100, 21);
+    edit->SetVisible(c.visible);
+    driver_->Settle();
+    std::vector<TWinControl*> order;
+    form->GetTabOrderList(order);
+    EXPECT_EQ(std::count(order.begin(), order.end(), host), c.hostInTabOrder ? 1 : 0);
+    SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), MAKELPARAM(20, 20));
+    EXPECT_EQ(hostContextMenus > 0, c.hostHearsContextMenu);
+    host->WindowProc = hostProc;
+    delete form;
+  }
+}
+
+// The window layer gives the focus back to a remade window; the editor passes it to its inner edit.
+TEST_F(CustomEditTest, AWindowMadeAgainWhileFocusedFocusesTheInnerEdit) {
+  TForm* form = NewForm("InnerForm");
+  auto* edit = new TInnerEditEdit(form, false);
+  edit->SetParent(form);
+  edit->SetBounds(10, 10, 100, 21);
+  driver_->Settle();
+  edit->SetFocus();
+  driver_->Settle();
+  ASSERT_EQ(GetFocus(), edit->Inner()->Handle());
+  edit->RecreateWnd();
+  driver_->Settle();
+  EXPECT_EQ(GetFocus(), edit->Inner()->Handle());
+  delete form;
 }
 
 TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
