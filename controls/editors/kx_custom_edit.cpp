@@ -5,6 +5,7 @@
 #include "controls/editors/kx_edit_data_binding.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
+#include "controls/foundation/kx_control_routines.h"
 #include "controls/foundation/kx_free_notificator.h"
 #include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_screen_canvas.h"
@@ -36,7 +37,7 @@
 
 PR_PUBLISH(TkxCustomEdit) {
   using E = TkxCustomEdit;
-  p.Property("Height", &E::Height, &E::SetHeight).Stored(false);
+  p.Property("Height", &E::GetHeight, &E::SetHeight).Stored(false);
   p.Property("Width", &E::Width, &E::SetWidth).Stored(false);
   p.Property("AutoSize", &E::AutoSize, &E::SetAutoSize).Stored(false);
 }
@@ -941,7 +942,7 @@ PR_IMPLEMENT_CLASS(TkxCustomEditData)
 std::unique_ptr<TkxCustomEditViewData> TkxCustomEdit::CreateViewData() {
   std::unique_ptr<TkxCustomEditViewData> viewData = GetActiveProperties()->CreateViewData(GetActiveStyle(), inplace_);
   if (inplace_) viewData->EditorMetrics = inplaceMetrics_;
-  viewData->Edit = this;
+  viewData->Edit = IsInnerEditUnavailable() ? nullptr : this;
   if (HandleAllocated()) viewData->WindowHandle = WindowHandle();
   FillViewDataState(*viewData);
   return viewData;
@@ -958,6 +959,10 @@ void TkxCustomEdit::CalculateViewInfoAt(TPoint P, Integer Button, TShiftState Sh
   std::unique_ptr<TkxCustomEditViewData> viewData = CreateViewData();
   TCanvas* canvas = GetSharedScreenCanvas()->Canvas();
   viewData->Calculate(canvas, GetControlLocalRect(this), P, Button, Shift, *GetViewInfo(), IsMouseEvent);
+}
+
+void TkxCustomEdit::RecalcViewInfoAtCursor() {
+  CalculateViewInfoAt(ScreenToClient(GetCursorPosSafe()), 0, CurrentShiftState(), false);
 }
 
 void TkxCustomEdit::CalculateViewInfo(TPoint P, bool) {
@@ -992,6 +997,16 @@ TRect TkxCustomEdit::GetBorderExtent() {
 }
 
 // --- Auto size ---
+
+Integer TkxCustomEdit::GetHeight() const {
+  if (!HandleAllocated() && !IsDestroying()) {
+    const TWinControl* top = this;
+    while (top->Parent() != nullptr) top = top->Parent();
+    if (dynamic_cast<const TCustomForm*>(top) != nullptr || top->ParentWindow() != nullptr)
+      const_cast<TkxCustomEdit*>(this)->HandleNeeded();
+  }
+  return Height();
+}
 
 void TkxCustomEdit::SetAutoSize(bool Value) {
   if (inplace_ || autoSize_ == Value) return;

@@ -119,6 +119,9 @@ class TkxCustomEdit : public TkxContainer {
   void ItemPropertiesChanged();
   TkxCustomEditViewInfo* GetViewInfo() const { return static_cast<TkxCustomEditViewInfo*>(ViewInfo()); }
   TkxContainerStyle* GetCurrentStyle() { return GetActiveStyle(); }
+  // The published Height: the window is made first when the parent chain can hold one, so that
+  // auto-sizing has run (making the window is a lazy step a reader may take).
+  Integer GetHeight() const;
   bool AutoSize() const { return autoSize_; }
   virtual void SetAutoSize(bool Value);
   bool Transparent() const { return transparent_; }
@@ -211,6 +214,8 @@ class TkxCustomEdit : public TkxContainer {
   std::unique_ptr<TkxCustomEditViewData> CreateViewData();
   virtual void FillViewDataState(TkxCustomEditViewData& ViewData);
   void CalculateViewInfoAt(TPoint P, Integer Button, TShiftState Shift, bool IsMouseEvent);
+  // For the screen cursor's position, no mouse button and the keyboard's shift state now.
+  void RecalcViewInfoAtCursor();
   virtual void UpdateButtonStates(const TkxCustomEditViewInfo& Previous);
   virtual void PropertiesChanged(TObject* Sender);
   bool RefreshContainer(TPoint P, Integer Button, TShiftState Shift, bool IsMouseEvent) override;

@@ -765,6 +765,55 @@ TEST_F(CustomEditTest, AWindowMadeAgainWhileFocusedFocusesTheInnerEdit) {
   delete form;
 }
 
+TEST_F(CustomEditTest, ReadingHeightMakesTheWindowSoThatAutoSizingHasRun) {
+  TForm* form = NewForm("HeightForm", false);
+  auto* edit = new TTextKeepingEdit(form);
+  edit->SetParent(form);
+  const Integer unsized = edit->Height();
+  ASSERT_FALSE(edit->HandleAllocated());
+  const Integer read = edit->GetHeight();
+  EXPECT_TRUE(edit->HandleAllocated());
+  Integer w = edit->Width(), h = 0;
+  edit->CalculateAutoSize(w, h);
+  EXPECT_NE(read, unsized);
+  EXPECT_EQ(read, h) << "the auto-sized height";
+  auto* orphan = new TTextKeepingEdit(form);
+  orphan->GetHeight();
+  EXPECT_FALSE(orphan->HandleAllocated()) << "no parent chain to hold a window";
+  delete form;
+}
+
+TEST_F(CustomEditTest, TheViewInfoFollowsTheCursorWithoutAMouseMessage) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->Properties()->Buttons()->Add();
+  driver_->Settle();
+  ASSERT_EQ(edit->GetViewInfo()->ButtonCount(), 1);
+  const TRect b = edit->GetViewInfo()->Button(0).Bounds;
+  const TPoint over = edit->ClientToScreen(TPoint{(b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2});
+  const TPoint away = edit->ClientToScreen(TPoint{2, 2});
+  struct Case {
+    TPoint cursor;
+    Integer hotButton;
+  };
+  for (const Case& c : {Case{over, 0}, Case{away, -1}}) {
+    SetCursorPos(c.cursor.X, c.cursor.Y);
+    edit->RecalcViewInfoAtCursor();
+    EXPECT_EQ(edit->GetViewInfo()->HotButton, c.hotButton);
+  }
+  delete form_;
+}
+
+TEST_F(CustomEditTest, AViewDataGetsNoEditorWhileTheInnerEditIsGone) {
+  TForm* form = NewForm("ViewDataForm");
+  auto* edit = new TInnerEditEdit(form, false);
+  edit->SetParent(form);
+  EXPECT_EQ(edit->CreateViewData()->Edit, edit);
+  delete edit->Inner();
+  ASSERT_TRUE(edit->IsInnerEditUnavailable());
+  EXPECT_EQ(edit->CreateViewData()->Edit, nullptr);
+  delete form;
+}
+
 TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
   EXPECT_EQ(MouseButtonToShift(mbLeft), TShiftState{ssLeft});
   EXPECT_EQ(MouseButtonToShift(mbRight), TShiftState{ssRight});
