@@ -15,6 +15,8 @@
 #include "platform/classes/publisher.h"
 #include "platform/classes/reader.h"
 #include "platform/classes/writer.h"
+#include "platform/gdi/gdi_constants.h"
+#include "platform/gdi/region.h"
 #include "platform/ui/application.h"
 #include "platform/ui/control_messages.h"
 #include "platform/ui/form.h"
@@ -67,6 +69,19 @@ void EnlargeSize(TSize& A, const TSize& B) {
 }
 
 bool IsBlankChar(char Ch) { return Ch == 0 || Ch == 9 || Ch == 10 || Ch == 12 || Ch == 13 || Ch == 32; }
+
+bool IsRegionEmpty(HRGN Region) {
+  TRect box{};
+  return GetRgnBox(Region, &box) == NULLREGION;
+}
+
+void AddRegion(HRGN Target, HRGN Source) { CombineRgn(Target, Target, Source, RGN_OR); }
+
+void SendKeyDownMessage(TkxCustomEdit* Edit, Word Key) { SendMessageA(Edit->Handle(), WM_KEYDOWN, WPARAM(Key), 0); }
+
+void SendCharMessage(TkxCustomEdit* Edit, char Ch) {
+  SendMessageA(Edit->Handle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Ch)), 0);
+}
 
 // --- Life cycle ---
 

@@ -37,6 +37,7 @@
 #include "platform/core/res_string.h"
 #include "platform/core/units.h"
 #include "platform/core/variant.h"
+#include "platform/gdi/gdi_types.h"
 #include "platform/ui/control_types.h"
 
 class TkxCustomEdit;
@@ -387,5 +388,12 @@ TShiftState MouseButtonToShift(TMouseButton Button);
 void EnlargeSize(TSize& A, const TSize& B);
 // Characters 0, tab, line feed, form feed, carriage return and space.
 bool IsBlankChar(char Ch);
+// True when the region covers nothing.
+bool IsRegionEmpty(HRGN Region);
+// Target becomes the union of Target and Source.
+void AddRegion(HRGN Target, HRGN Source);
+// WM_KEYDOWN with the key, WM_CHAR with the character, sent to the editor's window (lParam 0).
+void SendKeyDownMessage(TkxCustomEdit* Edit, Word Key);
+void SendCharMessage(TkxCustomEdit* Edit, char Ch);
 
 extern const Unit kxEditUnit;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "platform/classes/publisher.h"
 #include "platform/core/variant.h"
 #include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/region.h"
 #include "platform/gdi/icon.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/message_box.h"
@@ -824,6 +826,54 @@ TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
   EXPECT_EQ(a.cy, 30);
   for (char ch : {'\0', '\t', '\n', '\f', '\r', ' '}) EXPECT_TRUE(IsBlankChar(ch)) << int(ch);
   for (char ch : {'\v', '\x1f', '!', 'a', '\xa0'}) EXPECT_FALSE(IsBlankChar(ch)) << int(ch);
+}
+
+// The region routines on rectangles, and the message routines through the editor's key handling.
+TEST_F(CustomEditTest, RegionAndMessageRoutines) {
+  struct RegionCase {
+    TRect target, source;
+    bool targetEmpty;
+    TRect union_;   // the box after AddRegion
+  };
+  const RegionCase regions[] = {
+      {{0, 0, 0, 0}, {0, 0, 0, 0}, true, {0, 0, 0, 0}},
+      {{0, 0, 0, 0}, {2, 3, 5, 7}, true, {2, 3, 5, 7}},
+      {{0, 0, 4, 4}, {2, 2, 10, 6}, false, {0, 0, 10, 6}},
+      {{1, 1, 2, 2}, {5, 5, 5, 9}, false, {1, 1, 2, 2}},   // an empty source adds nothing
+  };
+  for (const RegionCase& c : regions) {
+    HRGN target = CreateRectRgnIndirect(&c.target), source = CreateRectRgnIndirect(&c.source);
+    EXPECT_EQ(IsRegionEmpty(target), c.targetEmpty);
+    AddRegion(target, source);
+    TRect box{};
+    GetRgnBox(target, &box);
+    EXPECT_EQ(box, c.union_);
+    EXPECT_EQ(IsRegionEmpty(target), c.union_.Right == c.union_.Left);
+    DeleteObject(target);
+    DeleteObject(source);
+  }
+
+  TTextKeepingEdit* edit = NewEdit();
+  edit->AssignEditValue(Variant(std::string("v")));
+  edit->SetFocus();
+  driver_->Settle();
+  struct MessageCase {
+    const char* name;
+    std::function<void()> send;
+    std::string text;
+    bool modified;
+  };
+  const MessageCase messages[] = {
+      {"a character joins the text", [&] { SendCharMessage(edit, 'q'); }, "vq", true},
+      {"Escape after it restores the value", [&] { SendKeyDownMessage(edit, VK_ESCAPE); }, "v", false},
+  };
+  for (const MessageCase& c : messages) {
+    SCOPED_TRACE(c.name);
+    c.send();
+    EXPECT_EQ(edit->text, c.text);
+    EXPECT_EQ(edit->EditModified(), c.modified);
+  }
+  delete form_;
 }
 
 }  // namespace
