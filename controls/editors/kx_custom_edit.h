@@ -90,7 +90,14 @@ class TkxCustomEditData : public TObject {
 
 using TkxCustomEditDataClass = TkxCustomEditData* (*)(TkxCustomEdit* AEdit);
 
-class TkxCustomEdit : public TkxContainer {
+// What every editor implements and nothing else does: code that must tell an editor from other
+// controls asks a control for it (Supports).  It has no operations of its own.
+class IkxEditControl {
+ protected:
+  ~IkxEditControl() = default;
+};
+
+class TkxCustomEdit : public TkxContainer, public IkxEditControl {
   PR_CLASS(TkxCustomEdit, TkxContainer)
 
  public:

@@ -697,6 +697,14 @@ TEST_F(CustomEditTest, TheFirstParentMakesTheEditorTakeItsSettingsIn) {
   delete form;
 }
 
+TEST_F(CustomEditTest, EditorsAndOnlyEditorsAnswerTheEditorInterface) {
+  TTextKeepingEdit* edit = NewEdit();
+  auto* container = new TkxContainer(form_);
+  const std::pair<TControl*, bool> cases[] = {{edit, true}, {other_, true}, {container, false}, {form_, false}};
+  for (const auto& [control, isEditor] : cases) EXPECT_EQ(Supports<IkxEditControl>(control) != nullptr, isEditor);
+  delete form_;
+}
+
 TEST_F(CustomEditTest, ARepositoryItemTakenFromItsOwnerIsForgotten) {
   NewEdit();
   auto* item = new TkxEditRepositoryItem(form_);
