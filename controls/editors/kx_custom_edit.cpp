@@ -5,6 +5,7 @@
 #include "controls/editors/kx_edit_data_binding.h"
 #include "controls/editors/kx_edit_repository.h"
 #include "controls/foundation/kx_classes.h"
+#include "controls/foundation/kx_control_routines.h"
 #include "controls/foundation/kx_free_notificator.h"
 #include "controls/foundation/kx_scoped_value.h"
 #include "controls/foundation/kx_screen_canvas.h"
@@ -14,6 +15,9 @@
 #include "platform/classes/publisher.h"
 #include "platform/classes/reader.h"
 #include "platform/classes/writer.h"
+#include "platform/gdi/gdi_constants.h"
+#include "platform/gdi/region.h"
+#include "platform/ui/application.h"
 #include "platform/ui/control_messages.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hotkeys.h"
@@ -21,18 +25,21 @@
 #include "platform/ui/screen.h"
 #include "platform/ui/shortcuts.h"
 #include "platform/user/cursor.h"
+#include "platform/user/focus.h"
 #include "platform/user/message_beep.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
 #include "platform/user/send_message.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/virtual_keys.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"
 
 #include "KXEDIT_MOUSEWHEEL.res.inc"
 
 PR_PUBLISH(TkxCustomEdit) {
   using E = TkxCustomEdit;
-  p.Property("Height", &E::Height, &E::SetHeight).Stored(false);
+  p.Property("Height", &E::GetHeight, &E::SetHeight).Stored(false);
   p.Property("Width", &E::Width, &E::SetWidth).Stored(false);
   p.Property("AutoSize", &E::AutoSize, &E::SetAutoSize).Stored(false);
   p.Property("RepositoryItem", &E::RepositoryItem, &E::SetRepositoryItem);
@@ -63,6 +70,19 @@ void EnlargeSize(TSize& A, const TSize& B) {
 }
 
 bool IsBlankChar(char Ch) { return Ch == 0 || Ch == 9 || Ch == 10 || Ch == 12 || Ch == 13 || Ch == 32; }
+
+bool IsRegionEmpty(HRGN Region) {
+  TRect box{};
+  return GetRgnBox(Region, &box) == NULLREGION;
+}
+
+void AddRegion(HRGN Target, HRGN Source) { CombineRgn(Target, Target, Source, RGN_OR); }
+
+void SendKeyDownMessage(TkxCustomEdit* Edit, Word Key) { SendMessageA(Edit->Handle(), WM_KEYDOWN, WPARAM(Key), 0); }
+
+void SendCharMessage(TkxCustomEdit* Edit, char Ch) {
+  SendMessageA(Edit->Handle(), WM_CHAR, WPARAM(static_cast<unsigned char>(Ch)), 0);
+}
 
 // --- Life cycle ---
 
@@ -221,7 +241,29 @@ void TkxCustomEdit::Notification(TComponent* AComponent, TOperation Operation) {
     innerWndProcHooked_ = false;   // the control goes with its window procedure
     innerEdit_ = nullptr;
   }
+  if (Operation == opRemove && AComponent != nullptr && AComponent == RepositoryItem()) SetRepositoryItem(nullptr);
   TkxContainer::Notification(AComponent, Operation);
+}
+
+void TkxCustomEdit::SetParent(TWinControl* AParent) {
+  if (AParent != nullptr && !hadParent_) {
+    hadParent_ = true;
+    dataBinding_->RefreshLink();
+    PropertiesChanged(properties_.get());
+    dataBinding_->UpdateDisplayValue();
+  }
+  TkxContainer::SetParent(AParent);
+}
+
+void TkxCustomEdit::GetTabOrderList(std::vector<TWinControl*>& List) {
+  TkxContainer::GetTabOrderList(List);
+  if (inplace_ && Visible() && Parent() != nullptr)
+    List.erase(std::remove(List.begin(), List.end(), Parent()), List.end());
+}
+
+void TkxCustomEdit::DefaultHandler(TMessage& Message) {
+  if (inplace_ && Message.Msg == WM_CONTEXTMENU) return;
+  TkxContainer::DefaultHandler(Message);
 }
 
 void TkxCustomEdit::HandleTextChanged() {
@@ -554,6 +596,33 @@ void TkxCustomEdit::DoExit() {
   if (IsDestroying() || focusingForError_) return;
   const TkxScopedValue<bool> user(userAction_, false);
   ExitEditing(true);
+}
+
+void TkxCustomEdit::DoFocusChanged() {
+  if (IsDestroying() || focusingForError_) return;
+  const bool focused = Focused() && Application != nullptr && Application->Active();
+  if (focused == isFocusedAndActive_) return;
+  isFocusedAndActive_ = focused;
+  TkxContainer::DoFocusChanged();
+  RefreshAfterFocusChange();
+}
+
+void TkxCustomEdit::RefreshAfterFocusChange() {
+  UpdateDisplayText();
+  if (ShouldValidateOnFocusChange()) ValidateInput(false);
+}
+
+bool TkxCustomEdit::ShouldValidateOnFocusChange() {
+  if (TCustomForm* form = GetParentForm(this)) {
+    if (!form->Visible() && form->FormState().Contains(fsModal) && form->ModalResult() != mrNone &&
+        form->ModalResult() != mrCancel)
+      return true;
+  }
+  if (isFocusedAndActive_ || !HandleAllocated()) return false;
+  const auto* parentForm = dynamic_cast<TCustomForm*>(Parent());
+  const HWND focus = GetFocus();
+  return parentForm != nullptr && parentForm->ControlCount() == 1 && focus != nullptr &&
+         GetAncestor(WindowHandle(), GA_ROOT) == GetAncestor(focus, GA_ROOT);
 }
 
 void TkxCustomEdit::ExitEditing(bool ACallDoExit) {
@@ -889,7 +958,7 @@ PR_IMPLEMENT_CLASS(TkxCustomEditData)
 std::unique_ptr<TkxCustomEditViewData> TkxCustomEdit::CreateViewData() {
   std::unique_ptr<TkxCustomEditViewData> viewData = GetActiveProperties()->CreateViewData(GetActiveStyle(), inplace_);
   if (inplace_) viewData->EditorMetrics = inplaceMetrics_;
-  viewData->Edit = this;
+  viewData->Edit = IsInnerEditUnavailable() ? nullptr : this;
   if (HandleAllocated()) viewData->WindowHandle = WindowHandle();
   FillViewDataState(*viewData);
   return viewData;
@@ -906,6 +975,10 @@ void TkxCustomEdit::CalculateViewInfoAt(TPoint P, Integer Button, TShiftState Sh
   std::unique_ptr<TkxCustomEditViewData> viewData = CreateViewData();
   TCanvas* canvas = GetSharedScreenCanvas()->Canvas();
   viewData->Calculate(canvas, GetControlLocalRect(this), P, Button, Shift, *GetViewInfo(), IsMouseEvent);
+}
+
+void TkxCustomEdit::RecalcViewInfoAtCursor() {
+  CalculateViewInfoAt(ScreenToClient(GetCursorPosSafe()), 0, CurrentShiftState(), false);
 }
 
 void TkxCustomEdit::CalculateViewInfo(TPoint P, bool) {
@@ -940,6 +1013,16 @@ TRect TkxCustomEdit::GetBorderExtent() {
 }
 
 // --- Auto size ---
+
+Integer TkxCustomEdit::GetHeight() const {
+  if (!HandleAllocated() && !IsDestroying()) {
+    const TWinControl* top = this;
+    while (top->Parent() != nullptr) top = top->Parent();
+    if (dynamic_cast<const TCustomForm*>(top) != nullptr || top->ParentWindow() != nullptr)
+      const_cast<TkxCustomEdit*>(this)->HandleNeeded();
+  }
+  return Height();
+}
 
 void TkxCustomEdit::SetAutoSize(bool Value) {
   if (inplace_ || autoSize_ == Value) return;

@@ -37,6 +37,7 @@
 #include "platform/core/res_string.h"
 #include "platform/core/units.h"
 #include "platform/core/variant.h"
+#include "platform/gdi/gdi_types.h"
 #include "platform/ui/control_types.h"
 
 class TkxCustomEdit;
@@ -89,7 +90,14 @@ class TkxCustomEditData : public TObject {
 
 using TkxCustomEditDataClass = TkxCustomEditData* (*)(TkxCustomEdit* AEdit);
 
-class TkxCustomEdit : public TkxContainer {
+// What every editor implements and nothing else does: code that must tell an editor from other
+// controls asks a control for it (Supports).  It has no operations of its own.
+class IkxEditControl {
+ protected:
+  ~IkxEditControl() = default;
+};
+
+class TkxCustomEdit : public TkxContainer, public IkxEditControl {
   PR_CLASS(TkxCustomEdit, TkxContainer)
 
  public:
@@ -119,6 +127,9 @@ class TkxCustomEdit : public TkxContainer {
   void ItemPropertiesChanged();
   TkxCustomEditViewInfo* GetViewInfo() const { return static_cast<TkxCustomEditViewInfo*>(ViewInfo()); }
   TkxContainerStyle* GetCurrentStyle() { return GetActiveStyle(); }
+  // The published Height: the window is made first when the parent chain can hold one, so that
+  // auto-sizing has run (making the window is a lazy step a reader may take).
+  Integer GetHeight() const;
   bool AutoSize() const { return autoSize_; }
   virtual void SetAutoSize(bool Value);
   bool Transparent() const { return transparent_; }
@@ -216,6 +227,8 @@ class TkxCustomEdit : public TkxContainer {
   std::unique_ptr<TkxCustomEditViewData> CreateViewData();
   virtual void FillViewDataState(TkxCustomEditViewData& ViewData);
   void CalculateViewInfoAt(TPoint P, Integer Button, TShiftState Shift, bool IsMouseEvent);
+  // For the screen cursor's position, no mouse button and the keyboard's shift state now.
+  void RecalcViewInfoAtCursor();
   virtual void UpdateButtonStates(const TkxCustomEditViewInfo& Previous);
   virtual void PropertiesChanged(TObject* Sender);
   bool RefreshContainer(TPoint P, Integer Button, TShiftState Shift, bool IsMouseEvent) override;
@@ -265,6 +278,16 @@ class TkxCustomEdit : public TkxContainer {
   void DoEnter() override;
   void DoExit() override;
   void Dispatch(TMessage& Message) override;
+  // The focus changed (or the application's activation): when whether the editor is focused while
+  // the application is active changed, the container's handler runs, then RefreshAfterFocusChange.
+  void DoFocusChanged() override;
+  // The first parent the editor is given makes it take its settings in: the binding's link, the
+  // own properties, the display.
+  void SetParent(TWinControl* AParent) override;
+  // A visible in-place editor takes its parent (the host) out of the tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& List) override;
+  // An in-place editor keeps WM_CONTEXTMENU from its host.
+  void DefaultHandler(TMessage& Message) override;
 
  protected:
   TkxCustomEdit(TComponent* AOwner, bool AIsInplace, TkxCustomEditPropertiesClass APropertiesClass,
@@ -287,6 +310,11 @@ class TkxCustomEdit : public TkxContainer {
   virtual bool UsesInnerEditBounds() { return false; }
   virtual bool ClicksWhileLoading() { return false; }
   virtual void ShowValidationError(const std::string& AText, bool AAbort);
+  // The display follows the focus; the value is validated silently when ShouldValidateOnFocusChange.
+  virtual void RefreshAfterFocusChange();
+  // A modal form closing with a result other than none or Cancel, or a lone editor of a form losing
+  // the focus to its own top-level window, takes what was typed: no exit will follow to take it.
+  virtual bool ShouldValidateOnFocusChange();
   virtual void InternalSetEditValue(const Variant& Value);
   virtual void InternalSetDisplayValue(const Variant& Value);
   virtual void SetDisplayValueCore(const Variant&) {}
@@ -297,6 +325,7 @@ class TkxCustomEdit : public TkxContainer {
   virtual IkxCustomInnerEdit* CreateInnerEdit();
   // Binds the inner control to the editor (parent, change handler, no parent hints).
   virtual void InitializeInnerEdit();
+  // Forgets the inner control and the repository item when they go.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Before and after the linked repository item changes.
   virtual void RepositoryItemChanging() {}
@@ -352,9 +381,11 @@ class TkxCustomEdit : public TkxContainer {
   bool userAction_ = false;
   bool editingRequest_ = false;
   bool focusingForError_ = false;
+  bool isFocusedAndActive_ = false;
   bool posting_ = false;
   bool activated_ = false;
   bool creating_ = true;
+  bool hadParent_ = false;
   Integer clickLock_ = 0;
   Integer editValueChangingLock_ = 0;
   Integer pressedCaptureIndex_ = -1;
@@ -372,5 +403,12 @@ TShiftState MouseButtonToShift(TMouseButton Button);
 void EnlargeSize(TSize& A, const TSize& B);
 // Characters 0, tab, line feed, form feed, carriage return and space.
 bool IsBlankChar(char Ch);
+// True when the region covers nothing.
+bool IsRegionEmpty(HRGN Region);
+// Target becomes the union of Target and Source.
+void AddRegion(HRGN Target, HRGN Source);
+// WM_KEYDOWN with the key, WM_CHAR with the character, sent to the editor's window (lParam 0).
+void SendKeyDownMessage(TkxCustomEdit* Edit, Word Key);
+void SendCharMessage(TkxCustomEdit* Edit, char Ch);
 
 extern const Unit kxEditUnit;

@@ -4,22 +4,29 @@
 // the wheel rule and auto size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/editors/kx_custom_edit.h"
+#include "controls/editors/kx_edit_repository.h"
 #include "platform/classes/publisher.h"
 #include "platform/core/variant.h"
 #include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/region.h"
 #include "platform/gdi/icon.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/shortcuts.h"
 #include "platform/user/cursor.h"
+#include "platform/user/focus.h"
 #include "platform/user/message_ids.h"
 #include "platform/user/module_instance.h"
+#include "platform/user/send_message.h"
+#include "platform/user/user_types.h"
 #include "platform/user/virtual_keys.h"
 #include "tests/support/ui/ui_test_fixture.h"
 
@@ -61,6 +68,12 @@ class TTextKeepingEdit : public TkxCustomEdit {
   void ApplyDisplayValue(const Variant& Value) override { text = VarToStr(Value); }
   void SynchronizeDisplayValue() override { text = VarToStr(GetEditValue()); }
   void SelectAllText() override { log.push_back("select all"); }
+  void UpdateDisplayText() override { ++displayUpdates; }
+  using TkxCustomEdit::ShouldValidateOnFocusChange;
+  void PropertiesChanged(TObject* Sender) override {
+    if (Sender == Properties()) ++ownPropertiesChanges;
+    TkxCustomEdit::PropertiesChanged(Sender);
+  }
 
   bool UsesParentBackground() override { return parentBackground; }
   void CopyToClipboard() override { log.push_back("copy"); }
@@ -70,6 +83,8 @@ class TTextKeepingEdit : public TkxCustomEdit {
   std::string text;
   std::vector<std::string> log;
   bool parentBackground = false;
+  int displayUpdates = 0;
+  int ownPropertiesChanges = 0;
 
  protected:
   void SetDisplayValueCore(const Variant& Value) override { AssignEditValueQuietly(Value); }
@@ -606,6 +621,209 @@ TEST_F(CustomEditTest, PerActivationDataIsResetOnceAndOutlivesItsEditor) {
   EXPECT_EQ(edit->EditData(), nullptr);
 }
 
+// Whether typed text is taken when the focus leaves without an exit: a modal form closing with a
+// result other than Cancel hides its editor without one; a lone editor of a form losing the focus
+// within its top-level window asks for it too (here the form's own window takes the focus, whose
+// exit then takes the text whatever the rule says, so the rule's answer is asked for).
+TEST_F(CustomEditTest, AFocusChangeValidatesWhenNoExitWillFollow) {
+  struct Case {
+    const char* name;
+    bool modal;
+    bool alone;
+    TModalResult result;   // modal: how the form closes
+    bool validates;
+  };
+  const Case cases[] = {
+      {"a modal form closed with OK", true, false, mrOk, true},
+      {"a modal form cancelled", true, false, mrCancel, false},
+      {"a lone editor losing the focus to its form", false, true, mrNone, true},
+      {"an editor with a neighbour losing the focus to its form", false, false, mrNone, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm* form = NewForm("FocusForm", !c.modal);
+    auto* edit = new TTextKeepingEdit(form);
+    edit->SetParent(form);
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 10, 100, 21);
+    if (!c.alone) {
+      auto* neighbour = new TkxCustomEdit(form);
+      neighbour->SetParent(form);
+      neighbour->SetBounds(10, 50, 100, 21);
+    }
+    int updatesWhileFocused = 0;
+    const auto typeAndLeave = [&](TTestDriver& d) {
+      edit->SetFocus();
+      d.Settle();
+      d.Type("ab");
+      updatesWhileFocused = edit->displayUpdates;
+      if (c.modal) form->SetModalResult(c.result);
+      else SetFocus(form->WindowHandle());
+      d.Settle();
+    };
+    if (c.modal) {
+      driver_->OnNextModal([&](TCustomForm&, TTestDriver& d) { typeAndLeave(d); });
+      EXPECT_EQ(form->ShowModal(), c.result);
+      EXPECT_EQ(edit->GetEditValue().IsNull(), !c.validates);
+      if (c.validates) {
+        EXPECT_EQ(VarToStr(edit->GetEditValue()), "ab");
+      }
+    } else {
+      driver_->Settle();
+      typeAndLeave(*driver_);
+      EXPECT_NE(driver_->FocusedControl(), edit);
+      EXPECT_EQ(edit->ShouldValidateOnFocusChange(), c.validates);
+    }
+    EXPECT_GE(updatesWhileFocused, 1) << "entering refreshed the display";
+    EXPECT_GT(edit->displayUpdates, updatesWhileFocused) << "leaving refreshed the display";
+    delete form;
+  }
+}
+
+TEST_F(CustomEditTest, TheFirstParentMakesTheEditorTakeItsSettingsIn) {
+  TForm* form = NewForm("ParentForm");
+  auto* edit = new TTextKeepingEdit(form);
+  edit->AssignEditValueQuietly(Variant(std::string("x")));
+  edit->text = "stale";
+  const int changesBefore = edit->ownPropertiesChanges;
+  edit->SetParent(form);
+  EXPECT_EQ(edit->ownPropertiesChanges, changesBefore + 1);
+  EXPECT_EQ(edit->text, "x") << "the display follows the value";
+  edit->SetParent(nullptr);
+  edit->text = "stale";
+  edit->SetParent(form);
+  EXPECT_EQ(edit->ownPropertiesChanges, changesBefore + 1) << "only the first parent";
+  EXPECT_EQ(edit->text, "stale");
+  delete form;
+}
+
+TEST_F(CustomEditTest, EditorsAndOnlyEditorsAnswerTheEditorInterface) {
+  TTextKeepingEdit* edit = NewEdit();
+  auto* container = new TkxContainer(form_);
+  const std::pair<TControl*, bool> cases[] = {{edit, true}, {other_, true}, {container, false}, {form_, false}};
+  for (const auto& [control, isEditor] : cases) EXPECT_EQ(Supports<IkxEditControl>(control) != nullptr, isEditor);
+  delete form_;
+}
+
+TEST_F(CustomEditTest, ARepositoryItemTakenFromItsOwnerIsForgotten) {
+  NewEdit();
+  auto* item = new TkxEditRepositoryItem(form_);
+  other_->SetRepositoryItem(item);
+  ASSERT_EQ(other_->GetActiveProperties(), item->Properties());
+  form_->RemoveComponent(item);
+  EXPECT_EQ(other_->RepositoryItem(), nullptr);
+  EXPECT_EQ(other_->GetActiveProperties(), other_->Properties());
+  delete item;
+  delete form_;
+}
+
+// An in-place editor stays out of its host's way: the host leaves the tab order while the editor
+// shows and does not hear the editor's context-menu message; a standalone editor does neither.
+TEST_F(CustomEditTest, AnInPlaceEditorKeepsItsHostOutOfTheTabOrderAndTheContextMenu) {
+  struct Case {
+    const char* name;
+    bool inplace;
+    bool visible;
+    bool hostInTabOrder;
+    bool hostHearsContextMenu;
+  };
+  const Case cases[] = {
+      {"in place, shown", true, true, false, false},
+      {"in place, hidden", true, false, true, false},
+      {"standalone", false, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm* form = NewForm("HostForm");
+    auto* host = new TWinControl(form);
+    host->SetParent(form);
+    host->SetBounds(0, 0, 200, 100);
+    int hostContextMenus = 0;
+    const TWndMethod hostProc = host->WindowProc;
+    host->WindowProc = [&](TMessage& Message) {
+      if (Message.Msg == WM_CONTEXTMENU) ++hostContextMenus;
+      hostProc(Message);
+    };
+    auto* edit = new TTextKeepingEdit(form, c.inplace);
+    edit->SetParent(host);
+    edit->SetBounds(10, 10, 100, 21);
+    edit->SetVisible(c.visible);
+    driver_->Settle();
+    std::vector<TWinControl*> order;
+    form->GetTabOrderList(order);
+    EXPECT_EQ(std::count(order.begin(), order.end(), host), c.hostInTabOrder ? 1 : 0);
+    SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), MAKELPARAM(20, 20));
+    EXPECT_EQ(hostContextMenus > 0, c.hostHearsContextMenu);
+    host->WindowProc = hostProc;
+    delete form;
+  }
+}
+
+// The window layer gives the focus back to a remade window; the editor passes it to its inner edit.
+TEST_F(CustomEditTest, AWindowMadeAgainWhileFocusedFocusesTheInnerEdit) {
+  TForm* form = NewForm("InnerForm");
+  auto* edit = new TInnerEditEdit(form, false);
+  edit->SetParent(form);
+  edit->SetBounds(10, 10, 100, 21);
+  driver_->Settle();
+  edit->SetFocus();
+  driver_->Settle();
+  ASSERT_EQ(GetFocus(), edit->Inner()->Handle());
+  edit->RecreateWnd();
+  driver_->Settle();
+  EXPECT_EQ(GetFocus(), edit->Inner()->Handle());
+  delete form;
+}
+
+TEST_F(CustomEditTest, ReadingHeightMakesTheWindowSoThatAutoSizingHasRun) {
+  TForm* form = NewForm("HeightForm", false);
+  auto* edit = new TTextKeepingEdit(form);
+  edit->SetParent(form);
+  const Integer unsized = edit->Height();
+  ASSERT_FALSE(edit->HandleAllocated());
+  const Integer read = edit->GetHeight();
+  EXPECT_TRUE(edit->HandleAllocated());
+  Integer w = edit->Width(), h = 0;
+  edit->CalculateAutoSize(w, h);
+  EXPECT_NE(read, unsized);
+  EXPECT_EQ(read, h) << "the auto-sized height";
+  auto* orphan = new TTextKeepingEdit(form);
+  orphan->GetHeight();
+  EXPECT_FALSE(orphan->HandleAllocated()) << "no parent chain to hold a window";
+  delete form;
+}
+
+TEST_F(CustomEditTest, TheViewInfoFollowsTheCursorWithoutAMouseMessage) {
+  TTextKeepingEdit* edit = NewEdit();
+  edit->Properties()->Buttons()->Add();
+  driver_->Settle();
+  ASSERT_EQ(edit->GetViewInfo()->ButtonCount(), 1);
+  const TRect b = edit->GetViewInfo()->Button(0).Bounds;
+  const TPoint over = edit->ClientToScreen(TPoint{(b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2});
+  const TPoint away = edit->ClientToScreen(TPoint{2, 2});
+  struct Case {
+    TPoint cursor;
+    Integer hotButton;
+  };
+  for (const Case& c : {Case{over, 0}, Case{away, -1}}) {
+    SetCursorPos(c.cursor.X, c.cursor.Y);
+    edit->RecalcViewInfoAtCursor();
+    EXPECT_EQ(edit->GetViewInfo()->HotButton, c.hotButton);
+  }
+  delete form_;
+}
+
+TEST_F(CustomEditTest, AViewDataGetsNoEditorWhileTheInnerEditIsGone) {
+  TForm* form = NewForm("ViewDataForm");
+  auto* edit = new TInnerEditEdit(form, false);
+  edit->SetParent(form);
+  EXPECT_EQ(edit->CreateViewData()->Edit, edit);
+  delete edit->Inner();
+  ASSERT_TRUE(edit->IsInnerEditUnavailable());
+  EXPECT_EQ(edit->CreateViewData()->Edit, nullptr);
+  delete form;
+}
+
 TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
   EXPECT_EQ(MouseButtonToShift(mbLeft), TShiftState{ssLeft});
   EXPECT_EQ(MouseButtonToShift(mbRight), TShiftState{ssRight});
@@ -616,6 +834,54 @@ TEST(EditUnitRoutines, ShiftOfAButtonLargerSizeAndBlankCharacters) {
   EXPECT_EQ(a.cy, 30);
   for (char ch : {'\0', '\t', '\n', '\f', '\r', ' '}) EXPECT_TRUE(IsBlankChar(ch)) << int(ch);
   for (char ch : {'\v', '\x1f', '!', 'a', '\xa0'}) EXPECT_FALSE(IsBlankChar(ch)) << int(ch);
+}
+
+// The region routines on rectangles, and the message routines through the editor's key handling.
+TEST_F(CustomEditTest, RegionAndMessageRoutines) {
+  struct RegionCase {
+    TRect target, source;
+    bool targetEmpty;
+    TRect union_;   // the box after AddRegion
+  };
+  const RegionCase regions[] = {
+      {{0, 0, 0, 0}, {0, 0, 0, 0}, true, {0, 0, 0, 0}},
+      {{0, 0, 0, 0}, {2, 3, 5, 7}, true, {2, 3, 5, 7}},
+      {{0, 0, 4, 4}, {2, 2, 10, 6}, false, {0, 0, 10, 6}},
+      {{1, 1, 2, 2}, {5, 5, 5, 9}, false, {1, 1, 2, 2}},   // an empty source adds nothing
+  };
+  for (const RegionCase& c : regions) {
+    HRGN target = CreateRectRgnIndirect(&c.target), source = CreateRectRgnIndirect(&c.source);
+    EXPECT_EQ(IsRegionEmpty(target), c.targetEmpty);
+    AddRegion(target, source);
+    TRect box{};
+    GetRgnBox(target, &box);
+    EXPECT_EQ(box, c.union_);
+    EXPECT_EQ(IsRegionEmpty(target), c.union_.Right == c.union_.Left);
+    DeleteObject(target);
+    DeleteObject(source);
+  }
+
+  TTextKeepingEdit* edit = NewEdit();
+  edit->AssignEditValue(Variant(std::string("v")));
+  edit->SetFocus();
+  driver_->Settle();
+  struct MessageCase {
+    const char* name;
+    std::function<void()> send;
+    std::string text;
+    bool modified;
+  };
+  const MessageCase messages[] = {
+      {"a character joins the text", [&] { SendCharMessage(edit, 'q'); }, "vq", true},
+      {"Escape after it restores the value", [&] { SendKeyDownMessage(edit, VK_ESCAPE); }, "v", false},
+  };
+  for (const MessageCase& c : messages) {
+    SCOPED_TRACE(c.name);
+    c.send();
+    EXPECT_EQ(edit->text, c.text);
+    EXPECT_EQ(edit->EditModified(), c.modified);
+  }
+  delete form_;
 }
 
 }  // namespace
