@@ -1831,6 +1831,10 @@ class TProStringGrid : public TBaseGrid {
   void ErasePanAnchor();
   bool Panning() const { return panning_; }
   TPoint PanAnchor() const { return panAnchor_; }
+  // The cell-action mode: a left press on a cell calls CellActionHook instead of its usual handling
+  // and the pointer shows cursor 8014.  Off after construction; nothing in the grid sets it.
+  bool CellActionMode() const { return cellActionMode_; }
+  void SetCellActionMode(bool Value) { cellActionMode_ = Value; }
 
  protected:
   // "GridEditDone" fires OnEditCellDone; the in-place editor's EN_CHANGE writes its text into the
@@ -1857,11 +1861,17 @@ class TProStringGrid : public TBaseGrid {
   void StartPanning(TPoint Anchor);
   void StopPanning();
   void PanStep();
+  // The pointer's shape over the client area: the grid's own sizing of fixed columns (rows) shows the
+  // horizontal (vertical) split, also while the line is dragged; else, unless the platform grid
+  // sizes there, a column header that selects shows cursor 8011, a row header 8010, the fixed corner
+  // and the selection resizer 8012; else the cell-action mode shows 8014; else the platform grid's.
+  void WMSetCursor(TMessage& Message);
 
   bool panning_ = false;
   TPoint panAnchor_{};
   HCURSOR cursorBeforePanning_ = nullptr;
   bool hintsBeforePanning_ = false;
+  bool cellActionMode_ = false;
 
   bool zooming_ = false;
   TPoint lastTopLeft_{-1, -1};

@@ -26,6 +26,8 @@ void TProStringGrid::Dispatch(TMessage& Message) {
       return WMLButtonDblClk(Message);
     case WM_LBUTTONUP:
       return WMLButtonUp(Message);
+    case WM_SETCURSOR:
+      return WMSetCursor(Message);
     case WM_RBUTTONDOWN:
       return WMRButtonDown(Message);
     case CM_DIALOGCHAR:

@@ -115,6 +115,10 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   if (Button == mbLeft && IsValid(cell)) {
     bool allow = true;
     OnCanClickCell(this, cell.Y, cell.X, allow);
+    if (allow && cellActionMode_) {
+      CellActionHook(cell.X, cell.Y);
+      return;
+    }
     if (!allow || ClickLinkOrAnchor(cell.X, cell.Y, X, Y) || PressCellParts(cell, Shift, X, Y)) return;
   }
 
