@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -13,6 +14,7 @@ constexpr std::size_t kHugePage = std::size_t(2) << 20;
 
 void* AllocateLargeBlock(std::size_t Bytes) {
   void* block = nullptr;
+  if (Bytes > SIZE_MAX - kHugePage) throw std::bad_alloc();   // rounding up would wrap to a small block
   if (Bytes >= kHugePage) {
     const std::size_t rounded = (Bytes + kHugePage - 1) / kHugePage * kHugePage;
     block = std::aligned_alloc(kHugePage, rounded);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -24,6 +25,11 @@ TEST(LargeBlocks, EverySizeIsWritableAndLargeOnesAreHugePageAligned) {
     }
     FreeLargeBlock(block);
   }
+}
+
+TEST(LargeBlocks, ASizeNearTheAddressLimitIsRefusedRatherThanWrapped) {
+  EXPECT_THROW(AllocateLargeBlock(SIZE_MAX), std::bad_alloc);
+  EXPECT_THROW(AllocateLargeBlock(SIZE_MAX - 1024), std::bad_alloc);
 }
 
 }   // namespace
