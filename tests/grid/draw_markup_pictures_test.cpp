@@ -133,14 +133,17 @@ TEST_F(MarkupPictures, OnlyPicturesNarrowerThanTheLineMoveToTheNext) {
   EXPECT_EQ(out.MarkupWidth, 45);
 }
 
-// The process's threads but the text-layout library's own font-matching workers (named "[pango]
-// ..."), which come and go with the first fonts used whatever the renderer does.
+// The process's threads that carry the program's own name, as any thread the renderer started
+// would; the system libraries' workers name themselves ("[pango] ...", "gmain", ...) and come and
+// go with the first fonts used whatever the renderer does.
 std::size_t ThreadCount() {
+  std::string program;
+  std::getline(std::ifstream("/proc/self/comm"), program);
   std::size_t count = 0;
   for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
     std::ifstream comm(task.path() / "comm");
     std::string name;   // unreadable: the thread has ended meanwhile
-    if (std::getline(comm, name) && name.rfind("[pango]", 0) != 0) ++count;
+    if (std::getline(comm, name) && name == program) ++count;
   }
   return count;
 }
